@@ -1,0 +1,299 @@
+#include "XmlDom.h"
+
+#include "StringIds.h"
+#include "ZQVCPSException.h"
+
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+#include <libxml/xmlerror.h>
+#include <libxml/xpathInternals.h>
+#include <mutex>
+#include <unordered_set>
+
+namespace zqv {
+
+namespace {
+
+const xmlChar *X(const char *s) { return reinterpret_cast<const xmlChar *>(s); }
+QString Q(const xmlChar *s) { return s ? QString::fromUtf8(reinterpret_cast<const char *>(s)) : QString(); }
+
+xmlParserInputPtr RefuseExternalEntity(const char *, const char *, xmlParserCtxtPtr) { return nullptr; }
+
+struct ParseState {
+    QString error;
+    bool sawDoctype = false;
+};
+
+void OnDoctype(void *ctx, const xmlChar *, const xmlChar *, const xmlChar *)
+{
+    auto *ctxt = static_cast<xmlParserCtxtPtr>(ctx);
+    static_cast<ParseState *>(ctxt->_private)->sawDoctype = true;
+    xmlStopParser(ctxt);
+}
+
+void OnParseError(void *userData, xmlErrorPtr err)
+{
+    auto *ctxt = static_cast<xmlParserCtxtPtr>(userData);
+    auto *state = ctxt ? static_cast<ParseState *>(ctxt->_private) : nullptr;
+    if (!state || !err || err->level < XML_ERR_ERROR || !state->error.isEmpty())
+        return;
+    state->error = QStringLiteral("line %1: %2").arg(err->line).arg(QString::fromUtf8(err->message).trimmed());
+}
+
+void OnXPathError(void *userData, xmlErrorPtr err)
+{
+    auto *message = static_cast<QString *>(userData);
+    if (message && err && err->message && message->isEmpty())
+        *message = QString::fromUtf8(err->message).trimmed();
+}
+
+}  // namespace
+
+void HardenXmlLibrary()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        xmlInitParser();
+        xmlSetExternalEntityLoader(RefuseExternalEntity);
+    });
+}
+
+CXmlDocument::CXmlDocument(xmlDocPtr doc) : m_pDoc(doc)
+{
+    m_pXPath = xmlXPathNewContext(m_pDoc);
+    xmlXPathRegisterNs(m_pXPath, X("dfns"), X(kProfileNamespace));
+}
+
+CXmlDocument::~CXmlDocument()
+{
+    if (m_pXPath)
+        xmlXPathFreeContext(m_pXPath);
+    for (xmlNodePtr node : m_orphans)
+        if (!node->parent)
+            xmlFreeNode(node);
+    xmlFreeDoc(m_pDoc);
+}
+
+std::shared_ptr<CXmlDocument> CXmlDocument::Parse(const QByteArray &utf8, QString *error)
+{
+    HardenXmlLibrary();
+    ParseState state;
+    xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
+    if (!ctxt) {
+        if (error)
+            *error = QStringLiteral("out of memory");
+        return nullptr;
+    }
+    ctxt->_private = &state;
+    ctxt->sax->internalSubset = OnDoctype;
+    ctxt->sax->serror = OnParseError;
+    // The text is already decoded: whatever encoding its declaration names is not used.
+    xmlDocPtr doc = xmlCtxtReadMemory(ctxt, utf8.constData(), utf8.size(), nullptr, "UTF-8",
+                                      XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOWARNING);
+    const bool stopped = ctxt->errNo == XML_ERR_USER_STOP || state.sawDoctype;
+    const bool wellFormed = ctxt->wellFormed && doc && !stopped;
+    if (!wellFormed) {
+        if (error) {
+            if (state.sawDoctype)
+                *error = QStringLiteral("document type declarations are not accepted");
+            else if (!state.error.isEmpty())
+                *error = state.error;
+            else
+                *error = QStringLiteral("not a well-formed XML document");
+        }
+        if (doc)
+            xmlFreeDoc(doc);
+        xmlFreeParserCtxt(ctxt);
+        return nullptr;
+    }
+    xmlFreeParserCtxt(ctxt);
+    if (!xmlDocGetRootElement(doc)) {
+        xmlFreeDoc(doc);
+        if (error)
+            *error = QStringLiteral("the document has no root element");
+        return nullptr;
+    }
+    return std::shared_ptr<CXmlDocument>(new CXmlDocument(doc));
+}
+
+std::shared_ptr<CXmlDocument> CXmlDocument::Parse(const QString &text, QString *error)
+{
+    return Parse(text.toUtf8(), error);
+}
+
+std::shared_ptr<CXmlDocument> CXmlDocument::Create()
+{
+    HardenXmlLibrary();
+    return std::shared_ptr<CXmlDocument>(new CXmlDocument(xmlNewDoc(X("1.0"))));
+}
+
+std::shared_ptr<CXmlDocument> CXmlDocument::Adopt(xmlDocPtr doc)
+{
+    HardenXmlLibrary();
+    return doc ? std::shared_ptr<CXmlDocument>(new CXmlDocument(doc)) : nullptr;
+}
+
+xmlNodePtr CXmlDocument::Root() const { return xmlDocGetRootElement(m_pDoc); }
+
+QByteArray CXmlDocument::ToUtf8(bool format) const
+{
+    xmlChar *mem = nullptr;
+    int size = 0;
+    xmlDocDumpFormatMemoryEnc(m_pDoc, &mem, &size, "UTF-8", format ? 1 : 0);
+    QByteArray out(reinterpret_cast<const char *>(mem), size);
+    xmlFree(mem);
+    return out;
+}
+
+void CXmlDocument::BindPrefix(const char *prefix, const char *uri)
+{
+    xmlXPathRegisterNs(m_pXPath, X(prefix), X(uri));
+}
+
+xmlXPathObjectPtr CXmlDocument::Eval(xmlNodePtr context, const QString &xpath, const XPathVars &vars) const
+{
+    QString message;
+    m_pXPath->node = context ? context : reinterpret_cast<xmlNodePtr>(m_pDoc);
+    m_pXPath->error = OnXPathError;
+    m_pXPath->userData = &message;
+    for (const auto &var : vars) {
+        const QByteArray value = var.second.toUtf8();
+        xmlXPathRegisterVariable(m_pXPath, X(var.first.toUtf8().constData()),
+                                 xmlXPathNewString(X(value.constData())));
+    }
+    xmlXPathObjectPtr result = xmlXPathEvalExpression(X(xpath.toUtf8().constData()), m_pXPath);
+    if (!vars.empty())
+        xmlXPathRegisteredVariablesCleanup(m_pXPath);
+    m_pXPath->userData = nullptr;
+    if (!result)
+        ZQV_THROW(IDS_UNKNOWN_ERROR, "CXmlDocument::Select",
+                  QStringLiteral("XPath '%1' failed: %2").arg(xpath, message));
+    return result;
+}
+
+std::vector<xmlNodePtr> CXmlDocument::Select(xmlNodePtr context, const QString &xpath, const XPathVars &vars) const
+{
+    xmlXPathObjectPtr result = Eval(context, xpath, vars);
+    std::vector<xmlNodePtr> nodes;
+    if (result->type != XPATH_NODESET) {
+        xmlXPathFreeObject(result);
+        ZQV_THROW(IDS_UNKNOWN_ERROR, "CXmlDocument::Select",
+                  QStringLiteral("XPath '%1' does not select nodes").arg(xpath));
+    }
+    if (result->nodesetval) {
+        nodes.reserve(result->nodesetval->nodeNr);
+        for (int i = 0; i < result->nodesetval->nodeNr; ++i)
+            nodes.push_back(result->nodesetval->nodeTab[i]);
+    }
+    xmlXPathFreeObject(result);
+    return nodes;
+}
+
+xmlNodePtr CXmlDocument::SelectOne(xmlNodePtr context, const QString &xpath, const XPathVars &vars) const
+{
+    const auto nodes = Select(context, xpath, vars);
+    return nodes.empty() ? nullptr : nodes.front();
+}
+
+double CXmlDocument::Number(xmlNodePtr context, const QString &xpath, const XPathVars &vars) const
+{
+    xmlXPathObjectPtr result = Eval(context, xpath, vars);
+    const double value = xmlXPathCastToNumber(result);
+    xmlXPathFreeObject(result);
+    return value;
+}
+
+xmlNodePtr CXmlDocument::CreateElement(const QString &localName)
+{
+    xmlNodePtr root = Root();
+    xmlNsPtr ns = root ? xmlSearchNsByHref(m_pDoc, root, X(kProfileNamespace)) : nullptr;
+    xmlNodePtr node = xmlNewDocNode(m_pDoc, ns, X(localName.toUtf8().constData()), nullptr);
+    if (!ns)
+        xmlSetNs(node, xmlNewNs(node, X(kProfileNamespace), nullptr));
+    m_orphans.push_back(node);
+    return node;
+}
+
+void CXmlDocument::Detach(xmlNodePtr node)
+{
+    if (!node)
+        return;
+    xmlUnlinkNode(node);
+    for (xmlNodePtr known : m_orphans)
+        if (known == node)
+            return;
+    m_orphans.push_back(node);
+}
+
+QString NodeName(xmlNodePtr node)
+{
+    if (!node)
+        return QString();
+    if (node->type == XML_DOCUMENT_NODE)
+        return QStringLiteral("#document");
+    if (node->type == XML_TEXT_NODE)
+        return QStringLiteral("#text");
+    if (node->type == XML_COMMENT_NODE)
+        return QStringLiteral("#comment");
+    return Q(node->name);
+}
+
+bool IsElement(xmlNodePtr node) { return node && node->type == XML_ELEMENT_NODE; }
+
+bool HasAttr(xmlNodePtr element, const char *name)
+{
+    return IsElement(element) && xmlHasProp(element, X(name)) != nullptr;
+}
+
+QString GetAttr(xmlNodePtr element, const char *name)
+{
+    if (!IsElement(element))
+        return QString();
+    xmlChar *value = xmlGetNoNsProp(element, X(name));
+    QString out = Q(value);
+    xmlFree(value);
+    return out;
+}
+
+void SetAttr(xmlNodePtr element, const char *name, const QString &value)
+{
+    if (IsElement(element))
+        xmlSetProp(element, X(name), X(value.toUtf8().constData()));
+}
+
+void RemoveAttr(xmlNodePtr element, const char *name)
+{
+    if (!IsElement(element))
+        return;
+    if (xmlAttrPtr attr = xmlHasProp(element, X(name)))
+        xmlRemoveProp(attr);
+}
+
+std::vector<xmlNodePtr> ElementChildren(xmlNodePtr node)
+{
+    std::vector<xmlNodePtr> out;
+    for (xmlNodePtr child = node ? node->children : nullptr; child; child = child->next)
+        if (child->type == XML_ELEMENT_NODE)
+            out.push_back(child);
+    return out;
+}
+
+xmlNodePtr NextElementSibling(xmlNodePtr node)
+{
+    for (xmlNodePtr next = node ? node->next : nullptr; next; next = next->next)
+        if (next->type == XML_ELEMENT_NODE)
+            return next;
+    return nullptr;
+}
+
+QString XmlEscape(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1Char('&'), QLatin1String("&amp;"));
+    out.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+    out.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    out.replace(QLatin1Char('"'), QLatin1String("&quot;"));
+    return out;
+}
+
+}  // namespace zqv
