@@ -8,7 +8,6 @@
 #include <libxml/xmlerror.h>
 #include <libxml/xpathInternals.h>
 #include <mutex>
-#include <unordered_set>
 
 namespace zqv {
 
@@ -284,6 +283,37 @@ xmlNodePtr NextElementSibling(xmlNodePtr node)
         if (next->type == XML_ELEMENT_NODE)
             return next;
     return nullptr;
+}
+
+bool IsProfileElement(xmlNodePtr element, const char *localName)
+{
+    return IsElement(element) && element->ns && xmlStrEqual(element->ns->href, X(kProfileNamespace)) &&
+           xmlStrEqual(element->name, X(localName));
+}
+
+bool AttrEquals(xmlNodePtr element, const char *name, const QByteArray &utf8)
+{
+    xmlAttrPtr attr = IsElement(element) ? xmlHasProp(element, X(name)) : nullptr;
+    if (!attr)
+        return false;
+    if (!attr->children)
+        return utf8.isEmpty();
+    if (attr->children->type == XML_TEXT_NODE && !attr->children->next)
+        return xmlStrEqual(attr->children->content, X(utf8.constData()));
+    xmlChar *value = xmlNodeListGetString(element->doc, attr->children, 1);
+    const bool equal = xmlStrEqual(value ? value : X(""), X(utf8.constData()));
+    xmlFree(value);
+    return equal;
+}
+
+double AttrNumber(xmlNodePtr element, const char *name)
+{
+    xmlChar *value = IsElement(element) ? xmlGetNoNsProp(element, X(name)) : nullptr;
+    if (!value)
+        return xmlXPathNAN;
+    const double number = xmlXPathStringEvalNumber(value);
+    xmlFree(value);
+    return number;
 }
 
 QString XmlEscape(const QString &text)

@@ -91,6 +91,37 @@ void RemoveAttr(xmlNodePtr element, const char *name);
 std::vector<xmlNodePtr> ElementChildren(xmlNodePtr node);
 xmlNodePtr NextElementSibling(xmlNodePtr node);
 
+// True when `element` is in the profile namespace and has this local name.
+bool IsProfileElement(xmlNodePtr element, const char *localName);
+// Calls `visit(element)` for every element below `node` (itself excluded) in document order;
+// stops early when `visit` returns false. A plain tree walk: much faster than an XPath `//`
+// query for the look-ups that run once per contact.
+template <class Visit>
+void ForEachElement(xmlNodePtr node, Visit visit)
+{
+    xmlNodePtr cur = node ? node->children : nullptr;
+    while (cur) {
+        if (cur->type == XML_ELEMENT_NODE) {
+            if (!visit(cur))
+                return;
+            if (cur->children) {
+                cur = cur->children;
+                continue;
+            }
+        }
+        while (cur && !cur->next && cur != node)
+            cur = cur->parent;
+        if (!cur || cur == node)
+            return;
+        cur = cur->next;
+    }
+}
+// Compares an attribute's value with UTF-8 text without copying it; false when absent.
+bool AttrEquals(xmlNodePtr element, const char *name, const QByteArray &utf8);
+// An attribute's value read as an XPath number would be (NaN when absent or not a number), so
+// `@flag = 1` can be answered without XPath.
+double AttrNumber(xmlNodePtr element, const char *name);
+
 // Escapes text for an XML attribute value in double quotes: "&" first, then "<", ">" and the
 // double quote. The apostrophe is left as it is.
 QString XmlEscape(const QString &text);

@@ -307,6 +307,37 @@ private slots:
         QVERIFY(pids.isEmpty() && names.isEmpty());
     }
 
+    void lookupsAgreeWithTheProfileQueries()
+    {
+        // The look-ups walk the tree instead of running XPath; they must answer exactly what
+        // the queries would, numeric comparisons included.
+        QFile f(QStringLiteral(ZQV_FIXTURES_DIR "/profiles/valid_group3.zqv"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        auto c = std::make_shared<CProfileContext>();
+        c->doc = CXmlDocument::Parse(f.readAll());
+        QVERIFY(c->doc);
+        const auto groups = c->doc->Select(nullptr, "//dfns:PublicGroup");
+        QVERIFY(groups.size() >= 3);
+        SetAttr(groups[0], "in_scroll_list", " 1 ");
+        SetAttr(groups[1], "channel", "01");
+        SetAttr(groups[2], "in_scan_list", "1.0");
+        CDataItem item = CDataItem::ForDocument(c);
+        QCOMPARE(item.GetScrollListCount(),
+                 int(c->doc->Number(nullptr, "count(//dfns:*[@cntct_type and @in_scroll_list = 1])")));
+        for (int ch = 0; ch <= 16; ++ch)
+            QCOMPARE(item.GetScanListCount(ch),
+                     int(c->doc->Number(nullptr, QString("count(//dfns:PublicGroup[@channel = %1 and @in_scan_list = 1])").arg(ch))));
+        for (xmlNodePtr contact : c->doc->Select(nullptr, "//dfns:Contacts/dfns:*/dfns:*")) {
+            const QString pid = GetAttr(contact, "pid");
+            CDataItem found;
+            item.GetContactByID(pid, found);
+            QCOMPARE(found.Node(), c->doc->SelectOne(nullptr, "//dfns:*[@cntct_type and @pid = $p]", {{"p", pid}}));
+            QStringList pids, names;
+            item.GetGroupMemeber(pid, pids, names);
+            QCOMPARE(pids.size(), qsizetype(c->doc->Number(nullptr, "count(//dfns:ParentPrivateGroup[@pid = $p])", {{"p", pid}})));
+        }
+    }
+
     void sortIsStableAndUsesTheCollation()
     {
         QString text = QStringLiteral(
