@@ -214,7 +214,7 @@ constexpr StrEntry kStrings[] = {
     {IDS_MAIN_PERFORM_RESET, QT_TRANSLATE_NOOP("StringTable", "Error: Please perform a radio reset.")},
     {IDS_RADIO_INFO_LOAD_ERROR, QT_TRANSLATE_NOOP("StringTable", "Error: Radio information view loads data.")},
     {IDS_TEXT_MESSAGES_LOAD_ERROR, QT_TRANSLATE_NOOP("StringTable", "Error: Text messages view loads data.")},
-    {IDS_SCRIPT_ERROR_TITLE, QT_TRANSLATE_NOOP("StringTable", "IActiveScriptSite::OnScriptError()\n")},
+    {IDS_SCRIPT_ERROR_TITLE, QT_TRANSLATE_NOOP("StringTable", "Rule script error (JavaScript engine)\n")},
     {IDS_SCRIPT_ERROR_LINE, QT_TRANSLATE_NOOP("StringTable", "Line: %d\n")},
     {IDS_SAVE_CHANGES_QUESTION, QT_TRANSLATE_NOOP("StringTable", "Save changes to %s?")},
     {IDS_RADIO_INFO_CAPTION, QT_TRANSLATE_NOOP("StringTable", "ZQV Radio Information")},
