@@ -65,10 +65,10 @@ const MSG = {
     NAME_NOT_LATIN1: 218,                 // "Contact name can only contain ISO-8859-1 characters."
     PASSWORD_DIGITS: 295,                 // "Please enter 4 numeric characters."
     GROUP_NEEDS_MEMBER: 10106,            // "There should be at least one group member assigned!"
-    ID_NOT_VALID: 10201,                  // "This ID is not valid for this radio model."
-    SCAN_LIST_AT_MAXIMUM: 10202,          // "Reached maximum number of contacts in this channel."
-    COPY_SCROLL_LIST_QUESTION: 10203,     // "The private scroll list is empty. Do you want to start it with the contacts of the scroll list?"
-    VALUE_NOT_VALID: 10204                // "The value is not valid."
+    ID_NOT_VALID: 30010,                  // "This ID is not valid for this radio model."
+    SCAN_LIST_AT_MAXIMUM: 32102,          // "Reached maximum number of contacts in this channel."
+    COPY_SCROLL_LIST_QUESTION: 30011,     // "The private scroll list is empty. Do you want to start it with the contacts of the scroll list?"
+    VALUE_NOT_VALID: 30012                // "The value is not valid."
 };
 
 // Message-box styles and answers (the Windows numbers the views use).

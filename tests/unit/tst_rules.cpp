@@ -3,6 +3,9 @@
 // the dependent changes it makes, and the schema on valid and broken sample profiles. Every
 // test ends with the edited profile still valid against the schema.
 #include "DataItem.h"
+#include "StringTable.h"
+
+#include <QRegularExpression>
 
 #include <QDir>
 #include <QFile>
@@ -148,6 +151,22 @@ private slots:
         }
     }
 
+    // A message the script names but the string table lacks would show an empty box.
+    void everyScriptMessageIsInTheStringTable()
+    {
+        const QString script = QString::fromUtf8(ReadFile(kTemplate + QStringLiteral("DataProfile.js")));
+        const qsizetype begin = script.indexOf(QLatin1String("const MSG = {"));
+        const qsizetype end = script.indexOf(QLatin1String("};"), begin);
+        QVERIFY(begin >= 0 && end > begin);
+        static const QRegularExpression entry(QStringLiteral("(\\w+):\\s*(\\d+)"));
+        int count = 0;
+        for (const auto &match : entry.globalMatch(script.mid(begin, end - begin))) {
+            QVERIFY2(!LoadStr(match.captured(2).toInt()).isEmpty(), qPrintable(match.captured(1)));
+            ++count;
+        }
+        QVERIFY(count >= 15);
+    }
+
     void typedReads()
     {
         QCOMPARE(Item(kDispatch).GetAttributeValue(QStringLiteral("channel")).typeId(), int(QMetaType::Int));
@@ -182,25 +201,25 @@ private slots:
         // private contact IDs: digits, the model's range, unique
         row("pid ok", kAlice, "pid", QStringLiteral("4012055"), {0, 0, 0}, QStringLiteral("4012055"));
         row("pid range start", kAlice, "pid", QStringLiteral("4000000"), {0, 0, 0}, QStringLiteral("4000000"));
-        row("pid below", kAlice, "pid", QStringLiteral("3999999"), {1, 10201, kWarn}, QStringLiteral("4012002"));
-        row("pid above", kAlice, "pid", QStringLiteral("4100000"), {1, 10201, kWarn}, QStringLiteral("4012002"));
-        row("pid letter", kAlice, "pid", QStringLiteral("40120a1"), {1, 10201, kWarn}, QStringLiteral("4012002"));
-        row("pid leading 0", kAlice, "pid", QStringLiteral("04012055"), {1, 10201, kWarn}, QStringLiteral("4012002"));
+        row("pid below", kAlice, "pid", QStringLiteral("3999999"), {1, 30010, kWarn}, QStringLiteral("4012002"));
+        row("pid above", kAlice, "pid", QStringLiteral("4100000"), {1, 30010, kWarn}, QStringLiteral("4012002"));
+        row("pid letter", kAlice, "pid", QStringLiteral("40120a1"), {1, 30010, kWarn}, QStringLiteral("4012002"));
+        row("pid leading 0", kAlice, "pid", QStringLiteral("04012055"), {1, 30010, kWarn}, QStringLiteral("4012002"));
         row("pid taken", kAlice, "pid", QStringLiteral("4012003"), {1, 132, kWarn}, QStringLiteral("4012002"));
         row("pid of group", kAlice, "pid", QStringLiteral("4012091"), {1, 132, kWarn}, QStringLiteral("4012002"));
         row("pid shared unused", kSpare, "pid", QStringLiteral("4012091"), {0, 0, 0}, QStringLiteral("4012091"));
         // group IDs
         row("grp pid taken", kSupervisors, "pid", QStringLiteral("4012090"), {1, 132, kWarn}, QStringLiteral("4012091"));
         row("grp pid in use", kSupervisors, "pid", QStringLiteral("4012002"), {1, 132, kWarn}, QStringLiteral("4012091"));
-        row("grp pid letters", kSupervisors, "pid", QStringLiteral("x"), {1, 10201, kWarn}, QStringLiteral("4012091"));
+        row("grp pid letters", kSupervisors, "pid", QStringLiteral("x"), {1, 30010, kWarn}, QStringLiteral("4012091"));
         row("pub pid bank 0", kDispatch, "pid", QStringLiteral("17179869084"), {0, 0, 0}, QStringLiteral("17179869084"));
-        row("pub pid below bank 0", kDispatch, "pid", QStringLiteral("17179869083"), {1, 10201, kWarn}, QStringLiteral("17179869183"));
+        row("pub pid below bank 0", kDispatch, "pid", QStringLiteral("17179869083"), {1, 30010, kWarn}, QStringLiteral("17179869183"));
         row("pub pid bank 1", kDispatch, "pid", QStringLiteral("9999982"), {0, 0, 0}, QStringLiteral("9999982"));
-        row("pub pid below bank 1", kDispatch, "pid", QStringLiteral("9999981"), {1, 10201, kWarn}, QStringLiteral("17179869183"));
+        row("pub pid below bank 1", kDispatch, "pid", QStringLiteral("9999981"), {1, 30010, kWarn}, QStringLiteral("17179869183"));
         row("pub pid taken", kDispatch, "pid", QStringLiteral("17179869182"), {1, 132, kWarn}, QStringLiteral("17179869183"));
         // channels 1..max_num_of_channels (16)
-        row("channel 0", kEvents, "channel", 0, {1, 10204, kWarn}, QStringLiteral("3"));
-        row("channel 17", kEvents, "channel", 17, {1, 10204, kWarn}, QStringLiteral("3"));
+        row("channel 0", kEvents, "channel", 0, {1, 30012, kWarn}, QStringLiteral("3"));
+        row("channel 17", kEvents, "channel", 17, {1, 30012, kWarn}, QStringLiteral("3"));
         row("channel 16", kEvents, "channel", 16, {0, 0, 0}, QStringLiteral("16"));
         row("channel same", kDispatch, "channel", 1, {0, 0, 0}, QStringLiteral("1"));
         row("channel scanned asks", kDispatch, "channel", 2, {2, 133, kAsk}, QStringLiteral("1"));
@@ -211,19 +230,19 @@ private slots:
         // home groups: a group on the contact's channel
         row("home public", kAlice, "home_grp", QStringLiteral("17179869182"), {0, 0, 0}, QStringLiteral("17179869182"));
         row("home none", kAlice, "home_grp", QString(), {0, 0, 0}, QString());
-        row("home other channel", kAlice, "home_grp", QStringLiteral("17179869181"), {1, 10204, kWarn}, QStringLiteral("4012090"));
-        row("home unknown", kAlice, "home_grp", QStringLiteral("123"), {1, 10204, kWarn}, QStringLiteral("4012090"));
+        row("home other channel", kAlice, "home_grp", QStringLiteral("17179869181"), {1, 30012, kWarn}, QStringLiteral("4012090"));
+        row("home unknown", kAlice, "home_grp", QStringLiteral("123"), {1, 30012, kWarn}, QStringLiteral("4012090"));
         // switches and lists
         row("flag true", kSetting, "scan_en", true, {0, 0, 0}, QStringLiteral("1"));
         row("flag text", kSetting, "alarm_en", QStringLiteral("-1"), {0, 0, 0}, QStringLiteral("1"));
         row("flag false", kAlice, "in_scroll_list", false, {0, 0, 0}, QStringLiteral("0"));
-        row("flag bad", kSetting, "scan_en", QStringLiteral("yes"), {1, 10204, kWarn}, QStringLiteral("1"));
+        row("flag bad", kSetting, "scan_en", QStringLiteral("yes"), {1, 30012, kWarn}, QStringLiteral("1"));
         row("scan add", kEvents, "in_scan_list", true, {0, 0, 0}, QStringLiteral("1"));
         // text messages
         row("text ok", kText, "txt", QStringLiteral("Gr\u00FC\u00DFe"), {0, 0, 0}, QStringLiteral("Gr\u00FC\u00DFe"));
         row("text 80", kText, "txt", QString(80, QLatin1Char('m')), {0, 0, 0}, QString(80, QLatin1Char('m')));
         row("text 81", kText, "txt", QString(81, QLatin1Char('m')), {1, 201, kWarn}, QStringLiteral("On my way"));
-        row("text empty", kText, "txt", QString(), {1, 10204, kWarn}, QStringLiteral("On my way"));
+        row("text empty", kText, "txt", QString(), {1, 30012, kWarn}, QStringLiteral("On my way"));
         row("text euro", kText, "txt", QStringLiteral("5 \u20AC"), {1, 217, kAskWarn}, QStringLiteral("On my way"));
         // settings
         row("password ok", kSetting, "password", QStringLiteral("0815"), {0, 0, 0}, QStringLiteral("0815"));
@@ -231,18 +250,18 @@ private slots:
         row("password 3", kSetting, "password", QStringLiteral("123"), {1, 295, kWarn}, QStringLiteral("4711"));
         row("password letter", kSetting, "password", QStringLiteral("12a4"), {1, 295, kWarn}, QStringLiteral("4711"));
         row("language offered", kSetting, "language", 4, {0, 0, 0}, QStringLiteral("4"));
-        row("language other", kSetting, "language", 7, {1, 10204, kWarn}, QStringLiteral("0"));
+        row("language other", kSetting, "language", 7, {1, 30012, kWarn}, QStringLiteral("0"));
         row("ringer 0", kSetting, "ringer_vol_level", 0, {0, 0, 0}, QStringLiteral("0"));
-        row("speaker 0", kSetting, "speaker_vol_level", 0, {1, 10204, kWarn}, QStringLiteral("5"));
+        row("speaker 0", kSetting, "speaker_vol_level", 0, {1, 30012, kWarn}, QStringLiteral("5"));
         row("speaker max", kSetting, "speaker_vol_level", 7, {0, 0, 0}, QStringLiteral("7"));
-        row("speaker over", kSetting, "speaker_vol_level", 8, {1, 10204, kWarn}, QStringLiteral("5"));
-        row("tone offset", kSetting, "tpt_offset", 14, {1, 10204, kWarn}, QStringLiteral("2"));
-        row("noise", kSetting, "noise_level_radio", 5, {1, 10204, kWarn}, QStringLiteral("2"));
+        row("speaker over", kSetting, "speaker_vol_level", 8, {1, 30012, kWarn}, QStringLiteral("5"));
+        row("tone offset", kSetting, "tpt_offset", 14, {1, 30012, kWarn}, QStringLiteral("2"));
+        row("noise", kSetting, "noise_level_radio", 5, {1, 30012, kWarn}, QStringLiteral("2"));
         row("contrast", kSetting, "contrast", 6, {0, 0, 0}, QStringLiteral("6"));
         row("ringer 12", kAlice, "alert_tone", 12, {0, 0, 0}, QStringLiteral("12"));
-        row("ringer 13", kAlice, "alert_tone", 13, {1, 10204, kWarn}, QStringLiteral("3"));
+        row("ringer 13", kAlice, "alert_tone", 13, {1, 30012, kWarn}, QStringLiteral("3"));
         row("forward none", kSetting, "call_forward_id", QString(), {0, 0, 0}, QString());
-        row("forward long", kSetting, "call_forward_id", QStringLiteral("123456789012"), {1, 10201, kWarn}, QStringLiteral("4012002"));
+        row("forward long", kSetting, "call_forward_id", QStringLiteral("123456789012"), {1, 30010, kWarn}, QStringLiteral("4012002"));
     }
     void setValue()
     {
@@ -284,7 +303,7 @@ private slots:
         const QString last = QStringLiteral("//dfns:PublicGroup[last()]");
         QCOMPARE(Count(scanned), 10);
         QCOMPARE(Attr(last, "in_scan_list"), QStringLiteral("0"));
-        QCOMPARE(Set(last, QStringLiteral("in_scan_list"), true), QList<int>({1, 10202, kWarn}));
+        QCOMPARE(Set(last, QStringLiteral("in_scan_list"), true), QList<int>({1, 32102, kWarn}));
         // a scanned group moved there drops off the scan list, with a notice
         QCOMPARE(Set(kSecurity, QStringLiteral("channel"), 1, 1), QList<int>({0, 134, kInfo}));
         QCOMPARE(Attr(kSecurity, "in_scan_list"), QStringLiteral("0"));
@@ -321,8 +340,8 @@ private slots:
         QCOMPARE(Join(kSpare, QStringLiteral("4012090")), QList<int>({0, 0, 0}));
         QCOMPARE(Join(kSpare, QStringLiteral("4012090")), QList<int>({0, 0, 0}));
         // another channel's group, or no group: refused, and no empty entry stays behind
-        QCOMPARE(Join(kSpare, QStringLiteral("4012091")), QList<int>({1, 10204, kWarn}));
-        QCOMPARE(Join(kSpare, QStringLiteral("4099999")), QList<int>({1, 10204, kWarn}));
+        QCOMPARE(Join(kSpare, QStringLiteral("4012091")), QList<int>({1, 30012, kWarn}));
+        QCOMPARE(Join(kSpare, QStringLiteral("4099999")), QList<int>({1, 30012, kWarn}));
         QCOMPARE(Count(spareGroups), 1);
 
         // five groups at most; a private home group counts as one
@@ -377,7 +396,7 @@ private slots:
     void privateScrollList()
     {
         const QString aliceList = kAlice + QStringLiteral("/dfns:scrolllist/dfns:list");
-        QCOMPARE(Set(kAlice, QStringLiteral("private_scroll_list"), true), QList<int>({2, 10203, kYesNo}));
+        QCOMPARE(Set(kAlice, QStringLiteral("private_scroll_list"), true), QList<int>({2, 30011, kYesNo}));
         QCOMPARE(Attr(kAlice, "private_scroll_list"), QStringLiteral("0"));
         // Yes: started with the global scroll list
         QCOMPARE(Set(kAlice, QStringLiteral("private_scroll_list"), true, 6), QList<int>({0, 0, 0}));
