@@ -1,0 +1,151 @@
+// The complete conversations with a radio: read it into a record, write a record into it,
+// reset it, read its own private ID, capture another radio's private ID, read its codeplug
+// password and read its identity.
+//
+// Each operation takes the process-wide transfer lock (operations never overlap), opens the
+// port, drives the commands, and reports to an observer: progress, success, failure (with its
+// result code) and questions. Every operation also returns its result (1 or the failure code),
+// so callers that need no observer can chain them. The long operations run on a worker thread
+// (StartTransferThread); the user-interface thread cancels through CTransferContext and
+// answers questions there.
+#pragma once
+
+#include "RadioLink.h"
+#include "SerialPort.h"
+#include "VirtualCPData.h"
+
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace zqv {
+
+// Receives what a transfer operation reports, on the operation's thread.
+class ITransferObserver {
+public:
+    virtual ~ITransferObserver() = default;
+    virtual void OnProgress(int percent) = 0;
+    virtual void OnSuccess() = 0;
+    // `code` is a LinkResult; LR_USER_CANCELED when the user cancelled.
+    virtual void OnFailure(int code) = 0;
+    // A write asks: -1 the radio being programmed is not in this profile, -2 some profile
+    // information is not supported by the radio. The operation waits until
+    // CTransferContext::Answer is called, from any thread, before or after this returns.
+    virtual void OnQuestion(int question) = 0;
+};
+
+// State shared by all transfer operations of the process and the windows that start them.
+class CTransferContext {
+public:
+    static CTransferContext &Instance();
+
+    // The user wants the running operation stopped; it stops at its next step.
+    void RequestCancel();
+    void ClearCancel();
+    bool IsCancelRequested() const { return m_bCancel.load(); }
+
+    // Answers the pending question: anything but yes also requests cancel. An answer given
+    // before the operation has started to wait still releases it.
+    void Answer(bool yes);
+
+    // The clone-compatibility family radios must belong to (3 from start-up on).
+    void SetModelFamily(int family) { m_nModelFamily.store(family); }
+    int ModelFamily() const { return m_nModelFamily.load(); }
+
+    // Raw access for async-signal-safe cancellation (a terminal's Ctrl+C handler).
+    std::atomic<int> &CancelFlag() { return m_bCancel; }
+
+private:
+    friend class CRadioTransfer;
+    CTransferContext() = default;
+    void BeginQuestion();
+    void WaitForAnswer();
+    // Sleeps up to `ms`, returning early when cancel is requested.
+    void SleepUnlessCancelled(int ms);
+
+    std::mutex m_transferLock;
+    std::atomic<int> m_bCancel{0};
+    std::atomic<int> m_nModelFamily{3};
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    bool m_bAnswered = false;
+};
+
+// The message the transfer windows show for a failure code.
+QString TransferFailureText(int code);
+
+// Starts `operation` on a worker thread the way the transfer windows do: the cancel flag is
+// cleared first, so a cancel from an earlier operation never stops this one.
+std::thread StartTransferThread(std::function<void()> operation);
+
+class CRadioTransfer {
+public:
+    using PortFactory = std::function<std::unique_ptr<IBytePort>(const QString &portName)>;
+
+    struct Timing {
+        int endWritePauseMs = 4000;  // between the end-write command and its reply
+        int capturePollMs = 3000;    // between the polls of a private-ID capture
+    };
+
+    // `observer` may be null (nothing is reported; a question is then answered no).
+    CRadioTransfer(const QString &portName, ITransferObserver *observer);
+
+    // Tests put a scripted port in place of the serial port.
+    void SetPortFactory(PortFactory factory) { m_portFactory = std::move(factory); }
+    void SetTiming(const Timing &timing) { m_timing = timing; }
+
+    // Reads the radio; `target` receives the whole record only on success.
+    int ReadRadio(VirtualCPData &target);
+    // Writes a copy of `source` into the radio; `source` is not changed.
+    int WriteRadio(const VirtualCPData &source);
+    int ResetRadio();
+    // The radio's own private ID (at most 11 characters).
+    int ReadUnitPid(QString &pid);
+    // Another radio's private ID, sent over the air within about 12 seconds.
+    int CapturePid(QString &pid);
+    // The radio's codeplug password into `record`'s settings.
+    int ReadRadioPassword(VirtualCPData &record);
+    // The radio's seven identity bytes into `record`.
+    int ReadIdentity(VirtualCPData &record);
+
+    // Bytes that crossed the serial line in the last operation, both directions.
+    std::uint64_t LastBytesRead() const { return m_nBytesRead; }
+    std::uint64_t LastBytesWritten() const { return m_nBytesWritten; }
+
+private:
+    class CSession;
+
+    // The steps operations share; each returns false once the operation is to stop.
+    bool Proceed();
+    void Fail(int code);
+    void Succeed();
+    void Progress(int percent);
+    void Ask(int question);
+    bool Opening(VirtualCPData &record);
+    bool ReadLimits(VirtualCPLimit &limit);
+    bool ReadList(bool contacts, VirtualCPData &record);
+    bool SendAll(bool contacts, const VirtualCPData &record);
+    bool Check(int code);
+    void ResetAfterAbortedWrite();
+
+    QString m_strPortName;
+    ITransferObserver *m_pObserver;
+    PortFactory m_portFactory;
+    Timing m_timing;
+    CTransferContext &m_context;
+
+    // Per operation.
+    CRadioLink *m_pLink = nullptr;
+    bool m_bError = false;
+    bool m_bCancelReported = false;
+    bool m_bDataSent = false;
+    int m_nResult = 0;
+    std::uint64_t m_nBytesRead = 0;
+    std::uint64_t m_nBytesWritten = 0;
+};
+
+}  // namespace zqv

@@ -1,0 +1,185 @@
+// Test doubles for the radio link: a port whose replies come from a function (a scripted
+// answer, or the simulated radio run in-process), and an observer that records what a
+// transfer operation reports.
+#pragma once
+
+#include "RadioSim.h"
+#include "RadioTransfer.h"
+#include "SerialPort.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace zqv::test {
+
+// A port that answers each write at once with what `responder` returns for the written bytes.
+// Nothing waits: a read of bytes that are not there returns what there is, like a time-out.
+class CScriptedPort : public IBytePort {
+public:
+    using Responder = std::function<QByteArray(const QByteArray &request)>;
+    explicit CScriptedPort(Responder responder) : m_responder(std::move(responder)) {}
+
+    bool open = true;
+    std::uint32_t lastError = 0;
+    QList<QByteArray> written;
+    int purges = 0;
+
+    bool IsOpen() const override { return open; }
+    std::uint32_t GetLastError() const override { return lastError; }
+    int Read(std::uint8_t *buffer, int count, bool waitAll) override
+    {
+        if (!open)
+            return 0;
+        if (!waitAll)
+            count = std::min<int>(count, int(m_input.size()));
+        const int n = std::min<int>(count, int(m_input.size()));
+        std::copy(m_input.constBegin(), m_input.constBegin() + n, buffer);
+        m_input.remove(0, n);
+        return n;
+    }
+    int Write(const std::uint8_t *buffer, int count) override
+    {
+        if (!open)
+            return 0;
+        const QByteArray request(reinterpret_cast<const char *>(buffer), count);
+        written << request;
+        m_input += m_responder(request);
+        return count;
+    }
+    int Purge(std::uint32_t flags) override
+    {
+        lastError = 0;
+        ++purges;
+        if (flags & (PURGE_RXABORT | PURGE_RXCLEAR))
+            m_input.clear();
+        return 1;
+    }
+    int ClearErrors(PortStatus *status, std::uint32_t *errors) override
+    {
+        lastError = 0;
+        if (status)
+            status->cbInQue = std::uint32_t(m_input.size());
+        if (errors)
+            *errors = 0;
+        return 1;
+    }
+
+private:
+    Responder m_responder;
+    QByteArray m_input;
+};
+
+// The simulated radio behind a scripted port; `filter` may change a reply before it goes out.
+inline CScriptedPort::Responder SimResponder(CRadioSim &sim,
+                                             std::function<QByteArray(const QByteArray &, QByteArray)> filter = {})
+{
+    return [&sim, filter](const QByteArray &request) {
+        QByteArray reply;
+        for (const QByteArray &r : sim.Receive(reinterpret_cast<const std::uint8_t *>(request.constData()),
+                                               int(request.size())))
+            reply += r;
+        return filter ? filter(request, reply) : reply;
+    };
+}
+
+// Records what an operation reports. A question is answered with the next queued answer, from
+// another thread after a short pause when `answerLate` is set (the operation is then waiting),
+// or before OnQuestion returns otherwise (the operation has not started to wait yet).
+class CRecordingObserver : public ITransferObserver {
+public:
+    struct Event {
+        char kind;  // 'p' progress, 's' success, 'f' failure, 'q' question
+        int value;
+        bool operator==(const Event &o) const { return kind == o.kind && value == o.value; }
+    };
+
+    std::vector<bool> answers;
+    bool answerLate = false;
+    // Called with each progress value (a test may cancel from here).
+    std::function<void(int)> onProgress;
+
+    void OnProgress(int percent) override
+    {
+        Add({'p', percent});
+        if (onProgress)
+            onProgress(percent);
+    }
+    void OnSuccess() override { Add({'s', 0}); }
+    void OnFailure(int code) override { Add({'f', code}); }
+    void OnQuestion(int question) override
+    {
+        Add({'q', question});
+        bool yes = false;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (!answers.empty()) {
+                yes = answers.front();
+                answers.erase(answers.begin());
+            }
+        }
+        if (answerLate) {
+            std::thread([yes] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                CTransferContext::Instance().Answer(yes);
+            }).detach();
+        } else {
+            CTransferContext::Instance().Answer(yes);
+        }
+    }
+
+    std::vector<Event> Events() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_events;
+    }
+    std::vector<int> Failures() const
+    {
+        std::vector<int> out;
+        for (const Event &e : Events())
+            if (e.kind == 'f')
+                out.push_back(e.value);
+        return out;
+    }
+    std::vector<int> Progress() const
+    {
+        std::vector<int> out;
+        for (const Event &e : Events())
+            if (e.kind == 'p')
+                out.push_back(e.value);
+        return out;
+    }
+
+private:
+    void Add(Event e)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_events.push_back(e);
+    }
+    mutable std::mutex m_mutex;
+    std::vector<Event> m_events;
+};
+
+// A transfer whose port is the simulated radio, with no pauses.
+inline std::unique_ptr<CRadioTransfer> SimTransfer(CRadioSim &sim, ITransferObserver *observer,
+                                                   std::function<QByteArray(const QByteArray &, QByteArray)> filter = {})
+{
+    auto transfer = std::make_unique<CRadioTransfer>(QStringLiteral("sim"), observer);
+    transfer->SetPortFactory([&sim, filter](const QString &) {
+        return std::make_unique<CScriptedPort>(SimResponder(sim, filter));
+    });
+    CRadioTransfer::Timing timing;
+    timing.endWritePauseMs = 0;
+    timing.capturePollMs = 0;
+    transfer->SetTiming(timing);
+    return transfer;
+}
+
+}  // namespace zqv::test

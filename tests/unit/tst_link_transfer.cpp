@@ -1,0 +1,603 @@
+// The transfer operations and the record rules around them, against the simulated radio run
+// in-process: what a read yields, what a write sends and in which order, the questions, cancel,
+// the failure paths (each reported once), capture, and the transfer lock.
+#include "LinkCodec.h"
+#include "LinkTestSupport.h"
+#include "TransferRecord.h"
+
+#include <QRegularExpression>
+#include <QTest>
+#include <atomic>
+
+using namespace zqv;
+using namespace zqv::link;
+using namespace zqv::test;
+
+namespace {
+
+VirtualCPContact Make(const char *name, const char *pid, int type, QStringList parents = {}, const char *home = "")
+{
+    VirtualCPContact c;
+    c.name = QString::fromLatin1(name);
+    c.pid = QString::fromLatin1(pid);
+    c.cntct_type = std::uint8_t(type);
+    for (int i = 0; i < parents.size(); ++i)
+        c.parent_pid[i] = parents[i];
+    c.home_grp = QString::fromLatin1(home);
+    return c;
+}
+
+// The contacts of one type in slot order, as the radio holds them: their records on the wire.
+QList<QByteArray> OfType(const VirtualCPData &r, int type)
+{
+    QList<QByteArray> out;
+    for (const VirtualCPContact &c : r.contacts) {
+        QByteArray bytes;
+        if (c.cntct_type == type && EncodeContact(c, bytes))
+            out << bytes;
+    }
+    return out;
+}
+
+// Collects the request log of a simulated radio.
+struct CRequestLog {
+    explicit CRequestLog(CRadioSim &sim)
+    {
+        sim.onRequest = [this](const QString &line) {
+            std::lock_guard<std::mutex> lock(mutex);
+            lines << line;
+        };
+    }
+    QStringList Commands() const
+    {
+        QStringList out;
+        for (const QString &l : lines)
+            out << l.left(2);
+        return out;
+    }
+    std::mutex mutex;
+    QStringList lines;
+};
+
+}  // namespace
+
+class TestLinkTransfer : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { CTransferContext::Instance().ClearCancel(); }
+
+    // ---- record rules ----
+
+    void counters()
+    {
+        VirtualCPData r;
+        r.contacts[0] = Make("G", "30000001", 1);
+        r.contacts[3] = Make("P", "17179869183", 2);
+        r.contacts[5] = Make("A", "20000001", 0);
+        r.contacts[6] = Make("", "20000002", 0);  // no name: not counted, never sent
+        r.texts[2] = QStringLiteral("x");
+        RecountCounters(r);
+        QCOMPARE(r.contact_count, 3);
+        QCOMPARE(r.private_group_count, 1);
+        QCOMPARE(r.public_group_count, 1);
+        QCOMPARE(r.text_message_count, 1);
+        QCOMPARE(FindContact(r, QStringLiteral("20000001"), 0), 5);
+        QCOMPARE(FindContact(r, QStringLiteral("20000001"), 1), -1);
+        QCOMPARE(FindContact(r, QStringLiteral("20000002"), 0), -1);
+    }
+
+    void tidyAfterRead_data()
+    {
+        QTest::addColumn<QStringList>("parents");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QStringList>("tidyParents");
+        QTest::addColumn<QString>("tidyHome");
+        // 31 and 32 are private groups, 90 a public group, 77 nothing known.
+        QTest::newRow("all fine") << QStringList{"31", "32"} << "31" << QStringList{"31", "32", "", "", ""} << "31";
+        QTest::newRow("a public group is no parent") << QStringList{"31", "90"} << "90"
+                                                     << QStringList{"31", "", "", "", ""} << "90";
+        QTest::newRow("unknown parent and home are dropped") << QStringList{"77", "32"} << "77"
+                                                             << QStringList{"", "32", "", "", ""} << "";
+        QTest::newRow("a private home takes the first free slot") << QStringList{"90", "31"} << "32"
+                                                                  << QStringList{"32", "31", "", "", ""} << "32";
+        QTest::newRow("no free slot for the home") << QStringList{"31", "31", "31", "31", "31"} << "32"
+                                                   << QStringList{"31", "31", "31", "31", "31"} << "32";
+    }
+    void tidyAfterRead()
+    {
+        QFETCH(QStringList, parents);
+        QFETCH(QString, home);
+        VirtualCPData r;
+        r.limit.max_num_of_contacts = 4;
+        r.contacts[0] = Make("G1", "31", 1);
+        r.contacts[1] = Make("G2", "32", 1);
+        r.contacts[2] = Make("P", "90", 2);
+        r.contacts[3] = Make("A", "20000001", 0, parents, home.toLatin1().constData());
+        r.contacts[4] = Make("B", "20000002", 0, {"77"}, "77");  // beyond max_num_of_contacts
+        TidyPrivateContacts(r);
+        QStringList got(r.contacts[3].parent_pid.begin(), r.contacts[3].parent_pid.end());
+        QTEST(got, "tidyParents");
+        QTEST(r.contacts[3].home_grp, "tidyHome");
+        QCOMPARE(r.contacts[4].parent_pid[0], QStringLiteral("77"));
+        QCOMPARE(r.contacts[4].home_grp, QStringLiteral("77"));
+    }
+
+    void ownContactFlags()
+    {
+        VirtualCPData r;
+        r.limit.pid = QStringLiteral("20000001");
+        r.contacts[0] = Make("Me", "20000001", 0);
+        r.contacts[1] = Make("Other", "20000002", 0);
+        r.contacts[0].contact_flags_b = r.contacts[1].contact_flags_b = CFB_SEE_ALL_GROUPS;
+        r.setting.setting_flags = SF_MNGR_MODE | SF_SEE_ALL_GRPS;
+        r.limit.limit_flags = LF_MNGR_MODE_EN;  // see-all-groups is not a feature of this radio
+        ApplyOwnContactFlags(r);
+        QCOMPARE(r.contacts[0].contact_flags_b, std::uint8_t(CFB_MNGR_MODE));
+        QCOMPARE(r.contacts[1].contact_flags_b, std::uint8_t(CFB_SEE_ALL_GROUPS));
+
+        // Before a write the switches follow the own contact, where the radio has the feature.
+        r.contacts[0].contact_flags_b = CFB_MNGR_MODE | CFB_SEE_ALL_GROUPS;
+        r.setting.setting_flags = SF_TIME_FORMAT;
+        ApplyOwnSettingFlags(r);
+        QCOMPARE(r.setting.setting_flags, std::uint32_t(SF_TIME_FORMAT | SF_MNGR_MODE));
+        r.limit.pid = QStringLiteral("20000009");  // not in the profile: both off
+        ApplyOwnSettingFlags(r);
+        QCOMPARE(r.setting.setting_flags, std::uint32_t(SF_TIME_FORMAT));
+    }
+
+    void recordsToSend()
+    {
+        VirtualCPData r;
+        r.limit.max_num_of_contacts = 6;
+        r.limit.max_num_of_private_grps = 2;
+        r.limit.max_num_of_public_grps = 1;
+        r.limit.max_num_of_predefined_msgs = 2;
+        r.contacts[0] = Make("A", "20000001", 0);
+        r.contacts[1] = Make("P1", "17179869183", 2);
+        r.contacts[2] = Make("G1", "31", 1);
+        r.contacts[3] = Make("P2", "17179869182", 2);
+        r.contacts[5] = Make("G2", "32", 1);
+        r.contacts[6] = Make("G3", "33", 1);
+        r.contacts[7] = Make("B", "20000002", 0);
+        r.contacts[8] = Make("C", "20000003", 0);
+        r.contacts[9] = Make("D", "20000004", 0);
+        // Private groups, public groups, private contacts; each up to its limit; the whole list
+        // cut to max_num_of_contacts.
+        QCOMPARE(ContactsToSend(r), (std::vector<int>{2, 5, 1, 0, 7, 8}));
+        r.limit.max_num_of_contacts = 20;
+        QCOMPARE(ContactsToSend(r), (std::vector<int>{2, 5, 1, 0, 7, 8, 9}));
+        r.texts[1] = QStringLiteral("one");
+        r.texts[4] = QStringLiteral("two");
+        r.texts[9] = QStringLiteral("three");
+        QCOMPARE(TextsToSend(r), (std::vector<int>{1, 4}));  // numbered 1, 2: no gaps
+    }
+
+    void profileFitsRadio_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("as is") << "" << true;
+        QTest::newRow("public group outside the blocks") << "foreign-public" << false;
+        QTest::newRow("too many private groups") << "private-groups" << false;
+        QTest::newRow("too many public groups") << "public-groups" << false;
+        QTest::newRow("too many private contacts") << "privates" << false;
+        QTest::newRow("too many texts") << "texts" << false;
+        QTest::newRow("a feature the radio lacks") << "feature" << false;
+        QTest::newRow("a feature the profile lacks is fine") << "radio-feature" << true;
+        QTest::newRow("radio disables vibracall") << "vibracall" << false;
+    }
+    void profileFitsRadio()
+    {
+        QFETCH(QString, change);
+        VirtualCPData r;
+        VirtualCPLimit radio;  // default block: 17179869084..17179869183
+        radio.max_num_of_contacts = 5;
+        radio.max_num_of_private_grps = 1;
+        radio.max_num_of_public_grps = 2;
+        radio.max_num_of_predefined_msgs = 1;
+        radio.limit_flags = LF_CALL_FORWARD_EN;
+        r.limit.limit_flags = LF_CALL_FORWARD_EN;
+        r.contacts[0] = Make("G1", "31", 1);
+        r.contacts[1] = Make("P1", "17179869183", 2);
+        r.contacts[2] = Make("P2", "17179869084", 2);
+        r.contacts[3] = Make("A", "20000001", 0);
+        r.contacts[4] = Make("B", "20000002", 0);
+        r.texts[0] = QStringLiteral("t");
+        if (change == "foreign-public")
+            r.contacts[2].pid = QStringLiteral("17179869083");
+        else if (change == "private-groups")
+            r.contacts[5] = Make("G2", "32", 1);
+        else if (change == "public-groups")
+            r.contacts[5] = Make("P3", "17179869100", 2);
+        else if (change == "privates")
+            r.contacts[5] = Make("C", "20000003", 0);
+        else if (change == "texts")
+            r.texts[3] = QStringLiteral("u");
+        else if (change == "feature")
+            r.limit.limit_flags |= LF_SMS_COMPOSE_MESGS_EN;
+        else if (change == "radio-feature")
+            radio.limit_flags |= LF_SMS_COMPOSE_MESGS_EN | LF_MNGR_MODE_EN;
+        else if (change == "vibracall")
+            radio.limit_flags |= LF_VIBRACALL_DIS;
+        RecountCounters(r);
+        QTEST(CheckFits(r, radio), "fits");
+        if (change == "foreign-public") {
+            // The group the radio cannot hold is dropped from what will be sent.
+            QCOMPARE(r.contacts[2].cntct_type, kEmptySlot);
+            QCOMPARE(r.contact_count, 4);
+            QCOMPARE(r.public_group_count, 1);
+        }
+    }
+
+    // ---- operations against the simulated radio ----
+
+    void readFullRadio()
+    {
+        CRadioSim sim;
+        sim.memory = CRadioSim::FullRadio();
+        CRecordingObserver obs;
+        VirtualCPData target;
+        QCOMPARE(SimTransfer(sim, &obs)->ReadRadio(target), 1);
+        QCOMPARE(obs.Progress(), (std::vector<int>{20, 40, 60, 80}));
+        QCOMPARE(obs.Events().back(), (CRecordingObserver::Event{'s', 0}));
+        for (int i = 0; i < profile::kMaxContacts; ++i)
+            QVERIFY2(target.contacts[i] == sim.memory.contacts[i], qPrintable(QString::number(i)));
+        QCOMPARE(target.texts, sim.memory.texts);
+        QCOMPARE(target.setting, sim.memory.setting);
+        QCOMPARE(target.limit, sim.memory.limit);
+        QCOMPARE(target, sim.memory);
+    }
+
+    void readEmptyRadio()
+    {
+        CRadioSim sim;
+        sim.memory = CRadioSim::EmptyRadio();
+        CRecordingObserver obs;
+        VirtualCPData target;
+        target.texts[0] = QStringLiteral("old");
+        QCOMPARE(SimTransfer(sim, &obs)->ReadRadio(target), 1);
+        QCOMPARE(obs.Progress(), (std::vector<int>{20, 40, 60, 80}));
+        QCOMPARE(target, sim.memory);
+    }
+
+    // A read never reports success with records missing.
+    void readListMustBeWhole_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QByteArray>("data");  // replaces the reply data after the letter
+        QTest::addColumn<int>("result");
+        QTest::newRow("another index than asked") << 0x30 << 3 << QByteArray("\x04\x96", 2) << -8;
+        QTest::newRow("the total changes") << 0x30 << 3 << QByteArray("\x03\x95", 2) << -8;
+        QTest::newRow("the list ends early") << 0x30 << 3 << QByteArray("\x00\x00", 2) << -8;
+        QTest::newRow("first reply not record 1") << 0x30 << 0 << QByteArray("\x02\x96", 2) << -8;
+        QTest::newRow("more records than slots") << 0x30 << 0 << QByteArray("\x01\x97", 2) << -8;
+        QTest::newRow("texts: ends early") << 0x32 << 25 << QByteArray("\x00\x00", 2) << -8;
+        QTest::newRow("no index and total") << 0x32 << 2 << QByteArray("\x02", 1) << -8;
+        QTest::newRow("record cut short") << 0x32 << 2 << QByteArray("\x02\x19" "abc", 5) << -8;
+        QTest::newRow("unknown contact type") << 0x30 << 2 << QByteArray("\x02\x96" "N\0\0" "1\0\0\0\x07", 10) << -8;
+        QTest::newRow("first reply with total 0 is the empty list") << 0x32 << 0 << QByteArray("\x05\x00", 2) << 1;
+    }
+    void readListMustBeWhole()
+    {
+        QFETCH(int, command);
+        QFETCH(int, index);
+        QFETCH(QByteArray, data);
+        CRadioSim sim;
+        sim.memory = CRadioSim::FullRadio();
+        const auto filter = [&](const QByteArray &request, QByteArray reply) {
+            const int header = std::uint8_t(request[0]) == 0xFF ? 4 : 2;
+            if (std::uint8_t(request[header]) == command && std::uint8_t(request[header + 1]) == index)
+                return BuildReply(0x41, QByteArray(1, command == 0x30 ? 'H' : 'I') + data);
+            return reply;
+        };
+        CRecordingObserver obs;
+        VirtualCPData target;
+        target.texts[0] = QStringLiteral("unchanged");
+        QTEST(SimTransfer(sim, &obs, filter)->ReadRadio(target), "result");
+        if (QTest::currentDataTag() == QByteArray("first reply with total 0 is the empty list")) {
+            QCOMPARE(target.texts, (std::array<QString, 25>{}));
+        } else {
+            QCOMPARE(target.texts[0], QStringLiteral("unchanged"));
+            QCOMPARE(obs.Failures(), (std::vector<int>{-8}));
+        }
+    }
+
+    void cancelDuringReadLeavesTargetUnchanged()
+    {
+        CRadioSim sim;
+        sim.memory = CRadioSim::FullRadio();
+        CRecordingObserver obs;
+        obs.onProgress = [](int p) {
+            if (p == 60)
+                CTransferContext::Instance().RequestCancel();
+        };
+        VirtualCPData target;
+        target.limit.pid = QStringLiteral("keep");
+        const VirtualCPData before = target;
+        CRequestLog log(sim);
+        QCOMPARE(SimTransfer(sim, &obs)->ReadRadio(target), -12);
+        QCOMPARE(target, before);
+        QCOMPARE(obs.Failures(), (std::vector<int>{-12}));
+        QCOMPARE(log.Commands(), (QStringList{"25", "26", "27", "28"}));  // no command after the cancel
+    }
+
+    void writeFullProfile()
+    {
+        CRadioSim sim;
+        sim.memory = CRadioSim::EmptyRadio();
+        const VirtualCPData profile = CRadioSim::FullRadio();
+        const VirtualCPData source = profile;
+        CRequestLog log(sim);
+        CRecordingObserver obs;
+        QCOMPARE(SimTransfer(sim, &obs)->WriteRadio(profile), 1);
+        QCOMPARE(profile, source);  // the source record is left as it was
+        QCOMPARE(obs.Progress(), (std::vector<int>{20, 40, 60, 80}));
+        QCOMPARE(sim.EndWriteCount(), 1);
+        for (int type : {0, 1, 2})
+            QCOMPARE(OfType(sim.memory, type), OfType(profile, type));
+        QCOMPARE(sim.memory.texts, profile.texts);
+        QCOMPARE(sim.memory.setting, profile.setting);
+        // Three passes: private groups, public groups, private contacts, numbered 1..150.
+        QStringList expected{"25", "26", "27", "29"};
+        for (int i = 1; i <= 150; ++i)
+            expected << QStringLiteral("31 %1/150").arg(i);
+        for (int i = 1; i <= 25; ++i)
+            expected << QStringLiteral("33 %1/25").arg(i);
+        expected << "36";
+        QCOMPARE(log.lines, expected);
+        QCOMPARE(sim.memory.contacts[0].cntct_type, std::uint8_t(1));
+        QCOMPARE(sim.memory.contacts[20].cntct_type, std::uint8_t(2));
+        QCOMPARE(sim.memory.contacts[50].cntct_type, std::uint8_t(0));
+    }
+
+    void writeEmptyLists()
+    {
+        CRadioSim sim;
+        VirtualCPData profile = CRadioSim::EmptyRadio();
+        profile.contacts[0] = Make("Me", "20000001", 0);  // the radio's own contact only
+        profile.contacts[0].contact_flags_a = CFA_ID_IN_USE;
+        CRequestLog log(sim);
+        CRecordingObserver obs;
+        QCOMPARE(SimTransfer(sim, &obs)->WriteRadio(profile), 1);
+        QCOMPARE(log.lines, (QStringList{"25", "26", "27", "29", "31 1/1", "33 0/0", "36"}));
+        QVERIFY(std::all_of(sim.memory.texts.begin(), sim.memory.texts.end(), [](const QString &t) { return t.isEmpty(); }));
+        profile.contacts[0] = VirtualCPContact();
+        log.lines.clear();
+        obs.answers = {true};
+        QCOMPARE(SimTransfer(sim, &obs)->WriteRadio(profile), 1);
+        QCOMPARE(log.lines, (QStringList{"25", "26", "27", "29", "31 0/0", "33 0/0", "36"}));
+    }
+
+    void writeQuestions_data()
+    {
+        QTest::addColumn<bool>("answerLate");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("no, answered before the worker waits") << false << false;
+        QTest::newRow("no, answered while it waits") << true << false;
+        QTest::newRow("yes, answered before the worker waits") << false << true;
+        QTest::newRow("yes, answered while it waits") << true << true;
+    }
+    void writeQuestions()
+    {
+        QFETCH(bool, answerLate);
+        QFETCH(bool, yes);
+        CRadioSim sim;
+        sim.memory = CRadioSim::EmptyRadio();
+        sim.memory.limit.max_num_of_private_grps = 5;  // the profile has 20
+        sim.memory.limit.pid = QStringLiteral("20009999");  // not in the profile
+        VirtualCPData profile = CRadioSim::FullRadio();
+        CRequestLog log(sim);
+        CRecordingObserver obs;
+        obs.answerLate = answerLate;
+        obs.answers = {yes, yes};
+        std::thread worker = StartTransferThread([&] { SimTransfer(sim, &obs)->WriteRadio(profile); });
+        worker.join();
+        if (!yes) {
+            // No: nothing but the opening and the limit record was sent, and the user sees
+            // "User Canceled" once.
+            QCOMPARE(log.Commands(), (QStringList{"25", "26", "27"}));
+            QCOMPARE(obs.Events(), (std::vector<CRecordingObserver::Event>{{'p', 20}, {'q', -2}, {'f', -12}}));
+            QCOMPARE(sim.ResetCount(), 0);
+            return;
+        }
+        QCOMPARE(obs.Failures(), std::vector<int>{});
+        const auto events = obs.Events();
+        QCOMPARE(events[1], (CRecordingObserver::Event{'q', -2}));
+        QCOMPARE(events[2], (CRecordingObserver::Event{'q', -1}));
+        // Yes: the write announces exactly the records it sends (5 private groups, all 30
+        // public groups, 100 private contacts = 135).
+        QVERIFY(log.lines.contains("31 135/135"));
+        QVERIFY(!log.lines.contains("31 136/135") && !log.lines.contains("31 1/150"));
+        QCOMPARE(OfType(sim.memory, 1).size(), 5);
+    }
+
+    void vibracallFollowsTheRadio()
+    {
+        CRadioSim sim;
+        sim.memory.limit.limit_flags |= LF_VIBRACALL_DIS;
+        VirtualCPData profile = CRadioSim::DefaultRadio();
+        profile.limit.limit_flags |= LF_VIBRACALL_DIS;
+        profile.setting.vibracall = 1;
+        CRecordingObserver obs;
+        QCOMPARE(SimTransfer(sim, &obs)->WriteRadio(profile), 1);
+        QCOMPARE(sim.memory.setting.vibracall, std::uint8_t(2));
+    }
+
+    // After the radio refuses a record (-8) or the user cancels once data went out, the
+    // radio is reset and the first failure is the only one reported.
+    void abortedWriteResetsTheRadio_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("cancelAt");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("resets");
+        QTest::newRow("refused contact") << "31@5:q-other" << 0 << -8 << 1;
+        QTest::newRow("refused text") << "33@2:q-other" << 0 << -8 << 1;
+        QTest::newRow("refused end of write") << "36:q-other" << 0 << -8 << 1;
+        QTest::newRow("cancel after the settings") << "" << 60 << -12 << 1;
+        QTest::newRow("cancel after the contacts") << "" << 80 << -12 << 1;
+        QTest::newRow("cancel before any data") << "" << 20 << -12 << 0;
+        QTest::newRow("busy radio: no reset") << "31@5:q-fe" << 0 << -11 << 0;
+        QTest::newRow("refused before any data") << "26:q-other" << 0 << -8 << 0;
+    }
+    void abortedWriteResetsTheRadio()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, cancelAt);
+        CRadioSim sim;
+        if (!fault.isEmpty()) {
+            SimFault f;
+            QVERIFY(ParseSimFault(fault, f));
+            sim.faults.push_back(f);
+        }
+        CRecordingObserver obs;
+        obs.onProgress = [cancelAt](int p) {
+            if (p == cancelAt)
+                CTransferContext::Instance().RequestCancel();
+        };
+        CRequestLog log(sim);
+        QFETCH(int, result);
+        QCOMPARE(SimTransfer(sim, &obs)->WriteRadio(CRadioSim::FullRadio()), result);
+        QCOMPARE(obs.Failures(), std::vector<int>{result});
+        QTEST(sim.ResetCount(), "resets");
+        if (sim.ResetCount())
+            QCOMPARE(log.Commands().mid(log.Commands().size() - 2), (QStringList{"27", "37"}));
+    }
+
+    void openingFailures_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("result");
+        QTest::newRow("silent") << "all:silent" << -2;
+        QTest::newRow("bad checksums") << "all:bad-checksum" << -1;
+        QTest::newRow("busy") << "25:q-fe" << -11;
+        QTest::newRow("reset or write first") << "25:q-fd" << -14;
+        QTest::newRow("earlier firmware") << "25:old-firmware" << -3;
+        QTest::newRow("invalid opcode") << "26:bad-opcode" << -6;
+        QTest::newRow("unsupported command") << "27:bad-letter" << -7;
+        QTest::newRow("operation unsupported") << "27:s4" << -10;
+        QTest::newRow("version") << "version" << -4;
+        QTest::newRow("model") << "model" << -5;
+    }
+    void openingFailures()
+    {
+        QFETCH(QString, setup);
+        CRadioSim sim;
+        SimFault f;
+        if (setup == "version")
+            sim.memory.firmware_version = 9;
+        else if (setup == "model")
+            sim.memory.limit.clone_compatibility_version = 2;
+        else if (ParseSimFault(setup, f))
+            sim.faults.push_back(f);
+        CRequestLog log(sim);
+        CRecordingObserver obs;
+        VirtualCPData target;
+        QFETCH(int, result);
+        QCOMPARE(SimTransfer(sim, &obs)->ReadRadio(target), result);
+        QCOMPARE(obs.Failures(), std::vector<int>{result});
+        QVERIFY(!log.Commands().contains("28"));  // nothing is read after a failure
+        QCOMPARE(target, VirtualCPData());
+        // The write sends nothing either.
+        CRecordingObserver wobs;
+        log.lines.clear();
+        SimTransfer(sim, &wobs)->WriteRadio(CRadioSim::DefaultRadio());
+        QCOMPARE(wobs.Failures(), std::vector<int>{result});
+        QVERIFY(!log.Commands().contains("29") && !log.Commands().contains("31"));
+    }
+
+    void shortOperations()
+    {
+        CRadioSim sim;
+        sim.memory.setting.password = QStringLiteral("4321");
+        sim.memory.firmware_version = 7;
+        CRecordingObserver obs;
+        QString pid;
+        QCOMPARE(SimTransfer(sim, &obs)->ReadUnitPid(pid), 1);
+        QCOMPARE(pid, QStringLiteral("20000001"));
+        VirtualCPData record;
+        QCOMPARE(SimTransfer(sim, &obs)->ReadRadioPassword(record), 1);
+        QCOMPARE(record.setting.password, QStringLiteral("4321"));
+        QCOMPARE(SimTransfer(sim, &obs)->ReadIdentity(record), 1);
+        QCOMPARE(record.firmware_version, std::uint8_t(7));
+        CRequestLog log(sim);
+        QCOMPARE(SimTransfer(sim, &obs)->ResetRadio(), 1);
+        QCOMPARE(log.Commands(), (QStringList{"27", "37"}));  // a reset has no opening
+        QCOMPARE(obs.Failures(), std::vector<int>{});
+
+        // A settings block that ends inside its call-forward text: the password is unreadable.
+        const auto cut = [](const QByteArray &request, QByteArray reply) {
+            if (request.at(2) == 0x28)
+                return BuildReply(0x41, QByteArray("G") + QByteArray(30, '\x01'));
+            return reply;
+        };
+        QCOMPARE(SimTransfer(sim, &obs, cut)->ReadRadioPassword(record), -17);
+    }
+
+    void capture_data()
+    {
+        QTest::addColumn<int>("after");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<std::vector<int>>("progress");
+        QTest::newRow("second poll") << 2 << "" << 1 << std::vector<int>{20, 40};
+        QTest::newRow("nobody keys up") << 0 << "" << -9 << std::vector<int>{20, 40, 60, 80, 100};
+        QTest::newRow("cannot start listening") << 0 << "38:s-other" << -11 << std::vector<int>{20};
+        QTest::newRow("poll unsupported") << 0 << "39:s4" << -10 << std::vector<int>{20};
+    }
+    void capture()
+    {
+        QFETCH(QString, fault);
+        CRadioSim sim;
+        QFETCH(int, after);
+        sim.captureAfterPolls = after;
+        SimFault f;
+        if (ParseSimFault(fault, f))
+            sim.faults.push_back(f);
+        CRecordingObserver obs;
+        QString pid;
+        QTEST(SimTransfer(sim, &obs)->CapturePid(pid), "result");
+        QTEST(obs.Progress(), "progress");
+        QCOMPARE(pid, QTest::currentDataTag() == QByteArray("second poll") ? QStringLiteral("20001234") : QString());
+    }
+
+    // Operations started on two threads at once run one after the other.
+    void operationsNeverOverlap()
+    {
+        CRadioSim simA, simB;
+        simA.memory = simB.memory = CRadioSim::FullRadio();
+        std::mutex mutex;
+        QString order;
+        const auto tag = [&](char c) {
+            return [&, c](const QByteArray &, QByteArray reply) {
+                std::lock_guard<std::mutex> lock(mutex);
+                order += QLatin1Char(c);
+                return reply;
+            };
+        };
+        VirtualCPData a, b;
+        std::thread ta([&] { SimTransfer(simA, nullptr, tag('a'))->ReadRadio(a); });
+        std::thread tb([&] { SimTransfer(simB, nullptr, tag('b'))->ReadRadio(b); });
+        ta.join();
+        tb.join();
+        QCOMPARE(a, simA.memory);
+        QCOMPARE(b, simB.memory);
+        QVERIFY2(QRegularExpression("^(a+b+|b+a+)$").match(order).hasMatch(), qPrintable(order));
+    }
+
+    void failureTexts()
+    {
+        QCOMPARE(TransferFailureText(-1), QStringLiteral("Error: COM port already in use by another application."));
+        QCOMPARE(TransferFailureText(-2), QStringLiteral("Error: Unable to establish a connection with the radio.\n"
+                                                         "          Please check your connection and try again."));
+        QCOMPARE(TransferFailureText(-6), QStringLiteral("Error: Operation Failed (Invalid Opcode)."));
+        QCOMPARE(TransferFailureText(-12), QStringLiteral("Error: Operation Failed (User Canceled)."));
+        QCOMPARE(TransferFailureText(-17), QStringLiteral("Error: Unable to get radio password."));
+        QCOMPARE(TransferFailureText(0), QStringLiteral("Error: Operation Failed (0)."));
+        QCOMPARE(TransferFailureText(-16), QStringLiteral("Error: Operation Failed (-16)."));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLinkTransfer)
+#include "tst_link_transfer.moc"
