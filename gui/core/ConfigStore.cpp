@@ -1,0 +1,280 @@
+#include "ConfigStore.h"
+
+#include "Prompter.h"
+#include "StringIds.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <limits>
+
+namespace zqv {
+
+namespace {
+
+QString KeyOf(const ConfigValue &value, const QString &language)
+{
+    const QString key = QString::fromLatin1(value.key);
+    return key.contains(QLatin1String("%1")) ? key.arg(language) : key;
+}
+
+bool OverLimit(const ConfigValue &value, qsizetype size)
+{
+    return value.limit > 0 && size > value.limit;
+}
+
+std::unique_ptr<QSettings> SettingsFile(const QString &folder)
+{
+    auto settings = std::make_unique<QSettings>(CConfigStore::ConfigFileIn(folder), QSettings::IniFormat);
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+}  // namespace
+
+QString DealerDefaultToText(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size() + 8);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes.at(i));
+        if (b != 0)
+            text += QChar(char16_t(b));
+        else if (i + 1 < bytes.size())
+            text += QLatin1String("\r\n");
+    }
+    return text;
+}
+
+CConfigStore::CConfigStore()
+    : m_pUser(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                          QLatin1String(kConfigOrganisation), QLatin1String(kConfigApplication)))
+{
+#ifdef Q_OS_WIN
+    // The machine's registry key, unless a folder is named explicitly.
+    if (qEnvironmentVariableIsEmpty(kSystemConfigDirEnv))
+        m_pSystem = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::SystemScope,
+                                                QLatin1String(kConfigOrganisation), QLatin1String(kConfigApplication));
+#endif
+    if (!m_pSystem)
+        m_pSystem = SettingsFile(DefaultSystemConfigDir());
+    // A user value never falls back to a machine value of the same name.
+    m_pUser->setFallbacksEnabled(false);
+    m_pSystem->setFallbacksEnabled(false);
+}
+
+CConfigStore::CConfigStore(const QString &userFolder, const QString &systemFolder)
+    : m_pUser(SettingsFile(userFolder)), m_pSystem(SettingsFile(systemFolder))
+{
+}
+
+CConfigStore::~CConfigStore() = default;
+
+QString CConfigStore::DefaultSystemConfigDir()
+{
+    const QString fromEnv = qEnvironmentVariable(kSystemConfigDirEnv);
+    if (!fromEnv.isEmpty())
+        return fromEnv;
+    if (QCoreApplication::instance()) {
+        const QString beside = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../etc/xdg"));
+        if (QFileInfo::exists(ConfigFileIn(beside)))
+            return beside;
+    }
+    return QLibraryInfo::path(QLibraryInfo::SettingsPath);
+}
+
+QString CConfigStore::ConfigFileIn(const QString &folder)
+{
+    return folder + QLatin1Char('/') + QLatin1String(kConfigOrganisation) + QLatin1Char('/')
+           + QLatin1String(kConfigApplication) + QStringLiteral(".conf");
+}
+
+QSettings &CConfigStore::Scope(ConfigScope scope) const
+{
+    return scope == ConfigScope::User ? *m_pUser : *m_pSystem;
+}
+
+std::optional<QString> CConfigStore::ReadString(const ConfigValue &value, const QString &language) const
+{
+    const QVariant data = Scope(value.scope).value(KeyOf(value, language));
+    // Stored settings read back as text; numbers count as their decimal text. Lists, byte
+    // arrays and other types are not text values.
+    const int type = data.typeId();
+    if (type != QMetaType::QString && type != QMetaType::Int && type != QMetaType::UInt
+        && type != QMetaType::LongLong && type != QMetaType::ULongLong)
+        return std::nullopt;
+    const QString text = data.toString();
+    if (OverLimit(value, text.size()))
+        return std::nullopt;
+    return text;
+}
+
+std::optional<quint32> CConfigStore::ReadDword(const ConfigValue &value) const
+{
+    const QVariant data = Scope(value.scope).value(KeyOf(value, QString()));
+    if (!data.isValid())
+        return std::nullopt;
+    bool ok = false;
+    const qint64 number = data.typeId() == QMetaType::QString ? data.toString().trimmed().toLongLong(&ok)
+                                                              : data.toLongLong(&ok);
+    // Four bytes: a value that needs more does not fit the buffer and is not read.
+    if (!ok || number < std::numeric_limits<qint32>::min() || number > std::numeric_limits<quint32>::max())
+        return std::nullopt;
+    return static_cast<quint32>(number);
+}
+
+std::optional<QByteArray> CConfigStore::ReadBytes(const ConfigValue &value, const QString &language) const
+{
+    const QVariant data = Scope(value.scope).value(KeyOf(value, language));
+    QByteArray bytes;
+    if (data.typeId() == QMetaType::QByteArray) {
+        bytes = data.toByteArray();
+    } else if (data.typeId() == QMetaType::QString) {
+        const QString text = data.toString();
+        for (QChar c : text)
+            if (c.unicode() > 0xFF)
+                return std::nullopt;
+        bytes = text.toLatin1();
+    } else {
+        return std::nullopt;
+    }
+    if (OverLimit(value, bytes.size()))
+        return std::nullopt;
+    return bytes;
+}
+
+bool CConfigStore::Write(const ConfigValue &value, const QVariant &data, const QString &language)
+{
+    QVariant stored;
+    switch (value.type) {
+    case ConfigType::String:
+    case ConfigType::MultiString:
+        if (OverLimit(value, data.toString().size()))
+            return false;
+        stored = data.toString();
+        break;
+    case ConfigType::Dword:
+        stored = data.toUInt();
+        break;
+    case ConfigType::Bytes:
+        if (OverLimit(value, data.toByteArray().size()))
+            return false;
+        stored = data.toByteArray();
+        break;
+    }
+    QSettings &settings = Scope(value.scope);
+    settings.setValue(KeyOf(value, language), stored);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool CConfigStore::Contains(const ConfigValue &value, const QString &language) const
+{
+    return Scope(value.scope).contains(KeyOf(value, language));
+}
+
+void CConfigStore::Remove(const ConfigValue &value, const QString &language)
+{
+    QSettings &settings = Scope(value.scope);
+    settings.remove(KeyOf(value, language));
+    settings.sync();
+}
+
+QString CConfigStore::ReadCurrentLanguage() const
+{
+    return ReadString(config::CurrentLanguage).value_or(QString());
+}
+
+bool CConfigStore::WriteCurrentLanguage(const QString &language)
+{
+    return Write(config::CurrentLanguage, language);
+}
+
+QString CConfigStore::ReadDefaultLanguage() const
+{
+    return ReadString(config::DefaultLanguage).value_or(QString());
+}
+
+QString CConfigStore::ReadInstallPath() const
+{
+    return ReadString(config::InstallPath).value_or(QString());
+}
+
+int CConfigStore::ReadShowContextHelp() const
+{
+    const auto value = ReadDword(config::ShowContextHelp);
+    return value ? static_cast<qint32>(*value) : -1;
+}
+
+bool CConfigStore::WriteShowContextHelp(bool show)
+{
+    return Write(config::ShowContextHelp, show ? 1u : 0u);
+}
+
+QString CConfigStore::GetGUIResourcePath(const QString &language) const
+{
+    if (language.isEmpty())
+        return QString();
+    const auto file = ReadString(config::GUIResource, language);
+    return file ? ReadInstallPath() + QLatin1Char('/') + *file : QString();
+}
+
+QString CConfigStore::GetHelpFilePath(const QString &language) const
+{
+    if (language.isEmpty())
+        return QString();
+    const auto file = ReadString(config::HelpFileName, language);
+    return file ? ReadInstallPath() + QLatin1Char('/') + *file : QString();
+}
+
+bool CConfigStore::UserSettingsUsable() const
+{
+    // The counterpart of opening or creating the user's keys: the settings file must be
+    // readable as settings, and either exist readable or be creatable.
+    if (m_pUser->status() != QSettings::NoError)
+        return false;
+    const QString file = m_pUser->fileName();
+    return m_pUser->isWritable() || (QFileInfo(file).isFile() && QFileInfo(file).isReadable());
+}
+
+bool CConfigStore::CheckRegistry(IPrompter &prompter)
+{
+    if (!UserSettingsUsable()) {
+        prompter.ShowMessage(IDS_FATAL_REGISTRY_ERROR);
+        return false;
+    }
+    if (!Contains(config::CurrentComPort))
+        Write(config::CurrentComPort, QStringLiteral("COM1"));
+    if (ReadCurrentLanguage().isEmpty()) {
+        const QString defaultLanguage = ReadDefaultLanguage();
+        if (defaultLanguage.isEmpty()) {
+            prompter.ShowMessage(IDS_FATAL_REGISTRY_ERROR);
+            return false;
+        }
+        if (!WriteCurrentLanguage(defaultLanguage))
+            return false;
+    }
+    CopyDealerInfoDefaults();
+    return true;
+}
+
+void CConfigStore::CopyDealerInfoDefaults()
+{
+    const QString language = ReadCurrentLanguage();
+    if (language.isEmpty())
+        return;
+    const std::pair<const ConfigValue &, const ConfigValue &> values[] = {
+        {config::DefaultDealerInfo, config::UserDealerInfo},
+        {config::DefaultDealerNotes, config::UserDealerNotes},
+        {config::DefaultContactInfo, config::UserContactInfo},
+    };
+    for (const auto &[machine, user] : values) {
+        if (ReadString(user, language))
+            continue;
+        const QByteArray defaults = ReadBytes(machine, language).value_or(QByteArray());
+        Write(user, DealerDefaultToText(defaults), language);
+    }
+}
+
+}  // namespace zqv

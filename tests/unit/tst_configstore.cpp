@@ -1,0 +1,217 @@
+// The configuration store: defaults, types and size limits of every value, the start-up check
+// of the configuration and the copy of the dealer-text defaults, each on its own folders.
+#include "ConfigStore.h"
+#include "Prompter.h"
+#include "StringIds.h"
+#include "StringTable.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zqv;
+
+namespace {
+
+// A store on two fresh folders; `Raw` writes straight into a scope's file, as an installer or
+// a hand edit would, bypassing the store's own checks.
+struct Folders {
+    QTemporaryDir dir;
+    QString User() const { return dir.filePath("user"); }
+    QString System() const { return dir.filePath("system"); }
+    void Raw(ConfigScope scope, const QString &key, const QVariant &value) const
+    {
+        QSettings file(CConfigStore::ConfigFileIn(scope == ConfigScope::User ? User() : System()), QSettings::IniFormat);
+        file.setValue(key, value);
+    }
+};
+
+// Every value that has a size limit.
+const ConfigValue *const kLimited[] = {&config::CurrentLanguage, &config::DefaultLanguage, &config::InstallPath,
+                                       &config::GUIResource, &config::HelpFileName, &config::DefaultDealerInfo,
+                                       &config::DefaultDealerNotes, &config::DefaultContactInfo};
+
+}  // namespace
+
+class TestConfigStore : public QObject {
+    Q_OBJECT
+private slots:
+    void missingValuesReadAsTheirDefaults()
+    {
+        Folders f;
+        CConfigStore store(f.User(), f.System());
+        QCOMPARE(store.ReadCurrentLanguage(), QString());
+        QCOMPARE(store.ReadDefaultLanguage(), QString());
+        QCOMPARE(store.ReadInstallPath(), QString());
+        QCOMPARE(store.ReadShowContextHelp(), -1);
+        QVERIFY(!store.ReadDword(config::AutoDetect));
+        QVERIFY(!store.ReadString(config::CurrentComPort));
+        QCOMPARE(store.GetGUIResourcePath("German"), QString());
+        QCOMPARE(store.GetHelpFilePath(QString()), QString());
+    }
+
+    void valuesOverTheirLimitAreAbsent_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("language");
+        for (int i = 0; i < int(std::size(kLimited)); ++i)
+            QTest::newRow(kLimited[i]->key) << i << QStringLiteral("German");
+    }
+    void valuesOverTheirLimitAreAbsent()
+    {
+        QFETCH(int, which);
+        QFETCH(QString, language);
+        const ConfigValue &value = *kLimited[which];
+        const QString key = QString::fromLatin1(value.key).replace("%1", language);
+        for (int extra : {0, 1}) {
+            Folders f;
+            const QString text(value.limit + extra, QLatin1Char('x'));
+            if (value.type == ConfigType::Bytes)
+                f.Raw(value.scope, key, text.toLatin1());
+            else
+                f.Raw(value.scope, key, text);
+            CConfigStore store(f.User(), f.System());
+            if (value.type == ConfigType::Bytes)
+                QCOMPARE(store.ReadBytes(value, language).has_value(), extra == 0);
+            else
+                QCOMPARE(store.ReadString(value, language).has_value(), extra == 0);
+            // The store itself never writes what it could not read back.
+            QCOMPARE(store.Write(value, value.type == ConfigType::Bytes ? QVariant(text.toLatin1()) : QVariant(text), language),
+                     extra == 0);
+        }
+    }
+
+    void valuesOfAnotherTypeAreAbsent()
+    {
+        Folders f;
+        f.Raw(ConfigScope::User, "CurrentLanguage", QStringList{"Ger", "man"});
+        f.Raw(ConfigScope::User, "AutoDetect", "yes");
+        f.Raw(ConfigScope::User, "ShowContextHelp", "4294967296");  // needs five bytes
+        f.Raw(ConfigScope::System, "InstallPath", QByteArray("/opt"));
+        CConfigStore store(f.User(), f.System());
+        QCOMPARE(store.ReadCurrentLanguage(), QString());
+        QVERIFY(!store.ReadDword(config::AutoDetect));
+        QCOMPARE(store.ReadShowContextHelp(), -1);
+        QCOMPARE(store.ReadInstallPath(), QString());
+    }
+
+    void valuesRoundTrip()
+    {
+        Folders f;
+        {
+            CConfigStore store(f.User(), f.System());
+            QVERIFY(store.WriteCurrentLanguage("Spanish"));
+            QVERIFY(store.Write(config::CurrentComPort, "/dev/ttyUSB0"));
+            QVERIFY(store.Write(config::AutoDetect, 1u));
+            QVERIFY(store.WriteShowContextHelp(true));
+            QVERIFY(store.Write(config::InstallPath, "/opt/zqv cps"));
+            QVERIFY(store.Write(config::GUIResource, "lang/zqv_es.qm", "Spanish"));
+            QVERIFY(store.Write(config::HelpFileName, "help/zqv_es.qch", "Spanish"));
+        }
+        CConfigStore store(f.User(), f.System());
+        QCOMPARE(store.ReadCurrentLanguage(), QStringLiteral("Spanish"));
+        QCOMPARE(store.ReadString(config::CurrentComPort).value_or(""), QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(store.ReadDword(config::AutoDetect).value_or(0), 1u);
+        QCOMPARE(store.ReadShowContextHelp(), 1);
+        QVERIFY(store.WriteShowContextHelp(false));
+        QCOMPARE(store.ReadShowContextHelp(), 0);
+        QCOMPARE(store.GetGUIResourcePath("Spanish"), QStringLiteral("/opt/zqv cps/lang/zqv_es.qm"));
+        QCOMPARE(store.GetHelpFilePath("Spanish"), QStringLiteral("/opt/zqv cps/help/zqv_es.qch"));
+        QCOMPARE(store.GetHelpFilePath("German"), QString());
+        // User and machine values never stand in for each other.
+        QVERIFY(!store.ReadString(config::UserDealerInfo, "Spanish"));
+        QCOMPARE(store.ReadDefaultLanguage(), QString());
+    }
+
+    void checkRegistryFillsTheUsersValues()
+    {
+        Folders f;
+        f.Raw(ConfigScope::System, "DefaultLanguage", "German");
+        f.Raw(ConfigScope::System, "Language/German/DealerInfo", QByteArray("Radio Shop\0Main St. 1\0", 22));
+        f.Raw(ConfigScope::System, "Language/German/ContactInfo", QByteArray("Caf\xE9", 4));
+        CConfigStore store(f.User(), f.System());
+        CScriptedPrompter prompter;
+        QVERIFY(store.CheckRegistry(prompter));
+        QVERIFY(prompter.History().empty());
+        QCOMPARE(store.ReadCurrentLanguage(), QStringLiteral("German"));
+        QCOMPARE(store.ReadString(config::CurrentComPort).value_or(""), QStringLiteral("COM1"));
+        QCOMPARE(store.ReadString(config::UserDealerInfo, "German").value_or("?"), QStringLiteral("Radio Shop\r\nMain St. 1"));
+        QCOMPARE(store.ReadString(config::UserContactInfo, "German").value_or("?"), QStringLiteral("Caf\u00E9"));
+        QCOMPARE(store.ReadString(config::UserDealerNotes, "German").value_or("?"), QString());
+
+        // Values the user has are kept.
+        QVERIFY(store.Write(config::CurrentComPort, "/dev/ttyS1"));
+        QVERIFY(store.Write(config::UserDealerInfo, "Mine", "German"));
+        QVERIFY(store.WriteCurrentLanguage("French"));
+        QVERIFY(store.CheckRegistry(prompter));
+        QCOMPARE(store.ReadString(config::CurrentComPort).value_or(""), QStringLiteral("/dev/ttyS1"));
+        QCOMPARE(store.ReadString(config::UserDealerInfo, "German").value_or(""), QStringLiteral("Mine"));
+        QCOMPARE(store.ReadCurrentLanguage(), QStringLiteral("French"));
+    }
+
+    void checkRegistryFailsWith10115_data()
+    {
+        QTest::addColumn<QString>("defaultLanguage");
+        QTest::addColumn<bool>("userFolderUsable");
+        QTest::newRow("no default language") << QString() << true;
+        QTest::newRow("default language over its limit") << QString(50, QLatin1Char('G')) << true;
+        QTest::newRow("user settings cannot be created") << QStringLiteral("English") << false;
+    }
+    void checkRegistryFailsWith10115()
+    {
+        QFETCH(QString, defaultLanguage);
+        QFETCH(bool, userFolderUsable);
+        Folders f;
+        if (!defaultLanguage.isEmpty())
+            f.Raw(ConfigScope::System, "DefaultLanguage", defaultLanguage);
+        QString user = f.User();
+        if (!userFolderUsable) {
+            // A plain file where the settings folder would go: nothing can be created below it.
+            QFile blocker(f.dir.filePath("blocker"));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            user = blocker.fileName();
+        }
+        CConfigStore store(user, f.System());
+        CScriptedPrompter prompter;
+        QVERIFY(!store.CheckRegistry(prompter));
+        QCOMPARE(prompter.Texts(), QStringList{LoadStr(IDS_FATAL_REGISTRY_ERROR)});
+    }
+
+    void dealerDefaultsBecomeLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("one line, terminated") << QByteArray("abc\0", 4) << QStringLiteral("abc");
+        QTest::newRow("two lines") << QByteArray("a\0b\0", 4) << QStringLiteral("a\r\nb");
+        QTest::newRow("unterminated") << QByteArray("a\0b", 3) << QStringLiteral("a\r\nb");
+        QTest::newRow("double terminator") << QByteArray("a\0\0", 3) << QStringLiteral("a\r\n");
+        QTest::newRow("bytes are character codes") << QByteArray("\xC4\x80", 2) << QStringLiteral("\u00C4\u0080");
+    }
+    void dealerDefaultsBecomeLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(DealerDefaultToText(bytes), text);
+    }
+
+    void systemFolderFromTheEnvironment()
+    {
+        qputenv(kSystemConfigDirEnv, "/some/where");
+        QCOMPARE(CConfigStore::DefaultSystemConfigDir(), QStringLiteral("/some/where"));
+        qunsetenv(kSystemConfigDirEnv);
+        QVERIFY(CConfigStore::DefaultSystemConfigDir() != QStringLiteral("/some/where"));
+    }
+
+    void buildWritesTheMachineConfiguration()
+    {
+        // A fresh build starts without set-up: the build tree holds the machine's values.
+        CConfigStore store(QStringLiteral(ZQV_BUILD_DIR "/test-config"), QStringLiteral(ZQV_BUILD_DIR "/etc/xdg"));
+        QCOMPARE(store.ReadDefaultLanguage(), QStringLiteral("English"));
+        QCOMPARE(store.ReadInstallPath(), QStringLiteral(ZQV_BUILD_DIR "/data"));
+        QVERIFY(!store.GetHelpFilePath("English").isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfigStore)
+#include "tst_configstore.moc"
