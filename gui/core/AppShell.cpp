@@ -1,0 +1,158 @@
+#include "AppShell.h"
+
+#include "ConfigStore.h"
+#include "Prompter.h"
+#include "SettingDocs.h"
+#include "SettingsMerge.h"
+#include "StringIds.h"
+#include "ZQVCPSException.h"
+
+#include <QCoreApplication>
+#include <QJSEngine>
+#include <QTranslator>
+#include <new>
+
+namespace zqv {
+
+namespace {
+constexpr char kOpInitInstance[] = "CZQVCPSApp::InitInstance";
+constexpr char kOpBuild[] = "CZQVCPSApp::BuildGroupSettingDoc";
+}  // namespace
+
+bool CheckScriptEngine()
+{
+    if (!QCoreApplication::instance())
+        return false;
+    QJSEngine engine;
+    const QJSValue result = engine.evaluate(QStringLiteral("\"use strict\"; (function (a, b) { return a + b; })(40, 2)"));
+    return !result.isError() && result.toInt() == 42;
+}
+
+CAppShell::CAppShell(CConfigStore &store, IPrompter &prompter)
+    : m_store(store), m_prompter(prompter), m_fnScriptCheck(CheckScriptEngine)
+{
+}
+
+CAppShell::~CAppShell()
+{
+    DropTranslation();
+}
+
+bool CAppShell::LoadTranslation(const QString &path)
+{
+    DropTranslation();
+    if (path.isEmpty() || !QCoreApplication::instance())
+        return false;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(path))
+        return false;
+    // Installing answers false for a translation without messages, which is still a valid
+    // (if useless) translation: only the load decides.
+    QCoreApplication::installTranslator(translator.get());
+    m_pTranslator = std::move(translator);
+    return true;
+}
+
+void CAppShell::DropTranslation()
+{
+    if (m_pTranslator && QCoreApplication::instance())
+        QCoreApplication::removeTranslator(m_pTranslator.get());
+    m_pTranslator.reset();
+}
+
+bool CAppShell::Start()
+{
+    try {
+        if (!m_store.CheckRegistry(m_prompter))
+            return false;
+
+        const QString language = m_store.ReadCurrentLanguage();
+        if (language != QLatin1String(kEnglish) && !LoadTranslation(m_store.GetGUIResourcePath(language))) {
+            m_store.WriteCurrentLanguage(QLatin1String(kEnglish));
+            m_prompter.ShowMessage(IDS_LANGUAGE_FILE_MISSING);
+        }
+
+        if (!m_fnScriptCheck || !m_fnScriptCheck()) {
+            m_prompter.ShowMessage(IDS_VBSCRIPT_ENGINE_MISSING);
+            return false;
+        }
+
+        m_strInstallPath = m_store.ReadInstallPath();
+        m_spHelpPaneDoc = LoadSettingDoc(m_strInstallPath, QLatin1String(kHelpPaneDocName), m_prompter);
+        if (!m_spHelpPaneDoc)
+            return false;
+
+        m_strCurrentLanguage = m_store.ReadCurrentLanguage();
+        m_strHelpFilePath = m_store.GetHelpFilePath(m_strCurrentLanguage);
+
+        m_spRegionDoc = LoadSettingDoc(m_strInstallPath, QLatin1String(kRegionDocName), m_prompter);
+        if (!m_spRegionDoc)
+            return false;
+        m_strRegion = zqv::GetRegion(*m_spRegionDoc);
+        if (m_strRegion != QLatin1String(kRegionCode)) {
+            m_prompter.ShowMessage(IDS_FILES_MISSING);
+            return false;
+        }
+
+        m_spUpgradeDoc = LoadSettingDoc(m_strInstallPath, QLatin1String(kUpgradeDocName), m_prompter);
+        if (!m_spUpgradeDoc)
+            return false;
+
+        m_spMergeDoc = CXmlDocument::Create();
+        if (!m_spMergeDoc || !m_spMergeDoc->Doc())
+            ZQV_THROW(IDS_FATAL_ERROR_REINSTALL, kOpInitInstance, QStringLiteral("create XML document failed"));
+
+        return BuildGroupSettingDoc(kStartupSettingGroup) != nullptr;
+    } catch (const CZQVCPSException &e) {
+        m_prompter.ShowMessage(e.GetMessageId());
+    } catch (const std::bad_alloc &) {
+        m_prompter.ShowMessage(IDS_FATAL_ERROR_REINSTALL);
+    } catch (const std::exception &) {
+        m_prompter.ShowMessage(IDS_UNKNOWN_ERROR);
+    }
+    return false;
+}
+
+std::shared_ptr<CXmlDocument> CAppShell::BuildGroupSettingDoc(int group)
+{
+    try {
+        if (!m_spUpgradeDoc)
+            ZQV_THROW(IDS_UNKNOWN_ERROR, kOpBuild, QStringLiteral("no upgrade document is loaded"));
+        GroupSettingDocs docs = MergeGroupSettingDoc(*m_spUpgradeDoc, group, m_strRegion);
+        m_spMergeDoc = std::move(docs.merged);
+        m_spWorkingDoc = std::move(docs.working);
+        m_nCurrentSettingGroup = group;
+        return m_spWorkingDoc;
+    } catch (const CZQVCPSException &e) {
+        // A broken document is an unknown error to the user; a wrong merge entry shows where.
+        if (e.GetMessageId() == IDS_UNKNOWN_ERROR)
+            m_prompter.ShowMessage(IDS_UNKNOWN_ERROR);
+        else
+            m_prompter.Show(e.GetTrace(), MB_OK);
+    } catch (const std::exception &) {
+        m_prompter.ShowMessage(IDS_UNKNOWN_ERROR);
+    }
+    return nullptr;
+}
+
+int CAppShell::GetGroupByVersion(const QString &version) const
+{
+    return m_spUpgradeDoc ? zqv::GetGroupByVersion(*m_spUpgradeDoc, version) : 0;
+}
+
+QStringList CAppShell::GetSupportLanguages() const
+{
+    return m_spRegionDoc ? zqv::GetSupportLanguages(*m_spRegionDoc) : QStringList();
+}
+
+QString CAppShell::GetLanguageDisplayName(const QString &language) const
+{
+    return m_spRegionDoc ? zqv::GetLanguageDisplayName(*m_spRegionDoc, language) : QStringLiteral(" ");
+}
+
+QString CAppShell::GetHelpPageName(const QString &section, int id) const
+{
+    return m_spHelpPaneDoc ? zqv::GetHelpPageName(*m_spHelpPaneDoc, section, id) : QString();
+}
+
+}  // namespace zqv

@@ -1,0 +1,112 @@
+// What the application object does and keeps that needs no window: the start-up checks that
+// the desktop program and the command-line tool share (configuration, language and its
+// translation, script engine, the three setting documents, the region, the working setting
+// document of group 3), the setting documents for the rest of the run, and the builds of the
+// working setting document for other setting groups.
+//
+// Every start-up failure is shown through the prompter and ends start-up (Start returns
+// false); the caller then ends the program.
+#pragma once
+
+#include "Languages.h"
+#include "XmlDom.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QTranslator;
+
+namespace zqv {
+
+class CConfigStore;
+class IPrompter;
+
+// The installation's region: Region.stv must name exactly this one.
+inline constexpr char kRegionCode[] = "ZQV";
+// The setting group whose working setting document start-up builds.
+inline constexpr int kStartupSettingGroup = 3;
+
+// True when the rule-script engine can be created and runs a script (needs a
+// QCoreApplication).
+bool CheckScriptEngine();
+
+class CAppShell {
+public:
+    CAppShell(CConfigStore &store, IPrompter &prompter);
+    ~CAppShell();
+    CAppShell(const CAppShell &) = delete;
+    CAppShell &operator=(const CAppShell &) = delete;
+
+    // Replaces the script-engine check of start-up (tests).
+    void SetScriptEngineCheck(std::function<bool()> check) { m_fnScriptCheck = std::move(check); }
+
+    // The start-up checks, in this order: configuration; CurrentLanguage and its translation
+    // (message 223 and English when it cannot be loaded); the script engine (294); HelpPane.stv;
+    // the current language and help file; Region.stv and its region (222 unless "ZQV");
+    // UpDownGradeSetting.stv; the working setting document of group 3. A setting document that
+    // cannot be read shows 222; a broken one shows 102 or 106.
+    bool Start();
+
+    // The working setting document of setting group `group`, built afresh from the upgrade
+    // document; on success it becomes the current one and `group` the current setting group.
+    // A failure shows its message (the trace text for a broken merge entry, 106 for a broken
+    // document), returns null and leaves the current document and group as they were.
+    std::shared_ptr<CXmlDocument> BuildGroupSettingDoc(int group);
+
+    int GetGroupByVersion(const QString &version) const;
+    QStringList GetSupportLanguages() const;
+    QString GetLanguageDisplayName(const QString &language) const;
+    QString GetHelpPageName(const QString &section, int id) const;
+
+    const QString &GetCurrentLanguage() const { return m_strCurrentLanguage; }
+    const QString &GetRegion() const { return m_strRegion; }
+    const QString &GetHelpFilePath() const { return m_strHelpFilePath; }
+    const QString &GetInstallPath() const { return m_strInstallPath; }
+    int GetCurrentSettingGroup() const { return m_nCurrentSettingGroup; }
+    const std::shared_ptr<CXmlDocument> &GetRegionDoc() const { return m_spRegionDoc; }
+    const std::shared_ptr<CXmlDocument> &GetHelpPaneDoc() const { return m_spHelpPaneDoc; }
+    const std::shared_ptr<CXmlDocument> &GetUpgradeDoc() const { return m_spUpgradeDoc; }
+    const std::shared_ptr<CXmlDocument> &GetWorkingSettingDoc() const { return m_spWorkingDoc; }
+    // The upgrade document as merged by the last successful build.
+    const std::shared_ptr<CXmlDocument> &GetMergeDoc() const { return m_spMergeDoc; }
+    // True when a translation was loaded for the current language.
+    bool HasTranslation() const { return m_pTranslator != nullptr; }
+
+    // The template chosen in the New Profile dialog, read when a new profile is created.
+    const QString &GetNewProfileTemplatePath() const { return m_strNewTemplatePath; }
+    void SetNewProfileTemplatePath(const QString &path) { m_strNewTemplatePath = path; }
+
+    // The menu passes of LocalizeMenus and PruneLanguageMenu.
+    CMenuPassCounter &LocalizeMenusPasses() { return m_localizePasses; }
+    CMenuPassCounter &LanguageMenuPasses() { return m_languageMenuPasses; }
+
+    CConfigStore &Store() { return m_store; }
+    IPrompter &Prompter() { return m_prompter; }
+
+private:
+    bool LoadTranslation(const QString &path);
+    void DropTranslation();
+
+    CConfigStore &m_store;
+    IPrompter &m_prompter;
+    std::function<bool()> m_fnScriptCheck;
+    std::unique_ptr<QTranslator> m_pTranslator;
+
+    QString m_strNewTemplatePath;
+    int m_nCurrentSettingGroup = kStartupSettingGroup;
+    std::shared_ptr<CXmlDocument> m_spWorkingDoc;
+    std::shared_ptr<CXmlDocument> m_spRegionDoc;
+    std::shared_ptr<CXmlDocument> m_spHelpPaneDoc;
+    std::shared_ptr<CXmlDocument> m_spUpgradeDoc;
+    std::shared_ptr<CXmlDocument> m_spMergeDoc;
+    QString m_strHelpFilePath;
+    QString m_strCurrentLanguage;
+    QString m_strRegion;
+    QString m_strInstallPath;
+    CMenuPassCounter m_localizePasses;
+    CMenuPassCounter m_languageMenuPasses;
+};
+
+}  // namespace zqv
