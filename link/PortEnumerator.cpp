@@ -1,5 +1,7 @@
 #include "PortEnumerator.h"
 
+#include "ConfigStore.h"
+
 #include <QSerialPortInfo>
 #include <chrono>
 #include <climits>
@@ -65,6 +67,15 @@ QString DetectCable(const IPortEnumerator &ports, int settleMs)
             return port.portName;
     }
     return QString();
+}
+
+PortPreference ReadPortPreference(const CConfigStore &config)
+{
+    PortPreference preference;
+    if (const std::optional<quint32> autoDetect = config.ReadDword(config::AutoDetect))
+        preference.autoDetect = int(*autoDetect);
+    preference.currentComPort = config.ReadString(config::CurrentComPort);
+    return preference;
 }
 
 QString FindPort(const IPortEnumerator &ports, const PortPreference &preference, bool forceDetect, int settleMs)

@@ -12,6 +12,8 @@
 
 namespace zqv {
 
+class CConfigStore;
+
 struct SerialPortEntry {
     QString portName;        // "ttyUSB0", "COM3"
     QString systemLocation;  // "/dev/ttyUSB0"
@@ -53,6 +55,9 @@ struct PortPreference {
     std::optional<int> autoDetect;          // nonzero: look for the cable
     std::optional<QString> currentComPort;  // the port the user chose
 };
+
+// AutoDetect and CurrentComPort as the configuration holds them.
+PortPreference ReadPortPreference(const CConfigStore &config);
 
 // The port a transfer uses. With `forceDetect` the cable is looked for whatever the
 // configuration says.

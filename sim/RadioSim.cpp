@@ -367,6 +367,15 @@ void SetOwnFlags(VirtualCPData &r)
 
 }  // namespace
 
+VirtualCPData CRadioSim::AsRead() const
+{
+    VirtualCPData r = memory;
+    for (VirtualCPContact &c : r.contacts)
+        c = AsReceived(c);
+    SetOwnFlags(r);
+    return r;
+}
+
 VirtualCPData CRadioSim::EmptyRadio()
 {
     return BaseRadio();

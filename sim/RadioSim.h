@@ -62,6 +62,10 @@ public:
     // start byte). A request with a bad checksum or a foreign opcode is dropped unanswered.
     std::vector<QByteArray> Receive(const std::uint8_t *bytes, int count);
 
+    // The memory as a read of this radio yields it: references tidied, the see-all-groups bit
+    // that arrives with every private contact, the own contact's switches from the settings.
+    VirtualCPData AsRead() const;
+
     int ResetCount() const { return m_nResets; }
     int EndWriteCount() const { return m_nEndWrites; }
 

@@ -7,11 +7,16 @@
 // byte); the fault options make it misbehave the ways a real radio can.
 #include "RadioSim.h"
 
+#include "DataAdaptor.h"
 #include "LinkCodec.h"
+#include "TextFile.h"
+#include "ZQVCPSException.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 
 #include <cerrno>
@@ -60,6 +65,41 @@ int Fail(const QString &text)
     return 2;
 }
 
+// Reads a profile (plain or scrambled, UTF-16 or code page 1252) into the radio's memory.
+bool LoadProfile(const QString &path, VirtualCPData &memory, QString &error)
+{
+    if (!QFileInfo(path).isFile()) {
+        error = QStringLiteral("no such file");
+        return false;
+    }
+    int mode = TEXT_MODE_UTF16;
+    QString text = ReadTextFile(path, &mode);
+    if (!text.startsWith(QLatin1String("<?xml"), Qt::CaseInsensitive))
+        ScrambleText(text, mode);
+    try {
+        VirtualCPData record;
+        CDataAdaptor::XML2VirtualCP(text, record);
+        memory = record;
+        return true;
+    } catch (const CZQVCPSException &e) {
+        error = e.GetTrace();
+        return false;
+    }
+}
+
+// Writes the radio's memory as a read would give it: a plain profile in UTF-16, replacing the
+// file only once it is complete.
+bool DumpProfile(const QString &path, const CRadioSim &sim)
+{
+    QString text;
+    CDataAdaptor::VirtualCP2XML(sim.AsRead(), text);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(EncodeTextFile(text, TEXT_MODE_UTF16));
+    return file.commit();
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -70,6 +110,10 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A simulated radio on a pseudo-terminal."));
     parser.addHelpOption();
+    const QCommandLineOption profileOpt(QStringLiteral("profile"), QStringLiteral("Start with the memory of profile FILE."), QStringLiteral("FILE"));
+    const QCommandLineOption dumpOpt(QStringLiteral("dump"),
+                                     QStringLiteral("Save the memory as a profile to FILE after every completed write and at exit."),
+                                     QStringLiteral("FILE"));
     const QCommandLineOption emptyOpt(QStringLiteral("empty"), QStringLiteral("Start as a radio without contacts and texts."));
     const QCommandLineOption fullOpt(QStringLiteral("full"), QStringLiteral("Start as a full radio (150 contacts, 25 texts)."));
     const QCommandLineOption logOpt(QStringLiteral("log"), QStringLiteral("Append a line per request to FILE."), QStringLiteral("FILE"));
@@ -90,7 +134,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption releaseOpt(QStringLiteral("fw-release"), QStringLiteral("Firmware release (hex)."), QStringLiteral("HEX"));
     const QCommandLineOption versionOpt(QStringLiteral("fw-version"), QStringLiteral("Firmware version."), QStringLiteral("N"));
     const QCommandLineOption cloneOpt(QStringLiteral("clone-version"), QStringLiteral("Clone-compatibility version."), QStringLiteral("N"));
-    parser.addOptions({emptyOpt, fullOpt, logOpt, throttleOpt, delayOpt, silentOpt, checksumOpt, failOpt, captureOpt,
+    parser.addOptions({profileOpt, dumpOpt, emptyOpt, fullOpt, logOpt, throttleOpt, delayOpt, silentOpt, checksumOpt, failOpt, captureOpt,
                        capturePidOpt, unitPidOpt, passwordOpt, phaseOpt, releaseOpt, versionOpt, cloneOpt});
     parser.process(app);
 
@@ -99,6 +143,18 @@ int main(int argc, char *argv[])
         sim.memory = CRadioSim::EmptyRadio();
     else if (parser.isSet(fullOpt))
         sim.memory = CRadioSim::FullRadio();
+    if (parser.isSet(profileOpt)) {
+        QString error;
+        if (!LoadProfile(parser.value(profileOpt), sim.memory, error))
+            return Fail(QStringLiteral("cannot load the profile: ") + error);
+    }
+    const QString dumpPath = parser.value(dumpOpt);
+    if (!dumpPath.isEmpty()) {
+        sim.onCommit = [&sim, dumpPath] {
+            if (!DumpProfile(dumpPath, sim))
+                QTextStream(stderr) << "zqv-radio-sim: cannot write " << dumpPath << "\n";
+        };
+    }
 
     bool ok = true;
     const auto number = [&](const QCommandLineOption &opt, int base) {
@@ -174,6 +230,14 @@ int main(int argc, char *argv[])
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGHUP, &sa, nullptr);
     signal(SIGPIPE, SIG_IGN);
+    // The stop signals are let through only while the loop waits in ppoll, so one that
+    // arrives between the check of g_stop and the wait cannot be missed.
+    sigset_t stopSignals, waitMask;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGHUP);
+    sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
 
     std::printf("%s\n", path.constData());
     std::fflush(stdout);
@@ -205,7 +269,7 @@ int main(int argc, char *argv[])
             wait.tv_nsec = left % 1000000000;
             timeout = &wait;
         }
-        if (ppoll(&pfd, 1, timeout, nullptr) <= 0)
+        if (ppoll(&pfd, 1, timeout, &waitMask) <= 0)
             continue;
         if (!(pfd.revents & POLLIN)) {
             usleep(10000);
@@ -228,6 +292,8 @@ int main(int argc, char *argv[])
             }
         }
     }
+    if (!dumpPath.isEmpty())
+        DumpProfile(dumpPath, sim);
     if (log)
         std::fclose(log);
     close(keep);

@@ -1,9 +1,11 @@
 // The serial port on a pseudo-terminal made by the test (time-outs, raw line, exclusive use,
 // hang-up, purge), and the choice of the port with a fixed list of ports.
+#include "ConfigStore.h"
 #include "PortEnumerator.h"
 #include "SerialPort.h"
 
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
@@ -215,6 +217,25 @@ private slots:
         if (current != QLatin1String("-"))
             preference.currentComPort = current;
         QTEST(FindPort(ports, preference, force, 0), "port");
+    }
+
+    void preferenceFromTheConfiguration()
+    {
+        QTemporaryDir dir;
+        CConfigStore config(dir.filePath(QStringLiteral("user")), dir.filePath(QStringLiteral("system")));
+        PortPreference p = ReadPortPreference(config);
+        QVERIFY(!p.autoDetect && !p.currentComPort);
+        QVERIFY(config.Write(config::AutoDetect, 0u));
+        QVERIFY(config.Write(config::CurrentComPort, QStringLiteral("ttyUSB1")));
+        p = ReadPortPreference(config);
+        QCOMPARE(p.autoDetect, std::optional<int>(0));
+        QCOMPARE(p.currentComPort, std::optional<QString>(QStringLiteral("ttyUSB1")));
+        CFixedPorts ports;
+        ports.Add(QStringLiteral("ttyUSB0"), QStringLiteral("BR ZQV CABLE"));
+        ports.Add(QStringLiteral("ttyUSB1"));
+        QCOMPARE(FindPort(ports, p, false, 0), QStringLiteral("ttyUSB1"));
+        QVERIFY(config.Write(config::AutoDetect, 1u));
+        QCOMPARE(FindPort(ports, ReadPortPreference(config), false, 0), QStringLiteral("ttyUSB0"));
     }
 };
 
