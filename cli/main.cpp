@@ -1,18 +1,30 @@
-// zqvcps-cli: the command-line face of ZQV CPS. Commands are added here as the libraries
-// behind them land; `--help` lists what this build offers.
+// zqvcps-cli: the command-line face of ZQV CPS. Each command file registers its commands
+// with one line below; `--help` lists what this build offers.
+//
+// Exit codes: 0 success; 1 a failure, whose message is on stderr; 2 a usage error.
+#include "CliSupport.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
+using namespace zqv::cli;
+
 namespace {
 
-const char kUsage[] =
-    "Usage: zqvcps-cli [--install-dir DIR] COMMAND [ARGS]\n"
-    "\n"
-    "ZQV CPS command-line tool: works with radio profiles (.zqv) and radios.\n"
-    "\n"
-    "Commands:\n"
-    "  --help, help      show this text\n"
-    "  --version         show the program's version\n";
+void PrintUsage(QTextStream &stream, const CommandTable &commands)
+{
+    stream << "Usage: zqvcps-cli [--install-dir DIR] COMMAND [ARGS]\n"
+              "\n"
+              "ZQV CPS command-line tool: works with radio profiles (.zqv) and radios.\n"
+              "Progress and messages go to stderr.\n"
+              "\n"
+              "Commands:\n";
+    for (const CCommand &command : commands)
+        stream << "  " << command.synopsis.leftJustified(44) << ' ' << command.summary << '\n';
+    stream << "  " << QStringLiteral("--help, help").leftJustified(44) << " show this text\n"
+           << "  " << QStringLiteral("--version").leftJustified(44) << " show the program's version\n"
+           << "\nExit codes: 0 success, 1 failure (its message on stderr), 2 usage error.\n";
+}
 
 }  // namespace
 
@@ -24,22 +36,40 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
 
+    CommandTable commands;
+    RegisterProfileCommands(commands);
+
     QStringList args = app.arguments().mid(1);
     // Global option: where the installation data lives (default: next to the program).
     QString installDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../data");
-    if (args.size() >= 2 && args.first() == QLatin1String("--install-dir")) {
+    if (!args.isEmpty() && args.first() == QLatin1String("--install-dir")) {
+        if (args.size() < 2) {
+            err << "zqvcps-cli: option --install-dir needs a value\n";
+            PrintUsage(err, commands);
+            return kExitUsage;
+        }
         installDir = args.at(1);
         args = args.mid(2);
     }
-    Q_UNUSED(installDir);  // read by the profile and radio commands
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("help")) {
-        out << kUsage;
-        return args.isEmpty() ? 2 : 0;
+    if (args.isEmpty()) {
+        PrintUsage(err, commands);
+        return kExitUsage;
+    }
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("help")) {
+        PrintUsage(out, commands);
+        return kExitOk;
     }
     if (args.first() == QLatin1String("--version")) {
         out << "zqvcps-cli " << ZQV_VERSION << "\n";
-        return 0;
+        return kExitOk;
     }
-    err << "zqvcps-cli: unknown command '" << args.first() << "'\n" << kUsage;
-    return 2;
+    for (const CCommand &command : commands) {
+        if (command.name == args.first()) {
+            CCliContext context(installDir, out, err);
+            return command.run(context, args.mid(1));
+        }
+    }
+    err << "zqvcps-cli: unknown command '" << args.first() << "'\n";
+    PrintUsage(err, commands);
+    return kExitUsage;
 }

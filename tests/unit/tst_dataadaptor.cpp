@@ -1,23 +1,17 @@
 // Profile text <-> radio image: the exact text written for a radio read, lossless round trips,
 // the private scroll list of the radio being written, the fixed slot counts, and bad input.
 #include "DataAdaptor.h"
+#include "ModelTestSupport.h"
 #include "StringIds.h"
-#include "ZQVCPSException.h"
-
-#include <QFile>
-#include <QTest>
-#include <functional>
 
 using namespace zqv;
+using namespace zqv::test;
 
 namespace {
 
 QString ReadProfileFixture(const char *name)
 {
-    QFile f(QStringLiteral(ZQV_FIXTURES_DIR "/profiles/") + QLatin1String(name));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", name);
-    return QString::fromUtf8(f.readAll());
+    return QString::fromUtf8(ReadBytes(FixturePath(QStringLiteral("profiles/") + QLatin1String(name))));
 }
 
 VirtualCPContact Contact(int type, const QString &name, const QString &pid, int channel, std::uint8_t flagsA,
@@ -198,18 +192,6 @@ QString ContactsBlock(int count, const char *element = "PublicGroup")
                    .arg(i)
                    .arg(17179869183LL - i);
     return out;
-}
-
-int ExceptionCode(const std::function<void()> &f, QString *trace = nullptr)
-{
-    try {
-        f();
-    } catch (const CZQVCPSException &e) {
-        if (trace)
-            *trace = e.GetTrace();
-        return e.GetMessageId();
-    }
-    return 0;
 }
 
 }  // namespace
@@ -425,7 +407,7 @@ private slots:
     {
         QFETCH(QString, text);
         QString trace;
-        QCOMPARE(ExceptionCode([&] { FromText(text, "4012001"); }, &trace), int(IDS_UNKNOWN_ERROR));
+        QCOMPARE(ThrownId([&] { FromText(text, "4012001"); }, &trace), int(IDS_UNKNOWN_ERROR));
         QVERIFY2(trace.contains("ErrorMsg: "), qPrintable(trace));
         QVERIFY2(trace.contains("(CDataAdaptor::XML2VirtualCP:"), qPrintable(trace));
     }

@@ -1,0 +1,179 @@
+#include "CliSupport.h"
+
+#include "AppShell.h"
+#include "SettingDocs.h"
+#include "SettingsMerge.h"
+#include "StringIds.h"
+#include "StringTable.h"
+#include "ZQVCPSException.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace zqv::cli {
+
+int CCliPrompter::Show(const QString &text, unsigned style)
+{
+    m_err << text << '\n';
+    const unsigned buttons = style & 0xF;
+    if (buttons == MB_OK) {
+        m_err.flush();
+        return IDOK;
+    }
+    const bool yesNo = buttons == MB_YESNO || buttons == MB_YESNOCANCEL;
+    const int yes = yesNo ? IDYES : IDOK;
+    const int no = yesNo ? IDNO : IDCANCEL;
+    if (m_bAssumeYes) {
+        m_err << (yesNo ? "[yes]\n" : "[ok]\n");
+        m_err.flush();
+        return yes;
+    }
+    if (!isatty(fileno(stdin))) {
+        m_err << (yesNo ? "[no: not a terminal]\n" : "[cancel: not a terminal]\n");
+        m_err.flush();
+        return no;
+    }
+    for (;;) {
+        m_err << (yesNo ? "[y/n] " : "[ok/cancel] ");
+        m_err.flush();
+        char line[64] = {};
+        if (!std::fgets(line, sizeof line, stdin))
+            return no;
+        const QString answer = QString::fromLocal8Bit(line).trimmed().toLower();
+        if (answer == QLatin1String("y") || answer == QLatin1String("yes") || answer == QLatin1String("ok"))
+            return yes;
+        if (answer == QLatin1String("n") || answer == QLatin1String("no") || answer == QLatin1String("cancel"))
+            return no;
+        if (buttons == MB_YESNOCANCEL && answer == QLatin1String("c"))
+            return IDCANCEL;
+    }
+}
+
+CCliContext::CCliContext(QString installDir, QTextStream &out, QTextStream &err)
+    : m_strInstallDir(std::move(installDir)), m_out(out), m_err(err), m_prompter(err)
+{
+}
+
+CCliContext::~CCliContext() = default;
+
+bool CCliContext::LoadInstallation()
+{
+    if (m_bLoaded)
+        return true;
+    try {
+        const auto region = LoadSettingDoc(m_strInstallDir, QLatin1String(kRegionDocName), m_prompter);
+        if (!region)
+            return false;
+        m_strRegion = GetRegion(*region);
+        if (m_strRegion != QLatin1String(kRegionCode)) {
+            m_prompter.ShowMessage(IDS_FILES_MISSING, MB_OK | MB_ICONERROR);
+            return false;
+        }
+        m_spUpgradeDoc = LoadSettingDoc(m_strInstallDir, QLatin1String(kUpgradeDocName), m_prompter);
+        if (!m_spUpgradeDoc)
+            return false;
+    } catch (const CZQVCPSException &e) {
+        Report(e.GetMessageId(), e.GetTrace());
+        return false;
+    }
+    m_bLoaded = true;
+    return true;
+}
+
+CModelEnvironment CCliContext::Environment()
+{
+    CModelEnvironment env;
+    env.installDir = m_strInstallDir;
+    env.regionCode = m_strRegion;
+    env.upgradeDoc = m_spUpgradeDoc;
+    env.prompter = &m_prompter;
+    return env;
+}
+
+std::shared_ptr<const CXmlDocument> CCliContext::WorkingSettingDocument(int group)
+{
+    if (!m_spUpgradeDoc)
+        return nullptr;
+    try {
+        return MergeGroupSettingDoc(*m_spUpgradeDoc, group, m_strRegion).working;
+    } catch (const CZQVCPSException &e) {
+        Report(e.GetMessageId(), e.GetTrace());
+        return nullptr;
+    }
+}
+
+void CCliContext::Report(int messageId, const QString &trace)
+{
+    m_err << LoadStr(messageId) << '\n';
+    Trace(trace);
+}
+
+void CCliContext::Trace(const QString &trace)
+{
+    if (m_bVerbose && !trace.isEmpty())
+        m_err << trace.trimmed() << '\n';
+    m_err.flush();
+}
+
+bool CCliDocumentHost::TakeRadioRecord(VirtualCPData &record)
+{
+    if (!m_record)
+        return false;
+    record = *m_record;
+    m_record.reset();
+    return true;
+}
+
+std::shared_ptr<const CXmlDocument> CCliDocumentHost::WorkingSettingDocument(int group)
+{
+    return m_context.WorkingSettingDocument(group);
+}
+
+bool CArgs::Parse(const QStringList &args, const QStringList &valued, const QStringList &flags)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            if (valued.contains(a)) {
+                if (i + 1 >= args.size()) {
+                    m_strError = QStringLiteral("option %1 needs a value").arg(a);
+                    return false;
+                }
+                m_options.append({a, args.at(++i)});
+            } else if (flags.contains(a)) {
+                m_options.append({a, QString()});
+            } else {
+                m_strError = QStringLiteral("unknown option %1").arg(a);
+                return false;
+            }
+        } else {
+            m_operands << a;
+        }
+    }
+    return true;
+}
+
+QString CArgs::Value(const QString &option) const
+{
+    for (const auto &o : m_options)
+        if (o.first == option)
+            return o.second;
+    return QString();
+}
+
+bool CArgs::Has(const QString &option) const
+{
+    for (const auto &o : m_options)
+        if (o.first == option)
+            return true;
+    return false;
+}
+
+int UsageError(CCliContext &context, const CCommand &command, const QString &reason)
+{
+    context.Err() << "zqvcps-cli: " << reason << "\nUsage: zqvcps-cli [--install-dir DIR] " << command.synopsis << '\n';
+    context.Err().flush();
+    return kExitUsage;
+}
+
+}  // namespace zqv::cli

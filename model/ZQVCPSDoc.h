@@ -1,0 +1,119 @@
+// One open profile: created from a template or from a radio image, opened from and saved to
+// a profile file (offering to convert an old format to the latest one), exchanging the
+// virtual codeplug record with the radio link's callers, keeping its own copy of the working
+// setting document of its setting group, and converting public-group PIDs to the small ID
+// numbers of the public-group form.
+//
+// The document opens no window: questions and messages go through the IPrompter, the choice
+// of a file name through the IFileDialog, and what belongs to the application around it
+// (template choice, last radio read, working setting documents, the views) through the
+// IDocumentHost.
+#pragma once
+
+#include "FileDialog.h"
+#include "Prompter.h"
+#include "RadioDataModel.h"
+#include "VirtualCPData.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+namespace zqv {
+
+class IDocumentHost {
+public:
+    virtual ~IDocumentHost() = default;
+    // When the main frame asked for a new profile from the last radio read: that read's
+    // record, and the request is cleared. False for an ordinary File New.
+    virtual bool TakeRadioRecord(VirtualCPData &record) = 0;
+    // The template chosen in the New Profile dialog.
+    virtual QString NewProfileTemplatePath() const = 0;
+    // The working setting document of setting group `group`, built when the application's
+    // current setting group differs. Null after a failure the host has reported.
+    virtual std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) = 0;
+    // The active form view commits its pending edit; false when it refuses.
+    virtual bool CommitPendingEdit() { return true; }
+    // The profile was replaced while saving (converted to the latest format): the views
+    // re-read it.
+    virtual void ProfileReloaded() {}
+    // A long operation starts or ends (wait cursor).
+    virtual void SetBusy(bool busy) { Q_UNUSED(busy); }
+};
+
+class CZQVCPSDoc {
+public:
+    CZQVCPSDoc(CModelEnvironment environment, IDocumentHost &host, IPrompter &prompter,
+               IFileDialog *fileDialog = nullptr);
+    ~CZQVCPSDoc();
+    CZQVCPSDoc(const CZQVCPSDoc &) = delete;
+    CZQVCPSDoc &operator=(const CZQVCPSDoc &) = delete;
+
+    // File New: from the last radio read when the host has one (title = the radio's PID,
+    // modified), else from the chosen template. A load failure shows its message; false.
+    bool OnNewDocument();
+    // File Open. A load failure shows its message; false.
+    bool OnOpenDocument(const QString &path);
+    // Saves to `path` (after the active view commits its edit). The new file replaces the
+    // old one only once it is completely written; on any failure the old file is untouched,
+    // message 299 is shown and the result is false.
+    bool OnSaveDocument(const QString &path);
+    // Save / Save As: without a path the file dialog asks for one (cancel: false). With
+    // `replace` the document takes the new path.
+    bool DoSave(const QString &path, bool replace);
+    // Before closing: asks whether to save a modified document. False keeps it open
+    // (Cancel, or a failed save).
+    bool SaveModified();
+    // The bytes of the profile file: takes off or converts the adaptation (asking message 297
+    // for an old format), scrambles and encodes the text. Throws 299.
+    QByteArray Serialize();
+
+    // Replaces the profile by the profile text of a radio image. Throws on failure.
+    bool SetVirtualCPData(const VirtualCPData &record);
+    // Fills a record from the profile for writing the radio whose own private ID is
+    // `ownPid` (empty when not known). Throws on failure.
+    bool GetVirtualCPData(VirtualCPData &record, const QString &ownPid = QString()) const;
+
+    // Public-group PID <-> ID number over the bank table. 0 / empty when no bank holds it.
+    int PidToNumber(const QString &pid) const;
+    QString NumberToPid(int number) const;
+
+    // Refreshes the document's own copy of the working setting document of its group.
+    void SyncSettingDocument();
+
+    CRadioDataModel &Model() { return *m_pModel; }
+    const CRadioDataModel &Model() const { return *m_pModel; }
+    const std::shared_ptr<CXmlDocument> &SettingDocument() const { return m_spSettingDoc; }
+
+    // The standard document state.
+    const QString &GetPathName() const { return m_strPathName; }
+    void SetPathName(const QString &path);
+    const QString &GetTitle() const { return m_strTitle; }
+    void SetTitle(const QString &title) { m_strTitle = title; }
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    bool IsConvertAgreed() const { return m_bConvert; }
+
+    // The message id and trace text of the last failure this document showed (0 when none).
+    int GetLastErrorId() const { return m_nLastErrorId; }
+    const QString &GetLastErrorTrace() const { return m_strLastErrorTrace; }
+
+private:
+    bool Load(const QString &source, bool fromFile);
+    void ShowError(int messageId, const QString &trace);
+
+    CModelEnvironment m_env;
+    IDocumentHost &m_host;
+    IPrompter &m_prompter;
+    IFileDialog *m_pFileDialog;
+    std::unique_ptr<CRadioDataModel> m_pModel;
+    std::shared_ptr<CXmlDocument> m_spSettingDoc;
+    bool m_bConvert = false;
+    QString m_strPathName;
+    QString m_strTitle;
+    bool m_bModified = false;
+    int m_nLastErrorId = 0;
+    QString m_strLastErrorTrace;
+};
+
+}  // namespace zqv

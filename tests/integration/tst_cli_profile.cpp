@@ -1,0 +1,213 @@
+// zqvcps-cli's profile commands, run as a user runs them: exit codes, the messages on stderr,
+// and the files they write.
+#include "StringIds.h"
+#include "StringTable.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zqv;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+QString Fixture(const char *relative) { return QStringLiteral(ZQV_FIXTURES_DIR "/") + QLatin1String(relative); }
+
+QString PlainText(const QString &path, int *mode = nullptr)
+{
+    int m = 0;
+    QString text = ReadTextFile(path, &m);
+    if (!text.startsWith(QLatin1String("<?xml")))
+        ScrambleText(text, m);
+    if (mode)
+        *mode = m;
+    return text;
+}
+
+}  // namespace
+
+class TestCliProfile : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString Install() const { return dir.filePath("install"); }
+    QString Path(const QString &name) const { return dir.filePath(name); }
+
+    Run Cli(const QStringList &args, bool withInstall = true)
+    {
+        QProcess p;
+        p.setProgram(QStringLiteral(ZQV_CLI));
+        p.setArguments(withInstall ? QStringList{"--install-dir", Install()} + args : args);
+        p.setStandardInputFile(QProcess::nullDevice());
+        p.start();
+        if (!p.waitForFinished(60000))
+            qFatal("zqvcps-cli did not finish");
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        // the shipped ProfileTemplate folder and the setting documents of the adaptation fixture
+        QDir(dir.path()).mkpath("install/ProfileTemplate");
+        QDir(dir.path()).mkpath("install/lib");
+        const QDir templates(QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate"));
+        for (const QString &name : templates.entryList(QDir::Files))
+            QVERIFY(QFile::copy(templates.filePath(name), Install() + "/ProfileTemplate/" + name));
+        for (const char *name : {"Region.stv", "UpDownGradeSetting.stv"})
+            QVERIFY(QFile::copy(Fixture("adaptation/") + name, Install() + "/lib/" + name));
+    }
+
+    void helpAndUsageErrors()
+    {
+        Run r = Cli({"--help"});
+        QCOMPARE(r.code, 0);
+        for (const char *command : {"new --template NAME -o FILE", "show FILE", "check FILE", "convert FILE [-o OUT]"})
+            QVERIFY2(r.out.contains(command), command);
+        QCOMPARE(Cli({}, false).code, 2);
+        QCOMPARE(Cli({"frobnicate"}).code, 2);
+        QCOMPARE(Cli({"--install-dir"}, false).code, 2);
+        QCOMPARE(Cli({"check"}).code, 2);
+        QCOMPARE(Cli({"check", "a", "b"}).code, 2);
+        QCOMPARE(Cli({"show", "--bogus", "x"}).code, 2);
+        r = Cli({"new", "-o", Path("x.zqv")});
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains("ZQ-450 Standard"), qPrintable(r.err));  // names the templates
+        r = Cli({"new", "--template", "No Such Radio", "-o", Path("x.zqv")});
+        QCOMPARE(r.code, 2);
+        QVERIFY(!QFile::exists(Path("x.zqv")));
+    }
+
+    void newProfilesFromEveryTemplate()
+    {
+        for (const char *name : {"ZQ-210 Compact", "ZQ-450 Standard", "ZQ-880 Fleet"}) {
+            const QString out = Path(QStringLiteral("%1.zqv").arg(QLatin1String(name)));
+            Run r = Cli({"new", "--template", name, "-o", out});
+            QVERIFY2(r.code == 0, qPrintable(r.err));
+            QVERIFY(!PlainText(out).isEmpty());
+            QFile written(out);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QVERIFY(!written.readAll().startsWith("<?xml"));  // scrambled
+            r = Cli({"check", out});
+            QVERIFY2(r.code == 0, qPrintable(r.err));
+            QVERIFY2(r.out.contains("valid profile") && r.out.contains("setting group 3"), qPrintable(r.out));
+        }
+    }
+
+    void showPrintsTheFileAsStored()
+    {
+        Run r = Cli({"show", Fixture("g1/standard_g1.zqv")});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(r.out.startsWith("<?xml"));
+        QVERIFY(r.out.contains("model=\"Q450\""));
+        // the group-1 file's own fields only, not the ones added for editing
+        QVERIFY(!r.out.contains("password="));
+        QVERIFY(!r.out.contains("scrolllist"));
+    }
+
+    void checkReportsBadProfilesWithTheirMessage_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("message");
+        QTest::newRow("schema-invalid") << Fixture("profiles/invalid_missing_pid.zqv") << int(IDS_INVALID_PROFILE);
+        QTest::newRow("missing file") << Path("nothing-here.zqv") << int(IDS_LOAD_PROFILE_FAILED);
+        QTest::newRow("clone compatibility 2") << Path("clone2.zqv") << int(IDS_RADIO_MODEL_UNSUPPORTED);
+        QTest::newRow("binary") << Path("binary.zqv") << int(IDS_INVALID_PROFILE);
+    }
+    void checkReportsBadProfilesWithTheirMessage()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, message);
+        QFile clone2(Path("clone2.zqv"));
+        QVERIFY(clone2.open(QIODevice::WriteOnly));
+        QFile g3(Fixture("profiles/valid_group3.zqv"));
+        QVERIFY(g3.open(QIODevice::ReadOnly));
+        clone2.write(g3.readAll().replace("clone_compatibility_version=\"3\"", "clone_compatibility_version=\"2\""));
+        clone2.close();
+        QFile binary(Path("binary.zqv"));
+        QVERIFY(binary.open(QIODevice::WriteOnly));
+        binary.write(QByteArray("\x7f" "ELF\x02\x01\x01\x00\x00\x00\xff\xfe", 12));
+        binary.close();
+
+        Run r = Cli({"check", file});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(LoadStr(message)), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        // --verbose adds the trace of a load failure
+        if (QFile::exists(file)) {
+            r = Cli({"check", "-v", file});
+            QVERIFY2(r.err.contains("(CRadioDataModel::LoadProfile:"), qPrintable(r.err));
+        }
+    }
+
+    void convertWritesTheLatestFormat()
+    {
+        const QString g1 = Path("g1.zqv");
+        QFile::remove(g1);
+        QVERIFY(QFile::copy(Fixture("g1/standard_g1.zqv"), g1));
+        const QByteArray before = [&] { QFile f(g1); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        Run r = Cli({"convert", g1, "-o", Path("g3.zqv")});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(r.err.contains(LoadStr(IDS_CONVERT_TO_LATEST_FORMAT)));
+        int mode = -1;
+        const QString text = PlainText(Path("g3.zqv"), &mode);
+        QCOMPARE(mode, 0);  // UTF-16
+        QVERIFY(text.contains("firmware_version=\"7\""));
+        QVERIFY(text.contains("noise_level_radio="));
+        r = Cli({"check", Path("g3.zqv")});
+        QVERIFY2(r.out.contains("setting group 3"), qPrintable(r.out));
+        // the source is untouched, and a latest-format file needs nothing
+        QFile f(g1);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        r = Cli({"convert", Path("g3.zqv")});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.err.contains("already"));
+    }
+
+    void shippedInstallationReadsEveryGroup()
+    {
+        const QString shipped = QStringLiteral(ZQV_DATA_SOURCE_DIR);
+        const QStringList files{Fixture("g1/standard_g1.zqv"), Fixture("g2/standard_g2.zqv"),
+                                Fixture("profiles/valid_group1.zqv"), Fixture("profiles/valid_group3.zqv"),
+                                shipped + "/ProfileTemplate/ZQ-210 Compact.zqv"};
+        const QStringList groups{"setting group 1", "setting group 2", "setting group 1", "setting group 3", "setting group 3"};
+        for (int i = 0; i < files.size(); ++i) {
+            Run r = Cli({"--install-dir", shipped, "check", files[i]}, false);
+            QVERIFY2(r.code == 0, qPrintable(files[i] + ": " + r.err));
+            QVERIFY2(r.out.contains(groups[i]), qPrintable(r.out));
+            // shown as stored: the adaptation is taken off again
+            r = Cli({"--install-dir", shipped, "show", files[i]}, false);
+            QCOMPARE(r.code, 0);
+            const QString original = PlainText(files[i]);
+            for (const char *field : {"password=", "call_forward_id=", "prog_mode_dis=", "private_scroll_list=", "<scrolllist"})
+                QVERIFY2(r.out.contains(field) == original.contains(field), qPrintable(files[i] + ": " + field));
+        }
+        Run r = Cli({"--install-dir", shipped, "convert", Fixture("g2/standard_g2.zqv"), "-o", Path("g2to3.zqv")}, false);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        r = Cli({"--install-dir", shipped, "check", Path("g2to3.zqv")}, false);
+        QVERIFY2(r.out.contains("setting group 3"), qPrintable(r.out));
+        QVERIFY(PlainText(Path("g2to3.zqv")).contains("<scrolllist/>"));
+    }
+
+    void brokenInstallationIsReported()
+    {
+        Run r = Cli({"--install-dir", Path("no-install"), "check", Fixture("g1/standard_g1.zqv")}, false);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(LoadStr(IDS_FILES_MISSING)), qPrintable(r.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliProfile)
+#include "tst_cli_profile.moc"
