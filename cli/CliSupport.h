@@ -119,6 +119,9 @@ using CommandTable = std::vector<CCommand>;
 // Prints "zqvcps-cli: <reason>" and the command's usage line to stderr; returns kExitUsage.
 int UsageError(CCliContext &context, const CCommand &command, const QString &reason);
 
+// One per command file: new, show, check, convert (ProfileCommands.cpp); ports, identify, read,
+// write, reset, read-pid, capture-pid (LinkCommands.cpp).
 void RegisterProfileCommands(CommandTable &table);
+void RegisterLinkCommands(CommandTable &table);
 
 }  // namespace zqv::cli
