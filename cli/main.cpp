@@ -38,6 +38,7 @@ int main(int argc, char *argv[])
 
     CommandTable commands;
     RegisterProfileCommands(commands);
+    RegisterLinkCommands(commands);
 
     QStringList args = app.arguments().mid(1);
     // Global option: where the installation data lives (default: next to the program).

@@ -233,6 +233,8 @@ enum StringId : int {
 
     // Radio link (30500-30999)
     IDS_RADIO_INFO_CAPTION = 30500,
+    IDS_CLI_PASSWORD_REQUIRED = 30501,
+    IDS_CLI_SETTING_GROUP = 30502,
 
     // Main frame (31000-31499): application name, About box, status-bar prompts with their
     // tool tips ("prompt\ntip"), toolbar button texts

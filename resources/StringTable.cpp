@@ -221,6 +221,8 @@ constexpr StrEntry kStrings[] = {
     {IDS_COPY_SCROLL_LIST_QUESTION, QT_TRANSLATE_NOOP("StringTable", "The private scroll list is empty. Do you want to start it with the contacts of the scroll list?")},
     {IDS_VALUE_NOT_VALID, QT_TRANSLATE_NOOP("StringTable", "The value is not valid.")},
     {IDS_RADIO_INFO_CAPTION, QT_TRANSLATE_NOOP("StringTable", "ZQV Radio Information")},
+    {IDS_CLI_PASSWORD_REQUIRED, QT_TRANSLATE_NOOP("StringTable", "This radio is protected by a codeplug password. Give it with --password.")},
+    {IDS_CLI_SETTING_GROUP, QT_TRANSLATE_NOOP("StringTable", "Setting Group")},
     {IDS_APP_NAME, QT_TRANSLATE_NOOP("StringTable", "ZQV CPS")},
     {IDS_ABOUT_TITLE, QT_TRANSLATE_NOOP("StringTable", "About %s")},
     {IDS_STATUS_IDLE, QT_TRANSLATE_NOOP("StringTable", "For Help, press F1")},

@@ -425,7 +425,7 @@ VirtualCPData CRadioSim::FullRadio()
                                                   .arg(QString(QChar(0xE0 + p % 28))),
                                      pid, 0, 1 + p % 10);
         c.alert_tone = std::uint8_t(p % 8);
-        c.contact_flags_a = std::uint8_t(p % 16);
+        c.contact_flags_a = std::uint8_t(p % 8);  // the bits a private contact has in a profile
         const int parents = p % 6;
         for (int k = 0; k < parents; ++k)
             c.parent_pid[k] = groupPids[(p + 3 * k) % privateGroups];

@@ -1,0 +1,303 @@
+// zqvcps-cli's radio commands against zqv-radio-sim on a pseudo-terminal, as a user runs them:
+// a full read into a profile, a write compared with the radio's saved memory, the empty radio,
+// the message of each failure, the write's questions answered No and Yes, the codeplug
+// password, reset and capture.
+#include "DataAdaptor.h"
+#include "RadioSim.h"
+#include "RadioTransfer.h"
+#include "StringTable.h"
+#include "TextFile.h"
+#include "TransferTestSupport.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zqv;
+using namespace zqv::test;
+
+namespace {
+
+struct CliResult {
+    int exit = -1;
+    QString out, err;
+};
+
+CliResult Cli(const QStringList &args)
+{
+    QProcess p;
+    p.setProgram(QStringLiteral(ZQV_CLI));
+    p.setArguments(QStringList{QStringLiteral("--install-dir"), QStringLiteral(ZQV_BUILD_DIR "/data")} + args);
+    p.setStandardInputFile(QProcess::nullDevice());  // no terminal: questions are answered No
+    p.start();
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
+            QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+// A profile file's record.
+VirtualCPData LoadRecord(const QString &path)
+{
+    int mode = TEXT_MODE_UTF16;
+    QString text = ReadTextFile(path, &mode);
+    if (!text.startsWith(QLatin1String("<?xml"), Qt::CaseInsensitive))
+        ScrambleText(text, mode);
+    VirtualCPData record;
+    CDataAdaptor::XML2VirtualCP(text, record);
+    return record;
+}
+
+void SaveProfile(const VirtualCPData &record, const QString &path)
+{
+    QString text;
+    CDataAdaptor::VirtualCP2XML(record, text);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(EncodeTextFile(text, TEXT_MODE_UTF16));
+}
+
+// Compares every field a profile carries. A profile keeps its contacts and texts in its own
+// order, so contacts are matched by type and PID and texts compared as sorted lists; the
+// record bits without a profile attribute are left out.
+void CompareAsProfiles(const VirtualCPData &got, const VirtualCPData &want)
+{
+    QCOMPARE(got.firmware_phase, want.firmware_phase);
+    QCOMPARE(got.firmware_version, want.firmware_version);
+    QCOMPARE(got.codeplug_structure, want.codeplug_structure);
+    VirtualCPLimit gl = got.limit, wl = want.limit;
+    gl.limit_flags &= ~0x80FFu;
+    wl.limit_flags &= ~0x80FFu;
+    gl.limit_flags2 = wl.limit_flags2 = 0;
+    QCOMPARE(gl, wl);
+    VirtualCPSetting gs = got.setting, ws = want.setting;
+    std::uint32_t named = 0;
+    for (const FlagAttribute &f : kSettingFlagAttributes)
+        named |= f.mask;
+    gs.setting_flags &= named;
+    ws.setting_flags &= named;
+    QCOMPARE(gs, ws);
+    int compared = 0;
+    for (const VirtualCPContact &w : want.contacts) {
+        if (w.IsEmpty())
+            continue;
+        const auto g = std::find_if(got.contacts.begin(), got.contacts.end(), [&](const VirtualCPContact &c) {
+            return c.cntct_type == w.cntct_type && c.pid == w.pid;
+        });
+        QVERIFY2(g != got.contacts.end(), qPrintable(w.pid));
+        QCOMPARE(g->name, w.name);
+        QCOMPARE(g->alert_tone, w.alert_tone);
+        QCOMPARE(g->contact_flags_a, w.contact_flags_a);
+        QCOMPARE(g->channel, w.channel);
+        if (w.cntct_type == profile::kPrivateContact) {
+            QCOMPARE(g->contact_flags_b, w.contact_flags_b);
+            QCOMPARE(g->parent_pid, w.parent_pid);
+            QCOMPARE(g->home_grp, w.home_grp);
+        }
+        ++compared;
+    }
+    QCOMPARE(int(std::count_if(got.contacts.begin(), got.contacts.end(), [](const VirtualCPContact &c) { return !c.IsEmpty(); })),
+             compared);
+    QStringList gt(got.texts.begin(), got.texts.end()), wt(want.texts.begin(), want.texts.end());
+    gt.removeAll(QString());
+    wt.removeAll(QString());
+    gt.sort();
+    wt.sort();
+    QCOMPARE(gt, wt);
+}
+
+}  // namespace
+
+class TestTransferCli : public QObject {
+    Q_OBJECT
+private slots:
+    void readFullRadioIntoAProfile()
+    {
+        CSimProcess sim({QStringLiteral("--full")});
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("read.zqv"));
+        const CliResult r = Cli({"read", "--port", sim.port, "-o", file});
+        QCOMPARE(r.exit, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("Reading from the radio ... 80%\nReading successful!")), qPrintable(r.err));
+        CompareAsProfiles(LoadRecord(file), CRadioSim::FullRadio());
+        if (QTest::currentTestFailed())
+            return;
+        // The saved file is a profile the program opens.
+        const CliResult check = Cli({"check", file});
+        QCOMPARE(check.exit, 0);
+        QVERIFY(check.out.contains(QStringLiteral("150 contacts")));
+    }
+
+    void writeAProfileAndCompareTheRadioMemory()
+    {
+        CSimProcess sim({QStringLiteral("--empty")});
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("full.zqv"));
+        SaveProfile(CRadioSim::FullRadio(), file);
+        const CliResult r = Cli({"write", "--port", sim.port, file});
+        QCOMPARE(r.exit, 0);
+        QVERIFY2(r.err.endsWith(QStringLiteral("Writing to the radio ... 80%\nWriting success!\n")), qPrintable(r.err));
+        CompareAsProfiles(LoadRecord(sim.DumpPath()), CRadioSim::FullRadio());
+        QVERIFY(sim.Requests().contains("31 150/150"));
+        QVERIFY(sim.Requests().contains("33 25/25"));
+    }
+
+    void emptyRadio()
+    {
+        CSimProcess sim({QStringLiteral("--empty")});
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("empty.zqv"));
+        const CliResult r = Cli({"read", "--port", sim.port, "-o", file});
+        QCOMPARE(r.exit, 0);
+        QVERIFY(sim.Requests().contains("30 0/0"));
+        const VirtualCPData record = LoadRecord(file);
+        QVERIFY(std::all_of(record.contacts.begin(), record.contacts.end(), [](const VirtualCPContact &c) { return c.IsEmpty(); }));
+        QVERIFY(std::all_of(record.texts.begin(), record.texts.end(), [](const QString &t) { return t.isEmpty(); }));
+        // Writing it back sends the empty lists.
+        CSimProcess other({QStringLiteral("--full")});
+        QVERIFY(other.Ok());
+        QCOMPARE(Cli({"write", "--port", other.port, "--yes", file}).exit, 0);
+        QVERIFY(other.Requests().contains("31 0/0"));
+        QVERIFY(other.Requests().contains("33 0/0"));
+    }
+
+    void failureMessages_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("code");
+        QTest::newRow("silent radio") << QStringList{"--silent"} << -2;
+        QTest::newRow("bad checksums") << QStringList{"--bad-checksum"} << -1;
+        QTest::newRow("busy") << QStringList{"--fail", "25:q-fe"} << -11;
+        QTest::newRow("reset or write first") << QStringList{"--fail", "25:q-fd"} << -14;
+        QTest::newRow("earlier firmware") << QStringList{"--fail", "25:old-firmware"} << -3;
+        QTest::newRow("invalid opcode") << QStringList{"--fail", "26:bad-opcode"} << -6;
+        QTest::newRow("unsupported command") << QStringList{"--fail", "27:bad-letter"} << -7;
+        QTest::newRow("operation failed") << QStringList{"--fail", "27:q-other"} << -8;
+        QTest::newRow("operation unsupported") << QStringList{"--fail", "27:s4"} << -10;
+        QTest::newRow("version misfit") << QStringList{"--fw-version", "9"} << -4;
+        QTest::newRow("model misfit") << QStringList{"--clone-version", "2"} << -5;
+        QTest::newRow("port that does not exist") << QStringList{} << -1;
+    }
+    void failureMessages()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, code);
+        CSimProcess sim(options);
+        QVERIFY(sim.Ok());
+        const QString port = options.isEmpty() ? QStringLiteral("/dev/zqv-no-such-port") : sim.port;
+        const CliResult r = Cli({"read-pid", "--port", port});
+        QCOMPARE(r.exit, 1);
+        QCOMPARE(r.err, TransferFailureText(code) + u'\n');
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void writeQuestions_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("no (no terminal)") << false;
+        QTest::newRow("yes (--yes)") << true;
+    }
+    void writeQuestions()
+    {
+        QFETCH(bool, yes);
+        // The radio's own ID is not in the profile, and one public group lies outside the
+        // radio's ID blocks.
+        CSimProcess sim({QStringLiteral("--unit-pid"), QStringLiteral("20009999")});
+        QVERIFY(sim.Ok());
+        VirtualCPData profile = CRadioSim::FullRadio();
+        profile.contacts[0].pid = QStringLiteral("17179869000");
+        const QString file = sim.Path(QStringLiteral("p.zqv"));
+        SaveProfile(profile, file);
+        const CliResult r = Cli(yes ? QStringList{"write", "--port", sim.port, "--yes", file}
+                                    : QStringList{"write", "--port", sim.port, file});
+        const QString notSupported = LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED);
+        const QString notInProfile = LoadStr(IDS_WARN_RADIO_NOT_IN_PROFILE);
+        QVERIFY(r.err.contains(notSupported));
+        if (!yes) {
+            QCOMPARE(r.exit, 1);
+            QVERIFY(!r.err.contains(notInProfile));  // after No nothing more is asked
+            QVERIFY(r.err.endsWith(TransferFailureText(-12) + u'\n'));
+            // No data record went out.
+            for (const char *data : {"29", "31", "33", "36", "37"})
+                QVERIFY2(!sim.Commands().contains(data), data);
+            return;
+        }
+        QCOMPARE(r.exit, 0);
+        QVERIFY(r.err.indexOf(notSupported) < r.err.indexOf(notInProfile));
+        // 149 records: the group outside the blocks is not sent.
+        QVERIFY(sim.Requests().contains("31 149/149"));
+    }
+
+    void olderRadioIsAskedAboutFirst()
+    {
+        CSimProcess sim({QStringLiteral("--fw-version"), QStringLiteral("5")});  // setting group 2
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("p.zqv"));
+        SaveProfile(CRadioSim::FullRadio(), file);
+        const CliResult identify = Cli({"identify", "--port", sim.port});
+        QCOMPARE(identify.exit, 0);
+        QCOMPARE(identify.out, QStringLiteral("Firmware Version: R5E.05.00\nCodeplug Version: CP03.10.05\nSetting Group: 2\n"));
+        const CliResult r = Cli({"write", "--port", sim.port, file});
+        QCOMPARE(r.exit, 1);
+        QVERIFY(r.err.startsWith(LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED)));
+        QVERIFY(!sim.Commands().contains("29"));
+    }
+
+    void password_data()
+    {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<int>("message");
+        QTest::newRow("missing") << QStringList{} << 1 << int(IDS_CLI_PASSWORD_REQUIRED);
+        QTest::newRow("wrong") << QStringList{"--password", "1243"} << 1 << int(IDS_PASSWORD_INCORRECT);
+        QTest::newRow("right") << QStringList{"--password", "1234"} << 0 << 0;
+    }
+    void password()
+    {
+        QFETCH(QStringList, given);
+        QFETCH(int, exit);
+        QFETCH(int, message);
+        CSimProcess sim({QStringLiteral("--password"), QStringLiteral("1234")});
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("p.zqv"));
+        const CliResult read = Cli(QStringList{"read", "--port", sim.port, "-o", file} + given);
+        QCOMPARE(read.exit, exit);
+        if (exit != 0) {
+            QCOMPARE(read.err, LoadStr(message) + u'\n');
+            QVERIFY(!sim.Commands().contains("30"));
+            QVERIFY(!QFile::exists(file));
+            // Nor is anything written.
+            SaveProfile(CRadioSim::DefaultRadio(), file);
+            const CliResult write = Cli(QStringList{"write", "--port", sim.port, "--yes", file} + given);
+            QCOMPARE(write.exit, 1);
+            QCOMPARE(write.err, LoadStr(message) + u'\n');
+            QVERIFY(!sim.Commands().contains("29"));
+        }
+    }
+
+    void resetAndPids()
+    {
+        CSimProcess sim({QStringLiteral("--capture-after"), QStringLiteral("1"), QStringLiteral("--capture-pid"),
+                         QStringLiteral("20007777")});
+        QVERIFY(sim.Ok());
+        QCOMPARE(Cli({"reset", "--port", sim.port}).exit, 0);
+        QCOMPARE(sim.Commands(), (QStringList{"27", "37"}));
+        const CliResult pid = Cli({"read-pid", "--port", sim.port});
+        QCOMPARE(pid.exit, 0);
+        QCOMPARE(pid.out, QStringLiteral("20000001\n"));
+        const CliResult captured = Cli({"capture-pid", "--port", sim.port});
+        QCOMPARE(captured.exit, 0);
+        QCOMPARE(captured.out, QStringLiteral("20007777\n"));
+        QVERIFY(captured.err.startsWith(LoadStr(IDS_READ_PID_INSTRUCTION)));
+    }
+
+    void usageErrors()
+    {
+        QCOMPARE(Cli({"read", "-o", "x.zqv"}).exit, 2);  // no port
+        QCOMPARE(Cli({"read", "--port", "/dev/null"}).exit, 2);  // no output file
+        QCOMPARE(Cli({"write", "--port", "/dev/null"}).exit, 2);  // no profile
+        QCOMPARE(Cli({"identify", "--port", "/dev/null", "extra"}).exit, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransferCli)
+#include "tst_transfer_cli.moc"
