@@ -405,10 +405,17 @@ int CDataAdaptor::VirtualCP2XML(const VirtualCPData &record, QString &text)
 
 void CDataAdaptor::SortProfileText(QString &text)
 {
-    CDataItem::SortXMLChildNodes(text, QStringLiteral("TextMessages"), QStringLiteral("txt"), true);
-    CDataItem::SortXMLChildNodes(text, QStringLiteral("Privates"), QStringLiteral("name"), true);
-    CDataItem::SortXMLChildNodes(text, QStringLiteral("PublicGroups"), QStringLiteral("name"), true);
-    CDataItem::SortXMLChildNodes(text, QStringLiteral("PrivateGroups"), QStringLiteral("name"), true);
+    // One parse and one serialisation for the four lists: the same result as sorting the text
+    // four times with SortXMLChildNodes, at a quarter of the cost.
+    QString reason;
+    auto doc = CXmlDocument::Parse(text, &reason);
+    if (!doc)
+        ZQV_THROW(IDS_INVALID_PROFILE, "CDataItem::SortXMLChildNodes", reason);
+    CDataItem::SortChildNodes(*doc, QStringLiteral("TextMessages"), QStringLiteral("txt"), true);
+    CDataItem::SortChildNodes(*doc, QStringLiteral("Privates"), QStringLiteral("name"), true);
+    CDataItem::SortChildNodes(*doc, QStringLiteral("PublicGroups"), QStringLiteral("name"), true);
+    CDataItem::SortChildNodes(*doc, QStringLiteral("PrivateGroups"), QStringLiteral("name"), true);
+    text = doc->ToString();
 }
 
 }  // namespace zqv

@@ -326,7 +326,19 @@ void CDataItem::SortXMLChildNodes(QString &text, const QString &listName, const 
     auto doc = CXmlDocument::Parse(text, &reason);
     if (!doc)
         ZQV_THROW(IDS_INVALID_PROFILE, "CDataItem::SortXMLChildNodes", reason);
-    xmlNodePtr list = doc->SelectOne(nullptr, QStringLiteral("//dfns:*[local-name() = $name]"), {{"name", listName}});
+    SortChildNodes(*doc, listName, key, ascending);
+    text = doc->ToString();
+}
+
+void CDataItem::SortChildNodes(CXmlDocument &doc, const QString &listName, const QString &key, bool ascending)
+{
+    const QByteArray name = listName.toUtf8();
+    xmlNodePtr list = nullptr;
+    ForEachElement(reinterpret_cast<xmlNodePtr>(doc.Doc()), [&list, &name](xmlNodePtr e) {
+        if (IsProfileElement(e, name.constData()))
+            list = e;
+        return list == nullptr;
+    });
     if (!list)
         return;
     const QByteArray k = key.toUtf8();
@@ -341,7 +353,6 @@ void CDataItem::SortXMLChildNodes(QString &text, const QString &listName, const 
         xmlUnlinkNode(entry.second);
         xmlAddChild(list, entry.second);
     }
-    text = doc->ToString();
 }
 
 int CDataItem::RepositionChild(const CDataItem &list, int index, const QString &key)

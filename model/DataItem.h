@@ -64,6 +64,8 @@ public:
     // Reorders, in profile text, the children of the first element `listName` by attribute
     // `key` under the name collation; equal keys keep their order.
     static void SortXMLChildNodes(QString &text, const QString &listName, const QString &key, bool ascending);
+    // The same reordering on a parsed document, for callers that sort several lists at once.
+    static void SortChildNodes(CXmlDocument &doc, const QString &listName, const QString &key, bool ascending);
     // Moves the child at `index` of `list` to its place in the name collation after its key
     // changed; returns its new index.
     static int RepositionChild(const CDataItem &list, int index, const QString &key);

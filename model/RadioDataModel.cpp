@@ -230,6 +230,13 @@ bool CRadioDataModel::LoadProfile(const QString &source, bool fromFile)
         if (!m_spSchema->Validate(*m_spOperaDoc, &reason))
             ZQV_THROW(IDS_INVALID_PROFILE, kOpLoadProfile,
                       QStringLiteral("File='%1'\nDesc: %2").arg(fromFile ? source : QStringLiteral("(profile text)"), reason));
+        // The schema caps each contact list; the radio image has 150 slots for all of them
+        // together, and contacts past that would be lost on the way to a radio.
+        const int contacts = static_cast<int>(m_spOperaDoc->Select(nullptr, QLatin1String(profile::kQueryAllContacts)).size());
+        if (contacts > profile::kMaxContacts)
+            ZQV_THROW(IDS_INVALID_PROFILE, kOpLoadProfile,
+                      QStringLiteral("File='%1'\nDesc: %2 contacts, at most %3 fit a radio")
+                          .arg(fromFile ? source : QStringLiteral("(profile text)")).arg(contacts).arg(profile::kMaxContacts));
 
         // The checked and adapted document becomes the profile document; the operating
         // document is rebuilt from it at every save.

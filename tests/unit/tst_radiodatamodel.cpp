@@ -208,6 +208,18 @@ private slots:
                           .arg(i).arg(17179869183LL - i).toUtf8();
         many.replace(many.indexOf("<PublicGroups>") + 14, many.indexOf("</PublicGroups>") - many.indexOf("<PublicGroups>") - 14, groups);
         QTest::newRow("200 contacts") << many << int(IDS_INVALID_PROFILE);
+        // Each list within the schema's cap, but more contacts in all than a radio holds.
+        QByteArray spread = g3;
+        QByteArray publics, privates;
+        for (int i = 0; i < 80; ++i) {
+            publics += QStringLiteral("<PublicGroup cntct_type=\"2\" name=\"P%1\" pid=\"%2\" channel=\"1\" in_scan_list=\"0\" in_scroll_list=\"0\"/>")
+                           .arg(i).arg(17179869183LL - i).toUtf8();
+            privates += QStringLiteral("<PrivateGroup cntct_type=\"1\" name=\"Q%1\" pid=\"%2\" channel=\"1\" in_scroll_list=\"0\"/>")
+                            .arg(i).arg(4050000 + i).toUtf8();
+        }
+        spread.replace(spread.indexOf("<PublicGroups>") + 14, spread.indexOf("</PublicGroups>") - spread.indexOf("<PublicGroups>") - 14, publics);
+        spread.replace(spread.indexOf("<PrivateGroups>") + 15, spread.indexOf("</PrivateGroups>") - spread.indexOf("<PrivateGroups>") - 15, privates);
+        QTest::newRow("160 contacts over two lists") << spread << int(IDS_INVALID_PROFILE);
         QByteArray doctype = g3;
         doctype.replace("<ZQVProfile", "<!DOCTYPE z [<!ENTITY e SYSTEM 'file:///etc/passwd'>]><ZQVProfile");
         QTest::newRow("doctype") << doctype << int(IDS_INVALID_PROFILE);
