@@ -3,6 +3,7 @@
 //
 // Exit codes: 0 success; 1 a failure, whose message is on stderr; 2 a usage error.
 #include "CliSupport.h"
+#include "ConfigStore.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -41,8 +42,12 @@ int main(int argc, char *argv[])
     RegisterLinkCommands(commands);
 
     QStringList args = app.arguments().mid(1);
-    // Global option: where the installation data lives (default: next to the program).
-    QString installDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../data");
+    // Global option: where the installation data lives. By default the place the installation
+    // (or the build) recorded as InstallPath, as the desktop program finds it; failing that,
+    // the data folder next to the program.
+    QString installDir = zqv::CConfigStore().ReadInstallPath();
+    if (installDir.isEmpty())
+        installDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../data");
     if (!args.isEmpty() && args.first() == QLatin1String("--install-dir")) {
         if (args.size() < 2) {
             err << "zqvcps-cli: option --install-dir needs a value\n";
