@@ -254,16 +254,18 @@ int main(int argc, char *argv[])
             buffer[due] = out[due].second;
             ++due;
         }
+        bool blocked = false;  // the terminal side holds as much unread data as it takes
         if (due > 0) {
             const ssize_t n = write(master, buffer, due);
             if (n > 0)
                 out.erase(out.begin(), out.begin() + n);
+            blocked = n < 0 && errno == EAGAIN;
         }
 
-        pollfd pfd{master, POLLIN, 0};
+        pollfd pfd{master, short(POLLIN | (blocked ? POLLOUT : 0)), 0};
         timespec wait{};
         timespec *timeout = nullptr;
-        if (!out.empty()) {
+        if (!out.empty() && !blocked) {
             const std::int64_t left = std::max<std::int64_t>(0, out.front().first - NowNs());
             wait.tv_sec = left / 1000000000;
             wait.tv_nsec = left % 1000000000;
@@ -272,7 +274,8 @@ int main(int argc, char *argv[])
         if (ppoll(&pfd, 1, timeout, &waitMask) <= 0)
             continue;
         if (!(pfd.revents & POLLIN)) {
-            usleep(10000);
+            if (!(pfd.revents & POLLOUT))
+                usleep(10000);
             continue;
         }
         const ssize_t n = read(master, buffer, sizeof buffer);
