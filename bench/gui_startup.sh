@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The desktop program's start-up time against a bare Qt main window, and its memory with a
+# 150-contact profile open, on a private Xvfb display with a configuration of its own.
+#   bench/gui_startup.sh [BUILD_DIR] [--runs N]
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$here/build}"
+shift || true
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$XDG_CONFIG_HOME" "$HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export ZQV_SYSTEM_CONFIG_DIR="$build/etc/xdg"
+exec "$here/scripts/with-xvfb.sh" "$build/bench/bench_gui_startup" "$@"

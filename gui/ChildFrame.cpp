@@ -1,0 +1,290 @@
+#include "ChildFrame.h"
+
+#include "MessageBoxPrompter.h"
+#include "RadioInfoView.h"
+#include "StringTable.h"
+#include "ZQVCPSApp.h"
+#include "ZQVCPSException.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace zqv {
+
+namespace {
+
+TreeFactory &TreeFactoryRef()
+{
+    static TreeFactory factory;
+    return factory;
+}
+ViewFactory &ViewFactoryRef()
+{
+    static ViewFactory factory;
+    return factory;
+}
+HelpPaneFactory &HelpPaneFactoryRef()
+{
+    static HelpPaneFactory factory;
+    return factory;
+}
+
+// Titles of new profiles: "Profile1", "Profile2", ... as the document type's name says.
+int g_nNewProfileCounter = 0;
+
+}  // namespace
+
+void CChildFrame::SetTreeFactory(TreeFactory factory) { TreeFactoryRef() = std::move(factory); }
+void CChildFrame::SetViewFactory(ViewFactory factory) { ViewFactoryRef() = std::move(factory); }
+void CChildFrame::SetHelpPaneFactory(HelpPaneFactory factory) { HelpPaneFactoryRef() = std::move(factory); }
+
+CChildFrame::CChildFrame(CZQVCPSApp &app, bool helpPane) : m_app(app), m_bHelpPane(helpPane)
+{
+    setObjectName(QStringLiteral("ChildFrame"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_pDoc = std::make_unique<CZQVCPSDoc>(m_app.ModelEnvironment(), *this, m_app.Prompter(), &m_app.FileDialog());
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_pSplitter = new QSplitter(Qt::Horizontal, this);
+    m_pSplitter->setObjectName(QStringLiteral("MainSplitter"));
+    m_pSplitter->setChildrenCollapsible(false);
+    layout->addWidget(m_pSplitter);
+
+    if (TreeFactoryRef())
+        m_pTree = TreeFactoryRef()(*this);
+    if (!m_pTree)
+        m_pTree = std::make_unique<CProfileRootTree>(*this);
+    m_pSplitter->addWidget(m_pTree->Widget());
+    m_pSplitter->setStretchFactor(0, 0);
+}
+
+CChildFrame::~CChildFrame() = default;
+
+bool CChildFrame::NewDocument()
+{
+    if (!m_pDoc->OnNewDocument())
+        return false;
+    if (m_pDoc->GetTitle().isEmpty())
+        m_pDoc->SetTitle(QStringLiteral("Profile%1").arg(++g_nNewProfileCounter));
+    ProfileChanged();
+    return true;
+}
+
+bool CChildFrame::OpenDocument(const QString &path)
+{
+    if (!m_pDoc->OnOpenDocument(path))
+        return false;
+    ProfileChanged();
+    return true;
+}
+
+QString CChildFrame::Title() const
+{
+    return m_pDoc->GetTitle().isEmpty() ? LoadStr(IDS_UNTITLED) : m_pDoc->GetTitle();
+}
+
+bool CChildFrame::IsModified() const
+{
+    return m_pDoc->IsModified();
+}
+
+void CChildFrame::SetModified(bool modified)
+{
+    m_pDoc->SetModifiedFlag(modified);
+    UpdateWindowTitle();
+}
+
+void CChildFrame::UpdateWindowTitle()
+{
+    setWindowTitle(IsModified() ? Title() + QStringLiteral(" *") : Title());
+    emit TitleChanged();
+}
+
+void CChildFrame::ProfileChanged()
+{
+    m_pTree->Build();
+    if (!m_pView)
+        ShowView(kViewRadioInfo);
+    UpdateWindowTitle();
+}
+
+QWidget *CChildFrame::CreateView(int kind)
+{
+    if (ViewFactoryRef())
+        if (QWidget *view = ViewFactoryRef()(*this, kind))
+            return view;
+    if (kind != kViewRadioInfo)
+        return nullptr;
+    auto *info = new CRadioInfoView;
+    info->setObjectName(QStringLiteral("RadioInfoView"));
+    try {
+        if (auto doc = m_pDoc->Model().ProfileDocument())
+            info->Load(*doc);
+    } catch (const CZQVCPSException &e) {
+        m_app.Prompter().ShowMessage(e.GetMessageId());
+    }
+    return info;
+}
+
+void CChildFrame::ShowView(int kind)
+{
+    QWidget *view = CreateView(kind);
+    if (!view)
+        return;
+    m_nViewKind = kind;
+    PlaceRightView(view);
+}
+
+void CChildFrame::PlaceRightView(QWidget *view)
+{
+    // The old form and, with it, the nested splitter go; the new form takes the right column,
+    // or the top row of a new nested splitter when the help pane is shown.
+    delete m_pView;
+    delete m_pNested;
+    m_pNested = nullptr;
+    m_pView = view;
+    if (m_bHelpPane) {
+        m_pNested = new QSplitter(Qt::Vertical);
+        m_pNested->setObjectName(QStringLiteral("NestedSplitter"));
+        m_pNested->setChildrenCollapsible(true);
+        m_pNested->addWidget(view);
+        QWidget *pane = HelpPaneFactoryRef() ? HelpPaneFactoryRef()(*this) : nullptr;
+        if (!pane) {
+            auto *browser = new QTextBrowser;
+            browser->setOpenLinks(false);
+            pane = browser;
+        }
+        pane->setObjectName(QStringLiteral("HelpPane"));
+        // The pane never takes the keyboard focus from the form and has no context menu: it
+        // follows the form's focus, it does not compete with it.
+        pane->setFocusPolicy(Qt::NoFocus);
+        pane->setContextMenuPolicy(Qt::PreventContextMenu);
+        m_pHelpPane = pane;
+        m_pNested->addWidget(pane);
+        m_pNested->setStretchFactor(0, 1);
+        m_pNested->setStretchFactor(1, 0);
+        connect(m_pNested, &QSplitter::splitterMoved, this, [this] {
+            const QList<int> sizes = m_pNested->sizes();
+            if (sizes.size() == 2)
+                m_nHelpPaneHeight = sizes[1];
+        });
+        m_pSplitter->addWidget(m_pNested);
+    } else {
+        m_pHelpPane = nullptr;
+        m_pSplitter->addWidget(view);
+    }
+    m_pSplitter->setStretchFactor(1, 1);
+    const int total = m_pSplitter->width();
+    if (total > kTreeWidth)
+        m_pSplitter->setSizes({kTreeWidth, total - kTreeWidth});
+    else
+        m_pSplitter->setSizes({kTreeWidth, 400});
+    ApplyHelpPaneSizes();
+}
+
+void CChildFrame::ApplyHelpPaneSizes()
+{
+    if (!m_pNested)
+        return;
+    const int h = m_pNested->height() > 0 ? m_pNested->height() : height();
+    if (h < m_nHelpPaneHeight)
+        m_pNested->setSizes({0, h});
+    else
+        m_pNested->setSizes({h - m_nHelpPaneHeight, m_nHelpPaneHeight});
+}
+
+void CChildFrame::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    ApplyHelpPaneSizes();
+}
+
+void CChildFrame::ToggleHelpPane()
+{
+    m_pTree->Widget()->setFocus();
+    m_bHelpPane = !m_bHelpPane;
+    ShowView(m_nViewKind);
+}
+
+bool CChildFrame::Save(bool saveAs)
+{
+    if (!m_pTree->CommitPendingEdits())
+        return false;
+    m_pTree->RefreshSelectedItem();
+    const bool ok = m_pDoc->DoSave(saveAs ? QString() : m_pDoc->GetPathName(), true);
+    if (ok)
+        m_app.AddToRecentFiles(m_pDoc->GetPathName());
+    UpdateWindowTitle();
+    return ok;
+}
+
+bool CChildFrame::SaveModified()
+{
+    if (!m_pDoc->IsModified())
+        return true;
+    if (!m_pTree->CommitPendingEdits())
+        return false;
+    const bool ok = m_pDoc->SaveModified();
+    if (ok && !m_pDoc->GetPathName().isEmpty() && !m_pDoc->IsModified())
+        m_app.AddToRecentFiles(m_pDoc->GetPathName());
+    UpdateWindowTitle();
+    return ok;
+}
+
+void CChildFrame::closeEvent(QCloseEvent *event)
+{
+    if (!m_bCloseConfirmed && !SaveModified()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CChildFrame::OnFirstShow()
+{
+    if (m_bFirstShown)
+        return;
+    m_bFirstShown = true;
+    m_app.LocalizeMenus();
+    m_app.PruneLanguageMenu();
+}
+
+bool CChildFrame::TakeRadioRecord(VirtualCPData &record)
+{
+    return m_app.TakeRadioRecord(record);
+}
+
+QString CChildFrame::NewProfileTemplatePath() const
+{
+    return m_app.NewProfileTemplatePath();
+}
+
+std::shared_ptr<const CXmlDocument> CChildFrame::WorkingSettingDocument(int group)
+{
+    return m_app.WorkingSettingDocument(group);
+}
+
+bool CChildFrame::CommitPendingEdit()
+{
+    return m_pTree->CommitPendingEdits();
+}
+
+void CChildFrame::ProfileReloaded()
+{
+    ProfileChanged();
+    ShowView(m_nViewKind);
+}
+
+void CChildFrame::SetBusy(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+}  // namespace zqv

@@ -1,0 +1,137 @@
+// The window of one open profile: a splitter with the profile tree on the left and one form
+// on the right, optionally with the help pane in a row below the form. It owns the profile
+// document and answers the document's questions about the application around it.
+#pragma once
+
+#include "ProfileTree.h"
+#include "ZQVCPSDoc.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QSplitter;
+
+namespace zqv {
+
+class CZQVCPSApp;
+
+// The view kinds: which form the right-hand side shows.
+enum ViewKind : int {
+    kViewRadioInfo = 0,
+    kViewSettings = 1,
+    kViewTextMessages = 2,
+    kViewTextMessage = 3,
+    kViewContacts = 4,
+    kViewPublicGroups = 5,
+    kViewPrivateGroups = 6,
+    kViewPrivates = 7,
+    kViewPublicGroup = 8,
+    kViewPrivateGroup = 9,
+    kViewPrivate = 10,
+    kViewLists = 11,
+    kViewScrollList = 12,
+    kViewScanList = 13,
+    kViewScanChannel = 14,
+};
+
+// Creates the form of a view kind for a profile window; null when the kind has no form.
+using ViewFactory = std::function<QWidget *(CChildFrame &, int kind)>;
+// Creates the help pane below the form.
+using HelpPaneFactory = std::function<QWidget *(CChildFrame &)>;
+
+class CChildFrame : public QWidget, public IDocumentHost {
+    Q_OBJECT
+public:
+    // The help pane's starting height, in pixels.
+    static constexpr int kHelpPaneHeight = 150;
+    // The tree's starting width.
+    static constexpr int kTreeWidth = 200;
+
+    CChildFrame(CZQVCPSApp &app, bool helpPane);
+    ~CChildFrame() override;
+
+    // Plug-in points for the profile tree, the forms and the help pane. Without them a window
+    // shows the root node, the radio information form and a blank help pane.
+    static void SetTreeFactory(TreeFactory factory);
+    static void SetViewFactory(ViewFactory factory);
+    static void SetHelpPaneFactory(HelpPaneFactory factory);
+
+    // Loads the document: a new profile (from the template or the last radio read) or a file.
+    // False when it could not be loaded (the document has shown why).
+    bool NewDocument();
+    bool OpenDocument(const QString &path);
+
+    CZQVCPSDoc &Document() { return *m_pDoc; }
+    IProfileTree &Tree() { return *m_pTree; }
+    QString Title() const;
+    bool IsModified() const;
+    void SetModified(bool modified = true);
+    // Re-reads everything from the profile (after it was replaced, for example by a radio
+    // read) and shows the title and modified mark.
+    void ProfileChanged();
+
+    // The right-hand form.
+    void ShowView(int kind);
+    int ViewKind() const { return m_nViewKind; }
+    QWidget *RightView() const { return m_pView; }
+    QWidget *HelpPane() const { return m_pHelpPane; }
+    QSplitter *MainSplitter() const { return m_pSplitter; }
+    QSplitter *NestedSplitter() const { return m_pNested; }
+
+    bool HelpPaneShown() const { return m_bHelpPane; }
+    int HelpPaneHeight() const { return m_nHelpPaneHeight; }
+    // Shows or hides the help pane, keeping the form's kind.
+    void ToggleHelpPane();
+
+    // The document's "set the clock from the PC" switch, kept by the settings form.
+    bool PcClockFlag() const { return m_bPcClock; }
+    void SetPcClockFlag(bool on) { m_bPcClock = on; }
+
+    // Save / Save As (the tree commits the form's edit first). False when not saved.
+    bool Save(bool saveAs);
+    // The save-changes question before closing; false keeps the window.
+    bool SaveModified();
+    // The question has been answered for this window (the program is closing).
+    void SetCloseConfirmed() { m_bCloseConfirmed = true; }
+    // Runs the menu relabelling passes the first time the window is shown.
+    void OnFirstShow();
+
+    // IDocumentHost
+    bool TakeRadioRecord(VirtualCPData &record) override;
+    QString NewProfileTemplatePath() const override;
+    std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) override;
+    bool CommitPendingEdit() override;
+    void ProfileReloaded() override;
+    void SetBusy(bool busy) override;
+
+signals:
+    void TitleChanged();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QWidget *CreateView(int kind);
+    void PlaceRightView(QWidget *view);
+    void ApplyHelpPaneSizes();
+    void UpdateWindowTitle();
+
+    CZQVCPSApp &m_app;
+    std::unique_ptr<CZQVCPSDoc> m_pDoc;
+    std::unique_ptr<IProfileTree> m_pTree;
+    QSplitter *m_pSplitter = nullptr;
+    QSplitter *m_pNested = nullptr;
+    QPointer<QWidget> m_pView;
+    QPointer<QWidget> m_pHelpPane;
+    int m_nViewKind = kViewRadioInfo;
+    bool m_bHelpPane = false;
+    int m_nHelpPaneHeight = kHelpPaneHeight;
+    bool m_bPcClock = false;
+    bool m_bCloseConfirmed = false;
+    bool m_bFirstShown = false;
+};
+
+}  // namespace zqv

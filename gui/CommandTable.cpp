@@ -1,0 +1,82 @@
+#include "CommandTable.h"
+
+#include "CommandIds.h"
+#include "StringIds.h"
+
+namespace zqv {
+
+const std::vector<CommandSpec> &CommandTable()
+{
+    static const std::vector<CommandSpec> table = {
+        {ID_FILE_NEW, IDS_MENU_FILE_NEW, IDS_PROMPT_FILE_NEW, ToolIcon::New, IDS_TOOLBAR_NEW},
+        {ID_FILE_OPEN, IDS_MENU_FILE_OPEN, IDS_PROMPT_FILE_OPEN, ToolIcon::Open, IDS_TOOLBAR_OPEN},
+        {ID_FILE_CLOSE, IDS_MENU_FILE_CLOSE, IDS_PROMPT_FILE_CLOSE, std::nullopt},
+        {ID_FILE_SAVE, IDS_MENU_FILE_SAVE, IDS_PROMPT_FILE_SAVE, ToolIcon::Save, IDS_TOOLBAR_SAVE},
+        {ID_FILE_SAVE_AS, IDS_MENU_FILE_SAVE_AS, IDS_PROMPT_FILE_SAVE_AS, std::nullopt},
+        {ID_APP_EXIT, IDS_MENU_FILE_EXIT, IDS_PROMPT_APP_EXIT, std::nullopt},
+        {ID_EDIT_ADD, IDS_MENU_EDIT_ADD, IDS_PROMPT_EDIT_ADD, ToolIcon::Add, IDS_TOOLBAR_ADD},
+        {ID_EDIT_SCAN_ADD, IDS_MENU_EDIT_SCAN_ADD, IDS_PROMPT_EDIT_SCAN_ADD, ToolIcon::Scan, IDS_TOOLBAR_SCAN},
+        {ID_EDIT_CUT, IDS_MENU_EDIT_CUT, IDS_PROMPT_EDIT_CUT, ToolIcon::Cut, IDS_TOOLBAR_CUT},
+        {ID_EDIT_COPY, IDS_MENU_EDIT_COPY, IDS_PROMPT_EDIT_COPY, ToolIcon::Copy, IDS_TOOLBAR_COPY},
+        {ID_EDIT_PASTE, IDS_MENU_EDIT_PASTE, IDS_PROMPT_EDIT_PASTE, ToolIcon::Paste, IDS_TOOLBAR_PASTE},
+        {ID_EDIT_DELETE, IDS_MENU_EDIT_DELETE, IDS_PROMPT_EDIT_DELETE, ToolIcon::Delete, IDS_TOOLBAR_DELETE},
+        {ID_EDIT_RENAME, IDS_MENU_EDIT_RENAME, IDS_PROMPT_EDIT_RENAME, std::nullopt},
+        {ID_EDIT_DEALER_INFO, IDS_MENU_EDIT_DEALER_INFO, IDS_PROMPT_EDIT_DEALER_INFO, std::nullopt},
+        {ID_EDIT_PREFERENCE, IDS_MENU_EDIT_PREFERENCE, IDS_PROMPT_EDIT_PREFERENCE, std::nullopt},
+        {ID_VIEW_TOOLBAR, IDS_MENU_VIEW_TOOLBAR, IDS_PROMPT_VIEW_TOOLBAR, std::nullopt},
+        {ID_VIEW_STATUS_BAR, IDS_MENU_VIEW_STATUS_BAR, IDS_PROMPT_VIEW_STATUS_BAR, std::nullopt},
+        {ID_VIEW_HELP_PANE, IDS_MENU_VIEW_HELP_PANE, IDS_PROMPT_VIEW_HELP_PANE, std::nullopt},
+        {ID_DEVICE_READ, IDS_MENU_DEVICE_READ, IDS_PROMPT_DEVICE_READ, ToolIcon::Read, IDS_TOOLBAR_READ},
+        {ID_DEVICE_WRITE, IDS_MENU_DEVICE_WRITE, IDS_PROMPT_DEVICE_WRITE, ToolIcon::Write, IDS_TOOLBAR_WRITE},
+        {ID_DEVICE_RESET, IDS_MENU_DEVICE_RESET, IDS_PROMPT_DEVICE_RESET, std::nullopt},
+        {ID_REPORT, IDS_MENU_REPORT, IDS_PROMPT_REPORT, ToolIcon::Report, IDS_TOOLBAR_REPORT},
+        {ID_WINDOW_CASCADE, IDS_MENU_WINDOW_CASCADE, IDS_PROMPT_WINDOW_CASCADE, std::nullopt},
+        {ID_WINDOW_TILE, IDS_MENU_WINDOW_TILE, IDS_PROMPT_WINDOW_TILE, std::nullopt},
+        {ID_HELP_CONTENTS, IDS_MENU_HELP_CONTENTS, IDS_PROMPT_HELP_CONTENTS, std::nullopt},
+        {ID_APP_ABOUT, IDS_MENU_HELP_ABOUT, IDS_PROMPT_APP_ABOUT, ToolIcon::About, IDS_TOOLBAR_ABOUT},
+    };
+    return table;
+}
+
+const CommandSpec *FindCommand(int id)
+{
+    for (const auto &spec : CommandTable())
+        if (spec.id == id)
+            return &spec;
+    return nullptr;
+}
+
+const std::vector<int> &ToolbarLayout()
+{
+    // Positions 3, 7, 11 and 14 of the classic toolbar are separators.
+    static const std::vector<int> layout = {
+        ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0,
+        ID_EDIT_ADD, ID_EDIT_SCAN_ADD, ID_EDIT_DELETE, 0,
+        ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
+        ID_DEVICE_READ, ID_DEVICE_WRITE, 0,
+        ID_REPORT, ID_APP_ABOUT,
+    };
+    return layout;
+}
+
+MenuText SplitMenuText(const QString &text)
+{
+    const qsizetype tab = text.indexOf(u'\t');
+    if (tab < 0)
+        return {text, QKeySequence()};
+    QString key = text.mid(tab + 1);
+    // "Del" is the classic menu's spelling of the Delete key.
+    if (key.compare(QLatin1String("Del"), Qt::CaseInsensitive) == 0)
+        key = QStringLiteral("Delete");
+    return {text.left(tab), QKeySequence::fromString(key, QKeySequence::PortableText)};
+}
+
+PromptText SplitPromptText(const QString &text)
+{
+    const qsizetype nl = text.indexOf(u'\n');
+    if (nl < 0)
+        return {text, text};
+    return {text.left(nl), text.mid(nl + 1)};
+}
+
+}  // namespace zqv

@@ -1,0 +1,31 @@
+// Cut, Copy, Paste and Delete of the Edit menu when the keyboard focus is in an edit box of a
+// form: the rules that enable them and the requests sent to the box.
+//
+// An edit box is a QLineEdit, QPlainTextEdit or QTextEdit; it is editable when it is not
+// read-only. The two codeplug password boxes (control ids 1066 and 1002, given to the widget
+// as its "controlId" property) and any box that hides what is typed never give their text
+// away: Cut, Copy and Paste stay disabled there.
+#pragma once
+
+class QWidget;
+
+namespace zqv {
+
+// The dynamic property by which a form's control carries its dialog-control id.
+inline constexpr const char kControlIdProperty[] = "controlId";
+
+enum class EditCommand { Cut, Copy, Paste, Delete };
+
+bool IsEditBox(const QWidget *w);
+bool IsEditableEditBox(const QWidget *w);
+bool IsPasswordBox(const QWidget *w);
+bool EditBoxHasSelection(const QWidget *w);
+
+// Whether `command` applies to the edit box `focus` (null or another widget: false).
+// Delete is decided here only for an editable box; elsewhere it belongs to the tree.
+bool CanEdit(EditCommand command, const QWidget *focus);
+// Sends the request to the box; returns false when `focus` is not an edit box. A paste into a
+// box that refuses pasting (CNonPasteEdit) does nothing.
+bool DoEdit(EditCommand command, QWidget *focus);
+
+}  // namespace zqv

@@ -1,0 +1,105 @@
+#include "PreferenceDialog.h"
+
+#include "ConfigStore.h"
+#include "EditCommands.h"
+#include "PortEnumerator.h"
+#include "StringTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zqv {
+
+namespace {
+constexpr int kIdcAutoDetect = 1016;
+constexpr int kIdcPortList = 1003;
+}  // namespace
+
+CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports, QWidget *parent)
+    : QDialog(parent), m_store(store), m_enumerator(ports)
+{
+    setWindowTitle(LoadStr(IDS_PREFERENCE_TITLE));
+    auto *layout = new QVBoxLayout(this);
+    m_pAuto = new QCheckBox(LoadStr(IDS_AUTO_DETECT_COM_PORT), this);
+    m_pAuto->setProperty(kControlIdProperty, kIdcAutoDetect);
+    layout->addWidget(m_pAuto);
+    layout->addWidget(new QLabel(LoadStr(IDS_SELECT_COM_PORT), this));
+    m_pPorts = new QComboBox(this);
+    m_pPorts->setProperty(kControlIdProperty, kIdcPortList);
+    m_pPorts->setMinimumWidth(220);
+    layout->addWidget(m_pPorts);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(LoadStr(IDS_BUTTON_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(LoadStr(IDS_BUTTON_CANCEL), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    FillPortList();
+    m_pAuto->setChecked(m_store.ReadDword(config::AutoDetect).value_or(0) != 0);
+    ApplyCheckRule();
+    connect(m_pAuto, &QCheckBox::clicked, this, &CPreferenceDialog::ApplyCheckRule);
+}
+
+void CPreferenceDialog::FillPortList()
+{
+    m_pPorts->clear();
+    for (const SerialPortEntry &port : m_enumerator.Ports())
+        m_pPorts->addItem(port.portName);
+    PortPreference preference;
+    if (const auto detect = m_store.ReadDword(config::AutoDetect))
+        preference.autoDetect = static_cast<int>(*detect);
+    preference.currentComPort = m_store.ReadString(config::CurrentComPort);
+    const QString found = FindPort(m_enumerator, preference, m_pAuto->isChecked());
+    if (found.isEmpty())
+        return;
+    const int index = m_pPorts->findText(found);
+    m_pPorts->setCurrentIndex(index >= 0 ? index : 0);
+    emit PortChosen(found);
+}
+
+void CPreferenceDialog::ApplyCheckRule()
+{
+    if (m_pAuto->isChecked()) {
+        m_pPorts->setEnabled(false);
+        FillPortList();
+    } else {
+        m_pPorts->setEnabled(true);
+        if (m_pPorts->currentIndex() < 0) {
+            if (m_pPorts->count() > 0)
+                m_pPorts->setCurrentIndex(0);
+        } else {
+            const QString checked = ValidatePort(m_enumerator, m_pPorts->currentText());
+            if (!checked.isEmpty()) {
+                m_pPorts->clear();
+                for (const SerialPortEntry &port : m_enumerator.Ports())
+                    m_pPorts->addItem(port.portName);
+                const int index = m_pPorts->findText(checked);
+                m_pPorts->setCurrentIndex(index >= 0 ? index : 0);
+            }
+        }
+    }
+    emit PortChosen(m_pPorts->currentText());
+}
+
+int CPreferenceDialog::exec()
+{
+    emit PortChosen(m_pPorts->currentText());
+    return QDialog::exec();
+}
+
+void CPreferenceDialog::accept()
+{
+    const QString port = m_pPorts->currentText();
+    // A store that cannot be written is not reported; the values are then simply not kept.
+    m_store.Write(config::CurrentComPort, port);
+    m_store.Write(config::AutoDetect, m_pAuto->isChecked() ? 1u : 0u);
+    emit PortChosen(port);
+    QDialog::accept();
+}
+
+}  // namespace zqv

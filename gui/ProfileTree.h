@@ -1,0 +1,57 @@
+// What a profile window needs from the tree on its left: building from the profile, the
+// commands the tree owns (Add, Delete, Rename, Scan) and committing the right-hand form's
+// pending edit before the profile is saved, written or reported.
+//
+// CProfileRootTree is the tree of a profile window until the full profile tree is plugged in
+// with CChildFrame::SetTreeFactory: it shows the profile's root node (the radio information
+// form) and offers none of the tree commands.
+#pragma once
+
+#include <QTreeWidget>
+#include <functional>
+#include <memory>
+
+namespace zqv {
+
+class CChildFrame;
+
+class IProfileTree {
+public:
+    virtual ~IProfileTree() = default;
+    virtual QWidget *Widget() = 0;
+    // Fills the tree from the profile, selects the root and shows its form.
+    virtual void Build() = 0;
+    // Asks the right-hand form to accept its pending edit; false when it refuses.
+    virtual bool CommitPendingEdits() = 0;
+    // Relabels the selected node after its form changed the profile.
+    virtual void RefreshSelectedItem() = 0;
+    virtual void OnAdd() = 0;
+    virtual void OnDelete() = 0;
+    virtual void OnRename() = 0;
+    virtual void OnScanAdd() = 0;
+};
+
+using TreeFactory = std::function<std::unique_ptr<IProfileTree>(CChildFrame &)>;
+
+class CProfileRootTree : public QTreeWidget, public IProfileTree {
+    Q_OBJECT
+public:
+    explicit CProfileRootTree(CChildFrame &frame);
+
+    // The root's label: the radio model with every "Z" spelled "ZQV".
+    static QString RootLabel(const QString &model);
+
+    QWidget *Widget() override { return this; }
+    void Build() override;
+    bool CommitPendingEdits() override { return true; }
+    void RefreshSelectedItem() override {}
+    void OnAdd() override {}
+    void OnDelete() override {}
+    void OnRename() override {}
+    void OnScanAdd() override {}
+
+private:
+    CChildFrame &m_frame;
+};
+
+}  // namespace zqv

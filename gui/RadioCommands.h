@@ -1,0 +1,86 @@
+// The main window's Read, Write and Reset commands: the transfer-step machine wired to the
+// radio link, the transfer dialogs, the password prompt and the profile windows.
+//
+// The short operations (identity, password, own private ID, reset) run on a worker thread
+// each; their outcome comes back to the window's thread as a transfer notice, which moves
+// the step machine on.
+#pragma once
+
+#include "RadioTransfer.h"
+#include "TransferDialog.h"
+#include "TransferSequencer.h"
+
+#include <QObject>
+#include <functional>
+#include <thread>
+
+namespace zqv {
+
+class CZQVCPSApp;
+class CMainFrame;
+
+class CRadioCommands : public QObject, private ITransferHost {
+    Q_OBJECT
+public:
+    explicit CRadioCommands(CZQVCPSApp &app);
+    ~CRadioCommands() override;
+
+    CTransferSequencer &Sequencer() { return m_sequencer; }
+    const VirtualCPData &Record() const { return m_record; }
+    const QString &UnitPid() const { return m_strUnitPid; }
+    // How the last transfer dialog ended: 1 after success, else its failure code (0 when it
+    // ended without a report, for example without a port).
+    int LastDialogResult() const { return m_nLastDialogResult; }
+
+    // What the transfer dialogs get: the prompter, the port look-up and the port pane.
+    TransferUiContext UiContext();
+    // Tests replace the serial port and the operations' waits.
+    void SetPortFactory(CRadioTransfer::PortFactory factory) { m_portFactory = std::move(factory); }
+    void SetTiming(const CRadioTransfer::Timing &timing) { m_timing = timing; }
+
+signals:
+    // A sequence reached its end (the idle flag is set again).
+    void Idle();
+
+private:
+    class CNoticeObserver;
+
+    // ITransferHost
+    QString CablePort() const override;
+    bool CommitPendingEdits() override;
+    VirtualCPData &TransferRecord() override { return m_record; }
+    void RecreateLink() override { m_record = VirtualCPData(); }
+    void StartDelay() override;
+    void StartReset() override;
+    void StartReadUnitPid() override;
+    void StartReadIdentity() override;
+    void StartReadPassword() override;
+    int GroupByVersion(const QString &firmwareVersion) override;
+    bool AskPassword(const QString &expected, QString &entered) override;
+    bool RunTransferDialog(bool write, bool olderRadioAccepted) override;
+    bool HasActiveProfile() const override;
+    void NewProfileFromRecord() override;
+    void OverwriteActiveProfile() override;
+    bool ActiveProfileToRecord() override;
+    int ActiveProfileGroup() const override;
+    bool ActiveProfileUsesPcClock() const override;
+    void IdleChanged(bool idle) override;
+
+    // Runs `operation` on a worker thread; its outcome arrives as a notice. With
+    // `detectPort` the worker looks the port up again and stores it first.
+    void StartWorker(bool detectPort, std::function<int(CRadioTransfer &)> operation);
+    void JoinWorker();
+    CMainFrame *Frame() const;
+
+    CZQVCPSApp &m_app;
+    CTransferSequencer m_sequencer;
+    VirtualCPData m_record;
+    QString m_strUnitPid;
+    int m_nLastDialogResult = 0;
+    std::unique_ptr<CNoticeObserver> m_pObserver;
+    std::thread m_worker;
+    CRadioTransfer::PortFactory m_portFactory;
+    std::optional<CRadioTransfer::Timing> m_timing;
+};
+
+}  // namespace zqv

@@ -1,0 +1,214 @@
+#include "TransferSequencer.h"
+
+#include "StringTable.h"
+
+#include <QDate>
+
+namespace zqv {
+
+QString CTransferSequencer::FailureMessage(int code)
+{
+    auto withReason = [](int reasonId) { return FormatStr(IDS_OPERATION_FAILED_REASON, {LoadStr(reasonId)}); };
+    switch (code) {
+    case -1: return LoadStr(IDS_MAIN_PORT_IN_USE);
+    case -2: return LoadStr(IDS_MAIN_NO_CONNECTION);
+    case -3: return LoadStr(IDS_MAIN_EARLIER_FIRMWARE);
+    case -4: return LoadStr(IDS_MAIN_VERSION_UNSUPPORTED);
+    case -5: return LoadStr(IDS_RADIO_MODEL_UNSUPPORTED);
+    case -6: return withReason(IDS_REASON_INVALID_OPCODE);
+    case -7: return withReason(IDS_REASON_UNSUPPORTED_COMMAND);
+    case -8: return LoadStr(IDS_OPERATION_FAILED);
+    case -9: return LoadStr(IDS_MAIN_TIMED_OUT);
+    case -10: return withReason(IDS_REASON_OPERATION_UNSUPPORTED);
+    case -11: return LoadStr(IDS_MAIN_RADIO_BUSY);
+    case -12: return withReason(IDS_REASON_USER_CANCELED);
+    case -13: return withReason(IDS_REASON_MESSAGE_COMPOSE);
+    case -14: return LoadStr(IDS_MAIN_PERFORM_RESET);
+    case -15: return LoadStr(IDS_CPS_TEXT_CONVERT_FAILED);
+    case -16: return LoadStr(IDS_RADIO_TEXT_CONVERT_FAILED);
+    case -17: return LoadStr(IDS_RADIO_PASSWORD_FAILED);
+    case -18: return LoadStr(IDS_M_PROFILE_NOT_COMPATIBLE);
+    default: return FormatStr(IDS_OPERATION_FAILED_CODE, {QString::number(code)});
+    }
+}
+
+QString CTransferSequencer::FirmwareVersionText(const VirtualCPData &record)
+{
+    return QString(record.firmware_phase) +
+           QStringLiteral("%1.%2.%3")
+               .arg(record.firmware_release, 2, 16, QLatin1Char('0'))
+               .arg(record.firmware_version, 2, 10, QLatin1Char('0'))
+               .arg(record.firmware_revision, 2, 10, QLatin1Char('0'))
+               .toUpper();
+}
+
+quint32 CTransferSequencer::ClockSeconds(const QDateTime &local)
+{
+    const QDate d = local.date();
+    const QTime t = local.time();
+    const qint64 days = d.toJulianDay() - QDate(1970, 1, 1).toJulianDay();
+    return static_cast<quint32>(days * 86400 + t.hour() * 3600 + t.minute() * 60 + t.second());
+}
+
+bool CTransferSequencer::PortPresent()
+{
+    if (!m_host.CablePort().isEmpty())
+        return true;
+    m_prompter.ShowMessage(IDS_NO_COM_PORT);
+    return false;
+}
+
+void CTransferSequencer::SetIdle(bool idle)
+{
+    if (m_bIdle == idle)
+        return;
+    m_bIdle = idle;
+    m_host.IdleChanged(idle);
+}
+
+void CTransferSequencer::Read()
+{
+    if (!PortPresent())
+        return;
+    SetIdle(false);
+    m_nStep = kStepReadRequested;
+    m_host.StartDelay();
+}
+
+void CTransferSequencer::Write()
+{
+    if (!PortPresent())
+        return;
+    if (!m_host.CommitPendingEdits())
+        return;
+    SetIdle(false);
+    m_nStep = kStepWriteRequested;
+    m_host.StartReadUnitPid();
+}
+
+void CTransferSequencer::Reset()
+{
+    if (!PortPresent())
+        return;
+    SetIdle(false);
+    m_nStep = kStepReset;
+    m_host.StartReset();
+}
+
+void CTransferSequencer::TakeRadioGroup()
+{
+    m_nRadioGroup = m_host.GroupByVersion(FirmwareVersionText(m_host.TransferRecord()));
+}
+
+void CTransferSequencer::OnNotice(int kind, int code)
+{
+    if (kind == kNoticeFailure) {
+        // The step stays where it was; the next command starts its sequence afresh.
+        m_prompter.Show(FailureMessage(code), MB_OK);
+        SetIdle(true);
+        return;
+    }
+    if (kind != kNoticeSuccess) {
+        SetIdle(true);
+        return;
+    }
+
+    // The sequence stays busy while a further operation runs; it ends with a flow or with a
+    // step that has nothing more to do.
+    FlowResult result = FlowResult::Done;
+    switch (m_nStep) {
+    case kStepReadRequested:
+        m_nStep = kStepReadIdentified;
+        m_host.StartReadIdentity();
+        return;
+    case kStepReadIdentified:
+        TakeRadioGroup();
+        m_nStep = kStepReadReady;
+        if (m_nRadioGroup >= 3) {
+            m_host.StartReadPassword();
+            return;
+        }
+        result = ReadFlow();
+        break;
+    case kStepReadReady:
+        m_strRadioPassword = m_host.TransferRecord().setting.password;
+        result = ReadFlow();
+        break;
+    case kStepWriteRequested:
+        m_nStep = kStepWriteIdentified;
+        m_host.StartReadIdentity();
+        return;
+    case kStepWriteIdentified:
+        TakeRadioGroup();
+        m_nStep = kStepWriteReady;
+        if (m_nRadioGroup >= 3) {
+            m_host.StartReadPassword();
+            return;
+        }
+        result = WriteFlow();
+        break;
+    case kStepWriteReady:
+        m_strRadioPassword = m_host.TransferRecord().setting.password;
+        result = WriteFlow();
+        break;
+    default:
+        break;
+    }
+    if (result != FlowResult::Cancelled)
+        SetIdle(true);
+}
+
+FlowResult CTransferSequencer::PasswordLoop()
+{
+    const QString expected = m_strRadioPassword;
+    while (!expected.isEmpty() && expected != m_strEnteredPassword) {
+        if (!m_host.AskPassword(expected, m_strEnteredPassword)) {
+            SetIdle(true);
+            return FlowResult::Cancelled;
+        }
+    }
+    return FlowResult::Done;
+}
+
+FlowResult CTransferSequencer::ReadFlow()
+{
+    if (m_nRadioGroup > 2 && PasswordLoop() == FlowResult::Cancelled)
+        return FlowResult::Cancelled;
+    m_bWriteToOlderRadio = false;
+    if (!m_host.RunTransferDialog(false, false))
+        return FlowResult::Done;
+
+    int answer = IDYES;
+    if (m_host.HasActiveProfile())
+        answer = m_prompter.ShowMessage(IDS_READ_NEW_OR_OVERWRITE, MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDYES)
+        m_host.NewProfileFromRecord();
+    else if (answer == IDNO)
+        m_host.OverwriteActiveProfile();
+    return FlowResult::Done;
+}
+
+FlowResult CTransferSequencer::WriteFlow()
+{
+    // The acceptance belongs to this write only: a flag left over from an earlier write must
+    // not answer the write dialog's own question for a profile that does not fit.
+    m_bWriteToOlderRadio = false;
+    m_host.RecreateLink();
+    if (!m_host.ActiveProfileToRecord())
+        return FlowResult::Failed;
+    if (m_nRadioGroup < m_host.ActiveProfileGroup()) {
+        if (m_prompter.ShowMessage(IDS_WARN_PROFILE_NOT_SUPPORTED, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            SetIdle(true);
+            return FlowResult::Cancelled;
+        }
+        m_bWriteToOlderRadio = true;
+    }
+    if (m_host.ActiveProfileUsesPcClock())
+        m_host.TransferRecord().setting.current_time = ClockSeconds(QDateTime::currentDateTime());
+    if (m_nRadioGroup > 2 && PasswordLoop() == FlowResult::Cancelled)
+        return FlowResult::Cancelled;
+    m_host.RunTransferDialog(true, m_bWriteToOlderRadio);
+    return FlowResult::Done;
+}
+
+}  // namespace zqv

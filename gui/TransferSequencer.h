@@ -1,0 +1,133 @@
+// The Read, Write and Reset sequences of the main window as a small state machine without
+// widgets. A command starts a short radio operation; each operation's outcome comes back as a
+// notice (kind 2 = finished, 3 = failed with a result code) and moves the machine one step:
+//
+//   Read:  delay -> identify -> [password] -> read flow (transfer dialog, new or overwrite)
+//   Write: unit PID -> identify -> [password] -> write flow (convert, 10031, clock, dialog)
+//   Reset: reset operation, nothing afterwards
+//
+// The password is read only from radios of setting group 3 and later. Everything the machine
+// needs from the window, the profile and the radio link goes through ITransferHost, so the
+// sequences run the same in the program and in tests with a scripted host.
+#pragma once
+
+#include "Prompter.h"
+#include "VirtualCPData.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace zqv {
+
+// Values of the transfer step.
+enum TransferStep : int {
+    kStepNone = 0,
+    kStepReadReady = 2,       // read: radio identified (and password read); run the read flow
+    kStepWriteReady = 3,      // write: the same for the write flow
+    kStepReset = 4,           // reset running
+    kStepReadRequested = 5,   // read: waiting for the short delay
+    kStepReadIdentified = 6,  // read: identity asked
+    kStepWriteRequested = 7,  // write: unit PID asked
+    kStepWriteIdentified = 8, // write: identity asked
+};
+
+// Kinds of the transfer notice (the progress message's first word).
+enum TransferNoticeKind : int {
+    kNoticeProgress = 1,
+    kNoticeSuccess = 2,
+    kNoticeFailure = 3,
+    kNoticeQuestion = 4,
+};
+
+// What a flow ended with.
+enum class FlowResult { Done, Cancelled, Failed };
+
+class ITransferHost {
+public:
+    virtual ~ITransferHost() = default;
+
+    // The cable's port name as last detected; empty when none.
+    virtual QString CablePort() const = 0;
+    // Asks the active profile's form view to accept its pending edits; false when it refuses.
+    virtual bool CommitPendingEdits() = 0;
+
+    // The record exchanged with the radio ("link object"), and a fresh one.
+    virtual VirtualCPData &TransferRecord() = 0;
+    virtual void RecreateLink() = 0;
+
+    // Short radio operations. Each reports its outcome later through
+    // CTransferSequencer::OnNotice (from the window's thread).
+    virtual void StartDelay() = 0;          // waits briefly, then reports success
+    virtual void StartReset() = 0;          // detects the port again and resets the radio
+    virtual void StartReadUnitPid() = 0;    // detects the port again, reads the radio's own PID
+    virtual void StartReadIdentity() = 0;   // identity into the transfer record
+    virtual void StartReadPassword() = 0;   // codeplug password into the transfer record
+    // The setting group of a firmware version ("R5E.08.00").
+    virtual int GroupByVersion(const QString &firmwareVersion) = 0;
+
+    // The password prompt: shows it once; false when the user cancelled. `entered` receives
+    // what the user typed when it was right.
+    virtual bool AskPassword(const QString &expected, QString &entered) = 0;
+    // The modal transfer dialog over the transfer record; true when it ended with OK.
+    virtual bool RunTransferDialog(bool write, bool olderRadioAccepted) = 0;
+
+    // The active profile window.
+    virtual bool HasActiveProfile() const = 0;
+    virtual void NewProfileFromRecord() = 0;
+    virtual void OverwriteActiveProfile() = 0;
+    // Converts the active profile into the transfer record; shows the failure and returns
+    // false when it cannot.
+    virtual bool ActiveProfileToRecord() = 0;
+    virtual int ActiveProfileGroup() const = 0;
+    virtual bool ActiveProfileUsesPcClock() const = 0;
+
+    // Called whenever the idle flag changes, so the window can update its commands.
+    virtual void IdleChanged(bool idle) { (void)idle; }
+};
+
+class CTransferSequencer {
+public:
+    CTransferSequencer(ITransferHost &host, IPrompter &prompter) : m_host(host), m_prompter(prompter) {}
+
+    // The three commands. Without a cable port they show message 304 and change nothing.
+    void Read();
+    void Write();
+    void Reset();
+
+    // A transfer notice from one of the short operations.
+    void OnNotice(int kind, int code);
+
+    bool IsIdle() const { return m_bIdle; }
+    int Step() const { return m_nStep; }
+    int RadioGroup() const { return m_nRadioGroup; }
+    const QString &RadioPassword() const { return m_strRadioPassword; }
+    const QString &EnteredPassword() const { return m_strEnteredPassword; }
+    bool OlderRadioAccepted() const { return m_bWriteToOlderRadio; }
+
+    // The message shown for a failed radio operation's result code.
+    static QString FailureMessage(int code);
+    // "R5E.08.00": the phase letter, then release (hex), version and revision (decimal).
+    static QString FirmwareVersionText(const VirtualCPData &record);
+    // A local date and time as whole seconds since 1970-01-01 00:00:00, without any time-zone
+    // adjustment (the radio's clock keeps local time).
+    static quint32 ClockSeconds(const QDateTime &local);
+
+private:
+    bool PortPresent();
+    void SetIdle(bool idle);
+    void TakeRadioGroup();
+    FlowResult PasswordLoop();
+    FlowResult ReadFlow();
+    FlowResult WriteFlow();
+
+    ITransferHost &m_host;
+    IPrompter &m_prompter;
+    bool m_bIdle = true;
+    int m_nStep = kStepNone;
+    int m_nRadioGroup = 0;
+    QString m_strRadioPassword;
+    QString m_strEnteredPassword;
+    bool m_bWriteToOlderRadio = false;
+};
+
+}  // namespace zqv

@@ -1,0 +1,426 @@
+#include "ZQVCPSApp.h"
+
+#include "AboutDlg.h"
+#include "Artwork.h"
+#include "ChildFrame.h"
+#include "DealerInfoDialog.h"
+#include "HelpWindow.h"
+#include "MainFrame.h"
+#include "MessageBoxPrompter.h"
+#include "NewProfileDlg.h"
+#include "PreferenceDialog.h"
+#include "RadioCommands.h"
+#include "RadioTransfer.h"
+#include "SplashWindow.h"
+#include "StringTable.h"
+#include "ZQVCPSException.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+namespace zqv {
+
+namespace {
+
+// The splash picture's time on screen.
+constexpr int kSplashMs = 2500;
+// The model family every radio must belong to.
+constexpr int kModelFamily = 3;
+
+// The most-recently-used list, kept with the user's settings as the classic application
+// framework keeps it: "<application>/Recent File List/File1".."File4".
+constexpr ConfigValue kRecentFile{ConfigScope::User, "ZQV CPS/Recent File List/File%1", ConfigType::String, 0};
+
+QString OpenFilter()
+{
+    // "ZQV CPS Files (*.zqv)" and "All Files (*.*)".
+    return QStringLiteral("%1 %2 (*.zqv);;%3 (*)")
+        .arg(LoadStr(IDS_APP_NAME), LoadStr(IDS_FILTER_FILES), LoadStr(IDS_FILTER_ALL_FILES));
+}
+
+}  // namespace
+
+QList<SerialPortEntry> CFixedPortEnumerator::Ports() const
+{
+    SerialPortEntry e;
+    e.portName = m_strPath;
+    e.systemLocation = m_strPath;
+    e.description = QString::fromLatin1(kCableDescription);
+    return {e};
+}
+
+QString CQtFileDialog::GetSaveFileName(const SaveRequest &request)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QString(), request.proposedPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+CZQVCPSApp::CZQVCPSApp() : CZQVCPSApp(Services())
+{
+}
+
+CZQVCPSApp::CZQVCPSApp(Services services)
+{
+    if (services.prompter) {
+        m_pPrompter = services.prompter;
+    } else {
+        m_pOwnPrompter = std::make_unique<CMessageBoxPrompter>();
+        m_pPrompter = m_pOwnPrompter.get();
+    }
+    if (services.store) {
+        m_pStore = services.store;
+    } else {
+        m_pOwnStore = std::make_unique<CConfigStore>();
+        m_pStore = m_pOwnStore.get();
+    }
+    if (services.fileDialog) {
+        m_pFileDialog = services.fileDialog;
+    } else {
+        m_pOwnFileDialog = std::make_unique<CQtFileDialog>();
+        m_pFileDialog = m_pOwnFileDialog.get();
+    }
+    m_pPorts = services.ports ? services.ports : std::make_shared<CQtPortEnumerator>();
+    m_pShell = std::make_unique<CAppShell>(*m_pStore, *m_pPrompter);
+    if (services.scriptEngineCheck)
+        m_pShell->SetScriptEngineCheck(services.scriptEngineCheck);
+}
+
+CZQVCPSApp::~CZQVCPSApp()
+{
+    delete m_pMainFrame;
+    m_pRadio.reset();
+}
+
+CZQVCPSApp::CommandLine CZQVCPSApp::ParseCommandLine(const QStringList &arguments)
+{
+    CommandLine cmd;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &arg = arguments[i];
+        if (arg == QLatin1String("--no-splash"))
+            cmd.splash = false;
+        else if (arg == QLatin1String("--port") && i + 1 < arguments.size())
+            cmd.port = arguments[++i];
+        else if (arg.startsWith(QLatin1String("--port=")))
+            cmd.port = arg.mid(7);
+        else if (cmd.profile.isEmpty() && !arg.startsWith(QLatin1String("--")))
+            cmd.profile = arg;
+    }
+    return cmd;
+}
+
+bool CZQVCPSApp::InitInstance(const QStringList &arguments)
+{
+    CTransferContext::Instance().SetModelFamily(kModelFamily);
+    const CommandLine cmd = ParseCommandLine(arguments);
+    if (!cmd.port.isEmpty())
+        m_pPorts = std::make_shared<CFixedPortEnumerator>(cmd.port);
+
+    if (!m_pShell->Start())
+        return false;
+
+    m_pRadio = std::make_unique<CRadioCommands>(*this);
+    m_pMainFrame = new CMainFrame(*this);
+    m_pMainFrame->setWindowIcon(AppIcon());
+    QApplication::setWindowIcon(AppIcon());
+
+    // A plain start opens nothing; a profile named on the command line is opened, and a
+    // profile that cannot be opened ends the start as the shell command would.
+    if (!cmd.profile.isEmpty() && !OpenProfile(cmd.profile)) {
+        delete m_pMainFrame;
+        return false;
+    }
+
+    LocalizeMenus();
+    PruneLanguageMenu();
+
+    if (cmd.splash) {
+        auto *splash = new CSplashWindow(SplashPixmap(LoadStr(IDS_APP_NAME), FormatStr(IDS_ABOUT_VERSION, {CAboutDlg::ProductVersion()})),
+                                         kSplashMs);
+        connect(splash, &CSplashWindow::Closed, this, [this] {
+            if (m_pMainFrame)
+                m_pMainFrame->ShowMaximized();
+        });
+        splash->show();
+    } else {
+        m_pMainFrame->ShowMaximized();
+    }
+    return true;
+}
+
+CModelEnvironment CZQVCPSApp::ModelEnvironment()
+{
+    CModelEnvironment env;
+    env.installDir = m_pShell->GetInstallPath();
+    env.regionCode = m_pShell->GetRegion();
+    env.upgradeDoc = m_pShell->GetUpgradeDoc();
+    env.prompter = m_pPrompter;
+    return env;
+}
+
+std::shared_ptr<const CXmlDocument> CZQVCPSApp::WorkingSettingDocument(int group)
+{
+    if (group != m_pShell->GetCurrentSettingGroup() || !m_pShell->GetWorkingSettingDoc())
+        return m_pShell->BuildGroupSettingDoc(group);
+    return m_pShell->GetWorkingSettingDoc();
+}
+
+void CZQVCPSApp::SetRadioRecordForNew(const VirtualCPData &record)
+{
+    m_radioRecord = record;
+    m_bNewFromRadio = true;
+}
+
+bool CZQVCPSApp::TakeRadioRecord(VirtualCPData &record)
+{
+    if (!m_bNewFromRadio)
+        return false;
+    record = m_radioRecord;
+    m_bNewFromRadio = false;
+    return true;
+}
+
+void CZQVCPSApp::LocalizeMenus()
+{
+    if (!m_pMainFrame || !m_pShell->LocalizeMenusPasses().Take())
+        return;
+    // The menu texts come from the string table of the current language when the menus are
+    // built; what start-up adds is the Language popup's labels from Region.stv.
+    const LanguageMenuLabels labels = PlanLanguageMenuLabels(
+        m_pShell->GetSupportLanguages(), [this](const QString &language) { return m_pShell->GetLanguageDisplayName(language); });
+    if (!labels.relabel)
+        return;
+    QMenu *menu = m_pMainFrame->LanguageMenu();
+    menu->setTitle(labels.popupLabel);
+    for (const auto &[id, label] : labels.entries)
+        if (QAction *action = m_pMainFrame->Action(id))
+            action->setText(label);
+}
+
+void CZQVCPSApp::PruneLanguageMenu()
+{
+    if (!m_pMainFrame || !m_pShell->LanguageMenuPasses().Take())
+        return;
+    const LanguageMenuPruning plan = PlanLanguageMenuPruning(m_pShell->GetSupportLanguages());
+    QMenu *menu = m_pMainFrame->LanguageMenu();
+    if (plan.removePopup) {
+        menu->menuAction()->setVisible(false);
+        return;
+    }
+    for (const QString &language : plan.removeEntries) {
+        for (const LanguageEntry &entry : kLanguages) {
+            if (language == QLatin1String(entry.name))
+                if (QAction *action = m_pMainFrame->Action(entry.commandId))
+                    menu->removeAction(action);
+        }
+    }
+}
+
+QString CZQVCPSApp::FindPort(bool autoDetect)
+{
+    PortPreference preference;
+    if (const auto detect = m_pStore->ReadDword(config::AutoDetect))
+        preference.autoDetect = static_cast<int>(*detect);
+    preference.currentComPort = m_pStore->ReadString(config::CurrentComPort);
+    return zqv::FindPort(*m_pPorts, preference, autoDetect);
+}
+
+bool CZQVCPSApp::TransferIdle() const
+{
+    return !m_pRadio || m_pRadio->Sequencer().IsIdle();
+}
+
+CChildFrame *CZQVCPSApp::CreateChild()
+{
+    return new CChildFrame(*this, m_pMainFrame ? m_pMainFrame->HelpPaneShown() : false);
+}
+
+bool CZQVCPSApp::CheckProfile(const QString &path)
+{
+    try {
+        CRadioDataModel model(ModelEnvironment());
+        model.Initialize();
+        if (model.LoadProfile(path, true))
+            return true;
+        m_pPrompter->ShowMessage(IDS_LOAD_PROFILE_FAILED);
+    } catch (const CZQVCPSException &e) {
+        m_pPrompter->ShowMessage(e.GetMessageId());
+    } catch (const std::exception &) {
+        m_pPrompter->ShowMessage(IDS_UNKNOWN_ERROR);
+    }
+    return false;
+}
+
+void CZQVCPSApp::OnFileNew()
+{
+    if (!m_pMainFrame)
+        return;
+    if (!m_bNewFromRadio) {
+        CNewProfileDlg dlg(m_pShell->GetInstallPath(), *m_pPrompter, m_pMainFrame);
+        if (dlg.exec() != QDialog::Accepted)
+            return;
+        m_pShell->SetNewProfileTemplatePath(dlg.TemplatePath());
+        if (!CheckProfile(dlg.TemplatePath()))
+            return;
+    }
+    CChildFrame *child = CreateChild();
+    const bool ok = child->NewDocument();
+    m_bNewFromRadio = false;
+    if (!ok) {
+        delete child;
+        return;
+    }
+    m_pMainFrame->AddChild(child);
+}
+
+void CZQVCPSApp::OnFileOpen()
+{
+    if (!m_pMainFrame)
+        return;
+    const QString path = QFileDialog::getOpenFileName(m_pMainFrame, QString(), QString(), OpenFilter());
+    if (!path.isEmpty())
+        OpenProfile(path);
+}
+
+bool CZQVCPSApp::OpenProfile(const QString &path)
+{
+    if (!m_pMainFrame)
+        return false;
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    for (QMdiSubWindow *sub : m_pMainFrame->MdiArea()->subWindowList()) {
+        auto *child = qobject_cast<CChildFrame *>(sub->widget());
+        if (child && !canonical.isEmpty() && QFileInfo(child->Document().GetPathName()).canonicalFilePath() == canonical) {
+            m_pMainFrame->MdiArea()->setActiveSubWindow(sub);
+            return true;
+        }
+    }
+    if (!CheckProfile(path))
+        return false;
+    CChildFrame *child = CreateChild();
+    if (!child->OpenDocument(path)) {
+        delete child;
+        return false;
+    }
+    m_pMainFrame->AddChild(child);
+    AddToRecentFiles(path);
+    return true;
+}
+
+void CZQVCPSApp::OnOpenRecentFile(int index)
+{
+    const QStringList files = RecentFiles();
+    if (index < 0 || index >= files.size())
+        return;
+    const QString path = files[index];
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        RemoveFromRecentFiles(path);
+        m_pPrompter->Show(file.errorString(), MB_OK | MB_ICONERROR);
+        return;
+    }
+    file.close();
+    if (!OpenProfile(path))
+        RemoveFromRecentFiles(path);
+}
+
+QStringList CZQVCPSApp::RecentFiles() const
+{
+    QStringList files;
+    for (int i = 1; i <= 4; ++i) {
+        const auto value = m_pStore->ReadString(kRecentFile, QString::number(i));
+        if (value && !value->isEmpty())
+            files << *value;
+    }
+    return files;
+}
+
+void CZQVCPSApp::WriteRecentFiles(const QStringList &files)
+{
+    for (int i = 1; i <= 4; ++i) {
+        if (i <= files.size())
+            m_pStore->Write(kRecentFile, files[i - 1], QString::number(i));
+        else
+            m_pStore->Remove(kRecentFile, QString::number(i));
+    }
+    emit RecentFilesChanged();
+}
+
+void CZQVCPSApp::AddToRecentFiles(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files = RecentFiles();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    while (files.size() > 4)
+        files.removeLast();
+    WriteRecentFiles(files);
+}
+
+void CZQVCPSApp::RemoveFromRecentFiles(const QString &path)
+{
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    WriteRecentFiles(files);
+}
+
+void CZQVCPSApp::OnAppAbout()
+{
+    CAboutDlg dlg(m_pMainFrame);
+    dlg.exec();
+}
+
+void CZQVCPSApp::OnDealerInfo()
+{
+    CDealerInfoDialog::Run(*m_pStore, *m_pPrompter, m_pShell->GetCurrentLanguage(), m_pMainFrame);
+}
+
+void CZQVCPSApp::OnPreference()
+{
+    CPreferenceDialog dlg(*m_pStore, *m_pPorts, m_pMainFrame);
+    if (m_pMainFrame)
+        connect(&dlg, &CPreferenceDialog::PortChosen, m_pMainFrame, &CMainFrame::SetPortPane);
+    const int result = dlg.exec();
+    if (m_pMainFrame) {
+        // The chosen port is the one the transfers use from now on; after Cancel the status
+        // bar shows the port in use again.
+        if (result == QDialog::Accepted)
+            m_pMainFrame->SetCablePort(FindPort(false));
+        else
+            m_pMainFrame->SetPortPane(m_pMainFrame->CablePort());
+    }
+}
+
+void CZQVCPSApp::OnHelpContents()
+{
+    CHelpWindow::ShowHelp(m_pShell->GetHelpFilePath(), *m_pPrompter);
+}
+
+void CZQVCPSApp::OnReport()
+{
+    CChildFrame *child = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr;
+    if (!child || !m_fnReport)
+        return;
+    if (!child->Tree().CommitPendingEdits())
+        return;
+    child->Tree().RefreshSelectedItem();
+    try {
+        m_fnReport(*child);
+    } catch (const CZQVCPSException &e) {
+        m_pPrompter->ShowMessage(e.GetMessageId());
+    }
+}
+
+}  // namespace zqv

@@ -1,0 +1,15 @@
+// zqvcps: the desktop program.
+#include "ZQVCPSApp.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication qapp(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Corvane"));
+    QApplication::setApplicationName(QStringLiteral("ZQV CPS"));
+    zqv::CZQVCPSApp app;
+    if (!app.InitInstance(QApplication::arguments()))
+        return 0;
+    return QApplication::exec();
+}

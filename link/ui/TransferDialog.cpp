@@ -1,0 +1,291 @@
+#include "TransferDialog.h"
+
+#include "LinkCodec.h"
+#include "Prompter.h"
+#include "StringTable.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zqv {
+
+// Carries the worker's reports to the dialog's thread.
+class CTransferDialog::CObserver : public ITransferObserver {
+public:
+    explicit CObserver(CTransferDialog &dialog) : m_dialog(dialog) {}
+    void OnProgress(int percent) override
+    {
+        QMetaObject::invokeMethod(&m_dialog, [d = &m_dialog, percent] { d->HandleProgress(percent); }, Qt::QueuedConnection);
+    }
+    void OnSuccess() override
+    {
+        QMetaObject::invokeMethod(&m_dialog, [d = &m_dialog] { d->HandleSuccess(); }, Qt::QueuedConnection);
+    }
+    void OnFailure(int code) override
+    {
+        QMetaObject::invokeMethod(&m_dialog, [d = &m_dialog, code] { d->HandleFailure(code); }, Qt::QueuedConnection);
+    }
+    void OnQuestion(int question) override
+    {
+        QMetaObject::invokeMethod(&m_dialog, [d = &m_dialog, question] { d->OnQuestion(question); }, Qt::QueuedConnection);
+    }
+
+private:
+    CTransferDialog &m_dialog;
+};
+
+std::thread StartTransferWorker(const QString &port, ITransferObserver *observer, const TransferUiContext &context,
+                                std::function<void(CRadioTransfer &)> operation)
+{
+    return StartTransferThread([port, observer, factory = context.portFactory, timing = context.timing,
+                                operation = std::move(operation)] {
+        CRadioTransfer transfer(port, observer);
+        if (factory)
+            transfer.SetPortFactory(factory);
+        if (timing)
+            transfer.SetTiming(*timing);
+        operation(transfer);
+    });
+}
+
+CTransferDialog::CTransferDialog(const TransferUiContext &context, QWidget *parent)
+    : QDialog(parent), m_context(context), m_pObserver(std::make_unique<CObserver>(*this))
+{
+    m_pLayout = new QVBoxLayout(this);
+    m_pStatus = new QLabel(this);
+    m_pStatus->setObjectName(QStringLiteral("StatusText"));
+    m_pStatus->setWordWrap(true);
+    m_pStatus->setMinimumHeight(m_pStatus->fontMetrics().height() * 2);
+    m_pProgress = new QProgressBar(this);
+    m_pProgress->setRange(0, 100);
+    m_pProgress->setValue(0);
+    m_pProgress->setTextVisible(true);
+    auto *buttons = new QDialogButtonBox(this);
+    m_pOk = buttons->addButton(LoadStr(IDS_BUTTON_OK), QDialogButtonBox::AcceptRole);
+    m_pCancel = buttons->addButton(LoadStr(IDS_BUTTON_CANCEL), QDialogButtonBox::RejectRole);
+    m_pOk->setAutoDefault(false);
+    m_pCancel->setAutoDefault(false);
+    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_pCancel, &QPushButton::clicked, this, &CTransferDialog::reject);
+    m_pLayout->addWidget(m_pStatus);
+    m_pLayout->addWidget(m_pProgress);
+    m_pLayout->addWidget(buttons);
+    setMinimumWidth(400);
+}
+
+CTransferDialog::~CTransferDialog()
+{
+    // The worker reports to this dialog: it must be gone before the dialog is.
+    if (m_worker.joinable()) {
+        CTransferContext::Instance().RequestCancel();
+        // A question still waiting for its answer is answered no.
+        CTransferContext::Instance().Answer(false);
+    }
+    JoinWorker();
+}
+
+void CTransferDialog::JoinWorker()
+{
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void CTransferDialog::SetPortPane(const QString &text)
+{
+    if (m_context.setPortPane)
+        m_context.setPortPane(text);
+}
+
+int CTransferDialog::exec()
+{
+    Start();
+    return QDialog::exec();
+}
+
+void CTransferDialog::Start()
+{
+    m_pOk->setText(LoadStr(IDS_BUTTON_OK));
+    m_pCancel->setText(LoadStr(IDS_BUTTON_CANCEL));
+    m_strPort = m_context.findPort ? m_context.findPort() : QString();
+    SetOpeningTexts();
+    if (m_strPort.isEmpty()) {
+        // Nothing to talk to: no worker starts, and Cancel closes the dialog at once.
+        CTransferContext::Instance().RequestCancel();
+        m_pStatus->setText(LoadStr(IDS_CANCELING_OPERATION));
+        m_bNoWorker = true;
+        m_bFinished = true;
+        m_pOk->setEnabled(false);
+        m_pCancel->setEnabled(true);
+        return;
+    }
+    m_pOk->setEnabled(false);
+    m_pCancel->setEnabled(true);
+    m_pCancel->setFocus();
+    m_worker = StartTransferWorker(m_strPort, m_pObserver.get(), m_context,
+                                   [this](CRadioTransfer &transfer) { RunOperation(transfer); });
+    SetPortPane(LoadStr(IDS_TRANSFERRING));
+}
+
+void CTransferDialog::HandleProgress(int percent)
+{
+    m_pProgress->setValue(percent);
+}
+
+void CTransferDialog::HandleSuccess()
+{
+    JoinWorker();
+    m_bSucceeded = true;
+    m_pProgress->setValue(100);
+    OnSucceeded();
+    m_pOk->setEnabled(true);
+    m_pCancel->setEnabled(false);
+    m_pOk->setDefault(true);
+    m_pOk->setFocus();
+    SetPortPane(m_strPort);
+}
+
+void CTransferDialog::HandleFailure(int code)
+{
+    JoinWorker();
+    m_bFinished = true;
+    m_nFailure = code;
+    OnFailed(code);
+    SetPortPane(m_strPort);
+    if (code == link::LR_USER_CANCELED)
+        QDialog::reject();
+}
+
+void CTransferDialog::OnFailed(int code)
+{
+    if (code == link::LR_TEXT_CONVERSION && m_context.prompter)
+        m_context.prompter->Show(TransferFailureText(code), MB_OK);
+    else
+        m_pStatus->setText(TransferFailureText(code));
+}
+
+void CTransferDialog::OnQuestion(int question)
+{
+    (void)question;
+    // Only the read/write dialog is asked questions; any other answers no.
+    CTransferContext::Instance().Answer(false);
+}
+
+void CTransferDialog::reject()
+{
+    if (!m_pCancel->isEnabled())
+        return;  // the transfer succeeded: only OK ends the dialog
+    CTransferContext::Instance().RequestCancel();
+    m_pStatus->setText(LoadStr(IDS_CANCELING_OPERATION));
+    if (m_bFinished)
+        QDialog::reject();
+    // Otherwise the worker stops at its next step and reports the cancel, which ends the
+    // dialog.
+}
+
+void CTransferDialog::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    reject();
+}
+
+void CTransferDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        reject();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// ---- read / write --------------------------------------------------------------------------
+
+CReadWriteDialog::CReadWriteDialog(Mode mode, VirtualCPData &record, bool olderRadioAccepted,
+                                   const TransferUiContext &context, QWidget *parent)
+    : CTransferDialog(context, parent), m_mode(mode), m_record(record), m_bOlderRadioAccepted(olderRadioAccepted)
+{
+    setObjectName(mode == Mode::Read ? QStringLiteral("ReadDialog") : QStringLiteral("WriteDialog"));
+}
+
+void CReadWriteDialog::SetOpeningTexts()
+{
+    const bool read = m_mode == Mode::Read;
+    setWindowTitle(LoadStr(read ? IDS_READ_TITLE : IDS_WRITE_TITLE));
+    StatusLabel()->setText(LoadStr(read ? IDS_READING_FROM_RADIO : IDS_WRITING_TO_RADIO));
+}
+
+int CReadWriteDialog::RunOperation(CRadioTransfer &transfer)
+{
+    return m_mode == Mode::Read ? transfer.ReadRadio(m_record) : transfer.WriteRadio(m_record);
+}
+
+void CReadWriteDialog::OnSucceeded()
+{
+    const QString text = LoadStr(m_mode == Mode::Read ? IDS_READING_SUCCESSFUL : IDS_WRITING_SUCCESS);
+    setWindowTitle(text);
+    StatusLabel()->setText(text);
+}
+
+void CReadWriteDialog::OnQuestion(int question)
+{
+    bool yes = false;
+    IPrompter *prompter = Context().prompter;
+    if (question == -2 && m_bOlderRadioAccepted) {
+        yes = true;
+    } else if (!prompter) {
+        yes = false;
+    } else if (question == -1 || question == -2) {
+        const int id = question == -1 ? IDS_WARN_RADIO_NOT_IN_PROFILE : IDS_WARN_PROFILE_NOT_SUPPORTED;
+        yes = prompter->ShowMessage(id, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    } else {
+        yes = prompter->ShowMessage(IDS_UNKNOWN_WARNING, MB_OK) == IDOK;
+    }
+    CTransferContext::Instance().Answer(yes);
+}
+
+// ---- read private ID -----------------------------------------------------------------------
+
+CReadPidDialog::CReadPidDialog(const TransferUiContext &context, QWidget *parent)
+    : CTransferDialog(context, parent), m_strPid(20, QLatin1Char(' '))
+{
+    setObjectName(QStringLiteral("ReadPidDialog"));
+    m_pInstruction = new QLabel(this);
+    m_pInstruction->setWordWrap(true);
+    Layout()->insertWidget(0, m_pInstruction);
+}
+
+void CReadPidDialog::SetOpeningTexts()
+{
+    setWindowTitle(LoadStr(IDS_READ_PID_TITLE));
+    m_pInstruction->setText(LoadStr(IDS_READ_PID_INSTRUCTION));
+    StatusLabel()->clear();
+}
+
+int CReadPidDialog::RunOperation(CRadioTransfer &transfer)
+{
+    return transfer.CapturePid(m_strWorkerPid);
+}
+
+void CReadPidDialog::OnSucceeded()
+{
+    m_strPid = m_strWorkerPid.left(64);
+}
+
+void CReadPidDialog::OnFailed(int code)
+{
+    CTransferDialog::OnFailed(code);
+    if (code == link::LR_TIMED_OUT) {
+        m_bRed = true;
+        QPalette pal = ProgressBar()->palette();
+        pal.setColor(QPalette::Base, QColor(0xFF, 0x00, 0x00));
+        pal.setColor(QPalette::Window, QColor(0xFF, 0x00, 0x00));
+        ProgressBar()->setPalette(pal);
+        ProgressBar()->setAutoFillBackground(true);
+    }
+}
+
+}  // namespace zqv

@@ -1,0 +1,400 @@
+// The main window with profiles open: the menu sets, the toolbar, the edit commands routed to
+// the focused edit box (and refused in the password boxes), the help pane row, drops, and the
+// save-changes question when a profile window closes.
+#include "GuiTestSupport.h"
+
+#include "CommandIds.h"
+#include "CommandTable.h"
+#include "EditCommands.h"
+#include "NonPasteEdit.h"
+#include "RadioInfoView.h"
+#include "StringTable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTimer>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QSplitter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+using namespace zqv;
+using namespace zqvtest;
+
+namespace {
+
+// A form with edit boxes of every sort, shown as view kind 1 by the test's view factory.
+class CEditForm : public QWidget {
+public:
+    QLineEdit *plain = new QLineEdit(QStringLiteral("Harbour"), this);
+    QLineEdit *readOnly = new QLineEdit(QStringLiteral("4012001"), this);
+    QLineEdit *password = new QLineEdit(QStringLiteral("1234"), this);
+    QLineEdit *confirm = new QLineEdit(QStringLiteral("1234"), this);
+    CNonPasteEdit *typed = new CNonPasteEdit(this);
+    CEditForm()
+    {
+        auto *l = new QVBoxLayout(this);
+        for (QWidget *w : {static_cast<QWidget *>(plain), static_cast<QWidget *>(readOnly), static_cast<QWidget *>(password),
+                           static_cast<QWidget *>(confirm), static_cast<QWidget *>(typed)})
+            l->addWidget(w);
+        readOnly->setReadOnly(true);
+        password->setProperty(kControlIdProperty, 1066);
+        confirm->setProperty(kControlIdProperty, 1002);
+    }
+};
+
+bool Enabled(CMainFrame &frame, int id)
+{
+    frame.UpdateCommands();
+    return frame.Action(id)->isEnabled();
+}
+
+void FocusWithSelection(QLineEdit *edit)
+{
+    edit->setFocus();
+    edit->selectAll();
+}
+
+}  // namespace
+
+class TestMainFrame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void readWithoutPortShowsMessageAndStaysEnabled();
+    void menusAndToolbarFollowOpenProfiles();
+    void editCommandsFollowTheFocusedBox();
+    void passwordBoxesNeverUseTheClipboard();
+    void nonPasteEditRefusesEveryPaste();
+    void helpPaneKeepsTheViewKind();
+    void saveChangesQuestion_data();
+    void saveChangesQuestion();
+    void newProfileFromTemplateIsSavedAs();
+    void exitAsksForEveryModifiedProfile();
+    void droppedFilesOpen();
+    void helpCommandChecksTheHelpFile();
+
+private:
+    std::unique_ptr<CGuiWorld> m_world;
+};
+
+void TestMainFrame::init()
+{
+    CChildFrame::SetViewFactory([](CChildFrame &, int kind) -> QWidget * {
+        return kind == kViewSettings ? new CEditForm : nullptr;
+    });
+    m_world = std::make_unique<CGuiWorld>();
+}
+
+void TestMainFrame::cleanup()
+{
+    m_world.reset();
+    CChildFrame::SetViewFactory(nullptr);
+}
+
+void TestMainFrame::readWithoutPortShowsMessageAndStaysEnabled()
+{
+    QVERIFY(m_world->Start());
+    CMainFrame &frame = m_world->Frame();
+    QVERIFY(frame.CablePort().isEmpty());
+    frame.Action(ID_DEVICE_READ)->trigger();
+    QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(IDS_NO_COM_PORT)});
+    QVERIFY(Enabled(frame, ID_DEVICE_READ));
+    QVERIFY(Enabled(frame, ID_DEVICE_RESET));
+}
+
+void TestMainFrame::menusAndToolbarFollowOpenProfiles()
+{
+    QVERIFY(m_world->Start());
+    CMainFrame &frame = m_world->Frame();
+    // The toolbar's buttons and separators in their order.
+    QStringList toolbar;
+    for (QAction *a : frame.ToolBar()->actions())
+        toolbar << (a->isSeparator() ? QStringLiteral("|") : a->iconText());
+    QCOMPARE(toolbar, (QStringList{"New", "Open", "Save", "|", "Add", "Scan", "Delete", "|", "Cut", "Copy", "Paste", "|",
+                                   "Read", "Write", "|", "Report", "About"}));
+    for (QAction *a : frame.ToolBar()->actions())
+        QVERIFY(a->isSeparator() || !a->icon().isNull());
+
+    QVERIFY(m_world->app->OpenProfile(m_world->CopyOfTemplate("a.zqv")));
+    QVERIFY(m_world->app->OpenProfile(m_world->CopyOfTemplate("b.zqv", "ZQ-210 Compact")));
+    QCOMPARE(frame.Children().size(), 2);
+    QVERIFY(Enabled(frame, ID_FILE_SAVE));
+    QVERIFY(Enabled(frame, ID_DEVICE_WRITE));
+    QVERIFY(Enabled(frame, ID_WINDOW_TILE));
+    QCOMPARE(frame.windowTitle(), QString("ZQV CPS - [b.zqv]"));
+    // Opening a profile that is open already brings its window to the front.
+    QVERIFY(m_world->app->OpenProfile(m_world->dir.filePath("a.zqv")));
+    QCOMPARE(frame.Children().size(), 2);
+    QCOMPARE(frame.windowTitle(), QString("ZQV CPS - [a.zqv]"));
+    // The tree shows the profile's root, named after its model.
+    auto *tree = frame.ActiveChild()->findChild<QTreeWidget *>("ProfileTree");
+    QVERIFY(tree);
+    QCOMPARE(tree->topLevelItem(0)->text(0), QString("Q450"));
+
+    frame.Action(ID_FILE_CLOSE)->trigger();
+    frame.Action(ID_FILE_CLOSE)->trigger();
+    QTRY_COMPARE(frame.Children().size(), 0);
+    QTRY_COMPARE(frame.menuBar()->actions().size(), 5);
+    QVERIFY(!Enabled(frame, ID_FILE_SAVE));
+    QCOMPARE(frame.windowTitle(), QString("ZQV CPS"));
+}
+
+void TestMainFrame::editCommandsFollowTheFocusedBox()
+{
+    QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+    CMainFrame &frame = m_world->Frame();
+    QApplication::setActiveWindow(&frame);
+    CChildFrame *child = frame.ActiveChild();
+    child->ShowView(kViewSettings);
+    auto *form = dynamic_cast<CEditForm *>(child->RightView());
+    QVERIFY(form);
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+
+    // An editable box with a selection: everything.
+    FocusWithSelection(form->plain);
+    QCOMPARE(QApplication::focusWidget(), form->plain);
+    QVERIFY(Enabled(frame, ID_EDIT_CUT));
+    QVERIFY(Enabled(frame, ID_EDIT_COPY));
+    QVERIFY(Enabled(frame, ID_EDIT_PASTE));
+    QVERIFY(Enabled(frame, ID_EDIT_DELETE));
+    frame.Action(ID_EDIT_CUT)->trigger();
+    QCOMPARE(form->plain->text(), QString());
+    QCOMPARE(QApplication::clipboard()->text(), QString("Harbour"));
+    frame.Action(ID_EDIT_PASTE)->trigger();
+    QCOMPARE(form->plain->text(), QString("Harbour"));
+    // Without a selection: Cut, Copy and Delete wait for one; Paste does not.
+    form->plain->deselect();
+    QVERIFY(!Enabled(frame, ID_EDIT_CUT));
+    QVERIFY(!Enabled(frame, ID_EDIT_COPY));
+    QVERIFY(!Enabled(frame, ID_EDIT_DELETE));
+    QVERIFY(Enabled(frame, ID_EDIT_PASTE));
+    form->plain->selectAll();
+    frame.Action(ID_EDIT_DELETE)->trigger();
+    QCOMPARE(form->plain->text(), QString());
+
+    // A read-only box: Copy only.
+    FocusWithSelection(form->readOnly);
+    QVERIFY(!Enabled(frame, ID_EDIT_CUT));
+    QVERIFY(Enabled(frame, ID_EDIT_COPY));
+    QVERIFY(!Enabled(frame, ID_EDIT_PASTE));
+    frame.Action(ID_EDIT_COPY)->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QString("4012001"));
+
+    // Focus outside any edit box: the edit commands are off, Delete belongs to the tree.
+    child->Tree().Widget()->setFocus();
+    QVERIFY(!Enabled(frame, ID_EDIT_CUT));
+    QVERIFY(!Enabled(frame, ID_EDIT_COPY));
+    QVERIFY(!Enabled(frame, ID_EDIT_PASTE));
+    QVERIFY(!Enabled(frame, ID_EDIT_DELETE));
+}
+
+void TestMainFrame::passwordBoxesNeverUseTheClipboard()
+{
+    QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+    CMainFrame &frame = m_world->Frame();
+    QApplication::setActiveWindow(&frame);
+    CChildFrame *child = frame.ActiveChild();
+    child->ShowView(kViewSettings);
+    auto *form = static_cast<CEditForm *>(child->RightView());
+    QApplication::clipboard()->setText(QStringLiteral("9999"));
+    for (QLineEdit *box : {form->password, form->confirm}) {
+        FocusWithSelection(box);
+        QVERIFY(!Enabled(frame, ID_EDIT_CUT));
+        QVERIFY(!Enabled(frame, ID_EDIT_COPY));
+        QVERIFY(!Enabled(frame, ID_EDIT_PASTE));
+        QVERIFY(Enabled(frame, ID_EDIT_DELETE));
+        // Nor through the keyboard.
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("9999"));
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(box->text(), QString("1234"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), QString("1234"));
+    }
+}
+
+void TestMainFrame::nonPasteEditRefusesEveryPaste()
+{
+    QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+    CMainFrame &frame = m_world->Frame();
+    QApplication::setActiveWindow(&frame);
+    CChildFrame *child = frame.ActiveChild();
+    child->ShowView(kViewSettings);
+    auto *form = static_cast<CEditForm *>(child->RightView());
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    form->typed->setFocus();
+    QTest::keyClicks(form->typed, QStringLiteral("Dock 7"));
+    QTest::keyClick(form->typed, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(form->typed, Qt::Key_Insert, Qt::ShiftModifier);
+    frame.Action(ID_EDIT_PASTE)->trigger();
+    QTest::mouseClick(form->typed, Qt::MiddleButton);
+    QCOMPARE(form->typed->text(), QString("Dock 7"));
+    QCOMPARE(form->typed->contextMenuPolicy(), Qt::PreventContextMenu);
+}
+
+void TestMainFrame::helpPaneKeepsTheViewKind()
+{
+    QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+    CMainFrame &frame = m_world->Frame();
+    CChildFrame *child = frame.ActiveChild();
+    QVERIFY(!child->HelpPaneShown());
+    QVERIFY(!child->HelpPane());
+    QVERIFY(!frame.Action(ID_VIEW_HELP_PANE)->isChecked());
+    child->ShowView(kViewSettings);
+
+    frame.Action(ID_VIEW_HELP_PANE)->trigger();
+    QVERIFY(child->HelpPaneShown());
+    QVERIFY(frame.HelpPaneShown());
+    QVERIFY(frame.Action(ID_VIEW_HELP_PANE)->isChecked());
+    QCOMPARE(child->ViewKind(), int(kViewSettings));
+    QVERIFY(dynamic_cast<CEditForm *>(child->RightView()));
+    QVERIFY(child->HelpPane());
+    QVERIFY(child->NestedSplitter());
+    QCOMPARE(child->NestedSplitter()->widget(1), child->HelpPane());
+    QCOMPARE(child->HelpPaneHeight(), 150);
+    child->resize(800, 600);
+    QTRY_COMPARE(child->NestedSplitter()->sizes().value(1), 150);
+
+    frame.Action(ID_VIEW_HELP_PANE)->trigger();
+    QVERIFY(!child->HelpPaneShown());
+    QVERIFY(!child->HelpPane());
+    QVERIFY(!child->NestedSplitter());
+    QCOMPARE(child->ViewKind(), int(kViewSettings));
+    QVERIFY(dynamic_cast<CEditForm *>(child->RightView()));
+
+    // The choice is kept for the next start, and the next window opens with it.
+    frame.Action(ID_VIEW_HELP_PANE)->trigger();
+    m_world->app.reset();
+    QCOMPARE(m_world->store->ReadShowContextHelp(), 1);
+    QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+    QVERIFY(m_world->Frame().ActiveChild()->HelpPaneShown());
+    QVERIFY(qobject_cast<CRadioInfoView *>(m_world->Frame().ActiveChild()->RightView()));
+}
+
+void TestMainFrame::saveChangesQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Yes") << int(IDYES) << true << true;
+    QTest::newRow("No") << int(IDNO) << true << false;
+    QTest::newRow("Cancel") << int(IDCANCEL) << false << false;
+}
+
+void TestMainFrame::saveChangesQuestion()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(bool, saved);
+    const QString path = m_world->CopyOfTemplate("mine.zqv");
+    QFile original(path);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+    QVERIFY(m_world->Start({path}));
+    CMainFrame &frame = m_world->Frame();
+    frame.ActiveChild()->SetModified(true);
+    QCOMPARE(frame.windowTitle(), QString("ZQV CPS - [mine.zqv *]"));
+    m_world->prompter.Queue(answer);
+    frame.Action(ID_FILE_CLOSE)->trigger();
+    QCOMPARE(Shown(m_world->prompter), QStringList{FormatStr(IDS_SAVE_CHANGES_QUESTION, {"mine.zqv"})});
+    QTRY_COMPARE(frame.Children().isEmpty(), closes);
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll() != before, saved);
+    // An unmodified window closes without a question.
+    if (!closes) {
+        frame.ActiveChild()->SetModified(false);
+        frame.Action(ID_FILE_CLOSE)->trigger();
+        QTRY_VERIFY(frame.Children().isEmpty());
+        QCOMPARE(m_world->prompter.History().size(), size_t(1));
+    }
+}
+
+void TestMainFrame::newProfileFromTemplateIsSavedAs()
+{
+    QVERIFY(m_world->Start());
+    CMainFrame &frame = m_world->Frame();
+    // File New shows the model choice; the test accepts the first model as soon as it opens.
+    QTimer::singleShot(0, [] {
+        if (QWidget *w = QApplication::activeModalWidget())
+            if (auto *dlg = qobject_cast<QDialog *>(w))
+                dlg->accept();
+    });
+    frame.Action(ID_FILE_NEW)->trigger();
+    QCOMPARE(frame.Children().size(), 1);
+    CChildFrame *child = frame.ActiveChild();
+    QVERIFY(child->Title().startsWith("Profile"));
+    const QString target = m_world->dir.filePath("saved.zqv");
+    m_world->fileDialog.answers << target;
+    frame.Action(ID_FILE_SAVE)->trigger();
+    QCOMPARE(m_world->fileDialog.asked, 1);
+    QVERIFY(QFileInfo::exists(target));
+    QCOMPARE(child->Title(), QString("saved.zqv"));
+    QCOMPARE(m_world->app->RecentFiles().first(), QFileInfo(target).absoluteFilePath());
+    QVERIFY(m_world->prompter.History().empty());
+}
+
+void TestMainFrame::exitAsksForEveryModifiedProfile()
+{
+    QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+    CMainFrame &frame = m_world->Frame();
+    QVERIFY(m_world->app->OpenProfile(m_world->CopyOfTemplate("b.zqv")));
+    for (CChildFrame *child : frame.Children())
+        child->SetModified(true);
+    // Cancel on the first: the program stays, both windows stay.
+    m_world->prompter.Queue(IDCANCEL);
+    QVERIFY(!frame.close());
+    QCOMPARE(frame.Children().size(), 2);
+    QCOMPARE(m_world->prompter.History().size(), size_t(1));
+    // No to both: everything closes.
+    m_world->prompter.Queue({IDNO, IDNO});
+    QVERIFY(frame.close());
+    QCOMPARE(m_world->prompter.History().size(), size_t(3));
+}
+
+void TestMainFrame::droppedFilesOpen()
+{
+    QVERIFY(m_world->Start());
+    CMainFrame &frame = m_world->Frame();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(m_world->CopyOfTemplate("a.zqv")), QUrl::fromLocalFile(m_world->CopyOfTemplate("b.zqv"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &drop);
+    QCOMPARE(frame.Children().size(), 2);
+}
+
+void TestMainFrame::helpCommandChecksTheHelpFile()
+{
+    QVERIFY(m_world->Start());
+    CMainFrame &frame = m_world->Frame();
+    // No help file configured for the language.
+    frame.Action(ID_HELP_CONTENTS)->trigger();
+    QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(IDS_HELP_FILE_NOT_IN_REGISTRY)});
+    // Configured but missing; present but not a help file.
+    m_world->store->Write(config::HelpFileName, QStringLiteral("help/manual.qch"), "English");
+    m_world->app.reset();
+    m_world->prompter.Clear();
+    QVERIFY(m_world->Start());
+    m_world->Frame().Action(ID_HELP_CONTENTS)->trigger();
+    QDir().mkpath(m_world->installPath + "/help");
+    m_world->WriteInstallFile("help/manual.qch", "not a help file");
+    m_world->Frame().Action(ID_HELP_CONTENTS)->trigger();
+    QCOMPARE(Shown(m_world->prompter), (QStringList{LoadStr(IDS_HELP_FILE_NOT_FOUND), LoadStr(IDS_HELP_FILE_INVALID)}));
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_gui_mainframe.moc"

@@ -1,0 +1,394 @@
+// Read, Write and Reset from the main window against the simulated radio on a
+// pseudo-terminal: a read into a new profile and over the active one, the password prompt,
+// the questions before and during a write (answered No: nothing is sent), a complete write,
+// and a reset.
+#include "GuiTestSupport.h"
+
+#include "AskPwdDlg.h"
+#include "CommandIds.h"
+#include "RadioCommands.h"
+#include "RadioDataModel.h"
+#include "RadioInfoView.h"
+#include "StringTable.h"
+#include "TransferDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace zqv;
+using namespace zqvtest;
+
+namespace {
+
+// zqv-radio-sim on its pseudo-terminal, with a log of the requests it received.
+class CSim {
+public:
+    QProcess process;
+    QString pty;
+    QString logPath;
+    QString dumpPath;
+
+    bool Start(const QTemporaryDir &dir, const QStringList &args = {})
+    {
+        logPath = dir.filePath(QStringLiteral("sim.log"));
+        dumpPath = dir.filePath(QStringLiteral("sim-dump.zqv"));
+        QFile::remove(logPath);
+        process.start(QStringLiteral(ZQV_RADIO_SIM), QStringList{"--log", logPath, "--dump", dumpPath} + args);
+        if (!process.waitForStarted(5000))
+            return false;
+        for (int i = 0; i < 100 && !process.canReadLine(); ++i)
+            process.waitForReadyRead(100);
+        pty = QString::fromLocal8Bit(process.readLine()).trimmed();
+        return !pty.isEmpty();
+    }
+    ~CSim()
+    {
+        process.terminate();
+        if (!process.waitForFinished(3000))
+            process.kill();
+    }
+    // The commands received, as the log's first word ("25", "31", ...).
+    QStringList Commands() const
+    {
+        QFile f(logPath);
+        QStringList out;
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray &line : f.readAll().split('\n'))
+                if (!line.trimmed().isEmpty())
+                    out << QString::fromLatin1(line.trimmed().split(' ').first());
+        return out;
+    }
+    bool ReceivedAnyWrite() const
+    {
+        const QStringList c = Commands();
+        return c.contains("29") || c.contains("31") || c.contains("33") || c.contains("36");
+    }
+};
+
+// Answers the modal windows of a transfer as a user would: OK once a transfer dialog has
+// succeeded, and the next of the prepared passwords at the password prompt (Cancel when none
+// is left).
+class CDialogDriver : public QObject {
+public:
+    QStringList passwords;
+    int passwordPrompts = 0;
+    QTimer timer;
+    CDialogDriver()
+    {
+        connect(&timer, &QTimer::timeout, this, [this] { Tick(); });
+        timer.start(10);
+    }
+    void Tick()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dlg = qobject_cast<CReadWriteDialog *>(modal)) {
+            if (dlg->OkButton()->isEnabled())
+                dlg->OkButton()->click();
+        } else if (auto *pwd = qobject_cast<CAskPwdDlg *>(modal)) {
+            ++passwordPrompts;
+            if (passwords.isEmpty()) {
+                pwd->reject();
+            } else {
+                pwd->Edit()->setText(passwords.takeFirst());
+                pwd->accept();
+            }
+        }
+    }
+};
+
+}  // namespace
+
+class TestRadio : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void readIntoNewProfile();
+    void readOverActiveProfile();
+    void passwordProtectedRadio();
+    void passwordPromptCancelled();
+    void writeToOlderRadioAsksFirst();
+    void writeQuestionsAnsweredNoSendNothing_data();
+    void writeQuestionsAnsweredNoSendNothing();
+    void completeWrite();
+    void reset();
+    void cancelDuringRead();
+    void capturePrivateId();
+    void captureTimesOut();
+
+private:
+    bool StartWorld(const QStringList &simArgs, const QStringList &programArgs = {});
+    bool RunCommand(int id);
+
+    std::unique_ptr<CGuiWorld> m_world;
+    std::unique_ptr<CSim> m_sim;
+    std::unique_ptr<CDialogDriver> m_driver;
+};
+
+void TestRadio::init()
+{
+    m_world = std::make_unique<CGuiWorld>();
+    m_sim = std::make_unique<CSim>();
+    m_driver = std::make_unique<CDialogDriver>();
+}
+
+void TestRadio::cleanup()
+{
+    m_world.reset();
+    m_sim.reset();
+    m_driver.reset();
+}
+
+bool TestRadio::StartWorld(const QStringList &simArgs, const QStringList &programArgs)
+{
+    if (!m_sim->Start(m_world->dir, simArgs))
+        return false;
+    SerialPortEntry port;
+    port.portName = m_sim->pty;
+    port.systemLocation = m_sim->pty;
+    port.description = QStringLiteral("BR ZQV CABLE");
+    m_world->ports->ports = {port};
+    if (!m_world->Start(programArgs))
+        return false;
+    // No 4-second pause after the end of a write in tests.
+    CRadioTransfer::Timing timing;
+    timing.endWritePauseMs = 0;
+    m_world->app->Radio().SetTiming(timing);
+    return m_world->Frame().CablePort() == m_sim->pty;
+}
+
+bool TestRadio::RunCommand(int id)
+{
+    CMainFrame &frame = m_world->Frame();
+    if (!frame.Action(id)->isEnabled())
+        return false;
+    frame.Action(id)->trigger();
+    QElapsedTimer t;
+    t.start();
+    while (!m_world->app->TransferIdle() && t.elapsed() < 30000)
+        QTest::qWait(20);
+    return m_world->app->TransferIdle() && frame.Action(id)->isEnabled();
+}
+
+void TestRadio::readIntoNewProfile()
+{
+    QVERIFY(StartWorld({}));
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    QCOMPARE(Shown(m_world->prompter), QStringList());
+    QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
+    QCOMPARE(m_world->Frame().Children().size(), 1);
+    CChildFrame *child = m_world->Frame().ActiveChild();
+    // A profile made from a radio is named after the radio's ID and is not saved yet.
+    QCOMPARE(child->Title(), QString("20000001"));
+    QVERIFY(child->IsModified());
+    auto *info = qobject_cast<CRadioInfoView *>(child->RightView());
+    QVERIFY(info);
+    QCOMPARE(info->UnitPid(), QString("20000001"));
+    QCOMPARE(info->Name(), QString("My Radio"));
+    // Identity, password (group 3) and the read itself.
+    const QStringList commands = m_sim->Commands();
+    QVERIFY(commands.contains("30"));
+    QVERIFY(!m_sim->ReceivedAnyWrite());
+    QCOMPARE(m_world->Frame().PortPaneText(), m_sim->pty);
+}
+
+void TestRadio::readOverActiveProfile()
+{
+    QVERIFY(StartWorld({}, {m_world->CopyOfTemplate("mine.zqv")}));
+    CChildFrame *child = m_world->Frame().ActiveChild();
+    QVERIFY(!child->IsModified());
+    // No: overwrite the profile that is open.
+    m_world->prompter.Queue(IDNO);
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(IDS_READ_NEW_OR_OVERWRITE)});
+    QCOMPARE(m_world->Frame().Children().size(), 1);
+    QVERIFY(child->IsModified());
+    QCOMPARE(child->Title(), QString("mine.zqv"));
+    auto *info = qobject_cast<CRadioInfoView *>(child->RightView());
+    QVERIFY(info);
+    QCOMPARE(info->UnitPid(), QString("20000001"));
+    // Yes: a second window with the radio's profile.
+    m_world->prompter.Queue(IDYES);
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    QCOMPARE(m_world->Frame().Children().size(), 2);
+    // Cancel: nothing more.
+    m_world->prompter.Queue(IDCANCEL);
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    QCOMPARE(m_world->Frame().Children().size(), 2);
+}
+
+void TestRadio::passwordProtectedRadio()
+{
+    QVERIFY(StartWorld({"--password", "4321"}));
+    m_driver->passwords = {"1111", "4321"};
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    QCOMPARE(m_driver->passwordPrompts, 2);
+    QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(IDS_PASSWORD_INCORRECT)});
+    QCOMPARE(m_world->Frame().Children().size(), 1);
+}
+
+void TestRadio::passwordPromptCancelled()
+{
+    QVERIFY(StartWorld({"--password", "4321"}));
+    m_driver->passwords = {"9999"};
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    QCOMPARE(m_driver->passwordPrompts, 2);
+    QCOMPARE(m_world->Frame().Children().size(), 0);
+    QVERIFY(!m_sim->Commands().contains("30"));
+}
+
+void TestRadio::writeToOlderRadioAsksFirst()
+{
+    // Firmware 5E.05.00 is setting group 2; the template is a group-3 profile.
+    QVERIFY(StartWorld({"--fw-version", "5"}, {m_world->CopyOfTemplate("mine.zqv")}));
+    m_world->prompter.Queue(IDNO);
+    QVERIFY(RunCommand(ID_DEVICE_WRITE));
+    QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED)});
+    QCOMPARE(m_world->app->Radio().Sequencer().RadioGroup(), 2);
+    QCOMPARE(m_world->app->Radio().LastDialogResult(), 0);
+    QVERIFY(!m_sim->ReceivedAnyWrite());
+    // A group-2 radio is not asked for its password.
+    QVERIFY(!m_sim->Commands().contains("28"));
+}
+
+void TestRadio::writeQuestionsAnsweredNoSendNothing_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<int>("question");
+    // The radio's own ID is not among the profile's private contacts.
+    QTest::newRow("-1 radio not in profile") << QStringList() << int(IDS_WARN_RADIO_NOT_IN_PROFILE);
+    // A radio without the features the profile uses.
+    QTest::newRow("-2 profile does not fit") << QStringList{"--profile", QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/ZQ-210 Compact.zqv")}
+                                             << int(IDS_WARN_PROFILE_NOT_SUPPORTED);
+}
+
+void TestRadio::writeQuestionsAnsweredNoSendNothing()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(int, question);
+    QVERIFY(StartWorld(simArgs, {m_world->CopyOfTemplate("mine.zqv")}));
+    m_world->prompter.Queue(IDNO);
+    QVERIFY(RunCommand(ID_DEVICE_WRITE));
+    QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(question)});
+    // The write ends as cancelled by the user, and no data went to the radio.
+    QCOMPARE(m_world->app->Radio().LastDialogResult(), -12);
+    QVERIFY(!m_sim->ReceivedAnyWrite());
+    QVERIFY(m_world->Frame().Action(ID_DEVICE_WRITE)->isEnabled());
+}
+
+void TestRadio::completeWrite()
+{
+    // The radio is the profile's own radio: no question.
+    const QString path = m_world->CopyOfTemplate("mine.zqv");
+    QVERIFY(StartWorld({"--profile", path, "--empty"}, {path}));
+    QVERIFY(RunCommand(ID_DEVICE_WRITE));
+    QCOMPARE(Shown(m_world->prompter), QStringList());
+    QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
+    QVERIFY(m_sim->Commands().contains("36"));
+    QCOMPARE(m_world->app->Radio().UnitPid(), QString("10000101"));
+    // The radio now holds the profile's text message (the simulator keeps its memory as a
+    // profile, read back here as the program reads profiles).
+    CRadioDataModel dumped(m_world->app->ModelEnvironment());
+    QVERIFY(dumped.Initialize());
+    QVERIFY(dumped.LoadProfile(m_sim->dumpPath, true));
+    xmlNodePtr text = dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:TextMessage"));
+    QVERIFY(text);
+    QCOMPARE(GetAttr(text, "txt"), QString("On my way"));
+    xmlNodePtr limit = dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:limit"));
+    QCOMPARE(GetAttr(limit, "pid"), QString("10000101"));
+}
+
+void TestRadio::reset()
+{
+    QVERIFY(StartWorld({}));
+    QVERIFY(RunCommand(ID_DEVICE_RESET));
+    QVERIFY(m_sim->Commands().contains("37"));
+    QCOMPARE(Shown(m_world->prompter), QStringList());
+    QCOMPARE(m_world->Frame().Children().size(), 0);
+}
+
+void TestRadio::cancelDuringRead()
+{
+    // A full radio at the real wire speed takes seconds to read: time enough to cancel.
+    QVERIFY(StartWorld({"--full", "--throttle"}));
+    QString statusAfterCancel;
+    bool cancelled = false;
+    m_driver->timer.stop();
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *dlg = qobject_cast<CReadWriteDialog *>(QApplication::activeModalWidget());
+        if (!dlg || cancelled || dlg->ProgressBar()->value() < 60)
+            return;
+        cancelled = true;
+        dlg->CancelButton()->click();
+        statusAfterCancel = dlg->StatusLabel()->text();
+    });
+    poll.start(10);
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    QVERIFY(cancelled);
+    QCOMPARE(statusAfterCancel, LoadStr(IDS_CANCELING_OPERATION));
+    // The dialog stayed until the worker stopped, and nothing was created from the radio.
+    QCOMPARE(m_world->app->Radio().LastDialogResult(), -12);
+    QCOMPARE(m_world->Frame().Children().size(), 0);
+    QCOMPARE(Shown(m_world->prompter), QStringList());
+}
+
+void TestRadio::capturePrivateId()
+{
+    QVERIFY(StartWorld({"--capture-after", "2", "--capture-pid", "20004711"}));
+    TransferUiContext context = m_world->app->Radio().UiContext();
+    CRadioTransfer::Timing timing;
+    timing.capturePollMs = 20;
+    context.timing = timing;
+    CReadPidDialog dlg(context, &m_world->Frame());
+    QStringList panes;
+    bool escapeIgnored = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        panes << m_world->Frame().PortPaneText();
+        if (!dlg.OkButton()->isEnabled())
+            return;
+        // After success Esc does nothing; OK closes.
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        escapeIgnored = dlg.isVisible() && !dlg.CancelButton()->isEnabled();
+        dlg.OkButton()->click();
+    });
+    poll.start(10);
+    QCOMPARE(dlg.exec(), int(QDialog::Accepted));
+    QVERIFY(escapeIgnored);
+    QVERIFY(panes.contains(LoadStr(IDS_TRANSFERRING)));
+    QCOMPARE(dlg.CapturedPid(), QString("20004711"));
+    QVERIFY(!dlg.ProgressIsRed());
+    QCOMPARE(m_world->Frame().PortPaneText(), m_sim->pty);
+}
+
+void TestRadio::captureTimesOut()
+{
+    QVERIFY(StartWorld({}));
+    TransferUiContext context = m_world->app->Radio().UiContext();
+    CRadioTransfer::Timing timing;
+    timing.capturePollMs = 20;
+    context.timing = timing;
+    CReadPidDialog dlg(context, &m_world->Frame());
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        // After the failure the dialog waits for Cancel, which ends it at once.
+        if (dlg.IsFinished())
+            dlg.CancelButton()->click();
+    });
+    poll.start(10);
+    QCOMPARE(dlg.exec(), int(QDialog::Rejected));
+    QCOMPARE(dlg.FailureCode(), -9);
+    QVERIFY(dlg.ProgressIsRed());
+    QCOMPARE(dlg.CapturedPid(), QString(20, QLatin1Char(' ')));
+}
+
+QTEST_MAIN(TestRadio)
+#include "tst_gui_radio.moc"

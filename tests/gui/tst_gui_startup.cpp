@@ -1,0 +1,213 @@
+// Start-up of the desktop program: the failures that end it or let it go on, the menus it
+// builds for the installation's languages, the language commands, the command line and the
+// recent-file list.
+#include "GuiTestSupport.h"
+
+#include "CommandIds.h"
+#include "StringTable.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace zqv;
+using namespace zqvtest;
+
+namespace {
+
+QStringList MenuBarTitles(CMainFrame &frame)
+{
+    QStringList titles;
+    for (QAction *a : frame.menuBar()->actions())
+        titles << a->text();
+    return titles;
+}
+
+QStringList LanguageEntries(CMainFrame &frame)
+{
+    QStringList entries;
+    for (QAction *a : frame.LanguageMenu()->actions())
+        entries << a->text();
+    return entries;
+}
+
+QByteArray RegionDoc(const QByteArray &region, const QByteArray &languages)
+{
+    return "<?xml version=\"1.0\"?>\n<RegionSetting xmlns=\"urn:corvane:zqv-cps:profile\"><Region name=\"" + region +
+           "\"/><SupportLanguages>" + languages + "</SupportLanguages></RegionSetting>";
+}
+
+}  // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void plainStartShowsMainFrameWithoutProfile();
+    void failuresThatEndStartUp_data();
+    void failuresThatEndStartUp();
+    void missingLanguageFileContinuesInEnglish();
+    void languageMenuShowsSupportedLanguages();
+    void englishOnlyRemovesLanguagePopup();
+    void choosingLanguageAsksForRestart();
+    void profileOnCommandLine();
+    void recentFilesKeepFourNewestFirst();
+};
+
+void TestStartup::plainStartShowsMainFrameWithoutProfile()
+{
+    CGuiWorld world;
+    world.ports->Add(QStringLiteral("ttyUSB0"), QStringLiteral("BR ZQV CABLE"));
+    QVERIFY(world.Start());
+    CMainFrame &frame = world.Frame();
+    QVERIFY(frame.isVisible());
+    QCOMPARE(frame.windowTitle(), QString("ZQV CPS"));
+    QVERIFY(world.prompter.History().empty());
+    QVERIFY(frame.Children().isEmpty());
+    QCOMPARE(MenuBarTitles(frame), (QStringList{"&File", "&Edit", "&View", "&Device", "&Help"}));
+    // The cable's port is in the status bar's port pane.
+    QCOMPARE(frame.PortPaneText(), QString("ttyUSB0"));
+    // Commands that need a profile are off, the rest on.
+    QVERIFY(!frame.Action(ID_FILE_SAVE)->isEnabled());
+    QVERIFY(!frame.Action(ID_DEVICE_WRITE)->isEnabled());
+    QVERIFY(frame.Action(ID_DEVICE_READ)->isEnabled());
+    QVERIFY(frame.Action(ID_DEVICE_RESET)->isEnabled());
+    QCOMPARE(frame.Action(ID_DEVICE_READ)->shortcut(), QKeySequence("Ctrl+R"));
+    QCOMPARE(frame.Action(ID_DEVICE_READ)->statusTip(), QString("Read from the radio"));
+    QCOMPARE(frame.Action(ID_DEVICE_READ)->toolTip(), QString("Read"));
+    QCOMPARE(frame.Action(ID_APP_ABOUT)->text(), QString("&About ZQV CPS..."));
+    // Several copies may run at once: a second application starts beside the first.
+    CGuiWorld second;
+    QVERIFY(second.Start());
+}
+
+void TestStartup::failuresThatEndStartUp_data()
+{
+    QTest::addColumn<QString>("breakage");
+    QTest::addColumn<int>("message");
+    QTest::newRow("no default language") << "nodefault" << int(IDS_FATAL_REGISTRY_ERROR);
+    QTest::newRow("other region") << "region" << int(IDS_FILES_MISSING);
+    QTest::newRow("truncated setting document") << "truncated" << int(IDS_FILES_MISSING);
+    QTest::newRow("missing setting document") << "missing" << int(IDS_FILES_MISSING);
+    QTest::newRow("no script engine") << "engine" << int(IDS_VBSCRIPT_ENGINE_MISSING);
+}
+
+void TestStartup::failuresThatEndStartUp()
+{
+    QFETCH(QString, breakage);
+    QFETCH(int, message);
+    CGuiWorld world;
+    if (breakage == "nodefault")
+        world.store->Remove(config::DefaultLanguage);
+    else if (breakage == "region")
+        world.WriteInstallFile("lib/Region.stv", RegionDoc("XYZ", "<language name=\"English\"/>"));
+    else if (breakage == "truncated")
+        world.WriteInstallFile("lib/UpDownGradeSetting.stv", "<?xml version=\"1.0\"?><UpDownGradeSetting xmlns=\"urn");
+    else if (breakage == "missing")
+        QVERIFY(QFile::remove(world.installPath + "/lib/HelpPane.stv"));
+    else if (breakage == "engine")
+        world.scriptEngine = false;
+    QVERIFY(!world.Start());
+    QCOMPARE(Shown(world.prompter), QStringList{LoadStr(message)});
+    QVERIFY(!world.app->MainFrame());
+}
+
+void TestStartup::missingLanguageFileContinuesInEnglish()
+{
+    CGuiWorld world;
+    world.store->Write(config::CurrentLanguage, QStringLiteral("German"));
+    QVERIFY(world.Start());
+    QCOMPARE(Shown(world.prompter), QStringList{LoadStr(IDS_LANGUAGE_FILE_MISSING)});
+    QCOMPARE(world.store->ReadCurrentLanguage(), QString("English"));
+    QVERIFY(world.Frame().Action(ID_LANGUAGE_ENGLISH)->isChecked());
+    QVERIFY(!world.Frame().Action(ID_LANGUAGE_GERMAN)->isChecked());
+}
+
+void TestStartup::languageMenuShowsSupportedLanguages()
+{
+    CGuiWorld world;
+    world.WriteInstallFile("lib/Region.stv",
+                           RegionDoc("ZQV", "<language name=\"Spanish\" displayName=\"Espa&#241;ol\"/>"
+                                            "<language name=\"English\" displayName=\"English (US)\"/>"));
+    QVERIFY(world.Start());
+    CMainFrame &frame = world.Frame();
+    QCOMPARE(LanguageEntries(frame), (QStringList{"English (US)", QString::fromUtf8("Español")}));
+    QCOMPARE(frame.LanguageMenu()->title(), QString("&Language"));
+    QVERIFY(frame.LanguageMenu()->menuAction()->isVisible());
+
+    // The full installation list offers all seven, in the menu's order.
+    CGuiWorld full;
+    QVERIFY(full.Start());
+    QCOMPARE(LanguageEntries(full.Frame()).size(), 7);
+    QCOMPARE(LanguageEntries(full.Frame()).at(2), QString("English"));
+}
+
+void TestStartup::englishOnlyRemovesLanguagePopup()
+{
+    CGuiWorld world;
+    world.WriteInstallFile("lib/Region.stv", RegionDoc("ZQV", "<language name=\"English\"/>"));
+    QVERIFY(world.Start());
+    QVERIFY(!world.Frame().LanguageMenu()->menuAction()->isVisible());
+}
+
+void TestStartup::choosingLanguageAsksForRestart()
+{
+    CGuiWorld world;
+    QVERIFY(world.Start());
+    CMainFrame &frame = world.Frame();
+    // The current language: no message.
+    frame.Action(ID_LANGUAGE_ENGLISH)->trigger();
+    QVERIFY(world.prompter.History().empty());
+    // Another one: stored, checked, and the restart message.
+    frame.Action(ID_LANGUAGE_GERMAN)->trigger();
+    QCOMPARE(Shown(world.prompter), QStringList{LoadStr(IDS_RESTART_FOR_LANGUAGE)});
+    QCOMPARE(world.store->ReadCurrentLanguage(), QString("German"));
+    QVERIFY(frame.Action(ID_LANGUAGE_GERMAN)->isChecked());
+    QVERIFY(!frame.Action(ID_LANGUAGE_ENGLISH)->isChecked());
+    // The menu texts stay English until the next start.
+    QCOMPARE(frame.Action(ID_FILE_OPEN)->text(), QString("&Open..."));
+}
+
+void TestStartup::profileOnCommandLine()
+{
+    CGuiWorld world;
+    const QString path = world.CopyOfTemplate("mine.zqv");
+    QVERIFY(world.Start({path}));
+    QCOMPARE(world.Frame().Children().size(), 1);
+    QCOMPARE(world.Frame().windowTitle(), QString("ZQV CPS - [mine.zqv]"));
+    QCOMPARE(MenuBarTitles(world.Frame()),
+             (QStringList{"&File", "&Edit", "&View", "&Device", "&Report", "&Window", "&Help"}));
+    QCOMPARE(world.app->RecentFiles(), QStringList{QFileInfo(path).absoluteFilePath()});
+
+    // A file that is no profile: its message, and the start ends.
+    CGuiWorld broken;
+    const QString junk = broken.dir.filePath("junk.zqv");
+    QFile f(junk);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<?xml version=\"1.0\"?><ZQVProfile xmlns=\"urn:corvane:zqv-cps:profile\"/>");
+    f.close();
+    QVERIFY(!broken.Start({junk}));
+    QCOMPARE(broken.prompter.History().size(), size_t(1));
+}
+
+void TestStartup::recentFilesKeepFourNewestFirst()
+{
+    CGuiWorld world;
+    QVERIFY(world.Start());
+    for (int i = 1; i <= 5; ++i)
+        world.app->AddToRecentFiles(world.dir.filePath(QStringLiteral("p%1.zqv").arg(i)));
+    const QStringList files = world.app->RecentFiles();
+    QCOMPARE(files.size(), 4);
+    QCOMPARE(QFileInfo(files.first()).fileName(), QString("p5.zqv"));
+    QCOMPARE(QFileInfo(files.last()).fileName(), QString("p2.zqv"));
+    QAction *first = world.Frame().findChild<QAction *>(QString::number(ID_FILE_MRU_FIRST));
+    QVERIFY(first && first->isVisible());
+    QCOMPARE(first->text(), QString("&1 p5.zqv"));
+    // A recent file that has gone: removed from the list, with the system's reason.
+    world.app->OnOpenRecentFile(0);
+    QCOMPARE(world.app->RecentFiles().size(), 3);
+    QCOMPARE(world.prompter.History().size(), size_t(1));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_gui_startup.moc"
