@@ -1,0 +1,154 @@
+// The profile tree with a full profile: selecting every node in turn (each change shows the
+// node's form after the form left has been validated) and renaming contacts so that they sort
+// elsewhere (rename in the tree, then leave the node, which re-sorts the folder).
+//
+//   bench_tree [--rounds N] [--renames N]
+//
+// The profile is the largest shipped template filled up to 150 contacts (50 public groups,
+// 30 private groups, the rest private contacts) and 25 text messages through the rule script.
+// Runs offscreen unless QT_QPA_PLATFORM says otherwise. One frame is 16 ms.
+#include "../tests/gui/EditorTestSupport.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTextStream>
+#include <algorithm>
+#include <vector>
+
+using namespace zqvtest;
+
+namespace {
+
+struct Stats {
+    double median = 0, p95 = 0, max = 0, mean = 0;
+};
+
+Stats Summarise(std::vector<double> ms)
+{
+    Stats s;
+    if (ms.empty())
+        return s;
+    std::sort(ms.begin(), ms.end());
+    s.median = ms[ms.size() / 2];
+    s.p95 = ms[std::min(ms.size() - 1, ms.size() * 95 / 100)];
+    s.max = ms.back();
+    double sum = 0;
+    for (double v : ms)
+        sum += v;
+    s.mean = sum / ms.size();
+    return s;
+}
+
+void Fill(CEditorWindow &w)
+{
+    const CDataItem root = w.Root();
+    const struct {
+        int kind;
+        int count;
+    } plan[] = {{kNodePublicGroups, 50}, {kNodePrivateGroups, 30}, {kNodePrivates, 150}, {kNodeTextMessages, 25}};
+    for (const auto &p : plan) {
+        CDataItem list = ListItem(root, p.kind);
+        for (int i = 0; i < p.count && list.CanAddChild(); ++i) {
+            CDataItem added;
+            if (p.kind == kNodePrivateGroups)
+                list.AddNewPriGrpPrivate(QStringLiteral("Group"), added);
+            else if (p.kind == kNodePrivates)
+                list.AddNewPriGrpPrivate(QStringLiteral("Private"), added);
+            else
+                list.AddNewChild(added);
+        }
+    }
+}
+
+std::vector<QTreeWidgetItem *> AllNodes(QTreeWidget &tree)
+{
+    std::vector<QTreeWidgetItem *> out;
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+        out.push_back(*it);
+    return out;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int rounds = 3;
+    int renames = 50;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == QLatin1String("--rounds"))
+            rounds = args[i + 1].toInt();
+        else if (args[i] == QLatin1String("--renames"))
+            renames = args[i + 1].toInt();
+    }
+    QTextStream out(stdout);
+
+    CEditorWindow w;
+    if (!w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")))
+        qFatal("the template does not load");
+    Fill(w);
+    QElapsedTimer buildTimer;
+    buildTimer.start();
+    w.Tree().Build();
+    const double buildMs = buildTimer.nsecsElapsed() / 1e6;
+    w.show();
+    CEditorWindow::Flush();
+    const CDataItem contacts = ChildItem(w.Root(), "Contacts");
+    const int contactCount = ChildItem(contacts, "PublicGroups").GetChildCount() +
+                             ChildItem(contacts, "PrivateGroups").GetChildCount() +
+                             ChildItem(contacts, "Privates").GetChildCount();
+
+    // Every node in turn, as clicks would.
+    std::vector<double> select;
+    const std::vector<QTreeWidgetItem *> nodes = AllNodes(w.Tree());
+    for (int r = 0; r < rounds; ++r) {
+        for (QTreeWidgetItem *node : AllNodes(w.Tree())) {
+            QElapsedTimer t;
+            t.start();
+            w.Tree().SelectNode(node);
+            CEditorWindow::Flush();
+            select.push_back(t.nsecsElapsed() / 1e6);
+        }
+    }
+
+    // Rename contacts so that each sorts to the other end of its folder, then leave it.
+    std::vector<double> rename;
+    const int kinds[] = {kNodePublicGroup, kNodePrivateGroup, kNodePrivate};
+    for (int i = 0; i < renames; ++i) {
+        const int kind = kinds[i % 3];
+        QTreeWidgetItem *node = w.Tree().FindNode(kind, 0);
+        if (!node)
+            continue;
+        w.Tree().SelectNode(node);
+        CEditorWindow::Flush();
+        QElapsedTimer t;
+        t.start();
+        w.Tree().OnRename();
+        auto *edit = w.Tree().findChild<QLineEdit *>(QStringLiteral("TreeRenameEdit"));
+        if (!edit)
+            qFatal("no rename edit");
+        edit->setText(QStringLiteral("zz %1").arg(i, 3, 10, QLatin1Char('0')));
+        if (!w.Tree().CommitPendingEdits())
+            qFatal("rename %d refused", i);
+        w.Tree().SelectNode(w.Tree().FindNode(kNodeSettings));
+        CEditorWindow::Flush();
+        rename.push_back(t.nsecsElapsed() / 1e6);
+    }
+
+    const Stats s = Summarise(select);
+    const Stats n = Summarise(rename);
+    out << "profile: " << contactCount << " contacts, " << ChildItem(w.Root(), "TextMessages").GetChildCount()
+        << " text messages, " << nodes.size() << " tree nodes\n";
+    out << QStringLiteral("build tree:          %1 ms\n").arg(buildMs, 0, 'f', 2);
+    out << QStringLiteral("selection change:    median %1 ms, p95 %2 ms, max %3 ms, mean %4 ms (%5 changes)\n")
+               .arg(s.median, 0, 'f', 2).arg(s.p95, 0, 'f', 2).arg(s.max, 0, 'f', 2).arg(s.mean, 0, 'f', 2)
+               .arg(select.size());
+    out << QStringLiteral("rename and re-sort:  median %1 ms, p95 %2 ms, max %3 ms, mean %4 ms (%5 renames)\n")
+               .arg(n.median, 0, 'f', 2).arg(n.p95, 0, 'f', 2).arg(n.max, 0, 'f', 2).arg(n.mean, 0, 'f', 2)
+               .arg(rename.size());
+    out << "target: under 16 ms each (one frame)\n";
+    return 0;
+}

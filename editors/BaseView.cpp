@@ -1,0 +1,286 @@
+#include "BaseView.h"
+
+#include "EditorHost.h"
+#include "NodeIcons.h"
+#include "Prompter.h"
+#include "SettingDocs.h"
+#include "StringTable.h"
+#include "ZQVCPSDoc.h"
+#include "ZQVCPSTreeView.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <climits>
+
+namespace zqv {
+
+namespace {
+
+int g_nValidationSuspended = 0;
+
+void PaintControl(QWidget *widget, int style)
+{
+    QPalette pal = widget->palette();
+    if (style == CBaseView::kStyleHeading || style == CBaseView::kStyleSubHeading) {
+        pal.setColor(QPalette::Window, QColor::fromRgb(CBaseView::kHeadingColour));
+        pal.setColor(QPalette::WindowText, Qt::white);
+        QFont font = widget->font();
+        font.setBold(true);
+        if (style == CBaseView::kStyleHeading)
+            font.setPointSizeF(font.pointSizeF() * 1.25);
+        widget->setFont(font);
+    } else {
+        pal.setColor(QPalette::Window, Qt::white);
+        pal.setColor(QPalette::Base, Qt::white);
+    }
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+// False for "0" and "false", true for anything else.
+bool IsTrue(const QString &text)
+{
+    const QString t = text.trimmed();
+    return !(t == QLatin1String("0") || t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
+}
+
+}  // namespace
+
+CBaseView::CSuspendValidation::CSuspendValidation() { ++g_nValidationSuspended; }
+CBaseView::CSuspendValidation::~CSuspendValidation() { --g_nValidationSuspended; }
+
+bool CBaseView::IsValidationSuspended()
+{
+    return g_nValidationSuspended > 0;
+}
+
+CBaseView::CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, int kind, QWidget *parent)
+    : QScrollArea(parent), m_host(host), m_tree(tree), m_nKind(kind), m_pCanvas(new QWidget)
+{
+    setObjectName(QLatin1String(ViewClass() ? ViewClass() : "CBaseView"));
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(false);
+    QPalette pal = m_pCanvas->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    m_pCanvas->setPalette(pal);
+    m_pCanvas->setAutoFillBackground(true);
+    setWidget(m_pCanvas);
+    viewport()->setPalette(pal);
+    viewport()->setAutoFillBackground(true);
+}
+
+CBaseView::~CBaseView() = default;
+
+const char *CBaseView::ViewClass() const
+{
+    return NodeViewClass(m_nKind);
+}
+
+void CBaseView::Register(int id, QWidget *widget, const QRect &design, int style)
+{
+    widget->setParent(m_pCanvas);
+    widget->setObjectName(QStringLiteral("IDC_%1").arg(id));
+    widget->setProperty("controlId", id);
+    widget->setGeometry(design);
+    PaintControl(widget, style);
+    widget->installEventFilter(this);
+    m_controls.push_back({id, widget, design, style});
+}
+
+QLabel *CBaseView::AddHeading(int id, const QString &text, int y, int style)
+{
+    auto *label = new QLabel(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setIndent(8);
+    label->setTextFormat(Qt::PlainText);
+    return AddControl(id, label, QRect(kHeadingMargin, y, 400, 30), style);
+}
+
+QLabel *CBaseView::AddLabel(int id, const QString &text, const QRect &design)
+{
+    auto *label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    return AddControl(id, label, design);
+}
+
+QPushButton *CBaseView::AddAddButton(int id, int iconKind, int addKind, const QRect &design)
+{
+    auto *button = new QPushButton;
+    button->setIcon(NodeIcon(iconKind));
+    button->setIconSize(QSize(24, 24));
+    connect(button, &QPushButton::clicked, this, [this, addKind] { PostHint(kHintAdd, addKind, 0); });
+    return AddControl(id, button, design);
+}
+
+QWidget *CBaseView::Control(int id) const
+{
+    for (const ControlEntry &c : m_controls)
+        if (c.id == id)
+            return c.widget;
+    return nullptr;
+}
+
+QString CBaseView::ControlText(int id) const
+{
+    QWidget *w = Control(id);
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *line = qobject_cast<QLineEdit *>(w))
+        return line->text();
+    if (auto *text = qobject_cast<QPlainTextEdit *>(w))
+        return text->toPlainText();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text();
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        return combo->currentText();
+    return QString();
+}
+
+void CBaseView::ApplyPageVisibility(const QString &page)
+{
+    QSet<int> named;
+    const auto &doc = Document().SettingDocument();
+    if (doc && doc->Root() && IsQueryName(page)) {
+        for (xmlNodePtr node : doc->Select(nullptr, QStringLiteral("//dfns:%1/dfns:*").arg(page))) {
+            bool ok = false;
+            const int id = static_cast<int>(GetAttr(node, "ID").trimmed().toUInt(&ok));
+            if (!ok)
+                continue;
+            named.insert(id);
+            if (HasAttr(node, "isVisible") && !IsTrue(GetAttr(node, "isVisible")))
+                if (QWidget *w = Control(id))
+                    w->hide();
+        }
+    }
+    for (const ControlEntry &c : m_controls)
+        if (c.widget && !named.contains(c.id))
+            c.widget->hide();
+    RelayOut();
+}
+
+void CBaseView::RelayOut()
+{
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+
+    int blockLeft = INT_MAX;
+    int blockRight = INT_MIN;
+    int bottom = 0;
+    for (const ControlEntry &c : m_controls) {
+        bottom = qMax(bottom, c.design.bottom());
+        if (c.style == kStyleHeading || c.style == kStyleSubHeading)
+            continue;
+        blockLeft = qMin(blockLeft, c.design.left());
+        blockRight = qMax(blockRight, c.design.right());
+    }
+    const int blockWidth = blockLeft <= blockRight ? blockRight - blockLeft + 1 : 0;
+    const int width = qMax(viewport()->width(), blockWidth + 2 * kMinLeftMargin);
+    const int left = qMax(kMinLeftMargin, (width - blockWidth) / 2);
+    const int dx = blockLeft <= blockRight ? left - blockLeft : 0;
+    for (const ControlEntry &c : m_controls) {
+        if (!c.widget)
+            continue;
+        if (c.style == kStyleHeading || c.style == kStyleSubHeading)
+            c.widget->setGeometry(kHeadingMargin, c.design.top(), width - 2 * kHeadingMargin, c.design.height());
+        else
+            c.widget->setGeometry(c.design.translated(dx, 0));
+    }
+    m_pCanvas->resize(width, qMax(viewport()->height(), bottom + kMinLeftMargin));
+}
+
+void CBaseView::resizeEvent(QResizeEvent *event)
+{
+    QScrollArea::resizeEvent(event);
+    RelayOut();
+}
+
+bool CBaseView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && m_host.HelpPaneShown()) {
+        const QVariant id = watched->property("controlId");
+        if (id.isValid() && ViewClass())
+            m_host.ShowControlHelp(QLatin1String(ViewClass()), id.toInt());
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+CZQVCPSDoc &CBaseView::Document() const
+{
+    return m_host.Document();
+}
+
+IPrompter &CBaseView::Prompter() const
+{
+    return m_host.Prompter();
+}
+
+CDataItem CBaseView::ProfileRoot() const
+{
+    return m_host.Document().Model().RootItem();
+}
+
+int CBaseView::CurrentIndex() const
+{
+    return m_tree.CurrentIndex();
+}
+
+void CBaseView::SetModified()
+{
+    m_host.SetModified();
+}
+
+void CBaseView::ProfileDataError()
+{
+    if (m_bDataError)
+        return;
+    m_bDataError = true;
+    Prompter().ShowMessage(IDS_PROFILE_DATA_ERROR, MB_OK | MB_ICONERROR);
+    m_host.CloseWithoutSaving();
+}
+
+int CBaseView::ShowMessage(int messageId, unsigned style)
+{
+    return Prompter().ShowMessage(messageId, style);
+}
+
+void CBaseView::SendHint(int operation, int kind, int index)
+{
+    m_tree.UpdateAllViews(this, ViewHint{operation, kind, index});
+}
+
+void CBaseView::PostHint(int operation, int kind, int index)
+{
+    QPointer<CZQVCPSTreeView> tree(&m_tree);
+    const ViewHint hint{operation, kind, index};
+    QMetaObject::invokeMethod(
+        &m_tree,
+        [tree, hint] {
+            if (tree)
+                tree->UpdateAllViews(nullptr, hint);
+        },
+        Qt::QueuedConnection);
+}
+
+void CBaseView::PostReturnToField(int controlId)
+{
+    QMetaObject::invokeMethod(this, [this, controlId] { ReturnToField(controlId); }, Qt::QueuedConnection);
+}
+
+void CBaseView::FocusAndSelectAll(QWidget *edit)
+{
+    if (!edit)
+        return;
+    edit->setFocus(Qt::OtherFocusReason);
+    if (auto *line = qobject_cast<QLineEdit *>(edit))
+        line->selectAll();
+    else if (auto *text = qobject_cast<QPlainTextEdit *>(edit))
+        text->selectAll();
+}
+
+}  // namespace zqv

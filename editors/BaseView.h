@@ -1,0 +1,160 @@
+// What every right-hand form of a profile window shares: its place in the window (the tree
+// that shows it, the document it edits), the table of its controls with their ids and styles,
+// the controls' visibility from the document's setting document, the colours and the layout
+// on resizing, the hooks the tree calls (validate before leaving, after-add focus, change
+// notices), the help pane's control-focus notice and the validation pause shared by all forms.
+//
+// Forms place their controls at fixed design positions; on resizing, the headings stretch
+// across the form and the other controls move sideways together so that the block stays
+// centred, never closer than 20 pixels to the left edge.
+#pragma once
+
+#include "DataItem.h"
+#include "NodeKinds.h"
+#include "ZQVCPSException.h"
+
+#include <QPointer>
+#include <QRect>
+#include <QScrollArea>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+
+namespace zqv {
+
+class CZQVCPSDoc;
+class CZQVCPSTreeView;
+class IEditorHost;
+class IPrompter;
+
+class CBaseView : public QScrollArea {
+    Q_OBJECT
+public:
+    // Styles in a form's control table: 1 and 2 are headings (light-blue band, white text);
+    // everything else is painted opaque white with the window-text colour.
+    enum ControlStyle : int { kStyleNormal = 0, kStyleHeading = 1, kStyleSubHeading = 2 };
+
+    // The background of headings.
+    static constexpr QRgb kHeadingColour = 0xFFC0C0FF;
+    // The layout margins: headings keep this distance to both sides, the control block at
+    // least kMinLeftMargin to the left edge.
+    static constexpr int kHeadingMargin = 10;
+    static constexpr int kMinLeftMargin = 20;
+
+    CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, int kind, QWidget *parent = nullptr);
+    ~CBaseView() override;
+
+    // The node kind this form shows, and its class name (the help pane's section).
+    int Kind() const { return m_nKind; }
+    const char *ViewClass() const;
+
+    // Fills the form from the profile. Called once by the tree right after construction;
+    // data-model failures throw CZQVCPSException.
+    virtual void Load() {}
+    // Called by the tree before its selection moves away from this form: 1 leave, 0 stay,
+    // -1 the form's element was deleted (leave).
+    virtual int ValidateBeforeLeaving() { return 1; }
+    // The tree added an element of kind `addedKind` and shows this form for it.
+    virtual void OnAfterAdd(int addedKind) { Q_UNUSED(addedKind); }
+    // Puts the focus into control `controlId` with its text selected.
+    virtual void ReturnToField(int controlId) { Q_UNUSED(controlId); }
+    // A change notice sent by another view.
+    virtual void OnUpdate(const ViewHint &hint) { Q_UNUSED(hint); }
+
+    // Shows or hides the controls as page `page` of the setting document says, then lays the
+    // form out again.
+    void ApplyPageVisibility(const QString &page);
+    // The control with dialog-control id `id` (null when the form has none).
+    QWidget *Control(int id) const;
+    // The text control `id` shows (label, line or text edit, button, check box, combo box).
+    QString ControlText(int id) const;
+    // True when the form found the profile inconsistent and asked to close the window.
+    bool HasDataError() const { return m_bDataError; }
+
+    // The pause of the name-field checks of all forms, set while a form deletes its own
+    // element after a failed validation.
+    static bool IsValidationSuspended();
+    class CSuspendValidation {
+    public:
+        CSuspendValidation();
+        ~CSuspendValidation();
+        CSuspendValidation(const CSuspendValidation &) = delete;
+        CSuspendValidation &operator=(const CSuspendValidation &) = delete;
+    };
+
+protected:
+    // Adds `widget` to the form's control table at its design position.
+    template <class W>
+    W *AddControl(int id, W *widget, const QRect &design, int style = kStyleNormal)
+    {
+        Register(id, widget, design, style);
+        return widget;
+    }
+    // A heading label across the top.
+    QLabel *AddHeading(int id, const QString &text, int y = 10, int style = kStyleHeading);
+    // A plain label.
+    QLabel *AddLabel(int id, const QString &text, const QRect &design);
+    // A push button with the icon of node kind `iconKind` that sends an Add notice for
+    // `addKind`.
+    QPushButton *AddAddButton(int id, int iconKind, int addKind, const QRect &design);
+
+    QWidget *Canvas() const { return m_pCanvas; }
+    void RelayOut();
+
+    IEditorHost &Host() const { return m_host; }
+    CZQVCPSTreeView &Tree() const { return m_tree; }
+    CZQVCPSDoc &Document() const;
+    IPrompter &Prompter() const;
+    // The root element of the profile.
+    CDataItem ProfileRoot() const;
+    // The index of the element this form works on (the tree's current item index).
+    int CurrentIndex() const;
+
+    // Marks the document modified.
+    void SetModified();
+    // "Profile data Error! The profile will be closed.", then the window closes unsaved.
+    void ProfileDataError();
+    // Runs `action` (a reaction to the user); a data-model exception is shown with its
+    // message id instead of leaving the form.
+    template <class F>
+    void Guarded(F action)
+    {
+        try {
+            action();
+        } catch (const CZQVCPSException &e) {
+            ShowMessage(e.GetMessageId(), 0);
+        }
+    }
+    // Shows string-table message `messageId` with message-box style `style`.
+    int ShowMessage(int messageId, unsigned style);
+    // Change notices to the tree and the other views: now, or once control is back in the
+    // event loop (for buttons whose notice replaces this very form).
+    void SendHint(int operation, int kind, int index);
+    void PostHint(int operation, int kind, int index);
+    // Asks, once control is back in the event loop, for the focus in control `controlId`.
+    void PostReturnToField(int controlId);
+    // Gives `edit` (a line or plain-text edit) the focus with its whole text selected.
+    static void FocusAndSelectAll(QWidget *edit);
+
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct ControlEntry {
+        int id;
+        QPointer<QWidget> widget;
+        QRect design;
+        int style;
+    };
+    void Register(int id, QWidget *widget, const QRect &design, int style);
+
+    IEditorHost &m_host;
+    CZQVCPSTreeView &m_tree;
+    int m_nKind;
+    QWidget *m_pCanvas;
+    std::vector<ControlEntry> m_controls;
+    bool m_bDataError = false;
+};
+
+}  // namespace zqv

@@ -1,0 +1,46 @@
+// What the profile tree and the forms need from the profile window around them: the profile
+// document, the message boxes, the right-hand side where forms are shown, the modified mark,
+// closing the window, and the help pane. The desktop program's child frame implements it; so
+// do the tests and the benchmark with a bare window.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zqv {
+
+class CZQVCPSDoc;
+class IPrompter;
+
+class IEditorHost {
+public:
+    virtual ~IEditorHost() = default;
+
+    virtual CZQVCPSDoc &Document() = 0;
+    virtual IPrompter &Prompter() = 0;
+
+    // Replaces the right-hand form by the form of node kind `kind`, which the host gets from
+    // CZQVCPSTreeView::CreateForm (the root's form may be the host's own). The old form may
+    // still be running code when this is called: the host deletes it later, not at once.
+    virtual void ShowView(int kind) = 0;
+    virtual QWidget *RightView() const = 0;
+
+    // The profile changed: set the document's modified flag and show it.
+    virtual void SetModified() = 0;
+    // A form found the profile inconsistent: close the window without saving. Forms call it
+    // from inside their own code, so the host closes the window once control returns to the
+    // event loop.
+    virtual void CloseWithoutSaving() = 0;
+
+    // The help pane below the form.
+    virtual bool HelpPaneShown() const { return false; }
+    virtual void ShowControlHelp(const QString &viewClass, int controlId)
+    {
+        Q_UNUSED(viewClass);
+        Q_UNUSED(controlId);
+    }
+    virtual void BlankHelpPane() {}
+};
+
+}  // namespace zqv

@@ -1,0 +1,59 @@
+// The node kinds of the profile tree, the value each tree node carries, and the change notice
+// (ViewHint) that the tree and the forms of one profile window exchange.
+//
+// A node kind also names the form shown for the node (its view kind).
+#pragma once
+
+#include <QtGlobal>
+
+namespace zqv {
+
+enum NodeKind : int {
+    kNodeRoot = 0,
+    kNodeSettings = 1,
+    kNodeTextMessages = 2,
+    kNodeTextMessage = 3,
+    kNodeContacts = 4,
+    kNodePublicGroups = 5,
+    kNodePrivateGroups = 6,
+    kNodePrivates = 7,
+    kNodePublicGroup = 8,
+    kNodePrivateGroup = 9,
+    kNodePrivate = 10,
+    kNodeLists = 11,
+    kNodeScrollList = 12,
+    kNodeScanList = 13,
+    kNodeScanChannel = 14,
+    // Not a node: private contacts added with a bar-code scanner (used in Add notices only).
+    kNodePrivatesWithScanner = 15,
+};
+
+inline constexpr int kNodeKindCount = 15;
+
+// A tree node's value: the node kind in the low 16 bits, the element's index among its
+// siblings in the high 16 bits.
+constexpr quint32 MakeItemValue(int kind, int index)
+{
+    return (static_cast<quint32>(index) << 16) | (static_cast<quint32>(kind) & 0xFFFFu);
+}
+constexpr int ItemKind(quint32 value) { return static_cast<int>(value & 0xFFFFu); }
+constexpr int ItemIndex(quint32 value) { return static_cast<int>(value >> 16); }
+
+enum HintOperation : int {
+    kHintAdd = 1,
+    kHintDelete = 2,
+    kHintRefresh = 3,
+};
+
+// The change notice: operation, node kind and element index (8, 8 and 16 bits wide).
+struct ViewHint {
+    int operation = 0;
+    int kind = 0;
+    int index = 0;
+};
+
+// The form class of a node kind ("CPublicGroupView"), under which the help pane files the
+// form's help pages; null for a kind without a form.
+const char *NodeViewClass(int kind);
+
+}  // namespace zqv

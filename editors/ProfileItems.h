@@ -1,0 +1,36 @@
+// The profile elements the tree and the forms work on, reached through data items: the list
+// element of each node kind, its children by index, and the model limits.
+#pragma once
+
+#include "DataItem.h"
+
+#include <QString>
+
+namespace zqv {
+
+// The child element `name` of `parent` (throws 107 when missing, as GetChildByName does).
+CDataItem ChildItem(const CDataItem &parent, const char *name);
+
+// The list element behind a node kind: TextMessages for kinds 2 and 3, PublicGroups for 5
+// and 8, PrivateGroups for 6 and 9, Privates for 7, 10 and 15 (under Contacts). Empty for
+// every other kind.
+CDataItem ListItem(const CDataItem &root, int kind);
+
+// The element a node of kind 3, 8, 9 or 10 stands for: child `index` of its list (empty when
+// there is none).
+CDataItem ListChild(const CDataItem &root, int kind, int index);
+
+// The key attribute of the elements of a list kind: "txt" for text messages, "name" for
+// contacts.
+const char *ListKey(int kind);
+
+// A whole-number attribute of the `limit` element (0 when absent or not a number).
+qint64 LimitNumber(const CDataItem &root, const char *name);
+
+// The radio's own private ID (the `pid` of `limit`).
+QString OwnPid(const CDataItem &root);
+
+// The attribute text of an item's element ("" when absent).
+QString AttrText(const CDataItem &item, const char *name);
+
+}  // namespace zqv

@@ -1,0 +1,331 @@
+#include "PublicGroupView.h"
+
+#include "ControlIds.h"
+#include "EditorHost.h"
+#include "ProfileFormat.h"
+#include "ProfileItems.h"
+#include "Prompter.h"
+#include "StringTable.h"
+#include "ZQVCPSDoc.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QSignalBlocker>
+
+namespace zqv {
+
+namespace {
+
+bool IsYes(int answer)
+{
+    return answer == IDOK || answer == IDYES;
+}
+
+QString UnusedEntry(int number)
+{
+    return QStringLiteral("   %1").arg(number);
+}
+
+QString UsedEntry(int number)
+{
+    return QStringLiteral("x  %1").arg(number);
+}
+
+}  // namespace
+
+CPublicGroupView::CPublicGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent)
+    : CBaseView(host, tree, kNodePublicGroup, parent)
+{
+    m_pHeading = AddHeading(IDC_PUBLICGROUP_HEADING, QString());
+    AddLabel(IDC_PUBLICGROUP_NAME_LABEL, LoadStr(IDS_NAME), QRect(0, 64, 100, 26));
+    m_pName = AddControl(IDC_PUBLICGROUP_NAME, new QLineEdit, QRect(110, 64, 220, 26));
+    AddLabel(IDC_PUBLICGROUP_CHANNEL_LABEL, LoadStr(IDS_CHANNEL), QRect(0, 104, 100, 26));
+    m_pChannel = AddControl(IDC_PUBLICGROUP_CHANNEL, new QComboBox, QRect(110, 104, 220, 26));
+    AddLabel(IDC_PUBLICGROUP_ID_LABEL, LoadStr(IDS_ID), QRect(0, 144, 100, 26));
+    m_pId = AddControl(IDC_PUBLICGROUP_ID, new QComboBox, QRect(110, 144, 220, 26));
+    m_pId->setMaxVisibleItems(20);
+    m_pDelete = AddControl(IDC_PUBLICGROUP_DELETE, new QPushButton(LoadStr(IDS_DELETE_CURRENT_CONTACT)),
+                           QRect(110, 194, 220, 30));
+    m_pAdd = AddAddButton(IDC_PUBLICGROUP_ADD, kNodePublicGroup, kNodePublicGroups, QRect(0, 250, 44, 40));
+    AddLabel(IDC_PUBLICGROUP_ADD_LABEL, LoadStr(IDS_ADD_PUBLIC_GROUP), QRect(54, 257, 276, 26));
+
+    m_pName->setMaxLength(kMaxNameLength);
+    m_pName->installEventFilter(this);
+    connect(m_pChannel, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) { Guarded([&] { OnChannelSelected(index); }); });
+    connect(m_pId, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) { Guarded([&] { OnIdSelected(index); }); });
+    connect(m_pDelete, &QPushButton::clicked, this, [this] { PostHint(kHintDelete, kNodePublicGroup, CurrentIndex()); });
+}
+
+CDataItem CPublicGroupView::Group() const
+{
+    return ListChild(ProfileRoot(), kNodePublicGroup, CurrentIndex());
+}
+
+void CPublicGroupView::Load()
+{
+    m_bLoading = true;
+    ApplyPageVisibility(QStringLiteral("PublicGroupX"));
+    const CDataItem root = ProfileRoot();
+    const CDataItem group = Group();
+    m_pAdd->setEnabled(ListItem(root, kNodePublicGroups).CanAddChild());
+
+    QStringList channels;
+    const qint64 count = LimitNumber(root, "max_num_of_channels");
+    for (qint64 c = 1; c <= count; ++c)
+        channels << FormatStr(IDS_CHANNEL_N, {QString::number(c)});
+    m_pChannel->addItems(channels);
+
+    const auto &banks = Document().Model().Banks();
+    for (std::size_t i = 0; i < m_banks.size(); ++i)
+        m_banks[i] = Bank{banks[i].first, banks[i].last, banks[i].startPid};
+    CheckBanks();
+
+    if (group.IsEmpty()) {
+        m_bLoading = false;
+        ProfileDataError();
+        return;
+    }
+    const QString ownPid = AttrText(group, "pid");
+    FillIdList(ownPid);
+
+    const QString name = AttrText(group, "name");
+    m_pHeading->setText(name);
+    m_pName->setText(name);
+    m_nChannelIndex = m_pChannel->findText(FormatStr(IDS_CHANNEL_N, {AttrText(group, "channel").trimmed()}));
+    m_nIdIndex = m_pId->findText(UnusedEntry(Document().PidToNumber(ownPid)));
+    m_pChannel->setCurrentIndex(m_nChannelIndex);
+    m_pId->setCurrentIndex(m_nIdIndex);
+    m_bLoading = false;
+    if (m_nChannelIndex < 0 || m_nIdIndex < 0)
+        ProfileDataError();
+}
+
+void CPublicGroupView::CheckBanks()
+{
+    // A bank that starts inside an earlier one gives some numbers twice.
+    bool overlap = false;
+    for (std::size_t i = 1; i < m_banks.size(); ++i) {
+        if (m_banks[i].last == -1)
+            continue;
+        for (std::size_t j = 0; j < i; ++j)
+            if (m_banks[j].first < m_banks[i].first && m_banks[i].first < m_banks[j].last)
+                overlap = true;
+    }
+    if (overlap)
+        ShowMessage(IDS_DUPLICATE_PUBLIC_GROUP_ID, MB_OK | MB_ICONWARNING);
+
+    // The banks in use number from 1 upwards, each starting above the one before it.
+    bool incorrect = false;
+    int previousFirst = 0;
+    for (const Bank &bank : m_banks) {
+        if (bank.last == -1)
+            continue;
+        if (bank.first <= previousFirst || bank.last < bank.first)
+            incorrect = true;
+        previousFirst = bank.first;
+    }
+    if (incorrect)
+        ShowMessage(IDS_BANK_INFO_INCORRECT, MB_OK | MB_ICONWARNING);
+}
+
+void CPublicGroupView::FillIdList(const QString &ownPid)
+{
+    QSet<QString> used;
+    for (xmlNodePtr group : ElementChildren(ListItem(ProfileRoot(), kNodePublicGroups).Node()))
+        used.insert(GetAttr(group, "pid"));
+    QStringList entries;
+    for (const Bank &bank : m_banks) {
+        for (int n = bank.first; n <= bank.last; ++n) {
+            // The same test as isUsed, with the groups' PIDs gathered once for the whole list.
+            const QString pid = Document().NumberToPid(n);
+            const bool taken = pid.isEmpty() || used.contains(pid);
+            entries << (taken && pid != ownPid ? UsedEntry(n) : UnusedEntry(n));
+        }
+    }
+    m_pId->addItems(entries);
+}
+
+bool CPublicGroupView::isUsed(int number) const
+{
+    const QString pid = Document().NumberToPid(number);
+    if (pid.isEmpty())
+        return true;
+    return Group().Context()->doc->SelectOne(nullptr, QLatin1String(profile::kQueryPublicGroupByPid),
+                                             {{QStringLiteral("pid"), pid}}) != nullptr;
+}
+
+int CPublicGroupView::EntryNumber(const QString &entry)
+{
+    int i = 0;
+    while (i < entry.size() && (entry.at(i) == QLatin1Char('x') || entry.at(i) == QLatin1Char(' ')))
+        ++i;
+    return entry.mid(i).toInt();
+}
+
+void CPublicGroupView::SelectQuietly(QComboBox *list, int index)
+{
+    const QSignalBlocker block(list);
+    list->setCurrentIndex(index);
+}
+
+bool CPublicGroupView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pName && event->type() == QEvent::FocusOut)
+        Guarded([this] { OnNameLeft(); });
+    return CBaseView::eventFilter(watched, event);
+}
+
+void CPublicGroupView::OnNameLeft()
+{
+    if (IsValidationSuspended() || HasDataError())
+        return;
+    // Leaving for the tree is covered by the check before leaving the form; leaving for the
+    // Delete button needs no valid name.
+    QWidget *to = QApplication::focusWidget();
+    if (!to || !(to == this || isAncestorOf(to)) || to == m_pDelete)
+        return;
+    const QString name = m_pName->text();
+    if (name.isEmpty()) {
+        ShowMessage(IDS_NAME_EMPTY, MB_OK | MB_ICONWARNING);
+        m_pName->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    CDataItem group = Group();
+    const QString old = AttrText(group, "name");
+    int r1 = 0;
+    int r2 = 0;
+    if (group.SetAttributeValue(QStringLiteral("name"), name, r1, 0, r2) != 0) {
+        ShowMessage(r1, static_cast<unsigned>(r2));
+        FocusAndSelectAll(m_pName);
+        return;
+    }
+    if (AttrText(group, "name") != old) {
+        m_pHeading->setText(name);
+        SetModified();
+    }
+    SendHint(kHintRefresh, kNodePublicGroup, CurrentIndex());
+}
+
+void CPublicGroupView::OnChannelSelected(int index)
+{
+    if (m_bLoading || HasDataError() || index < 0 || index == m_nChannelIndex)
+        return;
+    CDataItem group = Group();
+    if (group.IsEmpty()) {
+        ProfileDataError();
+        return;
+    }
+    const int newChannel = index + 1;
+    const int oldChannel = m_nChannelIndex + 1;
+    int r1 = 0;
+    int r2 = 0;
+    int result = group.SetAttributeValue(QStringLiteral("channel"), newChannel, r1, 0, r2);
+    if (result == 2) {
+        const QString question = FormatStr(r1, {QString::number(oldChannel), QString::number(newChannel)});
+        if (IsYes(Prompter().Show(question, static_cast<unsigned>(r2))))
+            result = group.SetAttributeValue(QStringLiteral("channel"), newChannel, r1, 1, r2);
+        else
+            r1 = 0;
+    } else if (result != 0) {
+        ShowMessage(r1, static_cast<unsigned>(r2));
+        r1 = 0;
+    }
+    if (result == 0) {
+        m_nChannelIndex = index;
+        if (r1 != 0)
+            ShowMessage(r1, static_cast<unsigned>(r2));
+        SetModified();
+    } else {
+        if (r1 != 0)
+            ShowMessage(r1, static_cast<unsigned>(r2));
+        SelectQuietly(m_pChannel, m_nChannelIndex);
+    }
+    SendHint(kHintRefresh, kNodePublicGroup, CurrentIndex());
+}
+
+void CPublicGroupView::OnIdSelected(int index)
+{
+    if (m_bLoading || HasDataError() || index < 0 || index == m_nIdIndex)
+        return;
+    const QString pid = Document().NumberToPid(EntryNumber(m_pId->itemText(index)));
+    CDataItem group = Group();
+    if (pid.isEmpty() || group.IsEmpty()) {
+        ProfileDataError();
+        return;
+    }
+    int r1 = 0;
+    int r2 = 0;
+    if (group.SetAttributeValue(QStringLiteral("pid"), pid, r1, 0, r2) != 0) {
+        ShowMessage(r1, static_cast<unsigned>(r2));
+        SelectQuietly(m_pId, m_nIdIndex);
+        return;
+    }
+    m_nIdIndex = index;
+    SetModified();
+}
+
+int CPublicGroupView::ValidateBeforeLeaving()
+{
+    if (HasDataError())
+        return 1;
+    CDataItem group = Group();
+    if (group.IsEmpty())
+        return 1;
+    QString wrong;
+    const QString name = m_pName->text();
+    if (name.isEmpty()) {
+        wrong += LoadStr(IDS_WRONG_FIELD_NAME);
+    } else {
+        const QString old = AttrText(group, "name");
+        int r1 = 0;
+        int r2 = 0;
+        if (group.SetAttributeValue(QStringLiteral("name"), name, r1, 0, r2) != 0) {
+            wrong += LoadStr(IDS_WRONG_FIELD_NAME);
+        } else {
+            if (AttrText(group, "name") != old)
+                SetModified();
+            SendHint(kHintRefresh, kNodePublicGroup, CurrentIndex());
+        }
+    }
+    if (wrong.isEmpty())
+        return 1;
+    const int answer = Prompter().Show(FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {wrong}),
+                                       MB_OKCANCEL | MB_ICONWARNING);
+    if (IsYes(answer)) {
+        CSuspendValidation suspend;
+        SendHint(kHintDelete, kNodePublicGroup, CurrentIndex());
+        return -1;
+    }
+    PostReturnToField(IDC_PUBLICGROUP_NAME);
+    return 0;
+}
+
+void CPublicGroupView::OnAfterAdd(int)
+{
+    FocusAndSelectAll(m_pName);
+}
+
+void CPublicGroupView::ReturnToField(int)
+{
+    FocusAndSelectAll(m_pName);
+}
+
+void CPublicGroupView::OnUpdate(const ViewHint &hint)
+{
+    if (hint.operation != kHintRefresh || hint.kind != kNodePublicGroup || hint.index != CurrentIndex())
+        return;
+    Guarded([this] {
+        const QString name = AttrText(Group(), "name");
+        m_pName->setText(name);
+        m_pHeading->setText(name);
+    });
+}
+
+}  // namespace zqv

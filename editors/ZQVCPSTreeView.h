@@ -1,0 +1,171 @@
+// The profile tree on the left of a profile window. It shows the profile's folders and
+// contacts and text messages, shows the form of the selected node on the right (after the form
+// it leaves has accepted its edits), keeps contacts and text messages in name order, carries
+// out adding, deleting and renaming, receives the change notices (ViewHint) of the forms, and
+// tells the main window which of its commands (Add, Scan, Delete, Rename) are available.
+//
+// Tree shape, in this order: the root (the radio model); Contacts with Privates, Private
+// Groups and Public Groups (each only when the rule script enables its element); Settings;
+// Lists with Scroll (count) and, when the model has public scanning, Scan List with one node
+// per channel; Text Messages (when enabled). Each node carries MakeItemValue(kind, index).
+#pragma once
+
+#include "DataItem.h"
+#include "NodeKinds.h"
+
+#include <QPointer>
+#include <QString>
+#include <QTreeWidget>
+
+class QMenu;
+
+namespace zqv {
+
+class CBaseView;
+class IEditorHost;
+
+class CZQVCPSTreeView : public QTreeWidget {
+    Q_OBJECT
+public:
+    // The longest name the in-place rename accepts, and the length after which text-message
+    // labels are cut.
+    static constexpr int kMaxNameLength = 20;
+    static constexpr int kMaxLabelLength = 20;
+
+    // Which tree commands the selected node offers (all clear while the tree has no focus).
+    struct CommandFlags {
+        bool add = false;
+        bool scan = false;
+        bool del = false;
+        bool rename = false;
+        bool operator==(const CommandFlags &o) const
+        {
+            return add == o.add && scan == o.scan && del == o.del && rename == o.rename;
+        }
+    };
+
+    explicit CZQVCPSTreeView(IEditorHost &host, QWidget *parent = nullptr);
+    ~CZQVCPSTreeView() override;
+
+    // Fills the whole tree from the profile, selects the root and shows its form.
+    void Build();
+    // The form of node kind `kind` for the current node, loaded from the profile; null for the
+    // root, whose form the host makes itself. The host's ShowView calls it. Throws
+    // CZQVCPSException when the form cannot load.
+    QWidget *CreateForm(int kind);
+    // The form on the right when it is one of the tree's forms.
+    CBaseView *CurrentForm() const;
+
+    // The index of the element the forms work on (the current node's index), and the text
+    // handed to a private contact form added with or without the scanner.
+    int CurrentIndex() const { return m_nCurrentIndex; }
+    const QString &AddText() const { return m_strFormAddText; }
+
+    // Commands (menus, keys, context menu).
+    void OnAdd();
+    void OnScanAdd();
+    void OnDelete();
+    void OnRename();
+    // Before Save, Save As, Write, Report and Scan: ends a running rename and lets the form
+    // accept its pending edit. False when either refuses (the command then stops).
+    bool CommitPendingEdits();
+    // Relabels the selected node from the profile.
+    void RefreshSelectedItem();
+    // Adds another private contact with the scanner (the private contact form asks for it).
+    void AddPrivateWithScanner();
+
+    // The flags as the main window sees them (clear while the tree has no focus), and what
+    // the selected node offers.
+    CommandFlags Flags() const { return m_flags; }
+    CommandFlags AvailableCommands() const;
+    // The context menu of the selected node: Add, Scan(Add), Delete, Rename, each enabled by
+    // its flag and wired to its command.
+    QMenu *CreateContextMenu(QWidget *parent);
+
+    // The change notice of a form (or of the tree itself): handled by the tree, then passed to
+    // the form on the right unless it sent it.
+    void UpdateAllViews(QObject *sender, const ViewHint &hint);
+
+    // Nodes. The value of a node, the node of a kind and index (folders: index 0), and
+    // selecting a node as a click does (with the form's validation); false when the form
+    // kept the selection.
+    static quint32 NodeValue(const QTreeWidgetItem *item);
+    QTreeWidgetItem *FindNode(int kind, int index = 0) const;
+    bool SelectNode(QTreeWidgetItem *item);
+    // The label of a text message's node: its text, cut after 20 characters with "...".
+    static QString TextMessageLabel(const QString &text);
+    // The root's label: the radio model with every "Z" spelled "ZQV".
+    static QString RootLabel(const QString &model);
+
+signals:
+    void CommandFlagsChanged();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    class CRenameDelegate;
+    friend class CRenameDelegate;
+    class CQuiet;
+    static constexpr quint32 kNoNode = 0xFFFFFFFFu;
+
+    // Where the selection should go: a folder by kind and index, or an element node by the
+    // element itself (its index may change while the tree works).
+    struct Target {
+        int kind = -1;
+        int index = 0;
+        xmlNodePtr element = nullptr;
+    };
+
+    CDataItem Root() const;
+    QTreeWidgetItem *AddNode(QTreeWidgetItem *parent, int kind, int index, const QString &label);
+    QTreeWidgetItem *FolderOf(int kind) const;
+    void RebuildFolder(int folderKind);
+    void LabelElementNode(QTreeWidgetItem *node, int kind, int index, xmlNodePtr element, const QString &ownPid);
+    void SetLabel(QTreeWidgetItem *node, const QString &label);
+    void RefreshScrollCount();
+    void RefreshChannelCount(int channel);
+    void RefreshAllChannelCounts();
+
+    Target TargetOf(QTreeWidgetItem *item) const;
+    QTreeWidgetItem *Resolve(const Target &target) const;
+    QTreeWidgetItem *NodeOfElement(int kind, xmlNodePtr element) const;
+
+    void OnCurrentItemChanged(QTreeWidgetItem *now, QTreeWidgetItem *previous);
+    bool MoveSelection(const Target &target, bool validate);
+    int ValidateForm();
+    void ResortLeftNode();
+    void ShowFormFor(QTreeWidgetItem *item);
+    void SetCurrentQuietly(QTreeWidgetItem *item);
+    void ShowAfterDelete(int kind, int index);
+    void SyncCurrentToShown();
+    QTreeWidgetItem *ShownNode() const;
+
+    void AddElement(int kind);
+    void DeleteElement(int kind, int index);
+    bool ApplyRename(QTreeWidgetItem *item, const QString &text);
+    bool EndRunningRename();
+
+    void UpdateCommandFlags();
+    void ClearCommandFlags();
+    void SetCommandFlags(const CommandFlags &flags);
+    void ShowException(int messageId);
+
+    IEditorHost &m_host;
+    CRenameDelegate *m_pDelegate;
+    QTreeWidgetItem *m_folders[kNodeKindCount] = {};  // root and folder nodes by kind
+    int m_nQuiet = 0;              // > 0 while the tree moves or rebuilds nodes itself
+    bool m_bValidating = false;    // the form's validation runs
+    bool m_bApplyingRename = false;
+    quint32 m_nShownValue = kNoNode;  // the node whose form is shown
+    bool m_bShownDeleted = false;  // the element of that form was deleted
+    int m_nCurrentIndex = 0;
+    QString m_strAddText;          // remembered from an add of a private contact
+    QString m_strFormAddText;      // handed to the form shown last
+    CommandFlags m_flags;
+};
+
+}  // namespace zqv

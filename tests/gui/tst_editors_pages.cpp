@@ -1,0 +1,217 @@
+// The pages of the profile tree's folders and the services every form shares: the numbers of
+// the Contacts page, the folders' Add buttons, the Lists and Scan List pages, the headings of
+// the forms still to come, control visibility from the setting document, colours and layout,
+// and the help pane's control notice.
+#include "ContactsView.h"
+#include "ControlIds.h"
+#include "EditorTestSupport.h"
+#include "HeadingView.h"
+#include "ListsView.h"
+#include "PublicGroupView.h"
+#include "ScanListView.h"
+#include "StringTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace zqvtest;
+
+class TestEditorsPages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void contactsPageCounts()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")));
+        QVERIFY(w.Select(kNodeContacts));
+        CBaseView *page = w.Form();
+        QVERIFY(qobject_cast<CContactsView *>(page));
+        const struct {
+            int id;
+            const char *value;
+        } expected[] = {
+            {IDC_CONTACTS_MAX_CONTACTS, "150"},      {IDC_CONTACTS_CUR_CONTACTS, "3"},
+            {IDC_CONTACTS_MAX_PRIVATE_GROUPS, "50"}, {IDC_CONTACTS_CUR_PRIVATE_GROUPS, "1"},
+            {IDC_CONTACTS_MAX_PUBLIC_GROUPS, "100"}, {IDC_CONTACTS_CUR_PUBLIC_GROUPS, "1"},
+            {IDC_CONTACTS_MAX_PRIVATES, "150"},      {IDC_CONTACTS_CUR_PRIVATES, "1"},
+        };
+        for (const auto &e : expected)
+            QCOMPARE(page->ControlText(e.id), QLatin1String(e.value));
+        QCOMPARE(page->ControlText(IDC_CONTACTS_MAX_PRIVATES_LABEL), LoadStr(IDS_MAXIMUM_PRIVATES));
+
+        // The page is rebuilt each time it is shown.
+        QVERIFY(w.Select(kNodePublicGroups));
+        w.Tree().OnAdd();
+        QVERIFY(w.Select(kNodeContacts));
+        QCOMPARE(w.Form()->ControlText(IDC_CONTACTS_CUR_PUBLIC_GROUPS), QStringLiteral("2"));
+        QCOMPARE(w.Form()->ControlText(IDC_CONTACTS_CUR_CONTACTS), QStringLiteral("4"));
+    }
+
+    void folderPagesAddWhileTheModelAllows()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-210 Compact.zqv")));
+        QVERIFY(w.Select(kNodePrivates));
+        auto *scanner = qobject_cast<QPushButton *>(w.Form()->Control(IDC_PRIVATES_ADD_SCANNER));
+        QVERIFY(scanner && scanner->isEnabled() && w.Form()->Control(IDC_PRIVATES_ADD)->isEnabled());
+        QCOMPARE(w.Form()->ControlText(IDC_PRIVATES_ADD_SCANNER_LABEL), LoadStr(IDS_ADD_PRIVATES_WITH_SCANNER));
+        scanner->click();
+        CEditorWindow::Flush();
+        QCOMPARE(w.ChildLabels(kNodePrivates), QStringList({"This Radio", "Private 1"}));
+        QCOMPARE(w.Tree().AddText(), LoadStr(IDS_ADD_WITH_SCANNER));
+
+        // The model takes 10 public groups: the page's button goes grey at 10.
+        for (int i = 1; i < 10; ++i) {
+            QVERIFY(w.Select(kNodePublicGroups));
+            w.Tree().OnAdd();
+        }
+        QVERIFY(w.Select(kNodePublicGroups));
+        QCOMPARE(w.ChildLabels(kNodePublicGroups).size(), 10);
+        QVERIFY(!w.Form()->Control(IDC_PUBLICGROUPS_ADD)->isEnabled());
+        QVERIFY(w.Select(kNodePublicGroup, 0));
+        QVERIFY(!w.Form()->Control(IDC_PUBLICGROUP_ADD)->isEnabled());
+        QVERIFY(w.Select(kNodePrivateGroups));
+        QVERIFY(w.Form()->Control(IDC_PRIVATEGROUPS_ADD)->isEnabled());
+    }
+
+    void listsAndScanListPages()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")));
+        QVERIFY(w.Select(kNodeLists));
+        auto *lists = w.FormAs<CListsView>();
+        QVERIFY(lists);
+        QStringList scroll;
+        for (int i = 0; i < lists->ScrollList()->count(); ++i)
+            scroll << lists->ScrollList()->item(i)->text();
+        QCOMPARE(scroll, QStringList({"Public 1", "Group 1", "This Radio"}));
+        QCOMPARE(lists->ScanGrid()->columnCount(), 32);
+        QCOMPARE(lists->ScanGrid()->horizontalHeaderItem(1)->text(), QStringLiteral("Channel 2"));
+        QCOMPARE(lists->ScanGrid()->item(0, 0)->text(), QStringLiteral("Public 1"));
+        QVERIFY(lists->ScanMode()->isChecked() && !lists->ScanMode()->isEnabled());
+
+        QVERIFY(w.Select(kNodeScanList));
+        auto *scan = w.FormAs<CScanListView>();
+        QVERIFY(scan && scan->ScanMode()->isChecked());
+        QVERIFY(!w.IsModified());
+        scan->ScanMode()->setChecked(false);
+        QCOMPARE(AttrText(ChildItem(w.Root(), "setting"), "scan_en"), QStringLiteral("0"));
+        QVERIFY(w.IsModified());
+        QVERIFY(w.Select(kNodeLists));
+        QVERIFY(!w.FormAs<CListsView>()->ScanMode()->isChecked());
+    }
+
+    void formsToComeShowTheirHeading()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")));
+        const struct {
+            int kind;
+            int index;
+            const char *heading;
+        } cases[] = {
+            {kNodeSettings, 0, "Settings"},
+            {kNodePrivateGroup, 0, "Group 1"},
+            {kNodePrivate, 0, "This Radio"},
+            {kNodeScrollList, 0, "Scroll List"},
+            {kNodeScanChannel, 2, "Scan List Channel 3"},
+        };
+        for (const auto &c : cases) {
+            QVERIFY(w.Select(c.kind, c.index));
+            auto *form = w.FormAs<CHeadingView>();
+            QVERIFY(form);
+            QCOMPARE(form->Heading(), QLatin1String(c.heading));
+            QCOMPARE(QLatin1String(form->ViewClass()), QLatin1String(NodeViewClass(c.kind)));
+        }
+    }
+
+    void visibilityFromTheSettingDocument()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-450 Standard.zqv")));
+        w.show();
+        // A control the page hides, one the page does not name, and one without isVisible.
+        const auto &doc = w.Document().SettingDocument();
+        QVERIFY(doc);
+        xmlNodePtr page = doc->SelectOne(nullptr, QStringLiteral("//dfns:Contacts"));
+        QVERIFY(page);
+        for (xmlNodePtr control : ElementChildren(page)) {
+            const QString id = GetAttr(control, "ID");
+            if (id == QLatin1String("1404"))
+                SetAttr(control, "isVisible", QStringLiteral("0"));
+            else if (id == QLatin1String("1416"))
+                doc->Detach(control);
+            else if (id == QLatin1String("1402"))
+                RemoveAttr(control, "isVisible");
+        }
+        QVERIFY(w.Select(kNodeContacts));
+        CBaseView *form = w.Form();
+        QVERIFY(!form->Control(IDC_CONTACTS_CUR_CONTACTS)->isVisibleTo(form));
+        QVERIFY(!form->Control(IDC_CONTACTS_CUR_PRIVATES)->isVisibleTo(form));
+        QVERIFY(form->Control(IDC_CONTACTS_MAX_CONTACTS)->isVisibleTo(form));
+        QVERIFY(form->Control(IDC_CONTACTS_CUR_PUBLIC_GROUPS)->isVisibleTo(form));
+    }
+
+    void coloursAndLayout()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-450 Standard.zqv")));
+        w.show();
+        QVERIFY(w.Select(kNodePublicGroup, 0));
+        auto *form = w.FormAs<CPublicGroupView>();
+        QVERIFY(form);
+        QWidget *heading = form->Control(IDC_PUBLICGROUP_HEADING);
+        QCOMPARE(heading->palette().color(QPalette::Window), QColor(192, 192, 255));
+        QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(form->NameEdit()->palette().color(QPalette::Base), QColor(Qt::white));
+
+        // Wide: the heading spans the form less 10 at each side, the block is centred.
+        form->resize(1000, 500);
+        CEditorWindow::Flush();
+        const int width = form->viewport()->width();
+        QCOMPARE(heading->geometry().left(), 10);
+        QCOMPARE(heading->geometry().width(), width - 20);
+        QWidget *label = form->Control(IDC_PUBLICGROUP_NAME_LABEL);
+        QWidget *name = form->NameEdit();
+        const int blockLeft = label->geometry().left();
+        const int blockRight = name->geometry().right();
+        QVERIFY(qAbs((blockLeft - 0) - (width - 1 - blockRight)) <= 1);
+        QCOMPARE(name->geometry().left() - blockLeft, 110);
+
+        // Narrow: never closer than 20 to the left edge, and the form scrolls.
+        form->horizontalScrollBar()->setValue(30);
+        form->resize(200, 300);
+        CEditorWindow::Flush();
+        QCOMPARE(label->geometry().left(), 20);
+        QCOMPARE(form->horizontalScrollBar()->value(), 0);
+    }
+
+    void helpPaneFollowsTheFocus()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-450 Standard.zqv")));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.helpPane = true;
+        QVERIFY(w.Select(kNodePublicGroup, 0));
+        QCOMPARE(w.blankHelpRequests, 1);
+        auto *form = w.FormAs<CPublicGroupView>();
+        form->ChannelList()->setFocus();
+        QTRY_COMPARE(w.helpRequests, QStringList({"CPublicGroupView:1524"}));
+        w.helpPane = false;
+        form->NameEdit()->setFocus();
+        QTRY_VERIFY(form->NameEdit()->hasFocus());
+        QCOMPARE(w.helpRequests.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestEditorsPages)
+#include "tst_editors_pages.moc"
