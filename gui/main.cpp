@@ -1,4 +1,5 @@
 // zqvcps: the desktop program.
+#include "FrameEditors.h"
 #include "ZQVCPSApp.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("ZQV CPS"));
     zqv::CZQVCPSApp app;
+    zqv::InstallEditors(app.Prompter());
     if (!app.InitInstance(QApplication::arguments()))
         return 0;
     return QApplication::exec();

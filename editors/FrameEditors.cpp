@@ -1,0 +1,100 @@
+#include "FrameEditors.h"
+
+#include "ChildFrame.h"
+#include "CommandState.h"
+#include "EditorHost.h"
+#include "ProfileTree.h"
+#include "ZQVCPSTreeView.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace zqv {
+
+namespace {
+
+// The tree of one profile window, seen from the window as its IProfileTree and from the tree
+// as the window it works in.
+class CFrameTree : public IProfileTree, public IEditorHost {
+public:
+    CFrameTree(CChildFrame &frame, IPrompter &prompter)
+        : m_frame(frame), m_prompter(prompter), m_pTree(new CZQVCPSTreeView(*this))
+    {
+        QObject::connect(m_pTree, &CZQVCPSTreeView::CommandFlagsChanged, m_pTree, [tree = m_pTree] {
+            const CZQVCPSTreeView::CommandFlags f = tree->Flags();
+            CCommandState::Instance().SetTreeFlags(f.add, f.rename, f.del, f.scan);
+        });
+    }
+
+    ~CFrameTree() override
+    {
+        // The window deletes its document before its widgets: the form and the tree go now,
+        // while the document they work on is still there.
+        delete m_frame.RightView();
+        delete m_pTree;
+    }
+
+    CZQVCPSTreeView &Tree() { return *m_pTree; }
+
+    // IProfileTree
+    QWidget *Widget() override { return m_pTree; }
+    void Build() override { m_pTree->Build(); }
+    bool CommitPendingEdits() override { return m_pTree->CommitPendingEdits(); }
+    void RefreshSelectedItem() override { m_pTree->RefreshSelectedItem(); }
+    void OnAdd() override { m_pTree->OnAdd(); }
+    void OnDelete() override { m_pTree->OnDelete(); }
+    void OnRename() override { m_pTree->OnRename(); }
+    void OnScanAdd() override { m_pTree->OnScanAdd(); }
+
+    // IEditorHost
+    CZQVCPSDoc &Document() override { return m_frame.Document(); }
+    IPrompter &Prompter() override { return m_prompter; }
+    void ShowView(int kind) override { m_frame.ShowView(kind); }
+    QWidget *RightView() const override { return m_frame.RightView(); }
+    void SetModified() override { m_frame.SetModified(true); }
+    void CloseWithoutSaving() override
+    {
+        QPointer<CChildFrame> frame(&m_frame);
+        QTimer::singleShot(0, &m_frame, [frame] {
+            if (!frame)
+                return;
+            frame->SetCloseConfirmed();
+            QWidget *window = frame;
+            for (QWidget *w = frame->parentWidget(); w; w = w->parentWidget())
+                if (qobject_cast<QMdiSubWindow *>(w)) {
+                    window = w;
+                    break;
+                }
+            window->close();
+        });
+    }
+    bool HelpPaneShown() const override { return m_frame.HelpPaneShown(); }
+    void BlankHelpPane() override
+    {
+        if (auto *browser = qobject_cast<QTextBrowser *>(m_frame.HelpPane()))
+            browser->clear();
+    }
+
+private:
+    CChildFrame &m_frame;
+    IPrompter &m_prompter;
+    CZQVCPSTreeView *m_pTree;
+};
+
+}  // namespace
+
+void InstallEditors(IPrompter &prompter)
+{
+    IPrompter *shown = &prompter;
+    CChildFrame::SetTreeFactory([shown](CChildFrame &frame) -> std::unique_ptr<IProfileTree> {
+        return std::make_unique<CFrameTree>(frame, *shown);
+    });
+    CChildFrame::SetViewFactory([](CChildFrame &frame, int kind) -> QWidget * {
+        auto *tree = dynamic_cast<CFrameTree *>(&frame.Tree());
+        return tree ? tree->Tree().CreateForm(kind) : nullptr;
+    });
+}
+
+}  // namespace zqv

@@ -1,0 +1,145 @@
+// The profile tree and its forms inside the desktop program's profile windows: the forms by
+// view kind, the main window's tree commands, the help pane row, saving after the form's
+// commit, and a profile the form finds inconsistent.
+#include "GuiTestSupport.h"
+
+#include "CommandIds.h"
+#include "CommandState.h"
+#include "FrameEditors.h"
+#include "NodeKinds.h"
+#include "ProfileItems.h"
+#include "PublicGroupView.h"
+#include "RadioInfoView.h"
+#include "StringTable.h"
+#include "TextMessageView.h"
+#include "TextFile.h"
+#include "ZQVCPSTreeView.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace zqv;
+using namespace zqvtest;
+
+class TestEditorsFrame : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CGuiWorld> m_world;
+
+    CChildFrame *Child() { return m_world->Frame().ActiveChild(); }
+    CZQVCPSTreeView *Tree() { return Child() ? qobject_cast<CZQVCPSTreeView *>(Child()->Tree().Widget()) : nullptr; }
+    bool Select(int kind, int index = 0)
+    {
+        CZQVCPSTreeView *tree = Tree();
+        return tree && tree->SelectNode(tree->FindNode(kind, index));
+    }
+
+private slots:
+    void init()
+    {
+        m_world = std::make_unique<CGuiWorld>();
+        InstallEditors(m_world->prompter);
+    }
+
+    void cleanup()
+    {
+        m_world.reset();
+        CChildFrame::SetTreeFactory(nullptr);
+        CChildFrame::SetViewFactory(nullptr);
+    }
+
+    void formsByViewKind()
+    {
+        QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+        QVERIFY(Tree());
+        // The root keeps the window's own radio information form.
+        QVERIFY(qobject_cast<CRadioInfoView *>(Child()->RightView()));
+        QVERIFY(Select(kNodePublicGroup, 0));
+        QCOMPARE(Child()->ViewKind(), int(kViewPublicGroup));
+        QVERIFY(qobject_cast<CPublicGroupView *>(Child()->RightView()));
+
+        // The help pane row keeps the form's kind and element.
+        Child()->ToggleHelpPane();
+        QVERIFY(Child()->HelpPane());
+        auto *form = qobject_cast<CPublicGroupView *>(Child()->RightView());
+        QVERIFY(form);
+        QCOMPARE(form->NameEdit()->text(), QStringLiteral("Public 1"));
+        QVERIFY(Select(kNodeRoot));
+        QVERIFY(qobject_cast<CRadioInfoView *>(Child()->RightView()));
+    }
+
+    void mainWindowTreeCommands()
+    {
+        QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+        CMainFrame &frame = m_world->Frame();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QVERIFY(Select(kNodePublicGroups));
+        Tree()->setFocus();
+        QTRY_VERIFY(CCommandState::Instance().AddAllowed());
+        frame.UpdateCommands();
+        QVERIFY(frame.Action(ID_EDIT_ADD)->isEnabled());
+        QVERIFY(!frame.Action(ID_EDIT_RENAME)->isEnabled());
+        frame.Action(ID_EDIT_ADD)->trigger();
+        QCOMPARE(Tree()->FindNode(kNodePublicGroups)->childCount(), 2);
+        QVERIFY(Child()->IsModified());
+        QVERIFY(Child()->windowTitle().endsWith(QLatin1String(" *")));
+
+        Tree()->setFocus();
+        QTRY_VERIFY(CCommandState::Instance().DeleteAllowed());
+        frame.UpdateCommands();
+        QVERIFY(frame.Action(ID_EDIT_DELETE)->isEnabled());
+        frame.Action(ID_EDIT_DELETE)->trigger();
+        QCOMPARE(Tree()->FindNode(kNodePublicGroups)->childCount(), 1);
+    }
+
+    void saveCommitsTheForm()
+    {
+        const QString path = m_world->CopyOfTemplate("a.zqv");
+        QVERIFY(m_world->Start({path}));
+        QVERIFY(Select(kNodeTextMessage, 0));
+        auto *form = qobject_cast<CTextMessageView *>(Child()->RightView());
+        QVERIFY(form);
+        form->TextEdit()->setPlainText(QStringLiteral("Back at\nnoon"));
+        QVERIFY(Child()->Save(false));
+        QVERIFY(!Child()->IsModified());
+        int mode = 0;
+        QString text = ReadTextFile(path, &mode);
+        if (!text.startsWith(QLatin1String("<?xml")))
+            ScrambleText(text, mode);
+        QVERIFY(text.contains(QLatin1String("txt=\"Back atnoon\"")));
+        QCOMPARE(Tree()->FindNode(kNodeTextMessage, 0)->text(0), QStringLiteral("Back atnoon"));
+    }
+
+    void inconsistentProfileClosesTheWindow()
+    {
+        const QString path = m_world->CopyOfTemplate("bad.zqv", QStringLiteral("ZQ-210 Compact"));
+        {
+            QString text = ReadTextFile(path);
+            text.replace(QLatin1String("channel=\"1\"\n\tin_scan_list"), QLatin1String("channel=\"5\"\n\tin_scan_list"));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(text.toUtf8());
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+
+        QVERIFY(m_world->Start({path}));
+        QCOMPARE(m_world->Frame().Children().size(), 1);
+        Select(kNodePublicGroup, 0);
+        QCOMPARE(Shown(m_world->prompter).count(LoadStr(IDS_PROFILE_DATA_ERROR)), 1);
+        QTRY_COMPARE(m_world->Frame().Children().size(), 0);
+        // Closed without the save question and without writing.
+        QCOMPARE(Shown(m_world->prompter).size(), 1);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+    }
+};
+
+QTEST_MAIN(TestEditorsFrame)
+#include "tst_editors_frame.moc"
