@@ -67,6 +67,9 @@ int ElementKindOf(int folderKind)
     }
 }
 
+// More channels than any radio has; a channel number beyond it names no node.
+constexpr double kNodeScanChannelLimit = 0xFFFF;
+
 bool IsYes(int answer)
 {
     return answer == IDOK || answer == IDYES;
@@ -578,8 +581,9 @@ void CZQVCPSTreeView::AddElement(int kind)
         RebuildFolder(folderKind);
         if (folderKind != kNodeTextMessages)
             RefreshScrollCount();
-        if (folderKind == kNodePublicGroups)
-            RefreshChannelCount(static_cast<int>(AttrNumber(added.Node(), "channel")));
+        const double channel = AttrNumber(added.Node(), "channel");
+        if (folderKind == kNodePublicGroups && channel >= 1 && channel <= kNodeScanChannelLimit)
+            RefreshChannelCount(static_cast<int>(channel));
         const bool moved = MoveSelection(Target{ElementKindOf(folderKind), 0, added.Node()}, false);
         m_strAddText.clear();
         if (!moved)
