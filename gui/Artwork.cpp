@@ -1,8 +1,13 @@
 #include "Artwork.h"
 
+#include <QApplication>
+#include <QHash>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <functional>
 
@@ -229,12 +234,53 @@ QPixmap Render(int size, const std::function<void(QPainter &)> &draw)
     return pm;
 }
 
+// Paints an icon when a size of it is first needed and keeps that picture: the program starts
+// without drawing pictures nobody looks at.
+class CPaintedIconEngine : public QIconEngine {
+public:
+    explicit CPaintedIconEngine(std::function<void(QPainter &)> draw) : m_draw(std::move(draw)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap pm = pixmap(rect.size() * dpr, mode, state);
+        pm.setDevicePixelRatio(dpr);
+        painter->drawPixmap(rect, pm);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = qMax(1, qMin(size.width(), size.height()));
+        const quint64 key = (quint64(side) << 8) | quint64(mode);
+        auto it = m_cache.constFind(key);
+        if (it != m_cache.constEnd())
+            return *it;
+        QPixmap pm = Render(side, m_draw);
+        if (mode == QIcon::Disabled) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            pm = QApplication::style()->generatedIconPixmap(QIcon::Disabled, pm, &option);
+        }
+        m_cache.insert(key, pm);
+        return pm;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    QIconEngine *clone() const override { return new CPaintedIconEngine(m_draw); }
+
+private:
+    std::function<void(QPainter &)> m_draw;
+    QHash<quint64, QPixmap> m_cache;
+};
+
 QIcon IconFrom(const std::function<void(QPainter &)> &draw)
 {
-    QIcon icon;
-    for (int size : {16, 20, 24, 32, 48, 64})
-        icon.addPixmap(Render(size, draw));
-    return icon;
+    return QIcon(new CPaintedIconEngine(draw));
 }
 
 }  // namespace
