@@ -21,6 +21,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 using namespace zqv;
 using namespace zqvtest;
 
@@ -39,6 +42,8 @@ public:
         logPath = dir.filePath(QStringLiteral("sim.log"));
         dumpPath = dir.filePath(QStringLiteral("sim-dump.zqv"));
         QFile::remove(logPath);
+        // The simulator ends with the test, even when the test itself ends abnormally.
+        process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         process.start(QStringLiteral(ZQV_RADIO_SIM), QStringList{"--log", logPath, "--dump", dumpPath} + args);
         if (!process.waitForStarted(5000))
             return false;
