@@ -34,7 +34,7 @@ private:
 
 }  // namespace
 
-CHelpWindow *CHelpWindow::ShowHelp(const QString &helpFilePath, IPrompter &prompter)
+CHelpWindow *CHelpWindow::ShowHelp(const QString &helpFilePath, IPrompter &prompter, QWidget *owner)
 {
     if (helpFilePath.isEmpty()) {
         prompter.ShowMessage(IDS_HELP_FILE_NOT_IN_REGISTRY);
@@ -49,6 +49,7 @@ CHelpWindow *CHelpWindow::ShowHelp(const QString &helpFilePath, IPrompter &promp
     const QString collection = QDir(QDir::tempPath()).filePath(
         QStringLiteral("zqvcps-help-%1.qhc").arg(QUuid::createUuid().toString(QUuid::WithoutBraces)));
     auto engine = std::make_unique<QHelpEngineCore>(collection);
+    engine->setReadOnly(false);  // the collection is created and the file registered in it
     const QString ns = QHelpEngineCore::namespaceName(helpFilePath);
     QUrl start;
     if (!ns.isEmpty() && engine->setupData() && engine->registerDocumentation(helpFilePath)) {
@@ -67,13 +68,14 @@ CHelpWindow *CHelpWindow::ShowHelp(const QString &helpFilePath, IPrompter &promp
         prompter.ShowMessage(IDS_HELP_FILE_INVALID);
         return nullptr;
     }
-    auto *window = new CHelpWindow(std::move(engine), collection, start);
+    auto *window = new CHelpWindow(std::move(engine), collection, start, owner);
     window->show();
     return window;
 }
 
-CHelpWindow::CHelpWindow(std::unique_ptr<QHelpEngineCore> engine, const QString &collection, const QUrl &start)
-    : m_pEngine(std::move(engine)), m_strCollection(collection)
+CHelpWindow::CHelpWindow(std::unique_ptr<QHelpEngineCore> engine, const QString &collection, const QUrl &start,
+                         QWidget *owner)
+    : QMainWindow(owner, Qt::Window), m_pEngine(std::move(engine)), m_strCollection(collection)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HelpWindow"));

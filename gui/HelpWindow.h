@@ -17,14 +17,14 @@ class CHelpWindow : public QMainWindow {
 public:
     // Checks the help file and opens it: message 10144 without a help file configured, 10142
     // when the file is missing and 10143 when it is not a readable help file. Returns the
-    // window (it deletes itself when closed), or null.
-    static CHelpWindow *ShowHelp(const QString &helpFilePath, IPrompter &prompter);
+    // window (it deletes itself when closed, and closes with `owner`), or null.
+    static CHelpWindow *ShowHelp(const QString &helpFilePath, IPrompter &prompter, QWidget *owner = nullptr);
 
     ~CHelpWindow() override;
     QTextBrowser *Browser() const { return m_pBrowser; }
 
 private:
-    CHelpWindow(std::unique_ptr<QHelpEngineCore> engine, const QString &collection, const QUrl &start);
+    CHelpWindow(std::unique_ptr<QHelpEngineCore> engine, const QString &collection, const QUrl &start, QWidget *owner);
 
     std::unique_ptr<QHelpEngineCore> m_pEngine;
     QString m_strCollection;

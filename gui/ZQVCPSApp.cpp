@@ -405,7 +405,7 @@ void CZQVCPSApp::OnPreference()
 
 void CZQVCPSApp::OnHelpContents()
 {
-    CHelpWindow::ShowHelp(m_pShell->GetHelpFilePath(), *m_pPrompter);
+    CHelpWindow::ShowHelp(m_pShell->GetHelpFilePath(), *m_pPrompter, m_pMainFrame);
 }
 
 void CZQVCPSApp::OnReport()

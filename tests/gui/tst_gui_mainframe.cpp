@@ -6,6 +6,7 @@
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "EditCommands.h"
+#include "HelpWindow.h"
 #include "NonPasteEdit.h"
 #include "RadioInfoView.h"
 #include "StringTable.h"
@@ -21,7 +22,9 @@
 #include <QTimer>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QProcess>
 #include <QSplitter>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -394,6 +397,29 @@ void TestMainFrame::helpCommandChecksTheHelpFile()
     m_world->WriteInstallFile("help/manual.qch", "not a help file");
     m_world->Frame().Action(ID_HELP_CONTENTS)->trigger();
     QCOMPARE(Shown(m_world->prompter), (QStringList{LoadStr(IDS_HELP_FILE_NOT_FOUND), LoadStr(IDS_HELP_FILE_INVALID)}));
+
+    // A real help file opens at its start page, in a window that closes with the program.
+    const QString project = m_world->dir.filePath("help.qhp");
+    QFile qhp(project);
+    QVERIFY(qhp.open(QIODevice::WriteOnly));
+    qhp.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?><QtHelpProject version=\"1.0\">"
+              "<namespace>corvane.zqvcps.test</namespace><virtualFolder>doc</virtualFolder><filterSection>"
+              "<toc><section title=\"Start\" ref=\"index.html\"/></toc><files><file>index.html</file></files>"
+              "</filterSection></QtHelpProject>");
+    qhp.close();
+    QFile page(m_world->dir.filePath("index.html"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<html><head><title>ZQV CPS Help</title></head><body><h1>Welcome</h1></body></html>");
+    page.close();
+    QCOMPARE(QProcess::execute(QStringLiteral(ZQV_QHELPGENERATOR),
+                               {project, "-o", m_world->installPath + "/help/manual.qch"}), 0);
+    m_world->Frame().Action(ID_HELP_CONTENTS)->trigger();
+    QCOMPARE(Shown(m_world->prompter).mid(2), QStringList());
+    auto *help = m_world->Frame().findChild<CHelpWindow *>("HelpWindow");
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->windowTitle(), QString("ZQV CPS Help"));
+    QVERIFY(help->Browser()->toPlainText().contains("Welcome"));
 }
 
 QTEST_MAIN(TestMainFrame)
