@@ -205,6 +205,9 @@ void CChildFrame::resizeEvent(QResizeEvent *event)
 
 void CChildFrame::ToggleHelpPane()
 {
+    // The form is built anew in the new layout: let it accept its pending edit first.
+    if (!m_pTree->CommitPendingEdits())
+        return;
     m_pTree->Widget()->setFocus();
     m_bHelpPane = !m_bHelpPane;
     ShowView(m_nViewKind);
@@ -224,10 +227,12 @@ bool CChildFrame::Save(bool saveAs)
 
 bool CChildFrame::SaveModified()
 {
-    if (!m_pDoc->IsModified())
-        return true;
+    // A pending edit in the form (a name typed but not yet applied) is a change too: commit it
+    // before deciding whether there is anything to save.
     if (!m_pTree->CommitPendingEdits())
         return false;
+    if (!m_pDoc->IsModified())
+        return true;
     const bool ok = m_pDoc->SaveModified();
     if (ok && !m_pDoc->GetPathName().isEmpty() && !m_pDoc->IsModified())
         m_app.AddToRecentFiles(m_pDoc->GetPathName());
@@ -275,8 +280,9 @@ bool CChildFrame::CommitPendingEdit()
 
 void CChildFrame::ProfileReloaded()
 {
+    // Rebuilding the tree selects a node and shows its form; showing the old kind on top would
+    // put a form beside the tree that does not belong to the selected node.
     ProfileChanged();
-    ShowView(m_nViewKind);
 }
 
 void CChildFrame::SetBusy(bool busy)

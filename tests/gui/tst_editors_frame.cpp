@@ -114,6 +114,33 @@ private slots:
         QCOMPARE(Tree()->FindNode(kNodeTextMessage, 0)->text(0), QStringLiteral("Back atnoon"));
     }
 
+    void pendingEditSurvivesCloseAndHelpPane()
+    {
+        QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+        QVERIFY(Select(kNodePublicGroup, 0));
+        auto *form = qobject_cast<CPublicGroupView *>(Child()->RightView());
+        QVERIFY(form);
+        QVERIFY(!Child()->IsModified());
+
+        // Typed, not yet applied: toggling the help pane rebuilds the form with the new name.
+        form->NameEdit()->setText(QStringLiteral("Harbour"));
+        Child()->ToggleHelpPane();
+        form = qobject_cast<CPublicGroupView *>(Child()->RightView());
+        QVERIFY(form);
+        QCOMPARE(form->NameEdit()->text(), QStringLiteral("Harbour"));
+        QVERIFY(Child()->IsModified());
+
+        // Closing with a pending edit asks to save it (answered No here) instead of dropping it.
+        QVERIFY(Child()->Save(false));
+        form = qobject_cast<CPublicGroupView *>(Child()->RightView());
+        form->NameEdit()->setText(QStringLiteral("Harbour East"));
+        m_world->prompter.Clear();
+        m_world->prompter.Queue(IDNO);
+        QVERIFY(Child()->SaveModified());
+        QCOMPARE(Shown(m_world->prompter).size(), 1);
+        QVERIFY(Shown(m_world->prompter).first().contains(QLatin1String("a.zqv")));
+    }
+
     void inconsistentProfileClosesTheWindow()
     {
         const QString path = m_world->CopyOfTemplate("bad.zqv", QStringLiteral("ZQ-210 Compact"));
