@@ -225,7 +225,7 @@ QJSValue CJsNode::insertBefore(const QJSValue &child, const QJSValue &reference)
             return m_pBridge->Fail(QStringLiteral("insertBefore: a node cannot contain itself"));
     if (ref && ref->parent != m_pNode)
         return m_pBridge->Fail(QStringLiteral("insertBefore: the reference node is not a child"));
-    if (node->type == XML_DOCUMENT_NODE || (m_pNode->type == XML_DOCUMENT_NODE && xmlDocGetRootElement(m_pNode->doc)))
+    if (m_pNode->type == XML_DOCUMENT_NODE && xmlDocGetRootElement(m_pNode->doc))
         return m_pBridge->Fail(QStringLiteral("insertBefore: the document already has its root"));
     xmlUnlinkNode(node);
     if (ref)
