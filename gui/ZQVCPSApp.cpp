@@ -47,15 +47,6 @@ QString OpenFilter()
 
 }  // namespace
 
-QList<SerialPortEntry> CFixedPortEnumerator::Ports() const
-{
-    SerialPortEntry e;
-    e.portName = m_strPath;
-    e.systemLocation = m_strPath;
-    e.description = QString::fromLatin1(kCableDescription);
-    return {e};
-}
-
 QString CQtFileDialog::GetSaveFileName(const SaveRequest &request)
 {
     QFileDialog dialog(QApplication::activeWindow(), QString(), request.proposedPath, request.filter);
@@ -124,8 +115,12 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
 {
     CTransferContext::Instance().SetModelFamily(kModelFamily);
     const CommandLine cmd = ParseCommandLine(arguments);
-    if (!cmd.port.isEmpty())
-        m_pPorts = std::make_shared<CFixedPortEnumerator>(cmd.port);
+    if (!cmd.port.isEmpty()) {
+        // The named port is the only one, and it is taken for the programming cable.
+        auto ports = std::make_shared<CListPortEnumerator>();
+        ports->Add(cmd.port, QString::fromLatin1(kCableDescription));
+        m_pPorts = std::move(ports);
+    }
 
     if (!m_pShell->Start())
         return false;

@@ -26,16 +26,6 @@ class CChildFrame;
 class CMainFrame;
 class CRadioCommands;
 
-// A port list of exactly one port, taken for the programming cable.
-class CFixedPortEnumerator : public IPortEnumerator {
-public:
-    explicit CFixedPortEnumerator(const QString &path) : m_strPath(path) {}
-    QList<SerialPortEntry> Ports() const override;
-
-private:
-    QString m_strPath;
-};
-
 // The desktop program's save dialog.
 class CQtFileDialog : public IFileDialog {
 public:

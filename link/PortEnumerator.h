@@ -36,6 +36,23 @@ public:
     QList<SerialPortEntry> Ports() const override;
 };
 
+// A port list given by the caller: a device path named on the command line (a pseudo-terminal
+// of the simulated radio, taken for the cable), or the ports a test pretends to have.
+class CListPortEnumerator : public IPortEnumerator {
+public:
+    QList<SerialPortEntry> ports;
+    QList<SerialPortEntry> Ports() const override { return ports; }
+    // A port named `name` at /dev/<name>, or at `name` itself when it is a path.
+    void Add(const QString &name, const QString &description = QString())
+    {
+        SerialPortEntry e;
+        e.portName = name;
+        e.systemLocation = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
+        e.description = description;
+        ports << e;
+    }
+};
+
 // The description the programming cable reports (compared without regard to case).
 inline constexpr char kCableDescription[] = "BR ZQV CABLE";
 

@@ -32,20 +32,6 @@ public:
     }
 };
 
-class CListPorts : public IPortEnumerator {
-public:
-    QList<SerialPortEntry> ports;
-    QList<SerialPortEntry> Ports() const override { return ports; }
-    void Add(const QString &name, const QString &description = QString())
-    {
-        SerialPortEntry e;
-        e.portName = name;
-        e.systemLocation = QStringLiteral("/dev/") + name;
-        e.description = description;
-        ports << e;
-    }
-};
-
 // Copies a folder tree (the installation data) into `to`.
 inline bool CopyTree(const QString &from, const QString &to)
 {
@@ -72,7 +58,7 @@ public:
     std::unique_ptr<CConfigStore> store;
     CScriptedPrompter prompter;
     CScriptedFileDialog fileDialog;
-    std::shared_ptr<CListPorts> ports = std::make_shared<CListPorts>();
+    std::shared_ptr<CListPortEnumerator> ports = std::make_shared<CListPortEnumerator>();
     std::unique_ptr<CZQVCPSApp> app;
     bool scriptEngine = true;
 

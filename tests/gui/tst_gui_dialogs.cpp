@@ -157,11 +157,11 @@ void TestDialogs::preferenceChoosesPortOrDetection()
     auto store = Store(dir);
     // No serial port at all: an empty list.
     {
-        CListPorts none;
+        CListPortEnumerator none;
         CPreferenceDialog dlg(*store, none);
         QCOMPARE(dlg.PortList()->count(), 0);
     }
-    CListPorts ports;
+    CListPortEnumerator ports;
     ports.Add("ttyS0");
     ports.Add("ttyUSB3", "br zqv cable");
     ports.Add("ttyS1");

@@ -36,20 +36,6 @@ struct CPty {
     QString path;
 };
 
-class CFixedPorts : public IPortEnumerator {
-public:
-    QList<SerialPortEntry> ports;
-    QList<SerialPortEntry> Ports() const override { return ports; }
-    void Add(const QString &name, const QString &description = QString())
-    {
-        SerialPortEntry e;
-        e.portName = name;
-        e.systemLocation = QStringLiteral("/dev/") + name;
-        e.description = description;
-        ports << e;
-    }
-};
-
 }  // namespace
 
 class TestLinkPort : public QObject {
@@ -161,7 +147,7 @@ private slots:
 
     void validatePort()
     {
-        CFixedPorts ports;
+        CListPortEnumerator ports;
         QCOMPARE(ValidatePort(ports, QStringLiteral("COM3")), QString());  // no port at all
         ports.Add(QStringLiteral("COM5"));
         ports.Add(QStringLiteral("COM3"));
@@ -169,7 +155,7 @@ private slots:
         QCOMPARE(ValidatePort(ports, QStringLiteral("COM7")), QStringLiteral("COM3"));
         QCOMPARE(ValidatePort(ports, QString()), QStringLiteral("COM3"));
         QCOMPARE(ValidatePort(ports, QStringLiteral("/dev/COM5")), QStringLiteral("/dev/COM5"));
-        CFixedPorts same;
+        CListPortEnumerator same;
         same.Add(QStringLiteral("ttyS0"));
         same.Add(QStringLiteral("ttyUSB0"));
         QCOMPARE(ValidatePort(same, QStringLiteral("ttyACM0")), QStringLiteral("ttyS0"));  // first of equals
@@ -177,7 +163,7 @@ private slots:
 
     void detectCable()
     {
-        CFixedPorts ports;
+        CListPortEnumerator ports;
         ports.Add(QStringLiteral("ttyS0"), QStringLiteral("16550A"));
         QCOMPARE(DetectCable(ports, 0), QString());
         ports.Add(QStringLiteral("ttyUSB3"), QStringLiteral("br zqv cable"));
@@ -208,7 +194,7 @@ private slots:
         QFETCH(QString, current);
         QFETCH(bool, cable);
         QFETCH(bool, force);
-        CFixedPorts ports;
+        CListPortEnumerator ports;
         ports.Add(QStringLiteral("COM5"), cable ? QStringLiteral("BR ZQV Cable") : QStringLiteral("USB Serial"));
         ports.Add(QStringLiteral("COM3"));
         PortPreference preference;
@@ -230,7 +216,7 @@ private slots:
         p = ReadPortPreference(config);
         QCOMPARE(p.autoDetect, std::optional<int>(0));
         QCOMPARE(p.currentComPort, std::optional<QString>(QStringLiteral("ttyUSB1")));
-        CFixedPorts ports;
+        CListPortEnumerator ports;
         ports.Add(QStringLiteral("ttyUSB0"), QStringLiteral("BR ZQV CABLE"));
         ports.Add(QStringLiteral("ttyUSB1"));
         QCOMPARE(FindPort(ports, p, false, 0), QStringLiteral("ttyUSB1"));
