@@ -60,6 +60,12 @@ CChildFrame::CChildFrame(CZQVCPSApp &app, bool helpPane) : m_app(app), m_bHelpPa
         m_pTree = std::make_unique<CProfileRootTree>(*this);
     m_pSplitter->addWidget(m_pTree->Widget());
     m_pSplitter->setStretchFactor(0, 0);
+    // The tree keeps the width the user gives it while forms come and go on the right.
+    connect(m_pSplitter, &QSplitter::splitterMoved, this, [this] {
+        const QList<int> sizes = m_pSplitter->sizes();
+        if (!sizes.isEmpty() && sizes.first() > 0)
+            m_nTreeWidth = sizes.first();
+    });
 }
 
 CChildFrame::~CChildFrame() = default;
@@ -179,10 +185,10 @@ void CChildFrame::PlaceRightView(QWidget *view)
     }
     m_pSplitter->setStretchFactor(1, 1);
     const int total = m_pSplitter->width();
-    if (total > kTreeWidth)
-        m_pSplitter->setSizes({kTreeWidth, total - kTreeWidth});
+    if (total > m_nTreeWidth)
+        m_pSplitter->setSizes({m_nTreeWidth, total - m_nTreeWidth});
     else
-        m_pSplitter->setSizes({kTreeWidth, 400});
+        m_pSplitter->setSizes({m_nTreeWidth, 400});
     ApplyHelpPaneSizes();
 }
 

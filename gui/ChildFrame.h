@@ -47,7 +47,7 @@ public:
     // The help pane's starting height, in pixels.
     static constexpr int kHelpPaneHeight = 150;
     // The tree's starting width.
-    static constexpr int kTreeWidth = 200;
+    static constexpr int kTreeWidth = 240;  // the tree pane's width until the user moves it
 
     CChildFrame(CZQVCPSApp &app, bool helpPane);
     ~CChildFrame() override;
@@ -129,6 +129,7 @@ private:
     int m_nViewKind = kViewRadioInfo;
     bool m_bHelpPane = false;
     int m_nHelpPaneHeight = kHelpPaneHeight;
+    int m_nTreeWidth = kTreeWidth;
     bool m_bPcClock = false;
     bool m_bCloseConfirmed = false;
     bool m_bFirstShown = false;
