@@ -18,7 +18,6 @@
 #include "ZQVCPSException.h"
 
 #include <QContextMenuEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -133,10 +132,6 @@ CZQVCPSTreeView::CZQVCPSTreeView(IEditorHost &host, QWidget *parent)
     setObjectName(QStringLiteral("ProfileTree"));
     setHeaderHidden(true);
     setColumnCount(1);
-    // Labels are shown whole ("Channel 12 (3)"); a narrow pane scrolls sideways instead.
-    setTextElideMode(Qt::ElideNone);
-    header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

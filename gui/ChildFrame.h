@@ -47,7 +47,7 @@ public:
     // The help pane's starting height, in pixels.
     static constexpr int kHelpPaneHeight = 150;
     // The tree's starting width.
-    static constexpr int kTreeWidth = 240;  // the tree pane's width until the user moves it
+    static constexpr int kTreeWidth = 240;
 
     CChildFrame(CZQVCPSApp &app, bool helpPane);
     ~CChildFrame() override;
