@@ -410,7 +410,7 @@ void CDataAdaptor::SortProfileText(QString &text)
     QString reason;
     auto doc = CXmlDocument::Parse(text, &reason);
     if (!doc)
-        ZQV_THROW(IDS_INVALID_PROFILE, "CDataItem::SortXMLChildNodes", reason);
+        ZQV_THROW(IDS_INVALID_PROFILE, "CDataAdaptor::SortProfileText", reason);
     CDataItem::SortChildNodes(*doc, QStringLiteral("TextMessages"), QStringLiteral("txt"), true);
     CDataItem::SortChildNodes(*doc, QStringLiteral("Privates"), QStringLiteral("name"), true);
     CDataItem::SortChildNodes(*doc, QStringLiteral("PublicGroups"), QStringLiteral("name"), true);

@@ -110,10 +110,8 @@ CScriptHost::CScriptHost() : m_pEngine(std::make_unique<QJSEngine>())
     m_pWatchdog = std::make_unique<CScriptWatchdog>(m_pEngine.get());
 }
 
-CScriptHost::~CScriptHost()
-{
-    m_pWatchdog.reset();
-}
+// Members go in reverse order: the watchdog thread stops before the engine it watches.
+CScriptHost::~CScriptHost() = default;
 
 bool CScriptHost::Load(const QString &scriptText, QString *error)
 {
