@@ -8,6 +8,7 @@
 #include "ListsView.h"
 #include "NodeIcons.h"
 #include "ProfileItems.h"
+#include "ProfileFormat.h"
 #include "Prompter.h"
 #include "PublicGroupView.h"
 #include "ScanListView.h"
@@ -160,11 +161,6 @@ QString CZQVCPSTreeView::TextMessageLabel(const QString &text)
     return text.left(kMaxLabelLength) + LoadStr(IDS_TREE_LABEL_ELLIPSIS);
 }
 
-QString CZQVCPSTreeView::RootLabel(const QString &model)
-{
-    QString label = model;
-    return label.replace(QLatin1String("Z"), QLatin1String("ZQV"));
-}
 
 // ------------------------------------------------------------------ building
 
@@ -196,7 +192,7 @@ void CZQVCPSTreeView::Build()
         return;
     try {
         const CDataItem limit = ChildItem(root, "limit");
-        QTreeWidgetItem *rootNode = AddNode(nullptr, kNodeRoot, 0, RootLabel(AttrText(limit, "model")));
+        QTreeWidgetItem *rootNode = AddNode(nullptr, kNodeRoot, 0, profile::ModelDisplayName(AttrText(limit, "model")));
 
         QTreeWidgetItem *contacts = AddNode(rootNode, kNodeContacts, 0, LoadStr(IDS_CONTACTS));
         const struct {

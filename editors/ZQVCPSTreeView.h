@@ -94,8 +94,6 @@ public:
     bool SelectNode(QTreeWidgetItem *item);
     // The label of a text message's node: its text, cut after 20 characters with "...".
     static QString TextMessageLabel(const QString &text);
-    // The root's label: the radio model with every "Z" spelled "ZQV".
-    static QString RootLabel(const QString &model);
 
 signals:
     void CommandFlagsChanged();

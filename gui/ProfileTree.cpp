@@ -23,12 +23,6 @@ CProfileRootTree::CProfileRootTree(CChildFrame &frame) : m_frame(frame)
     });
 }
 
-QString CProfileRootTree::RootLabel(const QString &model)
-{
-    QString label = model;
-    return label.replace(QLatin1String("Z"), QLatin1String("ZQV"));
-}
-
 void CProfileRootTree::Build()
 {
     clear();
@@ -36,7 +30,7 @@ void CProfileRootTree::Build()
     if (auto doc = m_frame.Document().Model().ProfileDocument())
         if (xmlNodePtr limit = doc->SelectOne(nullptr, QLatin1String(profile::kQueryLimit)))
             model = GetAttr(limit, "model");
-    auto *root = new QTreeWidgetItem(this, {RootLabel(model)});
+    auto *root = new QTreeWidgetItem(this, {profile::ModelDisplayName(model)});
     root->setIcon(0, AppIcon());
     setCurrentItem(root);
     // The root offers none of the tree's commands.

@@ -38,9 +38,6 @@ class CProfileRootTree : public QTreeWidget, public IProfileTree {
 public:
     explicit CProfileRootTree(CChildFrame &frame);
 
-    // The root's label: the radio model with every "Z" spelled "ZQV".
-    static QString RootLabel(const QString &model);
-
     QWidget *Widget() override { return this; }
     void Build() override;
     bool CommitPendingEdits() override { return true; }

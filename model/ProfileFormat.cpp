@@ -16,4 +16,10 @@ bool IsSupportedCloneVersion(const QString &profileText)
     return value == QLatin1String("3") || value == QLatin1String("1");
 }
 
+QString ModelDisplayName(const QString &modelCode)
+{
+    QString name = modelCode;
+    return name.replace(QLatin1Char('Z'), QLatin1String("ZQV"));
+}
+
 }  // namespace zqv::profile

@@ -52,4 +52,9 @@ inline constexpr int kPublicGroupBanks = 4;
 // `clone_compatibility_version="..."` must be exactly "1" or "3".
 bool IsSupportedCloneVersion(const QString &profileText);
 
+// How a model code (the `model` attribute of `limit`) reads as the model's name wherever it
+// is shown, in the profile tree's root label and in report titles: every "Z" is spelled
+// "ZQV" ("Z450" reads "ZQV450"). The code itself is stored and sent to the radio unchanged.
+QString ModelDisplayName(const QString &modelCode);
+
 }  // namespace zqv::profile

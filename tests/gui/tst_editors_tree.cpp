@@ -34,7 +34,7 @@ private slots:
         CEditorWindow w;
         QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-450 Standard.zqv")));
         QCOMPARE(w.Tree().topLevelItemCount(), 1);
-        QCOMPARE(w.Label(kNodeRoot), QStringLiteral("Q450"));
+        QCOMPARE(w.Label(kNodeRoot), QStringLiteral("ZQV450"));
         QCOMPARE(w.ChildLabels(kNodeRoot), QStringList({"Contacts", "Settings", "Lists", "Text Messages"}));
         QCOMPARE(w.ChildLabels(kNodeContacts), QStringList({"Privates", "Private Groups", "Public Groups"}));
         QCOMPARE(w.ChildLabels(kNodeLists), QStringList({"Scroll (2)", "Scan List"}));
@@ -77,7 +77,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = EditedTemplate(dir, QStringLiteral("ZQ-450 Standard.zqv"), [](QString &text) {
-            text.replace(QLatin1String("model=\"Q450\""), QLatin1String("model=\"Z45Z\""));
+            text.replace(QLatin1String("model=\"Z450\""), QLatin1String("model=\"Z45Z\""));
             text.replace(QLatin1String("txt=\"On my way\""), QLatin1String("txt=\"123456789012345678901\""));
         });
         CEditorWindow w;

@@ -142,7 +142,7 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
     // The tree shows the profile's root, named after its model.
     auto *tree = frame.ActiveChild()->findChild<QTreeWidget *>("ProfileTree");
     QVERIFY(tree);
-    QCOMPARE(tree->topLevelItem(0)->text(0), QString("Q450"));
+    QCOMPARE(tree->topLevelItem(0)->text(0), QString("ZQV450"));
 
     frame.Action(ID_FILE_CLOSE)->trigger();
     frame.Action(ID_FILE_CLOSE)->trigger();

@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(doc->Model().GetSettingGroup(), 3);
         VirtualCPData r;
         QVERIFY(doc->GetVirtualCPData(r));
-        QCOMPARE(r.limit.model, QString("Q880"));
+        QCOMPARE(r.limit.model, QString("Z880"));
 
         host->templatePath = inst->Path("missing.zqv");
         auto broken = NewDoc();

@@ -1,4 +1,4 @@
-// The version check made on profile text before it is parsed.
+// The version check made on profile text before it is parsed, and how model codes read.
 #include "ProfileFormat.h"
 
 #include <QTest>
@@ -28,6 +28,23 @@ private slots:
     {
         QFETCH(QString, text);
         QTEST(profile::IsSupportedCloneVersion(text), "accepted");
+    }
+
+    void modelDisplayName_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("shipped code") << "Z450" << "ZQV450";
+        QTest::newRow("every Z") << "Z45Z" << "ZQV45ZQV";
+        QTest::newRow("lower-case z stays") << "z450" << "z450";
+        QTest::newRow("no Z") << "Q450" << "Q450";
+        QTest::newRow("other letters stay") << "D7S" << "D7S";
+        QTest::newRow("empty") << "" << "";
+    }
+    void modelDisplayName()
+    {
+        QFETCH(QString, code);
+        QTEST(profile::ModelDisplayName(code), "name");
     }
 };
 
