@@ -374,7 +374,7 @@ void CZQVCPSTreeView::SetCurrentQuietly(QTreeWidgetItem *item)
     if (!item)
         return;
     CQuiet quiet(*this);
-    setCurrentItem(item);
+    setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
     scrollToItem(item);
 }
 
@@ -383,8 +383,34 @@ void CZQVCPSTreeView::SyncCurrentToShown()
     if (m_bShownDeleted)
         return;
     QTreeWidgetItem *shown = ShownNode();
-    if (shown && currentItem() != shown)
+    if (!shown)
+        return;
+    const QList<QTreeWidgetItem *> selected = selectedItems();
+    if (currentItem() != shown || selected.size() != 1 || selected.first() != shown)
         SetCurrentQuietly(shown);
+}
+
+void CZQVCPSTreeView::PostSyncCurrentToShown()
+{
+    if (m_bSyncPosted)
+        return;
+    m_bSyncPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_bSyncPosted = false;
+            SyncCurrentToShown();
+        },
+        Qt::QueuedConnection);
+}
+
+void CZQVCPSTreeView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    QTreeWidget::selectionChanged(selected, deselected);
+    // The tree's own moves select the right node; any other change is checked once the event
+    // that caused it has been handled.
+    if (m_nQuiet == 0)
+        PostSyncCurrentToShown();
 }
 
 // ------------------------------------------------------------------ selection
@@ -395,11 +421,11 @@ void CZQVCPSTreeView::OnCurrentItemChanged(QTreeWidgetItem *now, QTreeWidgetItem
         return;
     if (!m_bShownDeleted && NodeValue(now) == m_nShownValue)
         return;
-    if (!MoveSelection(TargetOf(now), true)) {
-        // The click or key that moved the selection may still be running and select the
-        // node it aimed at: put the selection back on the shown node afterwards as well.
-        QMetaObject::invokeMethod(this, [this] { SyncCurrentToShown(); }, Qt::QueuedConnection);
-    }
+    // The click or key that moved the selection may still be running and select the node it
+    // aimed at, although the form refused to be left or the nodes were re-sorted under it: put
+    // the selection on the shown node afterwards as well.
+    MoveSelection(TargetOf(now), true);
+    PostSyncCurrentToShown();
 }
 
 bool CZQVCPSTreeView::SelectNode(QTreeWidgetItem *item)

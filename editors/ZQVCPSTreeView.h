@@ -103,6 +103,10 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // A click or drag selects the node under the mouse after the selection handling has run
+    // (which may have refused the move, or re-sorted the nodes): the highlight is put back on
+    // the node whose form is shown.
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:
     class CRenameDelegate;
@@ -140,6 +144,7 @@ private:
     void SetCurrentQuietly(QTreeWidgetItem *item);
     void ShowAfterDelete(int kind, int index);
     void SyncCurrentToShown();
+    void PostSyncCurrentToShown();
     QTreeWidgetItem *ShownNode() const;
 
     void AddElement(int kind);
@@ -160,6 +165,7 @@ private:
     bool m_bApplyingRename = false;
     quint32 m_nShownValue = kNoNode;  // the node whose form is shown
     bool m_bShownDeleted = false;  // the element of that form was deleted
+    bool m_bSyncPosted = false;    // a SyncCurrentToShown waits in the event queue
     int m_nCurrentIndex = 0;
     QString m_strAddText;          // remembered from an add of a private contact
     QString m_strFormAddText;      // handed to the form shown last

@@ -10,6 +10,7 @@
 
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -373,6 +374,78 @@ private slots:
         QVERIFY(w.Select(kNodeLists));
         QCOMPARE(w.ProfileText(), before);
         QVERIFY(!w.IsModified());
+    }
+
+    // What the user sees highlighted is what the form edits and what F2 and Del act on, after
+    // a click that re-sorts the node left and after a click the form refuses.
+    void highlightFollowsTheForm()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-450 Standard.zqv")));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        CZQVCPSTreeView &tree = w.Tree();
+        const auto click = [&](int kind, int index) {
+            QTreeWidgetItem *node = tree.FindNode(kind, index);
+            QVERIFY(node);
+            QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
+            CEditorWindow::Flush();
+        };
+        const auto highlighted = [&] {
+            const QList<QTreeWidgetItem *> selected = tree.selectedItems();
+            return selected.size() == 1 && selected.first() == tree.currentItem() ? selected.first()->text(0)
+                                                                                  : QStringLiteral("<mismatch>");
+        };
+
+        // Add "Public 2", rename it "Alpha" in its form, click "Public 1": leaving Alpha sorts it
+        // first, and the clicked group is highlighted at its new place.
+        QVERIFY(w.Select(kNodePublicGroups));
+        tree.OnAdd();
+        CEditorWindow::Flush();
+        w.FormAs<CPublicGroupView>()->NameEdit()->setText(QStringLiteral("Alpha"));
+        click(kNodePublicGroup, 0);
+        QCOMPARE(w.ChildLabels(kNodePublicGroups), QStringList({"Alpha", "Public 1"}));
+        QCOMPARE(w.FormAs<CPublicGroupView>()->NameEdit()->text(), QStringLiteral("Public 1"));
+        QCOMPARE(highlighted(), QStringLiteral("Public 1"));
+        QCOMPARE(w.CurrentNodeIndex(), 1);
+        // Del removes the group the form and the highlight show.
+        tree.setFocus();
+        QTest::keyClick(&tree, Qt::Key_Delete);
+        CEditorWindow::Flush();
+        QCOMPARE(w.ChildLabels(kNodePublicGroups), QStringList({"Alpha"}));
+
+        // A blank text message refuses to be left (Cancel): the highlight stays on it, and F2
+        // and Del still act on it.
+        QVERIFY(w.Select(kNodeTextMessage, 0));
+        w.FormAs<CTextMessageView>()->TextEdit()->setPlainText(QString());
+        w.prompter.Queue(IDCANCEL);
+        click(kNodeTextMessages, 0);
+        QCOMPARE(w.prompter.Texts(), QStringList({LoadStr(IDS_MESSAGE_BLANK_DELETE)}));
+        QVERIFY(w.FormAs<CTextMessageView>());
+        QCOMPARE(highlighted(), QStringLiteral("On my way"));
+        QCOMPARE(w.CurrentKind(), int(kNodeTextMessage));
+
+        // The same for a public group whose name is blank, left for another group: F2 renames
+        // the group that stays shown.
+        w.FormAs<CTextMessageView>()->TextEdit()->setPlainText(QStringLiteral("On my way"));
+        w.prompter.Clear();
+        QVERIFY(w.Select(kNodePublicGroups));
+        tree.OnAdd();
+        CEditorWindow::Flush();
+        QCOMPARE(w.ChildLabels(kNodePublicGroups), QStringList({"Alpha", "Public 1"}));
+        w.FormAs<CPublicGroupView>()->NameEdit()->clear();
+        w.prompter.Queue(IDCANCEL);
+        click(kNodePublicGroup, 0);
+        QCOMPARE(w.prompter.Texts().size(), 1);
+        QCOMPARE(highlighted(), QStringLiteral("Public 1"));
+        tree.setFocus();
+        QTest::keyClick(&tree, Qt::Key_F2);
+        auto *edit = tree.findChild<QLineEdit *>(QStringLiteral("TreeRenameEdit"));
+        QVERIFY(edit && edit->isVisible());
+        edit->setText(QStringLiteral("Bravo"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        CEditorWindow::Flush();
+        QCOMPARE(w.ChildLabels(kNodePublicGroups), QStringList({"Alpha", "Bravo"}));
     }
 
     void changeNoticesRefreshTheCounts()
