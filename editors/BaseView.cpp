@@ -249,6 +249,27 @@ int CBaseView::ShowMessage(int messageId, unsigned style)
     return Prompter().ShowMessage(messageId, style);
 }
 
+bool CBaseView::SetValueOrRestore(CDataItem &item, const QString &name, const QVariant &value,
+                                  const std::function<void()> &restore)
+{
+    int r1 = 0;
+    int r2 = 0;
+    int result = 1;
+    try {
+        result = item.SetAttributeValue(name, value, r1, 0, r2);
+    } catch (const CZQVCPSException &e) {
+        r1 = e.GetMessageId();
+        r2 = MB_OK;
+    }
+    if (r1 != 0)
+        ShowMessage(r1, static_cast<unsigned>(r2));
+    if (result == 0)
+        return true;
+    if (restore)
+        restore();
+    return false;
+}
+
 void CBaseView::SendHint(int operation, int kind, int index)
 {
     m_tree.UpdateAllViews(this, ViewHint{operation, kind, index});

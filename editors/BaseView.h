@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QScrollArea>
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -128,6 +129,13 @@ protected:
     }
     // Shows string-table message `messageId` with message-box style `style`.
     int ShowMessage(int messageId, unsigned style);
+    // Sets attribute `name` of `item` to `value` through the rule script (no confirmation).
+    // Applied: shows the notice the script returned, if any, and answers true. Refused, or the
+    // data model failed: shows the message, calls `restore` to put the control back on what
+    // the profile holds, and answers false. A refused value is the user's to correct: the
+    // window stays open.
+    bool SetValueOrRestore(CDataItem &item, const QString &name, const QVariant &value,
+                           const std::function<void()> &restore);
     // Change notices to the tree and the other views: now, or once control is back in the
     // event loop (for buttons whose notice replaces this very form).
     void SendHint(int operation, int kind, int index);

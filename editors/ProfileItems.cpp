@@ -3,6 +3,8 @@
 #include "NodeKinds.h"
 #include "XmlDom.h"
 
+#include <QSet>
+
 namespace zqv {
 
 CDataItem ChildItem(const CDataItem &parent, const char *name)
@@ -62,6 +64,53 @@ QString OwnPid(const CDataItem &root)
 QString AttrText(const CDataItem &item, const char *name)
 {
     return item.IsEmpty() ? QString() : GetAttr(item.Node(), name);
+}
+
+namespace {
+
+// IDs compare as numbers, as the rule script compares them ("0012" is 12); text that is not
+// a number compares as it is.
+QString PidKey(const QString &pid)
+{
+    bool ok = false;
+    const qulonglong n = pid.trimmed().toULongLong(&ok);
+    return ok ? QString::number(n) : pid;
+}
+
+}  // namespace
+
+QStringList PrivateGroupIdChoices(const CDataItem &root, const CDataItem &group)
+{
+    const xmlNodePtr own = group.IsEmpty() ? nullptr : group.Node();
+    const QString ownPid = AttrText(group, "pid");
+
+    QSet<QString> held;  // IDs the group may not share
+    for (int kind : {kNodePrivateGroups, kNodePublicGroups})
+        for (xmlNodePtr contact : ElementChildren(ListItem(root, kind).Node()))
+            if (contact != own)
+                held.insert(PidKey(GetAttr(contact, "pid")));
+    const std::vector<xmlNodePtr> privates = ElementChildren(ListItem(root, kNodePrivates).Node());
+    for (xmlNodePtr contact : privates)
+        if (GetAttr(contact, "id_in_use").trimmed() != QLatin1String("0"))
+            held.insert(PidKey(GetAttr(contact, "pid")));
+
+    QStringList ids;
+    QSet<QString> listed;
+    const auto offer = [&](const QString &pid) {
+        const QString key = PidKey(pid);
+        if (!pid.isEmpty() && !listed.contains(key)) {
+            listed.insert(key);
+            ids << pid;
+        }
+    };
+    for (xmlNodePtr contact : privates) {
+        const QString pid = GetAttr(contact, "pid");
+        if (GetAttr(contact, "id_in_use").trimmed() == QLatin1String("0") && !held.contains(PidKey(pid)))
+            offer(pid);
+    }
+    offer(ownPid);
+    ids.sort();
+    return ids;
 }
 
 }  // namespace zqv

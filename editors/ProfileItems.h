@@ -5,6 +5,7 @@
 #include "DataItem.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace zqv {
 
@@ -32,5 +33,12 @@ QString OwnPid(const CDataItem &root);
 
 // The attribute text of an item's element ("" when absent).
 QString AttrText(const CDataItem &item, const char *name);
+
+// The IDs a private group's ID list offers, sorted as the list shows them (by text, each
+// once): the `pid` of every private contact whose `id_in_use` is 0, except the IDs another
+// contact holds that the group may not share (another private group, a public group, a
+// private contact in use), and the group's own `pid`. Every ID offered is one the rule
+// script lets the group take. `group` is a PrivateGroup element.
+QStringList PrivateGroupIdChoices(const CDataItem &root, const CDataItem &group);
 
 }  // namespace zqv

@@ -157,8 +157,13 @@ bool CPublicGroupView::isUsed(int number) const
     const QString pid = Document().NumberToPid(number);
     if (pid.isEmpty())
         return true;
-    return Group().Context()->doc->SelectOne(nullptr, QLatin1String(profile::kQueryPublicGroupByPid),
-                                             {{QStringLiteral("pid"), pid}}) != nullptr;
+    // The form's own group leads to the profile; without it the form has lost its element.
+    const CDataItem group = Group();
+    if (group.IsEmpty() || !group.Context() || !group.Context()->doc)
+        ZQV_THROW(IDS_NULL_POINTER_ERROR, "CPublicGroupView::isUsed",
+                  QStringLiteral("public group %1 missing").arg(CurrentIndex()));
+    return group.Context()->doc->SelectOne(nullptr, QLatin1String(profile::kQueryPublicGroupByPid),
+                                           {{QStringLiteral("pid"), pid}}) != nullptr;
 }
 
 int CPublicGroupView::EntryNumber(const QString &entry)
@@ -260,13 +265,8 @@ void CPublicGroupView::OnIdSelected(int index)
         ProfileDataError();
         return;
     }
-    int r1 = 0;
-    int r2 = 0;
-    if (group.SetAttributeValue(QStringLiteral("pid"), pid, r1, 0, r2) != 0) {
-        ShowMessage(r1, static_cast<unsigned>(r2));
-        SelectQuietly(m_pId, m_nIdIndex);
+    if (!SetValueOrRestore(group, QStringLiteral("pid"), pid, [this] { SelectQuietly(m_pId, m_nIdIndex); }))
         return;
-    }
     m_nIdIndex = index;
     SetModified();
 }

@@ -31,7 +31,8 @@ public:
     void ReturnToField(int controlId) override;
     void OnUpdate(const ViewHint &hint) override;
 
-    // True when ID number `number` is taken by a public group (or stands for no PID).
+    // True when ID number `number` is taken by a public group (or stands for no PID). Raises
+    // CZQVCPSException (the internal null-pointer error) when the form's group is gone.
     bool isUsed(int number) const;
     // The ID number an entry of the ID list stands for ("x  12" and "   12" give 12).
     static int EntryNumber(const QString &entry);

@@ -71,11 +71,93 @@ private slots:
         QCOMPARE(ids->currentText(), QStringLiteral("   2"));
         QCOMPARE(w.ProfileText(), before);
 
+        QCOMPARE(w.closeRequests, 0);
+
         // A free number is taken.
         w.ClearModified();
         ids->setCurrentIndex(100);
         QCOMPARE(AttrText(ListChild(w.Root(), kNodePublicGroup, 1), "pid"), w.Document().NumberToPid(1298));
         QVERIFY(w.IsModified());
+
+        // The data model failing under the choice (the group lost its pid attribute) is shown
+        // like a refusal: the list goes back, the window stays open.
+        w.prompter.Clear();
+        xmlUnsetProp(ListChild(w.Root(), kNodePublicGroup, 1).Node(), BAD_CAST "pid");
+        ids->setCurrentIndex(101);
+        QCOMPARE(w.prompter.Texts(), QStringList({LoadStr(IDS_PROGRAMMING_ERROR_108)}));
+        QCOMPARE(ids->currentIndex(), 100);
+        QCOMPARE(w.closeRequests, 0);
+    }
+
+    void isUsedWithoutItsGroupRaises()
+    {
+        CEditorWindow w;
+        CPublicGroupView *form = OpenFirstGroup(w, QStringLiteral("ZQ-450 Standard.zqv"));
+        QVERIFY(form);
+        // The group goes from under the open form.
+        CDataItem list = ListItem(w.Root(), kNodePublicGroups);
+        int r1 = 0;
+        int r2 = 0;
+        QCOMPARE(list.RemoveChildByIndex(0, r1, 1, r2), 0);
+        try {
+            form->isUsed(1);
+            QFAIL("no exception");
+        } catch (const CZQVCPSException &e) {
+            QCOMPARE(e.GetMessageId(), int(IDS_NULL_POINTER_ERROR));
+            QVERIFY(e.GetTrace().contains(QLatin1String("CPublicGroupView::isUsed")));
+        }
+        // A number that stands for no PID needs no group.
+        QVERIFY(form->isUsed(5000));
+    }
+
+    // The IDs a private group may take: unused private contacts' IDs that no other group or
+    // contact in use holds, and the group's own.
+    void privateGroupIdChoices()
+    {
+        QTemporaryDir dir;
+        const auto unusedPrivate = [](const char *name, const char *pid) {
+            return QStringLiteral("<Private cntct_type=\"0\" name=\"%1\" pid=\"%2\" channel=\"1\" in_scroll_list=\"0\" "
+                                  "alert_tone=\"1\" home_grp=\"\" show_grp_only=\"0\" id_in_use=\"0\" "
+                                  "see_all_groups=\"0\" mngr_mode=\"0\" private_scroll_list=\"0\">"
+                                  "<ParentPrivateGroups/><scrolllist/></Private>")
+                .arg(QLatin1String(name), QLatin1String(pid));
+        };
+        const QString path = EditedTemplate(dir, QStringLiteral("ZQ-880 Fleet.zqv"), [&](QString &text) {
+            QString extra;
+            extra += unusedPrivate("Free B", "10000300");
+            extra += unusedPrivate("Free A", "10000200");
+            extra += unusedPrivate("Same as A", "10000200");
+            extra += unusedPrivate("Group 2's", "10000400");
+            extra += unusedPrivate("Public's", "17179869183");
+            extra += unusedPrivate("Radio's", "10000101");
+            extra += unusedPrivate("Group 1's", "10000102");
+            text.replace(QLatin1String("</Private></Privates>"), QLatin1String("</Private>") + extra + QLatin1String("</Privates>"));
+            text.replace(QLatin1String("/></PrivateGroups>"),
+                         QLatin1String("/><PrivateGroup cntct_type=\"1\" name=\"Group 2\" pid=\"10000400\" channel=\"1\" "
+                                       "in_scroll_list=\"0\"/></PrivateGroups>"));
+        });
+        CEditorWindow w;
+        QVERIFY(w.Open(path));
+        QCOMPARE(w.prompter.History().size(), size_t(0));
+        const CDataItem group1 = ListChild(w.Root(), kNodePrivateGroup, 0);
+        const CDataItem group2 = ListChild(w.Root(), kNodePrivateGroup, 1);
+        QCOMPARE(AttrText(group2, "name"), QStringLiteral("Group 2"));
+        QCOMPARE(PrivateGroupIdChoices(w.Root(), group1), QStringList({"10000102", "10000200", "10000300"}));
+        QCOMPARE(PrivateGroupIdChoices(w.Root(), group2), QStringList({"10000200", "10000300", "10000400"}));
+
+        // Every ID offered is one the rule script lets the group take; the left-out ones it refuses.
+        for (const QString &pid : PrivateGroupIdChoices(w.Root(), group1)) {
+            CDataItem g = ListChild(w.Root(), kNodePrivateGroup, 0);
+            int r1 = 0;
+            int r2 = 0;
+            QVERIFY2(g.SetAttributeValue(QStringLiteral("pid"), pid, r1, 0, r2) == 0, qPrintable(pid));
+        }
+        for (const char *pid : {"10000400", "17179869183", "10000101"}) {
+            CDataItem g = ListChild(w.Root(), kNodePrivateGroup, 0);
+            int r1 = 0;
+            int r2 = 0;
+            QVERIFY2(g.SetAttributeValue(QStringLiteral("pid"), QLatin1String(pid), r1, 0, r2) != 0, pid);
+        }
     }
 
     void channelChangeAsksWhenOnAScanList()
