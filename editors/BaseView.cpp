@@ -35,6 +35,9 @@ void PaintControl(QWidget *widget, int style)
         if (style == CBaseView::kStyleHeading)
             font.setPointSizeF(font.pointSizeF() * 1.25);
         widget->setFont(font);
+    } else if (style == CBaseView::kStyleReadOnly) {
+        pal.setColor(QPalette::Window, QColor::fromRgb(CBaseView::kReadOnlyColour));
+        pal.setColor(QPalette::Base, QColor::fromRgb(CBaseView::kReadOnlyColour));
     } else {
         pal.setColor(QPalette::Window, Qt::white);
         pal.setColor(QPalette::Base, Qt::white);
@@ -107,6 +110,15 @@ QLabel *CBaseView::AddLabel(int id, const QString &text, const QRect &design)
     auto *label = new QLabel(text);
     label->setTextFormat(Qt::PlainText);
     return AddControl(id, label, design);
+}
+
+QLineEdit *CBaseView::AddReadOnlyField(int id, const QRect &design)
+{
+    auto *field = new QLineEdit;
+    field->setReadOnly(true);
+    field->setFrame(false);
+    field->setTextMargins(4, 0, 4, 0);
+    return AddControl(id, field, design, kStyleReadOnly);
 }
 
 QPushButton *CBaseView::AddAddButton(int id, int iconKind, int addKind, const QRect &design)

@@ -20,6 +20,7 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace zqv {
@@ -33,11 +34,13 @@ class CBaseView : public QScrollArea {
     Q_OBJECT
 public:
     // Styles in a form's control table: 1 and 2 are headings (light-blue band, white text);
-    // everything else is painted opaque white with the window-text colour.
-    enum ControlStyle : int { kStyleNormal = 0, kStyleHeading = 1, kStyleSubHeading = 2 };
+    // read-only fields sit on the grey of a control face, so that they do not look as if
+    // they took typing; everything else is painted opaque white with the window-text colour.
+    enum ControlStyle : int { kStyleNormal = 0, kStyleHeading = 1, kStyleSubHeading = 2, kStyleReadOnly = 3 };
 
-    // The background of headings.
+    // The background of headings, and of read-only fields.
     static constexpr QRgb kHeadingColour = 0xFFC0C0FF;
+    static constexpr QRgb kReadOnlyColour = 0xFFF0F0F0;
     // The layout margins: headings keep this distance to both sides, the control block at
     // least kMinLeftMargin to the left edge.
     static constexpr int kHeadingMargin = 10;
@@ -96,6 +99,9 @@ protected:
     QLabel *AddHeading(int id, const QString &text, int y = 10, int style = kStyleHeading);
     // A plain label.
     QLabel *AddLabel(int id, const QString &text, const QRect &design);
+    // A field that shows a value the user cannot change: read-only, without a frame, on the
+    // read-only grey; its text can be selected and copied.
+    QLineEdit *AddReadOnlyField(int id, const QRect &design);
     // A push button with the icon of node kind `iconKind` that sends an Add notice for
     // `addKind`.
     QPushButton *AddAddButton(int id, int iconKind, int addKind, const QRect &design);

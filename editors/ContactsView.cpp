@@ -34,10 +34,9 @@ QLineEdit *CContactsView::AddNumber(int labelId, int labelText, int valueId, int
     const int x = column == 0 ? 0 : 290;
     const int labelWidth = column == 0 ? 180 : 230;
     AddLabel(labelId, LoadStr(labelText), QRect(x, y, labelWidth, 26));
-    auto *value = new QLineEdit;
-    value->setReadOnly(true);
+    QLineEdit *value = AddReadOnlyField(valueId, QRect(x + labelWidth + 5, y, 60, 26));
     value->setAlignment(Qt::AlignRight);
-    return AddControl(valueId, value, QRect(x + labelWidth + 5, y, 60, 26));
+    return value;
 }
 
 void CContactsView::Load()

@@ -11,6 +11,7 @@
 #include "ProfileFormat.h"
 #include "Prompter.h"
 #include "PublicGroupView.h"
+#include "RadioInfoView.h"
 #include "ScanListView.h"
 #include "StringTable.h"
 #include "TextMessageView.h"
@@ -510,6 +511,7 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
     case kNodeScanChannel:
         form = new CHeadingView(m_host, *this, kind);
         break;
+    case kNodeRoot: form = new CRadioInfoView(m_host, *this); break;
     case kNodeTextMessages: form = new CTextMessagesView(m_host, *this); break;
     case kNodeTextMessage: form = new CTextMessageView(m_host, *this); break;
     case kNodeContacts: form = new CContactsView(m_host, *this); break;

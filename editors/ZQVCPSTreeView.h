@@ -49,9 +49,8 @@ public:
 
     // Fills the whole tree from the profile, selects the root and shows its form.
     void Build();
-    // The form of node kind `kind` for the current node, loaded from the profile; null for the
-    // root, whose form the host makes itself. The host's ShowView calls it. Throws
-    // CZQVCPSException when the form cannot load.
+    // The form of node kind `kind` for the current node, loaded from the profile. The host's
+    // ShowView calls it. Throws CZQVCPSException when the form cannot load.
     QWidget *CreateForm(int kind);
     // The form on the right when it is one of the tree's forms.
     CBaseView *CurrentForm() const;

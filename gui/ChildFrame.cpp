@@ -1,7 +1,6 @@
 #include "ChildFrame.h"
 
 #include "MessageBoxPrompter.h"
-#include "RadioInfoView.h"
 #include "StringTable.h"
 #include "ZQVCPSApp.h"
 #include "ZQVCPSException.h"
@@ -113,27 +112,19 @@ void CChildFrame::UpdateWindowTitle()
 void CChildFrame::ProfileChanged()
 {
     m_pTree->Build();
-    if (!m_pView)
-        ShowView(kViewRadioInfo);
+    if (!m_pView) {
+        try {
+            ShowView(kViewRadioInfo);
+        } catch (const CZQVCPSException &e) {
+            m_app.Prompter().ShowMessage(e.GetMessageId());
+        }
+    }
     UpdateWindowTitle();
 }
 
 QWidget *CChildFrame::CreateView(int kind)
 {
-    if (ViewFactoryRef())
-        if (QWidget *view = ViewFactoryRef()(*this, kind))
-            return view;
-    if (kind != kViewRadioInfo)
-        return nullptr;
-    auto *info = new CRadioInfoView;
-    info->setObjectName(QStringLiteral("RadioInfoView"));
-    try {
-        if (auto doc = m_pDoc->Model().ProfileDocument())
-            info->Load(*doc);
-    } catch (const CZQVCPSException &e) {
-        m_app.Prompter().ShowMessage(e.GetMessageId());
-    }
-    return info;
+    return ViewFactoryRef() ? ViewFactoryRef()(*this, kind) : nullptr;
 }
 
 void CChildFrame::ShowView(int kind)

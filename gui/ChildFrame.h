@@ -53,7 +53,7 @@ public:
     ~CChildFrame() override;
 
     // Plug-in points for the profile tree, the forms and the help pane. Without them a window
-    // shows the root node, the radio information form and a blank help pane.
+    // shows the root node, no form and a blank help pane.
     static void SetTreeFactory(TreeFactory factory);
     static void SetViewFactory(ViewFactory factory);
     static void SetHelpPaneFactory(HelpPaneFactory factory);

@@ -3,8 +3,8 @@
 // pending edit before the profile is saved, written or reported.
 //
 // CProfileRootTree is the tree of a profile window until the full profile tree is plugged in
-// with CChildFrame::SetTreeFactory: it shows the profile's root node (the radio information
-// form) and offers none of the tree commands.
+// with CChildFrame::SetTreeFactory: it shows the profile's root node (whose form comes with
+// the forms' plug-in, CChildFrame::SetViewFactory) and offers none of the tree commands.
 #pragma once
 
 #include <QTreeWidget>

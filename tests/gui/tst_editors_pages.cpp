@@ -8,6 +8,7 @@
 #include "HeadingView.h"
 #include "ListsView.h"
 #include "PublicGroupView.h"
+#include "RadioInfoView.h"
 #include "ScanListView.h"
 #include "StringTable.h"
 
@@ -133,31 +134,87 @@ private slots:
         }
     }
 
+    // The root's form is a form like the others (its page's visibility is checked below): help
+    // notices, the heading band, and read-only fields that look read-only and take no typing.
+    void radioInformationForm()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        // Shown for the root when the tree is built.
+        auto *form = w.FormAs<CRadioInfoView>();
+        QVERIFY(form);
+        QCOMPARE(form->UnitPid(), QStringLiteral("10000101"));
+        QCOMPARE(form->Name(), QStringLiteral("This Radio"));
+        QCOMPARE(form->FirmwareVersion(), QStringLiteral("R5E.08.00"));
+        QCOMPARE(form->CodeplugVersion(), QStringLiteral("CP03.10.05"));
+        QCOMPARE(form->ControlText(IDC_RADIOINFO_HEADING), LoadStr(IDS_RADIO_INFO_CAPTION));
+        QCOMPARE(form->ControlText(IDC_RADIOINFO_FIRMWARE_LABEL), LoadStr(IDS_FIRMWARE_VERSION) + LoadStr(IDS_LABEL_COLON));
+        QWidget *heading = form->Control(IDC_RADIOINFO_HEADING);
+        QCOMPARE(heading->palette().color(QPalette::Window), QColor(192, 192, 255));
+        QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
+
+        auto *pid = qobject_cast<QLineEdit *>(form->Control(IDC_RADIOINFO_PID));
+        QVERIFY(pid && pid->isReadOnly());
+        QCOMPARE(pid->palette().color(QPalette::Base), QColor::fromRgb(CBaseView::kReadOnlyColour));
+        QVERIFY(pid->palette().color(QPalette::Base) != QColor(Qt::white));
+        w.helpPane = true;
+        pid->setFocus();
+        QTRY_COMPARE(w.helpRequests, QStringList({"CRadioInfoView:1102"}));
+        QTest::keyClicks(pid, QStringLiteral("99"));
+        QCOMPARE(pid->text(), QStringLiteral("10000101"));
+        QVERIFY(!w.IsModified());
+    }
+
+    // A control the page hides, one the page does not name, one without isVisible, and one it
+    // shows.
+    void visibilityFromTheSettingDocument_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("hidden");
+        QTest::addColumn<int>("unnamed");
+        QTest::addColumn<int>("plain");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("Contacts") << "Contacts" << int(kNodeContacts) << int(IDC_CONTACTS_CUR_CONTACTS)
+                                  << int(IDC_CONTACTS_CUR_PRIVATES) << int(IDC_CONTACTS_CUR_PUBLIC_GROUPS)
+                                  << int(IDC_CONTACTS_MAX_CONTACTS);
+        QTest::newRow("RadioInfo") << "RadioInfo" << int(kNodeRoot) << int(IDC_RADIOINFO_FIRMWARE)
+                                   << int(IDC_RADIOINFO_CODEPLUG) << int(IDC_RADIOINFO_NAME) << int(IDC_RADIOINFO_PID);
+    }
     void visibilityFromTheSettingDocument()
     {
+        QFETCH(QString, page);
+        QFETCH(int, kind);
+        QFETCH(int, hidden);
+        QFETCH(int, unnamed);
+        QFETCH(int, plain);
+        QFETCH(int, shown);
         CEditorWindow w;
         QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-450 Standard.zqv")));
         w.show();
-        // A control the page hides, one the page does not name, and one without isVisible.
         const auto &doc = w.Document().SettingDocument();
         QVERIFY(doc);
-        xmlNodePtr page = doc->SelectOne(nullptr, QStringLiteral("//dfns:Contacts"));
-        QVERIFY(page);
-        for (xmlNodePtr control : ElementChildren(page)) {
-            const QString id = GetAttr(control, "ID");
-            if (id == QLatin1String("1404"))
+        xmlNodePtr pageNode = doc->SelectOne(nullptr, QStringLiteral("//dfns:") + page);
+        QVERIFY(pageNode);
+        for (xmlNodePtr control : ElementChildren(pageNode)) {
+            const int id = GetAttr(control, "ID").toInt();
+            if (id == hidden)
                 SetAttr(control, "isVisible", QStringLiteral("0"));
-            else if (id == QLatin1String("1416"))
+            else if (id == unnamed)
                 doc->Detach(control);
-            else if (id == QLatin1String("1402"))
+            else if (id == plain)
                 RemoveAttr(control, "isVisible");
         }
-        QVERIFY(w.Select(kNodeContacts));
+        QVERIFY(w.Select(kNodeSettings));
+        QVERIFY(w.Select(kind));
         CBaseView *form = w.Form();
-        QVERIFY(!form->Control(IDC_CONTACTS_CUR_CONTACTS)->isVisibleTo(form));
-        QVERIFY(!form->Control(IDC_CONTACTS_CUR_PRIVATES)->isVisibleTo(form));
-        QVERIFY(form->Control(IDC_CONTACTS_MAX_CONTACTS)->isVisibleTo(form));
-        QVERIFY(form->Control(IDC_CONTACTS_CUR_PUBLIC_GROUPS)->isVisibleTo(form));
+        QVERIFY(form);
+        QVERIFY(!form->Control(hidden)->isVisibleTo(form));
+        QVERIFY(!form->Control(unnamed)->isVisibleTo(form));
+        QVERIFY(form->Control(plain)->isVisibleTo(form));
+        QVERIFY(form->Control(shown)->isVisibleTo(form));
     }
 
     void coloursAndLayout()

@@ -234,21 +234,19 @@ void TestDialogs::radioInfoShowsIdentity()
     QFETCH(QString, name);
     auto doc = CXmlDocument::Parse(Profile(pid, privates));
     QVERIFY(doc);
-    CRadioInfoView view;
-    view.Load(*doc);
-    QCOMPARE(view.UnitPid(), QString::fromLatin1(pid));
-    QCOMPARE(view.Name(), name);
-    QCOMPARE(view.FirmwareVersion(), QString("R5E.08.00"));
-    QCOMPARE(view.CodeplugVersion(), QString("CP03.10.05"));
+    const CRadioInfoView::Info info = CRadioInfoView::Read(*doc);
+    QCOMPARE(info.unitPid, QString::fromLatin1(pid));
+    QCOMPARE(info.name, name);
+    QCOMPARE(info.firmwareVersion, QString("R5E.08.00"));
+    QCOMPARE(info.codeplugVersion, QString("CP03.10.05"));
 }
 
 void TestDialogs::radioInfoWithoutIdentityRaises()
 {
     auto doc = CXmlDocument::Parse(QByteArray("<?xml version=\"1.0\"?><ZQVProfile xmlns=\"urn:corvane:zqv-cps:profile\">"
                                               "<limit pid=\"1\"/></ZQVProfile>"));
-    CRadioInfoView view;
     try {
-        view.Load(*doc);
+        CRadioInfoView::Read(*doc);
         QFAIL("no exception");
     } catch (const CZQVCPSException &e) {
         QCOMPARE(e.GetMessageId(), int(IDS_RADIO_INFO_LOAD_ERROR));

@@ -6,6 +6,7 @@
 
 #include "AskPwdDlg.h"
 #include "CommandIds.h"
+#include "FrameEditors.h"
 #include "RadioCommands.h"
 #include "RadioDataModel.h"
 #include "RadioInfoView.h"
@@ -140,6 +141,8 @@ private:
 void TestRadio::init()
 {
     m_world = std::make_unique<CGuiWorld>();
+    // The profile windows with the real tree and forms, as the program has them.
+    InstallEditors(m_world->prompter);
     m_sim = std::make_unique<CSim>();
     m_driver = std::make_unique<CDialogDriver>();
 }
@@ -147,6 +150,8 @@ void TestRadio::init()
 void TestRadio::cleanup()
 {
     m_world.reset();
+    CChildFrame::SetTreeFactory(nullptr);
+    CChildFrame::SetViewFactory(nullptr);
     m_sim.reset();
     m_driver.reset();
 }

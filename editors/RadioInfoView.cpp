@@ -1,19 +1,22 @@
 #include "RadioInfoView.h"
 
+#include "ControlIds.h"
 #include "ProfileFormat.h"
 #include "StringTable.h"
 #include "XmlDom.h"
+#include "ZQVCPSDoc.h"
 #include "ZQVCPSException.h"
 
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 namespace zqv {
 namespace {
 
 constexpr const char kOp[] = "CRadioInfoView::Load";
+// Where the rows of labels and fields start, and their spacing.
+constexpr int kTop = 60;
+constexpr int kRowHeight = 40;
 // Shown as the name when the profile has no private contact for the radio's own ID.
 constexpr const char kUnknownName[] = "XXXXXXXXXXX";
 
@@ -57,45 +60,38 @@ CRadioInfoView::Info CRadioInfoView::Read(const CXmlDocument &profile)
     return info;
 }
 
-CRadioInfoView::CRadioInfoView(QWidget *parent) : QWidget(parent)
+CRadioInfoView::CRadioInfoView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent)
+    : CBaseView(host, tree, kNodeRoot, parent)
 {
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(20, 20, 20, 20);
-    m_pCaption = new QLabel(LoadStr(IDS_RADIO_INFO_CAPTION), this);
-    QFont captionFont = m_pCaption->font();
-    captionFont.setBold(true);
-    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.4);
-    m_pCaption->setFont(captionFont);
-    outer->addWidget(m_pCaption);
-    outer->addSpacing(12);
-
-    auto *form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setHorizontalSpacing(16);
-    form->setVerticalSpacing(10);
-    auto field = [this, form](int labelId) {
-        auto *edit = new QLineEdit(this);
-        edit->setReadOnly(true);
-        edit->setMinimumWidth(220);
-        edit->setMaximumWidth(320);
-        form->addRow(Label(labelId), edit);
-        return edit;
-    };
-    m_pUnitPid = field(IDS_UNIT_PRIVATE_ID);
-    m_pName = field(IDS_NAME);
-    m_pFirmware = field(IDS_FIRMWARE_VERSION);
-    m_pCodeplug = field(IDS_CODEPLUG_VERSION);
-    outer->addLayout(form);
-    outer->addStretch(1);
+    AddHeading(IDC_RADIOINFO_HEADING, LoadStr(IDS_RADIO_INFO_CAPTION));
+    m_pUnitPid = AddField(IDC_RADIOINFO_PID_LABEL, IDS_UNIT_PRIVATE_ID, IDC_RADIOINFO_PID, 0);
+    m_pName = AddField(IDC_RADIOINFO_NAME_LABEL, IDS_NAME, IDC_RADIOINFO_NAME, 1);
+    m_pFirmware = AddField(IDC_RADIOINFO_FIRMWARE_LABEL, IDS_FIRMWARE_VERSION, IDC_RADIOINFO_FIRMWARE, 2);
+    m_pCodeplug = AddField(IDC_RADIOINFO_CODEPLUG_LABEL, IDS_CODEPLUG_VERSION, IDC_RADIOINFO_CODEPLUG, 3);
 }
 
-void CRadioInfoView::Load(const CXmlDocument &profile)
+QLineEdit *CRadioInfoView::AddField(int labelId, int labelText, int fieldId, int row)
 {
-    const Info info = Read(profile);
+    const int y = kTop + row * kRowHeight;
+    QLabel *label = AddLabel(labelId, Label(labelText), QRect(0, y, 160, 26));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return AddReadOnlyField(fieldId, QRect(170, y, 240, 26));
+}
+
+void CRadioInfoView::Load()
+{
+    ApplyPageVisibility(QStringLiteral("RadioInfo"));
+    const auto profile = Document().Model().ProfileDocument();
+    if (!profile)
+        ZQV_THROW(IDS_RADIO_INFO_LOAD_ERROR, kOp, QStringLiteral("no profile"));
+    const Info info = Read(*profile);
     m_pUnitPid->setText(info.unitPid);
     m_pName->setText(info.name);
     m_pFirmware->setText(info.firmwareVersion);
     m_pCodeplug->setText(info.codeplugVersion);
+    // Long names and versions show their beginning.
+    for (QLineEdit *field : {m_pUnitPid, m_pName, m_pFirmware, m_pCodeplug})
+        field->setCursorPosition(0);
 }
 
 QString CRadioInfoView::UnitPid() const { return m_pUnitPid->text(); }

@@ -1,28 +1,24 @@
-// The form that shows the radio identity stored in a profile: the radio's own private ID, the
-// name of its own private contact, and the firmware and codeplug versions. All four fields are
-// read-only; the text can be selected and copied.
+// The form of the tree's root: the radio identity stored in a profile, that is the radio's
+// own private ID, the name of its own private contact, and the firmware and codeplug
+// versions. All four fields are read-only and look it; their text can be selected and copied.
 #pragma once
 
-#include <QWidget>
+#include "BaseView.h"
 
 class QLineEdit;
-class QLabel;
 
 namespace zqv {
 
 class CXmlDocument;
 
-class CRadioInfoView : public QWidget {
+class CRadioInfoView : public CBaseView {
     Q_OBJECT
 public:
-    explicit CRadioInfoView(QWidget *parent = nullptr);
+    CRadioInfoView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent = nullptr);
 
     // Fills the fields from the profile. A profile without the identity attributes raises
     // CZQVCPSException 20004.
-    void Load(const CXmlDocument &profile);
-
-    // The help pane's topic key of this form.
-    static constexpr const char *kHelpTopic = "RadioInfo";
+    void Load() override;
 
     QString UnitPid() const;
     QString Name() const;
@@ -37,7 +33,8 @@ public:
     static Info Read(const CXmlDocument &profile);
 
 private:
-    QLabel *m_pCaption;
+    QLineEdit *AddField(int labelId, int labelText, int fieldId, int row);
+
     QLineEdit *m_pUnitPid;
     QLineEdit *m_pName;
     QLineEdit *m_pFirmware;
