@@ -7,8 +7,8 @@
 #include "HeadingView.h"
 #include "ListsView.h"
 #include "NodeIcons.h"
-#include "ProfileItems.h"
 #include "ProfileFormat.h"
+#include "ProfileItems.h"
 #include "Prompter.h"
 #include "PublicGroupView.h"
 #include "RadioInfoView.h"
@@ -161,7 +161,6 @@ QString CZQVCPSTreeView::TextMessageLabel(const QString &text)
         return text;
     return text.left(kMaxLabelLength) + LoadStr(IDS_TREE_LABEL_ELLIPSIS);
 }
-
 
 // ------------------------------------------------------------------ building
 
