@@ -4,8 +4,12 @@
 #   bench/gui_startup.sh [BUILD_DIR] [--runs N]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${1:-$here/build}"
-shift || true
+# The build folder is the first argument only when it is not an option.
+build="$here/build"
+if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then
+  build="$1"
+  shift
+fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config" HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
