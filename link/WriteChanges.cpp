@@ -24,6 +24,14 @@ bool IsComparedContactAttribute(const QByteArray &name)
     return name != "private_scroll_list" && name != "see_all_groups" && name != "mngr_mode";
 }
 
+// The manager-mode and see-all-groups switches are set from the written radio's own contact
+// by design (the profile keeps them per contact and the radio in its settings): they are the
+// write's own choice, not something the radio cannot hold.
+bool IsComparedSettingAttribute(const QByteArray &name)
+{
+    return name != "mngr_mode" && name != "see_all_grps";
+}
+
 bool AllDigits(const QString &text)
 {
     if (text.isEmpty())
@@ -213,14 +221,9 @@ std::vector<WriteChange> ListWriteChanges(const QString &text, const QString &ow
     std::vector<WriteChange> changes;
     CChangeList list(changes);
 
-    // The manager-mode and see-all-groups switches follow the written radio's own contact:
-    // without its PID they depend on the radio and are not compared.
-    const bool ownKnown = !ownPid.isEmpty();
     if (xmlNodePtr s = said->SelectOne(nullptr, QLatin1String(profile::kQuerySetting)))
-        list.CompareAttributes(s, got->SelectOne(nullptr, QLatin1String(profile::kQuerySetting)), QStringLiteral("setting"),
-                               [ownKnown](const QByteArray &name) {
-                                   return ownKnown || (name != "mngr_mode" && name != "see_all_grps");
-                               });
+        list.CompareAttributes(s, got->SelectOne(nullptr, QLatin1String(profile::kQuerySetting)),
+                               QStringLiteral("setting"), IsComparedSettingAttribute);
 
     // The profile's contacts by slot, as the conversion numbered them.
     std::vector<xmlNodePtr> contactElements;

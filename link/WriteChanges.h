@@ -35,9 +35,9 @@ struct WriteChange {
 // The changes a write of profile text `text` would make, in profile order: the setting
 // element, the contacts (public groups, private groups, private contacts), the text
 // messages, then duplicate private-contact names. `ownPid` is the private ID of the radio
-// about to be written; when it is empty (not known) the settings switches that follow the
-// radio's own contact are left out. The radio's other limits are taken to be the profile's.
-// Throws the data model's exception when the profile does not convert (as the write would).
+// about to be written (empty when not known), as the conversion takes it for the private
+// scroll list. The radio's other limits are taken to be the profile's. Throws the data
+// model's exception when the profile does not convert (as the write would).
 std::vector<WriteChange> ListWriteChanges(const QString &text, const QString &ownPid = QString());
 
 // One change as a line of text from the string table; control characters in values are shown
