@@ -8,6 +8,7 @@
 #include "TransferRecord.h"
 #include "XmlDom.h"
 
+#include <algorithm>
 #include <map>
 
 namespace zqv::link {
@@ -153,12 +154,6 @@ public:
 
 private:
     std::vector<WriteChange> &m_out;
-};
-
-// What the radio holds of one contact slot after the write, and where it came from.
-struct SentContact {
-    int profileSlot;
-    VirtualCPContact radio;
 };
 
 }  // namespace

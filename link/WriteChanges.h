@@ -21,7 +21,7 @@ namespace zqv::link {
 struct WriteChange {
     enum Kind {
         Value,          // the radio would hold `radioValue` instead of `profileValue`
-        NotSent,        // the element is not written: the radio takes no more of its kind
+        NotSent,        // the element is not written (over a limit, outside the ID blocks, no name)
         NotEncodable,   // the element is not written: its record does not fit a request
         DuplicateName,  // a private contact's name is also another's (`radioValue` names it)
     };
