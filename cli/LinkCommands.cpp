@@ -18,6 +18,7 @@
 #include "StringTable.h"
 #include "ZQVCPSException.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <atomic>
 #include <condition_variable>
@@ -252,6 +253,11 @@ int RunRead(CCliContext &ctx, const CCommand &self, const QStringList &args)
     const QString output = a.Value(QStringLiteral("-o"));
     if (output.isEmpty())
         return UsageError(ctx, self, QStringLiteral("read needs -o FILE"));
+    // A read takes long: an output that cannot be written is refused before the radio is asked.
+    if (QString reason; !CZQVCPSDoc::CanSaveTo(output, &reason)) {
+        ctx.Err() << FormatStr(IDS_SAVE_IO_ERROR, {QDir::toNativeSeparators(output), reason}) << '\n';
+        return kExitFailure;
+    }
     if (!ctx.LoadInstallation())
         return kExitFailure;
     CCliTransfer transfer(ctx, a.Value(kPort));

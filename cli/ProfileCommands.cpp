@@ -2,6 +2,8 @@
 #include "CliSupport.h"
 
 #include "StringIds.h"
+#include "StringTable.h"
+#include "WriteChanges.h"
 #include "ZQVCPSException.h"
 
 #include <QDir>
@@ -117,16 +119,22 @@ int RunShow(CCliContext &ctx, const CCommand &self, const QStringList &args)
 int RunCheck(CCliContext &ctx, const CCommand &self, const QStringList &args)
 {
     CArgs a;
-    if (const int code = Prepare(ctx, self, args, {}, a); code >= 0)
+    // --strict is this command's own flag; the rest is parsed like every FILE command.
+    QStringList rest = args;
+    const bool strict = rest.removeAll(QStringLiteral("--strict")) > 0;
+    if (const int code = Prepare(ctx, self, rest, {}, a); code >= 0)
         return code;
     const QString path = a.Operands().first();
     CDocSession s(ctx);
     if (!OpenProfile(ctx, s.doc, path))
         return kExitFailure;
-    // A profile that loads must also give the radio image a write would send.
+    // A profile that loads must also give the radio image a write would send, and what that
+    // write would change is listed.
     VirtualCPData record;
+    std::vector<link::WriteChange> changes;
     try {
         s.doc.GetVirtualCPData(record);
+        changes = link::ListWriteChanges(s.doc.Model().ProfileText());
     } catch (const CZQVCPSException &e) {
         ctx.Report(e.GetMessageId(), e.GetTrace());
         return kExitFailure;
@@ -145,7 +153,10 @@ int RunCheck(CCliContext &ctx, const CCommand &self, const QStringList &args)
               << " private groups, " << counts[0] << " private contacts), " << texts << " text messages, "
               << (m.IsSingleByteFormat() ? "code page 1252" : "UTF-16") << '\n';
     ctx.Out().flush();
-    return kExitOk;
+    for (const QString &line : link::DescribeWriteChanges(changes))
+        ctx.Err() << FormatStr(IDS_CLI_WARNING, {line}) << '\n';
+    ctx.Err().flush();
+    return strict && !changes.empty() ? kExitFailure : kExitOk;
 }
 
 int RunConvert(CCliContext &ctx, const CCommand &self, const QStringList &args)
@@ -155,6 +166,8 @@ int RunConvert(CCliContext &ctx, const CCommand &self, const QStringList &args)
         return code;
     const QString path = a.Operands().first();
     const QString output = a.Has(QStringLiteral("-o")) ? a.Value(QStringLiteral("-o")) : path;
+    if (output.isEmpty())
+        return UsageError(ctx, self, QStringLiteral("convert needs a FILE after -o"));
     CDocSession s(ctx);
     if (!OpenProfile(ctx, s.doc, path))
         return kExitFailure;
@@ -187,7 +200,9 @@ void RegisterProfileCommands(CommandTable &table)
     };
     add("new", "new --template NAME -o FILE [-v]", "create a profile from a new-profile template", RunNew);
     add("show", "show FILE [-v]", "print a profile as plain XML", RunShow);
-    add("check", "check FILE [-v]", "load and validate a profile and build its radio image", RunCheck);
+    add("check", "check FILE [--strict] [-v]",
+        "validate a profile, build its radio image and warn about what a write would change (--strict: exit 1 then)",
+        RunCheck);
     add("convert", "convert FILE [-o OUT] [-v]", "convert a profile to the latest format", RunConvert);
 }
 

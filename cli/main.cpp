@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <csignal>
 
 using namespace zqv::cli;
 
@@ -31,6 +32,9 @@ void PrintUsage(QTextStream &stream, const CommandTable &commands)
 
 int main(int argc, char *argv[])
 {
+    // Under a file-size limit a write past it fails with EFBIG and is reported like any other
+    // failed save; by default the signal would end the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zqvcps-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZQV_VERSION));

@@ -4,6 +4,7 @@
 #include "ChildFrame.h"
 #include "MainFrame.h"
 #include "StringTable.h"
+#include "WriteChanges.h"
 #include "ZQVCPSApp.h"
 #include "ZQVCPSException.h"
 
@@ -194,6 +195,21 @@ bool CRadioCommands::ActiveProfileToRecord()
     } catch (const CZQVCPSException &e) {
         m_app.Prompter().ShowMessage(e.GetMessageId());
         return false;
+    }
+}
+
+QStringList CRadioCommands::ActiveProfileWriteChanges()
+{
+    CChildFrame *child = Frame() ? Frame()->ActiveChild() : nullptr;
+    if (!child)
+        return {};
+    // The profile converted just before, with the same own PID, so this does not fail where
+    // the record was built.
+    try {
+        return link::DescribeWriteChanges(link::ListWriteChanges(child->Document().Model().ProfileText(), m_strUnitPid));
+    } catch (const CZQVCPSException &e) {
+        m_app.Prompter().ShowMessage(e.GetMessageId());
+        return {};
     }
 }
 

@@ -62,6 +62,7 @@ private:
     void NewProfileFromRecord() override;
     void OverwriteActiveProfile() override;
     bool ActiveProfileToRecord() override;
+    QStringList ActiveProfileWriteChanges() override;
     int ActiveProfileGroup() const override;
     bool ActiveProfileUsesPcClock() const override;
     void IdleChanged(bool idle) override;

@@ -1,6 +1,7 @@
 #include "TransferSequencer.h"
 
 #include "StringTable.h"
+#include "WriteChanges.h"
 
 #include <QDate>
 
@@ -196,6 +197,10 @@ FlowResult CTransferSequencer::WriteFlow()
     m_host.RecreateLink();
     if (!m_host.ActiveProfileToRecord())
         return FlowResult::Failed;
+    if (!link::ConfirmWriteChanges(m_prompter, m_host.ActiveProfileWriteChanges())) {
+        SetIdle(true);
+        return FlowResult::Cancelled;
+    }
     if (m_nRadioGroup < m_host.ActiveProfileGroup()) {
         if (m_prompter.ShowMessage(IDS_WARN_PROFILE_NOT_SUPPORTED, MB_YESNO | MB_ICONQUESTION) != IDYES) {
             SetIdle(true);

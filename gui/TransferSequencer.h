@@ -16,6 +16,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace zqv {
 
@@ -78,6 +79,9 @@ public:
     // Converts the active profile into the transfer record; shows the failure and returns
     // false when it cannot.
     virtual bool ActiveProfileToRecord() = 0;
+    // What writing the active profile would change in the radio, one line each; empty when
+    // the radio gets the profile as it is.
+    virtual QStringList ActiveProfileWriteChanges() { return {}; }
     virtual int ActiveProfileGroup() const = 0;
     virtual bool ActiveProfileUsesPcClock() const = 0;
 

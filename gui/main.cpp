@@ -3,9 +3,11 @@
 #include "ZQVCPSApp.h"
 
 #include <QApplication>
+#include <csignal>
 
 int main(int argc, char *argv[])
 {
+    std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit fails the write (a save failure), not the program
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("ZQV CPS"));

@@ -364,14 +364,11 @@ int CRadioTransfer::WriteRadio(const VirtualCPData &source)
         Ask(-2);
     if (!m_context.IsCancelRequested() && FindContact(copy, radio.pid, profile::kPrivateContact) < 0)
         Ask(-1);
-    if (radio.limit_flags & LF_VIBRACALL_DIS)
-        copy.setting.vibracall = 2;
     if (!Proceed())
         return finish();
-    copy.limit = radio;
+    PrepareRecordForWrite(copy, radio);
     Progress(40);
 
-    ApplyOwnSettingFlags(copy);
     CRadioLink::Reply reply;
     m_bDataSent = true;
     if (!Check(m_pLink->WriteSettings(EncodeSettings(copy.setting), reply)))

@@ -99,6 +99,14 @@ void ApplyOwnSettingFlags(VirtualCPData &record)
         settings |= SF_SEE_ALL_GRPS;
 }
 
+void PrepareRecordForWrite(VirtualCPData &record, const VirtualCPLimit &radio)
+{
+    if (radio.limit_flags & LF_VIBRACALL_DIS)
+        record.setting.vibracall = 2;
+    record.limit = radio;
+    ApplyOwnSettingFlags(record);
+}
+
 bool ModelFits(std::uint8_t cloneCompatibilityVersion, int modelFamily)
 {
     if (cloneCompatibilityVersion == modelFamily)

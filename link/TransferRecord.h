@@ -34,6 +34,12 @@ void ApplyOwnContactFlags(VirtualCPData &record);
 // flags B, each only where the radio's feature is on.
 void ApplyOwnSettingFlags(VirtualCPData &record);
 
+// Before a write, once the record has been checked against the radio: a radio whose
+// features disable vibracall gets vibracall 2 whatever the profile says, the record takes the
+// radio's limits, and the settings switches follow the radio's own contact
+// (ApplyOwnSettingFlags).
+void PrepareRecordForWrite(VirtualCPData &record, const VirtualCPLimit &radio);
+
 // Whether a clone-compatibility version fits the model family.
 bool ModelFits(std::uint8_t cloneCompatibilityVersion, int modelFamily);
 

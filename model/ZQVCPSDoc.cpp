@@ -7,9 +7,13 @@
 #include "TextFile.h"
 #include "ZQVCPSException.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace zqv {
 
@@ -34,6 +38,50 @@ bool FitsCp1252(const QString &text)
         if (bytes.at(i) == '?' && text.at(i) != QLatin1Char('?'))
             return false;
     return true;
+}
+
+// Creates and removes a temporary file named like the one a save makes for `path`; the
+// system's reason when that fails, else empty. The toolkit may choose that name only when the
+// file is put in place, and then reports a refusal (a name with no room for the suffix) only
+// as "Unknown error".
+QString ProbeTemporaryName(const QString &path)
+{
+    QByteArray probe = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0)
+        return qt_error_string(errno);
+    ::close(fd);
+    ::unlink(probe.constData());
+    return QString();
+}
+
+// Why a save file could not be opened or committed, in the system's words. `lastErrno` is
+// errno right after the failed call.
+QString SaveFailureReason(const QSaveFile &file, const QString &path, int lastErrno)
+{
+    const QString reason = file.errorString();
+    if (!reason.isEmpty() && reason != QFile().errorString())
+        return reason;
+    if (const QString probed = ProbeTemporaryName(path); !probed.isEmpty())
+        return probed;
+    return lastErrno != 0 ? qt_error_string(lastErrno) : reason;
+}
+
+// Opens `file` for a save; false with the reason when it cannot be.
+bool OpenForSave(QSaveFile &file, QIODevice::OpenMode mode, QString &reason)
+{
+    errno = 0;
+    if (file.open(mode))
+        return true;
+    const int openErrno = errno;
+    // For an existing file that may not be replaced the toolkit says only that; the system's
+    // reason (a read-only file system, a permission) is what the user needs to act on.
+    const QFileInfo info(file.fileName());
+    if (info.exists() && !info.isDir() && ::access(QFile::encodeName(file.fileName()).constData(), W_OK) != 0)
+        reason = qt_error_string(errno);
+    else
+        reason = SaveFailureReason(file, file.fileName(), openErrno);
+    return false;
 }
 
 }  // namespace
@@ -167,22 +215,53 @@ bool CZQVCPSDoc::OnSaveDocument(const QString &path)
         return false;
     }
     // Written next to the old file and put in its place only when complete. Unbuffered, so a
-    // short write (a full disk) shows in the count written instead of being lost in a flush
-    // that reports success.
+    // short write (a full disk, a file-size limit) shows in the count written instead of being
+    // lost in a flush that reports success.
     QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (QString reason; !OpenForSave(file, QIODevice::WriteOnly | QIODevice::Unbuffered, reason)) {
+        ShowSaveFailure(path, reason);
+        return false;
+    }
+    bool written = true;
     for (qint64 done = 0; written && done < bytes.size();) {
         const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
         written = n > 0;
         done += n;
     }
+    errno = 0;
     if (!written || !file.commit()) {
+        // The reason is taken before cancelWriting(), which replaces it with its own.
+        const QString reason = SaveFailureReason(file, path, errno);
         file.cancelWriting();
-        ShowError(IDS_SAVE_FORMAT_ERROR, QStringLiteral("\n(CZQVCPSDoc::OnSaveDocument) File='%1'\nDesc: %2").arg(path, file.errorString()));
+        ShowSaveFailure(path, reason);
         return false;
     }
     m_bModified = false;
     return true;
+}
+
+void CZQVCPSDoc::ShowSaveFailure(const QString &path, const QString &reason)
+{
+    m_nLastErrorId = IDS_SAVE_IO_ERROR;
+    m_strLastErrorTrace = QStringLiteral("\n(CZQVCPSDoc::OnSaveDocument) File='%1'\nDesc: %2").arg(path, reason);
+    m_prompter.Show(FormatStr(IDS_SAVE_IO_ERROR, {QDir::toNativeSeparators(path), reason}), MB_OK | MB_ICONERROR);
+}
+
+bool CZQVCPSDoc::CanSaveTo(const QString &path, QString *reason)
+{
+    // The same open a save does, given up at once: nothing is created or changed.
+    QSaveFile file(path);
+    QString why;
+    if (!OpenForSave(file, QIODevice::WriteOnly, why)) {
+        if (reason)
+            *reason = why;
+        return false;
+    }
+    file.cancelWriting();
+    why = ProbeTemporaryName(path);
+    if (reason)
+        *reason = why;
+    return why.isEmpty();
 }
 
 bool CZQVCPSDoc::DoSave(const QString &path, bool replace)

@@ -55,9 +55,15 @@ public:
     // File Open. A load failure shows its message; false.
     bool OnOpenDocument(const QString &path);
     // Saves to `path` (after the active view commits its edit). The new file replaces the
-    // old one only once it is completely written; on any failure the old file is untouched,
-    // message 299 is shown and the result is false.
+    // old one only once it is completely written; on any failure the old file is untouched
+    // and the result is false. A failure to take off or convert the profile shows message
+    // 299; a failure to write the file shows IDS_SAVE_IO_ERROR with the path and the
+    // system's reason.
     bool OnSaveDocument(const QString &path);
+    // Whether a save to `path` could create its file (the folder exists and is writable and
+    // the path is not a folder), without creating or changing anything; `reason` gets the
+    // system's reason when not. Lets a caller refuse before it does long work for the file.
+    static bool CanSaveTo(const QString &path, QString *reason = nullptr);
     // Save / Save As: without a path the file dialog asks for one (cancel: false). With
     // `replace` the document takes the new path.
     bool DoSave(const QString &path, bool replace);
@@ -101,6 +107,7 @@ public:
 private:
     bool Load(const QString &source, bool fromFile);
     void ShowError(int messageId, const QString &trace);
+    void ShowSaveFailure(const QString &path, const QString &reason);
 
     CModelEnvironment m_env;
     IDocumentHost &m_host;

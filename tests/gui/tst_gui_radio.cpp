@@ -124,6 +124,8 @@ private slots:
     void writeQuestionsAnsweredNoSendNothing_data();
     void writeQuestionsAnsweredNoSendNothing();
     void completeWrite();
+    void writeThatChangesTheProfileAsksFirst_data();
+    void writeThatChangesTheProfileAsksFirst();
     void reset();
     void cancelDuringRead();
     void capturePrivateId();
@@ -313,6 +315,43 @@ void TestRadio::completeWrite()
     QCOMPARE(GetAttr(text, "txt"), QString("On my way"));
     xmlNodePtr limit = dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:limit"));
     QCOMPARE(GetAttr(limit, "pid"), QString("10000101"));
+}
+
+void TestRadio::writeThatChangesTheProfileAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("OK: written as the radio takes it") << int(IDOK);
+    QTest::newRow("Cancel: nothing sent") << int(IDCANCEL);
+}
+
+void TestRadio::writeThatChangesTheProfileAsksFirst()
+{
+    QFETCH(int, answer);
+    // The own contact's name is longer than the radio keeps.
+    const QString longName = QStringLiteral("This Radio with a name far too long");
+    const QString path = m_world->CopyOfTemplate("long.zqv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray patched = file.readAll().replace("name=\"This Radio\"", "name=\"" + longName.toUtf8() + "\"");
+    file.close();
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(patched);
+    file.close();
+    QVERIFY(StartWorld({"--profile", m_world->CopyOfTemplate("radio.zqv"), "--empty"}, {path}));
+    m_world->prompter.Queue(answer);
+    QVERIFY(RunCommand(ID_DEVICE_WRITE));
+    const QStringList shown = Shown(m_world->prompter);
+    QCOMPARE(shown.size(), qsizetype(1));
+    QVERIFY2(shown.first().contains("\"" + longName + "\", name") && shown.first().contains("\"" + longName.left(25) + "\""),
+             qPrintable(shown.first()));
+    QCOMPARE(m_sim->ReceivedAnyWrite(), answer == IDOK);
+    if (answer != IDOK)
+        return;
+    QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
+    CRadioDataModel dumped(m_world->app->ModelEnvironment());
+    QVERIFY(dumped.Initialize());
+    QVERIFY(dumped.LoadProfile(m_sim->dumpPath, true));
+    QVERIFY(dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:Private[@name = $n]"), {{"n", longName.left(25)}}));
 }
 
 void TestRadio::reset()

@@ -3,6 +3,9 @@
 // happens after failures and cancels.
 #include "StringTable.h"
 #include "TransferSequencer.h"
+#include "WriteChanges.h"
+
+#include <QFile>
 
 #include <QTest>
 
@@ -68,6 +71,8 @@ public:
         calls << "convert";
         return convertOk;
     }
+    QStringList ActiveProfileWriteChanges() override { return writeChanges; }
+    QStringList writeChanges;
     int ActiveProfileGroup() const override { return profileGroup; }
     bool ActiveProfileUsesPcClock() const override { return pcClock; }
 };
@@ -88,6 +93,8 @@ private slots:
     void writeToOlderRadioAsksFirst();
     void writeWithPcClockSetsTime();
     void writeStopsWhenProfileCannotBeConverted();
+    void writeAsksBeforeChangingTheProfile_data();
+    void writeAsksBeforeChangingTheProfile();
     void failureNoticeShowsMessageAndKeepsStep();
     void resetRunsAndEndsIdle();
     void failureMessages_data();
@@ -309,6 +316,46 @@ void TestTransferSequencer::writeStopsWhenProfileCannotBeConverted()
     seq2.Write();
     QCOMPARE(refusing.calls, QStringList{"commit"});
     QVERIFY(seq2.IsIdle());
+}
+
+void TestTransferSequencer::writeAsksBeforeChangingTheProfile_data()
+{
+    QTest::addColumn<QString>("name");  // the name given to the profile's second private contact
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("radio gets the profile as it is: no question") << "Alice" << 0 << false << true;
+    QTest::newRow("name cut, OK: written") << QString(30, 'x') << int(IDOK) << true << true;
+    QTest::newRow("name cut, Cancel: nothing sent") << QString(30, 'x') << int(IDCANCEL) << true << false;
+}
+
+void TestTransferSequencer::writeAsksBeforeChangingTheProfile()
+{
+    QFETCH(QString, name);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, written);
+    QFile fixture(QStringLiteral(ZQV_FIXTURES_DIR "/profiles/valid_group3.zqv"));
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(fixture.readAll()).replace("name=\"Alice\"", "name=\"" + name + "\"");
+    CFakeHost host;
+    host.writeChanges = link::DescribeWriteChanges(link::ListWriteChanges(text, QStringLiteral("4012999")));
+    CScriptedPrompter prompter;
+    if (answer)
+        prompter.Queue(answer);
+    CTransferSequencer seq(host, prompter);
+    seq.Write();
+    for (int i = 0; i < 3; ++i)  // unit PID, identity, password
+        seq.OnNotice(kNoticeSuccess, 0);
+    QCOMPARE(host.calls.contains("write-dialog"), written);
+    QCOMPARE(prompter.Texts().size(), qsizetype(asked ? 1 : 0));
+    if (asked) {
+        const QString question = prompter.Texts().first();
+        QVERIFY2(question.contains("Private[2] \"" + name + "\", name") && question.contains(QString(25, 'x') + "\""),
+                 qPrintable(question));
+        QCOMPARE(prompter.History().front().style, unsigned(MB_OKCANCEL | MB_ICONWARNING));
+    }
+    QVERIFY(seq.IsIdle());
 }
 
 void TestTransferSequencer::failureNoticeShowsMessageAndKeepsStep()

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/resource.h>
 
 using namespace zqv;
 
@@ -43,9 +44,15 @@ class TestCliProfile : public QObject {
     QString Install() const { return dir.filePath("install"); }
     QString Path(const QString &name) const { return dir.filePath(name); }
 
-    Run Cli(const QStringList &args, bool withInstall = true)
+    // `limitBytes` > 0 runs the program under that file-size limit.
+    Run Cli(const QStringList &args, bool withInstall = true, rlim_t limitBytes = 0)
     {
         QProcess p;
+        if (limitBytes > 0)
+            p.setChildProcessModifier([limitBytes] {
+                rlimit limit{limitBytes, limitBytes};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            });
         p.setProgram(QStringLiteral(ZQV_CLI));
         p.setArguments(withInstall ? QStringList{"--install-dir", Install()} + args : args);
         p.setStandardInputFile(QProcess::nullDevice());
@@ -81,6 +88,9 @@ private slots:
         QCOMPARE(Cli({"check"}).code, 2);
         QCOMPARE(Cli({"check", "a", "b"}).code, 2);
         QCOMPARE(Cli({"show", "--bogus", "x"}).code, 2);
+        r = Cli({"convert", Fixture("profiles/valid_group3.zqv"), "-o", ""});
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains("convert FILE [-o OUT]"), qPrintable(r.err));
         r = Cli({"new", "-o", Path("x.zqv")});
         QCOMPARE(r.code, 2);
         QVERIFY2(r.err.contains("ZQ-450 Standard"), qPrintable(r.err));  // names the templates
@@ -199,6 +209,110 @@ private slots:
         r = Cli({"--install-dir", shipped, "check", Path("g2to3.zqv")}, false);
         QVERIFY2(r.out.contains("setting group 3"), qPrintable(r.out));
         QVERIFY(PlainText(Path("g2to3.zqv")).contains("<scrolllist/>"));
+    }
+
+    // Each kind of value a write changes, made from the valid profile by one patch: check
+    // names the element and the field with both values, exits 0, and 1 with --strict.
+    void checkWarnsAboutWhatAWriteChanges_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QStringList>("expected");  // parts of one warning line
+        const QString longName = QString(60, 'N');
+        const QString longText = QString(120, 'T');
+        // Positions are those of the profile as the program keeps it (sorted by name).
+        QTest::newRow("name over 25 characters")
+            << "name=\"Bruno\"" << "name=\"" + longName + "\""
+            << QStringList{"Private[4] \"" + longName + "\", name", "would get \"" + QString(25, 'N') + "\""};
+        QTest::newRow("text over 80 characters")
+            << "txt=\"On my way\"" << "txt=\"" + longText + "\""
+            << QStringList{"TextMessage[4], txt", "would get \"" + QString(80, 'T') + "\""};
+        QTest::newRow("characters outside the radio's set")
+            << "name=\"Security\"" << "name=\"Radio \u20ac \u4e2d\""
+            << QStringList{"PublicGroup[4] \"Radio \u20ac \u4e2d\", name", "\"Radio \u00ac -\""};
+        QTest::newRow("character the radio holds as a control byte")
+            << "name=\"Security\"" << "name=\"Gate\u201a\""
+            << QStringList{"PublicGroup[3] \"Gate\u201a\", name", "would get \"Gate\\x1a\""};
+        QTest::newRow("tab in a name")
+            << "name=\"Bruno\"" << "name=\"Bru&#9;no\""
+            << QStringList{"name: the profile has \"Bru\\tno\"", "\"Bru no\""};
+        QTest::newRow("membership of no private group")
+            << "<ParentPrivateGroup pid =\"4012091\" />" << "<ParentPrivateGroup pid =\"4012555\" />"
+            << QStringList{"Private[3] \"Bruno\", ParentPrivateGroup", "has \"4012555\"", "would get \"4012091\""};
+        QTest::newRow("home group that is no group")
+            << "home_grp=\"10000001\"" << "home_grp=\"4012777\""
+            << QStringList{"home_grp", "\"4012777\"", "would get \"\""};
+        QTest::newRow("two private contacts with one name")
+            << "name=\"Bruno\"" << "name=\"Alice\""
+            << QStringList{"Private[2] \"Alice\", name: \"Alice\" is also the name of Private[1] \"Alice\""};
+        QTest::newRow("public group outside the ID blocks")
+            << "pid=\"17179869181\"" << "pid=\"17179869000\""
+            << QStringList{"PublicGroup[4] \"Security\": " + FormatStr(IDS_WRITE_CHANGE_NOT_SENT, {QString()}).mid(2)};
+    }
+    void checkWarnsAboutWhatAWriteChanges()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QStringList, expected);
+        // Written with a byte-order mark, so the characters outside code page 1252 are read as
+        // written.
+        QString text = QString::fromUtf8([] { QFile f(Fixture("profiles/valid_group3.zqv")); f.open(QIODevice::ReadOnly); return f.readAll(); }());
+        const qsizetype at = text.indexOf(from);
+        QVERIFY2(at >= 0, qPrintable(from));
+        text.replace(at, from.size(), to);
+        const QString path = Path("changed.zqv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(EncodeTextFile(text, TEXT_MODE_UTF16));
+        file.close();
+
+        Run r = Cli({"check", path});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(r.out.contains("valid profile"));
+        const QStringList warnings = r.err.split('\n', Qt::SkipEmptyParts);
+        const QString prefix = FormatStr(IDS_CLI_WARNING, {QString()});
+        QStringList matching;
+        for (const QString &line : warnings) {
+            QVERIFY2(line.startsWith(prefix), qPrintable(line));
+            bool all = true;
+            for (const QString &part : expected)
+                all = all && line.contains(part);
+            if (all)
+                matching << line;
+        }
+        QVERIFY2(matching.size() == 1, qPrintable(r.err));
+        // Nothing else than the patch and what the valid profile already changes.
+        QCOMPARE(warnings.size(), Cli({"check", Fixture("profiles/valid_group3.zqv")}).err.count('\n') + 1);
+        r = Cli({"check", "--strict", path});
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.err.contains(matching.first()));
+    }
+
+    // Under a file-size limit the program does not die of the signal: the save fails with the
+    // file's name and the reason, and the old file stays as it was.
+    void fileSizeLimitIsASaveFailure()
+    {
+        const QString target = Path("limited.zqv");
+        const QByteArray old = "old bytes";
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(old);
+        f.close();
+        Run r = Cli({"convert", Fixture("g1/standard_g1.zqv"), "-o", target}, true, 2048);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(FormatStr(IDS_SAVE_IO_ERROR, {target, "File too large"})), qPrintable(r.err));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), old);
+    }
+
+    // read checks its output before it asks the radio: the port is never opened.
+    void readRefusesAnUnwritableOutputFirst()
+    {
+        const QString target = Path("no-such-folder/read.zqv");
+        Run r = Cli({"read", "--port", Path("no-such-port"), "-o", target});
+        QCOMPARE(r.code, 1);
+        // that message only: no port failure
+        QCOMPARE(r.err, FormatStr(IDS_SAVE_IO_ERROR, {target, "No such file or directory"}) + '\n');
     }
 
     void brokenInstallationIsReported()

@@ -11,6 +11,9 @@
 
 #include <QFileInfo>
 #include <csignal>
+#include <optional>
+#include <sys/fsuid.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -82,6 +85,24 @@ struct CLimitGuard {
     ~CLimitGuard() { setrlimit(m_resource, &m_saved); }
     int m_resource;
     rlimit m_saved;
+};
+
+// A mount on a test folder, taken away when the test ends.
+struct CMountGuard {
+    CMountGuard(const QString &target, const char *type, unsigned long flags, const char *options)
+        : m_target(QFile::encodeName(target))
+    {
+        const QByteArray source = type ? QByteArray(type) : m_target;
+        ok = ::mount(source.constData(), m_target.constData(), type, flags, options) == 0;
+    }
+    bool Remount(unsigned long flags) { return ::mount(nullptr, m_target.constData(), nullptr, flags, nullptr) == 0; }
+    ~CMountGuard()
+    {
+        if (ok)
+            ::umount2(m_target.constData(), MNT_DETACH);
+    }
+    QByteArray m_target;
+    bool ok = false;
 };
 
 }  // namespace
@@ -262,33 +283,61 @@ private slots:
         QCOMPARE(models.size(), templates.size());
     }
 
+    // Each way writing the file can fail: the message names the file and the system's reason,
+    // and what was at the path before is untouched.
     void failedSaveKeepsTheOldFile_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("read-only folder") << "readonly";
-        QTest::newRow("temporary file cannot be created") << "longname";
-        QTest::newRow("disk full (short write)") << "fsize";
+        QTest::addColumn<QString>("reason");  // part of the system's text for the failure
+        QTest::newRow("read-only folder") << "readonly" << "Read-only file system";
+        QTest::newRow("permission denied") << "denied" << "Permission denied";
+        QTest::newRow("missing folder") << "missing" << "No such file or directory";
+        QTest::newRow("path is a folder") << "folder" << "directory";
+        QTest::newRow("temporary file cannot be created") << "longname" << "File name too long";
+        QTest::newRow("disk full") << "full" << "No space left on device";
+        QTest::newRow("file-size limit (short write)") << "fsize" << "File too large";
     }
     void failedSaveKeepsTheOldFile()
     {
         QFETCH(QString, how);
+        QFETCH(QString, reason);
+        const QString out = inst->Path("out");
         QDir(inst->Dir()).mkpath("out");
+        std::optional<CMountGuard> mount;
+        if (how == "full") {
+            // A tmpfs of two pages: the old file takes one, the new profile needs more.
+            mount.emplace(out, "tmpfs", 0, "size=8k");
+            if (!mount->ok)
+                QSKIP("no tmpfs can be mounted here (needs the right to mount)");
+        }
         QString target = inst->Path("out/profile.zqv");
         if (how == "longname")
             target = inst->Path("out/" + QString(250, 'p') + ".zqv");
+        else if (how == "missing")
+            target = inst->Path("out/missing/profile.zqv");
         const QByteArray old = "old profile bytes that must survive";
-        WriteBytes(target, old);
+        if (how == "folder")
+            QVERIFY(QDir(out).mkpath("profile.zqv/inside"));
+        else if (how != "missing")
+            WriteBytes(target, old);
+        if (how == "readonly") {
+            mount.emplace(out, nullptr, MS_BIND, nullptr);
+            if (!mount->ok || !mount->Remount(MS_BIND | MS_REMOUNT | MS_RDONLY))
+                QSKIP("no read-only bind mount can be made here (needs the right to mount)");
+        }
 
         auto doc = NewDoc();
         QVERIFY(doc->OnOpenDocument(Copy("profiles/valid_group3.zqv", "g3.zqv")));
         doc->SetModifiedFlag(true);
         bool saved = true;
-        if (how == "readonly") {
-            if (geteuid() == 0)
-                QSKIP("folder permissions do not bind the superuser");
-            QFile::setPermissions(inst->Path("out"), QFile::ReadOwner | QFile::ExeOwner);
+        if (how == "denied") {
+            // Folder permissions do not bind the superuser, but they bind its file-system
+            // identity once that is another user's (this thread only, undone at once).
+            QFile::setPermissions(out, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+            const uid_t before = setfsuid(geteuid() == 0 ? 65534 : geteuid());
             saved = doc->OnSaveDocument(target);
-            QFile::setPermissions(inst->Path("out"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            setfsuid(before);
+            QFile::setPermissions(out, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         } else if (how == "fsize") {
             std::signal(SIGXFSZ, SIG_IGN);
             CLimitGuard limit(RLIMIT_FSIZE, 1024);
@@ -297,10 +346,34 @@ private slots:
             saved = doc->OnSaveDocument(target);
         }
         QVERIFY(!saved);
-        QCOMPARE(ReadBytes(target), old);
-        QCOMPARE(prompter.Texts(), QStringList({LoadStr(IDS_SAVE_FORMAT_ERROR)}));
+        QCOMPARE(prompter.Texts().size(), qsizetype(1));
+        const QString message = prompter.Texts().first();
+        QVERIFY2(message.startsWith(FormatStr(IDS_SAVE_IO_ERROR, {target, QString()}).section(u'\n', 0, 0)), qPrintable(message));
+        QVERIFY2(message.contains(target) && message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
+        QCOMPARE(doc->GetLastErrorId(), int(IDS_SAVE_IO_ERROR));
         QVERIFY(doc->IsModified());
-        QCOMPARE(QDir(inst->Path("out")).entryList(QDir::Files | QDir::Hidden).size(), qsizetype(1));  // no leftovers
+        if (how == "folder")
+            QCOMPARE(QDir(target).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"inside"});
+        else if (how == "missing")
+            QVERIFY(!QFileInfo::exists(QFileInfo(target).path()));
+        else
+            QCOMPARE(ReadBytes(target), old);
+        const qsizetype files = how == "missing" || how == "folder" ? 0 : 1;
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), files);  // no leftovers
+    }
+
+    // A save can be checked before long work without leaving anything behind.
+    void canSaveToNamesTheReason()
+    {
+        QString why;
+        QVERIFY(CZQVCPSDoc::CanSaveTo(inst->Path("fresh.zqv"), &why));
+        QVERIFY(!QFileInfo::exists(inst->Path("fresh.zqv")));
+        QVERIFY(!CZQVCPSDoc::CanSaveTo(inst->Path("nowhere/x.zqv"), &why));
+        QVERIFY2(why.contains("No such file or directory"), qPrintable(why));
+        QVERIFY(!CZQVCPSDoc::CanSaveTo(inst->Dir(), &why));
+        QVERIFY(!CZQVCPSDoc::CanSaveTo(inst->Path(QString(250, 'p') + ".zqv"), &why));
+        QVERIFY2(why.contains("File name too long"), qPrintable(why));
+        QCOMPARE(QDir(inst->Dir()).entryList(QDir::Files | QDir::Hidden).filter(".zqv.").size(), qsizetype(0));
     }
 
     void recordExchange()
