@@ -230,6 +230,14 @@ enum StringId : int {
     IDS_ID_NOT_VALID = 30010,
     IDS_COPY_SCROLL_LIST_QUESTION = 30011,
     IDS_VALUE_NOT_VALID = 30012,
+    // Task link: port and connection failures, what a read left out or changed, an unknown
+    // setting group, a write that ended with a reset.
+    IDS_PORT_NOT_FOUND = 30100,
+    IDS_CONNECTION_LOST = 30101,
+    IDS_SETTING_GROUP_UNKNOWN = 30102,
+    IDS_READ_CONTACTS_LEFT_OUT = 30103,
+    IDS_READ_CONTROL_CHARS_REPLACED = 30104,
+    IDS_WRITE_RADIO_WAS_RESET = 30105,
 
     // Radio link (30500-30999)
     IDS_RADIO_INFO_CAPTION = 30500,

@@ -111,17 +111,25 @@ public:
     CReadWriteDialog(Mode mode, VirtualCPData &record, bool olderRadioAccepted, const TransferUiContext &context,
                      QWidget *parent = nullptr);
     Mode GetMode() const { return m_mode; }
+    // What the read left out or changed (after it ended).
+    const ReadNotes &GetReadNotes() const { return m_readNotes; }
+    // True when the write stopped part-way and the radio was reset (after it ended).
+    bool RadioWasReset() const { return m_bRadioReset; }
 
 protected:
     int RunOperation(CRadioTransfer &transfer) override;
     void SetOpeningTexts() override;
     void OnSucceeded() override;
+    void OnFailed(int code) override;
     void OnQuestion(int question) override;
 
 private:
     Mode m_mode;
     VirtualCPData &m_record;
     bool m_bOlderRadioAccepted;
+    // Written by the worker; read only after it has been joined.
+    ReadNotes m_readNotes;
+    bool m_bRadioReset = false;
 };
 
 // Capturing another radio's private ID over the air.
