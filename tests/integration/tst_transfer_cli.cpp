@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QElapsedTimer>
+
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -447,6 +450,30 @@ private slots:
         QCOMPARE(captured.exit, 0);
         QCOMPARE(captured.out, QStringLiteral("20007777\n"));
         QVERIFY(captured.err.startsWith(LoadStr(IDS_READ_PID_INSTRUCTION)));
+    }
+
+    // Ctrl+C during a capture ends it at once, not after the pause between polls.
+    void interruptedCaptureEndsAtOnce()
+    {
+        CSimProcess sim({});
+        QVERIFY(sim.Ok());
+        QProcess cli;
+        cli.setProgram(QStringLiteral(ZQV_CLI));
+        cli.setArguments({"--install-dir", ZQV_BUILD_DIR "/data", "capture-pid", "--port", sim.port});
+        cli.start();
+        QVERIFY(cli.waitForStarted(5000));
+        for (int i = 0; i < 100 && !sim.Commands().contains("38"); ++i)
+            QTest::qWait(50);
+        QVERIFY(sim.Commands().contains("38"));
+        QTest::qWait(300);  // inside the first pause
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(pid_t(cli.processId()), SIGINT);
+        QVERIFY(cli.waitForFinished(5000));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY(QString::fromLocal8Bit(cli.readAllStandardError()).endsWith(TransferFailureText(-12) + u'\n'));
+        QVERIFY(!sim.Commands().contains("39"));
     }
 
     void usageErrors()
