@@ -111,10 +111,6 @@ public:
     CReadWriteDialog(Mode mode, VirtualCPData &record, bool olderRadioAccepted, const TransferUiContext &context,
                      QWidget *parent = nullptr);
     Mode GetMode() const { return m_mode; }
-    // What the read left out or changed (after it ended).
-    const ReadNotes &GetReadNotes() const { return m_readNotes; }
-    // True when the write stopped part-way and the radio was reset (after it ended).
-    bool RadioWasReset() const { return m_bRadioReset; }
 
 protected:
     int RunOperation(CRadioTransfer &transfer) override;
