@@ -1,6 +1,7 @@
 // zqvcps-cli's radio commands against zqv-radio-sim on a pseudo-terminal, as a user runs them:
-// a full read into a profile, a write compared with the radio's saved memory, the empty radio,
-// the message of each failure, the write's questions answered No and Yes, the codeplug
+// a full read into a profile, reads of radios of every setting group, a write compared with the
+// radio's saved memory and its retry after a lost reply, the empty radio, the message of each
+// failure, what a read leaves out, the write's questions answered No and Yes, the codeplug
 // password, reset and capture.
 #include "DataAdaptor.h"
 #include "RadioSim.h"
@@ -9,11 +10,10 @@
 #include "TextFile.h"
 #include "TransferTestSupport.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <QElapsedTimer>
 
 #include <csignal>
 #include <fcntl.h>
