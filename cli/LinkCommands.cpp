@@ -169,6 +169,10 @@ bool IdentifyAndCheckPassword(CCliContext &ctx, CCliTransfer &transfer, const CA
     group = SettingGroup(ctx, FirmwareVersion(radio));
     if (group < 0)
         return false;
+    if (group == 0) {  // no setting group says which fields this radio has
+        ctx.Prompter().Show(FormatStr(IDS_SETTING_GROUP_UNKNOWN, {FirmwareVersion(radio)}), MB_OK | MB_ICONERROR);
+        return false;
+    }
     if (group < 3)
         return true;
     if (transfer.Run([&](CRadioTransfer &t) { return t.ReadRadioPassword(radio); }) != link::LR_SUCCESS)
@@ -266,9 +270,16 @@ int RunRead(CCliContext &ctx, const CCommand &self, const QStringList &args)
         return kExitFailure;
 
     VirtualCPData record;
+    ReadNotes notes;
     transfer.SetProgressText(IDS_READING_FROM_RADIO);
-    if (transfer.Run([&](CRadioTransfer &t) { return t.ReadRadio(record); }) != link::LR_SUCCESS)
+    if (transfer.Run([&](CRadioTransfer &t) {
+            const int result = t.ReadRadio(record);
+            notes = t.LastReadNotes();
+            return result;
+        }) != link::LR_SUCCESS)
         return kExitFailure;
+    for (const QString &note : ReadNoteTexts(notes))
+        ctx.Err() << note << '\n';
 
     // A new profile from the record, saved like File Save As.
     CCliDocumentHost host(ctx);
@@ -332,8 +343,16 @@ int RunWrite(CCliContext &ctx, const CCommand &self, const QStringList &args)
 
     transfer.SetNotSupportedAccepted(olderAccepted);
     transfer.SetProgressText(IDS_WRITING_TO_RADIO);
-    if (transfer.Run([&](CRadioTransfer &t) { return t.WriteRadio(record); }) != link::LR_SUCCESS)
+    bool radioReset = false;
+    if (transfer.Run([&](CRadioTransfer &t) {
+            const int result = t.WriteRadio(record);
+            radioReset = t.LastWriteResetRadio();
+            return result;
+        }) != link::LR_SUCCESS) {
+        if (radioReset)
+            ctx.Prompter().ShowMessage(IDS_WRITE_RADIO_WAS_RESET, MB_ICONWARNING);
         return kExitFailure;
+    }
     ctx.Err() << LoadStr(IDS_WRITING_SUCCESS) << '\n';
     return kExitOk;
 }

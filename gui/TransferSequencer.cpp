@@ -29,6 +29,8 @@ QString CTransferSequencer::FailureMessage(int code)
     case -16: return LoadStr(IDS_RADIO_TEXT_CONVERT_FAILED);
     case -17: return LoadStr(IDS_RADIO_PASSWORD_FAILED);
     case -18: return LoadStr(IDS_M_PROFILE_NOT_COMPATIBLE);
+    case -19: return LoadStr(IDS_PORT_NOT_FOUND);
+    case -20: return LoadStr(IDS_CONNECTION_LOST);
     default: return FormatStr(IDS_OPERATION_FAILED_CODE, {QString::number(code)});
     }
 }
@@ -96,9 +98,16 @@ void CTransferSequencer::Reset()
     m_host.StartReset();
 }
 
-void CTransferSequencer::TakeRadioGroup()
+bool CTransferSequencer::TakeRadioGroup()
 {
-    m_nRadioGroup = m_host.GroupByVersion(FirmwareVersionText(m_host.TransferRecord()));
+    const QString version = FirmwareVersionText(m_host.TransferRecord());
+    m_nRadioGroup = m_host.GroupByVersion(version);
+    if (m_nRadioGroup > 0)
+        return true;
+    // Without a setting group nothing says which fields the radio has: stop here.
+    m_prompter.Show(FormatStr(IDS_SETTING_GROUP_UNKNOWN, {version}), MB_OK);
+    SetIdle(true);
+    return false;
 }
 
 void CTransferSequencer::OnNotice(int kind, int code)
@@ -123,7 +132,8 @@ void CTransferSequencer::OnNotice(int kind, int code)
         m_host.StartReadIdentity();
         return;
     case kStepReadIdentified:
-        TakeRadioGroup();
+        if (!TakeRadioGroup())
+            return;
         m_nStep = kStepReadReady;
         if (m_nRadioGroup >= 3) {
             m_host.StartReadPassword();
@@ -140,7 +150,8 @@ void CTransferSequencer::OnNotice(int kind, int code)
         m_host.StartReadIdentity();
         return;
     case kStepWriteIdentified:
-        TakeRadioGroup();
+        if (!TakeRadioGroup())
+            return;
         m_nStep = kStepWriteReady;
         if (m_nRadioGroup >= 3) {
             m_host.StartReadPassword();

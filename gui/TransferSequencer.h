@@ -119,7 +119,8 @@ public:
 private:
     bool PortPresent();
     void SetIdle(bool idle);
-    void TakeRadioGroup();
+    // False (message shown, sequence ended) when the firmware is in no setting group.
+    bool TakeRadioGroup();
     FlowResult PasswordLoop();
     FlowResult ReadFlow();
     FlowResult WriteFlow();

@@ -36,6 +36,8 @@ enum LinkResult : int {
     LR_RESET_OR_WRITE_FIRST = -14,
     LR_TEXT_CONVERSION = -15,
     LR_PASSWORD_UNREADABLE = -17,
+    LR_PORT_NOT_FOUND = -19,   // the port does not exist
+    LR_CONNECTION_LOST = -20,  // the port went away or hung up during the operation
 };
 
 // Command bytes (every request has opcode 0x9B).

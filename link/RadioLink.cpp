@@ -73,7 +73,16 @@ int CRadioLink::Command(std::uint8_t command, const std::uint8_t *payload, int p
     const int r = Exchange(frame, frameLength, opcode, reply.body, command == CMD_END_WRITE);
     if (r > 0)
         reply.length = static_cast<std::uint8_t>(r);
-    return CommandResult(command, r, opcode, reply.body);
+    const int result = CommandResult(command, r, opcode, reply.body);
+    // A port failure is, for the user, one of three things: the port is held by another
+    // program, it does not exist, or the radio's cable went away during the transfer.
+    if (result == LR_PORT_FAILURE && m_pPort) {
+        if (m_pPort->Trouble() == PortTrouble::Missing)
+            return LR_PORT_NOT_FOUND;
+        if (m_pPort->Trouble() == PortTrouble::Lost)
+            return LR_CONNECTION_LOST;
+    }
+    return result;
 }
 
 int CRadioLink::WriteSettings(const QByteArray &block, Reply &reply)

@@ -5,6 +5,7 @@
 #include "TransferRecord.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <chrono>
 
 namespace zqv {
@@ -56,8 +57,16 @@ void CTransferContext::WaitForAnswer()
 
 void CTransferContext::SleepUnlessCancelled(int ms)
 {
+    // RequestCancel wakes the wait at once. A terminal's Ctrl+C handler can only set the flag
+    // (it may not take the lock to notify), so the flag is also looked at every 50 ms.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_cv.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_bCancel.load() != 0; });
+    while (m_bCancel.load() == 0) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= end)
+            break;
+        m_cv.wait_for(lock, std::min<std::chrono::steady_clock::duration>(end - now, std::chrono::milliseconds(50)));
+    }
 }
 
 QString TransferFailureText(int code)
@@ -65,6 +74,8 @@ QString TransferFailureText(int code)
     const auto reason = [](int id) { return FormatStr(IDS_OPERATION_FAILED_REASON, {LoadStr(id)}); };
     switch (code) {
     case LR_PORT_FAILURE: return LoadStr(IDS_XFER_PORT_IN_USE);
+    case LR_PORT_NOT_FOUND: return LoadStr(IDS_PORT_NOT_FOUND);
+    case LR_CONNECTION_LOST: return LoadStr(IDS_CONNECTION_LOST);
     case LR_NO_REPLY: return LoadStr(IDS_XFER_NO_CONNECTION);
     case LR_EARLIER_FIRMWARE: return LoadStr(IDS_XFER_EARLIER_FIRMWARE);
     case LR_VERSION_UNSUPPORTED: return LoadStr(IDS_XFER_VERSION_UNSUPPORTED);
@@ -84,6 +95,16 @@ QString TransferFailureText(int code)
     }
 }
 
+QStringList ReadNoteTexts(const ReadNotes &notes)
+{
+    QStringList out;
+    if (notes.foreignContacts > 0)
+        out << FormatStr(IDS_READ_CONTACTS_LEFT_OUT, {QString::number(notes.foreignContacts)});
+    if (notes.controlCharacters > 0)
+        out << FormatStr(IDS_READ_CONTROL_CHARS_REPLACED, {QString::number(notes.controlCharacters)});
+    return out;
+}
+
 std::thread StartTransferThread(std::function<void()> operation)
 {
     CTransferContext::Instance().ClearCancel();
@@ -101,6 +122,7 @@ public:
         owner.m_bError = false;
         owner.m_bCancelReported = false;
         owner.m_bDataSent = false;
+        owner.m_bRadioReset = false;
         owner.m_nResult = 0;
         m_pPort = owner.m_portFactory ? owner.m_portFactory(owner.m_strPortName)
                                       : std::make_unique<CSerialPort>(owner.m_strPortName);
@@ -220,8 +242,9 @@ bool CRadioTransfer::ReadLimits(VirtualCPLimit &limit)
 // Reads the contact or text list: index 0 and total 0 first, then each next index with the
 // total the radio announced. A first reply with total 0 is the empty list. Otherwise every
 // record 1..total must arrive, in order, with the same total: anything else would leave records
-// missing and fails the read.
-bool CRadioTransfer::ReadList(bool contacts, VirtualCPData &record)
+// missing and fails the read. A contact of a type this program does not know (a newer
+// firmware's) is left out and counted; its slot stays empty.
+bool CRadioTransfer::ReadList(bool contacts, VirtualCPData &record, ReadNotes &notes)
 {
     const int slotCount = contacts ? profile::kMaxContacts : profile::kMaxTextMessages;
     int index = 0, total = 0;
@@ -254,9 +277,11 @@ bool CRadioTransfer::ReadList(bool contacts, VirtualCPData &record)
         bool ok = false;
         if (contacts) {
             VirtualCPContact contact;
-            ok = DecodeContact(data, length, contact) && contact.cntct_type <= profile::kPublicGroup;
-            if (ok)
+            ok = DecodeContact(data, length, contact);
+            if (ok && contact.cntct_type <= profile::kPublicGroup)
                 record.contacts[r - 1] = contact;
+            else if (ok)
+                ++notes.foreignContacts;
         } else {
             ok = DecodeText(data, length, record.texts[r - 1]);
         }
@@ -275,6 +300,7 @@ int CRadioTransfer::ReadRadio(VirtualCPData &target)
 {
     CSession session(*this);
     VirtualCPData result;
+    ReadNotes notes;
     if (!Opening(result))
         return m_nResult;
     Progress(20);
@@ -293,17 +319,19 @@ int CRadioTransfer::ReadRadio(VirtualCPData &target)
     }
     Progress(60);
 
-    if (!ReadList(true, result))
+    if (!ReadList(true, result, notes))
         return m_nResult;
     TidyPrivateContacts(result);
     Progress(80);
 
-    if (!ReadList(false, result))
+    if (!ReadList(false, result, notes))
         return m_nResult;
     ApplyOwnContactFlags(result);
+    notes.controlCharacters = BlankControlCharacters(result);
     if (!Proceed())
         return m_nResult;
     target = result;
+    m_readNotes = notes;
     Succeed();
     return m_nResult;
 }
@@ -397,7 +425,7 @@ void CRadioTransfer::ResetAfterAbortedWrite()
     if (!DecodeLimit(reply.Data(), reply.DataLength(), limit) ||
         !ModelFits(limit.clone_compatibility_version, m_context.ModelFamily()))
         return;
-    m_pLink->Reset(reply);
+    m_bRadioReset = m_pLink->Reset(reply) == LR_SUCCESS;
 }
 
 int CRadioTransfer::ResetRadio()
@@ -432,7 +460,8 @@ int CRadioTransfer::CapturePid(QString &pid)
     if (!Proceed())
         return m_nResult;
     const int started = m_pLink->StartCapture(reply);
-    if (started == LR_PORT_FAILURE || started == LR_NO_REPLY) {
+    if (started == LR_PORT_FAILURE || started == LR_PORT_NOT_FOUND || started == LR_CONNECTION_LOST ||
+        started == LR_NO_REPLY) {
         Fail(started);
         return m_nResult;
     }

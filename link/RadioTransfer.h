@@ -15,6 +15,7 @@
 #include "VirtualCPData.h"
 
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <condition_variable>
 #include <functional>
@@ -82,6 +83,20 @@ QString TransferFailureText(int code);
 // cleared first, so a cancel from an earlier operation never stops this one.
 std::thread StartTransferThread(std::function<void()> operation);
 
+// What a read left out or changed so that the record can be stored as a profile; the user is
+// told about each.
+struct ReadNotes {
+    int foreignContacts = 0;     // contact records of a type this program does not know
+    int controlCharacters = 0;   // control characters in names and texts, now blanks
+    bool operator==(const ReadNotes &o) const
+    {
+        return foreignContacts == o.foreignContacts && controlCharacters == o.controlCharacters;
+    }
+};
+
+// The notices for `notes`, one text each; none when the read took everything as it was.
+QStringList ReadNoteTexts(const ReadNotes &notes);
+
 class CRadioTransfer {
 public:
     using PortFactory = std::function<std::unique_ptr<IBytePort>(const QString &portName)>;
@@ -112,6 +127,12 @@ public:
     // The radio's seven identity bytes into `record`.
     int ReadIdentity(VirtualCPData &record);
 
+    // What the last successful read left out or changed.
+    const ReadNotes &LastReadNotes() const { return m_readNotes; }
+    // True when the last write stopped part-way and the radio was reset: it then holds part of
+    // the profile and needs a whole write.
+    bool LastWriteResetRadio() const { return m_bRadioReset; }
+
     // Bytes that crossed the serial line in the last operation, both directions.
     std::uint64_t LastBytesRead() const { return m_nBytesRead; }
     std::uint64_t LastBytesWritten() const { return m_nBytesWritten; }
@@ -127,7 +148,7 @@ private:
     void Ask(int question);
     bool Opening(VirtualCPData &record);
     bool ReadLimits(VirtualCPLimit &limit);
-    bool ReadList(bool contacts, VirtualCPData &record);
+    bool ReadList(bool contacts, VirtualCPData &record, ReadNotes &notes);
     bool SendAll(bool contacts, const VirtualCPData &record);
     bool Check(int code);
     void ResetAfterAbortedWrite();
@@ -143,7 +164,9 @@ private:
     bool m_bError = false;
     bool m_bCancelReported = false;
     bool m_bDataSent = false;
+    bool m_bRadioReset = false;
     int m_nResult = 0;
+    ReadNotes m_readNotes;
     std::uint64_t m_nBytesRead = 0;
     std::uint64_t m_nBytesWritten = 0;
 };

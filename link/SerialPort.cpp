@@ -13,6 +13,12 @@
 namespace zqv {
 namespace {
 
+// Errors that mean the device is not there: it never existed, or it was unplugged.
+bool IsMissingDeviceError(int error)
+{
+    return error == ENOENT || error == ENODEV || error == ENXIO || error == ENOTDIR;
+}
+
 std::int64_t NowMs()
 {
     timespec ts{};
@@ -38,11 +44,15 @@ void CSerialPort::Open()
     m_hLine = -1;
     m_dwLastError = 0;
     m_dwLineErrors = 0;
+    m_trouble = PortTrouble::None;
 
     const QByteArray path = m_strDevicePath.toLocal8Bit();
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        RecordError(errno);
+        const int error = errno;
+        RecordError(error);
+        if (IsMissingDeviceError(error))
+            m_trouble = PortTrouble::Missing;
         return;
     }
     // Only one program may hold the port. The advisory lock also keeps out a second instance
@@ -136,6 +146,7 @@ int CSerialPort::SetWriteTimeouts(int multiplierMs, int constantMs)
 void CSerialPort::MarkFailed(int osError)
 {
     RecordError(osError ? osError : EIO);
+    m_trouble = PortTrouble::Lost;
 }
 
 int CSerialPort::Read(std::uint8_t *buffer, int count, bool waitAll)
@@ -206,7 +217,10 @@ int CSerialPort::Write(const std::uint8_t *buffer, int count)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && errno != EAGAIN) {
-            RecordError(errno);
+            if (errno == EIO || IsMissingDeviceError(errno))
+                MarkFailed(errno);
+            else
+                RecordError(errno);
             break;
         }
         const std::int64_t left = deadline - NowMs();
@@ -220,7 +234,7 @@ int CSerialPort::Write(const std::uint8_t *buffer, int count)
             break;
         }
         if (pfd.revents & (POLLHUP | POLLERR | POLLNVAL)) {
-            RecordError(EIO);
+            MarkFailed(EIO);
             break;
         }
     }

@@ -37,10 +37,20 @@ struct PortStatus {
     std::uint32_t cbOutQue = 0;  // bytes written and not yet sent
 };
 
+// Why a port failed, so that the user is told what to do about it.
+enum class PortTrouble {
+    None,     // usable, or failing for a reason not listed below
+    Missing,  // the device does not exist (never there, or removed before it was opened)
+    Lost,     // the device went away or hung up while it was open
+};
+
 class IBytePort {
 public:
     virtual ~IBytePort() = default;
     virtual bool IsOpen() const = 0;
+    // What is known about a failure of this port; kept until the port is closed, because the
+    // last error is cleared by every purge.
+    virtual PortTrouble Trouble() const { return PortTrouble::None; }
     // The OS error of the most recent failing call, 0 after a successful purge or error-clear.
     virtual std::uint32_t GetLastError() const = 0;
     // Reads up to `count` bytes. With waitAll false, `count` is first lowered to what is queued
@@ -65,6 +75,7 @@ public:
 
     bool IsOpen() const override { return m_hLine >= 0; }
     std::uint32_t GetLastError() const override { return m_dwLastError; }
+    PortTrouble Trouble() const override { return m_trouble; }
     int Read(std::uint8_t *buffer, int count, bool waitAll) override;
     int Write(const std::uint8_t *buffer, int count) override;
     int Purge(std::uint32_t flags) override;
@@ -105,6 +116,7 @@ private:
     int m_nWriteMultiplierMs = 0, m_nWriteConstantMs = 0;
     std::uint64_t m_nBytesRead = 0;
     std::uint64_t m_nBytesWritten = 0;
+    PortTrouble m_trouble = PortTrouble::None;
 };
 
 }  // namespace zqv

@@ -192,4 +192,25 @@ std::vector<int> TextsToSend(const VirtualCPData &record)
     return slotList;
 }
 
+int BlankControlCharacters(VirtualCPData &record)
+{
+    int replaced = 0;
+    const auto blank = [&replaced](QString &text) {
+        for (QChar &c : text) {
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+                c = QLatin1Char(' ');
+                ++replaced;
+            }
+        }
+    };
+    for (VirtualCPContact &c : record.contacts)
+        blank(c.name);
+    for (QString &t : record.texts)
+        blank(t);
+    blank(record.limit.model);
+    for (PublicGroupInfo &b : record.limit.bank)
+        blank(b.pid_name);
+    return replaced;
+}
+
 }  // namespace zqv::link

@@ -25,6 +25,11 @@ int FindContact(const VirtualCPData &record, const QString &pid, int type);
 // left alone.
 void TidyPrivateContacts(VirtualCPData &record);
 
+// After a read: every control character (codes below 32, and 127) in the contact names, the
+// texts, the model name and the public-group bank names becomes a blank, because a profile
+// cannot hold them. Returns how many were replaced.
+int BlankControlCharacters(VirtualCPData &record);
+
 // After a read: the radio's own private contact (pid = the unit PID) gets manager mode and
 // see-all-groups in its flags B exactly when the settings switch and the radio's feature are
 // both on.

@@ -4,6 +4,8 @@
 #include "StringIds.h"
 #include "ZQVCPSException.h"
 
+#include <algorithm>
+
 namespace zqv {
 
 namespace {
@@ -44,9 +46,25 @@ public:
                 QStringLiteral("Element=%1").arg(NodeName(m_pElement)), QLatin1String(kSource));
         return GetAttr(m_pElement, name);
     }
-    std::uint8_t U8(const char *name) const { return static_cast<std::uint8_t>(ParseUnsigned(Text(name))); }
-    std::uint32_t U32(const char *name) const { return static_cast<std::uint32_t>(ParseUnsigned(Text(name))); }
-    bool Bit(const char *name) const { return (ParseUnsigned(Text(name)) & 1u) != 0; }
+    std::uint8_t U8(const char *name) const { return static_cast<std::uint8_t>(Number(name)); }
+    std::uint32_t U32(const char *name) const { return static_cast<std::uint32_t>(Number(name)); }
+    bool Bit(const char *name) const { return (Number(name) & 1u) != 0; }
+
+    // A number attribute holds unsigned decimal digits and nothing else. Anything else (a
+    // blank, a sign, white space) fails the conversion rather than reaching the radio as 0.
+    std::uint64_t Number(const char *name) const
+    {
+        const QString text = Text(name);
+        const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
+        if (!digits)
+            throw CZQVCPSException::FromLibraryError(
+                IDS_UNKNOWN_ERROR, m_op, __LINE__,
+                QStringLiteral("The attribute '%1' is not a number: '%2'").arg(QLatin1String(name), text),
+                QStringLiteral("Element=%1").arg(NodeName(m_pElement)), QLatin1String(kSource));
+        return ParseUnsigned(text);
+    }
 
     template <typename Word>
     void Flag(const char *name, Word &word, Word mask) const

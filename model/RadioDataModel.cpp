@@ -373,7 +373,10 @@ void CRadioDataModel::ApplyAddList(CXmlDocument &doc) const
         const QByteArray name = e.name.toUtf8();
         for (xmlNodePtr target : ElementsNamed(doc, e.node)) {
             if (e.isTag) {
-                xmlAddChild(target, doc.CreateElement(e.name));
+                // A profile read from a radio, or written by a program that knows the tag,
+                // carries it already; a second one would make the profile invalid.
+                if (!ChildNamed(target, e.name))
+                    xmlAddChild(target, doc.CreateElement(e.name));
                 continue;
             }
             const QString value = e.replaceBy.isEmpty() ? e.defaultValue

@@ -52,7 +52,7 @@ bool ParseSimFault(const QString &text, SimFault &fault)
         {"q-other", SimFaultKind::RefuseOther},     {"s1", SimFaultKind::StatusWaiting},
         {"s4", SimFaultKind::StatusUnsupported},    {"s-other", SimFaultKind::StatusOther},
         {"old-firmware", SimFaultKind::EarlierFirmware}, {"bad-opcode", SimFaultKind::InvalidOpcode},
-        {"bad-letter", SimFaultKind::WrongLetter},
+        {"bad-letter", SimFaultKind::WrongLetter}, {"drop-reply", SimFaultKind::DropReply},
     };
     for (const auto &k : kinds) {
         if (kind == QLatin1String(k.name)) {
@@ -142,6 +142,7 @@ QByteArray CRadioSim::Handle(std::uint8_t command, const std::uint8_t *payload, 
         case SimFaultKind::EarlierFirmware: return BuildReply(kReplyOpcodeNak, QByteArray(1, '\0'));
         case SimFaultKind::InvalidOpcode: return BuildReply(kReplyOpcodeNak, QByteArray(1, '\x01'));
         case SimFaultKind::WrongLetter: return BuildReply(kReplyOpcodeOk, QByteArray("Z", 1));
+        case SimFaultKind::DropReply: Answer(command, payload, length); return QByteArray();
         }
     }
     return Answer(command, payload, length);
@@ -248,13 +249,17 @@ QByteArray CRadioSim::WriteContact(const std::uint8_t *payload, int length)
         if (index == 0)
             return total == 0 ? BuildReply(kReplyOpcodeOk, "P") : Refuse(CMD_WRITE_CONTACT);
     }
+    // The record just taken, sent again because its reply was lost: take it again and answer
+    // again, as the radio does.
+    const bool repeat = index > 1 && index == m_nContactNext - 1;
     VirtualCPContact contact;
-    if (index != m_nContactNext || total != m_nContactTotal || index > total || index > profile::kMaxContacts ||
-        !DecodeContact(payload + 2, length - 2, contact))
+    if ((index != m_nContactNext && !repeat) || total != m_nContactTotal || index > total ||
+        index > profile::kMaxContacts || !DecodeContact(payload + 2, length - 2, contact))
         return Refuse(CMD_WRITE_CONTACT);
     contact.contact_flags_b = 0;  // not carried: the radio keeps these in its settings
     memory.contacts[index - 1] = contact;
-    ++m_nContactNext;
+    if (!repeat)
+        ++m_nContactNext;
     return BuildReply(kReplyOpcodeOk, "P");
 }
 
@@ -271,12 +276,14 @@ QByteArray CRadioSim::WriteText(const std::uint8_t *payload, int length)
         if (index == 0)
             return total == 0 ? BuildReply(kReplyOpcodeOk, "P") : Refuse(CMD_WRITE_TEXT);
     }
+    const bool repeat = index > 1 && index == m_nTextNext - 1;  // as for contacts
     QString text;
-    if (index != m_nTextNext || total != m_nTextTotal || index > total || index > profile::kMaxTextMessages ||
-        !DecodeText(payload + 2, length - 2, text))
+    if ((index != m_nTextNext && !repeat) || total != m_nTextTotal || index > total ||
+        index > profile::kMaxTextMessages || !DecodeText(payload + 2, length - 2, text))
         return Refuse(CMD_WRITE_TEXT);
     memory.texts[index - 1] = text;
-    ++m_nTextNext;
+    if (!repeat)
+        ++m_nTextNext;
     return BuildReply(kReplyOpcodeOk, "P");
 }
 
@@ -440,6 +447,19 @@ VirtualCPData CRadioSim::FullRadio()
     r.texts[24] = QString(80, QChar(0xFF));
     SetOwnFlags(r);
     return r;
+}
+
+void CRadioSim::AddForeignRecords(VirtualCPData &radio)
+{
+    for (VirtualCPContact &c : radio.contacts) {
+        if (c.IsEmpty()) {
+            c = Contact(QStringLiteral("Newer Type"), QStringLiteral("20009876"), 7, 1);
+            break;
+        }
+    }
+    if (!radio.contacts[0].IsEmpty())
+        radio.contacts[0].name = radio.contacts[0].name.left(kMaxNameChars - 2) + QChar(0x07) + u'!';
+    radio.texts[0] = radio.texts[0].left(kMaxTextChars - 2) + QChar(0x1B) + u'!';
 }
 
 }  // namespace zqv

@@ -29,6 +29,7 @@ enum class SimFaultKind {
     EarlierFirmware,  // opcode 0x8C, first byte 0
     InvalidOpcode,   // opcode 0x8C, first byte 1
     WrongLetter,     // 'A' with a letter no command expects
+    DropReply,       // the request is carried out, but its reply is lost on the way
 };
 
 struct SimFault {
@@ -38,7 +39,7 @@ struct SimFault {
 };
 
 // Parses "CMD[@N]:KIND" (CMD two hex digits or "all"; KIND one of silent, bad-checksum, q-fd,
-// q-fe, q-other, s1, s4, s-other, old-firmware, bad-opcode, bad-letter).
+// q-fe, q-other, s1, s4, s-other, old-firmware, bad-opcode, bad-letter, drop-reply).
 bool ParseSimFault(const QString &text, SimFault &fault);
 
 class CRadioSim {
@@ -75,6 +76,10 @@ public:
     static VirtualCPData DefaultRadio();
     static VirtualCPData EmptyRadio();
     static VirtualCPData FullRadio();
+    // Gives `radio` what a radio with newer firmware may hold and this program cannot store
+    // as it is: one contact of an unknown type (in the first free slot) and a control
+    // character in the first contact's name and in the first text.
+    static void AddForeignRecords(VirtualCPData &radio);
 
 private:
     QByteArray Handle(std::uint8_t command, const std::uint8_t *payload, int length);

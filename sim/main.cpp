@@ -124,7 +124,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption failOpt(QStringLiteral("fail"),
                                      QStringLiteral("Misbehave: CMD[@N]:KIND, CMD two hex digits or 'all', KIND one of "
                                                     "silent, bad-checksum, q-fd, q-fe, q-other, s1, s4, s-other, "
-                                                    "old-firmware, bad-opcode, bad-letter. Repeatable."),
+                                                    "old-firmware, bad-opcode, bad-letter, drop-reply (carried out, "
+                                                    "reply lost). Repeatable."),
                                      QStringLiteral("RULE"));
     const QCommandLineOption captureOpt(QStringLiteral("capture-after"), QStringLiteral("The N-th poll of a capture reports a PID."), QStringLiteral("N"));
     const QCommandLineOption capturePidOpt(QStringLiteral("capture-pid"), QStringLiteral("The PID a capture reports."), QStringLiteral("PID"));
@@ -134,8 +135,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption releaseOpt(QStringLiteral("fw-release"), QStringLiteral("Firmware release (hex)."), QStringLiteral("HEX"));
     const QCommandLineOption versionOpt(QStringLiteral("fw-version"), QStringLiteral("Firmware version."), QStringLiteral("N"));
     const QCommandLineOption cloneOpt(QStringLiteral("clone-version"), QStringLiteral("Clone-compatibility version."), QStringLiteral("N"));
+    const QCommandLineOption foreignOpt(QStringLiteral("foreign-records"),
+                                        QStringLiteral("Add a contact of an unknown type, and control characters in the "
+                                                       "first contact's name and the first text."));
     parser.addOptions({profileOpt, dumpOpt, emptyOpt, fullOpt, logOpt, throttleOpt, delayOpt, silentOpt, checksumOpt, failOpt, captureOpt,
-                       capturePidOpt, unitPidOpt, passwordOpt, phaseOpt, releaseOpt, versionOpt, cloneOpt});
+                       capturePidOpt, unitPidOpt, passwordOpt, phaseOpt, releaseOpt, versionOpt, cloneOpt, foreignOpt});
     parser.process(app);
 
     CRadioSim sim;
@@ -181,6 +185,8 @@ int main(int argc, char *argv[])
         sim.memory.firmware_version = number(versionOpt, 10);
     if (parser.isSet(cloneOpt))
         sim.memory.limit.clone_compatibility_version = number(cloneOpt, 10);
+    if (parser.isSet(foreignOpt))
+        CRadioSim::AddForeignRecords(sim.memory);
     if (parser.isSet(captureOpt))
         sim.captureAfterPolls = number(captureOpt, 10);
     if (parser.isSet(capturePidOpt))

@@ -220,7 +220,14 @@ void CReadWriteDialog::SetOpeningTexts()
 
 int CReadWriteDialog::RunOperation(CRadioTransfer &transfer)
 {
-    return m_mode == Mode::Read ? transfer.ReadRadio(m_record) : transfer.WriteRadio(m_record);
+    if (m_mode == Mode::Read) {
+        const int result = transfer.ReadRadio(m_record);
+        m_readNotes = transfer.LastReadNotes();
+        return result;
+    }
+    const int result = transfer.WriteRadio(m_record);
+    m_bRadioReset = transfer.LastWriteResetRadio();
+    return result;
 }
 
 void CReadWriteDialog::OnSucceeded()
@@ -228,6 +235,21 @@ void CReadWriteDialog::OnSucceeded()
     const QString text = LoadStr(m_mode == Mode::Read ? IDS_READING_SUCCESSFUL : IDS_WRITING_SUCCESS);
     setWindowTitle(text);
     StatusLabel()->setText(text);
+    // What the read left out or changed, once it has ended.
+    if (m_mode == Mode::Read && Context().prompter) {
+        const QStringList notes = ReadNoteTexts(m_readNotes);
+        if (!notes.isEmpty())
+            Context().prompter->Show(notes.join(u'\n'), MB_OK | MB_ICONINFORMATION);
+    }
+}
+
+void CReadWriteDialog::OnFailed(int code)
+{
+    CTransferDialog::OnFailed(code);
+    // A write that stopped part-way left the radio reset with part of the profile; a
+    // cancelled one would otherwise end without a word.
+    if (m_mode == Mode::Write && m_bRadioReset && Context().prompter)
+        Context().prompter->ShowMessage(IDS_WRITE_RADIO_WAS_RESET, MB_OK | MB_ICONWARNING);
 }
 
 void CReadWriteDialog::OnQuestion(int question)

@@ -116,12 +116,16 @@ protected:
     int RunOperation(CRadioTransfer &transfer) override;
     void SetOpeningTexts() override;
     void OnSucceeded() override;
+    void OnFailed(int code) override;
     void OnQuestion(int question) override;
 
 private:
     Mode m_mode;
     VirtualCPData &m_record;
     bool m_bOlderRadioAccepted;
+    // Written by the worker; read only after it has been joined.
+    ReadNotes m_readNotes;
+    bool m_bRadioReset = false;
 };
 
 // Capturing another radio's private ID over the air.

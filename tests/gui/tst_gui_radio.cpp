@@ -128,12 +128,19 @@ private slots:
     void writeThatChangesTheProfileAsksFirst();
     void reset();
     void cancelDuringRead();
+    void readTellsWhatWasLeftOut();
+    void radioOfNoSettingGroup();
+    void cancelledWriteSaysTheRadioWasReset();
     void capturePrivateId();
     void captureTimesOut();
 
 private:
     bool StartWorld(const QStringList &simArgs, const QStringList &programArgs = {});
     bool RunCommand(int id);
+    // Runs command `id` and clicks the transfer dialog's Cancel once its progress reaches
+    // `percent`; the status line right after the click goes to `status`. False when the
+    // command did not end idle or Cancel was never clicked.
+    bool RunCommandCancelledAt(int id, int percent, QString *status = nullptr);
 
     std::unique_ptr<CGuiWorld> m_world;
     std::unique_ptr<CSim> m_sim;
@@ -187,6 +194,24 @@ bool TestRadio::RunCommand(int id)
     while (!m_world->app->TransferIdle() && t.elapsed() < 30000)
         QTest::qWait(20);
     return m_world->app->TransferIdle() && frame.Action(id)->isEnabled();
+}
+
+bool TestRadio::RunCommandCancelledAt(int id, int percent, QString *status)
+{
+    bool cancelled = false;
+    m_driver->timer.stop();
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *dlg = qobject_cast<CReadWriteDialog *>(QApplication::activeModalWidget());
+        if (!dlg || cancelled || dlg->ProgressBar()->value() < percent)
+            return;
+        cancelled = true;
+        dlg->CancelButton()->click();
+        if (status)
+            *status = dlg->StatusLabel()->text();
+    });
+    poll.start(10);
+    return RunCommand(id) && cancelled;
 }
 
 void TestRadio::readIntoNewProfile()
@@ -368,25 +393,43 @@ void TestRadio::cancelDuringRead()
     // A full radio at the real wire speed takes seconds to read: time enough to cancel.
     QVERIFY(StartWorld({"--full", "--throttle"}));
     QString statusAfterCancel;
-    bool cancelled = false;
-    m_driver->timer.stop();
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        auto *dlg = qobject_cast<CReadWriteDialog *>(QApplication::activeModalWidget());
-        if (!dlg || cancelled || dlg->ProgressBar()->value() < 60)
-            return;
-        cancelled = true;
-        dlg->CancelButton()->click();
-        statusAfterCancel = dlg->StatusLabel()->text();
-    });
-    poll.start(10);
-    QVERIFY(RunCommand(ID_DEVICE_READ));
-    QVERIFY(cancelled);
+    QVERIFY(RunCommandCancelledAt(ID_DEVICE_READ, 60, &statusAfterCancel));
     QCOMPARE(statusAfterCancel, LoadStr(IDS_CANCELING_OPERATION));
     // The dialog stayed until the worker stopped, and nothing was created from the radio.
     QCOMPARE(m_world->app->Radio().LastDialogResult(), -12);
     QCOMPARE(m_world->Frame().Children().size(), 0);
     QCOMPARE(Shown(m_world->prompter), QStringList());
+}
+
+// A contact of an unknown type and control characters do not fail the read; the user is
+// told once the read has ended.
+void TestRadio::readTellsWhatWasLeftOut()
+{
+    QVERIFY(StartWorld({"--foreign-records"}));
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
+    QCOMPARE(Shown(m_world->prompter), QStringList{ReadNoteTexts(ReadNotes{1, 2}).join(u'\n')});
+    QCOMPARE(m_world->Frame().Children().size(), 1);
+}
+
+void TestRadio::radioOfNoSettingGroup()
+{
+    QVERIFY(StartWorld({"--phase", "D", "--fw-version", "12"}));
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    QCOMPARE(Shown(m_world->prompter), QStringList{FormatStr(IDS_SETTING_GROUP_UNKNOWN, {"D5E.12.00"})});
+    QCOMPARE(m_world->Frame().Children().size(), 0);
+    QVERIFY(!m_sim->Commands().contains("30"));
+}
+
+// A write cancelled after data went out resets the radio, and says so.
+void TestRadio::cancelledWriteSaysTheRadioWasReset()
+{
+    const QString path = m_world->CopyOfTemplate("mine.zqv");
+    QVERIFY(StartWorld({"--profile", path, "--empty", "--throttle"}, {path}));
+    QVERIFY(RunCommandCancelledAt(ID_DEVICE_WRITE, 60));
+    QCOMPARE(m_world->app->Radio().LastDialogResult(), -12);
+    QVERIFY(m_sim->Commands().contains("37"));
+    QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(IDS_WRITE_RADIO_WAS_RESET)});
 }
 
 void TestRadio::capturePrivateId()

@@ -86,6 +86,7 @@ private slots:
     void readWithoutPortShowsMessageAndStaysIdle();
     void readSequenceByRadioGroup_data();
     void readSequenceByRadioGroup();
+    void radioOfNoSettingGroupStopsWithItsMessage();
     void readIntoActiveProfileAsksNewOrOverwrite_data();
     void readIntoActiveProfileAsksNewOrOverwrite();
     void readDialogCancelledCreatesNothing();
@@ -151,6 +152,24 @@ void TestTransferSequencer::readSequenceByRadioGroup()
     QVERIFY(seq.IsIdle());
     QVERIFY(prompter.History().empty());
     QCOMPARE(seq.RadioGroup(), group);
+}
+
+// Read and write stop after the identity when the firmware is in no setting group.
+void TestTransferSequencer::radioOfNoSettingGroupStopsWithItsMessage()
+{
+    for (const bool write : {false, true}) {
+        CFakeHost host;
+        host.groupOfRadio = 0;
+        CScriptedPrompter prompter;
+        CTransferSequencer seq(host, prompter);
+        write ? seq.Write() : seq.Read();
+        for (int i = 0; i < 4 && !seq.IsIdle(); ++i)
+            seq.OnNotice(kNoticeSuccess, 0);
+        QVERIFY(seq.IsIdle());
+        const QStringList start = write ? QStringList{"commit", "unitpid"} : QStringList{"delay"};
+        QCOMPARE(host.calls, (start + QStringList{"identity", "group R5E.08.00"}));
+        QCOMPARE(prompter.Texts(), QStringList{FormatStr(IDS_SETTING_GROUP_UNKNOWN, {"R5E.08.00"})});
+    }
 }
 
 void TestTransferSequencer::readIntoActiveProfileAsksNewOrOverwrite_data()
@@ -400,6 +419,8 @@ void TestTransferSequencer::failureMessages_data()
     QTest::newRow("-14") << -14 << LoadStr(IDS_MAIN_PERFORM_RESET);
     QTest::newRow("-17") << -17 << LoadStr(IDS_RADIO_PASSWORD_FAILED);
     QTest::newRow("-18") << -18 << LoadStr(IDS_M_PROFILE_NOT_COMPATIBLE);
+    QTest::newRow("-19") << -19 << LoadStr(IDS_PORT_NOT_FOUND);
+    QTest::newRow("-20") << -20 << LoadStr(IDS_CONNECTION_LOST);
     QTest::newRow("other") << -42 << QString("Error: Operation Failed (-42).");
 }
 

@@ -42,6 +42,13 @@ public:
         }
     }
 
+    // Ends the program at once, the way a radio is unplugged: the line hangs up.
+    void Kill()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+
     bool Ok() const { return port.startsWith(QLatin1String("/dev/")); }
     QString LogPath() const { return m_dir.filePath(QStringLiteral("requests.log")); }
     QString DumpPath() const { return m_dir.filePath(QStringLiteral("memory.zqv")); }

@@ -147,8 +147,8 @@ private slots:
     {
         CObserver obs;
         VirtualCPData record;
-        QCOMPARE(CRadioTransfer(QStringLiteral("/dev/zqv-no-such-port"), &obs).ReadRadio(record), -1);
-        QCOMPARE(obs.failures, std::vector<int>{-1});
+        QCOMPARE(CRadioTransfer(QStringLiteral("/dev/zqv-no-such-port"), &obs).ReadRadio(record), -19);
+        QCOMPARE(obs.failures, std::vector<int>{-19});
     }
 
     void radioGoesAwayDuringARead()
@@ -161,8 +161,8 @@ private slots:
                 sim->Stop();
         };
         VirtualCPData record;
-        QCOMPARE(CRadioTransfer(sim->port, &obs).ReadRadio(record), -1);
-        QCOMPARE(obs.failures, std::vector<int>{-1});
+        QCOMPARE(CRadioTransfer(sim->port, &obs).ReadRadio(record), -20);
+        QCOMPARE(obs.failures, std::vector<int>{-20});
     }
 
     void cancelDuringAReadLeavesTheTargetUnchanged()

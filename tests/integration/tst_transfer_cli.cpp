@@ -1,6 +1,7 @@
 // zqvcps-cli's radio commands against zqv-radio-sim on a pseudo-terminal, as a user runs them:
-// a full read into a profile, a write compared with the radio's saved memory, the empty radio,
-// the message of each failure, the write's questions answered No and Yes, the codeplug
+// a full read into a profile, reads of radios of every setting group, a write compared with the
+// radio's saved memory and its retry after a lost reply, the empty radio, the message of each
+// failure, what a read leaves out, the write's questions answered No and Yes, the codeplug
 // password, reset and capture.
 #include "DataAdaptor.h"
 #include "RadioSim.h"
@@ -9,9 +10,15 @@
 #include "TextFile.h"
 #include "TransferTestSupport.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace zqv;
 using namespace zqv::test;
@@ -35,15 +42,21 @@ CliResult Cli(const QStringList &args)
             QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
-// A profile file's record.
-VirtualCPData LoadRecord(const QString &path)
+// A profile file's text, unscrambled.
+QString ProfileText(const QString &path)
 {
     int mode = TEXT_MODE_UTF16;
     QString text = ReadTextFile(path, &mode);
     if (!text.startsWith(QLatin1String("<?xml"), Qt::CaseInsensitive))
         ScrambleText(text, mode);
+    return text;
+}
+
+// A profile file's record.
+VirtualCPData LoadRecord(const QString &path)
+{
     VirtualCPData record;
-    CDataAdaptor::XML2VirtualCP(text, record);
+    CDataAdaptor::XML2VirtualCP(ProfileText(path), record);
     return record;
 }
 
@@ -175,7 +188,7 @@ private slots:
         QTest::newRow("operation unsupported") << QStringList{"--fail", "27:s4"} << -10;
         QTest::newRow("version misfit") << QStringList{"--fw-version", "9"} << -4;
         QTest::newRow("model misfit") << QStringList{"--clone-version", "2"} << -5;
-        QTest::newRow("port that does not exist") << QStringList{} << -1;
+        QTest::newRow("port that does not exist") << QStringList{} << -19;
     }
     void failureMessages()
     {
@@ -188,6 +201,133 @@ private slots:
         QCOMPARE(r.exit, 1);
         QCOMPARE(r.err, TransferFailureText(code) + u'\n');
         QVERIFY(r.out.isEmpty());
+    }
+
+    // A port another program holds keeps the message that says so.
+    void busyPort()
+    {
+        CSimProcess sim({});
+        QVERIFY(sim.Ok());
+        const int fd = ::open(QFile::encodeName(sim.port).constData(), O_RDWR | O_NOCTTY);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::flock(fd, LOCK_EX | LOCK_NB), 0);
+        const CliResult r = Cli({"read-pid", "--port", sim.port});
+        ::close(fd);
+        QCOMPARE(r.exit, 1);
+        QCOMPARE(r.err, TransferFailureText(-1) + u'\n');
+    }
+
+    // Radios of each setting group are read into a profile that holds what the radio holds.
+    // Group 1 and 2 radios lack some settings; the profile gives those their defaults.
+    void readEachSettingGroup_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<int>("group");
+        QTest::newRow("group 1") << "2" << 1;
+        QTest::newRow("group 2") << "5" << 2;
+        QTest::newRow("group 3") << "8" << 3;
+    }
+    void readEachSettingGroup()
+    {
+        QFETCH(QString, version);
+        QFETCH(int, group);
+        CSimProcess sim({QStringLiteral("--full"), QStringLiteral("--fw-version"), version});
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("read.zqv"));
+        const CliResult r = Cli({"read", "--port", sim.port, "-o", file});
+        QVERIFY2(r.exit == 0, qPrintable(r.err));
+        QVERIFY2(r.err.endsWith(LoadStr(IDS_READING_SUCCESSFUL) + u'\n'), qPrintable(r.err));
+        // The profile keeps the radio's format; converted to the latest one it must hold what
+        // the radio holds.
+        QVERIFY(ProfileText(file).contains(QStringLiteral("firmware_version=\"%1\"").arg(version)));
+        QString converted = file;
+        if (group < 3) {
+            converted = sim.Path(QStringLiteral("converted.zqv"));
+            const CliResult convert = Cli({"convert", file, "-o", converted});
+            QVERIFY2(convert.exit == 0, qPrintable(convert.err));
+        }
+        const VirtualCPData got = LoadRecord(converted);
+        VirtualCPData want = CRadioSim::FullRadio();
+        want.firmware_version = got.firmware_version;  // the conversion's, checked above
+        // Settings that the radio's group does not have take the setting document's defaults.
+        VirtualCPSetting &s = want.setting;
+        if (group == 1) {
+            s.password.clear();
+            s.setting_flags &= ~(SF_PROG_MODE_DIS | SF_INTERNAL_PTT_DIS | SF_TX_TIMEOUT_TIMER_DIS);
+        }
+        if (group <= 2) {
+            s.call_forward_id.clear();
+            s.tpt_offset = 0;
+            s.noise = 0x22;
+            s.setting_flags &= ~SF_PRIV_GRP_CALL_REP_DIS;
+        }
+        CompareAsProfiles(got, want);
+        if (QTest::currentTestFailed())
+            return;
+        const CliResult check = Cli({"check", file});
+        QVERIFY2(check.exit == 0, qPrintable(check.err));
+    }
+
+    // A radio whose firmware belongs to no setting group is refused with a message of its own,
+    // before anything is read or written.
+    void radioOfNoSettingGroup()
+    {
+        CSimProcess sim({QStringLiteral("--phase"), QStringLiteral("D"), QStringLiteral("--fw-version"), QStringLiteral("12")});
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("read.zqv"));
+        const QString message = FormatStr(IDS_SETTING_GROUP_UNKNOWN, {QStringLiteral("D5E.12.00")}) + u'\n';
+        const CliResult read = Cli({"read", "--port", sim.port, "-o", file});
+        QCOMPARE(read.exit, 1);
+        QCOMPARE(read.err, message);
+        QVERIFY(!sim.Commands().contains("30"));
+        SaveProfile(CRadioSim::DefaultRadio(), file);
+        const CliResult write = Cli({"write", "--port", sim.port, "--yes", file});
+        QCOMPARE(write.exit, 1);
+        QCOMPARE(write.err, message);
+        QVERIFY(!sim.Commands().contains("29"));
+    }
+
+    // What a profile cannot hold is left out or blanked, and the user is told how much.
+    void readTellsWhatWasLeftOut()
+    {
+        CSimProcess sim({QStringLiteral("--foreign-records")});
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("read.zqv"));
+        const CliResult r = Cli({"read", "--port", sim.port, "-o", file});
+        QVERIFY2(r.exit == 0, qPrintable(r.err));
+        for (const QString &note : ReadNoteTexts(ReadNotes{1, 2}))
+            QVERIFY2(r.err.contains(note + u'\n'), qPrintable(r.err));
+        const VirtualCPData got = LoadRecord(file);
+        QCOMPARE(got.contacts[0].name, QStringLiteral("Public 1 !"));
+        QCOMPARE(got.texts[0], QStringLiteral("Hello !"));
+        QCOMPARE(std::count_if(got.contacts.begin(), got.contacts.end(), [](const VirtualCPContact &c) { return !c.IsEmpty(); }), 2);
+    }
+
+    // A write that the radio refuses part-way resets the radio, and the user is told that it
+    // needs a whole write.
+    void refusedWriteSaysTheRadioWasReset()
+    {
+        CSimProcess sim({QStringLiteral("--fail"), QStringLiteral("31@3:q-other")});
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("p.zqv"));
+        SaveProfile(CRadioSim::FullRadio(), file);
+        const CliResult r = Cli({"write", "--port", sim.port, "--yes", file});
+        QCOMPARE(r.exit, 1);
+        QVERIFY2(r.err.endsWith(TransferFailureText(-8) + u'\n' + LoadStr(IDS_WRITE_RADIO_WAS_RESET) + u'\n'), qPrintable(r.err));
+        QCOMPARE(sim.Commands().mid(sim.Commands().size() - 2), (QStringList{"27", "37"}));
+    }
+
+    // A record whose reply was lost is sent again and the write succeeds.
+    void writeRetriesALostReply()
+    {
+        CSimProcess sim({QStringLiteral("--empty"), QStringLiteral("--fail"), QStringLiteral("31@7:drop-reply")});
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("full.zqv"));
+        SaveProfile(CRadioSim::FullRadio(), file);
+        const CliResult r = Cli({"write", "--port", sim.port, file});
+        QVERIFY2(r.exit == 0, qPrintable(r.err));
+        QCOMPARE(sim.Requests().count("31 7/150"), 2);
+        CompareAsProfiles(LoadRecord(sim.DumpPath()), CRadioSim::FullRadio());
     }
 
     void writeQuestions_data()
@@ -288,6 +428,30 @@ private slots:
         QCOMPARE(captured.exit, 0);
         QCOMPARE(captured.out, QStringLiteral("20007777\n"));
         QVERIFY(captured.err.startsWith(LoadStr(IDS_READ_PID_INSTRUCTION)));
+    }
+
+    // Ctrl+C during a capture ends it at once, not after the pause between polls.
+    void interruptedCaptureEndsAtOnce()
+    {
+        CSimProcess sim({});
+        QVERIFY(sim.Ok());
+        QProcess cli;
+        cli.setProgram(QStringLiteral(ZQV_CLI));
+        cli.setArguments({"--install-dir", ZQV_BUILD_DIR "/data", "capture-pid", "--port", sim.port});
+        cli.start();
+        QVERIFY(cli.waitForStarted(5000));
+        for (int i = 0; i < 100 && !sim.Commands().contains("38"); ++i)
+            QTest::qWait(50);
+        QVERIFY(sim.Commands().contains("38"));
+        QTest::qWait(300);  // inside the first pause
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(pid_t(cli.processId()), SIGINT);
+        QVERIFY(cli.waitForFinished(5000));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY(QString::fromLocal8Bit(cli.readAllStandardError()).endsWith(TransferFailureText(-12) + u'\n'));
+        QVERIFY(!sim.Commands().contains("39"));
     }
 
     void usageErrors()

@@ -287,27 +287,43 @@ private slots:
         QCOMPARE(FromText(text).setting.noise, std::uint8_t(0x3F));
     }
 
-    void numbersAreReadLeniently_data()
+    // A number is unsigned decimal digits; anything else fails the conversion (106) instead
+    // of reaching the radio as 0 or as the digits before it.
+    void numbersAreReadStrictly_data()
     {
         QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("thrown");
         QTest::addColumn<int>("contrast");
         QTest::addColumn<bool>("flag");
-        QTest::newRow("plain") << "7" << 7 << true;
-        QTest::newRow("trailing text") << "12x" << 12 << false;
-        QTest::newRow("no digit") << "x1" << 0 << false;
-        QTest::newRow("empty") << "" << 0 << false;
-        QTest::newRow("too wide keeps low bits") << "300" << 44 << false;
-        QTest::newRow("odd is set") << "3" << 3 << true;
+        QTest::newRow("plain") << "7" << 0 << 7 << true;
+        QTest::newRow("leading zeros") << "007" << 0 << 7 << true;
+        QTest::newRow("too wide keeps low bits") << "300" << 0 << 44 << false;
+        QTest::newRow("even is clear") << "2" << 0 << 2 << false;
+        for (const char *bad : {" 7", "\t7", "7 ", "12x", "x1", "", "-1", "+7", "0x7"})
+            QTest::newRow(qPrintable(QStringLiteral("refused '%1'").arg(QLatin1String(bad))))
+                << QString::fromLatin1(bad) << int(IDS_UNKNOWN_ERROR) << 0 << false;
     }
-    void numbersAreReadLeniently()
+    void numbersAreReadStrictly()
     {
         QFETCH(QString, value);
-        QString text = ReadProfileFixture("valid_group3.zqv");
-        text.replace("contrast=\"3\"", QStringLiteral("contrast=\"%1\"").arg(value));
-        text.replace("scan_en=\"1\"", QStringLiteral("scan_en=\"%1\"").arg(value));
-        const VirtualCPData r = FromText(text);
-        QTEST(int(r.setting.contrast), "contrast");
-        QTEST((r.setting.setting_flags & SF_SCAN_EN) != 0, "flag");
+        QFETCH(int, thrown);
+        for (const char *attribute : {"contrast", "scan_en"}) {
+            QString text = ReadProfileFixture("valid_group3.zqv");
+            QVERIFY(text.contains("contrast=\"3\"") && text.contains("scan_en=\"1\""));
+            text.replace(QStringLiteral("%1=\"%2\"").arg(QLatin1String(attribute), attribute == QLatin1String("contrast") ? "3" : "1"),
+                         QStringLiteral("%1=\"%2\"").arg(QLatin1String(attribute), value));
+            VirtualCPData r;
+            QString trace;
+            QCOMPARE(ThrownId([&] { r = FromText(text); }, &trace), thrown);
+            if (thrown) {
+                QVERIFY2(trace.contains(QLatin1String(attribute)), qPrintable(trace));
+                continue;
+            }
+            if (attribute == QLatin1String("contrast"))
+                QTEST(int(r.setting.contrast), "contrast");
+            else
+                QTEST((r.setting.setting_flags & SF_SCAN_EN) != 0, "flag");
+        }
     }
 
     void privateScrollListOfTheRadioBeingWritten()

@@ -50,9 +50,11 @@ private slots:
         QCOMPARE(port.Read(b, 4, true), 0);
         QCOMPARE(port.Write(b, 4), 0);
         QCOMPARE(port.Close(), 1);
+        QCOMPARE(port.Trouble(), PortTrouble::Missing);
         CSerialPort notATerminal(QStringLiteral("/dev/null"));
         QVERIFY(!notATerminal.IsOpen());
         QVERIFY(notATerminal.GetLastError() != 0);
+        QCOMPARE(notATerminal.Trouble(), PortTrouble::None);
     }
 
     void opensRawAndExclusive()
@@ -136,6 +138,9 @@ private slots:
         QCOMPARE(port.Read(in, 1, true), 0);
         QVERIFY(port.GetLastError() != 0);
         QVERIFY2(t.elapsed() < 50, qPrintable(QString::number(t.elapsed())));
+        // and stays known as a lost line after the purge that clears the last error
+        port.Purge(PURGE_RXCLEAR | PURGE_TXCLEAR);
+        QCOMPARE(port.Trouble(), PortTrouble::Lost);
     }
 
     void portNumbers()

@@ -3,8 +3,10 @@
 // the failure paths (each reported once), capture, and the transfer lock.
 #include "LinkCodec.h"
 #include "LinkTestSupport.h"
+#include "StringTable.h"
 #include "TransferRecord.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTest>
 #include <atomic>
@@ -275,7 +277,6 @@ private slots:
         QTest::newRow("texts: ends early") << 0x32 << 25 << QByteArray("\x00\x00", 2) << -8;
         QTest::newRow("no index and total") << 0x32 << 2 << QByteArray("\x02", 1) << -8;
         QTest::newRow("record cut short") << 0x32 << 2 << QByteArray("\x02\x19" "abc", 5) << -8;
-        QTest::newRow("unknown contact type") << 0x30 << 2 << QByteArray("\x02\x96" "N\0\0" "1\0\0\0\x07", 10) << -8;
         QTest::newRow("first reply with total 0 is the empty list") << 0x32 << 0 << QByteArray("\x05\x00", 2) << 1;
     }
     void readListMustBeWhole()
@@ -301,6 +302,33 @@ private slots:
             QCOMPARE(target.texts[0], QStringLiteral("unchanged"));
             QCOMPARE(obs.Failures(), (std::vector<int>{-8}));
         }
+    }
+
+    // A contact of a type this program does not know and control characters in a name and a
+    // text do not fail the read: the contact is left out, the characters become blanks, and
+    // the read says how many of each.
+    void readLeavesOutWhatAProfileCannotHold()
+    {
+        CRadioSim sim;
+        CRadioSim::AddForeignRecords(sim.memory);
+        CRecordingObserver obs;
+        VirtualCPData target;
+        auto transfer = SimTransfer(sim, &obs);
+        QCOMPARE(transfer->ReadRadio(target), 1);
+        QCOMPARE(transfer->LastReadNotes(), (ReadNotes{1, 2}));
+        VirtualCPData want = sim.memory;
+        want.contacts[2] = VirtualCPContact();
+        want.contacts[0].name.replace(QChar(0x07), u' ');
+        want.texts[0].replace(QChar(0x1B), u' ');
+        QCOMPARE(target, want);
+        QCOMPARE(ReadNoteTexts(transfer->LastReadNotes()),
+                 (QStringList{"1 contact(s) of a type this program does not know were left out of the read.",
+                              "2 control character(s) in names and texts read from the radio were replaced by blanks."}));
+        // A clean radio leaves nothing to say.
+        sim.memory = CRadioSim::FullRadio();
+        QCOMPARE(transfer->ReadRadio(target), 1);
+        QCOMPARE(transfer->LastReadNotes(), ReadNotes{});
+        QVERIFY(ReadNoteTexts(ReadNotes{}).isEmpty());
     }
 
     void cancelDuringReadLeavesTargetUnchanged()
@@ -458,11 +486,45 @@ private slots:
         };
         CRequestLog log(sim);
         QFETCH(int, result);
-        QCOMPARE(SimTransfer(sim, &obs)->WriteRadio(CRadioSim::FullRadio()), result);
+        auto transfer = SimTransfer(sim, &obs);
+        QCOMPARE(transfer->WriteRadio(CRadioSim::FullRadio()), result);
         QCOMPARE(obs.Failures(), std::vector<int>{result});
         QTEST(sim.ResetCount(), "resets");
+        QCOMPARE(transfer->LastWriteResetRadio(), sim.ResetCount() > 0);  // the user is told
         if (sim.ResetCount())
             QCOMPARE(log.Commands().mid(log.Commands().size() - 2), (QStringList{"27", "37"}));
+    }
+
+    // A record whose reply is lost is sent again; the radio takes the repeat and answers it,
+    // and the write ends with everything in place.
+    void writeRepeatsARecordWhoseReplyWasLost_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("request");
+        QTest::newRow("settings") << "29@1:drop-reply" << "29";
+        QTest::newRow("first contact") << "31@1:drop-reply" << "31 1/150";
+        QTest::newRow("a later contact") << "31@3:drop-reply" << "31 3/150";
+        QTest::newRow("a text") << "33@2:drop-reply" << "33 2/25";
+    }
+    void writeRepeatsARecordWhoseReplyWasLost()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, request);
+        CRadioSim sim;
+        sim.memory = CRadioSim::EmptyRadio();
+        SimFault f;
+        QVERIFY(ParseSimFault(fault, f));
+        sim.faults.push_back(f);
+        CRequestLog log(sim);
+        CRecordingObserver obs;
+        QCOMPARE(SimTransfer(sim, &obs)->WriteRadio(CRadioSim::FullRadio()), 1);
+        QCOMPARE(log.lines.count(request), 2);
+        QCOMPARE(sim.ResetCount(), 0);
+        const VirtualCPData profile = CRadioSim::FullRadio();
+        for (int type : {0, 1, 2})
+            QCOMPARE(OfType(sim.memory, type), OfType(profile, type));
+        QCOMPARE(sim.memory.texts, profile.texts);
+        QCOMPARE(sim.memory.setting, profile.setting);
     }
 
     void openingFailures_data()
@@ -562,6 +624,28 @@ private slots:
         QCOMPARE(pid, QTest::currentDataTag() == QByteArray("second poll") ? QStringLiteral("20001234") : QString());
     }
 
+    // A terminal's Ctrl+C only sets the cancel flag; the capture's pause between polls still
+    // ends at once instead of running its full length.
+    void captureStopsSoonAfterTheCancelFlagIsSet()
+    {
+        CRadioSim sim;
+        CRecordingObserver obs;
+        auto transfer = SimTransfer(sim, &obs);
+        CRadioTransfer::Timing timing;
+        timing.capturePollMs = 3000;
+        transfer->SetTiming(timing);
+        QString pid;
+        QElapsedTimer clock;
+        int result = 0;
+        std::thread worker = StartTransferThread([&] { result = transfer->CapturePid(pid); });
+        clock.start();
+        QTest::qWait(200);
+        CTransferContext::Instance().CancelFlag().store(1);
+        worker.join();
+        QCOMPARE(result, -12);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    }
+
     // Operations started on two threads at once run one after the other.
     void operationsNeverOverlap()
     {
@@ -596,6 +680,8 @@ private slots:
         QCOMPARE(TransferFailureText(-17), QStringLiteral("Error: Unable to get radio password."));
         QCOMPARE(TransferFailureText(0), QStringLiteral("Error: Operation Failed (0)."));
         QCOMPARE(TransferFailureText(-16), QStringLiteral("Error: Operation Failed (-16)."));
+        QCOMPARE(TransferFailureText(-19), LoadStr(IDS_PORT_NOT_FOUND));
+        QCOMPARE(TransferFailureText(-20), LoadStr(IDS_CONNECTION_LOST));
     }
 };
 

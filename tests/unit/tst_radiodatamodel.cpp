@@ -138,6 +138,21 @@ private slots:
         QVERIFY(fresh->AddList().empty());
     }
 
+    // A group-1 profile that already carries the tag the adaptation adds (as a profile read
+    // from a radio does) keeps one, opens, and saves back without it.
+    void group1TagAlreadyPresentIsNotAddedTwice()
+    {
+        QString text = ReadProfileFile(G1Path());
+        QVERIFY(text.contains("</Private>"));
+        text.replace("</Private>", "<scrolllist/></Private>");
+        auto model = NewModel();
+        QVERIFY(model->LoadProfile(text, false));
+        QCOMPARE(model->GetSettingGroup(), 1);
+        QCOMPARE(model->ProfileDocument()->Select(nullptr, "//dfns:Private/dfns:scrolllist").size(), size_t(2));
+        model->TakeOffDoc(false);
+        QVERIFY(!model->OperatingText().contains("scrolllist"));
+    }
+
     void group2GainsGroup3FieldsAndGivesThemBack()
     {
         const QString original = ReadProfileFile(G2Path());
