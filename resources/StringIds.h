@@ -230,6 +230,14 @@ enum StringId : int {
     IDS_ID_NOT_VALID = 30010,
     IDS_COPY_SCROLL_LIST_QUESTION = 30011,
     IDS_VALUE_NOT_VALID = 30012,
+    // Port and connection failures, what a read left out or changed, an unknown
+    // setting group, a write that ended with a reset.
+    IDS_PORT_NOT_FOUND = 30100,
+    IDS_CONNECTION_LOST = 30101,
+    IDS_SETTING_GROUP_UNKNOWN = 30102,
+    IDS_READ_CONTACTS_LEFT_OUT = 30103,
+    IDS_READ_CONTROL_CHARS_REPLACED = 30104,
+    IDS_WRITE_RADIO_WAS_RESET = 30105,
     // Save failures and what a write changes (30200-30249).
     IDS_SAVE_IO_ERROR = 30200,
     IDS_WRITE_CHANGES_QUESTION = 30201,
@@ -239,14 +247,6 @@ enum StringId : int {
     IDS_CLI_WARNING = 30205,
     IDS_WRITE_CHANGE_NOT_ENCODABLE = 30206,
     IDS_WRITE_CHANGES_MORE = 30207,
-    // Port and connection failures, what a read left out or changed, an unknown
-    // setting group, a write that ended with a reset.
-    IDS_PORT_NOT_FOUND = 30100,
-    IDS_CONNECTION_LOST = 30101,
-    IDS_SETTING_GROUP_UNKNOWN = 30102,
-    IDS_READ_CONTACTS_LEFT_OUT = 30103,
-    IDS_READ_CONTROL_CHARS_REPLACED = 30104,
-    IDS_WRITE_RADIO_WAS_RESET = 30105,
 
     // Radio link (30500-30999)
     IDS_RADIO_INFO_CAPTION = 30500,

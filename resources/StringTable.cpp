@@ -220,6 +220,13 @@ constexpr StrEntry kStrings[] = {
     {IDS_ID_NOT_VALID, QT_TRANSLATE_NOOP("StringTable", "This ID is not valid for this radio model.")},
     {IDS_COPY_SCROLL_LIST_QUESTION, QT_TRANSLATE_NOOP("StringTable", "The private scroll list is empty. Do you want to start it with the contacts of the scroll list?")},
     {IDS_VALUE_NOT_VALID, QT_TRANSLATE_NOOP("StringTable", "The value is not valid.")},
+    // Port and connection failures, what a read left out or changed, an unknown setting group.
+    {IDS_PORT_NOT_FOUND, QT_TRANSLATE_NOOP("StringTable", "Error: The COM port does not exist. Check that the cable is plugged in and that the right port is chosen.")},
+    {IDS_CONNECTION_LOST, QT_TRANSLATE_NOOP("StringTable", "Error: The connection to the radio was lost during the transfer. Check the cable and try again.")},
+    {IDS_SETTING_GROUP_UNKNOWN, QT_TRANSLATE_NOOP("StringTable", "Error: The radio's firmware version %s belongs to no setting group of this installation. Please upgrade your CPS software.")},
+    {IDS_READ_CONTACTS_LEFT_OUT, QT_TRANSLATE_NOOP("StringTable", "%d contact(s) of a type this program does not know were left out of the read.")},
+    {IDS_READ_CONTROL_CHARS_REPLACED, QT_TRANSLATE_NOOP("StringTable", "%d control character(s) in names and texts read from the radio were replaced by blanks.")},
+    {IDS_WRITE_RADIO_WAS_RESET, QT_TRANSLATE_NOOP("StringTable", "The radio was reset after the write stopped part-way and holds an incomplete profile. Write the whole profile into the radio again.")},
     // Save failures and what a write changes.
     {IDS_SAVE_IO_ERROR, QT_TRANSLATE_NOOP("StringTable", "Failed to save %s.\n%s")},
     {IDS_WRITE_CHANGES_QUESTION, QT_TRANSLATE_NOOP("StringTable", "The radio cannot take the profile exactly as it is. Writing it changes the following:\n\n%s\n\nDo you want to write the radio anyway?")},
@@ -229,13 +236,6 @@ constexpr StrEntry kStrings[] = {
     {IDS_CLI_WARNING, QT_TRANSLATE_NOOP("StringTable", "Warning: %s")},
     {IDS_WRITE_CHANGE_NOT_ENCODABLE, QT_TRANSLATE_NOOP("StringTable", "%s: not written, its record is too long for the radio")},
     {IDS_WRITE_CHANGES_MORE, QT_TRANSLATE_NOOP("StringTable", "... and %s more")},
-    // Port and connection failures, what a read left out or changed, an unknown setting group.
-    {IDS_PORT_NOT_FOUND, QT_TRANSLATE_NOOP("StringTable", "Error: The COM port does not exist. Check that the cable is plugged in and that the right port is chosen.")},
-    {IDS_CONNECTION_LOST, QT_TRANSLATE_NOOP("StringTable", "Error: The connection to the radio was lost during the transfer. Check the cable and try again.")},
-    {IDS_SETTING_GROUP_UNKNOWN, QT_TRANSLATE_NOOP("StringTable", "Error: The radio's firmware version %s belongs to no setting group of this installation. Please upgrade your CPS software.")},
-    {IDS_READ_CONTACTS_LEFT_OUT, QT_TRANSLATE_NOOP("StringTable", "%d contact(s) of a type this program does not know were left out of the read.")},
-    {IDS_READ_CONTROL_CHARS_REPLACED, QT_TRANSLATE_NOOP("StringTable", "%d control character(s) in names and texts read from the radio were replaced by blanks.")},
-    {IDS_WRITE_RADIO_WAS_RESET, QT_TRANSLATE_NOOP("StringTable", "The radio was reset after the write stopped part-way and holds an incomplete profile. Write the whole profile into the radio again.")},
     {IDS_RADIO_INFO_CAPTION, QT_TRANSLATE_NOOP("StringTable", "ZQV Radio Information")},
     {IDS_CLI_PASSWORD_REQUIRED, QT_TRANSLATE_NOOP("StringTable", "This radio is protected by a codeplug password. Give it with --password.")},
     {IDS_CLI_SETTING_GROUP, QT_TRANSLATE_NOOP("StringTable", "Setting Group")},
