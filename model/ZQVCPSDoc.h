@@ -100,7 +100,8 @@ public:
 
 private:
     bool Load(const QString &source, bool fromFile);
-    void ShowError(int messageId, const QString &trace);
+    // Shows message `messageId` (with its %s/%d arguments, when it has any) and remembers it.
+    void ShowError(int messageId, const QString &trace, const QStringList &args = {});
 
     CModelEnvironment m_env;
     IDocumentHost &m_host;

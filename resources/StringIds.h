@@ -230,6 +230,11 @@ enum StringId : int {
     IDS_ID_NOT_VALID = 30010,
     IDS_COPY_SCROLL_LIST_QUESTION = 30011,
     IDS_VALUE_NOT_VALID = 30012,
+    // Opening files safely (input): refusals that name the cap or the field.
+    IDS_PROFILE_TOO_LARGE = 30150,
+    IDS_PROFILE_TOO_MANY_ATTRIBUTES = 30151,
+    IDS_PROFILE_NOT_REGULAR_FILE = 30152,
+    IDS_PROFILE_SETTING_MISSING = 30153,
 
     // Radio link (30500-30999)
     IDS_RADIO_INFO_CAPTION = 30500,
