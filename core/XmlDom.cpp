@@ -7,6 +7,7 @@
 #include <libxml/parserInternals.h>
 #include <libxml/xmlerror.h>
 #include <libxml/xpathInternals.h>
+#include <cstring>
 #include <mutex>
 
 namespace zqv {
@@ -73,12 +74,89 @@ CXmlDocument::~CXmlDocument()
     xmlFreeDoc(m_pDoc);
 }
 
-std::shared_ptr<CXmlDocument> CXmlDocument::Parse(const QByteArray &utf8, QString *error)
+int FindCrowdedElement(const QByteArray &utf8, int cap)
+{
+    const char *p = utf8.constData();
+    const qsizetype n = utf8.size();
+    int line = 1;
+    qsizetype i = 0;
+    auto startsWith = [&](qsizetype at, const char *s, qsizetype len) {
+        return n - at >= len && memcmp(p + at, s, size_t(len)) == 0;
+    };
+    // Moves i past the next `end`, counting lines (to the end of the text when there is none).
+    auto skipPast = [&](const char *end, qsizetype len) {
+        while (i < n && !startsWith(i, end, len)) {
+            if (p[i] == '\n')
+                ++line;
+            ++i;
+        }
+        i = qMin(n, i + len);
+    };
+    while (i < n) {
+        const char c = p[i];
+        if (c == '\n')
+            ++line;
+        if (c != '<') {
+            ++i;
+            continue;
+        }
+        if (startsWith(i, "<!--", 4)) {
+            i += 4;
+            skipPast("-->", 3);
+        } else if (startsWith(i, "<![CDATA[", 9)) {
+            i += 9;
+            skipPast("]]>", 3);
+        } else if (startsWith(i, "<?", 2)) {
+            i += 2;
+            skipPast("?>", 2);
+        } else if (startsWith(i, "<!", 2) || startsWith(i, "</", 2)) {
+            i += 2;
+            skipPast(">", 1);
+        } else {
+            // A start tag: every '=' outside a quoted value begins an attribute value.
+            const int tagLine = line;
+            int attributes = 0;
+            char quote = 0;
+            for (++i; i < n; ++i) {
+                const char d = p[i];
+                if (d == '\n')
+                    ++line;
+                if (quote) {
+                    if (d == quote)
+                        quote = 0;
+                } else if (d == '"' || d == '\'') {
+                    quote = d;
+                } else if (d == '=') {
+                    if (++attributes > cap)
+                        return tagLine;
+                } else if (d == '>' || d == '<') {
+                    break;  // a stray '<' is the parser's to report
+                }
+            }
+            if (i < n && p[i] == '>')
+                ++i;
+        }
+    }
+    return 0;
+}
+
+std::shared_ptr<CXmlDocument> CXmlDocument::Parse(const QByteArray &utf8, QString *error, XmlParseFailure *failure)
 {
     HardenXmlLibrary();
+    if (failure)
+        *failure = XmlParseFailure::None;
+    if (const int line = FindCrowdedElement(utf8)) {
+        if (error)
+            *error = QStringLiteral("line %1: an element has more than %2 attributes").arg(line).arg(kMaxAttributesPerElement);
+        if (failure)
+            *failure = XmlParseFailure::TooManyAttributes;
+        return nullptr;
+    }
     ParseState state;
     xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
     if (!ctxt) {
+        if (failure)
+            *failure = XmlParseFailure::Malformed;
         if (error)
             *error = QStringLiteral("out of memory");
         return nullptr;
@@ -92,6 +170,8 @@ std::shared_ptr<CXmlDocument> CXmlDocument::Parse(const QByteArray &utf8, QStrin
     const bool stopped = ctxt->errNo == XML_ERR_USER_STOP || state.sawDoctype;
     const bool wellFormed = ctxt->wellFormed && doc && !stopped;
     if (!wellFormed) {
+        if (failure)
+            *failure = XmlParseFailure::Malformed;
         if (error) {
             if (state.sawDoctype)
                 *error = QStringLiteral("document type declarations are not accepted");
@@ -108,6 +188,8 @@ std::shared_ptr<CXmlDocument> CXmlDocument::Parse(const QByteArray &utf8, QStrin
     xmlFreeParserCtxt(ctxt);
     if (!xmlDocGetRootElement(doc)) {
         xmlFreeDoc(doc);
+        if (failure)
+            *failure = XmlParseFailure::Malformed;
         if (error)
             *error = QStringLiteral("the document has no root element");
         return nullptr;
@@ -115,9 +197,9 @@ std::shared_ptr<CXmlDocument> CXmlDocument::Parse(const QByteArray &utf8, QStrin
     return std::shared_ptr<CXmlDocument>(new CXmlDocument(doc));
 }
 
-std::shared_ptr<CXmlDocument> CXmlDocument::Parse(const QString &text, QString *error)
+std::shared_ptr<CXmlDocument> CXmlDocument::Parse(const QString &text, QString *error, XmlParseFailure *failure)
 {
-    return Parse(text.toUtf8(), error);
+    return Parse(text.toUtf8(), error, failure);
 }
 
 std::shared_ptr<CXmlDocument> CXmlDocument::Create()

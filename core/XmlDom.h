@@ -28,6 +28,18 @@ inline constexpr const char kSchemaExtNamespace[] = "urn:corvane:zqv-cps:schema-
 // XML Schema's own namespace (prefix `xs`).
 inline constexpr const char kXsdNamespace[] = "http://www.w3.org/2001/XMLSchema";
 
+// The most attributes one element may carry. The largest element of a real profile has about
+// 60; the parser's duplicate-attribute check takes time quadratic in their number, so a
+// document with a crowded element is refused before it is parsed.
+inline constexpr int kMaxAttributesPerElement = 256;
+
+// Why Parse refused a text.
+enum class XmlParseFailure {
+    None,
+    Malformed,          // not well-formed, a document type declaration, no root element
+    TooManyAttributes,  // an element with more than kMaxAttributesPerElement attributes
+};
+
 // Named string variables for an XPath query: {"pid", "1234"} is `$pid` in the expression.
 using XPathVars = std::vector<std::pair<QString, QString>>;
 
@@ -38,9 +50,11 @@ public:
     CXmlDocument &operator=(const CXmlDocument &) = delete;
 
     // Parses XML text. On failure returns null and, when `error` is given, the parser's
-    // reason with its line number.
-    static std::shared_ptr<CXmlDocument> Parse(const QByteArray &utf8, QString *error = nullptr);
-    static std::shared_ptr<CXmlDocument> Parse(const QString &text, QString *error = nullptr);
+    // reason with its line number; `failure` tells a crowded element from other faults.
+    static std::shared_ptr<CXmlDocument> Parse(const QByteArray &utf8, QString *error = nullptr,
+                                               XmlParseFailure *failure = nullptr);
+    static std::shared_ptr<CXmlDocument> Parse(const QString &text, QString *error = nullptr,
+                                               XmlParseFailure *failure = nullptr);
     // An empty document (no root), for building documents in code.
     static std::shared_ptr<CXmlDocument> Create();
     // Takes ownership of a document libxml2 produced elsewhere (e.g. xmlCopyDoc).
@@ -125,6 +139,11 @@ double AttrNumber(xmlNodePtr element, const char *name);
 // Escapes text for an XML attribute value in double quotes: "&" first, then "<", ">" and the
 // double quote. The apostrophe is left as it is.
 QString XmlEscape(const QString &text);
+
+// The line of the first start tag in `utf8` with more than `cap` attributes, or 0 when there
+// is none. One linear pass over the text that skips comments, processing instructions,
+// CDATA sections, declarations and quoted values; it never reads past the text.
+int FindCrowdedElement(const QByteArray &utf8, int cap = kMaxAttributesPerElement);
 
 // Makes libxml2 refuse every external entity and DTD load process-wide. Called by Parse.
 void HardenXmlLibrary();

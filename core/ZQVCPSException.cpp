@@ -1,5 +1,7 @@
 #include "ZQVCPSException.h"
 
+#include "StringTable.h"
+
 namespace zqv {
 
 namespace {
@@ -22,6 +24,11 @@ CZQVCPSException CZQVCPSException::FromLibraryError(int contextId, const char *o
     return CZQVCPSException(contextId, op, line,
                             QStringLiteral("ErrorMsg: %1\nDesc: %2\nSource: %3")
                                 .arg(errorMsg, description, source));
+}
+
+QString CZQVCPSException::MessageText() const
+{
+    return m_messageArgs.isEmpty() ? LoadStr(m_nMessageId) : FormatStr(m_nMessageId, m_messageArgs);
 }
 
 void CZQVCPSException::AddTrace(const char *op, int line, const QString &detail)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <exception>
 #include <string>
 
@@ -22,6 +23,16 @@ public:
                                              const QString &source);
 
     int GetMessageId() const { return m_nMessageId; }
+    // The %s/%d arguments of a message that names a value (a cap, an attribute); empty for
+    // the plain messages.
+    const QStringList &GetMessageArgs() const { return m_messageArgs; }
+    CZQVCPSException &WithMessageArgs(const QStringList &args)
+    {
+        m_messageArgs = args;
+        return *this;
+    }
+    // The text to show: the message with its arguments filled in.
+    QString MessageText() const;
     const QString &GetTrace() const { return m_strTrace; }
 
     // Appends "\n(<op>:<line>) <detail>" to the trace.
@@ -31,6 +42,7 @@ public:
 
 private:
     int m_nMessageId;
+    QStringList m_messageArgs;
     QString m_strTrace;
     mutable std::string m_strWhat;
 };
@@ -42,6 +54,9 @@ inline constexpr const char kExceptionCaught[] = "Exception Caught";
 }  // namespace zqv
 
 #define ZQV_THROW(id, op, detail) throw ::zqv::CZQVCPSException((id), (op), __LINE__, (detail))
+// The same for a message with %s/%d arguments.
+#define ZQV_THROW_ARGS(id, op, detail, args) \
+    throw ::zqv::CZQVCPSException((id), (op), __LINE__, (detail)).WithMessageArgs(args)
 
 // Closes a try block: an exception of our own gets a pass-through line and goes on; any other
 // std::exception becomes ours with the context code `ctxId` and the library's message.

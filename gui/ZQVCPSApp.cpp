@@ -250,7 +250,7 @@ bool CZQVCPSApp::CheckProfile(const QString &path)
             return true;
         m_pPrompter->ShowMessage(IDS_LOAD_PROFILE_FAILED);
     } catch (const CZQVCPSException &e) {
-        m_pPrompter->ShowMessage(e.GetMessageId());
+        m_pPrompter->Show(e.MessageText(), MB_OK);
     } catch (const std::exception &) {
         m_pPrompter->ShowMessage(IDS_UNKNOWN_ERROR);
     }

@@ -429,11 +429,16 @@ void CDataAdaptor::SortProfileText(QString &text)
     auto doc = CXmlDocument::Parse(text, &reason);
     if (!doc)
         ZQV_THROW(IDS_INVALID_PROFILE, "CDataAdaptor::SortProfileText", reason);
-    CDataItem::SortChildNodes(*doc, QStringLiteral("TextMessages"), QStringLiteral("txt"), true);
-    CDataItem::SortChildNodes(*doc, QStringLiteral("Privates"), QStringLiteral("name"), true);
-    CDataItem::SortChildNodes(*doc, QStringLiteral("PublicGroups"), QStringLiteral("name"), true);
-    CDataItem::SortChildNodes(*doc, QStringLiteral("PrivateGroups"), QStringLiteral("name"), true);
+    SortProfileDocument(*doc);
     text = doc->ToString();
+}
+
+void CDataAdaptor::SortProfileDocument(CXmlDocument &doc)
+{
+    CDataItem::SortChildNodes(doc, QStringLiteral("TextMessages"), QStringLiteral("txt"), true);
+    CDataItem::SortChildNodes(doc, QStringLiteral("Privates"), QStringLiteral("name"), true);
+    CDataItem::SortChildNodes(doc, QStringLiteral("PublicGroups"), QStringLiteral("name"), true);
+    CDataItem::SortChildNodes(doc, QStringLiteral("PrivateGroups"), QStringLiteral("name"), true);
 }
 
 }  // namespace zqv

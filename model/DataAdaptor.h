@@ -35,6 +35,8 @@ public:
     // The normalising sort: TextMessages by `txt`, Privates, PublicGroups and PrivateGroups by
     // `name`, all ascending under the name collation (equal keys keep their order).
     static void SortProfileText(QString &text);
+    // The same sort on a parsed profile.
+    static void SortProfileDocument(CXmlDocument &doc);
 };
 
 }  // namespace zqv

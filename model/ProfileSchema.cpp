@@ -46,6 +46,17 @@ void CollectError(void *userData, xmlErrorPtr err)
 
 constexpr int kMaxDepth = 32;  // guards against circular group and type references
 
+// True for one or more ASCII digits and nothing else.
+bool IsDigits(const xmlChar *text)
+{
+    if (!text || !*text)
+        return false;
+    for (; *text; ++text)
+        if (*text < '0' || *text > '9')
+            return false;
+    return true;
+}
+
 }  // namespace
 
 CProfileSchema::~CProfileSchema()
@@ -95,7 +106,51 @@ bool CProfileSchema::Validate(const CXmlDocument &doc, QString *error) const
     xmlSchemaFreeValidCtxt(vctxt);
     if (rc != 0 && error)
         *error = sink.first.isEmpty() ? QStringLiteral("the document is not valid") : sink.first;
-    return rc == 0;
+    return rc == 0 && NumbersAreDigits(doc, error);
+}
+
+// The validator collapses white space before it checks a number's pattern, so " 7" and
+// "\t7" pass as 7 although the record conversion reads them as 0. Numbers, switches and
+// contact types are therefore checked again on the text as stored: digits only.
+bool CProfileSchema::NumbersAreDigits(const CXmlDocument &doc, QString *error) const
+{
+    bool ok = true;
+    auto check = [&](xmlNodePtr element) {
+        for (xmlAttrPtr attr = element->properties; attr; attr = attr->next) {
+            QByteArray key(reinterpret_cast<const char *>(element->name));
+            key += '@';
+            key += reinterpret_cast<const char *>(attr->name);
+            if (element->parent && element->parent->type == XML_ELEMENT_NODE)
+                key.prepend(QByteArray(reinterpret_cast<const char *>(element->parent->name)) + '/');
+            auto it = m_numericCache.constFind(key);
+            if (it == m_numericCache.cend()) {
+                const QString name = QString::fromUtf8(reinterpret_cast<const char *>(attr->name));
+                const xmlNodePtr decl = AttributeDecl(element, name);
+                it = m_numericCache.insert(key, decl && AttributeType(decl) != ValueType::Text);
+            }
+            if (!*it)
+                continue;
+            const xmlNodePtr text = attr->children;
+            const bool digits = text && !text->next && text->type == XML_TEXT_NODE
+                                    ? IsDigits(text->content)
+                                    : IsDigits(reinterpret_cast<const xmlChar *>(
+                                          GetAttr(element, reinterpret_cast<const char *>(attr->name)).toUtf8().constData()));
+            if (!digits) {
+                if (error)
+                    *error = QStringLiteral("line %1: the value '%2' of attribute '%3' of element '%4' is not an unsigned decimal number")
+                                 .arg(element->line)
+                                 .arg(GetAttr(element, reinterpret_cast<const char *>(attr->name)),
+                                      QString::fromUtf8(reinterpret_cast<const char *>(attr->name)), NodeName(element));
+                ok = false;
+                return false;
+            }
+        }
+        return true;
+    };
+    xmlNodePtr root = doc.Root();
+    if (root && check(root))
+        ForEachElement(root, check);
+    return ok;
 }
 
 xmlNodePtr CProfileSchema::Global(const char *kind, const QString &qname) const

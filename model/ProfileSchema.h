@@ -53,12 +53,15 @@ private:
     xmlNodePtr FindChildElementDecl(xmlNodePtr particleOwner, const QString &name, int depth) const;
     xmlNodePtr FindAttributeDecl(xmlNodePtr owner, const QString &name, int depth) const;
     QString ElementPath(xmlNodePtr element) const;
+    bool NumbersAreDigits(const CXmlDocument &doc, QString *error) const;
 
     std::shared_ptr<CXmlDocument> m_spDoc;
     _xmlSchema *m_pSchema = nullptr;
     mutable QHash<QString, xmlNodePtr> m_elementCache;
     mutable QHash<QString, xmlNodePtr> m_attributeCache;
     mutable QHash<xmlNodePtr, QHash<QString, QString>> m_hookCache;
+    // parent/element@attribute -> whether the attribute holds a number, switch or type code
+    mutable QHash<QByteArray, bool> m_numericCache;
 };
 
 }  // namespace zqv

@@ -166,29 +166,37 @@ bool CRadioDataModel::ValidateProfile(const QString &text)
 bool CRadioDataModel::InitialOperaDoc(const QString &source, bool fromFile)
 {
     try {
+        const QString where = fromFile ? source : QStringLiteral("(profile text)");
         QString text;
         bool singleByte = false;
         if (fromFile) {
             int mode = TEXT_MODE_UTF16;
-            text = ReadTextFile(source, &mode);
+            TextFileStatus status = TextFileStatus::Ok;
+            text = ReadTextFile(source, &mode, kMaxProfileBytes, &status);
+            if (status == TextFileStatus::NotRegularFile)
+                ZQV_THROW_ARGS(IDS_PROFILE_NOT_REGULAR_FILE, kOpInitialOperaDoc,
+                               QStringLiteral("File='%1'\nDesc: not a regular file").arg(source), {source});
+            if (status == TextFileStatus::TooLarge)
+                ZQV_THROW_ARGS(IDS_PROFILE_TOO_LARGE, kOpInitialOperaDoc,
+                               QStringLiteral("File='%1'\nDesc: larger than %2 bytes").arg(source).arg(kMaxProfileBytes),
+                               {QString::number(kMaxProfileBytes / 1024)});
             singleByte = mode == TEXT_MODE_CP1252;
             if (!StartsWithAnyCase(text, "<?xml"))
                 ScrambleText(text, mode);
-            try {
-                CDataAdaptor::SortProfileText(text);
-            } catch (const CZQVCPSException &e) {
-                // text that does not parse: name the file and the parser's reason
-                ZQV_THROW(e.GetMessageId(), kOpInitialOperaDoc,
-                          QStringLiteral("File='%1'\nDesc: %2").arg(source, e.GetTrace().trimmed()));
-            }
         }
         const QString &profileText = fromFile ? text : source;
         ValidateProfile(profileText);
+        // One parse per load: the normalising sort works on the parsed document.
         QString reason;
-        auto doc = CXmlDocument::Parse(profileText, &reason);
+        XmlParseFailure failure = XmlParseFailure::None;
+        auto doc = CXmlDocument::Parse(profileText, &reason, &failure);
+        if (!doc && failure == XmlParseFailure::TooManyAttributes)
+            ZQV_THROW_ARGS(IDS_PROFILE_TOO_MANY_ATTRIBUTES, kOpInitialOperaDoc,
+                           QStringLiteral("File='%1'\nDesc: %2").arg(where, reason), {QString::number(kMaxAttributesPerElement)});
         if (!doc)
-            ZQV_THROW(IDS_INVALID_PROFILE, kOpInitialOperaDoc,
-                      QStringLiteral("File='%1'\nDesc: %2").arg(fromFile ? source : QStringLiteral("(profile text)"), reason));
+            ZQV_THROW(IDS_INVALID_PROFILE, kOpInitialOperaDoc, QStringLiteral("File='%1'\nDesc: %2").arg(where, reason));
+        if (fromFile)
+            CDataAdaptor::SortProfileDocument(*doc);
 
         // The setting group of the profile's firmware version.
         xmlNodePtr version = doc->SelectOne(nullptr, QLatin1String(profile::kQueryVersion));
@@ -199,6 +207,13 @@ bool CRadioDataModel::InitialOperaDoc(const QString &source, bool fromFile)
                               int(ToInt64(GetAttr(version, "firmware_revision"))));
         const int group = m_env.upgradeDoc ? GetGroupByVersion(*m_env.upgradeDoc, versionText) : 0;
         xmlNodePtr limit = doc->SelectOne(nullptr, QLatin1String(profile::kQueryLimit));
+        // The text check looks at the first double-quoted value only; the parsed value is
+        // what the profile really carries.
+        if (HasAttr(limit, "clone_compatibility_version")) {
+            const QString clone = GetAttr(limit, "clone_compatibility_version");
+            if (clone != QLatin1String("1") && clone != QLatin1String("3"))
+                ZQV_THROW(IDS_RADIO_MODEL_UNSUPPORTED, kOpValidateProfile, QStringLiteral("clone_compatibility_version"));
+        }
 
         m_spOperaDoc = std::move(doc);
         m_bSingleByte = singleByte;
@@ -237,6 +252,7 @@ bool CRadioDataModel::LoadProfile(const QString &source, bool fromFile)
             ZQV_THROW(IDS_INVALID_PROFILE, kOpLoadProfile,
                       QStringLiteral("File='%1'\nDesc: %2 contacts, at most %3 fit a radio")
                           .arg(fromFile ? source : QStringLiteral("(profile text)")).arg(contacts).arg(profile::kMaxContacts));
+        RequireSettingFields(*m_spOperaDoc, fromFile ? source : QStringLiteral("(profile text)"));
 
         // The checked and adapted document becomes the profile document; the operating
         // document is rebuilt from it at every save.
@@ -365,6 +381,30 @@ std::vector<CRadioDataModel::AdaptEntry> CRadioDataModel::BuildAddList(int group
         }
     }
     return out;
+}
+
+// A profile carries every setting field of its setting group (older groups gain the later
+// fields on load). One without cannot be converted for a radio, so it is refused naming the
+// field rather than failing later, after a write has already talked to the radio.
+void CRadioDataModel::RequireSettingFields(const CXmlDocument &doc, const QString &where) const
+{
+    xmlNodePtr setting = doc.SelectOne(nullptr, QLatin1String(profile::kQuerySetting));
+    if (!m_env.upgradeDoc || !setting)
+        return;
+    const XPathVars vars{{"region", m_env.regionCode}, {"clone", QStringLiteral("Clone_%1").arg(m_nCloneCompatibility)}};
+    const QString group = GroupPath(m_nSettingGroup);
+    const QString fields = QStringLiteral("/dfns:CPField[@nodename = 'setting' and @isExist = '1']");
+    const QString region = group + QStringLiteral("/dfns:*[local-name() = $region]");
+    for (const QString &part : {group + QStringLiteral("/dfns:RegionCommon"), region,
+                                region + QStringLiteral("/dfns:*[local-name() = $clone]")}) {
+        for (xmlNodePtr field : m_env.upgradeDoc->Select(nullptr, part + fields, vars)) {
+            const QString name = GetAttr(field, "name");
+            if (IsTrue(GetAttr(field, "optional")) || name.isEmpty() || HasAttr(setting, name.toUtf8().constData()))
+                continue;
+            ZQV_THROW_ARGS(IDS_PROFILE_SETTING_MISSING, kOpLoadProfile,
+                           QStringLiteral("File='%1'\nDesc: the setting attribute '%2' is missing").arg(where, name), {name});
+        }
+    }
 }
 
 void CRadioDataModel::ApplyAddList(CXmlDocument &doc) const

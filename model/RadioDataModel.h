@@ -24,6 +24,11 @@ namespace zqv {
 // The setting group of the latest profile format.
 inline constexpr int kLatestSettingGroup = 3;
 
+// The largest profile file that is opened. A full radio (150 contacts, 25 texts) is about
+// 80 KB on disk and even 150 private scroll lists of 150 entries stay under 2 MB; anything
+// larger is not a radio's profile, and is refused before it is read.
+inline constexpr qint64 kMaxProfileBytes = 4 * 1024 * 1024;
+
 // What a radio data model takes from the running application.
 struct CModelEnvironment {
     QString installDir;                        // holds ProfileTemplate/ (schema and rule script)
@@ -106,6 +111,7 @@ private:
     void BuildAdaptationLists();
     std::vector<AdaptEntry> BuildAddList(int group) const;
     void ApplyAddList(CXmlDocument &doc) const;
+    void RequireSettingFields(const CXmlDocument &doc, const QString &where) const;
     void BuildBankTable(const CXmlDocument &doc);
     QString ReadInstallationFile(const char *name, const char *plainStart) const;
     QString GroupPath(int group) const;

@@ -104,11 +104,14 @@ void CZQVCPSDoc::SetPathName(const QString &path)
         m_strTitle = QFileInfo(path).fileName();
 }
 
-void CZQVCPSDoc::ShowError(int messageId, const QString &trace)
+void CZQVCPSDoc::ShowError(int messageId, const QString &trace, const QStringList &args)
 {
     m_nLastErrorId = messageId;
     m_strLastErrorTrace = trace;
-    m_prompter.ShowMessage(messageId, MB_OK | MB_ICONERROR);
+    if (args.isEmpty())
+        m_prompter.ShowMessage(messageId, MB_OK | MB_ICONERROR);
+    else
+        m_prompter.Show(FormatStr(messageId, args), MB_OK | MB_ICONERROR);
 }
 
 bool CZQVCPSDoc::Load(const QString &source, bool fromFile)
@@ -116,7 +119,7 @@ bool CZQVCPSDoc::Load(const QString &source, bool fromFile)
     try {
         return m_pModel->LoadProfile(source, fromFile);
     } catch (const CZQVCPSException &e) {
-        ShowError(e.GetMessageId(), e.GetTrace());
+        ShowError(e.GetMessageId(), e.GetTrace(), e.GetMessageArgs());
         return false;
     }
 }

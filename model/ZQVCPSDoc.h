@@ -106,7 +106,8 @@ public:
 
 private:
     bool Load(const QString &source, bool fromFile);
-    void ShowError(int messageId, const QString &trace);
+    // Shows message `messageId` (with its %s/%d arguments, when it has any) and remembers it.
+    void ShowError(int messageId, const QString &trace, const QStringList &args = {});
     void ShowSaveFailure(const QString &path, const QString &reason);
 
     CModelEnvironment m_env;

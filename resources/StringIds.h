@@ -238,6 +238,11 @@ enum StringId : int {
     IDS_READ_CONTACTS_LEFT_OUT = 30103,
     IDS_READ_CONTROL_CHARS_REPLACED = 30104,
     IDS_WRITE_RADIO_WAS_RESET = 30105,
+    // Opening files safely: refusals that name the cap or the field.
+    IDS_PROFILE_TOO_LARGE = 30150,
+    IDS_PROFILE_TOO_MANY_ATTRIBUTES = 30151,
+    IDS_PROFILE_NOT_REGULAR_FILE = 30152,
+    IDS_PROFILE_SETTING_MISSING = 30153,
     // Save failures and what a write changes (30200-30249).
     IDS_SAVE_IO_ERROR = 30200,
     IDS_WRITE_CHANGES_QUESTION = 30201,

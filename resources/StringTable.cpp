@@ -227,6 +227,11 @@ constexpr StrEntry kStrings[] = {
     {IDS_READ_CONTACTS_LEFT_OUT, QT_TRANSLATE_NOOP("StringTable", "%d contact(s) of a type this program does not know were left out of the read.")},
     {IDS_READ_CONTROL_CHARS_REPLACED, QT_TRANSLATE_NOOP("StringTable", "%d control character(s) in names and texts read from the radio were replaced by blanks.")},
     {IDS_WRITE_RADIO_WAS_RESET, QT_TRANSLATE_NOOP("StringTable", "The radio was reset after the write stopped part-way and holds an incomplete profile. Write the whole profile into the radio again.")},
+    // Opening files safely: refusals that name the cap or the field.
+    {IDS_PROFILE_TOO_LARGE, QT_TRANSLATE_NOOP("StringTable", "The file is too large for a profile: a profile holds at most %d KB.")},
+    {IDS_PROFILE_TOO_MANY_ATTRIBUTES, QT_TRANSLATE_NOOP("StringTable", "The file is not a valid profile: an element has more than %d attributes.")},
+    {IDS_PROFILE_NOT_REGULAR_FILE, QT_TRANSLATE_NOOP("StringTable", "%s is not a regular file and cannot be opened as a profile.")},
+    {IDS_PROFILE_SETTING_MISSING, QT_TRANSLATE_NOOP("StringTable", "The profile is incomplete: the setting \"%s\" is missing.")},
     // Save failures and what a write changes.
     {IDS_SAVE_IO_ERROR, QT_TRANSLATE_NOOP("StringTable", "Failed to save %s.\n%s")},
     {IDS_WRITE_CHANGES_QUESTION, QT_TRANSLATE_NOOP("StringTable", "The radio cannot take the profile exactly as it is. Writing it changes the following:\n\n%s\n\nDo you want to write the radio anyway?")},

@@ -43,8 +43,10 @@
 //                (at most 25); a new contact gets a unique name ("Public 1", "Group 1",
 //                "Private 1"), a free ID, channel 1 and sits on the scroll list
 //   Texts        1-80 ISO-8859-1 characters
-//   Settings     password empty or 4 digits; volumes, ringer, tone offset, noise levels and
-//                contrast in their ranges; language one of the model's; switches stored as 0/1
+//   Settings     password empty or 4 digits; volumes, ringer, tone offset, noise levels,
+//                contrast, clock and alarm time in their ranges; vibracall, backlight and Tx
+//                timeout one of the values the settings form offers; language one of the
+//                model's; switches stored as 0/1
 //   Writing the value an attribute already has is always accepted and changes nothing.
 
 // ------------------------------------------------------------------ messages (string table)
@@ -95,7 +97,18 @@ const RANGES = {
     earpiece_vol_level: [1, "max_vol_level"],
     tpt_offset: [0, 13],
     noise_level_accessory: [1, 4],
-    noise_level_radio: [1, 4]
+    noise_level_radio: [1, 4],
+    // seconds since 1970: the clock within the date picker's years 2000-2059, the alarm a
+    // time of day on any date up to then
+    current_time: [946684800, 2840140799],
+    alarm_time: [0, 2840140799]
+};
+
+// Numeric attributes that take one of a few values: those the settings form offers.
+const CHOICES = {
+    vibracall: [1, 2],                                // on, off
+    backlight: [90000, 30000, 20000, 10000, 5000, 0], // milliseconds; 0 = off
+    tot_timer: [60, 120, 180]                         // seconds
 };
 
 // ------------------------------------------------------------------ answers
@@ -429,6 +442,17 @@ function SetNumberInRange(element, attribute, value, r1, param, r2) {
     const n = number(value);
     const bound = b => typeof b === "string" ? limitNumber(element, b) : b;
     if (!range || isNaN(n) || n < bound(range[0]) || n > bound(range[1]))
+        return refuse(r1, r2, MSG.VALUE_NOT_VALID);
+    element.setAttribute(name, n);
+    return RESULT.APPLIED;
+}
+
+// Any number from a fixed list of values (CHOICES).
+function SetNumberFromChoices(element, attribute, value, r1, param, r2) {
+    const name = attribute.nodeName;
+    const choices = CHOICES[name];
+    const n = number(value);
+    if (!choices || choices.indexOf(n) < 0)
         return refuse(r1, r2, MSG.VALUE_NOT_VALID);
     element.setAttribute(name, n);
     return RESULT.APPLIED;

@@ -1,6 +1,8 @@
 #include "TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
 #include <QtEndian>
 
 namespace zqv {
@@ -25,6 +27,30 @@ char EncodeCp1252Char(char16_t c)
     return '?';
 }
 
+bool StartsWithXmlDeclaration(const QByteArray &bytes, qsizetype from)
+{
+    return bytes.size() - from >= 5 && qstrnicmp(bytes.constData() + from, "<?xml", 5) == 0;
+}
+
+// Plain XML in UTF-8: the text, or a null string when `bytes` (from `from` on) is not valid
+// UTF-8.
+QString DecodeUtf8Strict(const QByteArray &bytes, qsizetype from)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(QByteArrayView(bytes).sliced(from));
+    if (decoder.hasError())
+        return QString();
+    return text.isNull() ? QString(QLatin1String("")) : text;
+}
+
+bool IsAscii(const QByteArray &bytes)
+{
+    for (char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return false;
+    return true;
+}
+
 }  // namespace
 
 QString DecodeCp1252(const QByteArray &bytes)
@@ -46,20 +72,32 @@ QByteArray EncodeCp1252(const QString &text)
     return bytes;
 }
 
-QString ReadTextFile(const QString &path, int *mode, qint64 maxBytes)
+QString ReadTextFile(const QString &path, int *mode, qint64 maxBytes, TextFileStatus *status)
 {
     if (mode)
         *mode = TEXT_MODE_UTF16;
+    auto fail = [status](TextFileStatus why) {
+        if (status)
+            *status = why;
+        return QString();
+    };
+    // Opening a FIFO blocks until someone writes to it, and a device never ends: only regular
+    // files (or links to them) are read.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return fail(info.isDir() ? TextFileStatus::CannotOpen : TextFileStatus::NotRegularFile);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QString();
+        return fail(TextFileStatus::CannotOpen);
     // Read one byte more than allowed: a device or a file that grows cannot slip past the
     // limit, and nothing larger is ever held in memory.
     if (file.size() > maxBytes)
-        return QString();
+        return fail(TextFileStatus::TooLarge);
     const QByteArray bytes = file.read(maxBytes + 1);
     if (bytes.size() > maxBytes)
-        return QString();
+        return fail(TextFileStatus::TooLarge);
+    if (status)
+        *status = TextFileStatus::Ok;
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF
         && static_cast<unsigned char>(bytes[1]) == 0xFE) {
         // Code units are taken as they are (an odd last byte is dropped), so scrambled text,
@@ -74,6 +112,18 @@ QString ReadTextFile(const QString &path, int *mode, qint64 maxBytes)
     }
     if (mode)
         *mode = TEXT_MODE_CP1252;
+    // Plain XML: UTF-8 when the bytes are valid UTF-8. Scrambled text never starts with
+    // "<?xml" (the key sets the high bit of every ASCII character), so it is never taken here.
+    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (StartsWithXmlDeclaration(bytes, start)) {
+        const QString text = DecodeUtf8Strict(bytes, start);
+        if (!text.isNull()) {
+            if (mode && !IsAscii(bytes))
+                *mode = TEXT_MODE_UTF16;
+            return text;
+        }
+        return DecodeCp1252(bytes.sliced(start));
+    }
     return DecodeCp1252(bytes);
 }
 

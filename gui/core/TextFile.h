@@ -4,6 +4,9 @@
 // A text file is either UTF-16 little-endian starting with the byte-order mark FF FE, or
 // single-byte text in code page 1252. Plain XML files begin with "<?xml"; anything else is
 // taken as scrambled and run through ScrambleText (its own inverse) before it is parsed.
+// Plain XML without FF FE is UTF-8 when its bytes are valid UTF-8 (with or without the UTF-8
+// byte-order mark), code page 1252 otherwise: what `show` and text editors write reads back
+// unchanged.
 #pragma once
 
 #include <QByteArray>
@@ -26,10 +29,22 @@ inline constexpr unsigned char kScrambleKey = 0xA5;
 // file or profile comes near it, and it keeps a runaway file from exhausting memory.
 inline constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
 
-// Reads `path`. A UTF-16 file (FF FE) yields its text without the mark and mode 0; any other
-// file is decoded from code page 1252 with mode 1. A file that cannot be opened, or is larger
-// than `maxBytes`, yields empty text and mode 0.
-QString ReadTextFile(const QString &path, int *mode = nullptr, qint64 maxBytes = kMaxTextFileBytes);
+// Why ReadTextFile gave empty text.
+enum class TextFileStatus {
+    Ok,
+    CannotOpen,      // missing, unreadable, a folder
+    NotRegularFile,  // a FIFO, a device, a socket: never opened, reading could block forever
+    TooLarge,        // larger than the caller's cap
+};
+
+// Reads `path`. A UTF-16 file (FF FE) yields its text without the mark and mode 0. Plain XML
+// in valid UTF-8 (an optional UTF-8 byte-order mark is dropped) yields its text with mode 1
+// when it is pure ASCII and mode 0 otherwise, so that saving it again keeps every character.
+// Any other file is decoded from code page 1252 with mode 1. Anything that is not a regular
+// file, a file that cannot be opened, or one larger than `maxBytes`, yields empty text and
+// mode 0; `status` then says which.
+QString ReadTextFile(const QString &path, int *mode = nullptr, qint64 maxBytes = kMaxTextFileBytes,
+                     TextFileStatus *status = nullptr);
 
 // Scrambles or unscrambles `text` in place; applying it twice gives the text back.
 // Mode 1: every code-page-1252 byte of the text is XORed with the key. Mode 0: every UTF-16

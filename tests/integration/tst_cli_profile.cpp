@@ -3,6 +3,7 @@
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TextFile.h"
+#include "XmlDom.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,6 +125,42 @@ private slots:
         // the group-1 file's own fields only, not the ones added for editing
         QVERIFY(!r.out.contains("password="));
         QVERIFY(!r.out.contains("scrolllist"));
+    }
+
+    // `show` output is a profile again: show a.zqv > b.zqv; show b.zqv gives the same text,
+    // for "Ren\u00E9e" and every character a profile can hold (tab, line feed, carriage
+    // return and 0x20-0xFF), and a UTF-8 byte-order mark is accepted.
+    void showOutputOpensAgain()
+    {
+        QString range = QStringLiteral("\t\n\r");
+        for (char16_t c = 0x20; c <= 0xFF; ++c)
+            range += QChar(c);
+        QString text = PlainText(Fixture("profiles/valid_group3.zqv"));
+        QVERIFY(text.contains("txt=\"On my way\""));
+        text.replace("txt=\"On my way\"", "txt=\"" + XmlEscape(range).replace("\t", "&#9;").replace("\n", "&#10;").replace("\r", "&#13;") + "\"");
+        text.replace("name=\"Alice\"", "name=\"Ren\u00E9e\"");
+        QString scrambled = text;
+        ScrambleText(scrambled, TEXT_MODE_UTF16);
+        QFile a(Path("show-a.zqv"));
+        QVERIFY(a.open(QIODevice::WriteOnly));
+        a.write(EncodeTextFile(scrambled, TEXT_MODE_UTF16));
+        a.close();
+
+        const Run first = Cli({"show", a.fileName()});
+        QVERIFY2(first.code == 0, qPrintable(first.err));
+        QVERIFY(first.out.contains("name=\"Ren\u00E9e\""));
+        for (const QByteArray &mark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+            QFile b(Path("show-b.zqv"));
+            QVERIFY(b.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            b.write(mark + first.out.toUtf8());
+            b.close();
+            const Run second = Cli({"show", b.fileName()});
+            QVERIFY2(second.code == 0, qPrintable(second.err));
+            QCOMPARE(second.out, first.out);
+        }
+        auto doc = CXmlDocument::Parse(first.out.toUtf8());
+        QVERIFY(doc);
+        QVERIFY(doc->SelectOne(nullptr, "//dfns:TextMessage[@txt = $t]", {{"t", range}}));
     }
 
     void checkReportsBadProfilesWithTheirMessage_data()

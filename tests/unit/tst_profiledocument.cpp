@@ -15,6 +15,7 @@
 #include <sys/fsuid.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace zqv;
@@ -404,6 +405,20 @@ private slots:
         QCOMPARE(ThrownId([&] { doc->SetVirtualCPData(radio); }, &trace), int(IDS_INVALID_PROFILE));
         QVERIFY2(trace.contains("(CZQVCPSDoc::SetVirtualCPData:"), qPrintable(trace));
         QCOMPARE(doc->Model().ProfileText(), before);
+    }
+
+    // A refusal whose message names something shows it filled in: here the FIFO, which the
+    // open never waits on.
+    void openRefusalNamesWhatItRefused()
+    {
+        const QString fifo = inst->Path("fifo.zqv");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        auto doc = NewDoc();
+        QVERIFY(!doc->OnOpenDocument(fifo));
+        QCOMPARE(doc->GetLastErrorId(), int(IDS_PROFILE_NOT_REGULAR_FILE));
+        QCOMPARE(prompter.History().size(), size_t(1));
+        QCOMPARE(prompter.History().front().text, FormatStr(IDS_PROFILE_NOT_REGULAR_FILE, {fifo}));
+        QVERIFY(prompter.History().front().text.startsWith(fifo));
     }
 
     void publicGroupNumbers_data()

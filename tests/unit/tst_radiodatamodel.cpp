@@ -7,6 +7,9 @@
 #include "StringIds.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <sys/stat.h>
 
 using namespace zqv;
 using namespace zqv::test;
@@ -235,6 +238,14 @@ private slots:
         spread.replace(spread.indexOf("<PublicGroups>") + 14, spread.indexOf("</PublicGroups>") - spread.indexOf("<PublicGroups>") - 14, publics);
         spread.replace(spread.indexOf("<PrivateGroups>") + 15, spread.indexOf("</PrivateGroups>") - spread.indexOf("<PrivateGroups>") - 15, privates);
         QTest::newRow("160 contacts over two lists") << spread << int(IDS_INVALID_PROFILE);
+        // numbers the validator would take after collapsing white space
+        for (const char *patch : {"contrast=\" 7\"", "tot_timer=\"&#9;60\"", "channel=\"3 \"", "in_scan_list=\" 1\""}) {
+            QByteArray odd = g3;
+            const QByteArray name = QByteArray(patch).left(QByteArray(patch).indexOf('='));
+            const qsizetype at = odd.indexOf(" " + name + "=\"") + 1;
+            odd.replace(at, odd.indexOf('"', odd.indexOf('"', at) + 1) - at + 1, patch);
+            QTest::newRow(patch) << odd << int(IDS_INVALID_PROFILE);
+        }
         QByteArray doctype = g3;
         doctype.replace("<ZQVProfile", "<!DOCTYPE z [<!ENTITY e SYSTEM 'file:///etc/passwd'>]><ZQVProfile");
         QTest::newRow("doctype") << doctype << int(IDS_INVALID_PROFILE);
@@ -257,6 +268,121 @@ private slots:
         QVERIFY2(trace.contains("(CRadioDataModel::LoadProfile:"), qPrintable(trace));
         if (!trace.contains("clone_compatibility_version"))
             QVERIFY2(trace.contains("File='" + path + "'"), qPrintable(trace));
+    }
+
+    // Hostile sizes are refused before the parse, with a message naming the cap, fast. The
+    // inputs are generated here, not kept in the repository.
+    void hostileSizesAreRefusedFast_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("cap");
+        const QByteArray g3 = ReadBytes(G3Path());
+        auto crowded = [&](int attributes) {
+            QByteArray extra;
+            extra.reserve(attributes * 12);
+            for (int i = 0; i < attributes; ++i)
+                extra += " a" + QByteArray::number(i) + "=\"1\"";
+            QByteArray bytes = g3;
+            return bytes.insert(bytes.indexOf("<setting") + 8, extra);
+        };
+        const QString attributeCap = QString::number(kMaxAttributesPerElement);
+        QTest::newRow("40,000 attributes") << crowded(40000) << int(IDS_PROFILE_TOO_MANY_ATTRIBUTES) << attributeCap;
+        QTest::newRow("300,000 attributes") << crowded(300000) << int(IDS_PROFILE_TOO_MANY_ATTRIBUTES) << attributeCap;
+        QTest::newRow("a few over the cap") << crowded(kMaxAttributesPerElement - 16) << int(IDS_PROFILE_TOO_MANY_ATTRIBUTES) << attributeCap;
+        QByteArray tiny = g3.left(g3.indexOf("<TextMessages>"));
+        const QByteArray element = "<x/>";
+        tiny += element.repeated(50 * 1024 * 1024 / element.size());
+        QTest::newRow("50 MB of tiny elements") << tiny << int(IDS_PROFILE_TOO_LARGE) << QString::number(kMaxProfileBytes / 1024);
+    }
+    void hostileSizesAreRefusedFast()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, code);
+        QFETCH(QString, cap);
+        const QString path = inst->Path("hostile.zqv");
+        WriteBytes(path, bytes);
+        auto model = NewModel();
+        QVERIFY(model->Initialize());
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            model->LoadProfile(path, true);
+            QFAIL("the profile was opened");
+        } catch (const CZQVCPSException &e) {
+            QCOMPARE(e.GetMessageId(), code);
+            QVERIFY2(e.MessageText().contains(cap), qPrintable(e.MessageText()));
+        }
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(!model->Context());
+    }
+
+    // The setting fields of a profile's group that the file lacks: refused on open, naming
+    // the field, instead of a profile that cannot be checked or written.
+    void missingSettingIsNamed_data()
+    {
+        QTest::addColumn<QString>("field");
+        for (const char *field : {"password", "call_forward_id", "tpt_offset", "noise_level_accessory", "noise_level_radio",
+                                  "prog_mode_dis", "internal_ptt_dis", "tx_timeout_timer_dis", "priv_grp_call_rep_dis"})
+            QTest::newRow(field) << QString::fromLatin1(field);
+    }
+    void missingSettingIsNamed()
+    {
+        QFETCH(QString, field);
+        QString text = G3Text();
+        const QRegularExpression attribute(QStringLiteral("\\s%1=\"[^\"]*\"").arg(field));
+        QCOMPARE(text.count(attribute), 1);
+        text.remove(attribute);
+        const QString path = inst->Path("incomplete.zqv");
+        WriteBytes(path, text.toUtf8());
+        auto model = NewModel();
+        try {
+            model->LoadProfile(path, true);
+            QFAIL("the profile was opened");
+        } catch (const CZQVCPSException &e) {
+            QCOMPARE(e.GetMessageId(), int(IDS_PROFILE_SETTING_MISSING));
+            QVERIFY2(e.MessageText().contains(QLatin1Char('"') + field + QLatin1Char('"')), qPrintable(e.MessageText()));
+        }
+    }
+
+    // A FIFO given as a profile would block the open for ever; it is refused unopened.
+    void onlyRegularFilesAreOpened()
+    {
+        const QString fifo = inst->Path("profile.zqv");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        auto model = NewModel();
+        try {
+            model->LoadProfile(fifo, true);
+            QFAIL("the FIFO was opened");
+        } catch (const CZQVCPSException &e) {
+            QCOMPARE(e.GetMessageId(), int(IDS_PROFILE_NOT_REGULAR_FILE));
+            QVERIFY(e.MessageText().contains(fifo));
+        }
+    }
+
+    // Plain XML as `show` and editors write it: UTF-8, with or without a byte-order mark, and
+    // code page 1252 where the bytes are not UTF-8.
+    void plainProfileEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray g3 = ReadBytes(G3Path());
+        QByteArray utf8 = g3;
+        utf8.replace("name=\"Alice\"", "name=\"Ren\xC3\xA9" "e\"");
+        QTest::newRow("utf-8") << utf8;
+        QTest::newRow("utf-8 with mark") << "\xEF\xBB\xBF" + utf8;
+        QByteArray cp1252 = g3;
+        cp1252.replace("name=\"Alice\"", "name=\"Ren\xE9" "e\"");
+        QTest::newRow("code page 1252") << cp1252;
+    }
+    void plainProfileEncodings()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = inst->Path("plain.zqv");
+        WriteBytes(path, bytes);
+        auto model = NewModel();
+        QVERIFY(model->LoadProfile(path, true));
+        QVERIFY(model->ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:Private[@name = $n]"),
+                                                    {{"n", QStringLiteral("Ren\u00E9e")}}));
     }
 
     void bankTable_data()

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <QDir>
+#include <QSet>
 #include <QFile>
 #include <QTest>
 
@@ -141,6 +142,33 @@ private slots:
         QVERIFY2(valid == file.startsWith(QLatin1String("valid_")), qPrintable(error));
     }
 
+    // Every number, switch and type code of the schema takes unsigned decimal digits only:
+    // each given each odd value in turn, on the sample profile, is refused.
+    void schemaRefusesNumbersThatAreNotDigits()
+    {
+        const QStringList odd{" 7", "\t7", "7 ", "+7", "-1", "7.0", "", "0x7", "\u0667"};
+        QSet<QString> seen;
+        std::vector<xmlNodePtr> elements{ctx->doc->Root()};
+        ForEachElement(ctx->doc->Root(), [&](xmlNodePtr e) { elements.push_back(e); return true; });
+        for (xmlNodePtr element : elements) {
+            for (xmlAttrPtr a = element->properties; a; a = a->next) {
+                const char *name = reinterpret_cast<const char *>(a->name);
+                const QString key = NodeName(element) + QLatin1Char('@') + QLatin1String(name);
+                xmlNodePtr decl = ctx->schema->AttributeDecl(element, QString::fromUtf8(name));
+                if (seen.contains(key) || !decl || ctx->schema->AttributeType(decl) == CProfileSchema::ValueType::Text)
+                    continue;
+                seen.insert(key);
+                const QString good = GetAttr(element, name);
+                for (const QString &value : odd) {
+                    SetAttr(element, name, value);
+                    QVERIFY2(!ctx->schema->Validate(*ctx->doc), qPrintable(key + QStringLiteral(" = '") + value + QLatin1Char('\'')));
+                }
+                SetAttr(element, name, good);
+            }
+        }
+        QVERIFY2(seen.size() >= 80, qPrintable(QString::number(seen.size())));
+    }
+
     void everyHookNamesAScriptFunction()
     {
         const auto hooks = ctx->schema->Document().Select(nullptr, QStringLiteral("//ccps:SchemaExtension/@*"));
@@ -260,6 +288,24 @@ private slots:
         row("contrast", kSetting, "contrast", 6, {0, 0, 0}, QStringLiteral("6"));
         row("ringer 12", kAlice, "alert_tone", 12, {0, 0, 0}, QStringLiteral("12"));
         row("ringer 13", kAlice, "alert_tone", 13, {1, 30012, kWarn}, QStringLiteral("3"));
+        row("vibracall off", kSetting, "vibracall", 2, {0, 0, 0}, QStringLiteral("2"));
+        row("vibracall 0", kSetting, "vibracall", 0, {1, 30012, kWarn}, QStringLiteral("2"));
+        row("backlight 90 s", kSetting, "backlight", 90000, {0, 0, 0}, QStringLiteral("90000"));
+        row("backlight off", kSetting, "backlight", 0, {0, 0, 0}, QStringLiteral("0"));
+        row("backlight 15 s", kSetting, "backlight", 15000, {1, 30012, kWarn}, QStringLiteral("10000"));
+        row("tx timeout 180", kSetting, "tot_timer", 180, {0, 0, 0}, QStringLiteral("180"));
+        row("tx timeout 90", kSetting, "tot_timer", 90, {1, 30012, kWarn}, QStringLiteral("60"));
+        row("clock 2000", kSetting, "current_time", 946684800u, {0, 0, 0}, QStringLiteral("946684800"));
+        row("clock 1999", kSetting, "current_time", 946684799u, {1, 30012, kWarn}, QStringLiteral("1262304000"));
+        row("clock 2060", kSetting, "current_time", 2840140800u, {1, 30012, kWarn}, QStringLiteral("1262304000"));
+        row("alarm 2060", kSetting, "alarm_time", 2840140800u, {1, 30012, kWarn}, QStringLiteral("25200"));
+        // what a write would otherwise change silently: long names, characters a radio cannot
+        // store, long texts, channels the model lacks
+        row("group name 60", kDispatch, "name", QString(60, QLatin1Char('g')), {1, 165, kWarn}, QStringLiteral("Dispatch"));
+        row("group name euro han", kDispatch, "name", QStringLiteral("Radio \u20AC \u4E2D"), {1, 218, kWarn}, QStringLiteral("Dispatch"));
+        row("private group name tab", kNight, "name", QStringLiteral("Night\tShift"), {1, 218, kWarn}, QStringLiteral("Night Shift"));
+        row("group channel 99", kEvents, "channel", 99, {1, 30012, kWarn}, QStringLiteral("3"));
+        row("text 120", kText, "txt", QString(120, QLatin1Char('m')), {1, 201, kWarn}, QStringLiteral("On my way"));
         row("forward none", kSetting, "call_forward_id", QString(), {0, 0, 0}, QString());
         row("forward long", kSetting, "call_forward_id", QStringLiteral("123456789012"), {1, 30010, kWarn}, QStringLiteral("4012002"));
     }
@@ -276,6 +322,29 @@ private slots:
         const int result = CDataItem(ctx, element).SetAttributeValue(attribute, value, r1, 0, r2);
         QCOMPARE(QList<int>({result, r1, r2}), answer);
         QCOMPARE(GetAttr(element, attribute.toUtf8().constData()), stored);
+    }
+
+    // Every setting has a rule, and every shipped template's settings pass theirs: a new
+    // profile can be stored again exactly as it came.
+    void everyTemplateSettingPassesItsRule()
+    {
+        const QStringList templates = QDir(kTemplate).entryList({QStringLiteral("*.zqv")}, QDir::Files);
+        QVERIFY(templates.size() >= 3);
+        for (const QString &file : templates) {
+            QString error;
+            ctx->doc = CXmlDocument::Parse(ReadFile(kTemplate + file), &error);
+            QVERIFY2(ctx->doc, qPrintable(error));
+            ctx->script->SetDocument(ctx->doc);
+            xmlNodePtr setting = Node(kSetting);
+            for (xmlAttrPtr a = setting->properties; a; a = a->next) {
+                const QString name = QString::fromUtf8(reinterpret_cast<const char *>(a->name));
+                const QString what = file + QLatin1Char(' ') + name;
+                QVERIFY2(!ctx->schema->Hook(ctx->schema->AttributeDecl(setting, name), "SetVal").isEmpty(), qPrintable(what));
+                const QString value = GetAttr(setting, a->name ? reinterpret_cast<const char *>(a->name) : "");
+                QCOMPARE(Set(kSetting, name, value), QList<int>({0, 0, 0}));
+                QCOMPARE(Attr(kSetting, name.toUtf8().constData()), value);
+            }
+        }
     }
 
     void publicGroupChannelMove()

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <sys/stat.h>
 #include <set>
 
 using namespace zqv;
@@ -52,6 +53,16 @@ private slots:
         QTest::newRow("cp1252 high half") << QByteArray("\x80\xE9\x9F\x81", 4) << QStringLiteral("\u20AC\u00E9\u0178\u0081") << 1;
         QTest::newRow("utf-16 big-endian is single-byte text") << QByteArray("\xFE\xFF\0a", 4)
                                                                << QStringLiteral("\u00FE\u00FF\u0000a") << 1;
+        // Plain XML: UTF-8 when it is valid UTF-8 (kept as UTF-16 when saved, unless ASCII)
+        QTest::newRow("plain ascii") << QByteArray("<?xml ?><a/>") << QStringLiteral("<?xml ?><a/>") << 1;
+        QTest::newRow("plain utf-8") << QByteArray("<?xml ?><a n=\"Ren\xC3\xA9" "e \xE2\x82\xAC\"/>")
+                                     << QStringLiteral("<?xml ?><a n=\"Ren\u00E9" "e \u20AC\"/>") << 0;
+        QTest::newRow("plain utf-8 with mark") << QByteArray("\xEF\xBB\xBF<?XML ?><a/>") << QStringLiteral("<?XML ?><a/>") << 0;
+        QTest::newRow("plain cp1252") << QByteArray("<?xml ?><a n=\"Ren\xE9" "e\"/>")
+                                      << QStringLiteral("<?xml ?><a n=\"Ren\u00E9" "e\"/>") << 1;
+        QTest::newRow("plain cp1252 with mark") << QByteArray("\xEF\xBB\xBF<?xml ?>\xE9")
+                                                << QStringLiteral("<?xml ?>\u00E9") << 1;
+        QTest::newRow("not plain: no utf-8") << QByteArray("<a>\xC3\xA9</a>") << QStringLiteral("<a>\u00C3\u00A9</a>") << 1;
     }
     void readTextFileDetectsEncoding()
     {
@@ -79,8 +90,16 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(101, 'x'));
         file.close();
-        QCOMPARE(ReadTextFile(file.fileName(), &mode, 100), QString());
-        QCOMPARE(ReadTextFile(file.fileName(), &mode, 101).size(), 101);
+        TextFileStatus status = TextFileStatus::Ok;
+        QCOMPARE(ReadTextFile(file.fileName(), &mode, 100, &status), QString());
+        QCOMPARE(status, TextFileStatus::TooLarge);
+        QCOMPARE(ReadTextFile(file.fileName(), &mode, 101, &status).size(), 101);
+        QCOMPARE(status, TextFileStatus::Ok);
+        // A FIFO is never opened: opening it would wait for a writer.
+        const QString fifo = dir.filePath("fifo.stv");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QCOMPARE(ReadTextFile(fifo, &mode, 100, &status), QString());
+        QCOMPARE(status, TextFileStatus::NotRegularFile);
     }
 
     void scramblingIsItsOwnInverse_data()
@@ -181,6 +200,13 @@ private slots:
         QTest::newRow("utf-16 without its mark") << QByteArray::fromRawData(
                                                       reinterpret_cast<const char *>(kPlainRegion.utf16()), kPlainRegion.size() * 2);
         QTest::newRow("document type") << QByteArray("<?xml version='1.0'?><!DOCTYPE r [<!ENTITY e 'x'>]><r>&e;</r>");
+        QTest::newRow("40,000 attributes on one element (430 KB)") << [&] {
+            QByteArray crowded = plain;
+            QByteArray extra;
+            for (int i = 0; i < 40000; ++i)
+                extra += " a" + QByteArray::number(i) + "=\"1\"";
+            return crowded.insert(crowded.indexOf("<Region ") + 7, extra);
+        }();
         QTest::newRow("scrambled with the other mode") << [] {
             QString t = kPlainRegion;
             ScrambleText(t, 0);
@@ -192,7 +218,10 @@ private slots:
         QFETCH(QByteArray, bytes);
         CShellFixture fx;
         fx.WriteLib("Region.stv", bytes);
+        QElapsedTimer timer;
+        timer.start();
         QVERIFY(!LoadSettingDoc(fx.InstallPath(), "Region.stv", fx.Prompter()));
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(fx.Shown(), CShellFixture::Messages({IDS_FILES_MISSING}));
     }
 
