@@ -231,6 +231,10 @@ enum StringId : int {
     IDS_COPY_SCROLL_LIST_QUESTION = 30011,
     IDS_VALUE_NOT_VALID = 30012,
 
+    // Desktop program, task gui (30250-30299)
+    IDS_FILE_MESSAGE = 30250,         // a message about a file: the file's path, then the message
+    IDS_CONFIG_UNREADABLE = 30251,    // the user's settings file could not be read: it was set aside
+
     // Radio link (30500-30999)
     IDS_RADIO_INFO_CAPTION = 30500,
     IDS_CLI_PASSWORD_REQUIRED = 30501,

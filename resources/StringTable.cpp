@@ -220,6 +220,9 @@ constexpr StrEntry kStrings[] = {
     {IDS_ID_NOT_VALID, QT_TRANSLATE_NOOP("StringTable", "This ID is not valid for this radio model.")},
     {IDS_COPY_SCROLL_LIST_QUESTION, QT_TRANSLATE_NOOP("StringTable", "The private scroll list is empty. Do you want to start it with the contacts of the scroll list?")},
     {IDS_VALUE_NOT_VALID, QT_TRANSLATE_NOOP("StringTable", "The value is not valid.")},
+    // Desktop program, task gui
+    {IDS_FILE_MESSAGE, QT_TRANSLATE_NOOP("StringTable", "%s\n\n%s")},
+    {IDS_CONFIG_UNREADABLE, QT_TRANSLATE_NOOP("StringTable", "Your settings could not be read and have been reset. The unreadable file was kept as:\n%s")},
     {IDS_RADIO_INFO_CAPTION, QT_TRANSLATE_NOOP("StringTable", "ZQV Radio Information")},
     {IDS_CLI_PASSWORD_REQUIRED, QT_TRANSLATE_NOOP("StringTable", "This radio is protected by a codeplug password. Give it with --password.")},
     {IDS_CLI_SETTING_GROUP, QT_TRANSLATE_NOOP("StringTable", "Setting Group")},
