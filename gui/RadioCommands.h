@@ -36,8 +36,6 @@ public:
     void Read();
     void Write();
     void Reset();
-    // The profile window the running sequence works on (null when none).
-    CChildFrame *Target() const { return m_pTarget; }
     const VirtualCPData &Record() const { return m_record; }
     const QString &UnitPid() const { return m_strUnitPid; }
     // How the last transfer dialog ended: 1 after success, else its failure code (0 when it

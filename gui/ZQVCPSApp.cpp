@@ -34,7 +34,6 @@ constexpr int kSplashMs = 2500;
 // The model family every radio must belong to.
 constexpr int kModelFamily = 3;
 
-
 QString OpenFilter()
 {
     // "ZQV CPS Files (*.zqv)" and "All Files (*.*)".
