@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zqv {
@@ -67,7 +69,12 @@ CChildFrame::CChildFrame(CZQVCPSApp &app, bool helpPane) : m_app(app), m_bHelpPa
     });
 }
 
-CChildFrame::~CChildFrame() = default;
+CChildFrame::~CChildFrame()
+{
+    // Forms taken out but not yet deleted go before the document they show.
+    for (const QPointer<QWidget> &w : std::as_const(m_retired))
+        delete w.data();
+}
 
 bool CChildFrame::NewDocument()
 {
@@ -90,6 +97,12 @@ bool CChildFrame::OpenDocument(const QString &path)
 QString CChildFrame::Title() const
 {
     return m_pDoc->GetTitle().isEmpty() ? LoadStr(IDS_UNTITLED) : m_pDoc->GetTitle();
+}
+
+void CChildFrame::SetTitle(const QString &title)
+{
+    m_pDoc->SetTitle(title);
+    UpdateWindowTitle();
 }
 
 bool CChildFrame::IsModified() const
@@ -136,14 +149,27 @@ void CChildFrame::ShowView(int kind)
     PlaceRightView(view);
 }
 
+void CChildFrame::RetireWidget(QWidget *widget)
+{
+    if (!widget)
+        return;
+    // The widget may be the form whose own handler asked for the new form: it is taken out
+    // of the window now and deleted once control is back in the event loop.
+    widget->hide();
+    widget->setParent(nullptr);
+    widget->deleteLater();
+    m_retired.removeIf([](const QPointer<QWidget> &w) { return w.isNull(); });
+    m_retired << widget;
+}
+
 void CChildFrame::PlaceRightView(QWidget *view)
 {
     // The old form and, with it, the nested splitter go; the new form takes the right column,
     // or the top row of a new nested splitter when the help pane is shown.
-    delete m_pView;
-    delete m_pNested;
+    QWidget *old = m_pNested ? static_cast<QWidget *>(m_pNested) : m_pView.data();
     m_pNested = nullptr;
     m_pView = view;
+    RetireWidget(old);
     if (m_bHelpPane) {
         m_pNested = new QSplitter(Qt::Vertical);
         m_pNested->setObjectName(QStringLiteral("NestedSplitter"));
@@ -239,11 +265,44 @@ bool CChildFrame::SaveModified()
 
 void CChildFrame::closeEvent(QCloseEvent *event)
 {
+    if (m_bTransferLock) {
+        if (m_bCloseConfirmed)
+            m_bClosePending = true;
+        event->ignore();
+        return;
+    }
     if (!m_bCloseConfirmed && !SaveModified()) {
         event->ignore();
         return;
     }
     event->accept();
+}
+
+void CChildFrame::SetTransferLock(bool locked)
+{
+    m_bTransferLock = locked;
+    if (locked || !m_bClosePending)
+        return;
+    m_bClosePending = false;
+    // The window goes once the sequence that held it has returned.
+    CloseWithoutSavingLater();
+}
+
+void CChildFrame::CloseWithoutSavingLater()
+{
+    QPointer<CChildFrame> self(this);
+    QTimer::singleShot(0, this, [self] {
+        if (!self)
+            return;
+        self->SetCloseConfirmed();
+        QWidget *window = self;
+        for (QWidget *w = self->parentWidget(); w; w = w->parentWidget())
+            if (qobject_cast<QMdiSubWindow *>(w)) {
+                window = w;
+                break;
+            }
+        window->close();
+    });
 }
 
 void CChildFrame::OnFirstShow()

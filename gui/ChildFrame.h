@@ -66,6 +66,8 @@ public:
     CZQVCPSDoc &Document() { return *m_pDoc; }
     IProfileTree &Tree() { return *m_pTree; }
     QString Title() const;
+    // Renames the document as the window shows it (its file name does not change).
+    void SetTitle(const QString &title);
     bool IsModified() const;
     void SetModified(bool modified = true);
     // Re-reads everything from the profile (after it was replaced, for example by a radio
@@ -95,6 +97,14 @@ public:
     bool SaveModified();
     // The question has been answered for this window (the program is closing).
     void SetCloseConfirmed() { m_bCloseConfirmed = true; }
+    // Closes the window without the save question once control is back in the event loop
+    // (callers may be running inside the window's own code).
+    void CloseWithoutSavingLater();
+    // A radio sequence works on this profile: the window refuses to close until it is
+    // unlocked. A close without saving asked for meanwhile (a form found the profile
+    // inconsistent) happens when the lock goes.
+    void SetTransferLock(bool locked);
+    bool IsTransferLocked() const { return m_bTransferLock; }
     // Runs the menu relabelling passes the first time the window is shown.
     void OnFirstShow();
 
@@ -116,6 +126,8 @@ protected:
 private:
     QWidget *CreateView(int kind);
     void PlaceRightView(QWidget *view);
+    // Takes a replaced form (or its row) out of the window and deletes it later.
+    void RetireWidget(QWidget *widget);
     void ApplyHelpPaneSizes();
     void UpdateWindowTitle();
 
@@ -126,6 +138,7 @@ private:
     QSplitter *m_pNested = nullptr;
     QPointer<QWidget> m_pView;
     QPointer<QWidget> m_pHelpPane;
+    QList<QPointer<QWidget>> m_retired;
     int m_nViewKind = kViewRadioInfo;
     bool m_bHelpPane = false;
     int m_nHelpPaneHeight = kHelpPaneHeight;
@@ -133,6 +146,8 @@ private:
     bool m_bPcClock = false;
     bool m_bCloseConfirmed = false;
     bool m_bFirstShown = false;
+    bool m_bTransferLock = false;
+    bool m_bClosePending = false;
 };
 
 }  // namespace zqv

@@ -1,5 +1,6 @@
 #include "EditCommands.h"
 
+#include "ChildFrame.h"
 #include "NonPasteEdit.h"
 
 #include <QApplication>
@@ -44,12 +45,19 @@ bool IsPasswordBox(const QWidget *w)
 {
     if (!w)
         return false;
+    auto *le = qobject_cast<const QLineEdit *>(w);
+    if (le && le->echoMode() != QLineEdit::Normal)
+        return true;
+    // The ids name the codeplug password boxes only on the settings form; other windows use
+    // the same numbers for their own controls (the dealer dialog's contact box is 1002).
     bool ok = false;
     const int id = w->property(kControlIdProperty).toInt(&ok);
-    if (ok && (id == kPasswordControlId || id == kConfirmPasswordControlId))
-        return true;
-    auto *le = qobject_cast<const QLineEdit *>(w);
-    return le && le->echoMode() != QLineEdit::Normal;
+    if (!ok || (id != kPasswordControlId && id != kConfirmPasswordControlId))
+        return false;
+    for (QWidget *p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto *child = qobject_cast<CChildFrame *>(p))
+            return child->ViewKind() == kViewSettings && child->RightView() && child->RightView()->isAncestorOf(w);
+    return false;
 }
 
 bool EditBoxHasSelection(const QWidget *w)

@@ -2,9 +2,10 @@
 // form: the rules that enable them and the requests sent to the box.
 //
 // An edit box is a QLineEdit, QPlainTextEdit or QTextEdit; it is editable when it is not
-// read-only. The two codeplug password boxes (control ids 1066 and 1002, given to the widget
-// as its "controlId" property) and any box that hides what is typed never give their text
-// away: Cut, Copy and Paste stay disabled there.
+// read-only. The two codeplug password boxes of the settings form (control ids 1066 and 1002,
+// given to the widget as its "controlId" property, inside a profile window's settings form)
+// and any box that hides what is typed never give their text away: Cut, Copy and Paste stay
+// disabled there. The same ids elsewhere name ordinary boxes.
 #pragma once
 
 class QWidget;

@@ -396,6 +396,23 @@ void CMainFrame::AddChild(CChildFrame *child)
 {
     QMdiSubWindow *sub = m_pMdi->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // The profile window's own menu claims the platform's Close keys (Ctrl+W, Ctrl+F4); a key
+    // that a command of the table uses (Ctrl+W is Write) stays the command's, or neither
+    // would run.
+    if (QMenu *menu = sub->systemMenu()) {
+        for (QAction *entry : menu->actions()) {
+            QList<QKeySequence> keys = entry->shortcuts();
+            const auto taken = [this](const QKeySequence &key) {
+                for (QAction *command : std::as_const(m_actions))
+                    if (command->shortcuts().contains(key))
+                        return true;
+                return false;
+            };
+            keys.removeIf(taken);
+            if (keys.size() != entry->shortcuts().size())
+                entry->setShortcuts(keys);
+        }
+    }
     sub->setWindowIcon(windowIcon());
     connect(child, &CChildFrame::TitleChanged, this, &CMainFrame::UpdateFrameTitle);
     connect(sub, &QObject::destroyed, this, [this] {
@@ -411,6 +428,17 @@ void CMainFrame::AddChild(CChildFrame *child)
     m_pMdi->setActiveSubWindow(sub);
     UpdateFrameTitle();
     UpdateCommands();
+}
+
+void CMainFrame::ActivateChild(CChildFrame *child)
+{
+    if (!child || !m_pMdi)
+        return;
+    for (QMdiSubWindow *sub : m_pMdi->subWindowList())
+        if (sub->widget() == child) {
+            m_pMdi->setActiveSubWindow(sub);
+            return;
+        }
 }
 
 void CMainFrame::UpdateFrameTitle()
@@ -498,6 +526,10 @@ void CMainFrame::UpdateCommands()
 
 void CMainFrame::OnCommand(int id)
 {
+    if (m_fnCommandHook && m_fnCommandHook(id)) {
+        UpdateCommands();
+        return;
+    }
     switch (id) {
     case ID_FILE_NEW: m_app.OnFileNew(); break;
     case ID_FILE_OPEN: m_app.OnFileOpen(); break;
@@ -545,11 +577,11 @@ void CMainFrame::OnCommand(int id)
         if (m_strCablePort.isEmpty())
             SetCablePort(m_app.FindPort(false));
         if (id == ID_DEVICE_READ)
-            m_app.Radio().Sequencer().Read();
+            m_app.Radio().Read();
         else if (id == ID_DEVICE_WRITE)
-            m_app.Radio().Sequencer().Write();
+            m_app.Radio().Write();
         else
-            m_app.Radio().Sequencer().Reset();
+            m_app.Radio().Reset();
         break;
     case ID_REPORT: m_app.OnReport(); break;
     case ID_WINDOW_CASCADE: m_pMdi->cascadeSubWindows(); break;
@@ -607,8 +639,18 @@ void CMainFrame::OnToggleHelpPane()
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    // Every profile window asks its save-changes question; Cancel on any keeps the program.
+    // A radio operation is under way: the program stays until it has ended (a write broken
+    // off here would leave the radio half programmed).
+    if (!m_app.TransferIdle()) {
+        QApplication::beep();
+        event->ignore();
+        return;
+    }
+    // Every profile window asks its save-changes question, in front so the user sees which
+    // profile is meant; Cancel on any keeps the program.
     for (CChildFrame *child : Children()) {
+        if (child->IsModified())
+            ActivateChild(child);
         if (!child->SaveModified()) {
             event->ignore();
             return;

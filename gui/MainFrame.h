@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -35,6 +36,8 @@ public:
     CChildFrame *ActiveChild() const;
     QList<CChildFrame *> Children() const;
     void AddChild(CChildFrame *child);
+    // Brings a profile window to the front.
+    void ActivateChild(CChildFrame *child);
 
     // The status bar's panes.
     void SetPortPane(const QString &text);
@@ -55,6 +58,11 @@ public:
     void UpdateCommands();
     // Applies the window title and the menu set for the open profiles.
     void UpdateFrameTitle();
+
+    // Sees every command of the command table before it runs; a hook that answers true has
+    // taken the command and it does not run (tests record which commands the keys reach).
+    using CommandHook = std::function<bool(int commandId)>;
+    void SetCommandHook(CommandHook hook) { m_fnCommandHook = std::move(hook); }
 
     // Command handlers that tests drive directly.
     void OnEditCommand(int commandId);
@@ -101,6 +109,7 @@ private:
     QString m_strCurrentLanguage;
     bool m_bHelpPaneShown = false;
     bool m_bDestroying = false;
+    CommandHook m_fnCommandHook;
 };
 
 }  // namespace zqv

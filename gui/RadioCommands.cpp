@@ -9,6 +9,7 @@
 #include "ZQVCPSException.h"
 
 #include <QTimer>
+#include <mutex>
 
 namespace zqv {
 
@@ -17,31 +18,37 @@ namespace {
 constexpr int kReadDelayMs = 200;
 }  // namespace
 
-// Turns the short operations' reports into transfer notices on the window's thread.
+// Keeps the short operations' outcome until their thread has ended; it then becomes the
+// transfer notice on the window's thread (WorkerEnded).
 class CRadioCommands::CNoticeObserver : public ITransferObserver {
 public:
-    explicit CNoticeObserver(CRadioCommands &owner) : m_owner(owner) {}
     void OnProgress(int) override {}
-    void OnSuccess() override { Post(kNoticeSuccess, 0); }
-    void OnFailure(int code) override { Post(kNoticeFailure, code); }
+    void OnSuccess() override { Keep(kNoticeSuccess, 0); }
+    void OnFailure(int code) override { Keep(kNoticeFailure, code); }
     void OnQuestion(int) override { CTransferContext::Instance().Answer(false); }
 
-private:
-    void Post(int kind, int code)
+    // Clears the outcome before an operation starts.
+    void Reset() { Keep(0, 0); }
+    std::pair<int, int> Outcome() const
     {
-        QMetaObject::invokeMethod(
-            &m_owner,
-            [o = &m_owner, kind, code] {
-                o->JoinWorker();
-                o->m_sequencer.OnNotice(kind, code);
-            },
-            Qt::QueuedConnection);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return {m_nKind, m_nCode};
     }
-    CRadioCommands &m_owner;
+
+private:
+    void Keep(int kind, int code)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_nKind = kind;
+        m_nCode = code;
+    }
+    mutable std::mutex m_mutex;
+    int m_nKind = 0;
+    int m_nCode = 0;
 };
 
 CRadioCommands::CRadioCommands(CZQVCPSApp &app)
-    : m_app(app), m_sequencer(*this, app.Prompter()), m_pObserver(std::make_unique<CNoticeObserver>(*this))
+    : m_app(app), m_sequencer(*this, app.Prompter()), m_pObserver(std::make_unique<CNoticeObserver>())
 {
 }
 
@@ -50,6 +57,45 @@ CRadioCommands::~CRadioCommands()
     if (m_worker.joinable())
         CTransferContext::Instance().RequestCancel();
     JoinWorker();
+    HoldTarget(nullptr);
+}
+
+void CRadioCommands::HoldTarget(CChildFrame *child)
+{
+    if (m_pTarget && m_pTarget != child)
+        m_pTarget->SetTransferLock(false);
+    m_pTarget = child;
+    if (child)
+        child->SetTransferLock(true);
+}
+
+void CRadioCommands::ShowTarget()
+{
+    if (m_pTarget && Frame())
+        Frame()->ActivateChild(m_pTarget);
+}
+
+void CRadioCommands::Read()
+{
+    // A read may end by overwriting the profile that is active now.
+    HoldTarget(Frame() ? Frame()->ActiveChild() : nullptr);
+    m_sequencer.Read();
+    if (m_sequencer.IsIdle())
+        HoldTarget(nullptr);
+}
+
+void CRadioCommands::Write()
+{
+    HoldTarget(Frame() ? Frame()->ActiveChild() : nullptr);
+    m_sequencer.Write();
+    if (m_sequencer.IsIdle())
+        HoldTarget(nullptr);
+}
+
+void CRadioCommands::Reset()
+{
+    HoldTarget(nullptr);
+    m_sequencer.Reset();
 }
 
 CMainFrame *CRadioCommands::Frame() const
@@ -78,7 +124,7 @@ QString CRadioCommands::CablePort() const
 
 bool CRadioCommands::CommitPendingEdits()
 {
-    CChildFrame *child = Frame() ? Frame()->ActiveChild() : nullptr;
+    CChildFrame *child = m_pTarget;
     if (!child)
         return true;
     if (!child->Tree().CommitPendingEdits())
@@ -99,8 +145,20 @@ void CRadioCommands::StartWorker(bool detectPort, std::function<int(CRadioTransf
     const QString port = m_app.FindPort(false);
     if (detectPort && Frame())
         Frame()->SetCablePort(port);
-    m_worker = StartTransferWorker(port, m_pObserver.get(), UiContext(),
-                                   [operation = std::move(operation)](CRadioTransfer &t) { operation(t); });
+    m_pObserver->Reset();
+    m_worker = StartTransferWorker(
+        port, m_pObserver.get(), UiContext(), [operation = std::move(operation)](CRadioTransfer &t) { operation(t); },
+        [this] { QMetaObject::invokeMethod(this, [this] { WorkerEnded(); }, Qt::QueuedConnection); });
+}
+
+void CRadioCommands::WorkerEnded()
+{
+    // The thread has run its last line: the join returns at once, and whatever the operation
+    // wrote into the record is complete.
+    JoinWorker();
+    const auto [kind, code] = m_pObserver->Outcome();
+    // An operation that reported nothing ends the sequence as a plain notice does.
+    m_sequencer.OnNotice(kind ? kind : kNoticeProgress, code);
 }
 
 void CRadioCommands::StartDelay()
@@ -150,12 +208,15 @@ bool CRadioCommands::RunTransferDialog(bool write, bool olderRadioAccepted)
                          olderRadioAccepted, UiContext(), Frame());
     const bool ok = dlg.exec() == QDialog::Accepted;
     m_nLastDialogResult = dlg.Succeeded() ? 1 : dlg.FailureCode();
+    // The question that follows a read is about this profile: the user sees which one.
+    if (ok && !write)
+        ShowTarget();
     return ok;
 }
 
 bool CRadioCommands::HasActiveProfile() const
 {
-    return Frame() && Frame()->ActiveChild();
+    return m_pTarget != nullptr;
 }
 
 void CRadioCommands::NewProfileFromRecord()
@@ -166,7 +227,7 @@ void CRadioCommands::NewProfileFromRecord()
 
 void CRadioCommands::OverwriteActiveProfile()
 {
-    CChildFrame *child = Frame() ? Frame()->ActiveChild() : nullptr;
+    CChildFrame *child = m_pTarget;
     if (!child)
         return;
     CZQVCPSDoc &doc = child->Document();
@@ -187,9 +248,11 @@ void CRadioCommands::OverwriteActiveProfile()
 
 bool CRadioCommands::ActiveProfileToRecord()
 {
-    CChildFrame *child = Frame() ? Frame()->ActiveChild() : nullptr;
+    CChildFrame *child = m_pTarget;
     if (!child)
         return false;
+    // The questions and the dialog that follow are about this profile.
+    ShowTarget();
     try {
         return child->Document().GetVirtualCPData(m_record, m_strUnitPid);
     } catch (const CZQVCPSException &e) {
@@ -215,18 +278,20 @@ QStringList CRadioCommands::ActiveProfileWriteChanges()
 
 int CRadioCommands::ActiveProfileGroup() const
 {
-    CChildFrame *child = Frame() ? Frame()->ActiveChild() : nullptr;
+    CChildFrame *child = m_pTarget;
     return child ? child->Document().Model().GetSettingGroup() : 0;
 }
 
 bool CRadioCommands::ActiveProfileUsesPcClock() const
 {
-    CChildFrame *child = Frame() ? Frame()->ActiveChild() : nullptr;
+    CChildFrame *child = m_pTarget;
     return child && child->PcClockFlag();
 }
 
 void CRadioCommands::IdleChanged(bool idle)
 {
+    if (idle)
+        HoldTarget(nullptr);
     if (CMainFrame *frame = Frame())
         frame->UpdateCommands();
     if (idle)

@@ -4,6 +4,10 @@
 // The short operations (identity, password, own private ID, reset) run on a worker thread
 // each; their outcome comes back to the window's thread as a transfer notice, which moves
 // the step machine on.
+//
+// A Read or Write works on the profile window that was active when the command started, from
+// its first step to its last, whichever window the user activates meanwhile; that window
+// cannot be closed until the sequence has ended.
 #pragma once
 
 #include "RadioTransfer.h"
@@ -11,12 +15,14 @@
 #include "TransferSequencer.h"
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <thread>
 
 namespace zqv {
 
 class CZQVCPSApp;
+class CChildFrame;
 class CMainFrame;
 
 class CRadioCommands : public QObject, private ITransferHost {
@@ -26,6 +32,10 @@ public:
     ~CRadioCommands() override;
 
     CTransferSequencer &Sequencer() { return m_sequencer; }
+    // The main window's commands: they start the sequence on the active profile window.
+    void Read();
+    void Write();
+    void Reset();
     const VirtualCPData &Record() const { return m_record; }
     const QString &UnitPid() const { return m_strUnitPid; }
     // How the last transfer dialog ended: 1 after success, else its failure code (0 when it
@@ -67,11 +77,16 @@ private:
     bool ActiveProfileUsesPcClock() const override;
     void IdleChanged(bool idle) override;
 
-    // Runs `operation` on a worker thread; its outcome arrives as a notice. With
-    // `detectPort` the worker looks the port up again and stores it first.
+    // Runs `operation` on a worker thread; its outcome arrives as a notice once the thread has
+    // ended. With `detectPort` the worker looks the port up again and stores it first.
     void StartWorker(bool detectPort, std::function<int(CRadioTransfer &)> operation);
     void JoinWorker();
+    void WorkerEnded();
     CMainFrame *Frame() const;
+    // Makes `child` the sequence's profile (locked against closing), or releases it (null).
+    void HoldTarget(CChildFrame *child);
+    // Brings the sequence's profile window to the front.
+    void ShowTarget();
 
     CZQVCPSApp &m_app;
     CTransferSequencer m_sequencer;
@@ -82,6 +97,8 @@ private:
     std::thread m_worker;
     CRadioTransfer::PortFactory m_portFactory;
     std::optional<CRadioTransfer::Timing> m_timing;
+    // The sequence's profile window (null when it started without one).
+    QPointer<CChildFrame> m_pTarget;
 };
 
 }  // namespace zqv

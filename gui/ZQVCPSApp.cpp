@@ -34,10 +34,6 @@ constexpr int kSplashMs = 2500;
 // The model family every radio must belong to.
 constexpr int kModelFamily = 3;
 
-// The most-recently-used list, kept with the user's settings as the classic application
-// framework keeps it: "<application>/Recent File List/File1".."File4".
-constexpr ConfigValue kRecentFile{ConfigScope::User, "ZQV CPS/Recent File List/File%1", ConfigType::String, 0};
-
 QString OpenFilter()
 {
     // "ZQV CPS Files (*.zqv)" and "All Files (*.*)".
@@ -241,18 +237,24 @@ CChildFrame *CZQVCPSApp::CreateChild()
     return new CChildFrame(*this, m_pMainFrame ? m_pMainFrame->HelpPaneShown() : false);
 }
 
+void CZQVCPSApp::ShowFileMessage(const QString &path, const QString &message)
+{
+    m_pPrompter->Show(FormatStr(IDS_FILE_MESSAGE, {QDir::toNativeSeparators(path), message}), MB_OK | MB_ICONERROR);
+}
+
 bool CZQVCPSApp::CheckProfile(const QString &path)
 {
+    // The messages name the file: several may be opened at once (a drop, a command line).
     try {
         CRadioDataModel model(ModelEnvironment());
         model.Initialize();
         if (model.LoadProfile(path, true))
             return true;
-        m_pPrompter->ShowMessage(IDS_LOAD_PROFILE_FAILED);
+        ShowFileMessage(path, LoadStr(IDS_LOAD_PROFILE_FAILED));
     } catch (const CZQVCPSException &e) {
-        m_pPrompter->Show(e.MessageText(), MB_OK);
+        ShowFileMessage(path, e.MessageText());
     } catch (const std::exception &) {
-        m_pPrompter->ShowMessage(IDS_UNKNOWN_ERROR);
+        ShowFileMessage(path, LoadStr(IDS_UNKNOWN_ERROR));
     }
     return false;
 }
@@ -276,6 +278,17 @@ void CZQVCPSApp::OnFileNew()
         delete child;
         return;
     }
+    // Profiles read from radios are named after the radio's ID: a second one of the same
+    // radio is told apart by a number, "20000001 (2)", as untitled documents are numbered.
+    QStringList titles;
+    for (CChildFrame *open : m_pMainFrame->Children())
+        titles << open->Title();
+    const QString base = child->Title();
+    QString title = base;
+    for (int n = 2; titles.contains(title); ++n)
+        title = QStringLiteral("%1 (%2)").arg(base).arg(n);
+    if (title != base)
+        child->SetTitle(title);
     m_pMainFrame->AddChild(child);
 }
 
@@ -321,7 +334,7 @@ void CZQVCPSApp::OnOpenRecentFile(int index)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         RemoveFromRecentFiles(path);
-        m_pPrompter->Show(file.errorString(), MB_OK | MB_ICONERROR);
+        ShowFileMessage(path, file.errorString());
         return;
     }
     file.close();
@@ -333,7 +346,7 @@ QStringList CZQVCPSApp::RecentFiles() const
 {
     QStringList files;
     for (int i = 1; i <= 4; ++i) {
-        const auto value = m_pStore->ReadString(kRecentFile, QString::number(i));
+        const auto value = m_pStore->ReadString(config::RecentFile, QString::number(i));
         if (value && !value->isEmpty())
             files << *value;
     }
@@ -344,9 +357,9 @@ void CZQVCPSApp::WriteRecentFiles(const QStringList &files)
 {
     for (int i = 1; i <= 4; ++i) {
         if (i <= files.size())
-            m_pStore->Write(kRecentFile, files[i - 1], QString::number(i));
+            m_pStore->Write(config::RecentFile, files[i - 1], QString::number(i));
         else
-            m_pStore->Remove(kRecentFile, QString::number(i));
+            m_pStore->Remove(config::RecentFile, QString::number(i));
     }
     emit RecentFilesChanged();
 }

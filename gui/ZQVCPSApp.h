@@ -122,6 +122,8 @@ signals:
 private:
     // Checks a profile with a temporary data model before it is opened; shows the failure.
     bool CheckProfile(const QString &path);
+    // An error box about a file: its path, then the message.
+    void ShowFileMessage(const QString &path, const QString &message);
     CChildFrame *CreateChild();
     void WriteRecentFiles(const QStringList &files);
 

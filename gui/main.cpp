@@ -13,7 +13,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("ZQV CPS"));
     zqv::CZQVCPSApp app;
     zqv::InstallEditors(app.Prompter());
+    // A start that ended early (its step has shown why) is a failure to the caller.
     if (!app.InitInstance(QApplication::arguments()))
-        return 0;
+        return 1;
     return QApplication::exec();
 }

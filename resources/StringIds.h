@@ -253,6 +253,10 @@ enum StringId : int {
     IDS_WRITE_CHANGE_NOT_ENCODABLE = 30206,
     IDS_WRITE_CHANGES_MORE = 30207,
 
+    // Desktop program: files named in messages, repaired user settings (30250-30299)
+    IDS_FILE_MESSAGE = 30250,         // a message about a file: the file's path, then the message
+    IDS_CONFIG_UNREADABLE = 30251,    // the user's settings file could not be read: it was set aside
+
     // Radio link (30500-30999)
     IDS_RADIO_INFO_CAPTION = 30500,
     IDS_CLI_PASSWORD_REQUIRED = 30501,

@@ -241,6 +241,9 @@ constexpr StrEntry kStrings[] = {
     {IDS_CLI_WARNING, QT_TRANSLATE_NOOP("StringTable", "Warning: %s")},
     {IDS_WRITE_CHANGE_NOT_ENCODABLE, QT_TRANSLATE_NOOP("StringTable", "%s: not written, its record is too long for the radio")},
     {IDS_WRITE_CHANGES_MORE, QT_TRANSLATE_NOOP("StringTable", "... and %s more")},
+    // Desktop program: files named in messages, repaired user settings.
+    {IDS_FILE_MESSAGE, QT_TRANSLATE_NOOP("StringTable", "%s\n\n%s")},
+    {IDS_CONFIG_UNREADABLE, QT_TRANSLATE_NOOP("StringTable", "Your settings could not be read and have been reset. The unreadable file was kept as:\n%s")},
     {IDS_RADIO_INFO_CAPTION, QT_TRANSLATE_NOOP("StringTable", "ZQV Radio Information")},
     {IDS_CLI_PASSWORD_REQUIRED, QT_TRANSLATE_NOOP("StringTable", "This radio is protected by a codeplug password. Give it with --password.")},
     {IDS_CLI_SETTING_GROUP, QT_TRANSLATE_NOOP("StringTable", "Setting Group")},

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-declarative-dev qt6-serialport-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-l10n-tools
   libxml2-dev libxml2-utils
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
   clang libclang-rt-14-dev
 )
 

@@ -2,11 +2,13 @@
 
 #include "Prompter.h"
 #include "StringIds.h"
+#include "StringTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <limits>
 
 namespace zqv {
@@ -238,8 +240,47 @@ bool CConfigStore::UserSettingsUsable() const
     return m_pUser->isWritable() || (QFileInfo(file).isFile() && QFileInfo(file).isReadable());
 }
 
+QString CConfigStore::SetAsideUserSettings()
+{
+    const QString file = m_pUser->fileName();
+    if (!QFileInfo(file).isFile())
+        return QString();
+    // The values this program keeps, as far as they could be read; whatever else the parser
+    // made of the file is left behind.
+    static const QRegularExpression kOwnKeys(QStringLiteral(
+        "^(CurrentLanguage|CurrentComPort|AutoDetect|ShowContextHelp"
+        "|Language/[^/]+/(DealerInfo|DealerNotes|ContactInfo)"
+        "|ZQV CPS/Recent File List/File[1-4])$"));
+    QList<QPair<QString, QVariant>> readable;
+    for (const QString &key : m_pUser->allKeys())
+        if (kOwnKeys.match(key).hasMatch())
+            readable.append({key, m_pUser->value(key)});
+    QString aside = file + QStringLiteral(".unreadable");
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = file + QStringLiteral(".unreadable%1").arg(n);
+    if (!QFile::rename(file, aside))
+        return QString();
+    m_pUser = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    m_pUser->setFallbacksEnabled(false);
+    for (const auto &[key, value] : std::as_const(readable))
+        m_pUser->setValue(key, value);
+    m_pUser->sync();
+    return m_pUser->status() == QSettings::NoError ? aside : QString();
+}
+
 bool CConfigStore::CheckRegistry(IPrompter &prompter)
 {
+    // A settings file is parsed on first use; only then does its status say whether it could
+    // be read.
+    m_pUser->contains(QLatin1String(config::CurrentLanguage.key));
+    if (m_pUser->status() == QSettings::FormatError) {
+        const QString aside = SetAsideUserSettings();
+        if (aside.isEmpty()) {
+            prompter.ShowMessage(IDS_FATAL_REGISTRY_ERROR);
+            return false;
+        }
+        prompter.Show(FormatStr(IDS_CONFIG_UNREADABLE, {QDir::toNativeSeparators(aside)}), MB_OK | MB_ICONWARNING);
+    }
     if (!UserSettingsUsable()) {
         prompter.ShowMessage(IDS_FATAL_REGISTRY_ERROR);
         return false;
@@ -252,8 +293,12 @@ bool CConfigStore::CheckRegistry(IPrompter &prompter)
             prompter.ShowMessage(IDS_FATAL_REGISTRY_ERROR);
             return false;
         }
-        if (!WriteCurrentLanguage(defaultLanguage))
+        // Ending here without a word would leave the user with a program that does not start
+        // and no reason.
+        if (!WriteCurrentLanguage(defaultLanguage)) {
+            prompter.ShowMessage(IDS_FATAL_REGISTRY_ERROR);
             return false;
+        }
     }
     CopyDealerInfoDefaults();
     return true;

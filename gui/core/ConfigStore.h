@@ -58,6 +58,9 @@ inline constexpr ConfigValue HelpFileName{ConfigScope::System, "Language/%1/Help
 inline constexpr ConfigValue DefaultDealerInfo{ConfigScope::System, "Language/%1/DealerInfo", ConfigType::Bytes, 1024};
 inline constexpr ConfigValue DefaultDealerNotes{ConfigScope::System, "Language/%1/DealerNotes", ConfigType::Bytes, 1024};
 inline constexpr ConfigValue DefaultContactInfo{ConfigScope::System, "Language/%1/ContactInfo", ConfigType::Bytes, 1024};
+// The most-recently-used profiles ("%1" is 1..4), kept where the classic application framework
+// keeps them: "<application>/Recent File List/File<n>".
+inline constexpr ConfigValue RecentFile{ConfigScope::User, "ZQV CPS/Recent File List/File%1", ConfigType::String, 0};
 }  // namespace config
 
 // The dealer-text defaults as the user's text: every nonzero byte is the character of that
@@ -107,8 +110,10 @@ public:
     // Start-up check of the configuration: the user's settings must be readable or creatable,
     // CurrentComPort gets "COM1" when missing, an empty CurrentLanguage takes DefaultLanguage,
     // and the dealer-text defaults are copied. Shows 10115 and fails when the user's settings
-    // cannot be opened or no default language is configured; fails silently when
-    // CurrentLanguage cannot be written.
+    // cannot be opened, no default language is configured or CurrentLanguage cannot be
+    // written. A settings file that cannot be parsed is repaired first: the values this
+    // program keeps that could be read go into a fresh file, the old file is kept beside it
+    // (".unreadable"), and the user is told where.
     bool CheckRegistry(IPrompter &prompter);
     // Copies the machine's dealer-text defaults of the current language to the user's values
     // that are missing or unreadable.
@@ -117,6 +122,9 @@ public:
 private:
     QSettings &Scope(ConfigScope scope) const;
     bool UserSettingsUsable() const;
+    // Replaces an unparsable user settings file as CheckRegistry says; returns the path the
+    // old file was kept under, empty when that failed.
+    QString SetAsideUserSettings();
 
     std::unique_ptr<QSettings> m_pUser;
     std::unique_ptr<QSettings> m_pSystem;

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -40,16 +41,20 @@ private:
 };
 
 std::thread StartTransferWorker(const QString &port, ITransferObserver *observer, const TransferUiContext &context,
-                                std::function<void(CRadioTransfer &)> operation)
+                                std::function<void(CRadioTransfer &)> operation, std::function<void()> ended)
 {
     return StartTransferThread([port, observer, factory = context.portFactory, timing = context.timing,
-                                operation = std::move(operation)] {
-        CRadioTransfer transfer(port, observer);
-        if (factory)
-            transfer.SetPortFactory(factory);
-        if (timing)
-            transfer.SetTiming(*timing);
-        operation(transfer);
+                                operation = std::move(operation), ended = std::move(ended)] {
+        {
+            CRadioTransfer transfer(port, observer);
+            if (factory)
+                transfer.SetPortFactory(factory);
+            if (timing)
+                transfer.SetTiming(*timing);
+            operation(transfer);
+        }
+        if (ended)
+            ended();
     });
 }
 
@@ -104,7 +109,17 @@ void CTransferDialog::SetPortPane(const QString &text)
 int CTransferDialog::exec()
 {
     Start();
-    return QDialog::exec();
+    const int result = QDialog::exec();
+    // The dialog may end while the worker still finishes its last exchange with the radio
+    // (Cancel after a failure). Wait for its end with the event loop running, so the windows
+    // stay painted; the caller's next step then never meets a busy port.
+    if (m_bWorkerRunning) {
+        QEventLoop loop;
+        connect(this, &CTransferDialog::WorkerEnded, &loop, &QEventLoop::quit);
+        if (m_bWorkerRunning)
+            loop.exec();
+    }
+    return result;
 }
 
 void CTransferDialog::Start()
@@ -126,9 +141,19 @@ void CTransferDialog::Start()
     m_pOk->setEnabled(false);
     m_pCancel->setEnabled(true);
     m_pCancel->setFocus();
-    m_worker = StartTransferWorker(m_strPort, m_pObserver.get(), m_context,
-                                   [this](CRadioTransfer &transfer) { RunOperation(transfer); });
+    m_bWorkerRunning = true;
+    m_worker = StartTransferWorker(
+        m_strPort, m_pObserver.get(), m_context, [this](CRadioTransfer &transfer) { RunOperation(transfer); },
+        [this] { QMetaObject::invokeMethod(this, [this] { HandleWorkerEnded(); }, Qt::QueuedConnection); });
     SetPortPane(LoadStr(IDS_TRANSFERRING));
+}
+
+void CTransferDialog::HandleWorkerEnded()
+{
+    // The thread has run its last line: this join returns at once.
+    JoinWorker();
+    m_bWorkerRunning = false;
+    emit WorkerEnded();
 }
 
 void CTransferDialog::HandleProgress(int percent)
@@ -138,7 +163,6 @@ void CTransferDialog::HandleProgress(int percent)
 
 void CTransferDialog::HandleSuccess()
 {
-    JoinWorker();
     m_bSucceeded = true;
     m_pProgress->setValue(100);
     OnSucceeded();
@@ -151,7 +175,6 @@ void CTransferDialog::HandleSuccess()
 
 void CTransferDialog::HandleFailure(int code)
 {
-    JoinWorker();
     m_bFinished = true;
     m_nFailure = code;
     OnFailed(code);

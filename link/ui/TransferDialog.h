@@ -2,6 +2,10 @@
 // and the worker thread that runs one transfer operation. The worker's reports (progress,
 // success, failure, questions) reach the dialog on the window's thread; Cancel sets the
 // process-wide cancel flag and the dialog waits for the worker to stop.
+//
+// A worker may still talk to the radio after it has reported (a write that failed part-way
+// resets the radio). The window never blocks on it: the thread is joined only once it has
+// said that it ended, and exec() returns after that, keeping the windows painted meanwhile.
 #pragma once
 
 #include "RadioTransfer.h"
@@ -36,9 +40,12 @@ struct TransferUiContext {
 };
 
 // Starts `operation` on a worker thread (the cancel flag cleared first) with a transfer on
-// `port` that reports to `observer`, using the context's port factory and timing.
+// `port` that reports to `observer`, using the context's port factory and timing. `ended`,
+// when given, runs last on the worker thread, after the port has been closed: joining the
+// thread once it has been heard from never blocks.
 std::thread StartTransferWorker(const QString &port, ITransferObserver *observer, const TransferUiContext &context,
-                                std::function<void(CRadioTransfer &)> operation);
+                                std::function<void(CRadioTransfer &)> operation,
+                                std::function<void()> ended = nullptr);
 
 class CTransferDialog : public QDialog {
     Q_OBJECT
@@ -58,6 +65,10 @@ public:
 
     int exec() override;
     void reject() override;
+
+signals:
+    // The worker thread has ended (and has been joined).
+    void WorkerEnded();
 
 protected:
     CTransferDialog(const TransferUiContext &context, QWidget *parent);
@@ -83,6 +94,7 @@ private:
     void HandleProgress(int percent);
     void HandleSuccess();
     void HandleFailure(int code);
+    void HandleWorkerEnded();
     void JoinWorker();
 
     TransferUiContext m_context;
@@ -97,6 +109,7 @@ private:
     bool m_bFinished = false;
     bool m_bSucceeded = false;
     bool m_bNoWorker = false;
+    bool m_bWorkerRunning = false;
     int m_nFailure = 0;
 };
 

@@ -18,10 +18,30 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTest>
+#include <functional>
 
 using namespace zqv;
 using namespace zqvtest;
+
+namespace {
+
+// Calls a function when its object gets a key press; the function's answer says whether the
+// key is taken.
+class CKeyHook : public QObject {
+public:
+    explicit CKeyHook(std::function<bool()> onKey) : m_fnOnKey(std::move(onKey)) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::KeyPress && m_fnOnKey();
+    }
+
+private:
+    std::function<bool()> m_fnOnKey;
+};
+
+}  // namespace
 
 class TestEditorsFrame : public QObject {
     Q_OBJECT
@@ -139,6 +159,50 @@ private slots:
         QVERIFY(Child()->SaveModified());
         QCOMPARE(Shown(m_world->prompter).size(), 1);
         QVERIFY(Shown(m_world->prompter).first().contains(QLatin1String("a.zqv")));
+    }
+
+    // A form that asks the tree to add or select from inside its own key handling (a scanner
+    // that types a name and presses Enter does so) is replaced meanwhile: it must stay alive
+    // until its handling has returned, and the window must show the new node's form.
+    void treeCalledFromTheFormsOwnKeyHandler()
+    {
+        QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+        CMainFrame &frame = m_world->Frame();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+
+        struct Step {
+            int folderKind;
+            std::function<void()> call;
+            int expectedKind;
+        };
+        const Step steps[] = {
+            {kNodePublicGroups, [this] { Tree()->OnAdd(); }, kViewPublicGroup},
+            {kNodeTextMessages, [this] { Tree()->OnAdd(); }, kViewTextMessage},
+            {kNodeContacts, [this] { Select(kNodeRoot); }, kViewRadioInfo},
+        };
+        for (const Step &step : steps) {
+            QVERIFY(Select(step.folderKind));
+            QPointer<QWidget> form = Child()->RightView();
+            QVERIFY(form);
+            // The filter runs first, then the form's own handler gets the same key.
+            bool aliveAfterCall = false;
+            CKeyHook hook([&] {
+                step.call();
+                aliveAfterCall = !form.isNull() && Child()->RightView() != form;
+                return false;
+            });
+            form->installEventFilter(&hook);
+            form->setFocus();
+            QTest::keyClick(form, Qt::Key_F9);
+            QVERIFY(aliveAfterCall);
+            QCOMPARE(Child()->ViewKind(), step.expectedKind);
+            QTRY_VERIFY(form.isNull());
+        }
+        QCOMPARE(Tree()->FindNode(kNodePublicGroups)->childCount(), 2);
+        QCOMPARE(Tree()->FindNode(kNodeTextMessages)->childCount(), 2);
+        QCOMPARE(Tree()->currentItem(), Tree()->FindNode(kNodeRoot));
+        QVERIFY(qobject_cast<CRadioInfoView *>(Child()->RightView()));
     }
 
     void inconsistentProfileClosesTheWindow()

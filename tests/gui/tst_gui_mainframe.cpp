@@ -4,7 +4,9 @@
 #include "GuiTestSupport.h"
 
 #include "CommandIds.h"
+#include "CommandState.h"
 #include "CommandTable.h"
+#include "DealerInfoDialog.h"
 #include "EditCommands.h"
 #include "HelpWindow.h"
 #include "NonPasteEdit.h"
@@ -21,6 +23,8 @@
 #include <QTimer>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -76,6 +80,9 @@ private slots:
     void menusAndToolbarFollowOpenProfiles();
     void editCommandsFollowTheFocusedBox();
     void passwordBoxesNeverUseTheClipboard();
+    void sameIdsElsewhereUseTheClipboard();
+    void everyAcceleratorRunsItsCommand_data();
+    void everyAcceleratorRunsItsCommand();
     void nonPasteEditRefusesEveryPaste();
     void helpPaneKeepsTheViewKind();
     void saveChangesQuestion_data();
@@ -91,9 +98,13 @@ private:
 
 void TestMainFrame::init()
 {
+    // The settings form and, to show that the password ids mean nothing elsewhere, a text
+    // message form with the same boxes.
     CChildFrame::SetViewFactory([](CChildFrame &, int kind) -> QWidget * {
         // A stand-in for the root's form, so that the window has one to show.
-        return kind == kViewSettings ? new CEditForm : kind == kViewRadioInfo ? new QWidget : nullptr;
+        if (kind == kViewRadioInfo)
+            return new QWidget;
+        return kind == kViewSettings || kind == kViewTextMessage ? new CEditForm : nullptr;
     });
     m_world = std::make_unique<CGuiWorld>();
 }
@@ -224,6 +235,98 @@ void TestMainFrame::passwordBoxesNeverUseTheClipboard()
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->text(), QString("1234"));
     }
+}
+
+void TestMainFrame::sameIdsElsewhereUseTheClipboard()
+{
+    QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+    CMainFrame &frame = m_world->Frame();
+    QApplication::setActiveWindow(&frame);
+    // The dealer dialog's contact box carries id 1002 too.
+    QVERIFY(m_world->store->Write(config::UserContactInfo, QStringLiteral("Call 555-0100"), "English"));
+    CDealerInfoDialog::Texts texts;
+    QVERIFY(CDealerInfoDialog::ReadTexts(*m_world->store, "English", texts));
+    CDealerInfoDialog dlg(*m_world->store, m_world->prompter, "English", texts, &frame);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QPlainTextEdit *contact = dlg.ContactInfoEdit();
+    contact->setFocus();
+    contact->selectAll();
+    QTest::keyClick(contact, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString("Call 555-0100"));
+    QTest::keyClick(contact, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(contact->toPlainText(), QString());
+    QTest::keyClick(contact, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(contact, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(contact->toPlainText(), QString("Call 555-0100Call 555-0100"));
+    dlg.reject();
+    QApplication::setActiveWindow(&frame);
+
+    // A form other than the settings form: its boxes with those ids are ordinary boxes.
+    CChildFrame *child = frame.ActiveChild();
+    child->ShowView(kViewTextMessage);
+    auto *form = static_cast<CEditForm *>(child->RightView());
+    FocusWithSelection(form->confirm);
+    QVERIFY(Enabled(frame, ID_EDIT_COPY));
+    QVERIFY(Enabled(frame, ID_EDIT_CUT));
+    QTest::keyClick(form->confirm, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString("1234"));
+}
+
+void TestMainFrame::everyAcceleratorRunsItsCommand_data()
+{
+    QTest::addColumn<bool>("profile");
+    QTest::newRow("no profile") << false;
+    QTest::newRow("profile open") << true;
+}
+
+void TestMainFrame::everyAcceleratorRunsItsCommand()
+{
+    QFETCH(bool, profile);
+    // Two keys claimed by two commands (or by a command and a window's own menu) do nothing
+    // at all; Qt says so in a warning.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("Ambiguous shortcut")));
+    QVERIFY(profile ? m_world->Start({m_world->CopyOfTemplate("a.zqv")}) : m_world->Start());
+    CMainFrame &frame = m_world->Frame();
+    if (profile)
+        QVERIFY(m_world->app->OpenProfile(m_world->CopyOfTemplate("b.zqv")));
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QList<int> ran;
+    frame.SetCommandHook([&ran](int id) {
+        ran << id;
+        return true;
+    });
+    if (profile) {
+        // The keyboard is on the tree, whose node offers all four of its commands.
+        frame.ActiveChild()->Tree().Widget()->setFocus();
+        CCommandState::Instance().SetTreeFlags(true, true, true, true);
+    }
+    int walked = 0;
+    for (const CommandSpec &spec : CommandTable()) {
+        const QKeySequence key = frame.Action(spec.id)->shortcut();
+        if (key.isEmpty())
+            continue;
+        ++walked;
+        frame.UpdateCommands();
+        const bool enabled = frame.Action(spec.id)->isEnabled();
+        ran.clear();
+        QTest::keyClick(&frame, key[0].key(), key[0].keyboardModifiers());
+        QCOMPARE(ran, enabled ? QList<int>{spec.id} : QList<int>{});
+    }
+    QCOMPARE(walked, 14);
+    // What must be reachable from the keyboard in each state.
+    QList<int> reachable;
+    for (const CommandSpec &spec : CommandTable())
+        if (!frame.Action(spec.id)->shortcut().isEmpty() && frame.Action(spec.id)->isEnabled())
+            reachable << spec.id;
+    QList<int> expected{ID_FILE_NEW, ID_FILE_OPEN, ID_DEVICE_READ, ID_DEVICE_RESET, ID_HELP_CONTENTS};
+    if (profile)
+        expected << ID_FILE_SAVE << ID_EDIT_ADD << ID_EDIT_SCAN_ADD << ID_EDIT_DELETE << ID_EDIT_RENAME << ID_DEVICE_WRITE;
+    std::sort(reachable.begin(), reachable.end());
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(reachable, expected);
+    frame.SetCommandHook(nullptr);
 }
 
 void TestMainFrame::nonPasteEditRefusesEveryPaste()

@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QProcess>
 #include <QPushButton>
@@ -126,6 +128,8 @@ private slots:
     void completeWrite();
     void writeThatChangesTheProfileAsksFirst_data();
     void writeThatChangesTheProfileAsksFirst();
+    void sequenceKeepsTheProfileItStartedWith();
+    void failedWriteEndsWithoutBlockingTheWindow();
     void reset();
     void cancelDuringRead();
     void readTellsWhatWasLeftOut();
@@ -141,6 +145,10 @@ private:
     // `percent`; the status line right after the click goes to `status`. False when the
     // command did not end idle or Cancel was never clicked.
     bool RunCommandCancelledAt(int id, int percent, QString *status = nullptr);
+    bool WaitIdle();
+    // An attribute of the first such element in the radio's memory.
+    QString RadioAttribute(const char *element, const char *attribute);
+    QMdiSubWindow *SubWindowOf(CChildFrame *child);
 
     std::unique_ptr<CGuiWorld> m_world;
     std::unique_ptr<CSim> m_sim;
@@ -189,11 +197,24 @@ bool TestRadio::RunCommand(int id)
     if (!frame.Action(id)->isEnabled())
         return false;
     frame.Action(id)->trigger();
+    return WaitIdle() && frame.Action(id)->isEnabled();
+}
+
+bool TestRadio::WaitIdle()
+{
     QElapsedTimer t;
     t.start();
     while (!m_world->app->TransferIdle() && t.elapsed() < 30000)
         QTest::qWait(20);
-    return m_world->app->TransferIdle() && frame.Action(id)->isEnabled();
+    return m_world->app->TransferIdle();
+}
+
+QMdiSubWindow *TestRadio::SubWindowOf(CChildFrame *child)
+{
+    for (QMdiSubWindow *sub : m_world->Frame().MdiArea()->subWindowList())
+        if (sub->widget() == child)
+            return sub;
+    return nullptr;
 }
 
 bool TestRadio::RunCommandCancelledAt(int id, int percent, QString *status)
@@ -234,6 +255,18 @@ void TestRadio::readIntoNewProfile()
     QVERIFY(commands.contains("30"));
     QVERIFY(!m_sim->ReceivedAnyWrite());
     QCOMPARE(m_world->Frame().PortPaneText(), m_sim->pty);
+
+    // The same radio read again into a new profile: its window is told apart by a number,
+    // and Exit's questions say which profile each is about.
+    m_world->prompter.Queue(IDYES);
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    QCOMPARE(m_world->Frame().Children().size(), 2);
+    QCOMPARE(m_world->Frame().ActiveChild()->Title(), QString("20000001 (2)"));
+    m_world->prompter.Clear();
+    m_world->prompter.Queue({IDNO, IDCANCEL});
+    QVERIFY(!m_world->Frame().close());
+    QCOMPARE(Shown(m_world->prompter), (QStringList{FormatStr(IDS_SAVE_CHANGES_QUESTION, {"20000001"}),
+                                                    FormatStr(IDS_SAVE_CHANGES_QUESTION, {"20000001 (2)"})}));
 }
 
 void TestRadio::readOverActiveProfile()
@@ -330,16 +363,101 @@ void TestRadio::completeWrite()
     QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
     QVERIFY(m_sim->Commands().contains("36"));
     QCOMPARE(m_world->app->Radio().UnitPid(), QString("10000101"));
-    // The radio now holds the profile's text message (the simulator keeps its memory as a
-    // profile, read back here as the program reads profiles).
+    // The radio now holds the profile's text message.
+    QCOMPARE(RadioAttribute("TextMessage", "txt"), QString("On my way"));
+    QCOMPARE(RadioAttribute("limit", "pid"), QString("10000101"));
+}
+
+QString TestRadio::RadioAttribute(const char *element, const char *attribute)
+{
+    // The simulator keeps its memory as a profile, read back here as the program reads
+    // profiles.
     CRadioDataModel dumped(m_world->app->ModelEnvironment());
-    QVERIFY(dumped.Initialize());
-    QVERIFY(dumped.LoadProfile(m_sim->dumpPath, true));
-    xmlNodePtr text = dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:TextMessage"));
-    QVERIFY(text);
-    QCOMPARE(GetAttr(text, "txt"), QString("On my way"));
-    xmlNodePtr limit = dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:limit"));
-    QCOMPARE(GetAttr(limit, "pid"), QString("10000101"));
+    if (!dumped.Initialize() || !dumped.LoadProfile(m_sim->dumpPath, true))
+        return QStringLiteral("(no memory dump)");
+    xmlNodePtr node = dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:") + QLatin1String(element));
+    return node ? GetAttr(node, attribute) : QString();
+}
+
+void TestRadio::sequenceKeepsTheProfileItStartedWith()
+{
+    // A is the radio's own profile; B, another model's, would be written without a question
+    // as well, so only the radio's memory tells which one went.
+    const QString pathA = m_world->CopyOfTemplate("mine.zqv");
+    QVERIFY(StartWorld({"--profile", pathA, "--empty"}, {pathA}));
+    CMainFrame &frame = m_world->Frame();
+    CChildFrame *a = frame.ActiveChild();
+    QVERIFY(m_world->app->OpenProfile(m_world->CopyOfTemplate("other.zqv", "ZQ-210 Compact")));
+    CChildFrame *b = frame.ActiveChild();
+    QVERIFY(a != b);
+
+    // Write on A; B is activated before the first step has reported.
+    frame.ActivateChild(a);
+    frame.Action(ID_DEVICE_WRITE)->trigger();
+    frame.ActivateChild(b);
+    QCOMPARE(frame.ActiveChild(), b);
+    // A's window refuses to close while the sequence runs; B's does not care.
+    QVERIFY(!SubWindowOf(a)->close());
+    QVERIFY(WaitIdle());
+    QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
+    QCOMPARE(Shown(m_world->prompter), QStringList());
+    QCOMPARE(RadioAttribute("TextMessage", "txt"), QString("On my way"));
+
+    // Read on A, answered No (overwrite): A takes the radio's content, B stays as it was.
+    QVERIFY(!a->IsModified());
+    frame.ActivateChild(a);
+    m_world->prompter.Queue(IDNO);
+    frame.Action(ID_DEVICE_READ)->trigger();
+    frame.ActivateChild(b);
+    QVERIFY(WaitIdle());
+    QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(IDS_READ_NEW_OR_OVERWRITE)});
+    QVERIFY(a->IsModified());
+    QVERIFY(!b->IsModified());
+    // The question came with A in front.
+    QCOMPARE(frame.ActiveChild(), a);
+
+    // Once the sequence has ended, A closes as usual.
+    a->SetModified(false);
+    QVERIFY(SubWindowOf(a)->close());
+    QTRY_COMPARE(frame.Children().size(), 1);
+}
+
+void TestRadio::failedWriteEndsWithoutBlockingTheWindow()
+{
+    // The radio refuses the first contact: the write fails after data went out, and the
+    // worker then tries to reset the radio, which no longer answers (its third limits request
+    // goes unanswered): the worker outlasts its failure report by the reply time-out.
+    const QString path = m_world->CopyOfTemplate("mine.zqv");
+    QVERIFY(StartWorld({"--profile", path, "--fail", "31@1:q-other", "--fail", "27@3:silent"}, {path}));
+    m_driver->timer.stop();
+    bool closedAtOnce = false;
+    QElapsedTimer clock;
+    qint64 failureShownAt = -1, lastTick = -1, longestPause = 0;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        const qint64 now = clock.elapsed();
+        if (failureShownAt >= 0)
+            longestPause = std::max(longestPause, now - lastTick);
+        lastTick = now;
+        auto *dlg = qobject_cast<CReadWriteDialog *>(QApplication::activeModalWidget());
+        if (!dlg || !dlg->IsFinished() || failureShownAt >= 0)
+            return;
+        // A failure followed by Cancel ends the dialog at once.
+        failureShownAt = now;
+        dlg->CancelButton()->click();
+        closedAtOnce = !dlg->isVisible();
+    });
+    clock.start();
+    poll.start(5);
+    QVERIFY(RunCommand(ID_DEVICE_WRITE));
+    const qint64 endedAt = clock.elapsed();
+    QCOMPARE(m_world->app->Radio().LastDialogResult(), -8);
+    QVERIFY(closedAtOnce);
+    // The sequence ended only after the worker had given up on the radio ...
+    QVERIFY2(endedAt - failureShownAt >= 250, qPrintable(QString::number(endedAt - failureShownAt)));
+    // ... while the window went on handling its events.
+    QVERIFY2(longestPause < 200, qPrintable(QString::number(longestPause)));
+    QVERIFY(m_sim->Commands().count("27") >= 3);
 }
 
 void TestRadio::writeThatChangesTheProfileAsksFirst_data()

@@ -188,6 +188,8 @@ void TestStartup::profileOnCommandLine()
     f.close();
     QVERIFY(!broken.Start({junk}));
     QCOMPARE(broken.prompter.History().size(), size_t(1));
+    // The message names the file.
+    QVERIFY(Shown(broken.prompter).first().startsWith(QDir::toNativeSeparators(junk) + "\n\n"));
 }
 
 void TestStartup::recentFilesKeepFourNewestFirst()
@@ -207,6 +209,7 @@ void TestStartup::recentFilesKeepFourNewestFirst()
     world.app->OnOpenRecentFile(0);
     QCOMPARE(world.app->RecentFiles().size(), 3);
     QCOMPARE(world.prompter.History().size(), size_t(1));
+    QVERIFY(Shown(world.prompter).first().contains(QLatin1String("p5.zqv")));
 }
 
 QTEST_MAIN(TestStartup)

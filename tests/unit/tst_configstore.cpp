@@ -5,6 +5,9 @@
 #include "StringIds.h"
 #include "StringTable.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -175,6 +178,63 @@ private slots:
         CScriptedPrompter prompter;
         QVERIFY(!store.CheckRegistry(prompter));
         QCOMPARE(prompter.Texts(), QStringList{LoadStr(IDS_FATAL_REGISTRY_ERROR)});
+    }
+
+    // A user settings file that cannot be parsed: the start goes on with a repaired file (the
+    // values that could be read), the old file is kept byte for byte, and the user is told.
+    void unreadableUserSettingsAreRepaired_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("dealerInfo");
+        const QByteArray valid("[General]\nCurrentLanguage=German\nCurrentComPort=/dev/ttyUSB3\n"
+                               "[Language]\nGerman\\DealerInfo=Harbour Radio\n");
+        // A valid file with one bad line at the end, in the middle, or a broken section.
+        QTest::newRow("bytes that are no text") << QByteArray(valid).insert(10, "\xff\xfe\x01junk\n") << "German" << "Harbour Radio";
+        QTest::newRow("line without a value") << QByteArray(valid).insert(10, "noequals\n") << "German" << "Harbour Radio";
+        QTest::newRow("unterminated section") << valid + "[broken\n" << "German" << "Harbour Radio";
+        // Random bytes: nothing of ours survives, the defaults come back.
+        for (quint32 seed : {7u, 11u, 2024u, 31337u}) {
+            QRandomGenerator random(seed);
+            QByteArray bytes(2000, '\0');
+            random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+            QTest::newRow(qPrintable(QStringLiteral("garbage %1").arg(seed))) << bytes << "English" << "";
+        }
+    }
+    void unreadableUserSettingsAreRepaired()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, language);
+        QFETCH(QString, dealerInfo);
+        Folders f;
+        f.Raw(ConfigScope::System, "DefaultLanguage", "English");
+        const QString file = CConfigStore::ConfigFileIn(f.User());
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(content);
+        }
+        {
+            CConfigStore store(f.User(), f.System());
+            CScriptedPrompter prompter;
+            QVERIFY(store.CheckRegistry(prompter));
+            QCOMPARE(prompter.Texts(), QStringList{FormatStr(IDS_CONFIG_UNREADABLE, {QDir::toNativeSeparators(file + ".unreadable")})});
+            QCOMPARE(store.ReadCurrentLanguage(), language);
+            QCOMPARE(store.ReadString(config::UserDealerInfo, language).value_or("?"), dealerInfo);
+            // Values written from now on are kept.
+            QVERIFY(store.WriteShowContextHelp(true));
+        }
+        QFile kept(file + ".unreadable");
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), content);
+        // The next start reads the repaired file without a word.
+        CConfigStore again(f.User(), f.System());
+        CScriptedPrompter prompter;
+        QVERIFY(again.CheckRegistry(prompter));
+        QVERIFY(prompter.History().empty());
+        QCOMPARE(again.ReadShowContextHelp(), 1);
+        QCOMPARE(again.ReadCurrentLanguage(), language);
     }
 
     void dealerDefaultsBecomeLines_data()
