@@ -153,6 +153,7 @@ void CTransferDialog::HandleWorkerEnded()
     // The thread has run its last line: this join returns at once.
     JoinWorker();
     m_bWorkerRunning = false;
+    OnWorkerEnded();
     emit WorkerEnded();
 }
 
@@ -258,20 +259,23 @@ void CReadWriteDialog::OnSucceeded()
     const QString text = LoadStr(m_mode == Mode::Read ? IDS_READING_SUCCESSFUL : IDS_WRITING_SUCCESS);
     setWindowTitle(text);
     StatusLabel()->setText(text);
-    // What the read left out or changed, once it has ended.
-    if (m_mode == Mode::Read && Context().prompter) {
+}
+
+void CReadWriteDialog::OnWorkerEnded()
+{
+    // The worker stores these after its operation returns, which may be after the success or
+    // failure notice has arrived: they are read only once the thread has been joined.
+    if (!Context().prompter)
+        return;
+    // What the read left out or changed.
+    if (m_mode == Mode::Read && Succeeded()) {
         const QStringList notes = ReadNoteTexts(m_readNotes);
         if (!notes.isEmpty())
             Context().prompter->Show(notes.join(u'\n'), MB_OK | MB_ICONINFORMATION);
     }
-}
-
-void CReadWriteDialog::OnFailed(int code)
-{
-    CTransferDialog::OnFailed(code);
     // A write that stopped part-way left the radio reset with part of the profile; a
     // cancelled one would otherwise end without a word.
-    if (m_mode == Mode::Write && m_bRadioReset && Context().prompter)
+    if (m_mode == Mode::Write && m_bRadioReset)
         Context().prompter->ShowMessage(IDS_WRITE_RADIO_WAS_RESET, MB_OK | MB_ICONWARNING);
 }
 

@@ -79,6 +79,8 @@ protected:
     virtual void SetOpeningTexts() = 0;
     virtual void OnSucceeded() = 0;
     virtual void OnFailed(int code);
+    // The worker thread has ended and been joined: what its operation left behind may be read.
+    virtual void OnWorkerEnded() {}
     virtual void OnQuestion(int question);
 
     QVBoxLayout *Layout() const { return m_pLayout; }
@@ -129,7 +131,7 @@ protected:
     int RunOperation(CRadioTransfer &transfer) override;
     void SetOpeningTexts() override;
     void OnSucceeded() override;
-    void OnFailed(int code) override;
+    void OnWorkerEnded() override;
     void OnQuestion(int question) override;
 
 private:
