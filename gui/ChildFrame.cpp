@@ -86,9 +86,9 @@ bool CChildFrame::NewDocument()
     return true;
 }
 
-bool CChildFrame::OpenDocument(const QString &path)
+bool CChildFrame::OpenDocument(const QString &path, std::unique_ptr<CRadioDataModel> loaded)
 {
-    if (!m_pDoc->OnOpenDocument(path))
+    if (!m_pDoc->OnOpenDocument(path, std::move(loaded)))
         return false;
     ProfileChanged();
     return true;

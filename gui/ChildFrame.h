@@ -61,7 +61,7 @@ public:
     // Loads the document: a new profile (from the template or the last radio read) or a file.
     // False when it could not be loaded (the document has shown why).
     bool NewDocument();
-    bool OpenDocument(const QString &path);
+    bool OpenDocument(const QString &path, std::unique_ptr<CRadioDataModel> loaded = nullptr);
 
     CZQVCPSDoc &Document() { return *m_pDoc; }
     IProfileTree &Tree() { return *m_pTree; }

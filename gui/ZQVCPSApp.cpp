@@ -242,21 +242,21 @@ void CZQVCPSApp::ShowFileMessage(const QString &path, const QString &message)
     m_pPrompter->Show(FormatStr(IDS_FILE_MESSAGE, {QDir::toNativeSeparators(path), message}), MB_OK | MB_ICONERROR);
 }
 
-bool CZQVCPSApp::CheckProfile(const QString &path)
+std::unique_ptr<CRadioDataModel> CZQVCPSApp::CheckProfile(const QString &path)
 {
     // The messages name the file: several may be opened at once (a drop, a command line).
     try {
-        CRadioDataModel model(ModelEnvironment());
-        model.Initialize();
-        if (model.LoadProfile(path, true))
-            return true;
+        auto model = std::make_unique<CRadioDataModel>(ModelEnvironment());
+        model->Initialize();
+        if (model->LoadProfile(path, true))
+            return model;
         ShowFileMessage(path, LoadStr(IDS_LOAD_PROFILE_FAILED));
     } catch (const CZQVCPSException &e) {
         ShowFileMessage(path, e.MessageText());
     } catch (const std::exception &) {
         ShowFileMessage(path, LoadStr(IDS_UNKNOWN_ERROR));
     }
-    return false;
+    return nullptr;
 }
 
 void CZQVCPSApp::OnFileNew()
@@ -313,10 +313,11 @@ bool CZQVCPSApp::OpenProfile(const QString &path)
             return true;
         }
     }
-    if (!CheckProfile(path))
+    std::unique_ptr<CRadioDataModel> checked = CheckProfile(path);
+    if (!checked)
         return false;
     CChildFrame *child = CreateChild();
-    if (!child->OpenDocument(path)) {
+    if (!child->OpenDocument(path, std::move(checked))) {
         delete child;
         return false;
     }

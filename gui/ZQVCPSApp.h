@@ -120,8 +120,9 @@ signals:
     void RecentFilesChanged();
 
 private:
-    // Checks a profile with a temporary data model before it is opened; shows the failure.
-    bool CheckProfile(const QString &path);
+    // Checks a profile in a data model of its own before a window is made for it, showing what
+    // is wrong (naming the file). The loaded model (a window takes it over), or null.
+    std::unique_ptr<CRadioDataModel> CheckProfile(const QString &path);
     // An error box about a file: its path, then the message.
     void ShowFileMessage(const QString &path, const QString &message);
     CChildFrame *CreateChild();

@@ -149,9 +149,17 @@ bool CZQVCPSDoc::OnNewDocument()
     return ok;
 }
 
-bool CZQVCPSDoc::OnOpenDocument(const QString &path)
+bool CZQVCPSDoc::OnOpenDocument(const QString &path, std::unique_ptr<CRadioDataModel> loaded)
 {
-    const bool ok = Load(path, true);
+    // A model that has already loaded this file (the desktop program checks a file before it
+    // makes a window for it) is taken over as it is, so the file is read and parsed once.
+    bool ok = false;
+    if (loaded && loaded->ProfileDocument()) {
+        m_pModel = std::move(loaded);
+        ok = true;
+    } else {
+        ok = Load(path, true);
+    }
     SyncSettingDocument();
     if (ok) {
         SetPathName(path);

@@ -52,8 +52,10 @@ public:
     // File New: from the last radio read when the host has one (title = the radio's PID,
     // modified), else from the chosen template. A load failure shows its message; false.
     bool OnNewDocument();
-    // File Open. A load failure shows its message; false.
-    bool OnOpenDocument(const QString &path);
+    // File Open. A load failure shows its message; false. `loaded`, when given, is a model
+    // (of this document's environment) that has loaded `path` already; the document takes it
+    // over instead of reading the file again.
+    bool OnOpenDocument(const QString &path, std::unique_ptr<CRadioDataModel> loaded = nullptr);
     // Saves to `path` (after the active view commits its edit). The new file replaces the
     // old one only once it is completely written; on any failure the old file is untouched
     // and the result is false. A failure to take off or convert the profile shows message
