@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QScrollArea>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -30,9 +31,35 @@ class CZQVCPSTreeView;
 class IEditorHost;
 class IPrompter;
 
+// What the rule script answered to one data-item call (an attribute write or a delete): the
+// change was made, refused, or waits for the user's answer to a question.
+enum class RuleResult { Applied, Refused, Ask };
+
+// One rule-script answer decoded: the outcome, the string-table message the script named (a
+// notice when applied, the reason when refused, the question when asking; 0 for none) and its
+// message-box style.
+struct RuleAnswer {
+    RuleResult result = RuleResult::Applied;
+    int message = 0;
+    unsigned style = 0;
+};
+
 class CBaseView : public QScrollArea {
     Q_OBJECT
 public:
+    // One data-item call with rule hooks, given the confirm parameter (0 first, 1 after the
+    // user agreed); it stores the script's message and box style and returns its result.
+    using RuleCall = std::function<int(int confirm, int &message, int &style)>;
+
+    // Makes `call` once with confirm 0 and decodes the answer without showing anything.
+    static RuleAnswer CallRule(const RuleCall &call);
+    // Makes `call` and shows what the script answered: a notice of an applied change, the
+    // message of a refusal, or the question with its box style; an OK (or Yes) to the question
+    // makes the call again with confirm 1, whose answer is shown the same way. `questionArgs`
+    // fill the question's placeholders. Applied or Refused, or Ask when the user declined the
+    // question (the profile is then unchanged).
+    static RuleResult ApplyRule(IPrompter &prompter, const RuleCall &call, const QStringList &questionArgs = {});
+
     // Styles in a form's control table: 1 and 2 are headings (light-blue band, white text);
     // read-only fields sit on the grey of a control face, so that they do not look as if
     // they took typing; everything else is painted opaque white with the window-text colour.
@@ -135,13 +162,18 @@ protected:
     }
     // Shows string-table message `messageId` with message-box style `style`.
     int ShowMessage(int messageId, unsigned style);
-    // Sets attribute `name` of `item` to `value` through the rule script (no confirmation).
-    // Applied: shows the notice the script returned, if any, and answers true. Refused, or the
-    // data model failed: shows the message, calls `restore` to put the control back on what
-    // the profile holds, and answers false. A refused value is the user's to correct: the
-    // window stays open.
+    // Sets attribute `name` of `item` to `value` through the rule script, as ApplyRule shows
+    // and asks.
+    RuleResult SetValue(CDataItem &item, const QString &name, const QVariant &value,
+                        const QStringList &questionArgs = {});
+    // The same write without any message, for checks that report failures their own way.
+    static RuleAnswer SetValueQuietly(CDataItem &item, const QString &name, const QVariant &value);
+    // SetValue for a control that shows the attribute. Applied: answers true. Refused,
+    // declined, or the data model failed: shows the message (if any), calls `restore` to put
+    // the control back on what the profile holds, and answers false. A refused value is the
+    // user's to correct: the window stays open.
     bool SetValueOrRestore(CDataItem &item, const QString &name, const QVariant &value,
-                           const std::function<void()> &restore);
+                           const std::function<void()> &restore, const QStringList &questionArgs = {});
     // Change notices to the tree and the other views: now, or once control is back in the
     // event loop (for buttons whose notice replaces this very form).
     void SendHint(int operation, int kind, int index);
