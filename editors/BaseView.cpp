@@ -63,7 +63,7 @@ bool CBaseView::IsValidationSuspended()
     return g_nValidationSuspended > 0;
 }
 
-CBaseView::CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, int kind, QWidget *parent)
+CBaseView::CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QWidget *parent)
     : QScrollArea(parent), m_host(host), m_tree(tree), m_nKind(kind), m_pCanvas(new QWidget)
 {
     setObjectName(QLatin1String(ViewClass() ? ViewClass() : "CBaseView"));
@@ -121,7 +121,7 @@ QLineEdit *CBaseView::AddReadOnlyField(int id, const QRect &design)
     return AddControl(id, field, design, kStyleReadOnly);
 }
 
-QPushButton *CBaseView::AddAddButton(int id, int iconKind, int addKind, const QRect &design)
+QPushButton *CBaseView::AddAddButton(int id, NodeKind iconKind, NodeKind addKind, const QRect &design)
 {
     auto *button = new QPushButton;
     button->setIcon(NodeIcon(iconKind));
@@ -323,12 +323,12 @@ bool CBaseView::SetValueOrRestore(CDataItem &item, const QString &name, const QV
     return false;
 }
 
-void CBaseView::SendHint(int operation, int kind, int index)
+void CBaseView::SendHint(int operation, NodeKind kind, int index)
 {
     m_tree.UpdateAllViews(this, ViewHint{operation, kind, index});
 }
 
-void CBaseView::PostHint(int operation, int kind, int index)
+void CBaseView::PostHint(int operation, NodeKind kind, int index)
 {
     QPointer<CZQVCPSTreeView> tree(&m_tree);
     const ViewHint hint{operation, kind, index};

@@ -73,11 +73,11 @@ public:
     static constexpr int kHeadingMargin = 10;
     static constexpr int kMinLeftMargin = 20;
 
-    CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, int kind, QWidget *parent = nullptr);
+    CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QWidget *parent = nullptr);
     ~CBaseView() override;
 
     // The node kind this form shows, and its class name (the help pane's section).
-    int Kind() const { return m_nKind; }
+    NodeKind Kind() const { return m_nKind; }
     const char *ViewClass() const;
 
     // Fills the form from the profile. Called once by the tree right after construction;
@@ -131,7 +131,7 @@ protected:
     QLineEdit *AddReadOnlyField(int id, const QRect &design);
     // A push button with the icon of node kind `iconKind` that sends an Add notice for
     // `addKind`.
-    QPushButton *AddAddButton(int id, int iconKind, int addKind, const QRect &design);
+    QPushButton *AddAddButton(int id, NodeKind iconKind, NodeKind addKind, const QRect &design);
 
     QWidget *Canvas() const { return m_pCanvas; }
     void RelayOut();
@@ -176,8 +176,8 @@ protected:
                            const std::function<void()> &restore, const QStringList &questionArgs = {});
     // Change notices to the tree and the other views: now, or once control is back in the
     // event loop (for buttons whose notice replaces this very form).
-    void SendHint(int operation, int kind, int index);
-    void PostHint(int operation, int kind, int index);
+    void SendHint(int operation, NodeKind kind, int index);
+    void PostHint(int operation, NodeKind kind, int index);
     // Asks, once control is back in the event loop, for the focus in control `controlId`.
     void PostReturnToField(int controlId);
     // Gives `edit` (a line or plain-text edit) the focus with its whole text selected.
@@ -197,7 +197,7 @@ private:
 
     IEditorHost &m_host;
     CZQVCPSTreeView &m_tree;
-    int m_nKind;
+    NodeKind m_nKind;
     QWidget *m_pCanvas;
     std::vector<ControlEntry> m_controls;
     bool m_bDataError = false;

@@ -41,7 +41,7 @@ NodeKind ElementKindOf(NodeKind folderKind)
     }
 }
 
-const char *NodeViewClass(int kind)
+const char *NodeViewClass(NodeKind kind)
 {
     static const char *const kClasses[kNodeKindCount] = {
         "CRadioInfoView",   "CSettingsView",     "CTextMessagesView", "CTextMessageView",

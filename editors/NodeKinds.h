@@ -66,6 +66,6 @@ NodeKind ElementKindOf(NodeKind folderKind);
 
 // The form class of a node kind ("CPublicGroupView"), under which the help pane files the
 // form's help pages; null for a kind without a form.
-const char *NodeViewClass(int kind);
+const char *NodeViewClass(NodeKind kind);
 
 }  // namespace zqv

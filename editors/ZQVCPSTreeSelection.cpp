@@ -158,7 +158,7 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
     case kNodePrivate:
     case kNodeScrollList:
     case kNodeScanChannel:
-        form = new CHeadingView(m_host, *this, kind);
+        form = new CHeadingView(m_host, *this, static_cast<NodeKind>(kind));
         break;
     case kNodeRoot: form = new CRadioInfoView(m_host, *this); break;
     case kNodeTextMessages: form = new CTextMessagesView(m_host, *this); break;

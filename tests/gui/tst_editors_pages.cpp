@@ -144,7 +144,7 @@ private slots:
         CEditorWindow w;
         QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")));
         const struct {
-            int kind;
+            NodeKind kind;
             int index;
             const char *heading;
         } cases[] = {
