@@ -261,11 +261,11 @@ int CBaseView::ShowMessage(int messageId, unsigned style)
     return Prompter().ShowMessage(messageId, style);
 }
 
-RuleAnswer CBaseView::CallRule(const RuleCall &call)
+RuleAnswer CBaseView::CallRule(const RuleCall &call, int confirm)
 {
     int message = 0;
     int style = 0;
-    const int result = call(0, message, style);
+    const int result = call(confirm, message, style);
     RuleAnswer answer;
     answer.result = result == 0 ? RuleResult::Applied : result == 2 ? RuleResult::Ask : RuleResult::Refused;
     answer.message = message;
@@ -281,7 +281,7 @@ RuleResult CBaseView::ApplyRule(IPrompter &prompter, const RuleCall &call, const
         const int reply = prompter.Show(question, answer.style);
         if (reply != IDOK && reply != IDYES)
             return RuleResult::Ask;
-        answer = CallRule([&call](int, int &message, int &style) { return call(1, message, style); });
+        answer = CallRule(call, 1);
         // A script that asks again after the user agreed has refused.
         if (answer.result == RuleResult::Ask)
             answer.result = RuleResult::Refused;

@@ -51,8 +51,8 @@ public:
     // user agreed); it stores the script's message and box style and returns its result.
     using RuleCall = std::function<int(int confirm, int &message, int &style)>;
 
-    // Makes `call` once with confirm 0 and decodes the answer without showing anything.
-    static RuleAnswer CallRule(const RuleCall &call);
+    // Makes `call` once and decodes the answer without showing anything.
+    static RuleAnswer CallRule(const RuleCall &call, int confirm = 0);
     // Makes `call` and shows what the script answered: a notice of an applied change, the
     // message of a refusal, or the question with its box style; an OK (or Yes) to the question
     // makes the call again with confirm 1, whose answer is shown the same way. `questionArgs`
