@@ -63,7 +63,7 @@ bool CBaseView::IsValidationSuspended()
     return g_nValidationSuspended > 0;
 }
 
-CBaseView::CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, int kind, QWidget *parent)
+CBaseView::CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QWidget *parent)
     : QScrollArea(parent), m_host(host), m_tree(tree), m_nKind(kind), m_pCanvas(new QWidget)
 {
     setObjectName(QLatin1String(ViewClass() ? ViewClass() : "CBaseView"));
@@ -121,7 +121,7 @@ QLineEdit *CBaseView::AddReadOnlyField(int id, const QRect &design)
     return AddControl(id, field, design, kStyleReadOnly);
 }
 
-QPushButton *CBaseView::AddAddButton(int id, int iconKind, int addKind, const QRect &design)
+QPushButton *CBaseView::AddAddButton(int id, NodeKind iconKind, NodeKind addKind, const QRect &design)
 {
     auto *button = new QPushButton;
     button->setIcon(NodeIcon(iconKind));
@@ -261,33 +261,74 @@ int CBaseView::ShowMessage(int messageId, unsigned style)
     return Prompter().ShowMessage(messageId, style);
 }
 
-bool CBaseView::SetValueOrRestore(CDataItem &item, const QString &name, const QVariant &value,
-                                  const std::function<void()> &restore)
+RuleAnswer CBaseView::CallRule(const RuleCall &call, int confirm)
 {
-    int r1 = 0;
-    int r2 = 0;
-    int result = 1;
-    try {
-        result = item.SetAttributeValue(name, value, r1, 0, r2);
-    } catch (const CZQVCPSException &e) {
-        r1 = e.GetMessageId();
-        r2 = MB_OK;
+    int message = 0;
+    int style = 0;
+    const int result = call(confirm, message, style);
+    RuleAnswer answer;
+    answer.result = result == 0 ? RuleResult::Applied : result == 2 ? RuleResult::Ask : RuleResult::Refused;
+    answer.message = message;
+    answer.style = static_cast<unsigned>(style);
+    return answer;
+}
+
+RuleResult CBaseView::ApplyRule(IPrompter &prompter, const RuleCall &call, const QStringList &questionArgs)
+{
+    RuleAnswer answer = CallRule(call);
+    if (answer.result == RuleResult::Ask) {
+        const QString question = questionArgs.isEmpty() ? LoadStr(answer.message) : FormatStr(answer.message, questionArgs);
+        const int reply = prompter.Show(question, answer.style);
+        if (reply != IDOK && reply != IDYES)
+            return RuleResult::Ask;
+        answer = CallRule(call, 1);
+        // A script that asks again after the user agreed has refused.
+        if (answer.result == RuleResult::Ask)
+            answer.result = RuleResult::Refused;
     }
-    if (r1 != 0)
-        ShowMessage(r1, static_cast<unsigned>(r2));
-    if (result == 0)
+    if (answer.message != 0)
+        prompter.ShowMessage(answer.message, answer.style);
+    return answer.result;
+}
+
+RuleResult CBaseView::SetValue(CDataItem &item, const QString &name, const QVariant &value,
+                               const QStringList &questionArgs)
+{
+    return ApplyRule(
+        Prompter(),
+        [&](int confirm, int &message, int &style) { return item.SetAttributeValue(name, value, message, confirm, style); },
+        questionArgs);
+}
+
+RuleAnswer CBaseView::SetValueQuietly(CDataItem &item, const QString &name, const QVariant &value)
+{
+    return CallRule([&](int confirm, int &message, int &style) {
+        return item.SetAttributeValue(name, value, message, confirm, style);
+    });
+}
+
+bool CBaseView::SetValueOrRestore(CDataItem &item, const QString &name, const QVariant &value,
+                                  const std::function<void()> &restore, const QStringList &questionArgs)
+{
+    RuleResult result = RuleResult::Refused;
+    try {
+        result = SetValue(item, name, value, questionArgs);
+    } catch (const CZQVCPSException &e) {
+        ShowMessage(e.GetMessageId(), MB_OK);
+    }
+    if (result == RuleResult::Applied)
         return true;
     if (restore)
         restore();
     return false;
 }
 
-void CBaseView::SendHint(int operation, int kind, int index)
+void CBaseView::SendHint(int operation, NodeKind kind, int index)
 {
     m_tree.UpdateAllViews(this, ViewHint{operation, kind, index});
 }
 
-void CBaseView::PostHint(int operation, int kind, int index)
+void CBaseView::PostHint(int operation, NodeKind kind, int index)
 {
     QPointer<CZQVCPSTreeView> tree(&m_tree);
     const ViewHint hint{operation, kind, index};

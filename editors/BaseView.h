@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QScrollArea>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -30,9 +31,35 @@ class CZQVCPSTreeView;
 class IEditorHost;
 class IPrompter;
 
+// What the rule script answered to one data-item call (an attribute write or a delete): the
+// change was made, refused, or waits for the user's answer to a question.
+enum class RuleResult { Applied, Refused, Ask };
+
+// One rule-script answer decoded: the outcome, the string-table message the script named (a
+// notice when applied, the reason when refused, the question when asking; 0 for none) and its
+// message-box style.
+struct RuleAnswer {
+    RuleResult result = RuleResult::Applied;
+    int message = 0;
+    unsigned style = 0;
+};
+
 class CBaseView : public QScrollArea {
     Q_OBJECT
 public:
+    // One data-item call with rule hooks, given the confirm parameter (0 first, 1 after the
+    // user agreed); it stores the script's message and box style and returns its result.
+    using RuleCall = std::function<int(int confirm, int &message, int &style)>;
+
+    // Makes `call` once and decodes the answer without showing anything.
+    static RuleAnswer CallRule(const RuleCall &call, int confirm = 0);
+    // Makes `call` and shows what the script answered: a notice of an applied change, the
+    // message of a refusal, or the question with its box style; an OK (or Yes) to the question
+    // makes the call again with confirm 1, whose answer is shown the same way. `questionArgs`
+    // fill the question's placeholders. Applied or Refused, or Ask when the user declined the
+    // question (the profile is then unchanged).
+    static RuleResult ApplyRule(IPrompter &prompter, const RuleCall &call, const QStringList &questionArgs = {});
+
     // Styles in a form's control table: 1 and 2 are headings (light-blue band, white text);
     // read-only fields sit on the grey of a control face, so that they do not look as if
     // they took typing; everything else is painted opaque white with the window-text colour.
@@ -46,11 +73,11 @@ public:
     static constexpr int kHeadingMargin = 10;
     static constexpr int kMinLeftMargin = 20;
 
-    CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, int kind, QWidget *parent = nullptr);
+    CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QWidget *parent = nullptr);
     ~CBaseView() override;
 
     // The node kind this form shows, and its class name (the help pane's section).
-    int Kind() const { return m_nKind; }
+    NodeKind Kind() const { return m_nKind; }
     const char *ViewClass() const;
 
     // Fills the form from the profile. Called once by the tree right after construction;
@@ -104,7 +131,7 @@ protected:
     QLineEdit *AddReadOnlyField(int id, const QRect &design);
     // A push button with the icon of node kind `iconKind` that sends an Add notice for
     // `addKind`.
-    QPushButton *AddAddButton(int id, int iconKind, int addKind, const QRect &design);
+    QPushButton *AddAddButton(int id, NodeKind iconKind, NodeKind addKind, const QRect &design);
 
     QWidget *Canvas() const { return m_pCanvas; }
     void RelayOut();
@@ -135,17 +162,22 @@ protected:
     }
     // Shows string-table message `messageId` with message-box style `style`.
     int ShowMessage(int messageId, unsigned style);
-    // Sets attribute `name` of `item` to `value` through the rule script (no confirmation).
-    // Applied: shows the notice the script returned, if any, and answers true. Refused, or the
-    // data model failed: shows the message, calls `restore` to put the control back on what
-    // the profile holds, and answers false. A refused value is the user's to correct: the
-    // window stays open.
+    // Sets attribute `name` of `item` to `value` through the rule script, as ApplyRule shows
+    // and asks.
+    RuleResult SetValue(CDataItem &item, const QString &name, const QVariant &value,
+                        const QStringList &questionArgs = {});
+    // The same write without any message, for checks that report failures their own way.
+    static RuleAnswer SetValueQuietly(CDataItem &item, const QString &name, const QVariant &value);
+    // SetValue for a control that shows the attribute. Applied: answers true. Refused,
+    // declined, or the data model failed: shows the message (if any), calls `restore` to put
+    // the control back on what the profile holds, and answers false. A refused value is the
+    // user's to correct: the window stays open.
     bool SetValueOrRestore(CDataItem &item, const QString &name, const QVariant &value,
-                           const std::function<void()> &restore);
+                           const std::function<void()> &restore, const QStringList &questionArgs = {});
     // Change notices to the tree and the other views: now, or once control is back in the
     // event loop (for buttons whose notice replaces this very form).
-    void SendHint(int operation, int kind, int index);
-    void PostHint(int operation, int kind, int index);
+    void SendHint(int operation, NodeKind kind, int index);
+    void PostHint(int operation, NodeKind kind, int index);
     // Asks, once control is back in the event loop, for the focus in control `controlId`.
     void PostReturnToField(int controlId);
     // Gives `edit` (a line or plain-text edit) the focus with its whole text selected.
@@ -165,7 +197,7 @@ private:
 
     IEditorHost &m_host;
     CZQVCPSTreeView &m_tree;
-    int m_nKind;
+    NodeKind m_nKind;
     QWidget *m_pCanvas;
     std::vector<ControlEntry> m_controls;
     bool m_bDataError = false;

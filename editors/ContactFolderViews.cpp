@@ -8,17 +8,17 @@
 
 namespace zqv {
 
-CContactFolderView::CContactFolderView(IEditorHost &host, CZQVCPSTreeView &tree, int kind, const char *page,
+CContactFolderView::CContactFolderView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, const char *page,
                                        int headingId, int heading, QWidget *parent)
     : CBaseView(host, tree, kind, parent), m_szPage(page)
 {
     AddHeading(headingId, LoadStr(heading));
 }
 
-void CContactFolderView::AddButtonRow(int buttonId, int labelId, int caption, int addKind, int row)
+void CContactFolderView::AddButtonRow(int buttonId, int labelId, int caption, NodeKind addKind, int row)
 {
     const int y = 70 + row * 56;
-    const int iconKind = addKind == kNodePublicGroups ? kNodePublicGroup
+    const NodeKind iconKind = addKind == kNodePublicGroups ? kNodePublicGroup
                          : addKind == kNodePrivateGroups ? kNodePrivateGroup
                                                          : kNodePrivate;
     AddAddButton(buttonId, iconKind, addKind, QRect(0, y, 44, 40));

@@ -13,11 +13,11 @@ public:
     void Load() override;
 
 protected:
-    CContactFolderView(IEditorHost &host, CZQVCPSTreeView &tree, int kind, const char *page, int headingId,
+    CContactFolderView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, const char *page, int headingId,
                        int heading, QWidget *parent);
     // An add button with its caption in row `row`; the button sends an Add notice for
     // `addKind`.
-    void AddButtonRow(int buttonId, int labelId, int caption, int addKind, int row);
+    void AddButtonRow(int buttonId, int labelId, int caption, NodeKind addKind, int row);
 
 private:
     const char *m_szPage;

@@ -34,7 +34,7 @@ const HeadingInfo &InfoOf(int kind)
 
 }  // namespace
 
-CHeadingView::CHeadingView(IEditorHost &host, CZQVCPSTreeView &tree, int kind, QWidget *parent)
+CHeadingView::CHeadingView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QWidget *parent)
     : CBaseView(host, tree, kind, parent)
 {
     m_pHeading = AddHeading(InfoOf(kind).controlId, QString());

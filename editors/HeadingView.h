@@ -14,7 +14,7 @@ class CHeadingView : public CBaseView {
 public:
     // `kind`: kNodeSettings, kNodePrivateGroup, kNodePrivate, kNodeScrollList or
     // kNodeScanChannel.
-    CHeadingView(IEditorHost &host, CZQVCPSTreeView &tree, int kind, QWidget *parent = nullptr);
+    CHeadingView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QWidget *parent = nullptr);
 
     void Load() override;
     // A renamed contact shows its new name.

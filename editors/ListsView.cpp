@@ -39,7 +39,7 @@ void CListsView::Load()
     // The scroll list: every contact on it, in the order the profile holds them.
     for (xmlNodePtr contact : contacts.Context()->doc->Select(nullptr, QLatin1String(profile::kQueryScrollList))) {
         const QString type = GetAttr(contact, "cntct_type").trimmed();
-        const int kind = type == QLatin1String("2")   ? kNodePublicGroup
+        const NodeKind kind = type == QLatin1String("2")   ? kNodePublicGroup
                          : type == QLatin1String("1") ? kNodePrivateGroup
                                                       : kNodePrivate;
         const bool own = kind == kNodePrivate && GetAttr(contact, "pid") == ownPid;

@@ -18,7 +18,7 @@ struct Look {
     QColor colour;
 };
 
-Look LookOf(int kind, bool ownRadio)
+Look LookOf(NodeKind kind, bool ownRadio)
 {
     switch (kind) {
     case kNodeRoot: return {Shape::Radio, QColor(40, 70, 140)};
@@ -92,7 +92,7 @@ QPixmap Draw(const Look &look, int size)
 
 }  // namespace
 
-QIcon NodeIcon(int kind, bool ownRadio)
+QIcon NodeIcon(NodeKind kind, bool ownRadio)
 {
     static QHash<int, QIcon> cache;
     const int key = kind * 2 + (ownRadio ? 1 : 0);

@@ -2,12 +2,14 @@
 // QPainter when first asked for (no image files).
 #pragma once
 
+#include "NodeKinds.h"
+
 #include <QIcon>
 
 namespace zqv {
 
 // The icon of node kind `kind`; `ownRadio` gives the private contact that is the radio itself
 // its own picture.
-QIcon NodeIcon(int kind, bool ownRadio = false);
+QIcon NodeIcon(NodeKind kind, bool ownRadio = false);
 
 }  // namespace zqv

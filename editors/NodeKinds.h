@@ -36,7 +36,7 @@ constexpr quint32 MakeItemValue(int kind, int index)
 {
     return (static_cast<quint32>(index) << 16) | (static_cast<quint32>(kind) & 0xFFFFu);
 }
-constexpr int ItemKind(quint32 value) { return static_cast<int>(value & 0xFFFFu); }
+constexpr NodeKind ItemKind(quint32 value) { return static_cast<NodeKind>(value & 0xFFFFu); }
 constexpr int ItemIndex(quint32 value) { return static_cast<int>(value >> 16); }
 
 enum HintOperation : int {
@@ -52,8 +52,20 @@ struct ViewHint {
     int index = 0;
 };
 
+// Node kinds by role: the kinds whose nodes stand for one profile element (text message,
+// public group, private group, private contact); the kinds an Add applies to (the folders of
+// those elements, and private contacts added with the scanner); the kinds the tree renames
+// in place (the contacts).
+bool IsElementKind(NodeKind kind);
+bool IsAddKind(NodeKind kind);
+bool IsRenameKind(NodeKind kind);
+// The folder of an element kind (and of kNodePrivatesWithScanner); any other kind itself.
+NodeKind FolderKindOf(NodeKind kind);
+// The element kind of a folder kind; any other kind itself.
+NodeKind ElementKindOf(NodeKind folderKind);
+
 // The form class of a node kind ("CPublicGroupView"), under which the help pane files the
 // form's help pages; null for a kind without a form.
-const char *NodeViewClass(int kind);
+const char *NodeViewClass(NodeKind kind);
 
 }  // namespace zqv

@@ -35,7 +35,7 @@ CDataItem ListItem(const CDataItem &root, int kind)
     }
 }
 
-CDataItem ListChild(const CDataItem &root, int kind, int index)
+CDataItem ListChild(const CDataItem &root, NodeKind kind, int index)
 {
     CDataItem list = ListItem(root, kind);
     CDataItem child;
@@ -44,7 +44,7 @@ CDataItem ListChild(const CDataItem &root, int kind, int index)
     return child;
 }
 
-const char *ListKey(int kind)
+const char *ListKey(NodeKind kind)
 {
     return kind == kNodeTextMessages || kind == kNodeTextMessage ? "txt" : "name";
 }

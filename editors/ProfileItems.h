@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DataItem.h"
+#include "NodeKinds.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,11 +20,11 @@ CDataItem ListItem(const CDataItem &root, int kind);
 
 // The element a node of kind 3, 8, 9 or 10 stands for: child `index` of its list (empty when
 // there is none).
-CDataItem ListChild(const CDataItem &root, int kind, int index);
+CDataItem ListChild(const CDataItem &root, NodeKind kind, int index);
 
 // The key attribute of the elements of a list kind: "txt" for text messages, "name" for
 // contacts.
-const char *ListKey(int kind);
+const char *ListKey(NodeKind kind);
 
 // A whole-number attribute of the `limit` element (0 when absent or not a number).
 qint64 LimitNumber(const CDataItem &root, const char *name);

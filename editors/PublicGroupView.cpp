@@ -204,10 +204,7 @@ void CPublicGroupView::OnNameLeft()
     }
     CDataItem group = Group();
     const QString old = AttrText(group, "name");
-    int r1 = 0;
-    int r2 = 0;
-    if (group.SetAttributeValue(QStringLiteral("name"), name, r1, 0, r2) != 0) {
-        ShowMessage(r1, static_cast<unsigned>(r2));
+    if (SetValue(group, QStringLiteral("name"), name) != RuleResult::Applied) {
         FocusAndSelectAll(m_pName);
         return;
     }
@@ -229,28 +226,12 @@ void CPublicGroupView::OnChannelSelected(int index)
     }
     const int newChannel = index + 1;
     const int oldChannel = m_nChannelIndex + 1;
-    int r1 = 0;
-    int r2 = 0;
-    int result = group.SetAttributeValue(QStringLiteral("channel"), newChannel, r1, 0, r2);
-    if (result == 2) {
-        const QString question = FormatStr(r1, {QString::number(oldChannel), QString::number(newChannel)});
-        if (IsYes(Prompter().Show(question, static_cast<unsigned>(r2))))
-            result = group.SetAttributeValue(QStringLiteral("channel"), newChannel, r1, 1, r2);
-        else
-            r1 = 0;
-    } else if (result != 0) {
-        ShowMessage(r1, static_cast<unsigned>(r2));
-        r1 = 0;
-    }
-    if (result == 0) {
+    // The question about leaving the scan list names the old and the new channel.
+    if (SetValueOrRestore(group, QStringLiteral("channel"), newChannel,
+                          [this] { SelectQuietly(m_pChannel, m_nChannelIndex); },
+                          {QString::number(oldChannel), QString::number(newChannel)})) {
         m_nChannelIndex = index;
-        if (r1 != 0)
-            ShowMessage(r1, static_cast<unsigned>(r2));
         SetModified();
-    } else {
-        if (r1 != 0)
-            ShowMessage(r1, static_cast<unsigned>(r2));
-        SelectQuietly(m_pChannel, m_nChannelIndex);
     }
     SendHint(kHintRefresh, kNodePublicGroup, CurrentIndex());
 }
@@ -284,9 +265,7 @@ int CPublicGroupView::ValidateBeforeLeaving()
         wrong += LoadStr(IDS_WRONG_FIELD_NAME);
     } else {
         const QString old = AttrText(group, "name");
-        int r1 = 0;
-        int r2 = 0;
-        if (group.SetAttributeValue(QStringLiteral("name"), name, r1, 0, r2) != 0) {
+        if (SetValueQuietly(group, QStringLiteral("name"), name).result != RuleResult::Applied) {
             wrong += LoadStr(IDS_WRONG_FIELD_NAME);
         } else {
             if (AttrText(group, "name") != old)

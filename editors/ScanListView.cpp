@@ -31,18 +31,15 @@ void CScanListView::OnScanModeToggled(bool on)
         return;
     CDataItem setting = ChildItem(ProfileRoot(), "setting");
     const QString old = AttrText(setting, "scan_en");
-    int r1 = 0;
-    int r2 = 0;
-    if (setting.SetAttributeValue(QStringLiteral("scan_en"), on, r1, 0, r2) == 0) {
-        if (AttrText(setting, "scan_en") != old)
-            SetModified();
+    if (!SetValueOrRestore(setting, QStringLiteral("scan_en"), on, [this, on] {
+            // The switch shows what the profile holds.
+            m_bLoading = true;
+            m_pScanMode->setChecked(!on);
+            m_bLoading = false;
+        }))
         return;
-    }
-    ShowMessage(r1, MB_OK);
-    // The switch shows what the profile holds.
-    m_bLoading = true;
-    m_pScanMode->setChecked(!on);
-    m_bLoading = false;
+    if (AttrText(setting, "scan_en") != old)
+        SetModified();
 }
 
 }  // namespace zqv

@@ -93,16 +93,16 @@ int CTextMessageView::ValidateBeforeLeaving()
     if (message.IsEmpty())
         return 1;
     const QString old = AttrText(message, "txt");
-    int r1 = 0;
-    int r2 = 0;
-    if (message.SetAttributeValue(QStringLiteral("txt"), text, r1, 0, r2) == 0) {
+    // A text the script refuses is offered for deletion, with the refusal's icon.
+    const RuleAnswer answer = SetValueQuietly(message, QStringLiteral("txt"), text);
+    if (answer.result == RuleResult::Applied) {
         m_bChanged = false;
         if (AttrText(message, "txt") != old)
             SetModified();
         SendHint(kHintRefresh, kNodeTextMessage, CurrentIndex());
         return 1;
     }
-    if (r1 != 0 && ShowMessage(r1, MB_OKCANCEL | (static_cast<unsigned>(r2) & 0xF0u)) == IDOK)
+    if (answer.message != 0 && ShowMessage(answer.message, MB_OKCANCEL | (answer.style & 0xF0u)) == IDOK)
         return DeleteThisMessage();
     PostReturnToField(IDC_TEXTMSG_TEXT);
     return 0;

@@ -110,22 +110,34 @@ protected:
 private:
     class CRenameDelegate;
     friend class CRenameDelegate;
-    class CQuiet;
+    // Holds the tree's own node moves and rebuilds out of the selection handling.
+    class CQuiet {
+    public:
+        explicit CQuiet(CZQVCPSTreeView &tree) : m_tree(tree) { ++m_tree.m_nQuiet; }
+        ~CQuiet() { --m_tree.m_nQuiet; }
+        CQuiet(const CQuiet &) = delete;
+        CQuiet &operator=(const CQuiet &) = delete;
+
+    private:
+        CZQVCPSTreeView &m_tree;
+    };
     static constexpr quint32 kNoNode = 0xFFFFFFFFu;
+    static constexpr NodeKind kNoKind = static_cast<NodeKind>(-1);
 
     // Where the selection should go: a folder by kind and index, or an element node by the
     // element itself (its index may change while the tree works).
     struct Target {
-        int kind = -1;
+        NodeKind kind = kNoKind;
         int index = 0;
         xmlNodePtr element = nullptr;
     };
 
+    // Nodes and labels (ZQVCPSTreeView.cpp).
     CDataItem Root() const;
-    QTreeWidgetItem *AddNode(QTreeWidgetItem *parent, int kind, int index, const QString &label);
-    QTreeWidgetItem *FolderOf(int kind) const;
-    void RebuildFolder(int folderKind);
-    void LabelElementNode(QTreeWidgetItem *node, int kind, int index, xmlNodePtr element, const QString &ownPid);
+    QTreeWidgetItem *AddNode(QTreeWidgetItem *parent, NodeKind kind, int index, const QString &label);
+    QTreeWidgetItem *FolderOf(NodeKind kind) const;
+    void RebuildFolder(NodeKind folderKind);
+    void LabelElementNode(QTreeWidgetItem *node, NodeKind kind, int index, xmlNodePtr element, const QString &ownPid);
     void SetLabel(QTreeWidgetItem *node, const QString &label);
     void RefreshScrollCount();
     void RefreshChannelCount(int channel);
@@ -133,31 +145,33 @@ private:
 
     Target TargetOf(QTreeWidgetItem *item) const;
     QTreeWidgetItem *Resolve(const Target &target) const;
-    QTreeWidgetItem *NodeOfElement(int kind, xmlNodePtr element) const;
+    QTreeWidgetItem *NodeOfElement(NodeKind kind, xmlNodePtr element) const;
+    void ShowException(int messageId);
 
+    // Selection and forms (ZQVCPSTreeSelection.cpp).
     void OnCurrentItemChanged(QTreeWidgetItem *now, QTreeWidgetItem *previous);
     bool MoveSelection(const Target &target, bool validate);
     int ValidateForm();
     void ResortLeftNode();
     void ShowFormFor(QTreeWidgetItem *item);
     void SetCurrentQuietly(QTreeWidgetItem *item);
-    void ShowAfterDelete(int kind, int index);
+    void ShowAfterDelete(NodeKind kind, int index);
     void SyncCurrentToShown();
     void PostSyncCurrentToShown();
     QTreeWidgetItem *ShownNode() const;
 
-    void AddElement(int kind);
-    void DeleteElement(int kind, int index);
+    // Editing, notices and commands (ZQVCPSTreeEditing.cpp).
+    void InstallRenameDelegate();
+    void AddElement(NodeKind kind);
+    void DeleteElement(NodeKind kind, int index);
     bool ApplyRename(QTreeWidgetItem *item, const QString &text);
     bool EndRunningRename();
-
     void UpdateCommandFlags();
     void ClearCommandFlags();
     void SetCommandFlags(const CommandFlags &flags);
-    void ShowException(int messageId);
 
     IEditorHost &m_host;
-    CRenameDelegate *m_pDelegate;
+    CRenameDelegate *m_pDelegate = nullptr;
     QTreeWidgetItem *m_folders[kNodeKindCount] = {};  // root and folder nodes by kind
     int m_nQuiet = 0;              // > 0 while the tree moves or rebuilds nodes itself
     bool m_bValidating = false;    // the form's validation runs

@@ -24,6 +24,35 @@
 
 using namespace zqvtest;
 
+namespace {
+
+// A bare form that makes the rule-script calls every form makes.
+class CRuleProbe : public CBaseView {
+public:
+    CRuleProbe(CEditorWindow &w) : CBaseView(w, w.Tree(), kNodeSettings) {}
+    using CBaseView::SetValueOrRestore;
+};
+
+// Ten public groups on channel 3's scan list, which is then full.
+void FillScanListOfChannel3(const CDataItem &root)
+{
+    CDataItem list = ListItem(root, kNodePublicGroups);
+    for (int i = 0; i < 10; ++i) {
+        CDataItem added;
+        list.AddNewChild(added);
+        int r1 = 0;
+        int r2 = 0;
+        if (added.IsEmpty() || added.SetAttributeValue(QStringLiteral("in_scan_list"), false, r1, 0, r2) != 0 ||
+            added.SetAttributeValue(QStringLiteral("channel"), 3, r1, 0, r2) != 0 ||
+            added.SetAttributeValue(QStringLiteral("in_scan_list"), true, r1, 0, r2) != 0)
+            qFatal("cannot fill the scan list of channel 3");
+    }
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(RuleResult)
+
 class TestEditorsPages : public QObject {
     Q_OBJECT
 
@@ -115,7 +144,7 @@ private slots:
         CEditorWindow w;
         QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")));
         const struct {
-            int kind;
+            NodeKind kind;
             int index;
             const char *heading;
         } cases[] = {
@@ -215,6 +244,92 @@ private slots:
         QVERIFY(!form->Control(unnamed)->isVisibleTo(form));
         QVERIFY(form->Control(plain)->isVisibleTo(form));
         QVERIFY(form->Control(shown)->isVisibleTo(form));
+    }
+
+    // One attribute write of the first public group (on channel 1's scan list) through the typed
+    // rule call: what is shown, what the call answers, and what the profile holds afterwards.
+    void ruleCalls_data()
+    {
+        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("fullScanList");  // channel 3's scan list full beforehand
+        QTest::addColumn<int>("answer");         // to a question, 0 when none is expected
+        QTest::addColumn<RuleResult>("result");
+        QTest::addColumn<QList<int>>("messages");
+        QTest::addColumn<QList<int>>("styles");   // the box style of each message
+        QTest::addColumn<QString>("channel");    // afterwards; empty: profile unchanged
+        QTest::addColumn<QString>("inScanList");
+
+        const int question = IDS_PUBLIC_GROUP_CHANNEL_CHANGE;
+        const int ask = MB_OKCANCEL | MB_ICONQUESTION;
+        QTest::newRow("applied") << "name" << QVariant(QStringLiteral("Renamed")) << false << 0
+                                 << RuleResult::Applied << QList<int>{} << QList<int>{} << "1" << "1";
+        QTest::newRow("refused") << "channel" << QVariant(99) << false << 0 << RuleResult::Refused
+                                 << QList<int>{IDS_VALUE_NOT_VALID} << QList<int>{MB_OK | MB_ICONWARNING} << "" << "";
+        QTest::newRow("asked, OK") << "channel" << QVariant(3) << false << int(IDOK) << RuleResult::Applied
+                                   << QList<int>{question} << QList<int>{ask} << "3" << "1";
+        QTest::newRow("asked, Cancel") << "channel" << QVariant(3) << false << int(IDCANCEL) << RuleResult::Ask
+                                       << QList<int>{question} << QList<int>{ask} << "" << "";
+        QTest::newRow("asked, OK, notice") << "channel" << QVariant(3) << true << int(IDOK) << RuleResult::Applied
+                                           << QList<int>{question, IDS_SCAN_LIST_FULL_AFTER_CHANNEL_CHANGE}
+                                           << QList<int>{ask, MB_OK | MB_ICONINFORMATION} << "3" << "0";
+    }
+    void ruleCalls()
+    {
+        QFETCH(QString, attribute);
+        QFETCH(QVariant, value);
+        QFETCH(bool, fullScanList);
+        QFETCH(int, answer);
+        QFETCH(RuleResult, result);
+        QFETCH(QList<int>, messages);
+        QFETCH(QList<int>, styles);
+        QFETCH(QString, channel);
+        QFETCH(QString, inScanList);
+        const QStringList args{QStringLiteral("1"), QStringLiteral("3")};
+
+        // Once through the call every form uses, once through the one a control uses: the same
+        // answer, and a control not applied goes back to what the profile holds.
+        for (const bool withControl : {false, true}) {
+            CEditorWindow w;
+            QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-450 Standard.zqv")));
+            if (fullScanList)
+                FillScanListOfChannel3(w.Root());
+            CDataItem group = ListChild(w.Root(), kNodePublicGroup, 0);
+            QCOMPARE(AttrText(group, "channel"), QStringLiteral("1"));
+            QCOMPARE(AttrText(group, "in_scan_list"), QStringLiteral("1"));
+            const QString before = w.ProfileText();
+            if (answer != 0)
+                w.prompter.Queue(answer);
+
+            RuleResult got = RuleResult::Refused;
+            int restored = 0;
+            if (withControl) {
+                CRuleProbe probe(w);
+                const bool applied =
+                    probe.SetValueOrRestore(group, attribute, value, [&restored] { ++restored; }, args);
+                QCOMPARE(applied, result == RuleResult::Applied);
+                QCOMPARE(restored, result == RuleResult::Applied ? 0 : 1);
+            } else {
+                got = CBaseView::ApplyRule(w.prompter, [&](int confirm, int &message, int &style) {
+                    return group.SetAttributeValue(attribute, value, message, confirm, style);
+                }, args);
+                QCOMPARE(got, result);
+            }
+
+            QStringList expected;
+            for (int id : messages)
+                expected << (id == IDS_PUBLIC_GROUP_CHANNEL_CHANGE ? FormatStr(id, args) : LoadStr(id));
+            QCOMPARE(w.prompter.Texts(), expected);
+            for (int i = 0; i < styles.size(); ++i)
+                QCOMPARE(int(w.prompter.History().at(i).style), styles.at(i));
+            if (channel.isEmpty()) {
+                QCOMPARE(w.ProfileText(), before);
+            } else {
+                QCOMPARE(AttrText(group, "channel"), channel);
+                QCOMPARE(AttrText(group, "in_scan_list"), inScanList);
+                QVERIFY(w.ProfileText() != before);
+            }
+        }
     }
 
     void coloursAndLayout()
