@@ -8,18 +8,18 @@
 # which folder is which layer; a folder not in it is not checked (tests, benchmarks, fuzzing).
 
 # folder | level | widgets allowed (1) or not (0). A file belongs to the longest folder that
-# holds it, so gui/core is its own layer below gui.
+# holds it.
 set(LAYERS
   "core|0|0"
   "resources|0|0"
-  "gui/core|1|0"
+  "shell|1|0"
   "model|2|0"
   "link|3|0"
   "sim|4|0"
   "cli|5|0"
-  "link/ui|5|1"
   "gui|5|1"
-  "editors|5|1")
+  "editors|5|1"
+  "app|6|1")
 # Libraries that bring widgets in; a folder without widgets links none of them.
 set(WIDGET_LIBS "Qt6::Widgets" "Qt6::PrintSupport" "Qt6::Help" "zqv_gui" "zqv_editors" "zqv_editors_frame")
 

@@ -5,4 +5,4 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ZQV_BUILD_DIR:-$here/build}"
 "$here/scripts/build.sh"
-exec "$build/gui/zqvcps" "$@"
+exec "$build/app/zqvcps" "$@"

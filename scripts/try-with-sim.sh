@@ -18,4 +18,4 @@ coproc SIM { exec "$build/sim/zqv-radio-sim" --profile "$demo" --dump "$try/radi
 trap 'kill "$SIM_PID" 2>/dev/null || true' EXIT
 read -r pty <&"${SIM[0]}"
 echo "Simulated radio on $pty (its memory is saved to $try/radio-memory.zqv)"
-"$build/gui/zqvcps" --port "$pty" "$demo"
+"$build/app/zqvcps" --port "$pty" "$demo"
