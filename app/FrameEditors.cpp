@@ -6,10 +6,7 @@
 #include "ProfileTree.h"
 #include "ZQVCPSTreeView.h"
 
-#include <QMdiSubWindow>
-#include <QPointer>
 #include <QTextBrowser>
-#include <QTimer>
 
 namespace zqv {
 
@@ -54,22 +51,7 @@ public:
     void ShowView(int kind) override { m_frame.ShowView(kind); }
     QWidget *RightView() const override { return m_frame.RightView(); }
     void SetModified() override { m_frame.SetModified(true); }
-    void CloseWithoutSaving() override
-    {
-        QPointer<CChildFrame> frame(&m_frame);
-        QTimer::singleShot(0, &m_frame, [frame] {
-            if (!frame)
-                return;
-            frame->SetCloseConfirmed();
-            QWidget *window = frame;
-            for (QWidget *w = frame->parentWidget(); w; w = w->parentWidget())
-                if (qobject_cast<QMdiSubWindow *>(w)) {
-                    window = w;
-                    break;
-                }
-            window->close();
-        });
-    }
+    void CloseWithoutSaving() override { m_frame.CloseWithoutSavingLater(); }
     bool HelpPaneShown() const override { return m_frame.HelpPaneShown(); }
     void BlankHelpPane() override
     {
