@@ -7,7 +7,7 @@
 // The profile is the largest shipped template filled up to 150 contacts (50 public groups,
 // 30 private groups, the rest private contacts) and 25 text messages through the rule script.
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise. One frame is 16 ms.
-#include "../tests/gui/EditorTestSupport.h"
+#include "EditorTestSupport.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>

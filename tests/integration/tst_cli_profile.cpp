@@ -1,5 +1,6 @@
 // zqvcps-cli's profile commands, run as a user runs them: exit codes, the messages on stderr,
 // and the files they write.
+#include "ProfilePatches.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TextFile.h"
@@ -167,7 +168,7 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("message");
-        QTest::newRow("schema-invalid") << Fixture("profiles/invalid_missing_pid.zqv") << int(IDS_INVALID_PROFILE);
+        QTest::newRow("schema-invalid") << Path("missing-pid.zqv") << int(IDS_INVALID_PROFILE);
         QTest::newRow("missing file") << Path("nothing-here.zqv") << int(IDS_LOAD_PROFILE_FAILED);
         QTest::newRow("clone compatibility 2") << Path("clone2.zqv") << int(IDS_RADIO_MODEL_UNSUPPORTED);
         QTest::newRow("binary") << Path("binary.zqv") << int(IDS_INVALID_PROFILE);
@@ -182,6 +183,10 @@ private slots:
         QVERIFY(g3.open(QIODevice::ReadOnly));
         clone2.write(g3.readAll().replace("clone_compatibility_version=\"3\"", "clone_compatibility_version=\"2\""));
         clone2.close();
+        QFile missingPid(Path("missing-pid.zqv"));
+        QVERIFY(missingPid.open(QIODevice::WriteOnly));
+        missingPid.write(test::InvalidProfile("missing pid"));
+        missingPid.close();
         QFile binary(Path("binary.zqv"));
         QVERIFY(binary.open(QIODevice::WriteOnly));
         binary.write(QByteArray("\x7f" "ELF\x02\x01\x01\x00\x00\x00\xff\xfe", 12));

@@ -2,6 +2,7 @@
 // older setting groups on load and its removal or conversion on save, refusal of bad
 // profiles without losing the loaded one, and the public-group bank table.
 #include "ModelTestSupport.h"
+#include "ProfilePatches.h"
 
 #include "RadioDataModel.h"
 #include "StringIds.h"
@@ -209,10 +210,9 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("code");
         const QByteArray g3 = ReadBytes(G3Path());
-        for (const char *name : {"invalid_missing_pid", "invalid_151_public_groups", "invalid_order", "invalid_boolean",
-                                 "invalid_six_parents", "invalid_namespace"})
-            QTest::newRow(name) << ReadBytes(FixturePath(QStringLiteral("profiles/%1.zqv").arg(QLatin1String(name))))
-                                << int(IDS_INVALID_PROFILE);
+        for (const char *name : {"missing pid", "151 public groups", "setting before limit", "boolean as word",
+                                 "six parents", "no namespace"})
+            QTest::newRow(name) << InvalidProfile(name) << int(IDS_INVALID_PROFILE);
         QByteArray clone2 = g3;
         clone2.replace("clone_compatibility_version=\"3\"", "clone_compatibility_version=\"2\"");
         QTest::newRow("clone compatibility 2") << clone2 << int(IDS_RADIO_MODEL_UNSUPPORTED);

@@ -3,6 +3,7 @@
 // the dependent changes it makes, and the schema on valid and broken sample profiles. Every
 // test ends with the edited profile still valid against the schema.
 #include "DataItem.h"
+#include "ProfilePatches.h"
 #include "StringTable.h"
 
 #include <QRegularExpression>
@@ -124,22 +125,29 @@ private slots:
         QVERIFY2(ctx->schema->Validate(*ctx->doc, &error), qPrintable(error));
     }
 
+    // The sample profiles load; each patched from the group-3 sample with one fault does not.
     void schemaOnSampleProfiles_data()
     {
-        QTest::addColumn<QString>("file");
-        const QStringList files = QDir(kProfiles).entryList({QStringLiteral("*.zqv")}, QDir::Files, QDir::Name);
-        QVERIFY(files.size() > 10);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        const QStringList files = QDir(kProfiles).entryList({QStringLiteral("valid_*.zqv")}, QDir::Files, QDir::Name);
+        QVERIFY(files.size() >= 2);
         for (const QString &file : files)
-            QTest::newRow(qPrintable(file)) << file;
+            QTest::newRow(qPrintable(file)) << ReadFile(kProfiles + file) << true;
+        const QByteArray g3 = test::ValidGroup3Profile();
+        const auto patches = test::InvalidProfilePatches(g3);
+        QVERIFY(patches.size() > 10);
+        for (const auto &patch : patches)
+            QTest::newRow(patch.name) << test::PatchedProfile(g3, patch) << false;
     }
     void schemaOnSampleProfiles()
     {
-        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
         QString error;
-        auto doc = CXmlDocument::Parse(ReadFile(kProfiles + file), &error);
+        auto doc = CXmlDocument::Parse(bytes, &error);
         QVERIFY2(doc, qPrintable(error));
-        const bool valid = ctx->schema->Validate(*doc, &error);
-        QVERIFY2(valid == file.startsWith(QLatin1String("valid_")), qPrintable(error));
+        QVERIFY2(ctx->schema->Validate(*doc, &error) == valid, qPrintable(error));
     }
 
     // Every number, switch and type code of the schema takes unsigned decimal digits only:
