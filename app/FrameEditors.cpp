@@ -8,7 +8,6 @@
 
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QTextBrowser>
 #include <QTimer>
 
 namespace zqv {
@@ -71,11 +70,12 @@ public:
         });
     }
     bool HelpPaneShown() const override { return m_frame.HelpPaneShown(); }
-    void BlankHelpPane() override
+    void ShowControlHelp(const QString &formClass, int controlId) override
     {
-        if (auto *browser = qobject_cast<QTextBrowser *>(m_frame.HelpPane()))
-            browser->clear();
+        m_frame.ShowControlHelp(formClass, controlId);
     }
+    void BlankHelpPane() override { m_frame.BlankHelpPane(); }
+    std::optional<QString> ReadPrivateIdFromRadio() override { return m_frame.ReadPrivateIdFromRadio(); }
 
 private:
     CChildFrame &m_frame;
