@@ -6,7 +6,6 @@
 #include "ProfileTree.h"
 #include "ZQVCPSTreeView.h"
 
-#include <QTextBrowser>
 
 namespace zqv {
 
@@ -53,11 +52,12 @@ public:
     void SetModified() override { m_frame.SetModified(true); }
     void CloseWithoutSaving() override { m_frame.CloseWithoutSavingLater(); }
     bool HelpPaneShown() const override { return m_frame.HelpPaneShown(); }
-    void BlankHelpPane() override
+    void ShowControlHelp(const QString &formClass, int controlId) override
     {
-        if (auto *browser = qobject_cast<QTextBrowser *>(m_frame.HelpPane()))
-            browser->clear();
+        m_frame.ShowControlHelp(formClass, controlId);
     }
+    void BlankHelpPane() override { m_frame.BlankHelpPane(); }
+    std::optional<QString> ReadPrivateIdFromRadio() override { return m_frame.ReadPrivateIdFromRadio(); }
 
 private:
     CChildFrame &m_frame;

@@ -1,10 +1,11 @@
 // What the profile tree and the forms need from the profile window around them: the profile
 // document, the message boxes, the right-hand side where forms are shown, the modified mark,
-// closing the window, and the help pane. The desktop program's child frame implements it; so
-// do the tests and the benchmark with a bare window.
+// closing the window, the help pane, and the radio dialogs a form opens. The desktop
+// program's child frame implements it; so do the tests and the benchmark with a bare window.
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -33,7 +34,9 @@ public:
     // event loop.
     virtual void CloseWithoutSaving() = 0;
 
-    // The help pane below the form.
+    // The help pane below the form: whether it is shown, the focus notices of the forms'
+    // controls (the form's class name and the control's dialog-control id), and a new form
+    // without a control focused yet.
     virtual bool HelpPaneShown() const { return false; }
     virtual void ShowControlHelp(const QString &viewClass, int controlId)
     {
@@ -41,6 +44,11 @@ public:
         Q_UNUSED(controlId);
     }
     virtual void BlankHelpPane() {}
+
+    // Runs the read-private-ID dialog, which captures another radio's private ID over the
+    // radio link: the ID when the user closed the dialog with OK, nothing when it was cancelled
+    // or failed (the dialog has shown why).
+    virtual std::optional<QString> ReadPrivateIdFromRadio() = 0;
 };
 
 }  // namespace zqv

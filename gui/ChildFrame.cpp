@@ -1,7 +1,9 @@
 #include "ChildFrame.h"
 
 #include "MessageBoxPrompter.h"
+#include "RadioCommands.h"
 #include "StringTable.h"
+#include "TransferDialog.h"
 #include "ZQVCPSApp.h"
 #include "ZQVCPSException.h"
 
@@ -9,7 +11,6 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QSplitter>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -164,6 +165,15 @@ void CChildFrame::RetireWidget(QWidget *widget)
 
 void CChildFrame::PlaceRightView(QWidget *view)
 {
+    if (m_bHelpPane && m_pNested && m_pHelpPane && m_pView && m_pNested->indexOf(m_pView) == 0) {
+        // The help pane stays while forms come and go above it: only the form is replaced.
+        QWidget *oldView = m_pView.data();
+        m_pView = view;
+        m_pNested->replaceWidget(0, view);
+        RetireWidget(oldView);
+        ApplyHelpPaneSizes();
+        return;
+    }
     // The old form and, with it, the nested splitter go; the new form takes the right column,
     // or the top row of a new nested splitter when the help pane is shown.
     QWidget *old = m_pNested ? static_cast<QWidget *>(m_pNested) : m_pView.data();
@@ -175,12 +185,15 @@ void CChildFrame::PlaceRightView(QWidget *view)
         m_pNested->setObjectName(QStringLiteral("NestedSplitter"));
         m_pNested->setChildrenCollapsible(true);
         m_pNested->addWidget(view);
-        QWidget *pane = HelpPaneFactoryRef() ? HelpPaneFactoryRef()(*this) : nullptr;
-        if (!pane) {
-            auto *browser = new QTextBrowser;
-            browser->setOpenLinks(false);
-            pane = browser;
+        IHelpPane *help = HelpPaneFactoryRef() ? HelpPaneFactoryRef()(*this) : nullptr;
+        if (!help) {
+            CAppShell &shell = m_app.Shell();
+            help = new CHelpPane([&shell](const QString &formClass, int controlId) {
+                return shell.GetHelpPageName(formClass, controlId);
+            });
         }
+        QWidget *pane = help->Widget();
+        m_pHelpPaneIf = help;
         pane->setObjectName(QStringLiteral("HelpPane"));
         // The pane never takes the keyboard focus from the form and has no context menu: it
         // follows the form's focus, it does not compete with it.
@@ -198,6 +211,7 @@ void CChildFrame::PlaceRightView(QWidget *view)
         m_pSplitter->addWidget(m_pNested);
     } else {
         m_pHelpPane = nullptr;
+        m_pHelpPaneIf = nullptr;
         m_pSplitter->addWidget(view);
     }
     m_pSplitter->setStretchFactor(1, 1);
@@ -234,6 +248,27 @@ void CChildFrame::ToggleHelpPane()
     m_pTree->Widget()->setFocus();
     m_bHelpPane = !m_bHelpPane;
     ShowView(m_nViewKind);
+}
+
+void CChildFrame::ShowControlHelp(const QString &formClass, int controlId)
+{
+    if (IHelpPane *pane = HelpPaneInterface())
+        pane->ShowControlHelp(formClass, controlId);
+}
+
+void CChildFrame::BlankHelpPane()
+{
+    if (IHelpPane *pane = HelpPaneInterface())
+        pane->Blank();
+}
+
+std::optional<QString> CChildFrame::ReadPrivateIdFromRadio()
+{
+    CReadPidDialog dialog(m_app.Radio().UiContext(), this);
+    // OK is offered only after an ID was captured; a blank ID is no answer all the same.
+    if (dialog.exec() != QDialog::Accepted || dialog.CapturedPid().trimmed().isEmpty())
+        return std::nullopt;
+    return dialog.CapturedPid();
 }
 
 bool CChildFrame::Save(bool saveAs)

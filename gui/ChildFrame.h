@@ -3,6 +3,7 @@
 // document and answers the document's questions about the application around it.
 #pragma once
 
+#include "HelpPane.h"
 #include "ProfileTree.h"
 #include "ZQVCPSDoc.h"
 
@@ -10,6 +11,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QSplitter;
 
@@ -38,8 +40,9 @@ enum ViewKind : int {
 
 // Creates the form of a view kind for a profile window; null when the kind has no form.
 using ViewFactory = std::function<QWidget *(CChildFrame &, int kind)>;
-// Creates the help pane below the form.
-using HelpPaneFactory = std::function<QWidget *(CChildFrame &)>;
+// Creates the help pane below the form; the window takes its widget into the row below the
+// form, which owns it from then on.
+using HelpPaneFactory = std::function<IHelpPane *(CChildFrame &)>;
 
 class CChildFrame : public QWidget, public IDocumentHost {
     Q_OBJECT
@@ -53,7 +56,7 @@ public:
     ~CChildFrame() override;
 
     // Plug-in points for the profile tree, the forms and the help pane. Without them a window
-    // shows the root node, no form and a blank help pane.
+    // shows the root node, no form and the program's own help pane (CHelpPane).
     static void SetTreeFactory(TreeFactory factory);
     static void SetViewFactory(ViewFactory factory);
     static void SetHelpPaneFactory(HelpPaneFactory factory);
@@ -79,6 +82,8 @@ public:
     int ViewKind() const { return m_nViewKind; }
     QWidget *RightView() const { return m_pView; }
     QWidget *HelpPane() const { return m_pHelpPane; }
+    // The pane while it is shown, else null.
+    IHelpPane *HelpPaneInterface() const { return m_pHelpPane ? m_pHelpPaneIf : nullptr; }
     QSplitter *MainSplitter() const { return m_pSplitter; }
     QSplitter *NestedSplitter() const { return m_pNested; }
 
@@ -86,6 +91,14 @@ public:
     int HelpPaneHeight() const { return m_nHelpPaneHeight; }
     // Shows or hides the help pane, keeping the form's kind.
     void ToggleHelpPane();
+    // A control of the form got the focus / a new form is shown: passed to the pane when it
+    // is shown.
+    void ShowControlHelp(const QString &formClass, int controlId);
+    void BlankHelpPane();
+
+    // Runs the read-private-ID dialog over the radio link (modal, above this window): the ID
+    // captured when the user closed it with OK; nothing when it was cancelled or failed.
+    std::optional<QString> ReadPrivateIdFromRadio();
 
     // The document's "set the clock from the PC" switch, kept by the settings form.
     bool PcClockFlag() const { return m_bPcClock; }
@@ -138,6 +151,7 @@ private:
     QSplitter *m_pNested = nullptr;
     QPointer<QWidget> m_pView;
     QPointer<QWidget> m_pHelpPane;
+    IHelpPane *m_pHelpPaneIf = nullptr;
     QList<QPointer<QWidget>> m_retired;
     int m_nViewKind = kViewRadioInfo;
     bool m_bHelpPane = false;

@@ -5,7 +5,9 @@
 
 #include "CommandIds.h"
 #include "CommandState.h"
+#include "ControlIds.h"
 #include "FrameEditors.h"
+#include "HelpPane.h"
 #include "NodeKinds.h"
 #include "ProfileItems.h"
 #include "PublicGroupView.h"
@@ -89,6 +91,50 @@ private slots:
         QCOMPARE(form->NameEdit()->text(), QStringLiteral("Public 1"));
         QVERIFY(Select(kNodeRoot));
         QVERIFY(qobject_cast<CRadioInfoView *>(Child()->RightView()));
+    }
+
+    // A control of the form that gets the focus reaches the window's help pane with the form's
+    // class and the control's id; the pane looks the page up in the help-pane map. Another
+    // node's form blanks the pane.
+    void focusNoticesReachTheHelpPane()
+    {
+        QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+        CMainFrame &frame = m_world->Frame();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        Child()->ToggleHelpPane();
+        QVERIFY(Select(kNodePublicGroup, 0));
+        auto *pane = dynamic_cast<CHelpPane *>(Child()->HelpPaneInterface());
+        QVERIFY(pane);
+        QCOMPARE(pane->ControlId(), -1);
+        auto *form = qobject_cast<CPublicGroupView *>(Child()->RightView());
+        QVERIFY(form);
+
+        const struct {
+            int controlId;
+            const char *page;
+        } steps[] = {
+            {IDC_PUBLICGROUP_NAME, "publicgroup.htm#name"},
+            {IDC_PUBLICGROUP_CHANNEL, "publicgroup.htm#channel"},
+        };
+        for (const auto &step : steps) {
+            form->Control(step.controlId)->setFocus();
+            QTRY_COMPARE(pane->ControlId(), step.controlId);
+            QCOMPARE(pane->FormClass(), QStringLiteral("CPublicGroupView"));
+            QCOMPARE(pane->PageName(), QLatin1String(step.page));
+        }
+
+        // The pane stays below the forms; the next form starts it blank.
+        QVERIFY(Select(kNodeRoot));
+        QCOMPARE(Child()->HelpPaneInterface(), pane);
+        QCOMPARE(pane->ControlId(), -1);
+        QVERIFY(pane->PageName().isEmpty());
+        auto *info = qobject_cast<CRadioInfoView *>(Child()->RightView());
+        QVERIFY(info);
+        info->Control(IDC_RADIOINFO_PID)->setFocus();
+        QTRY_COMPARE(pane->ControlId(), int(IDC_RADIOINFO_PID));
+        QCOMPARE(pane->FormClass(), QStringLiteral("CRadioInfoView"));
+        QCOMPARE(pane->PageName(), QStringLiteral("radioinfo.htm#unit_pid"));
     }
 
     void mainWindowTreeCommands()

@@ -5,7 +5,9 @@
 #include "GuiTestSupport.h"
 
 #include "AskPwdDlg.h"
+#include "BaseView.h"
 #include "CommandIds.h"
+#include "EditorHost.h"
 #include "FrameEditors.h"
 #include "RadioCommands.h"
 #include "RadioDataModel.h"
@@ -137,6 +139,7 @@ private slots:
     void cancelledWriteSaysTheRadioWasReset();
     void capturePrivateId();
     void captureTimesOut();
+    void formReadsPrivateIdThroughTheWindow();
 
 private:
     bool StartWorld(const QStringList &simArgs, const QStringList &programArgs = {});
@@ -598,6 +601,45 @@ void TestRadio::captureTimesOut()
     QCOMPARE(dlg.FailureCode(), -9);
     QVERIFY(dlg.ProgressIsRed());
     QCOMPARE(dlg.CapturedPid(), QString(20, QLatin1Char(' ')));
+}
+
+// A form asks its window for the read-private-ID dialog: the window runs it over the radio
+// link, above itself, and hands back the captured ID after OK, nothing after Cancel.
+void TestRadio::formReadsPrivateIdThroughTheWindow()
+{
+    const QString path = m_world->CopyOfTemplate("mine.zqv");
+    QVERIFY(StartWorld({"--capture-after", "2", "--capture-pid", "20004711"}, {path}));
+    CRadioTransfer::Timing timing;
+    timing.endWritePauseMs = 0;
+    timing.capturePollMs = 20;
+    m_world->app->Radio().SetTiming(timing);
+    CChildFrame *child = m_world->Frame().ActiveChild();
+    QVERIFY(child);
+    QVERIFY(qobject_cast<CBaseView *>(child->RightView()));
+    // The window the forms work in.
+    auto *host = dynamic_cast<IEditorHost *>(&child->Tree());
+    QVERIFY(host);
+
+    bool cancel = false;
+    QWidget *dialogParent = nullptr;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *dlg = qobject_cast<CReadPidDialog *>(QApplication::activeModalWidget());
+        if (!dlg)
+            return;
+        dialogParent = dlg->parentWidget();
+        if (cancel && dlg->CancelButton()->isEnabled())
+            dlg->CancelButton()->click();
+        else if (!cancel && dlg->OkButton()->isEnabled())
+            dlg->OkButton()->click();
+    });
+    poll.start(10);
+    QCOMPARE(host->ReadPrivateIdFromRadio(), std::optional<QString>(QStringLiteral("20004711")));
+    QCOMPARE(dialogParent, child);
+    QVERIFY(m_sim->Commands().contains("38"));
+
+    cancel = true;
+    QCOMPARE(host->ReadPrivateIdFromRadio(), std::nullopt);
 }
 
 QTEST_MAIN(TestRadio)

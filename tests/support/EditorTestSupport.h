@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <memory>
+#include <optional>
 
 namespace zqvtest {
 
@@ -49,6 +50,9 @@ public:
     bool helpPane = false;
     QStringList helpRequests;  // "CPublicGroupView:1522"
     int blankHelpRequests = 0;
+    // The read-private-ID dialog's scripted outcome, and how often a form opened it.
+    std::optional<QString> readPidAnswer;
+    int readPidRequests = 0;
 
     CEditorWindow()
     {
@@ -158,6 +162,11 @@ public:
         helpRequests << QStringLiteral("%1:%2").arg(viewClass).arg(controlId);
     }
     void BlankHelpPane() override { ++blankHelpRequests; }
+    std::optional<QString> ReadPrivateIdFromRadio() override
+    {
+        ++readPidRequests;
+        return readPidAnswer;
+    }
 
     // IDocumentHost
     bool TakeRadioRecord(VirtualCPData &) override { return false; }
