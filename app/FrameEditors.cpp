@@ -6,7 +6,6 @@
 #include "ProfileTree.h"
 #include "ZQVCPSTreeView.h"
 
-
 namespace zqv {
 
 namespace {
