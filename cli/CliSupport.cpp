@@ -1,6 +1,7 @@
 #include "CliSupport.h"
 
 #include "AppShell.h"
+#include "LinkTrace.h"
 #include "SettingDocs.h"
 #include "SettingsMerge.h"
 #include "StringIds.h"
@@ -169,9 +170,51 @@ bool CArgs::Has(const QString &option) const
     return false;
 }
 
+bool ParseGlobalOptions(QStringList &args, CGlobalOptions &options, QString &error)
+{
+    bool installGiven = false, traceGiven = false;
+    while (!args.isEmpty()) {
+        const QString option = args.first();
+        QString *target = nullptr;
+        bool *given = nullptr;
+        if (option == QLatin1String("--install-dir")) {
+            target = &options.installDir;
+            given = &installGiven;
+        } else if (option == QLatin1String("--trace")) {
+            target = &options.traceFile;
+            given = &traceGiven;
+        } else {
+            break;
+        }
+        if (args.size() < 2) {
+            error = QStringLiteral("option %1 needs a value").arg(option);
+            return false;
+        }
+        if (*given) {
+            error = QStringLiteral("option %1 given twice").arg(option);
+            return false;
+        }
+        *given = true;
+        *target = args.at(1);
+        args = args.mid(2);
+    }
+    return true;
+}
+
+bool StartTrace(const QString &path, QTextStream &err)
+{
+    QString reason;
+    if (linktrace::Start(path, &reason))
+        return true;
+    err << "zqvcps-cli: cannot open the trace file " << path << ": " << reason << '\n';
+    err.flush();
+    return false;
+}
+
 int UsageError(CCliContext &context, const CCommand &command, const QString &reason)
 {
-    context.Err() << "zqvcps-cli: " << reason << "\nUsage: zqvcps-cli [--install-dir DIR] " << command.synopsis << '\n';
+    context.Err() << "zqvcps-cli: " << reason << "\nUsage: zqvcps-cli " << kGlobalSynopsis << ' ' << command.synopsis
+                  << '\n';
     context.Err().flush();
     return kExitUsage;
 }

@@ -116,6 +116,19 @@ struct CCommand {
 };
 using CommandTable = std::vector<CCommand>;
 
+// The options that come before the command.
+inline constexpr char kGlobalSynopsis[] = "[--install-dir DIR] [--trace FILE]";
+struct CGlobalOptions {
+    QString installDir;
+    QString traceFile;  // empty: no trace
+};
+// Takes the global options off the front of `args`, in any order. False, with the reason in
+// `error`, when one lacks its value or is given twice.
+bool ParseGlobalOptions(QStringList &args, CGlobalOptions &options, QString &error);
+// Starts the link trace into `path`; false with a message on `err` when the file cannot be
+// opened.
+bool StartTrace(const QString &path, QTextStream &err);
+
 // Prints "zqvcps-cli: <reason>" and the command's usage line to stderr; returns kExitUsage.
 int UsageError(CCliContext &context, const CCommand &command, const QString &reason);
 

@@ -15,7 +15,7 @@ namespace {
 
 void PrintUsage(QTextStream &stream, const CommandTable &commands)
 {
-    stream << "Usage: zqvcps-cli [--install-dir DIR] COMMAND [ARGS]\n"
+    stream << "Usage: zqvcps-cli " << kGlobalSynopsis << " COMMAND [ARGS]\n"
               "\n"
               "ZQV CPS command-line tool: works with radio profiles (.zqv) and radios.\n"
               "Progress and messages go to stderr.\n"
@@ -25,6 +25,10 @@ void PrintUsage(QTextStream &stream, const CommandTable &commands)
         stream << "  " << command.synopsis.leftJustified(44) << ' ' << command.summary << '\n';
     stream << "  " << QStringLiteral("--help, help").leftJustified(44) << " show this text\n"
            << "  " << QStringLiteral("--version").leftJustified(44) << " show the program's version\n"
+           << "\nGlobal options:\n"
+           << "  " << QStringLiteral("--install-dir DIR").leftJustified(44) << " the installation's data folder\n"
+           << "  " << QStringLiteral("--trace FILE").leftJustified(44)
+           << " append every frame to and from the radio to FILE\n"
            << "\nExit codes: 0 success, 1 failure (its message on stderr), 2 usage error.\n";
 }
 
@@ -46,21 +50,22 @@ int main(int argc, char *argv[])
     RegisterLinkCommands(commands);
 
     QStringList args = app.arguments().mid(1);
-    // Global option: where the installation data lives. By default the place the installation
-    // (or the build) recorded as InstallPath, as the desktop program finds it; failing that,
-    // the data folder next to the program.
-    QString installDir = zqv::CConfigStore().ReadInstallPath();
-    if (installDir.isEmpty())
-        installDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../data");
-    if (!args.isEmpty() && args.first() == QLatin1String("--install-dir")) {
-        if (args.size() < 2) {
-            err << "zqvcps-cli: option --install-dir needs a value\n";
-            PrintUsage(err, commands);
-            return kExitUsage;
-        }
-        installDir = args.at(1);
-        args = args.mid(2);
+    // Global options, before the command: where the installation data lives (by default the
+    // place the installation, or the build, recorded as InstallPath, as the desktop program
+    // finds it; failing that, the data folder next to the program), and the link trace.
+    CGlobalOptions global;
+    global.installDir = zqv::CConfigStore().ReadInstallPath();
+    if (global.installDir.isEmpty())
+        global.installDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../data");
+    QString error;
+    if (!ParseGlobalOptions(args, global, error)) {
+        err << "zqvcps-cli: " << error << '\n';
+        PrintUsage(err, commands);
+        return kExitUsage;
     }
+    if (!global.traceFile.isEmpty() && !StartTrace(global.traceFile, err))
+        return kExitFailure;
+    const QString &installDir = global.installDir;
     if (args.isEmpty()) {
         PrintUsage(err, commands);
         return kExitUsage;

@@ -2,12 +2,15 @@
 
 #include "ConfigStore.h"
 #include "EditCommands.h"
+#include "LinkTrace.h"
 #include "PortEnumerator.h"
 #include "StringTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,6 +20,7 @@ namespace zqv {
 namespace {
 constexpr int kIdcAutoDetect = 1016;
 constexpr int kIdcPortList = 1003;
+constexpr int kIdcLinkTrace = 1020;
 }  // namespace
 
 CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports, QWidget *parent)
@@ -32,6 +36,14 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     m_pPorts->setProperty(kControlIdProperty, kIdcPortList);
     m_pPorts->setMinimumWidth(220);
     layout->addWidget(m_pPorts);
+    m_pTrace = new QCheckBox(LoadStr(IDS_LINK_TRACE_CHECK), this);
+    m_pTrace->setProperty(kControlIdProperty, kIdcLinkTrace);
+    m_pTrace->setChecked(m_store.ReadLinkTrace());
+    layout->addWidget(m_pTrace);
+    m_pTraceFile = new QLabel(FormatStr(IDS_LINK_TRACE_FILE, {QDir::toNativeSeparators(CConfigStore::LinkTraceFilePath())}), this);
+    m_pTraceFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pTraceFile->setWordWrap(true);
+    layout->addWidget(m_pTraceFile);
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(LoadStr(IDS_BUTTON_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(LoadStr(IDS_BUTTON_CANCEL), QDialogButtonBox::RejectRole);
@@ -94,12 +106,44 @@ int CPreferenceDialog::exec()
 
 void CPreferenceDialog::accept()
 {
+    // A trace that cannot be written keeps the dialog open with the reason and nothing stored,
+    // so that the user does not believe it is being recorded.
+    QString error;
+    if (!SwitchLinkTrace(m_pTrace->isChecked(), &error)) {
+        m_pTraceFile->setText(error);
+        return;
+    }
     const QString port = m_pPorts->currentText();
     // A store that cannot be written is not reported; the values are then simply not kept.
     m_store.Write(config::CurrentComPort, port);
     m_store.Write(config::AutoDetect, m_pAuto->isChecked() ? 1u : 0u);
+    m_store.WriteLinkTrace(m_pTrace->isChecked());
     emit PortChosen(port);
     QDialog::accept();
+}
+
+bool CPreferenceDialog::ApplyLinkTrace(const CConfigStore &store, QString *error)
+{
+    return SwitchLinkTrace(store.ReadLinkTrace(), error);
+}
+
+bool CPreferenceDialog::SwitchLinkTrace(bool on, QString *error)
+{
+    const QString path = CConfigStore::LinkTraceFilePath();
+    if (linktrace::FilePath() == path) {
+        if (!on)
+            linktrace::Stop();
+        return true;
+    }
+    if (!on)
+        return true;
+    QDir().mkpath(QFileInfo(path).absolutePath());  // when it fails, the open below says why
+    QString reason;
+    if (linktrace::Start(path, &reason))
+        return true;
+    if (error)
+        *error = FormatStr(IDS_LINK_TRACE_OPEN_FAILED, {QDir::toNativeSeparators(path), reason});
+    return false;
 }
 
 }  // namespace zqv

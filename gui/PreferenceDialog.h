@@ -1,12 +1,13 @@
 // The Preference dialog: which serial port the transfers use, or automatic detection of the
-// programming cable. OK stores CurrentComPort and AutoDetect and shows the port in the
-// status bar.
+// programming cable, and whether the link trace is written. OK stores CurrentComPort,
+// AutoDetect and LinkTrace, shows the port in the status bar and starts or stops the trace.
 #pragma once
 
 #include <QDialog>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 namespace zqv {
 
@@ -20,6 +21,15 @@ public:
 
     QCheckBox *AutoDetectBox() const { return m_pAuto; }
     QComboBox *PortList() const { return m_pPorts; }
+    QCheckBox *LinkTraceBox() const { return m_pTrace; }
+    // The trace file's path, or why it could not be opened.
+    QLabel *LinkTraceLabel() const { return m_pTraceFile; }
+
+    // Starts or stops the link trace as the stored setting says. False, with the reason in
+    // `error`, when the trace is asked for and its file cannot be opened.
+    static bool ApplyLinkTrace(const CConfigStore &store, QString *error = nullptr);
+    // Starts the trace into the user's trace file, or stops it when it goes there.
+    static bool SwitchLinkTrace(bool on, QString *error);
 
     // Shows the dialog; the status bar shows the port found when it opens.
     int exec() override;
@@ -38,6 +48,8 @@ private:
     IPortEnumerator &m_enumerator;
     QCheckBox *m_pAuto;
     QComboBox *m_pPorts;
+    QCheckBox *m_pTrace;
+    QLabel *m_pTraceFile;
 };
 
 }  // namespace zqv

@@ -120,6 +120,9 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
 
     if (!m_pShell->Start())
         return false;
+    QString traceError;
+    if (!CPreferenceDialog::ApplyLinkTrace(*m_pStore, &traceError))
+        m_pPrompter->Show(traceError, MB_OK | MB_ICONWARNING);
 
     m_pRadio = std::make_unique<CRadioCommands>(*this);
     m_pMainFrame = new CMainFrame(*this);

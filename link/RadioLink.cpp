@@ -1,5 +1,7 @@
 #include "RadioLink.h"
 
+#include "LinkTrace.h"
+
 #include <chrono>
 #include <thread>
 
@@ -9,8 +11,11 @@ using namespace link;
 
 int CRadioLink::CPortSource::NextByte()
 {
-    if (m_nPos < m_nFill)
+    if (m_nPos < m_nFill) {
+        if (m_bRecord)
+            m_recorded.append(char(m_buffer[m_nPos]));
         return m_buffer[m_nPos++];
+    }
     m_nPos = m_nFill = 0;
     for (int attempt = 0; attempt < kByteAttempts; ++attempt) {
         int n = m_pPort->Read(m_buffer, int(sizeof m_buffer), false);
@@ -19,6 +24,8 @@ int CRadioLink::CPortSource::NextByte()
         if (n > 0) {
             m_nFill = n;
             m_nPos = 1;
+            if (m_bRecord)
+                m_recorded.append(char(m_buffer[0]));
             return m_buffer[0];
         }
         if (m_pPort->GetLastError() != 0)
@@ -48,20 +55,43 @@ int CRadioLink::Exchange(const std::uint8_t *request, int requestLength, std::ui
         return -1;
     int result = 0;
     for (int attempt = 0; attempt < kRetries; ++attempt) {
+        const bool trace = linktrace::Active();
         m_pPort->Purge(PURGE_TXCLEAR | PURGE_RXCLEAR);
-        m_source.Clear();
-        if (m_pPort->Write(request, requestLength) != requestLength) {
+        m_source.Clear(trace);
+        if (trace)
+            linktrace::Frame(linktrace::Direction::Sent, request, requestLength);
+        const int written = m_pPort->Write(request, requestLength);
+        if (written != requestLength) {
             result = -1;
+            if (trace)
+                linktrace::Event(QStringLiteral("write failed: %1 of %2 bytes sent").arg(written).arg(requestLength));
         } else {
             if (pause)
                 std::this_thread::sleep_for(std::chrono::milliseconds(m_nEndWritePauseMs));
             result = ReadReply(m_source, opcode, body);
+            if (trace)
+                TraceReply(result);
         }
         if (result > 0)
             break;
     }
     m_pPort->ClearErrors(nullptr, nullptr);
     return result;
+}
+
+void CRadioLink::TraceReply(int result)
+{
+    // Everything read from the port for this attempt, including bytes after the reply that the
+    // next purge throws away.
+    QByteArray bytes = m_source.Recorded();
+    bytes.append(reinterpret_cast<const char *>(m_source.UnreadBytes()), m_source.Unread());
+    linktrace::Frame(linktrace::Direction::Received, reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                     int(bytes.size()));
+    if (m_source.Unread() > 0)
+        linktrace::Event(QStringLiteral("the last %1 bytes came after the reply and were discarded").arg(m_source.Unread()));
+    if (result <= 0)
+        linktrace::Event(result == 0 ? QStringLiteral("no valid reply")
+                                     : QStringLiteral("reply failed: checksum error or line failure"));
 }
 
 int CRadioLink::Command(std::uint8_t command, const std::uint8_t *payload, int payloadLength, Reply &reply)

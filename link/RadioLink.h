@@ -11,6 +11,7 @@
 #include "LinkFrame.h"
 #include "SerialPort.h"
 
+#include <QByteArray>
 #include <cstdint>
 
 namespace zqv {
@@ -69,14 +70,30 @@ private:
     public:
         explicit CPortSource(IBytePort *port) : m_pPort(port) {}
         int NextByte() override;
-        void Clear() { m_nPos = m_nFill = 0; }
+        // Forgets buffered bytes; with `record`, keeps every byte handed out until the next
+        // Clear, for the link trace.
+        void Clear(bool record = false)
+        {
+            m_nPos = m_nFill = 0;
+            m_bRecord = record;
+            m_recorded.clear();
+        }
+        const QByteArray &Recorded() const { return m_recorded; }
+        // Bytes read from the port but not handed out.
+        int Unread() const { return m_nFill - m_nPos; }
+        const std::uint8_t *UnreadBytes() const { return m_buffer + m_nPos; }
 
     private:
         IBytePort *m_pPort;
         std::uint8_t m_buffer[256] = {};
         int m_nPos = 0;
         int m_nFill = 0;
+        bool m_bRecord = false;
+        QByteArray m_recorded;
     };
+
+    // Traces the reply bytes read for one attempt and its outcome.
+    void TraceReply(int result);
 
     int PagedCommand(std::uint8_t command, int index, int total, const QByteArray &data, Reply &reply);
 

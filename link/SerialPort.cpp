@@ -1,6 +1,9 @@
 #include "SerialPort.h"
 
+#include "LinkTrace.h"
+
 #include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <linux/serial.h>
@@ -19,6 +22,11 @@ bool IsMissingDeviceError(int error)
     return error == ENOENT || error == ENODEV || error == ENXIO || error == ENOTDIR;
 }
 
+QString ErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 std::int64_t NowMs()
 {
     timespec ts{};
@@ -32,6 +40,10 @@ CSerialPort::CSerialPort(const QString &portName)
 {
     m_strDevicePath = portName.contains(u'/') ? portName : QStringLiteral("/dev/") + portName;
     Open();
+    if (linktrace::Active()) {
+        linktrace::Event(IsOpen() ? QStringLiteral("open %1").arg(m_strDevicePath)
+                                  : QStringLiteral("open %1 failed: %2").arg(m_strDevicePath, ErrorText(int(m_dwLastError))));
+    }
 }
 
 CSerialPort::~CSerialPort()
@@ -146,6 +158,8 @@ int CSerialPort::SetWriteTimeouts(int multiplierMs, int constantMs)
 void CSerialPort::MarkFailed(int osError)
 {
     RecordError(osError ? osError : EIO);
+    if (m_trouble != PortTrouble::Lost && linktrace::Active())
+        linktrace::Event(QStringLiteral("hang-up %1: %2").arg(m_strDevicePath, ErrorText(int(m_dwLastError))));
     m_trouble = PortTrouble::Lost;
 }
 
@@ -310,6 +324,12 @@ int CSerialPort::Close()
     m_hLine = -1;
     m_dwLastError = 0;
     m_dwLineErrors = 0;
+    if (linktrace::Active()) {
+        linktrace::Event(QStringLiteral("close %1 (%2 bytes read, %3 written)")
+                             .arg(m_strDevicePath)
+                             .arg(m_nBytesRead)
+                             .arg(m_nBytesWritten));
+    }
     return rc == 0 ? 1 : 0;
 }
 

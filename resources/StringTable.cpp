@@ -244,6 +244,10 @@ constexpr StrEntry kStrings[] = {
     // Desktop program: files named in messages, repaired user settings.
     {IDS_FILE_MESSAGE, QT_TRANSLATE_NOOP("StringTable", "%s\n\n%s")},
     {IDS_CONFIG_UNREADABLE, QT_TRANSLATE_NOOP("StringTable", "Your settings could not be read and have been reset. The unreadable file was kept as:\n%s")},
+    // Task trace: the link trace setting of the Preference dialog
+    {IDS_LINK_TRACE_CHECK, QT_TRANSLATE_NOOP("StringTable", "Write a link trace")},
+    {IDS_LINK_TRACE_FILE, QT_TRANSLATE_NOOP("StringTable", "Trace file: %s")},
+    {IDS_LINK_TRACE_OPEN_FAILED, QT_TRANSLATE_NOOP("StringTable", "The link trace file %s could not be opened: %s")},
     {IDS_RADIO_INFO_CAPTION, QT_TRANSLATE_NOOP("StringTable", "ZQV Radio Information")},
     {IDS_CLI_PASSWORD_REQUIRED, QT_TRANSLATE_NOOP("StringTable", "This radio is protected by a codeplug password. Give it with --password.")},
     {IDS_CLI_SETTING_GROUP, QT_TRANSLATE_NOOP("StringTable", "Setting Group")},

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <limits>
 
 namespace zqv {
@@ -212,6 +213,21 @@ int CConfigStore::ReadShowContextHelp() const
 bool CConfigStore::WriteShowContextHelp(bool show)
 {
     return Write(config::ShowContextHelp, show ? 1u : 0u);
+}
+
+bool CConfigStore::ReadLinkTrace() const
+{
+    return ReadDword(config::LinkTrace).value_or(0) != 0;
+}
+
+bool CConfigStore::WriteLinkTrace(bool on)
+{
+    return Write(config::LinkTrace, on ? 1u : 0u);
+}
+
+QString CConfigStore::LinkTraceFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/link-trace.log");
 }
 
 QString CConfigStore::GetGUIResourcePath(const QString &language) const

@@ -1,7 +1,7 @@
 // The configuration store: the user's and the machine's settings of "ZQV CPS" (organisation
 // "Corvane"), on QSettings.
 //
-// User scope: CurrentLanguage, CurrentComPort, AutoDetect, ShowContextHelp and the user's
+// User scope: CurrentLanguage, CurrentComPort, AutoDetect, ShowContextHelp, LinkTrace and the user's
 // dealer texts per language. System scope, written by the build and by `cmake --install`
 // (see HACKING.md): DefaultLanguage, InstallPath and, per language, GUIResource, HelpFileName
 // and the dealer-text defaults. Every value has a type and a size limit; a value that is
@@ -48,6 +48,8 @@ inline constexpr ConfigValue CurrentLanguage{ConfigScope::User, "CurrentLanguage
 inline constexpr ConfigValue CurrentComPort{ConfigScope::User, "CurrentComPort", ConfigType::String, 0};
 inline constexpr ConfigValue AutoDetect{ConfigScope::User, "AutoDetect", ConfigType::Dword, 4};
 inline constexpr ConfigValue ShowContextHelp{ConfigScope::User, "ShowContextHelp", ConfigType::Dword, 4};
+// Nonzero: the desktop program writes the link trace to LinkTraceFilePath().
+inline constexpr ConfigValue LinkTrace{ConfigScope::User, "LinkTrace", ConfigType::Dword, 4};
 inline constexpr ConfigValue UserDealerInfo{ConfigScope::User, "Language/%1/DealerInfo", ConfigType::MultiString, 0};
 inline constexpr ConfigValue UserDealerNotes{ConfigScope::User, "Language/%1/DealerNotes", ConfigType::MultiString, 0};
 inline constexpr ConfigValue UserContactInfo{ConfigScope::User, "Language/%1/ContactInfo", ConfigType::MultiString, 0};
@@ -102,6 +104,11 @@ public:
     QString ReadInstallPath() const;      // empty when absent
     int ReadShowContextHelp() const;      // -1 when absent
     bool WriteShowContextHelp(bool show);
+    // Whether the desktop program writes the link trace; off when absent or unreadable.
+    bool ReadLinkTrace() const;
+    bool WriteLinkTrace(bool on);
+    // Where the desktop program writes the link trace: link-trace.log in the user's data folder.
+    static QString LinkTraceFilePath();
     // <InstallPath>/<GUIResource> or <InstallPath>/<HelpFileName> of `language`; empty when
     // the language is empty or the value is absent.
     QString GetGUIResourcePath(const QString &language) const;

@@ -5,10 +5,12 @@
 #include "ConfigStore.h"
 #include "DealerInfoDialog.h"
 #include "GuiTestSupport.h"
+#include "LinkTrace.h"
 #include "NewProfileDlg.h"
 #include "PreferenceDialog.h"
 #include "RadioInfoView.h"
 #include "StringTable.h"
+#include "TextFile.h"
 #include "TransferDialog.h"
 #include "XmlDom.h"
 #include "ZQVCPSException.h"
@@ -51,6 +53,7 @@ private slots:
     void newProfileListsTemplates();
     void newProfileWithoutTemplatesShowsMessage();
     void preferenceChoosesPortOrDetection();
+    void preferenceSwitchesLinkTrace();
     void transferDialogWithoutPortStartsNothing();
     void radioInfoShowsIdentity_data();
     void radioInfoShowsIdentity();
@@ -182,6 +185,61 @@ void TestDialogs::preferenceChoosesPortOrDetection()
     dlg.accept();
     QCOMPARE(store->ReadString(config::CurrentComPort).value_or(QString()), QString("ttyUSB3"));
     QCOMPARE(store->ReadDword(config::AutoDetect).value_or(0), 1u);
+}
+
+// The check box is stored as LinkTrace, read back by the next start and switches the trace into
+// the user's data folder; a trace file that cannot be opened keeps the dialog open, stores
+// nothing and says why.
+void TestDialogs::preferenceSwitchesLinkTrace()
+{
+    QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
+    const QString path = CConfigStore::LinkTraceFilePath();
+    QVERIFY2(path.startsWith(dir.filePath("data")) && path.endsWith("/link-trace.log"), qPrintable(path));
+    auto store = Store(dir);
+    CListPortEnumerator ports;
+    {
+        CPreferenceDialog dlg(*store, ports);
+        QVERIFY(!dlg.LinkTraceBox()->isChecked());
+        QVERIFY(dlg.LinkTraceLabel()->text().contains(path));
+        dlg.LinkTraceBox()->click();
+        dlg.accept();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(store->ReadDword(config::LinkTrace).value_or(0), 1u);
+    QCOMPARE(linktrace::FilePath(), path);
+    const std::uint8_t frame[] = {0xF3, 0x9B, 0x25, 0x3F};
+    linktrace::Frame(linktrace::Direction::Sent, frame, 4);
+    QVERIFY(ReadTextFile(path).contains(" TX F3 9B 25 3F\n"));
+
+    // The next start: a store on the same folders reads the setting and switches the trace on.
+    linktrace::Stop();
+    CConfigStore next(dir.filePath("user"), dir.filePath("system"));
+    QVERIFY(CPreferenceDialog::ApplyLinkTrace(next));
+    QCOMPARE(linktrace::FilePath(), path);
+    {
+        CPreferenceDialog dlg(next, ports);
+        QVERIFY(dlg.LinkTraceBox()->isChecked());
+        dlg.LinkTraceBox()->click();
+        dlg.accept();
+    }
+    QVERIFY(!next.ReadLinkTrace());
+    QVERIFY(linktrace::FilePath().isEmpty());
+
+    // The trace file's place is taken by a folder: the file cannot be opened.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path));
+    {
+        CPreferenceDialog dlg(next, ports);
+        dlg.LinkTraceBox()->click();
+        dlg.accept();
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QVERIFY2(dlg.LinkTraceLabel()->text().startsWith(FormatStr(IDS_LINK_TRACE_OPEN_FAILED, {path, QString()}).section(':', 0, 0)),
+                 qPrintable(dlg.LinkTraceLabel()->text()));
+    }
+    QVERIFY(!next.ReadLinkTrace());
+    QVERIFY(linktrace::FilePath().isEmpty());
+    qunsetenv("XDG_DATA_HOME");
 }
 
 void TestDialogs::transferDialogWithoutPortStartsNothing()

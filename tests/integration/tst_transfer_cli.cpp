@@ -2,7 +2,7 @@
 // a full read into a profile, reads of radios of every setting group, a write compared with the
 // radio's saved memory and its retry after a lost reply, the empty radio, the message of each
 // failure, what a read leaves out, the write's questions answered No and Yes, the codeplug
-// password, reset and capture.
+// password, reset and capture; the link trace of a read.
 #include "DataAdaptor.h"
 #include "RadioSim.h"
 #include "RadioTransfer.h"
@@ -10,7 +10,10 @@
 #include "TextFile.h"
 #include "TransferTestSupport.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,9 +33,10 @@ struct CliResult {
     QString out, err;
 };
 
-CliResult Cli(const QStringList &args)
+CliResult Cli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.setProgram(QStringLiteral(ZQV_CLI));
     p.setArguments(QStringList{QStringLiteral("--install-dir"), QStringLiteral(ZQV_BUILD_DIR "/data")} + args);
     p.setStandardInputFile(QProcess::nullDevice());  // no terminal: questions are answered No
@@ -116,6 +120,23 @@ void CompareAsProfiles(const VirtualCPData &got, const VirtualCPData &want)
     gt.sort();
     wt.sort();
     QCOMPARE(gt, wt);
+}
+
+// The lines of a link trace file of one kind ("TX", "RX", "EV"): the text after the kind.
+QStringList TraceLines(const QString &path, const QString &kind)
+{
+    QStringList out;
+    for (const QString &line : ReadTextFile(path).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(u' ');
+        if (fields.size() >= 3 && fields.at(2) == kind)
+            out << fields.mid(3).join(u' ');
+    }
+    return out;
+}
+
+QByteArray FromHex(const QString &hex)
+{
+    return QByteArray::fromHex(hex.toLatin1());
 }
 
 }  // namespace
@@ -454,8 +475,77 @@ private slots:
         QVERIFY(!sim.Commands().contains("39"));
     }
 
+    // A read with --trace: the sent frames are exactly the requests the radio logged, and each
+    // received frame is exactly what the same radio answers to that request. Lines carry both
+    // time stamps, the file is private to the user and appended to; without --trace nothing
+    // is written.
+    void traceRecordsEveryFrame()
+    {
+        CSimProcess sim({QStringLiteral("--full")});
+        QVERIFY(sim.Ok());
+        const QString trace = sim.Path(QStringLiteral("trace/link.log"));
+        QCOMPARE(Cli({"--trace", trace, "read", "--port", sim.port, "-o", sim.Path("read.zqv")}).exit, 1);  // no folder
+        QVERIFY(QDir().mkpath(sim.Path(QStringLiteral("trace"))));
+        const CliResult r = Cli({"--trace", trace, "read", "--port", sim.port, "-o", sim.Path("read.zqv")});
+        QCOMPARE(r.exit, 0);
+        QVERIFY2(!r.err.contains(QStringLiteral(" TX ")), qPrintable(r.err));
+        QCOMPARE(QFileInfo(trace).permissions(),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
+
+        const QStringList sent = TraceLines(trace, QStringLiteral("TX"));
+        const QStringList received = TraceLines(trace, QStringLiteral("RX"));
+        const QStringList requests = sim.Requests();
+        QVERIFY(requests.size() > 150);
+        QCOMPARE(sent.size(), requests.size());
+        QCOMPARE(received.size(), sent.size());
+        // The same radio, fed the traced requests, logs the same requests and gives the traced
+        // replies.
+        CRadioSim radio;
+        radio.memory = CRadioSim::FullRadio();
+        QStringList logged;
+        radio.onRequest = [&logged](const QString &line) { logged << line; };
+        for (int i = 0; i < sent.size(); ++i) {
+            const QByteArray frame = FromHex(sent.at(i));
+            const auto replies = radio.Receive(reinterpret_cast<const std::uint8_t *>(frame.constData()), int(frame.size()));
+            QCOMPARE(int(replies.size()), 1);
+            QCOMPARE(FromHex(received.at(i)), replies.front());
+        }
+        QCOMPARE(logged, requests);
+
+        const QStringList events = TraceLines(trace, QStringLiteral("EV"));
+        QVERIFY2(events.first().startsWith(QStringLiteral("trace started: zqvcps-cli")), qPrintable(events.first()));
+        const int opens = int(events.filter(QStringLiteral("open ") + sim.port).size());
+        QVERIFY(opens > 0);
+        QCOMPARE(int(events.filter(QStringLiteral("close ") + sim.port).size()), opens);
+        // Each line: monotonic milliseconds, then the UTC time.
+        const QStringList first = ReadTextFile(trace).section(u'\n', 0, 0).split(u' ');
+        bool number = false;
+        first.at(0).toLongLong(&number);
+        QVERIFY(number);
+        QVERIFY(QDateTime::fromString(first.at(1), Qt::ISODateWithMs).isValid());
+
+        // A second run appends.
+        QCOMPARE(Cli({"--trace", trace, "identify", "--port", sim.port}).exit, 0);
+        QCOMPARE(TraceLines(trace, QStringLiteral("TX")).mid(0, sent.size()), sent);
+        QVERIFY(TraceLines(trace, QStringLiteral("TX")).size() > sent.size());
+
+        // Off by default: a read without --trace leaves nothing in the user's folders and
+        // nothing on stderr.
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        env.remove(QStringLiteral("QT_LOGGING_RULES"));
+        const CliResult plain = Cli({"read", "--port", sim.port, "-o", sim.Path("plain.zqv")}, env);
+        QCOMPARE(plain.exit, 0);
+        QVERIFY2(!plain.err.contains(QStringLiteral(" TX ")), qPrintable(plain.err));
+        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("data"))));
+    }
+
     void usageErrors()
     {
+        QCOMPARE(Cli({"--trace"}).exit, 2);
+        QCOMPARE(Cli({"--trace", "a.log", "--trace", "b.log", "ports"}).exit, 2);
         QCOMPARE(Cli({"read", "-o", "x.zqv"}).exit, 2);  // no port
         QCOMPARE(Cli({"read", "--port", "/dev/null"}).exit, 2);  // no output file
         QCOMPARE(Cli({"write", "--port", "/dev/null"}).exit, 2);  // no profile

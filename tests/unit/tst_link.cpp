@@ -1,11 +1,16 @@
 // The radio link at byte level: request frames, the reply reader, the command-result rules, the
-// exchange's retries, and the codecs of every record that travels in a command.
+// exchange's retries and their trace, and the codecs of every record that travels in a command.
 #include "LinkCodec.h"
 #include "LinkFrame.h"
 #include "LinkTestSupport.h"
+#include "LinkTrace.h"
 #include "RadioLink.h"
+#include "TextFile.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
+#include <thread>
 
 using namespace zqv;
 using namespace zqv::link;
@@ -37,6 +42,21 @@ private:
 const std::uint8_t *U8(const QByteArray &b)
 {
     return reinterpret_cast<const std::uint8_t *>(b.constData());
+}
+
+// The kind and text of each line of a link trace file ("TX F29B254D" with the spaces of the
+// hex taken out; "EV no valid reply").
+QStringList TraceOf(const QString &path)
+{
+    QStringList out;
+    for (const QString &line : ReadTextFile(path).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(u' ');
+        if (fields.size() < 4)
+            return {QStringLiteral("broken line: ") + line};
+        const QString text = fields.at(2) == QLatin1String("EV") ? fields.mid(3).join(u' ') : fields.mid(3).join(QString());
+        out << fields.at(2) + u' ' + text;
+    }
+    return out;
 }
 
 }  // namespace
@@ -170,16 +190,28 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("replies");
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("attempts");
+        // The link trace of the exchange: every attempt's request, everything read after it.
+        QTest::addColumn<QStringList>("trace");
         const QByteArray ok = Hex("50F941455E080003100552B0");
-        QTest::newRow("first attempt") << QList<QByteArray>{ok} << 1 << 1;
-        QTest::newRow("wrong start byte, then a reply") << QList<QByteArray>{Hex("51F241507C"), ok} << 1 << 2;
+        const QString tx = QStringLiteral("TX F29B254D");
+        const QString rxOk = QStringLiteral("RX 50F941455E080003100552B0");
+        const QString rxWrong = QStringLiteral("RX 51F241507C");
+        const QString discarded = QStringLiteral("EV the last 4 bytes came after the reply and were discarded");
+        const QString noReply = QStringLiteral("EV no valid reply");
+        const QString failed = QStringLiteral("EV reply failed: checksum error or line failure");
+        QTest::newRow("first attempt") << QList<QByteArray>{ok} << 1 << 1 << QStringList{tx, rxOk};
+        QTest::newRow("wrong start byte, then a reply")
+            << QList<QByteArray>{Hex("51F241507C"), ok} << 1 << 2 << QStringList{tx, rxWrong, discarded, noReply, tx, rxOk};
         QTest::newRow("wrong start byte three times: no reply")
-            << QList<QByteArray>{Hex("51F241507C"), Hex("51F241507C"), Hex("51F241507C"), ok} << -2 << 3;
-        QTest::newRow("bad checksum three times") << QList<QByteArray>{Hex("50F941455E080003100552B1"),
-                                                                       Hex("50F941455E080003100552B1"),
-                                                                       Hex("50F941455E080003100552B1")}
-                                                  << -1 << 3;
-        QTest::newRow("silence") << QList<QByteArray>{} << -2 << 3;
+            << QList<QByteArray>{Hex("51F241507C"), Hex("51F241507C"), Hex("51F241507C"), ok} << -2 << 3
+            << QStringList{tx, rxWrong, discarded, noReply, tx, rxWrong, discarded, noReply, tx, rxWrong, discarded, noReply};
+        QTest::newRow("bad checksum three times")
+            << QList<QByteArray>{Hex("50F941455E080003100552B1"), Hex("50F941455E080003100552B1"),
+                                 Hex("50F941455E080003100552B1")}
+            << -1 << 3
+            << QStringList{tx, "RX 50F941455E080003100552B1", failed, tx, "RX 50F941455E080003100552B1", failed,
+                           tx, "RX 50F941455E080003100552B1", failed};
+        QTest::newRow("silence") << QList<QByteArray>{} << -2 << 3 << QStringList{tx, noReply, tx, noReply, tx, noReply};
     }
     void exchangeRetries()
     {
@@ -187,13 +219,56 @@ private slots:
         test::CScriptedPort port([&replies](const QByteArray &) {
             return replies.isEmpty() ? QByteArray() : replies.takeFirst();
         });
+        QTemporaryDir dir;
+        const QString tracePath = dir.filePath(QStringLiteral("trace.log"));
+        QVERIFY(linktrace::Start(tracePath));
         CRadioLink link(&port);
         CRadioLink::Reply reply;
-        QTEST(link.ReadIdentity(reply), "result");
+        const int result = link.ReadIdentity(reply);
+        linktrace::Stop();
+        QTEST(result, "result");
         QTEST(int(port.written.size()), "attempts");
         QCOMPARE(port.purges, port.written.size());  // the port is purged before every attempt
         for (const QByteArray &request : port.written)
             QCOMPARE(request, Hex("F29B254D"));
+        QStringList trace = TraceOf(tracePath);
+        QVERIFY2(!trace.isEmpty() && trace.takeFirst().startsWith(QLatin1String("EV trace started: ")), qPrintable(trace.join('\n')));
+        QTEST(trace, "trace");
+    }
+
+    // Lines traced from several threads at once stay whole, and the trace appends to what the
+    // file held.
+    void traceFromThreads()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("trace.log"));
+        QVERIFY(linktrace::Start(path));
+        linktrace::Stop();
+        QVERIFY(linktrace::Start(path));
+        constexpr int kLines = 2000;
+        const auto send = [](std::uint8_t fill) {
+            std::uint8_t frame[64];
+            std::fill(std::begin(frame), std::end(frame), fill);
+            for (int i = 0; i < kLines; ++i)
+                linktrace::Frame(linktrace::Direction::Sent, frame, int(sizeof frame));
+        };
+        std::thread a(send, std::uint8_t(0xAA)), b(send, std::uint8_t(0x55));
+        a.join();
+        b.join();
+        linktrace::Stop();
+        const QByteArray late = Hex("F29B254D");
+        linktrace::Frame(linktrace::Direction::Sent, U8(late), int(late.size()));  // stopped: not in the file
+        int aa = 0, x55 = 0;
+        const QStringList trace = TraceOf(path);
+        for (const QString &line : trace) {
+            aa += line == QStringLiteral("TX ") + QString(QStringLiteral("AA")).repeated(64);
+            x55 += line == QStringLiteral("TX ") + QString(QStringLiteral("55")).repeated(64);
+        }
+        QCOMPARE(aa, kLines);
+        QCOMPARE(x55, kLines);
+        QCOMPARE(trace.size(), 2 * kLines + 2);  // and the two "trace started" lines
+        QCOMPARE(QFileInfo(path).permissions(),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
     }
 
     void exchangeNeedsAWorkingPort()

@@ -1,0 +1,134 @@
+#include "LinkTrace.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <mutex>
+#include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcLink, "zqv.link", QtInfoMsg)
+
+namespace zqv::linktrace {
+
+namespace detail {
+std::atomic<bool> g_fileOn{false};
+}
+
+namespace {
+
+std::mutex g_mutex;  // guards g_fd and g_path, and keeps lines whole in the file
+int g_fd = -1;
+QString g_path;
+
+qint64 MonotonicMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+// Writes all of `bytes`; a short write or an interrupted call is continued.
+void WriteAll(int fd, const QByteArray &bytes)
+{
+    const char *p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;  // a trace that cannot be written must not disturb the transfer
+        p += n;
+        left -= n;
+    }
+}
+
+void Emit(const char *kind, const QString &text)
+{
+    const QString line = QString::number(MonotonicMs()) + u' '
+                         + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) + u' '
+                         + QLatin1String(kind) + u' ' + text;
+    if (detail::g_fileOn.load(std::memory_order_relaxed)) {
+        const QByteArray bytes = (line + u'\n').toUtf8();
+        std::lock_guard<std::mutex> lock(g_mutex);
+        if (g_fd >= 0)
+            WriteAll(g_fd, bytes);
+    }
+    qCDebug(lcLink).noquote() << line;
+}
+
+}  // namespace
+
+QString Hex(const std::uint8_t *bytes, int length)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    QString out;
+    if (length <= 0)
+        return out;
+    out.reserve(length * 3 - 1);
+    for (int i = 0; i < length; ++i) {
+        if (i > 0)
+            out += u' ';
+        out += QLatin1Char(digits[bytes[i] >> 4]);
+        out += QLatin1Char(digits[bytes[i] & 0xF]);
+    }
+    return out;
+}
+
+bool Start(const QString &path, QString *error)
+{
+    Stop();
+    // Non-blocking for the open only: a named pipe nobody reads fails at once instead of
+    // hanging the program.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
+    if (fd < 0) {
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        g_fd = fd;
+        g_path = path;
+        detail::g_fileOn.store(true, std::memory_order_relaxed);
+    }
+    Event(QStringLiteral("trace started: %1 %2")
+              .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()));
+    return true;
+}
+
+void Stop()
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    detail::g_fileOn.store(false, std::memory_order_relaxed);
+    if (g_fd >= 0)
+        ::close(g_fd);
+    g_fd = -1;
+    g_path.clear();
+}
+
+QString FilePath()
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    return g_path;
+}
+
+void Frame(Direction direction, const std::uint8_t *bytes, int length)
+{
+    if (length <= 0)
+        return;
+    Emit(direction == Direction::Sent ? "TX" : "RX", Hex(bytes, length));
+}
+
+void Event(const QString &text)
+{
+    Emit("EV", text);
+}
+
+}  // namespace zqv::linktrace
