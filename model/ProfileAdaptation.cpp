@@ -3,6 +3,7 @@
 // converting the profile to the latest format.
 #include "RadioDataModel.h"
 
+#include "ProfileFormat.h"
 #include "SettingDocs.h"
 #include "StringIds.h"
 #include "ZQVCPSException.h"

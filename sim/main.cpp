@@ -228,7 +228,6 @@ int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
     return 0;
 }
 
-
 // The pseudo-terminal: the side the simulator answers on, and the terminal side it keeps open
 // itself so the line stays up while programs open and close it.
 struct PseudoTerminal {
