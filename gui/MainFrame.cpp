@@ -6,7 +6,7 @@
 #include "CommandTable.h"
 #include "EditCommands.h"
 #include "Languages.h"
-#include "LockKeys.h"
+#include "MenuTable.h"
 #include "RadioCommands.h"
 #include "StringTable.h"
 #include "ZQVCPSApp.h"
@@ -15,38 +15,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTextEdit>
-#include <QToolBar>
-
 
 namespace zqv {
-
-namespace {
-
-// The languages of the Language menu in menu order, with their commands.
-struct LanguageCommand {
-    const char *name;
-    int id;
-};
-constexpr LanguageCommand kLanguageCommands[] = {
-    {"CaFrench", ID_LANGUAGE_CA_FRENCH},     {"French", ID_LANGUAGE_FRENCH},
-    {"English", ID_LANGUAGE_ENGLISH},        {"German", ID_LANGUAGE_GERMAN},
-    {"LaPortuguese", ID_LANGUAGE_LA_PORTUGUESE}, {"LaSpanish", ID_LANGUAGE_LA_SPANISH},
-    {"Spanish", ID_LANGUAGE_SPANISH},
-};
-
-}  // namespace
 
 CMainFrame::CMainFrame(CZQVCPSApp &app) : m_app(app)
 {
@@ -105,267 +84,12 @@ QAction *CMainFrame::Action(int commandId) const
     return m_actions.value(commandId, nullptr);
 }
 
-void CMainFrame::CreateActions()
-{
-    for (const CommandSpec &spec : CommandTable()) {
-        QString text = LoadStr(spec.textId);
-        if (spec.id == ID_APP_ABOUT)
-            text = FormatStr(spec.textId, {LoadStr(IDS_APP_NAME)});
-        const MenuText menu = SplitMenuText(text);
-        const PromptText prompt = SplitPromptText(LoadStr(spec.promptId));
-        auto *action = new QAction(menu.label, this);
-        action->setObjectName(QString::number(spec.id));
-        action->setData(spec.id);
-        if (!menu.accelerator.isEmpty())
-            action->setShortcut(menu.accelerator);
-        action->setStatusTip(prompt.prompt);
-        action->setToolTip(prompt.tip);
-        if (spec.icon)
-            action->setIcon(ToolbarIcon(*spec.icon));
-        if (spec.toolTextId)
-            action->setIconText(LoadStr(spec.toolTextId));
-        // Shortcuts work wherever the focus is in this window, including the profile windows.
-        action->setShortcutContext(Qt::WindowShortcut);
-        const int id = spec.id;
-        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-        m_actions.insert(id, action);
-    }
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HELP_PANE})
-        m_actions[id]->setCheckable(true);
-    // F1 opens the help as the classic Help command does.
-    m_actions[ID_HELP_CONTENTS]->setShortcut(QKeySequence(Qt::Key_F1));
-
-    for (const auto &lang : kLanguageCommands) {
-        auto *action = new QAction(QString::fromLatin1(lang.name), this);
-        action->setObjectName(QString::number(lang.id));
-        action->setCheckable(true);
-        action->setData(QString::fromLatin1(lang.name));
-        const QString name = QString::fromLatin1(lang.name);
-        connect(action, &QAction::triggered, this, [this, name] { OnLanguage(name); });
-        m_actions.insert(lang.id, action);
-    }
-
-    for (int i = 0; i < kMruEntries; ++i) {
-        auto *action = new QAction(this);
-        action->setObjectName(QString::number(ID_FILE_MRU_FIRST + i));
-        action->setStatusTip(LoadStr(IDS_PROMPT_FILE_RECENT));
-        action->setVisible(false);
-        connect(action, &QAction::triggered, this, [this, i] { m_app.OnOpenRecentFile(i); });
-        m_recentActions << action;
-    }
-    m_pRecentPlaceholder = new QAction(LoadStr(IDS_MENU_FILE_RECENT), this);
-    m_pRecentPlaceholder->setEnabled(false);
-}
-
-void CMainFrame::CreateMenus()
-{
-    auto a = [this](int id) { return m_actions.value(id); };
-    auto fileMenu = [&](bool profile) {
-        auto *menu = new QMenu(LoadStr(IDS_MENU_FILE), this);
-        menu->addAction(a(ID_FILE_NEW));
-        menu->addAction(a(ID_FILE_OPEN));
-        if (profile) {
-            menu->addAction(a(ID_FILE_CLOSE));
-            menu->addAction(a(ID_FILE_SAVE));
-            menu->addAction(a(ID_FILE_SAVE_AS));
-        }
-        menu->addSeparator();
-        menu->addAction(m_pRecentPlaceholder);
-        menu->addActions(m_recentActions);
-        menu->addSeparator();
-        menu->addAction(a(ID_APP_EXIT));
-        m_fileMenus << menu;
-        return menu;
-    };
-
-    m_pLanguageMenu = new QMenu(LoadStr(IDS_MENU_EDIT_LANGUAGE), this);
-    m_pLanguageMenu->setObjectName(QStringLiteral("LanguageMenu"));
-    for (const auto &lang : kLanguageCommands)
-        m_pLanguageMenu->addAction(a(lang.id));
-
-    auto editMenu = [&](bool profile) {
-        auto *menu = new QMenu(LoadStr(IDS_MENU_EDIT), this);
-        if (profile) {
-            menu->addAction(a(ID_EDIT_ADD));
-            menu->addAction(a(ID_EDIT_SCAN_ADD));
-            menu->addSeparator();
-            menu->addAction(a(ID_EDIT_CUT));
-            menu->addAction(a(ID_EDIT_COPY));
-            menu->addAction(a(ID_EDIT_PASTE));
-            menu->addAction(a(ID_EDIT_DELETE));
-            menu->addAction(a(ID_EDIT_RENAME));
-            menu->addSeparator();
-        }
-        menu->addAction(a(ID_EDIT_DEALER_INFO));
-        menu->addAction(a(ID_EDIT_PREFERENCE));
-        menu->addMenu(m_pLanguageMenu);
-        return menu;
-    };
-    auto viewMenu = [&](bool profile) {
-        auto *menu = new QMenu(LoadStr(IDS_MENU_VIEW), this);
-        menu->addAction(a(ID_VIEW_TOOLBAR));
-        menu->addAction(a(ID_VIEW_STATUS_BAR));
-        if (profile)
-            menu->addAction(a(ID_VIEW_HELP_PANE));
-        return menu;
-    };
-    auto deviceMenu = [&](bool profile) {
-        auto *menu = new QMenu(LoadStr(IDS_MENU_DEVICE), this);
-        menu->addAction(a(ID_DEVICE_READ));
-        if (profile)
-            menu->addAction(a(ID_DEVICE_WRITE));
-        menu->addAction(a(ID_DEVICE_RESET));
-        return menu;
-    };
-    auto helpMenu = [&] {
-        auto *menu = new QMenu(LoadStr(IDS_MENU_HELP), this);
-        menu->addAction(a(ID_HELP_CONTENTS));
-        menu->addSeparator();
-        menu->addAction(a(ID_APP_ABOUT));
-        return menu;
-    };
-
-    m_noProfileMenuBar = {fileMenu(false)->menuAction(), editMenu(false)->menuAction(),
-                          viewMenu(false)->menuAction(), deviceMenu(false)->menuAction(),
-                          helpMenu()->menuAction()};
-
-    m_pWindowMenu = new QMenu(LoadStr(IDS_MENU_WINDOW), this);
-    connect(m_pWindowMenu, &QMenu::aboutToShow, this, [this] {
-        // Cascade, Tile, then one entry per profile window with a check on the active one.
-        m_pWindowMenu->clear();
-        m_pWindowMenu->addAction(Action(ID_WINDOW_CASCADE));
-        m_pWindowMenu->addAction(Action(ID_WINDOW_TILE));
-        const auto windows = m_pMdi->subWindowList();
-        if (!windows.isEmpty())
-            m_pWindowMenu->addSeparator();
-        int n = 1;
-        for (QMdiSubWindow *w : windows) {
-            QAction *item = m_pWindowMenu->addAction(QStringLiteral("&%1 %2").arg(n++).arg(w->windowTitle()));
-            item->setCheckable(true);
-            item->setChecked(w == m_pMdi->activeSubWindow());
-            connect(item, &QAction::triggered, this, [this, w] { m_pMdi->setActiveSubWindow(w); });
-        }
-    });
-    m_pWindowMenu->addAction(Action(ID_WINDOW_CASCADE));
-    m_pWindowMenu->addAction(Action(ID_WINDOW_TILE));
-
-    // The top-level Report command: the toolbar's action carries a picture, which a menu bar
-    // would show in place of the text, so the menu bar has a text-only twin.
-    QAction *report = Action(ID_REPORT);
-    auto *reportEntry = new QAction(report->text(), this);
-    reportEntry->setObjectName(QStringLiteral("ReportMenuEntry"));
-    reportEntry->setStatusTip(report->statusTip());
-    reportEntry->setEnabled(report->isEnabled());
-    connect(reportEntry, &QAction::triggered, report, &QAction::trigger);
-    connect(report, &QAction::enabledChanged, reportEntry, &QAction::setEnabled);
-    connect(report, &QAction::changed, reportEntry, [report, reportEntry] { reportEntry->setText(report->text()); });
-
-    m_profileMenuBar = {fileMenu(true)->menuAction(), editMenu(true)->menuAction(),
-                        viewMenu(true)->menuAction(), deviceMenu(true)->menuAction(),
-                        reportEntry, m_pWindowMenu->menuAction(), helpMenu()->menuAction()};
-
-    menuBar()->addActions(m_noProfileMenuBar);
-    for (QAction *top : m_noProfileMenuBar + m_profileMenuBar)
-        if (top->menu())
-            connect(top->menu(), &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
-}
-
-void CMainFrame::UpdateMenuSet()
-{
-    const bool profile = !m_pMdi->subWindowList().isEmpty();
-    if (profile == m_bProfileMenus && !menuBar()->actions().isEmpty())
-        return;
-    m_bProfileMenus = profile;
-    menuBar()->clear();
-    menuBar()->addActions(profile ? m_profileMenuBar : m_noProfileMenuBar);
-}
-
-void CMainFrame::CreateToolBar()
-{
-    m_pToolBar = new QToolBar(QStringLiteral("Standard"), this);
-    m_pToolBar->setObjectName(QStringLiteral("ToolBar"));
-    m_pToolBar->setIconSize(QSize(24, 24));
-    m_pToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    m_pToolBar->setMovable(true);
-    for (int id : ToolbarLayout()) {
-        if (id == 0)
-            m_pToolBar->addSeparator();
-        else
-            m_pToolBar->addAction(Action(id));
-    }
-    addToolBar(Qt::TopToolBarArea, m_pToolBar);
-    QAction *toggle = Action(ID_VIEW_TOOLBAR);
-    toggle->setChecked(true);
-    connect(toggle, &QAction::toggled, m_pToolBar, &QToolBar::setVisible);
-    connect(m_pToolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
-}
-
-void CMainFrame::CreateStatusBar()
-{
-    QStatusBar *bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    m_pIdlePane = new QLabel(LoadStr(IDS_STATUS_IDLE), bar);
-    bar->addWidget(m_pIdlePane, 1);
-    auto pane = [bar](const QString &name, int minChars) {
-        auto *label = new QLabel(bar);
-        label->setObjectName(name);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QLatin1Char('M')) * minChars);
-        bar->addPermanentWidget(label);
-        return label;
-    };
-    m_pPortPane = pane(QStringLiteral("PortPane"), 7);
-    m_pCapsPane = pane(QStringLiteral("CapsPane"), 3);
-    m_pNumPane = pane(QStringLiteral("NumPane"), 3);
-    m_pScrollPane = pane(QStringLiteral("ScrollPane"), 3);
-    m_pCapsPane->setText(LoadStr(IDS_INDICATOR_CAPS));
-    m_pNumPane->setText(LoadStr(IDS_INDICATOR_NUM));
-    m_pScrollPane->setText(LoadStr(IDS_INDICATOR_SCRL));
-    UpdateLockPanes();
-
-    QAction *toggle = Action(ID_VIEW_STATUS_BAR);
-    toggle->setChecked(true);
-    connect(toggle, &QAction::toggled, bar, &QStatusBar::setVisible);
-}
-
 void CMainFrame::ShowMaximized()
 {
     if (QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     showMaximized();
     activateWindow();
-}
-
-void CMainFrame::UpdateLockPanes()
-{
-    bool known = false;
-    const unsigned state = QueryLockKeys(&known);
-    auto show = [known](QLabel *pane, bool on) {
-        // A lock that is off (or whose state is unknown) is shown greyed, as the classic
-        // indicator panes do.
-        pane->setEnabled(known && on);
-    };
-    show(m_pCapsPane, state & 1);
-    show(m_pNumPane, state & 2);
-    show(m_pScrollPane, state & 4);
-}
-
-void CMainFrame::SetPortPane(const QString &text)
-{
-    m_pPortPane->setText(text);
-}
-
-QString CMainFrame::PortPaneText() const
-{
-    return m_pPortPane->text();
-}
-
-void CMainFrame::SetCablePort(const QString &port)
-{
-    m_strCablePort = port;
-    SetPortPane(port);
 }
 
 CChildFrame *CMainFrame::ActiveChild() const
@@ -451,23 +175,6 @@ void CMainFrame::UpdateFrameTitle()
         setWindowTitle(app);
 }
 
-void CMainFrame::UpdateRecentFiles()
-{
-    const QStringList files = m_app.RecentFiles();
-    for (int i = 0; i < m_recentActions.size(); ++i) {
-        QAction *action = m_recentActions[i];
-        if (i < files.size()) {
-            const QString name = QFileInfo(files[i]).fileName();
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
-            action->setToolTip(files[i]);
-            action->setVisible(true);
-        } else {
-            action->setVisible(false);
-        }
-    }
-    m_pRecentPlaceholder->setVisible(files.isEmpty());
-}
-
 void CMainFrame::WatchFocus(QWidget *now)
 {
     if (m_pWatchedEdit)
@@ -520,7 +227,7 @@ void CMainFrame::UpdateCommands()
     enable(ID_WINDOW_TILE, profile);
     if (QAction *pane = Action(ID_VIEW_HELP_PANE))
         pane->setChecked(profile && ActiveChild()->HelpPaneShown());
-    for (const auto &lang : kLanguageCommands)
+    for (const LanguageCommand &lang : LanguageCommands())
         Action(lang.id)->setChecked(m_strCurrentLanguage == QLatin1String(lang.name));
 }
 

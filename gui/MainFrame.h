@@ -19,6 +19,7 @@ namespace zqv {
 
 class CChildFrame;
 class CZQVCPSApp;
+struct MenuSpec;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -79,6 +80,9 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    QMenu *CreateMenu(const MenuSpec &spec, bool profile);
+    QAction *CreateCommandEntry(const MenuSpec &spec);
+    QMenu *CreateWindowMenu(const MenuSpec &spec);
     void CreateToolBar();
     void CreateStatusBar();
     void UpdateMenuSet();
@@ -94,7 +98,6 @@ private:
     QAction *m_pRecentPlaceholder = nullptr;
     QMenu *m_pLanguageMenu = nullptr;
     QMenu *m_pWindowMenu = nullptr;
-    QList<QMenu *> m_fileMenus;
     QList<QAction *> m_noProfileMenuBar;
     QList<QAction *> m_profileMenuBar;
     bool m_bProfileMenus = false;

@@ -329,21 +329,22 @@ bool DecodeSettings(const std::uint8_t *data, int length, VirtualCPSetting &sett
     v.call_forward_id = in.CString(kMaxPidChars);
     if (!in.Ok())
         return false;
-    // The block may end after the call-forward text (c + 25 bytes, one more byte is tolerated):
-    // what is missing keeps its old value.
-    const int c = in.Pos() - 25;  // the length of the call-forward text as sent
-    if (length > c + 26) {
-        const int passwordBytes = std::min(kPasswordBytes, length - (c + 25));
+    // The block may end after the call-forward text (one more byte is tolerated): what is
+    // missing of the tail keeps its old value.
+    const int tail = in.Pos();
+    if (length > tail + 1) {
+        const int passwordBytes = std::min(kPasswordBytes, length - tail);
+        const std::uint8_t *password = data + tail + kSettingsPasswordAt;
         int chars = 0;
-        while (chars < passwordBytes && chars < 4 && data[c + 25 + chars] != 0)
+        while (chars < passwordBytes && chars < 4 && password[chars] != 0)
             ++chars;
-        v.password = FromRadioText(reinterpret_cast<const char *>(data + c + 25), chars);
-        if (length > c + 30)
-            v.tot_timer = data[c + 30];
-        if (length > c + 31)
-            v.tpt_offset = data[c + 31];
-        if (length > c + 32)
-            v.noise = data[c + 32];
+        v.password = FromRadioText(reinterpret_cast<const char *>(password), chars);
+        if (length > tail + kSettingsTotTimerAt)
+            v.tot_timer = data[tail + kSettingsTotTimerAt];
+        if (length > tail + kSettingsTptOffsetAt)
+            v.tpt_offset = data[tail + kSettingsTptOffsetAt];
+        if (length > tail + kSettingsNoiseAt)
+            v.noise = data[tail + kSettingsNoiseAt];
     }
     setting = v;
     return true;

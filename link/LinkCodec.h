@@ -122,6 +122,14 @@ inline constexpr int kMaxTextChars = 80;
 inline constexpr int kPasswordBytes = 5;
 inline constexpr int kModelBytes = 4;
 
+// The settings block: a fixed head of 24 bytes, the call-forward text with its terminator,
+// then a tail of the password, the talk-out timer, the talk-permit offset and the noise level.
+// The tail's offsets count from the byte after the call-forward text's terminator.
+inline constexpr int kSettingsPasswordAt = 0;
+inline constexpr int kSettingsTotTimerAt = kSettingsPasswordAt + kPasswordBytes;
+inline constexpr int kSettingsTptOffsetAt = kSettingsTotTimerAt + 1;
+inline constexpr int kSettingsNoiseAt = kSettingsTptOffsetAt + 1;
+
 // Single-byte text.
 QByteArray ToRadioText(const QString &text, int maxChars);
 QString FromRadioText(const char *bytes, int length);

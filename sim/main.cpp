@@ -4,7 +4,8 @@
 // protocol on it until it is stopped (SIGTERM, SIGINT, SIGHUP). Its memory is a profile file
 // or a fresh radio; a write changes it, and --dump saves it as a profile after every completed
 // write and at exit. --throttle paces both directions to the real 9600-baud wire (10 bits a
-// byte); the fault options make it misbehave the ways a real radio can.
+// byte); the fault options make it misbehave the ways a real radio can. It ends with the
+// process that started it, so a test that dies never leaves it running.
 #include "RadioSim.h"
 
 #include "DataAdaptor.h"
@@ -19,13 +20,18 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <deque>
 #include <fcntl.h>
 #include <poll.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #include <termios.h>
 #include <unistd.h>
 
@@ -100,13 +106,18 @@ bool DumpProfile(const QString &path, const CRadioSim &sim)
     return file.commit();
 }
 
-}  // namespace
+// What the loop needs from the command line beyond the radio itself.
+struct SimOptions {
+    QString dumpPath;
+    bool throttle = false;
+    std::int64_t delayNs = 0;
+    std::FILE *log = nullptr;
+};
 
-int main(int argc, char *argv[])
+// Reads the command line into the radio and `options`; on a bad option returns the exit code
+// after saying why (0 when all is well).
+int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zqv-radio-sim"));
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A simulated radio on a pseudo-terminal."));
     parser.addHelpOption();
@@ -142,7 +153,6 @@ int main(int argc, char *argv[])
                        capturePidOpt, unitPidOpt, passwordOpt, phaseOpt, releaseOpt, versionOpt, cloneOpt, foreignOpt});
     parser.process(app);
 
-    CRadioSim sim;
     if (parser.isSet(emptyOpt))
         sim.memory = CRadioSim::EmptyRadio();
     else if (parser.isSet(fullOpt))
@@ -153,6 +163,7 @@ int main(int argc, char *argv[])
             return Fail(QStringLiteral("cannot load the profile: ") + error);
     }
     const QString dumpPath = parser.value(dumpOpt);
+    options.dumpPath = dumpPath;
     if (!dumpPath.isEmpty()) {
         sim.onCommit = [&sim, dumpPath] {
             if (!DumpProfile(dumpPath, sim))
@@ -203,32 +214,49 @@ int main(int argc, char *argv[])
             return Fail(QStringLiteral("bad --fail rule: ") + rule);
         sim.faults.push_back(fault);
     }
-    const bool throttle = parser.isSet(throttleOpt);
-    const std::int64_t delayNs = std::int64_t(parser.value(delayOpt).toInt()) * 1000000;
+    options.throttle = parser.isSet(throttleOpt);
+    options.delayNs = std::int64_t(parser.value(delayOpt).toInt()) * 1000000;
 
-    std::FILE *log = nullptr;
     if (parser.isSet(logOpt)) {
-        log = std::fopen(QFile::encodeName(parser.value(logOpt)).constData(), "a");
+        std::FILE *log = std::fopen(QFile::encodeName(parser.value(logOpt)).constData(), "a");
         if (!log)
             return Fail(QStringLiteral("cannot open the log file"));
         std::setvbuf(log, nullptr, _IOLBF, 0);
+        options.log = log;
         sim.onRequest = [log](const QString &line) { std::fprintf(log, "%s\n", line.toUtf8().constData()); };
     }
+    return 0;
+}
 
-    // The pseudo-terminal. The simulator keeps the terminal side open itself, so the line
-    // stays up while programs open and close it.
-    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+// The pseudo-terminal: the side the simulator answers on, and the terminal side it keeps open
+// itself so the line stays up while programs open and close it.
+struct PseudoTerminal {
+    int master = -1;
+    int keep = -1;
+    QByteArray path;
+};
+
+int OpenPseudoTerminal(PseudoTerminal &pty)
+{
+    pty.master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (pty.master < 0 || grantpt(pty.master) != 0 || unlockpt(pty.master) != 0)
         return Fail(QStringLiteral("cannot create a pseudo-terminal: ") + QString::fromLocal8Bit(std::strerror(errno)));
-    const char *name = ptsname(master);
+    const char *name = ptsname(pty.master);
     if (!name)
         return Fail(QStringLiteral("no pseudo-terminal name"));
-    const QByteArray path(name);
-    const int keep = open(path.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (keep < 0 || !MakeRaw(keep) || !MakeRaw(master))
+    pty.path = QByteArray(name);
+    pty.keep = open(pty.path.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (pty.keep < 0 || !MakeRaw(pty.keep) || !MakeRaw(pty.master))
         return Fail(QStringLiteral("cannot set up the pseudo-terminal"));
-    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+    fcntl(pty.master, F_SETFL, fcntl(pty.master, F_GETFL) | O_NONBLOCK);
+    return 0;
+}
 
+// Stops on SIGTERM, SIGINT and SIGHUP. The stop signals are let through only while the loop
+// waits in ppoll (`waitMask`), so one that arrives between the check of g_stop and the wait
+// cannot be missed.
+void CatchStopSignals(sigset_t &waitMask)
+{
     struct sigaction sa {};
     sa.sa_handler = OnSignal;
     sigemptyset(&sa.sa_mask);
@@ -236,24 +264,41 @@ int main(int argc, char *argv[])
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGHUP, &sa, nullptr);
     signal(SIGPIPE, SIG_IGN);
-    // The stop signals are let through only while the loop waits in ppoll, so one that
-    // arrives between the check of g_stop and the wait cannot be missed.
-    sigset_t stopSignals, waitMask;
+    sigset_t stopSignals;
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGTERM);
     sigaddset(&stopSignals, SIGINT);
     sigaddset(&stopSignals, SIGHUP);
     sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
+}
 
-    std::printf("%s\n", path.constData());
-    std::fflush(stdout);
+// How often the loop looks whether the process that started the simulator is still there,
+// where the system does not send a signal when it ends.
+constexpr std::int64_t kParentCheckNs = 500000000;
 
+// Asks for SIGTERM when the process that started the simulator ends, and returns that
+// process's id for the loop's own check.
+pid_t FollowParent()
+{
+    const pid_t parent = getppid();
+#ifdef __linux__
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+#endif
+    return parent;
+}
+
+// Answers the protocol on the pseudo-terminal until a stop signal comes or the parent is gone.
+void Run(CRadioSim &sim, int master, const SimOptions &options, const sigset_t &waitMask, pid_t parent)
+{
+    const bool throttle = options.throttle;
+    const std::int64_t delayNs = options.delayNs;
     // Bytes waiting to go out, each with the time its last bit leaves the wire.
     std::deque<std::pair<std::int64_t, std::uint8_t>> out;
     std::int64_t inDone = 0;   // when the last received byte has fully arrived
     std::int64_t outDone = 0;  // when the last scheduled reply byte leaves
     std::uint8_t buffer[512];
-    while (!g_stop) {
+    // A parent that ended before the request for its signal took hold is seen at once here.
+    while (!g_stop && getppid() == parent) {
         std::int64_t now = NowNs();
         std::size_t due = 0;
         while (due < out.size() && out[due].first <= now && due < sizeof buffer) {
@@ -269,15 +314,11 @@ int main(int argc, char *argv[])
         }
 
         pollfd pfd{master, short(POLLIN | (blocked ? POLLOUT : 0)), 0};
-        timespec wait{};
-        timespec *timeout = nullptr;
-        if (!out.empty() && !blocked) {
-            const std::int64_t left = std::max<std::int64_t>(0, out.front().first - NowNs());
-            wait.tv_sec = left / 1000000000;
-            wait.tv_nsec = left % 1000000000;
-            timeout = &wait;
-        }
-        if (ppoll(&pfd, 1, timeout, &waitMask) <= 0)
+        std::int64_t left = kParentCheckNs;
+        if (!out.empty() && !blocked)
+            left = std::clamp<std::int64_t>(out.front().first - NowNs(), 0, kParentCheckNs);
+        const timespec wait{time_t(left / 1000000000), long(left % 1000000000)};
+        if (ppoll(&pfd, 1, &wait, &waitMask) <= 0)
             continue;
         if (!(pfd.revents & POLLIN)) {
             if (!(pfd.revents & POLLOUT))
@@ -301,11 +342,35 @@ int main(int argc, char *argv[])
             }
         }
     }
-    if (!dumpPath.isEmpty())
-        DumpProfile(dumpPath, sim);
-    if (log)
-        std::fclose(log);
-    close(keep);
-    close(master);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    const pid_t parent = FollowParent();
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zqv-radio-sim"));
+
+    CRadioSim sim;
+    SimOptions options;
+    if (const int code = Configure(app, sim, options))
+        return code;
+    PseudoTerminal pty;
+    if (const int code = OpenPseudoTerminal(pty))
+        return code;
+    sigset_t waitMask;
+    CatchStopSignals(waitMask);
+
+    std::printf("%s\n", pty.path.constData());
+    std::fflush(stdout);
+    Run(sim, pty.master, options, waitMask, parent);
+
+    if (!options.dumpPath.isEmpty())
+        DumpProfile(options.dumpPath, sim);
+    if (options.log)
+        std::fclose(options.log);
+    close(pty.keep);
+    close(pty.master);
     return 0;
 }

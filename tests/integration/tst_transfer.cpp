@@ -1,6 +1,6 @@
 // The transfer operations over a real pseudo-terminal against zqv-radio-sim: a full read, a
 // write compared with the radio's dumped memory, the empty radio, failures on the line, cancel
-// during a read, and capture.
+// during a read, capture, and the simulator ending with the process that started it.
 #include "DataAdaptor.h"
 #include "LinkCodec.h"
 #include "RadioSim.h"
@@ -9,7 +9,10 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <csignal>
 #include <mutex>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 
 using namespace zqv;
 using namespace zqv::test;
@@ -199,6 +202,48 @@ private slots:
         QVERIFY(timer.elapsed() >= 3000);  // the first poll comes three seconds after listening starts
         QCOMPARE(obs.progress, std::vector<int>{20});
         QCOMPARE(sim.Commands(), (QStringList{"25", "26", "27", "38", "39"}));
+    }
+
+    void simulatorEndsWithItsParent()
+    {
+        // A shell starts the simulator and is killed the way a crashed test dies. This process
+        // adopts the orphan, so it can tell a simulator that ended (and is collected here)
+        // from one that is still running.
+        QVERIFY(prctl(PR_SET_CHILD_SUBREAPER, 1) == 0);
+        QTemporaryDir dir;
+        const QString started = dir.filePath(QStringLiteral("started"));
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("\"$0\" --empty >\"$1\" & echo $!; wait"),
+                                                QStringLiteral(ZQV_SIM), started});
+        QVERIFY(shell.waitForStarted(5000));
+        for (int i = 0; i < 50 && !shell.canReadLine(); ++i)
+            shell.waitForReadyRead(100);
+        const pid_t sim = shell.readLine().trimmed().toInt();
+        QVERIFY(sim > 0);
+        // The simulator prints its port once it is set up; the shell is killed only then.
+        const auto port = [&started] {
+            QFile file(started);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(port().startsWith("/dev/"), 5000);
+
+        shell.kill();
+        QVERIFY(shell.waitForFinished(5000));
+        int status = -1;
+        pid_t ended = 0;
+        for (int i = 0; i < 100 && ended == 0; ++i) {
+            ended = waitpid(sim, &status, WNOHANG);
+            if (ended == 0)
+                QTest::qWait(50);
+        }
+        if (ended == 0) {
+            kill(sim, SIGKILL);
+            waitpid(sim, nullptr, 0);
+        }
+        QCOMPARE(ended, sim);
+        // It stopped as on SIGTERM: cleanly, through its normal exit.
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 };
 
