@@ -1,11 +1,13 @@
 // The radio commands of zqvcps-cli: ports, identify, read, write, reset, read-pid, capture-pid.
 //
-// Each transfer runs on a worker thread like the desktop program's; this thread prints its
-// progress and failure on stderr and asks a write's questions through the prompter (Yes with
-// --yes, asked on a terminal, No otherwise). Ctrl+C cancels a running transfer the way the
-// Cancel button does. Radios of setting group 3 and above may carry a codeplug password: read
-// and write then need it as --password, and without it (or with a wrong one) nothing is read
-// or written.
+// Identify, read, write and reset run the desktop program's Read/Write/Reset sequence
+// (CTransferSequencer) with a host of the command line, so both programs take the same steps
+// and ask the same questions in the same order. Each transfer runs on a worker thread like the
+// desktop program's; this thread prints its progress and failure on stderr and asks the
+// questions through the prompter (Yes with --yes, asked on a terminal, No otherwise). Ctrl+C
+// cancels a running transfer the way the Cancel button does. Radios that carry a codeplug
+// password need it as --password for read and write; without it (or with a wrong one) nothing
+// is read or written.
 #include "CliSupport.h"
 
 #include "ConfigStore.h"
@@ -16,6 +18,7 @@
 #include "SettingsMerge.h"
 #include "StringIds.h"
 #include "StringTable.h"
+#include "TransferSequencer.h"
 #include "ZQVCPSException.h"
 
 #include <QDir>
@@ -25,6 +28,7 @@
 #include <csignal>
 #include <deque>
 #include <mutex>
+#include <optional>
 
 namespace zqv::cli {
 
@@ -52,9 +56,15 @@ public:
     // The user has already agreed that the radio may not take everything: the question about
     // it is answered yes without asking.
     void SetNotSupportedAccepted(bool accepted) { m_bNotSupportedAccepted = accepted; }
+    // Whether Run shows a failure itself (the default); without, the caller shows it.
+    void SetShowFailures(bool show) { m_bShowFailures = show; }
+    // What the last Run reported: kNoticeSuccess, kNoticeFailure with its code, or 0 when the
+    // operation reported neither.
+    std::pair<int, int> Outcome() const { return m_outcome; }
 
     int Run(const std::function<int(CRadioTransfer &)> &operation)
     {
+        m_outcome = {0, 0};
         CRadioTransfer transfer(m_strPort, this);
         int result = 0;
         g_pCancel = &CTransferContext::Instance().CancelFlag();
@@ -74,7 +84,12 @@ public:
                     m_ctx.Err() << LoadStr(m_nProgressTextId) << ' ' << e.value << "%\n";
                 m_ctx.Err().flush();
                 break;
-            case 'f': m_ctx.Prompter().Show(TransferFailureText(e.value), MB_OK | MB_ICONERROR); break;
+            case 's': m_outcome = {kNoticeSuccess, 0}; break;
+            case 'f':
+                m_outcome = {kNoticeFailure, e.value};
+                if (m_bShowFailures)
+                    m_ctx.Prompter().Show(TransferFailureText(e.value), MB_OK | MB_ICONERROR);
+                break;
             case 'q': Answer(e.value); break;
             case 'd': done = true; break;
             default: break;
@@ -129,16 +144,12 @@ private:
     QString m_strPort;
     int m_nProgressTextId = 0;
     bool m_bNotSupportedAccepted = false;
+    bool m_bShowFailures = true;
+    std::pair<int, int> m_outcome{0, 0};
     std::mutex m_mutex;
     std::condition_variable m_cv;
     std::deque<Event> m_events;
 };
-
-QString FirmwareVersion(const VirtualCPData &r)
-{
-    return QString(r.firmware_phase) +
-           QString::asprintf("%02X.%02d.%02d", r.firmware_release, r.firmware_version, r.firmware_revision);
-}
 
 QString CodeplugVersion(const VirtualCPData &r)
 {
@@ -158,31 +169,165 @@ int SettingGroup(CCliContext &ctx, const QString &version)
     }
 }
 
-// Identifies the radio and, from setting group 3 on, checks its codeplug password against
-// `given`. False (message shown) when the radio does not answer or the password is missing or
-// wrong. `group` receives the radio's setting group.
-bool IdentifyAndCheckPassword(CCliContext &ctx, CCliTransfer &transfer, const CArgs &args, int &group)
-{
-    VirtualCPData radio;
-    if (transfer.Run([&](CRadioTransfer &t) { return t.ReadIdentity(radio); }) != link::LR_SUCCESS)
-        return false;
-    group = SettingGroup(ctx, FirmwareVersion(radio));
-    if (group < 0)
-        return false;
-    if (group == 0) {  // no setting group says which fields this radio has
-        ctx.Prompter().Show(FormatStr(IDS_SETTING_GROUP_UNKNOWN, {FirmwareVersion(radio)}), MB_OK | MB_ICONERROR);
+// The Read/Write/Reset sequence's host on the command line. A short operation runs at once on
+// a worker thread and leaves its outcome as the notice the sequence takes next; the read or
+// write prints its progress instead of showing a dialog; the password prompt is answered from
+// --password; the questions go through the terminal prompter.
+class CCliSequenceHost : public ITransferHost {
+public:
+    CCliSequenceHost(CCliContext &ctx, const CArgs &args) : m_ctx(ctx), m_args(args), m_transfer(ctx, args.Value(kPort))
+    {
+        // The sequence shows a short operation's failure itself, with this host's text.
+        m_transfer.SetShowFailures(false);
+    }
+
+    // The profile a write sends (none for the other commands).
+    void SetProfile(CZQVCPSDoc *doc) { m_pDoc = doc; }
+    // Where a read saves the new profile.
+    void SetOutput(const QString &path) { m_strOutput = path; }
+
+    // Runs one command of the sequence to its end: each operation's notice moves it on.
+    void Run(CTransferSequencer &sequencer, void (CTransferSequencer::*command)())
+    {
+        (sequencer.*command)();
+        while (m_notice) {
+            const auto [kind, code] = *m_notice;
+            m_notice.reset();
+            sequencer.OnNotice(kind, code);
+        }
+    }
+    // The read saved its profile, or the write has gone through.
+    bool TransferDone() const { return m_bTransferDone; }
+    // The last short operation (identity, reset ...) succeeded.
+    bool LastOperationSucceeded() const { return m_transfer.Outcome().first == kNoticeSuccess; }
+
+    QString CablePort() const override { return m_args.Value(kPort); }
+    bool CommitPendingEdits() override { return true; }
+    VirtualCPData &TransferRecord() override { return m_record; }
+    void RecreateLink() override { m_record = VirtualCPData(); }
+    // No window to settle before the radio is asked: the identity follows at once.
+    void StartDelay() override { m_notice = {kNoticeSuccess, 0}; }
+    void StartReset() override
+    {
+        RunShort([](CRadioTransfer &t) { return t.ResetRadio(); });
+    }
+    // The radio's own private ID decides whose private scroll list the record carries.
+    void StartReadUnitPid() override
+    {
+        RunShort([this](CRadioTransfer &t) { return t.ReadUnitPid(m_strUnitPid); });
+    }
+    void StartReadIdentity() override
+    {
+        RunShort([this](CRadioTransfer &t) { return t.ReadIdentity(m_record); });
+    }
+    void StartReadPassword() override
+    {
+        RunShort([this](CRadioTransfer &t) { return t.ReadRadioPassword(m_record); });
+    }
+    int GroupByVersion(const QString &firmwareVersion) override { return SettingGroup(m_ctx, firmwareVersion); }
+
+    // Nobody to ask: the password given must be the radio's.
+    bool AskPassword(const QString &expected, QString &entered) override
+    {
+        const bool given = m_args.Has(kPassword);
+        if (given && m_args.Value(kPassword) == expected) {
+            entered = expected;
+            return true;
+        }
+        m_ctx.Prompter().ShowMessage(given ? IDS_PASSWORD_INCORRECT : IDS_CLI_PASSWORD_REQUIRED, MB_ICONERROR);
         return false;
     }
-    if (group < 3)
-        return true;
-    if (transfer.Run([&](CRadioTransfer &t) { return t.ReadRadioPassword(radio); }) != link::LR_SUCCESS)
-        return false;
-    const QString expected = radio.setting.password;
-    if (expected.isEmpty() || expected == args.Value(kPassword))
-        return true;
-    ctx.Prompter().ShowMessage(args.Has(kPassword) ? IDS_PASSWORD_INCORRECT : IDS_CLI_PASSWORD_REQUIRED, MB_ICONERROR);
-    return false;
-}
+
+    bool RunTransferDialog(bool write, bool olderRadioAccepted) override
+    {
+        m_transfer.SetShowFailures(true);
+        m_transfer.SetNotSupportedAccepted(olderRadioAccepted);
+        m_transfer.SetProgressText(write ? IDS_WRITING_TO_RADIO : IDS_READING_FROM_RADIO);
+        bool ok = false;
+        if (write) {
+            bool radioReset = false;
+            ok = m_transfer.Run([&](CRadioTransfer &t) {
+                const int result = t.WriteRadio(m_record);
+                radioReset = t.LastWriteResetRadio();
+                return result;
+            }) == link::LR_SUCCESS;
+            if (ok)
+                m_ctx.Err() << LoadStr(IDS_WRITING_SUCCESS) << '\n';
+            else if (radioReset)
+                m_ctx.Prompter().ShowMessage(IDS_WRITE_RADIO_WAS_RESET, MB_ICONWARNING);
+            m_bTransferDone = ok;
+        } else {
+            ReadNotes notes;
+            ok = m_transfer.Run([&](CRadioTransfer &t) {
+                const int result = t.ReadRadio(m_record);
+                notes = t.LastReadNotes();
+                return result;
+            }) == link::LR_SUCCESS;
+            if (ok)
+                for (const QString &note : ReadNoteTexts(notes))
+                    m_ctx.Err() << note << '\n';
+        }
+        m_transfer.SetShowFailures(false);
+        return ok;
+    }
+
+    // A read always makes a new profile, saved like File Save As: there is no open profile to
+    // overwrite, so the question about one does not arise.
+    bool HasActiveProfile() const override { return false; }
+    void NewProfileFromRecord() override
+    {
+        CCliDocumentHost host(m_ctx);
+        host.SetRadioRecord(m_record);
+        CZQVCPSDoc doc(m_ctx.Environment(), host, m_ctx.Prompter());
+        if (!doc.OnNewDocument() || !doc.DoSave(m_strOutput, true)) {
+            m_ctx.Trace(doc.GetLastErrorTrace());
+            return;
+        }
+        m_ctx.Err() << LoadStr(IDS_READING_SUCCESSFUL) << '\n';
+        m_bTransferDone = true;
+    }
+    void OverwriteActiveProfile() override {}  // never asked for: HasActiveProfile is false
+
+    // What the write changes in the profile is not asked about here: `check` lists it.
+    bool ActiveProfileToRecord() override
+    {
+        try {
+            return m_pDoc && m_pDoc->GetVirtualCPData(m_record, m_strUnitPid);
+        } catch (const CZQVCPSException &e) {
+            m_ctx.Report(e.GetMessageId(), e.GetTrace());
+            return false;
+        }
+    }
+    int ActiveProfileGroup() const override { return m_pDoc ? m_pDoc->Model().GetSettingGroup() : 0; }
+    bool ActiveProfileUsesPcClock() const override { return m_pDoc && m_pDoc->PcClockFlag(); }
+
+    QString FailureText(int code) const override { return TransferFailureText(code); }
+    // The log of a script says why nothing was written.
+    void QuestionDeclined() override
+    {
+        m_ctx.Prompter().Show(TransferFailureText(link::LR_USER_CANCELED), MB_OK | MB_ICONERROR);
+    }
+
+private:
+    void RunShort(const std::function<int(CRadioTransfer &)> &operation)
+    {
+        m_transfer.SetProgressText(0);
+        m_transfer.Run(operation);
+        // An operation that reported nothing ends the sequence as a plain notice does.
+        const auto [kind, code] = m_transfer.Outcome();
+        m_notice = std::make_pair(kind ? kind : int(kNoticeProgress), code);
+    }
+
+    CCliContext &m_ctx;
+    const CArgs &m_args;
+    CCliTransfer m_transfer;
+    CZQVCPSDoc *m_pDoc = nullptr;
+    QString m_strOutput;
+    VirtualCPData m_record;
+    QString m_strUnitPid;
+    std::optional<std::pair<int, int>> m_notice;
+    bool m_bTransferDone = false;
+};
 
 // Parses the options every radio command shares; false (usage shown) when --port is missing.
 bool ParseRadioArgs(CCliContext &ctx, const CCommand &self, const QStringList &args, CArgs &a,
@@ -234,17 +379,16 @@ int RunIdentify(CCliContext &ctx, const CCommand &self, const QStringList &args)
     int exit = kExitOk;
     if (!ParseRadioArgs(ctx, self, args, a, {}, {}, 0, exit))
         return exit;
-    CCliTransfer transfer(ctx, a.Value(kPort));
-    VirtualCPData radio;
-    if (transfer.Run([&](CRadioTransfer &t) { return t.ReadIdentity(radio); }) != link::LR_SUCCESS)
+    CCliSequenceHost host(ctx, a);
+    CTransferSequencer sequencer(host, ctx.Prompter());
+    host.Run(sequencer, &CTransferSequencer::Identify);
+    if (!host.LastOperationSucceeded() || sequencer.RadioGroup() < 0)
         return kExitFailure;
-    const int group = SettingGroup(ctx, FirmwareVersion(radio));
-    if (group < 0)
-        return kExitFailure;
+    const VirtualCPData &radio = host.TransferRecord();
     const QString colon = LoadStr(IDS_LABEL_COLON) + u' ';
-    ctx.Out() << LoadStr(IDS_FIRMWARE_VERSION) << colon << FirmwareVersion(radio) << '\n'
+    ctx.Out() << LoadStr(IDS_FIRMWARE_VERSION) << colon << CTransferSequencer::FirmwareVersionText(radio) << '\n'
               << LoadStr(IDS_CODEPLUG_VERSION) << colon << CodeplugVersion(radio) << '\n'
-              << LoadStr(IDS_CLI_SETTING_GROUP) << colon << group << '\n';
+              << LoadStr(IDS_CLI_SETTING_GROUP) << colon << sequencer.RadioGroup() << '\n';
     return kExitOk;
 }
 
@@ -264,33 +408,11 @@ int RunRead(CCliContext &ctx, const CCommand &self, const QStringList &args)
     }
     if (!ctx.LoadInstallation())
         return kExitFailure;
-    CCliTransfer transfer(ctx, a.Value(kPort));
-    int group = 0;
-    if (!IdentifyAndCheckPassword(ctx, transfer, a, group))
-        return kExitFailure;
-
-    VirtualCPData record;
-    ReadNotes notes;
-    transfer.SetProgressText(IDS_READING_FROM_RADIO);
-    if (transfer.Run([&](CRadioTransfer &t) {
-            const int result = t.ReadRadio(record);
-            notes = t.LastReadNotes();
-            return result;
-        }) != link::LR_SUCCESS)
-        return kExitFailure;
-    for (const QString &note : ReadNoteTexts(notes))
-        ctx.Err() << note << '\n';
-
-    // A new profile from the record, saved like File Save As.
-    CCliDocumentHost host(ctx);
-    host.SetRadioRecord(record);
-    CZQVCPSDoc doc(ctx.Environment(), host, ctx.Prompter());
-    if (!doc.OnNewDocument() || !doc.DoSave(output, true)) {
-        ctx.Trace(doc.GetLastErrorTrace());
-        return kExitFailure;
-    }
-    ctx.Err() << LoadStr(IDS_READING_SUCCESSFUL) << '\n';
-    return kExitOk;
+    CCliSequenceHost host(ctx, a);
+    host.SetOutput(output);
+    CTransferSequencer sequencer(host, ctx.Prompter());
+    host.Run(sequencer, &CTransferSequencer::Read);
+    return host.TransferDone() ? kExitOk : kExitFailure;
 }
 
 int RunWrite(CCliContext &ctx, const CCommand &self, const QStringList &args)
@@ -302,8 +424,8 @@ int RunWrite(CCliContext &ctx, const CCommand &self, const QStringList &args)
     ctx.Prompter().SetAssumeYes(a.Has(QStringLiteral("--yes")));
     if (!ctx.LoadInstallation())
         return kExitFailure;
-    CCliDocumentHost host(ctx);
-    CZQVCPSDoc doc(ctx.Environment(), host, ctx.Prompter());
+    CCliDocumentHost docHost(ctx);
+    CZQVCPSDoc doc(ctx.Environment(), docHost, ctx.Prompter());
     const QString path = a.Operands().first();
     if (!QFileInfo(path).isFile()) {
         ctx.Err() << "zqvcps-cli: " << path << ": no such file\n";
@@ -314,47 +436,11 @@ int RunWrite(CCliContext &ctx, const CCommand &self, const QStringList &args)
         ctx.Trace(doc.GetLastErrorTrace());
         return kExitFailure;
     }
-
-    // The radio's own private ID decides whose private scroll list the record carries.
-    CCliTransfer transfer(ctx, a.Value(kPort));
-    QString unitPid;
-    if (transfer.Run([&](CRadioTransfer &t) { return t.ReadUnitPid(unitPid); }) != link::LR_SUCCESS)
-        return kExitFailure;
-    int group = 0;
-    if (!IdentifyAndCheckPassword(ctx, transfer, a, group))
-        return kExitFailure;
-
-    VirtualCPData record;
-    try {
-        doc.GetVirtualCPData(record, unitPid);
-    } catch (const CZQVCPSException &e) {
-        ctx.Report(e.GetMessageId(), e.GetTrace());
-        return kExitFailure;
-    }
-    // A radio of an older setting group than the profile's: ask once, before anything moves.
-    bool olderAccepted = false;
-    if (group < doc.Model().GetSettingGroup()) {
-        if (ctx.Prompter().Show(LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED), MB_YESNO | MB_ICONQUESTION) != IDYES) {
-            ctx.Prompter().Show(TransferFailureText(link::LR_USER_CANCELED), MB_OK | MB_ICONERROR);
-            return kExitFailure;
-        }
-        olderAccepted = true;
-    }
-
-    transfer.SetNotSupportedAccepted(olderAccepted);
-    transfer.SetProgressText(IDS_WRITING_TO_RADIO);
-    bool radioReset = false;
-    if (transfer.Run([&](CRadioTransfer &t) {
-            const int result = t.WriteRadio(record);
-            radioReset = t.LastWriteResetRadio();
-            return result;
-        }) != link::LR_SUCCESS) {
-        if (radioReset)
-            ctx.Prompter().ShowMessage(IDS_WRITE_RADIO_WAS_RESET, MB_ICONWARNING);
-        return kExitFailure;
-    }
-    ctx.Err() << LoadStr(IDS_WRITING_SUCCESS) << '\n';
-    return kExitOk;
+    CCliSequenceHost host(ctx, a);
+    host.SetProfile(&doc);
+    CTransferSequencer sequencer(host, ctx.Prompter());
+    host.Run(sequencer, &CTransferSequencer::Write);
+    return host.TransferDone() ? kExitOk : kExitFailure;
 }
 
 int RunReset(CCliContext &ctx, const CCommand &self, const QStringList &args)
@@ -363,8 +449,10 @@ int RunReset(CCliContext &ctx, const CCommand &self, const QStringList &args)
     int exit = kExitOk;
     if (!ParseRadioArgs(ctx, self, args, a, {}, {}, 0, exit))
         return exit;
-    CCliTransfer transfer(ctx, a.Value(kPort));
-    return transfer.Run([](CRadioTransfer &t) { return t.ResetRadio(); }) == link::LR_SUCCESS ? kExitOk : kExitFailure;
+    CCliSequenceHost host(ctx, a);
+    CTransferSequencer sequencer(host, ctx.Prompter());
+    host.Run(sequencer, &CTransferSequencer::Reset);
+    return host.LastOperationSucceeded() ? kExitOk : kExitFailure;
 }
 
 int RunReadPid(CCliContext &ctx, const CCommand &self, const QStringList &args)

@@ -100,10 +100,6 @@ public:
     // captured when the user closed it with OK; nothing when it was cancelled or failed.
     std::optional<QString> ReadPrivateIdFromRadio();
 
-    // The document's "set the clock from the PC" switch, kept by the settings form.
-    bool PcClockFlag() const { return m_bPcClock; }
-    void SetPcClockFlag(bool on) { m_bPcClock = on; }
-
     // Save / Save As (the tree commits the form's edit first). False when not saved.
     bool Save(bool saveAs);
     // The save-changes question before closing; false keeps the window.
@@ -157,7 +153,6 @@ private:
     bool m_bHelpPane = false;
     int m_nHelpPaneHeight = kHelpPaneHeight;
     int m_nTreeWidth = kTreeWidth;
-    bool m_bPcClock = false;
     bool m_bCloseConfirmed = false;
     bool m_bFirstShown = false;
     bool m_bTransferLock = false;

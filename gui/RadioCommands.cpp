@@ -285,7 +285,7 @@ int CRadioCommands::ActiveProfileGroup() const
 bool CRadioCommands::ActiveProfileUsesPcClock() const
 {
     CChildFrame *child = m_pTarget;
-    return child && child->PcClockFlag();
+    return child && child->Document().PcClockFlag();
 }
 
 void CRadioCommands::IdleChanged(bool idle)

@@ -101,6 +101,11 @@ public:
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
     bool IsConvertAgreed() const { return m_bConvert; }
+    // Whether a write sets the radio's clock from this computer's clock instead of the
+    // profile's time. The settings form sets it; it lives as long as the open document and is
+    // not stored in the profile file.
+    bool PcClockFlag() const { return m_bPcClock; }
+    void SetPcClockFlag(bool on) { m_bPcClock = on; }
 
     // The message id and trace text of the last failure this document showed (0 when none).
     int GetLastErrorId() const { return m_nLastErrorId; }
@@ -122,6 +127,7 @@ private:
     QString m_strPathName;
     QString m_strTitle;
     bool m_bModified = false;
+    bool m_bPcClock = false;
     int m_nLastErrorId = 0;
     QString m_strLastErrorTrace;
 };

@@ -1,6 +1,6 @@
-// The Read, Write and Reset sequences of the main window, driven through a scripted host:
-// which operations run in which order, when the password is asked, the questions, and what
-// happens after failures and cancels.
+// The Read, Write, Reset and Identify sequences, driven through a scripted host: which
+// operations run in which order, when the password is asked, the questions, and what happens
+// after failures and cancels.
 #include "StringTable.h"
 #include "TransferSequencer.h"
 #include "WriteChanges.h"
@@ -28,6 +28,8 @@ public:
     QStringList passwordsTyped;  // what the user types at each prompt; "" cancels
     QStringList calls;
     bool olderAcceptedSeen = false;
+    int declined = 0;
+    QString failurePrefix;  // a host with its own failure texts puts this before the code
 
     QString CablePort() const override { return port; }
     bool CommitPendingEdits() override { calls << "commit"; return commit; }
@@ -47,6 +49,11 @@ public:
         calls << "group " + version;
         return groupOfRadio;
     }
+    QString FailureText(int code) const override
+    {
+        return failurePrefix.isEmpty() ? ITransferHost::FailureText(code) : failurePrefix + QString::number(code);
+    }
+    void QuestionDeclined() override { ++declined; }
     bool AskPassword(const QString &expected, QString &entered) override
     {
         calls << "prompt";
@@ -71,13 +78,32 @@ public:
         calls << "convert";
         return convertOk;
     }
-    QStringList ActiveProfileWriteChanges() override { return writeChanges; }
+    QStringList ActiveProfileWriteChanges() override
+    {
+        calls << "changes";
+        return writeChanges;
+    }
     QStringList writeChanges;
     int ActiveProfileGroup() const override { return profileGroup; }
     bool ActiveProfileUsesPcClock() const override { return pcClock; }
 };
 
 }  // namespace
+
+// Records each message and question in the host's call list too, so the order of questions,
+// prompts and operations shows in one list.
+class CLoggingPrompter : public CScriptedPrompter {
+public:
+    explicit CLoggingPrompter(QStringList &log) : m_log(log) {}
+    int Show(const QString &text, unsigned style) override
+    {
+        m_log << "ask " + text.left(20);
+        return CScriptedPrompter::Show(text, style);
+    }
+
+private:
+    QStringList &m_log;
+};
 
 class TestTransferSequencer : public QObject {
     Q_OBJECT
@@ -96,7 +122,10 @@ private slots:
     void writeStopsWhenProfileCannotBeConverted();
     void writeAsksBeforeChangingTheProfile_data();
     void writeAsksBeforeChangingTheProfile();
+    void writeAsksItsQuestionsBeforeThePassword();
     void failureNoticeShowsMessageAndKeepsStep();
+    void identifyReportsTheGroupWithoutStopping();
+    void hostThatCannotTellTheGroupEndsSilently();
     void resetRunsAndEndsIdle();
     void failureMessages_data();
     void failureMessages();
@@ -377,6 +406,41 @@ void TestTransferSequencer::writeAsksBeforeChangingTheProfile()
     QVERIFY(seq.IsIdle());
 }
 
+// A group-3 write whose profile changes on the way to a password-protected radio: the profile's
+// questions come first, the password prompt last, just before the transfer.
+void TestTransferSequencer::writeAsksItsQuestionsBeforeThePassword()
+{
+    CFakeHost host;
+    host.radioPassword = "4711";
+    host.passwordsTyped = {"4711"};
+    host.writeChanges = {"Private[2]: name cut"};
+    CLoggingPrompter prompter(host.calls);
+    CTransferSequencer seq(host, prompter);
+    seq.Write();
+    for (int i = 0; i < 3; ++i)
+        seq.OnNotice(kNoticeSuccess, 0);
+    const QString question = "ask " + FormatStr(IDS_WRITE_CHANGES_QUESTION, {"Private[2]: name cut"}).left(20);
+    QCOMPARE(host.calls, (QStringList{"commit", "unitpid", "identity", "group R5E.08.00", "password", "recreate", "convert",
+                                      "changes", question, "prompt", "write-dialog"}));
+
+    // Declining a question tells the host, which may say why nothing was written.
+    for (const bool older : {false, true}) {
+        CFakeHost declining;
+        declining.groupOfRadio = older ? 2 : 3;
+        if (!older)
+            declining.writeChanges = {"Private[2]: name cut"};
+        CScriptedPrompter no;
+        no.Queue(older ? IDNO : IDCANCEL);
+        CTransferSequencer seq2(declining, no);
+        seq2.Write();
+        for (int i = 0; i < 3 && !seq2.IsIdle(); ++i)
+            seq2.OnNotice(kNoticeSuccess, 0);
+        QCOMPARE(declining.declined, 1);
+        QVERIFY(!declining.calls.contains("prompt") && !declining.calls.contains("write-dialog"));
+        QVERIFY(seq2.IsIdle());
+    }
+}
+
 void TestTransferSequencer::failureNoticeShowsMessageAndKeepsStep()
 {
     CFakeHost host;
@@ -392,6 +456,49 @@ void TestTransferSequencer::failureNoticeShowsMessageAndKeepsStep()
     // The next Read starts afresh.
     seq.Read();
     QCOMPARE(seq.Step(), int(kStepReadRequested));
+}
+
+void TestTransferSequencer::identifyReportsTheGroupWithoutStopping()
+{
+    for (const int group : {0, 2}) {
+        CFakeHost host;
+        host.groupOfRadio = group;
+        CScriptedPrompter prompter;
+        CTransferSequencer seq(host, prompter);
+        seq.Identify();
+        QCOMPARE(seq.Step(), int(kStepIdentify));
+        QVERIFY(!seq.IsIdle());
+        seq.OnNotice(kNoticeSuccess, 0);
+        QVERIFY(seq.IsIdle());
+        QCOMPARE(seq.RadioGroup(), group);
+        QCOMPARE(host.calls, (QStringList{"identity", "group R5E.08.00"}));
+        QVERIFY(prompter.History().empty());
+    }
+    // A failure is shown with the host's own text for the code.
+    CFakeHost host;
+    host.failurePrefix = "failed ";
+    CScriptedPrompter prompter;
+    CTransferSequencer seq(host, prompter);
+    seq.Identify();
+    seq.OnNotice(kNoticeFailure, -2);
+    QCOMPARE(prompter.Texts(), QStringList{"failed -2"});
+    QVERIFY(seq.IsIdle());
+}
+
+// A host that could not read its setting documents has said so: no further message, and
+// nothing more is asked of the radio.
+void TestTransferSequencer::hostThatCannotTellTheGroupEndsSilently()
+{
+    CFakeHost host;
+    host.groupOfRadio = -1;
+    CScriptedPrompter prompter;
+    CTransferSequencer seq(host, prompter);
+    seq.Read();
+    seq.OnNotice(kNoticeSuccess, 0);
+    seq.OnNotice(kNoticeSuccess, 0);
+    QVERIFY(seq.IsIdle());
+    QVERIFY(prompter.History().empty());
+    QCOMPARE(host.calls, (QStringList{"delay", "identity", "group R5E.08.00"}));
 }
 
 void TestTransferSequencer::resetRunsAndEndsIdle()

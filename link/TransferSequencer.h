@@ -1,14 +1,17 @@
-// The Read, Write and Reset sequences of the main window as a small state machine without
-// widgets. A command starts a short radio operation; each operation's outcome comes back as a
-// notice (kind 2 = finished, 3 = failed with a result code) and moves the machine one step:
+// The Read, Write and Reset sequences as a small state machine without widgets, driven by the
+// desktop program's main window and by the command-line tool alike. A command starts a short
+// radio operation; each operation's outcome comes back as a notice (kind 2 = finished, 3 =
+// failed with a result code) and moves the machine one step:
 //
-//   Read:  delay -> identify -> [password] -> read flow (transfer dialog, new or overwrite)
-//   Write: unit PID -> identify -> [password] -> write flow (convert, 10031, clock, dialog)
-//   Reset: reset operation, nothing afterwards
+//   Read:     delay -> identify -> [password] -> read flow (transfer, new or overwrite)
+//   Write:    unit PID -> identify -> [password] -> write flow (convert, changes, older radio,
+//             clock, password prompt, transfer)
+//   Reset:    reset operation, nothing afterwards
+//   Identify: identify, nothing afterwards (the command-line tool shows what it found)
 //
-// The password is read only from radios of setting group 3 and later. Everything the machine
-// needs from the window, the profile and the radio link goes through ITransferHost, so the
-// sequences run the same in the program and in tests with a scripted host.
+// Everything the machine needs from the program, the profile and the radio link goes through
+// ITransferHost, so both programs ask the same questions in the same order, and tests run the
+// sequences with a scripted host.
 #pragma once
 
 #include "Prompter.h"
@@ -30,7 +33,12 @@ enum TransferStep : int {
     kStepReadIdentified = 6,  // read: identity asked
     kStepWriteRequested = 7,  // write: unit PID asked
     kStepWriteIdentified = 8, // write: identity asked
+    kStepIdentify = 9,        // identify only: identity asked
 };
+
+// Radios carry a codeplug password from this setting group on; only then is it read and asked.
+inline constexpr int kFirstGroupWithPassword = 3;
+inline bool GroupHasPassword(int settingGroup) { return settingGroup >= kFirstGroupWithPassword; }
 
 // Kinds of the transfer notice (the progress message's first word).
 enum TransferNoticeKind : int {
@@ -63,13 +71,16 @@ public:
     virtual void StartReadUnitPid() = 0;    // detects the port again, reads the radio's own PID
     virtual void StartReadIdentity() = 0;   // identity into the transfer record
     virtual void StartReadPassword() = 0;   // codeplug password into the transfer record
-    // The setting group of a firmware version ("R5E.08.00").
+    // The setting group of a firmware version ("R5E.08.00"); 0 when no group has it, negative
+    // when the host could not tell (it has shown why).
     virtual int GroupByVersion(const QString &firmwareVersion) = 0;
 
-    // The password prompt: shows it once; false when the user cancelled. `entered` receives
-    // what the user typed when it was right.
+    // The password prompt: shows it once; false when the user cancelled (or, without a user
+    // to ask, when the password given is missing or wrong). `entered` receives what the user
+    // typed when it was right.
     virtual bool AskPassword(const QString &expected, QString &entered) = 0;
-    // The modal transfer dialog over the transfer record; true when it ended with OK.
+    // The long read or write over the transfer record (the desktop program's modal transfer
+    // dialog); true when it ended with OK.
     virtual bool RunTransferDialog(bool write, bool olderRadioAccepted) = 0;
 
     // The active profile window.
@@ -83,8 +94,14 @@ public:
     // the radio gets the profile as it is.
     virtual QStringList ActiveProfileWriteChanges() { return {}; }
     virtual int ActiveProfileGroup() const = 0;
+    // The profile document's flag "set the radio's clock from this computer's clock".
     virtual bool ActiveProfileUsesPcClock() const = 0;
 
+    // The message for a failed short operation's result code (the main window's table unless
+    // the host has its own).
+    virtual QString FailureText(int code) const;
+    // The user declined a question before the write: nothing is sent.
+    virtual void QuestionDeclined() {}
     // Called whenever the idle flag changes, so the window can update its commands.
     virtual void IdleChanged(bool idle) { (void)idle; }
 };
@@ -93,10 +110,13 @@ class CTransferSequencer {
 public:
     CTransferSequencer(ITransferHost &host, IPrompter &prompter) : m_host(host), m_prompter(prompter) {}
 
-    // The three commands. Without a cable port they show message 304 and change nothing.
+    // The commands. Without a cable port they show message 304 and change nothing.
     void Read();
     void Write();
     void Reset();
+    // Reads the radio's identity and its setting group (RadioGroup(); 0 when it has none),
+    // without stopping at a radio of no setting group.
+    void Identify();
 
     // A transfer notice from one of the short operations.
     void OnNotice(int kind, int code);
@@ -121,6 +141,9 @@ private:
     void SetIdle(bool idle);
     // False (message shown, sequence ended) when the firmware is in no setting group.
     bool TakeRadioGroup();
+    // The radio's group from its identity; negative when the host could not tell (it has
+    // shown why).
+    int GroupOfRadio();
     FlowResult PasswordLoop();
     FlowResult ReadFlow();
     FlowResult WriteFlow();

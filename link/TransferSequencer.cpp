@@ -53,6 +53,11 @@ quint32 CTransferSequencer::ClockSeconds(const QDateTime &local)
     return static_cast<quint32>(days * 86400 + t.hour() * 3600 + t.minute() * 60 + t.second());
 }
 
+QString ITransferHost::FailureText(int code) const
+{
+    return CTransferSequencer::FailureMessage(code);
+}
+
 bool CTransferSequencer::PortPresent()
 {
     if (!m_host.CablePort().isEmpty())
@@ -98,14 +103,30 @@ void CTransferSequencer::Reset()
     m_host.StartReset();
 }
 
+void CTransferSequencer::Identify()
+{
+    if (!PortPresent())
+        return;
+    SetIdle(false);
+    m_nStep = kStepIdentify;
+    m_host.StartReadIdentity();
+}
+
+int CTransferSequencer::GroupOfRadio()
+{
+    m_nRadioGroup = m_host.GroupByVersion(FirmwareVersionText(m_host.TransferRecord()));
+    return m_nRadioGroup;
+}
+
 bool CTransferSequencer::TakeRadioGroup()
 {
-    const QString version = FirmwareVersionText(m_host.TransferRecord());
-    m_nRadioGroup = m_host.GroupByVersion(version);
-    if (m_nRadioGroup > 0)
+    const int group = GroupOfRadio();
+    if (group > 0)
         return true;
-    // Without a setting group nothing says which fields the radio has: stop here.
-    m_prompter.Show(FormatStr(IDS_SETTING_GROUP_UNKNOWN, {version}), MB_OK);
+    // Without a setting group nothing says which fields the radio has: stop here. A host that
+    // could not tell has said why already.
+    if (group == 0)
+        m_prompter.Show(FormatStr(IDS_SETTING_GROUP_UNKNOWN, {FirmwareVersionText(m_host.TransferRecord())}), MB_OK);
     SetIdle(true);
     return false;
 }
@@ -114,7 +135,7 @@ void CTransferSequencer::OnNotice(int kind, int code)
 {
     if (kind == kNoticeFailure) {
         // The step stays where it was; the next command starts its sequence afresh.
-        m_prompter.Show(FailureMessage(code), MB_OK);
+        m_prompter.Show(m_host.FailureText(code), MB_OK);
         SetIdle(true);
         return;
     }
@@ -135,7 +156,7 @@ void CTransferSequencer::OnNotice(int kind, int code)
         if (!TakeRadioGroup())
             return;
         m_nStep = kStepReadReady;
-        if (m_nRadioGroup >= 3) {
+        if (GroupHasPassword(m_nRadioGroup)) {
             m_host.StartReadPassword();
             return;
         }
@@ -153,7 +174,7 @@ void CTransferSequencer::OnNotice(int kind, int code)
         if (!TakeRadioGroup())
             return;
         m_nStep = kStepWriteReady;
-        if (m_nRadioGroup >= 3) {
+        if (GroupHasPassword(m_nRadioGroup)) {
             m_host.StartReadPassword();
             return;
         }
@@ -162,6 +183,9 @@ void CTransferSequencer::OnNotice(int kind, int code)
     case kStepWriteReady:
         m_strRadioPassword = m_host.TransferRecord().setting.password;
         result = WriteFlow();
+        break;
+    case kStepIdentify:
+        GroupOfRadio();
         break;
     default:
         break;
@@ -184,7 +208,7 @@ FlowResult CTransferSequencer::PasswordLoop()
 
 FlowResult CTransferSequencer::ReadFlow()
 {
-    if (m_nRadioGroup > 2 && PasswordLoop() == FlowResult::Cancelled)
+    if (GroupHasPassword(m_nRadioGroup) && PasswordLoop() == FlowResult::Cancelled)
         return FlowResult::Cancelled;
     m_bWriteToOlderRadio = false;
     if (!m_host.RunTransferDialog(false, false))
@@ -209,11 +233,15 @@ FlowResult CTransferSequencer::WriteFlow()
     if (!m_host.ActiveProfileToRecord())
         return FlowResult::Failed;
     if (!link::ConfirmWriteChanges(m_prompter, m_host.ActiveProfileWriteChanges())) {
+        m_host.QuestionDeclined();
         SetIdle(true);
         return FlowResult::Cancelled;
     }
+    // The questions come before the password prompt: the user decides about the profile
+    // first and is asked for the password only when something is to be written.
     if (m_nRadioGroup < m_host.ActiveProfileGroup()) {
         if (m_prompter.ShowMessage(IDS_WARN_PROFILE_NOT_SUPPORTED, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            m_host.QuestionDeclined();
             SetIdle(true);
             return FlowResult::Cancelled;
         }
@@ -221,7 +249,7 @@ FlowResult CTransferSequencer::WriteFlow()
     }
     if (m_host.ActiveProfileUsesPcClock())
         m_host.TransferRecord().setting.current_time = ClockSeconds(QDateTime::currentDateTime());
-    if (m_nRadioGroup > 2 && PasswordLoop() == FlowResult::Cancelled)
+    if (GroupHasPassword(m_nRadioGroup) && PasswordLoop() == FlowResult::Cancelled)
         return FlowResult::Cancelled;
     m_host.RunTransferDialog(true, m_bWriteToOlderRadio);
     return FlowResult::Done;
