@@ -2,6 +2,7 @@
 // pseudo-terminal: a read into a new profile and over the active one, the password prompt,
 // the questions before and during a write (answered No: nothing is sent), a complete write,
 // and a reset.
+#include "GuiRadioSupport.h"
 #include "GuiTestSupport.h"
 
 #include "AskPwdDlg.h"
@@ -32,87 +33,6 @@
 using namespace zqv;
 using namespace zqvtest;
 
-namespace {
-
-// zqv-radio-sim on its pseudo-terminal, with a log of the requests it received.
-class CSim {
-public:
-    QProcess process;
-    QString pty;
-    QString logPath;
-    QString dumpPath;
-
-    bool Start(const QTemporaryDir &dir, const QStringList &args = {})
-    {
-        logPath = dir.filePath(QStringLiteral("sim.log"));
-        dumpPath = dir.filePath(QStringLiteral("sim-dump.zqv"));
-        QFile::remove(logPath);
-        // The simulator ends with the test, even when the test itself ends abnormally.
-        process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        process.start(QStringLiteral(ZQV_RADIO_SIM), QStringList{"--log", logPath, "--dump", dumpPath} + args);
-        if (!process.waitForStarted(5000))
-            return false;
-        for (int i = 0; i < 100 && !process.canReadLine(); ++i)
-            process.waitForReadyRead(100);
-        pty = QString::fromLocal8Bit(process.readLine()).trimmed();
-        return !pty.isEmpty();
-    }
-    ~CSim()
-    {
-        process.terminate();
-        if (!process.waitForFinished(3000))
-            process.kill();
-    }
-    // The commands received, as the log's first word ("25", "31", ...).
-    QStringList Commands() const
-    {
-        QFile f(logPath);
-        QStringList out;
-        if (f.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : f.readAll().split('\n'))
-                if (!line.trimmed().isEmpty())
-                    out << QString::fromLatin1(line.trimmed().split(' ').first());
-        return out;
-    }
-    bool ReceivedAnyWrite() const
-    {
-        const QStringList c = Commands();
-        return c.contains("29") || c.contains("31") || c.contains("33") || c.contains("36");
-    }
-};
-
-// Answers the modal windows of a transfer as a user would: OK once a transfer dialog has
-// succeeded, and the next of the prepared passwords at the password prompt (Cancel when none
-// is left).
-class CDialogDriver : public QObject {
-public:
-    QStringList passwords;
-    int passwordPrompts = 0;
-    QTimer timer;
-    CDialogDriver()
-    {
-        connect(&timer, &QTimer::timeout, this, [this] { Tick(); });
-        timer.start(10);
-    }
-    void Tick()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *dlg = qobject_cast<CReadWriteDialog *>(modal)) {
-            if (dlg->OkButton()->isEnabled())
-                dlg->OkButton()->click();
-        } else if (auto *pwd = qobject_cast<CAskPwdDlg *>(modal)) {
-            ++passwordPrompts;
-            if (passwords.isEmpty()) {
-                pwd->reject();
-            } else {
-                pwd->Edit()->setText(passwords.takeFirst());
-                pwd->accept();
-            }
-        }
-    }
-};
-
-}  // namespace
 
 class TestRadio : public QObject {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <chrono>
 #include <functional>
@@ -19,6 +20,21 @@
 #include <vector>
 
 namespace zqv::test {
+
+// A contact record: name, PID, type (0 private, 1 private group, 2 public group), its private
+// groups and its home group.
+inline VirtualCPContact MakeContact(const char *name, const char *pid, int type, QStringList parents = {},
+                                    const char *home = "")
+{
+    VirtualCPContact c;
+    c.name = QString::fromLatin1(name);
+    c.pid = QString::fromLatin1(pid);
+    c.cntct_type = std::uint8_t(type);
+    for (int i = 0; i < parents.size(); ++i)
+        c.parent_pid[i] = parents[i];
+    c.home_grp = QString::fromLatin1(home);
+    return c;
+}
 
 // A port that answers each write at once with what `responder` returns for the written bytes.
 // Nothing waits: a read of bytes that are not there returns what there is, like a time-out.

@@ -1,5 +1,4 @@
-// The transfer operations and the record rules around them, against the simulated radio run
-// in-process: what a read yields, what a write sends and in which order, the questions, cancel,
+// The transfer operations against the simulated radio run in-process: what a read yields, what a write sends and in which order, the questions, cancel,
 // the failure paths (each reported once), capture, and the transfer lock.
 #include "LinkCodec.h"
 #include "LinkTestSupport.h"
@@ -16,18 +15,6 @@ using namespace zqv::link;
 using namespace zqv::test;
 
 namespace {
-
-VirtualCPContact Make(const char *name, const char *pid, int type, QStringList parents = {}, const char *home = "")
-{
-    VirtualCPContact c;
-    c.name = QString::fromLatin1(name);
-    c.pid = QString::fromLatin1(pid);
-    c.cntct_type = std::uint8_t(type);
-    for (int i = 0; i < parents.size(); ++i)
-        c.parent_pid[i] = parents[i];
-    c.home_grp = QString::fromLatin1(home);
-    return c;
-}
 
 // The contacts of one type in slot order, as the radio holds them: their records on the wire.
 QList<QByteArray> OfType(const VirtualCPData &r, int type)
@@ -67,169 +54,6 @@ class TestLinkTransfer : public QObject {
     Q_OBJECT
 private slots:
     void init() { CTransferContext::Instance().ClearCancel(); }
-
-    // ---- record rules ----
-
-    void counters()
-    {
-        VirtualCPData r;
-        r.contacts[0] = Make("G", "30000001", 1);
-        r.contacts[3] = Make("P", "17179869183", 2);
-        r.contacts[5] = Make("A", "20000001", 0);
-        r.contacts[6] = Make("", "20000002", 0);  // no name: not counted, never sent
-        r.texts[2] = QStringLiteral("x");
-        RecountCounters(r);
-        QCOMPARE(r.contact_count, 3);
-        QCOMPARE(r.private_group_count, 1);
-        QCOMPARE(r.public_group_count, 1);
-        QCOMPARE(r.text_message_count, 1);
-        QCOMPARE(FindContact(r, QStringLiteral("20000001"), 0), 5);
-        QCOMPARE(FindContact(r, QStringLiteral("20000001"), 1), -1);
-        QCOMPARE(FindContact(r, QStringLiteral("20000002"), 0), -1);
-    }
-
-    void tidyAfterRead_data()
-    {
-        QTest::addColumn<QStringList>("parents");
-        QTest::addColumn<QString>("home");
-        QTest::addColumn<QStringList>("tidyParents");
-        QTest::addColumn<QString>("tidyHome");
-        // 31 and 32 are private groups, 90 a public group, 77 nothing known.
-        QTest::newRow("all fine") << QStringList{"31", "32"} << "31" << QStringList{"31", "32", "", "", ""} << "31";
-        QTest::newRow("a public group is no parent") << QStringList{"31", "90"} << "90"
-                                                     << QStringList{"31", "", "", "", ""} << "90";
-        QTest::newRow("unknown parent and home are dropped") << QStringList{"77", "32"} << "77"
-                                                             << QStringList{"", "32", "", "", ""} << "";
-        QTest::newRow("a private home takes the first free slot") << QStringList{"90", "31"} << "32"
-                                                                  << QStringList{"32", "31", "", "", ""} << "32";
-        QTest::newRow("no free slot for the home") << QStringList{"31", "31", "31", "31", "31"} << "32"
-                                                   << QStringList{"31", "31", "31", "31", "31"} << "32";
-    }
-    void tidyAfterRead()
-    {
-        QFETCH(QStringList, parents);
-        QFETCH(QString, home);
-        VirtualCPData r;
-        r.limit.max_num_of_contacts = 4;
-        r.contacts[0] = Make("G1", "31", 1);
-        r.contacts[1] = Make("G2", "32", 1);
-        r.contacts[2] = Make("P", "90", 2);
-        r.contacts[3] = Make("A", "20000001", 0, parents, home.toLatin1().constData());
-        r.contacts[4] = Make("B", "20000002", 0, {"77"}, "77");  // beyond max_num_of_contacts
-        TidyPrivateContacts(r);
-        QStringList got(r.contacts[3].parent_pid.begin(), r.contacts[3].parent_pid.end());
-        QTEST(got, "tidyParents");
-        QTEST(r.contacts[3].home_grp, "tidyHome");
-        QCOMPARE(r.contacts[4].parent_pid[0], QStringLiteral("77"));
-        QCOMPARE(r.contacts[4].home_grp, QStringLiteral("77"));
-    }
-
-    void ownContactFlags()
-    {
-        VirtualCPData r;
-        r.limit.pid = QStringLiteral("20000001");
-        r.contacts[0] = Make("Me", "20000001", 0);
-        r.contacts[1] = Make("Other", "20000002", 0);
-        r.contacts[0].contact_flags_b = r.contacts[1].contact_flags_b = CFB_SEE_ALL_GROUPS;
-        r.setting.setting_flags = SF_MNGR_MODE | SF_SEE_ALL_GRPS;
-        r.limit.limit_flags = LF_MNGR_MODE_EN;  // see-all-groups is not a feature of this radio
-        ApplyOwnContactFlags(r);
-        QCOMPARE(r.contacts[0].contact_flags_b, std::uint8_t(CFB_MNGR_MODE));
-        QCOMPARE(r.contacts[1].contact_flags_b, std::uint8_t(CFB_SEE_ALL_GROUPS));
-
-        // Before a write the switches follow the own contact, where the radio has the feature.
-        r.contacts[0].contact_flags_b = CFB_MNGR_MODE | CFB_SEE_ALL_GROUPS;
-        r.setting.setting_flags = SF_TIME_FORMAT;
-        ApplyOwnSettingFlags(r);
-        QCOMPARE(r.setting.setting_flags, std::uint32_t(SF_TIME_FORMAT | SF_MNGR_MODE));
-        r.limit.pid = QStringLiteral("20000009");  // not in the profile: both off
-        ApplyOwnSettingFlags(r);
-        QCOMPARE(r.setting.setting_flags, std::uint32_t(SF_TIME_FORMAT));
-    }
-
-    void recordsToSend()
-    {
-        VirtualCPData r;
-        r.limit.max_num_of_contacts = 6;
-        r.limit.max_num_of_private_grps = 2;
-        r.limit.max_num_of_public_grps = 1;
-        r.limit.max_num_of_predefined_msgs = 2;
-        r.contacts[0] = Make("A", "20000001", 0);
-        r.contacts[1] = Make("P1", "17179869183", 2);
-        r.contacts[2] = Make("G1", "31", 1);
-        r.contacts[3] = Make("P2", "17179869182", 2);
-        r.contacts[5] = Make("G2", "32", 1);
-        r.contacts[6] = Make("G3", "33", 1);
-        r.contacts[7] = Make("B", "20000002", 0);
-        r.contacts[8] = Make("C", "20000003", 0);
-        r.contacts[9] = Make("D", "20000004", 0);
-        // Private groups, public groups, private contacts; each up to its limit; the whole list
-        // cut to max_num_of_contacts.
-        QCOMPARE(ContactsToSend(r), (std::vector<int>{2, 5, 1, 0, 7, 8}));
-        r.limit.max_num_of_contacts = 20;
-        QCOMPARE(ContactsToSend(r), (std::vector<int>{2, 5, 1, 0, 7, 8, 9}));
-        r.texts[1] = QStringLiteral("one");
-        r.texts[4] = QStringLiteral("two");
-        r.texts[9] = QStringLiteral("three");
-        QCOMPARE(TextsToSend(r), (std::vector<int>{1, 4}));  // numbered 1, 2: no gaps
-    }
-
-    void profileFitsRadio_data()
-    {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<bool>("fits");
-        QTest::newRow("as is") << "" << true;
-        QTest::newRow("public group outside the blocks") << "foreign-public" << false;
-        QTest::newRow("too many private groups") << "private-groups" << false;
-        QTest::newRow("too many public groups") << "public-groups" << false;
-        QTest::newRow("too many private contacts") << "privates" << false;
-        QTest::newRow("too many texts") << "texts" << false;
-        QTest::newRow("a feature the radio lacks") << "feature" << false;
-        QTest::newRow("a feature the profile lacks is fine") << "radio-feature" << true;
-        QTest::newRow("radio disables vibracall") << "vibracall" << false;
-    }
-    void profileFitsRadio()
-    {
-        QFETCH(QString, change);
-        VirtualCPData r;
-        VirtualCPLimit radio;  // default block: 17179869084..17179869183
-        radio.max_num_of_contacts = 5;
-        radio.max_num_of_private_grps = 1;
-        radio.max_num_of_public_grps = 2;
-        radio.max_num_of_predefined_msgs = 1;
-        radio.limit_flags = LF_CALL_FORWARD_EN;
-        r.limit.limit_flags = LF_CALL_FORWARD_EN;
-        r.contacts[0] = Make("G1", "31", 1);
-        r.contacts[1] = Make("P1", "17179869183", 2);
-        r.contacts[2] = Make("P2", "17179869084", 2);
-        r.contacts[3] = Make("A", "20000001", 0);
-        r.contacts[4] = Make("B", "20000002", 0);
-        r.texts[0] = QStringLiteral("t");
-        if (change == "foreign-public")
-            r.contacts[2].pid = QStringLiteral("17179869083");
-        else if (change == "private-groups")
-            r.contacts[5] = Make("G2", "32", 1);
-        else if (change == "public-groups")
-            r.contacts[5] = Make("P3", "17179869100", 2);
-        else if (change == "privates")
-            r.contacts[5] = Make("C", "20000003", 0);
-        else if (change == "texts")
-            r.texts[3] = QStringLiteral("u");
-        else if (change == "feature")
-            r.limit.limit_flags |= LF_SMS_COMPOSE_MESGS_EN;
-        else if (change == "radio-feature")
-            radio.limit_flags |= LF_SMS_COMPOSE_MESGS_EN | LF_MNGR_MODE_EN;
-        else if (change == "vibracall")
-            radio.limit_flags |= LF_VIBRACALL_DIS;
-        RecountCounters(r);
-        QTEST(CheckFits(r, radio), "fits");
-        if (change == "foreign-public") {
-            // The group the radio cannot hold is dropped from what will be sent.
-            QCOMPARE(r.contacts[2].cntct_type, kEmptySlot);
-            QCOMPARE(r.contact_count, 4);
-            QCOMPARE(r.public_group_count, 1);
-        }
-    }
 
     // ---- operations against the simulated radio ----
 
@@ -383,7 +207,7 @@ private slots:
     {
         CRadioSim sim;
         VirtualCPData profile = CRadioSim::EmptyRadio();
-        profile.contacts[0] = Make("Me", "20000001", 0);  // the radio's own contact only
+        profile.contacts[0] = MakeContact("Me", "20000001", 0);  // the radio's own contact only
         profile.contacts[0].contact_flags_a = CFA_ID_IN_USE;
         CRequestLog log(sim);
         CRecordingObserver obs;

@@ -1,215 +1,22 @@
-// The installation's profile schema and rule script, exercised through data items on the
-// sample group-3 profile: every rule accepting and refusing with its message and box style,
-// the dependent changes it makes, and the schema on valid and broken sample profiles. Every
-// test ends with the edited profile still valid against the schema.
-#include "DataItem.h"
-#include "ProfilePatches.h"
+// The installation's rule script, exercised through data items on the sample group-3 profile:
+// every rule accepting and refusing with its message and box style, and the dependent changes it
+// makes. Every test ends with the edited profile still valid against the schema.
+#include "RulesTestSupport.h"
 #include "StringTable.h"
 
-#include <QRegularExpression>
-
-#include <QDir>
-#include <QSet>
-#include <QFile>
 #include <QTest>
 
-#include <algorithm>
-
 using namespace zqv;
+using namespace zqv::test;
 
-namespace {
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return f.readAll();
-}
-
-const QString kProfiles = QStringLiteral(ZQV_FIXTURES_DIR "/profiles/");
-const QString kTemplate = QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/");
-
-// Box styles: question with OK/Cancel, refusal, error, notice, Yes/No question.
-constexpr int kAsk = 0x21, kWarn = 0x30, kError = 0x10, kInfo = 0x40, kYesNo = 0x24, kAskWarn = 0x31;
-
-// Sample-profile nodes.
-const QString kAlice = QStringLiteral("//dfns:Private[@name='Alice']");
-const QString kBase = QStringLiteral("//dfns:Private[@name='Base 01']");
-const QString kBruno = QStringLiteral("//dfns:Private[@name='Bruno']");
-const QString kChloe = QStringLiteral("//dfns:Private[@pid='4012004']");
-const QString kSpare = QStringLiteral("//dfns:Private[@name='Spare ID 90']");
-const QString kDispatch = QStringLiteral("//dfns:PublicGroup[@name='Dispatch']");
-const QString kSecurity = QStringLiteral("//dfns:PublicGroup[@name='Security']");
-const QString kEvents = QStringLiteral("//dfns:PublicGroup[@name='Events']");
-const QString kNight = QStringLiteral("//dfns:PrivateGroup[@name='Night Shift']");
-const QString kSupervisors = QStringLiteral("//dfns:PrivateGroup[@name='Supervisors']");
-const QString kSetting = QStringLiteral("//dfns:setting");
-const QString kText = QStringLiteral("//dfns:TextMessage[1]");
-
-}  // namespace
-
-class TestRules : public QObject {
+class TestRules : public QObject, public CRulesFixture {
     Q_OBJECT
 
-    std::shared_ptr<CProfileContext> ctx;
-
-    xmlNodePtr Node(const QString &xpath) const { return ctx->doc->SelectOne(nullptr, xpath); }
-    CDataItem Item(const QString &xpath) const
-    {
-        xmlNodePtr node = Node(xpath);
-        if (!node)
-            qFatal("no node %s", qPrintable(xpath));
-        return CDataItem(ctx, node);
-    }
-    QString Attr(const QString &xpath, const char *name) const { return GetAttr(Node(xpath), name); }
-    int Count(const QString &xpath) const { return int(ctx->doc->Select(nullptr, xpath).size()); }
-    void SetLimit(const char *name, const QString &value) { SetAttr(Node(QStringLiteral("//dfns:limit")), name, value); }
-
-    // One SetAttributeValue call, as {result, r1, r2}.
-    QList<int> Set(const QString &xpath, const QString &attribute, const QVariant &value, int param = 0)
-    {
-        int r1 = -1, r2 = -1;
-        const int result = Item(xpath).SetAttributeValue(attribute, value, r1, param, r2);
-        return {result, r1, r2};
-    }
-    // One RemoveChildByIndex call on the element of `xpath`, as {result, r1, r2}.
-    QList<int> Remove(const QString &xpath, int param = 0)
-    {
-        xmlNodePtr node = Node(xpath);
-        if (!node)
-            qFatal("no node %s", qPrintable(xpath));
-        const auto siblings = ElementChildren(node->parent);
-        const int index = int(std::find(siblings.begin(), siblings.end(), node) - siblings.begin());
-        int r1 = -1, r2 = -1;
-        const int result = CDataItem(ctx, node->parent).RemoveChildByIndex(index, r1, param, r2);
-        return {result, r1, r2};
-    }
-    // Adds a membership of `contact` in the group `pid` the way the group form does.
-    QList<int> Join(const QString &contact, const QString &pid)
-    {
-        CDataItem entry;
-        Item(contact + QStringLiteral("/dfns:ParentPrivateGroups")).AddNewChild(entry);
-        if (entry.IsEmpty())
-            return {-1};
-        int r1 = -1, r2 = -1;
-        const int result = entry.SetAttributeValue(QStringLiteral("pid"), pid, r1, 0, r2);
-        return {result, r1, r2};
-    }
-    CDataItem AddGroup()
-    {
-        CDataItem group;
-        Item(QStringLiteral("//dfns:PrivateGroups")).AddNewPriGrpPrivate(QStringLiteral("Group"), group);
-        return group;
-    }
-
 private slots:
-    void init()
-    {
-        ctx = std::make_shared<CProfileContext>();
-        QString error;
-        ctx->doc = CXmlDocument::Parse(ReadFile(kProfiles + QStringLiteral("valid_group3.zqv")), &error);
-        QVERIFY2(ctx->doc, qPrintable(error));
-        ctx->schema = CProfileSchema::Load(ReadFile(kTemplate + QStringLiteral("DataProfile.xsd")), &error);
-        QVERIFY2(ctx->schema, qPrintable(error));
-        ctx->script = std::make_shared<CScriptHost>();
-        QVERIFY2(ctx->script->Load(QString::fromUtf8(ReadFile(kTemplate + QStringLiteral("DataProfile.js"))), &error),
-                 qPrintable(error));
-        ctx->script->SetDocument(ctx->doc);
-    }
+    void init() { LoadSample(); }
 
     // Whatever the rules did, the profile still loads.
-    void cleanup()
-    {
-        QString error;
-        QVERIFY2(ctx->schema->Validate(*ctx->doc, &error), qPrintable(error));
-    }
-
-    // The sample profiles load; each patched from the group-3 sample with one fault does not.
-    void schemaOnSampleProfiles_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("valid");
-        const QStringList files = QDir(kProfiles).entryList({QStringLiteral("valid_*.zqv")}, QDir::Files, QDir::Name);
-        QVERIFY(files.size() >= 2);
-        for (const QString &file : files)
-            QTest::newRow(qPrintable(file)) << ReadFile(kProfiles + file) << true;
-        const QByteArray g3 = test::ValidGroup3Profile();
-        const auto patches = test::InvalidProfilePatches(g3);
-        QVERIFY(patches.size() > 10);
-        for (const auto &patch : patches)
-            QTest::newRow(patch.name) << test::PatchedProfile(g3, patch) << false;
-    }
-    void schemaOnSampleProfiles()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, valid);
-        QString error;
-        auto doc = CXmlDocument::Parse(bytes, &error);
-        QVERIFY2(doc, qPrintable(error));
-        QVERIFY2(ctx->schema->Validate(*doc, &error) == valid, qPrintable(error));
-    }
-
-    // Every number, switch and type code of the schema takes unsigned decimal digits only:
-    // each given each odd value in turn, on the sample profile, is refused.
-    void schemaRefusesNumbersThatAreNotDigits()
-    {
-        const QStringList odd{" 7", "\t7", "7 ", "+7", "-1", "7.0", "", "0x7", "\u0667"};
-        QSet<QString> seen;
-        std::vector<xmlNodePtr> elements{ctx->doc->Root()};
-        ForEachElement(ctx->doc->Root(), [&](xmlNodePtr e) { elements.push_back(e); return true; });
-        for (xmlNodePtr element : elements) {
-            for (xmlAttrPtr a = element->properties; a; a = a->next) {
-                const char *name = reinterpret_cast<const char *>(a->name);
-                const QString key = NodeName(element) + QLatin1Char('@') + QLatin1String(name);
-                xmlNodePtr decl = ctx->schema->AttributeDecl(element, QString::fromUtf8(name));
-                if (seen.contains(key) || !decl || ctx->schema->AttributeType(decl) == CProfileSchema::ValueType::Text)
-                    continue;
-                seen.insert(key);
-                const QString good = GetAttr(element, name);
-                for (const QString &value : odd) {
-                    SetAttr(element, name, value);
-                    QVERIFY2(!ctx->schema->Validate(*ctx->doc), qPrintable(key + QStringLiteral(" = '") + value + QLatin1Char('\'')));
-                }
-                SetAttr(element, name, good);
-            }
-        }
-        QVERIFY2(seen.size() >= 80, qPrintable(QString::number(seen.size())));
-    }
-
-    void everyHookNamesAScriptFunction()
-    {
-        const auto hooks = ctx->schema->Document().Select(nullptr, QStringLiteral("//ccps:SchemaExtension/@*"));
-        QVERIFY(hooks.size() > 30);
-        for (xmlNodePtr hook : hooks) {
-            const QString function = GetAttr(hook->parent, reinterpret_cast<const char *>(hook->name));
-            QVERIFY2(ctx->script->HasFunction(function), qPrintable(function));
-        }
-    }
-
-    // A message the script names but the string table lacks would show an empty box.
-    void everyScriptMessageIsInTheStringTable()
-    {
-        const QString script = QString::fromUtf8(ReadFile(kTemplate + QStringLiteral("DataProfile.js")));
-        const qsizetype begin = script.indexOf(QLatin1String("const MSG = {"));
-        const qsizetype end = script.indexOf(QLatin1String("};"), begin);
-        QVERIFY(begin >= 0 && end > begin);
-        static const QRegularExpression entry(QStringLiteral("(\\w+):\\s*(\\d+)"));
-        int count = 0;
-        for (const auto &match : entry.globalMatch(script.mid(begin, end - begin))) {
-            QVERIFY2(!LoadStr(match.captured(2).toInt()).isEmpty(), qPrintable(match.captured(1)));
-            ++count;
-        }
-        QVERIFY(count >= 15);
-    }
-
-    void typedReads()
-    {
-        QCOMPARE(Item(kDispatch).GetAttributeValue(QStringLiteral("channel")).typeId(), int(QMetaType::Int));
-        QCOMPARE(Item(kDispatch).GetAttributeValue(QStringLiteral("in_scan_list")), QVariant(true));
-        QCOMPARE(Item(kSetting).GetAttributeValue(QStringLiteral("backlight")).typeId(), int(QMetaType::UInt));
-        QCOMPARE(Item(kAlice).GetAttributeValue(QStringLiteral("pid")), QVariant(QStringLiteral("4012002")));
-    }
+    void cleanup() { CheckStillValid(); }
 
     void setValue_data()
     {
@@ -334,27 +141,6 @@ private slots:
 
     // Every setting has a rule, and every shipped template's settings pass theirs: a new
     // profile can be stored again exactly as it came.
-    void everyTemplateSettingPassesItsRule()
-    {
-        const QStringList templates = QDir(kTemplate).entryList({QStringLiteral("*.zqv")}, QDir::Files);
-        QVERIFY(templates.size() >= 3);
-        for (const QString &file : templates) {
-            QString error;
-            ctx->doc = CXmlDocument::Parse(ReadFile(kTemplate + file), &error);
-            QVERIFY2(ctx->doc, qPrintable(error));
-            ctx->script->SetDocument(ctx->doc);
-            xmlNodePtr setting = Node(kSetting);
-            for (xmlAttrPtr a = setting->properties; a; a = a->next) {
-                const QString name = QString::fromUtf8(reinterpret_cast<const char *>(a->name));
-                const QString what = file + QLatin1Char(' ') + name;
-                QVERIFY2(!ctx->schema->Hook(ctx->schema->AttributeDecl(setting, name), "SetVal").isEmpty(), qPrintable(what));
-                const QString value = GetAttr(setting, a->name ? reinterpret_cast<const char *>(a->name) : "");
-                QCOMPARE(Set(kSetting, name, value), QList<int>({0, 0, 0}));
-                QCOMPARE(Attr(kSetting, name.toUtf8().constData()), value);
-            }
-        }
-    }
-
     void publicGroupChannelMove()
     {
         QCOMPARE(Set(kDispatch, QStringLiteral("channel"), 2), QList<int>({2, 133, kAsk}));
