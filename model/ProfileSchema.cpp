@@ -115,13 +115,17 @@ bool CProfileSchema::Validate(const CXmlDocument &doc, QString *error) const
 bool CProfileSchema::NumbersAreDigits(const CXmlDocument &doc, QString *error) const
 {
     bool ok = true;
+    // One key buffer for the whole walk: a profile has thousands of attributes, and building a
+    // fresh key for each cost more than the validation itself.
+    QByteArray key;
+    key.reserve(128);
     auto check = [&](xmlNodePtr element) {
         for (xmlAttrPtr attr = element->properties; attr; attr = attr->next) {
-            QByteArray key(reinterpret_cast<const char *>(element->name));
-            key += '@';
-            key += reinterpret_cast<const char *>(attr->name);
+            key.resize(0);
             if (element->parent && element->parent->type == XML_ELEMENT_NODE)
-                key.prepend(QByteArray(reinterpret_cast<const char *>(element->parent->name)) + '/');
+                key.append(reinterpret_cast<const char *>(element->parent->name)).append('/');
+            key.append(reinterpret_cast<const char *>(element->name)).append('@');
+            key.append(reinterpret_cast<const char *>(attr->name));
             auto it = m_numericCache.constFind(key);
             if (it == m_numericCache.cend()) {
                 const QString name = QString::fromUtf8(reinterpret_cast<const char *>(attr->name));
