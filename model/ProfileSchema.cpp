@@ -1,5 +1,7 @@
 #include "ProfileSchema.h"
 
+#include <unordered_map>
+
 #include <libxml/xmlschemas.h>
 
 namespace zqv {
@@ -109,30 +111,65 @@ bool CProfileSchema::Validate(const CXmlDocument &doc, QString *error) const
     return rc == 0 && NumbersAreDigits(doc, error);
 }
 
+// Whether the schema declares this attribute (of this element, under this parent) as a number,
+// a switch or a type code; remembered across documents by the names' text. `key` is a buffer.
+bool CProfileSchema::IsNumericAttribute(xmlNodePtr element, xmlAttrPtr attr, QByteArray &key) const
+{
+    key.resize(0);
+    if (element->parent && element->parent->type == XML_ELEMENT_NODE)
+        key.append(reinterpret_cast<const char *>(element->parent->name)).append('/');
+    key.append(reinterpret_cast<const char *>(element->name)).append('@');
+    key.append(reinterpret_cast<const char *>(attr->name));
+    auto it = m_numericCache.constFind(key);
+    if (it == m_numericCache.cend()) {
+        const QString name = QString::fromUtf8(reinterpret_cast<const char *>(attr->name));
+        const xmlNodePtr decl = AttributeDecl(element, name);
+        it = m_numericCache.insert(key, decl && AttributeType(decl) != ValueType::Text);
+    }
+    return *it;
+}
+
 // The validator collapses white space before it checks a number's pattern, so " 7" and
 // "\t7" pass as 7 although the record conversion reads them as 0. Numbers, switches and
 // contact types are therefore checked again on the text as stored: digits only.
 bool CProfileSchema::NumbersAreDigits(const CXmlDocument &doc, QString *error) const
 {
     bool ok = true;
-    // One key buffer for the whole walk: a profile has thousands of attributes, and building a
-    // fresh key for each cost more than the validation itself.
+    // A profile has thousands of attributes but few distinct names: each name triple is looked
+    // up by its text once per walk (into one reused buffer), then by its pointers.
     QByteArray key;
     key.reserve(128);
+    // Within one document the parser keeps each name once, so the three name pointers identify
+    // an attribute's declaration as well as its text does, at the cost of a pointer hash.
+    struct NameKey {
+        const xmlChar *parent, *element, *attribute;
+        bool operator==(const NameKey &o) const
+        {
+            return parent == o.parent && element == o.element && attribute == o.attribute;
+        }
+    };
+    struct NameKeyHash {
+        size_t operator()(const NameKey &k) const
+        {
+            const std::hash<const void *> h;
+            return h(k.parent) ^ (h(k.element) * 31) ^ (h(k.attribute) * 1009);
+        }
+    };
+    std::unordered_map<NameKey, bool, NameKeyHash> byName;
     auto check = [&](xmlNodePtr element) {
+        const xmlChar *parentName =
+            element->parent && element->parent->type == XML_ELEMENT_NODE ? element->parent->name : nullptr;
         for (xmlAttrPtr attr = element->properties; attr; attr = attr->next) {
-            key.resize(0);
-            if (element->parent && element->parent->type == XML_ELEMENT_NODE)
-                key.append(reinterpret_cast<const char *>(element->parent->name)).append('/');
-            key.append(reinterpret_cast<const char *>(element->name)).append('@');
-            key.append(reinterpret_cast<const char *>(attr->name));
-            auto it = m_numericCache.constFind(key);
-            if (it == m_numericCache.cend()) {
-                const QString name = QString::fromUtf8(reinterpret_cast<const char *>(attr->name));
-                const xmlNodePtr decl = AttributeDecl(element, name);
-                it = m_numericCache.insert(key, decl && AttributeType(decl) != ValueType::Text);
+            const NameKey nameKey{parentName, element->name, attr->name};
+            auto known = byName.find(nameKey);
+            bool numeric = false;
+            if (known != byName.end()) {
+                numeric = known->second;
+            } else {
+                numeric = IsNumericAttribute(element, attr, key);
+                byName.emplace(nameKey, numeric);
             }
-            if (!*it)
+            if (!numeric)
                 continue;
             const xmlNodePtr text = attr->children;
             const bool digits = text && !text->next && text->type == XML_TEXT_NODE

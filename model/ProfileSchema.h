@@ -53,6 +53,7 @@ private:
     xmlNodePtr FindChildElementDecl(xmlNodePtr particleOwner, const QString &name, int depth) const;
     xmlNodePtr FindAttributeDecl(xmlNodePtr owner, const QString &name, int depth) const;
     QString ElementPath(xmlNodePtr element) const;
+    bool IsNumericAttribute(xmlNodePtr element, xmlAttrPtr attr, QByteArray &key) const;
     bool NumbersAreDigits(const CXmlDocument &doc, QString *error) const;
 
     std::shared_ptr<CXmlDocument> m_spDoc;
