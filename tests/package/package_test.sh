@@ -46,6 +46,12 @@ for file in usr/bin/zqvcps usr/bin/zqvcps-cli usr/share/zqvcps/lib/Region.stv \
     usr/share/bash-completion/completions/zqvcps-cli usr/lib/udev/rules.d/70-zqvcps-cable.rules; do
   [ -e "$root/$file" ] || fail "the package lacks $file"
 done
+# A double click on a .zqv file: the MIME database knows the type and the desktop entry opens it.
+update-mime-database "$root/usr/share/mime" >/dev/null 2>&1 || fail "update-mime-database refuses the MIME type"
+grep -q 'application/x-zqv-profile:\*\.zqv' "$root/usr/share/mime/globs2" || fail "*.zqv is not a profile to the MIME database"
+update-desktop-database "$root/usr/share/applications" || fail "update-desktop-database refuses the desktop entry"
+grep -q '^application/x-zqv-profile=com.corvane.zqvcps.desktop' "$root/usr/share/applications/mimeinfo.cache" ||
+  fail "the desktop entry does not open profiles"
 # Nothing installed may point back into the build folder (a run path, a recorded path).
 if grep -rlF "$build" "$root" >"$work/leaks.txt"; then
   fail "files refer to the build folder: $(cat "$work/leaks.txt")"
