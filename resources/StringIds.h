@@ -267,6 +267,12 @@ enum StringId : int {
     IDS_CLI_PASSWORD_REQUIRED = 30501,
     IDS_CLI_SETTING_GROUP = 30502,
 
+    // Reports (30900-30999)
+    IDS_REPORT_NO_OWN_RADIO = 30900,
+    IDS_REPORT_SAVE_FAILED = 30901,
+    IDS_REPORT_FILTER_HTML = 30902,
+    IDS_REPORT_FILTER_PDF = 30903,
+
     // Main frame (31000-31499): application name, About box, status-bar prompts with their
     // tool tips ("prompt\ntip"), toolbar button texts
     IDS_APP_NAME = 31000,

@@ -10,6 +10,7 @@ packages=(
   libxml2-dev libxml2-utils
   xvfb xauth imagemagick xdotool
   clang libclang-rt-14-dev
+  poppler-utils
 )
 
 missing=()
