@@ -19,6 +19,19 @@ QPageSize DefaultReportPageSize()
                                                                                         : QPageSize::A4);
 }
 
+void PrintReport(const QTextDocument &document, QPagedPaintDevice &device)
+{
+    device.setPageMargins(QMarginsF(kReportMarginSideInch, kReportMarginTopBottomInch, kReportMarginSideInch,
+                                    kReportMarginTopBottomInch),
+                          QPageLayout::Inch);
+    // Lay the page out on the paper's printable area (in the document's 96-dpi units), so that
+    // the text engine adds no margins of its own.
+    const QRectF paint = device.pageLayout().paintRect(QPageLayout::Inch);
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->setPageSize(QSizeF(paint.width() * 96.0, paint.height() * 96.0));
+    copy->print(&device);
+}
+
 bool WriteReportPdf(const QTextDocument &document, const QString &pdfPath, const QString &title)
 {
     // Written through a save file, so a failure never leaves a stale or half-written file
@@ -29,16 +42,8 @@ bool WriteReportPdf(const QTextDocument &document, const QString &pdfPath, const
     QPdfWriter writer(&file);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("ZQV CPS"));
-    writer.setPageLayout(QPageLayout(DefaultReportPageSize(), QPageLayout::Portrait,
-                                     QMarginsF(kReportMarginSideInch, kReportMarginTopBottomInch,
-                                               kReportMarginSideInch, kReportMarginTopBottomInch),
-                                     QPageLayout::Inch));
-    // Lay the page out on the paper's printable area (in the document's 96-dpi units) so the
-    // report's own margins are the only ones.
-    const QRectF paint = writer.pageLayout().paintRect(QPageLayout::Inch);
-    std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->setPageSize(QSizeF(paint.width() * 96.0, paint.height() * 96.0));
-    copy->print(&writer);
+    writer.setPageSize(DefaultReportPageSize());
+    PrintReport(document, writer);
     return file.commit();
 }
 

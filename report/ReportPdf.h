@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QString>
 
+class QPagedPaintDevice;
 class QTextDocument;
 
 namespace zqv::report {
@@ -18,6 +19,9 @@ QPageSize DefaultReportPageSize();
 bool WriteReportPdf(const QString &html, const QString &baseDir, const QString &pdfPath, const QString &title);
 // The same for a document already laid out (the report window's).
 bool WriteReportPdf(const QTextDocument &document, const QString &pdfPath, const QString &title);
+// Prints `document` on `device` (a printer or PDF writer, its page size already chosen) with
+// the report's margins as the only margins.
+void PrintReport(const QTextDocument &document, QPagedPaintDevice &device);
 
 // The report's page margins in inches: left and right, top and bottom.
 inline constexpr double kReportMarginSideInch = 0.23667;
