@@ -62,6 +62,7 @@ void CReportDlg::OnPrintPreview()
     printer.setPageSize(report::DefaultReportPageSize());
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(windowTitle());
+    preview.resize(900, 760);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { PrintTo(*p); });
     preview.exec();
 }
