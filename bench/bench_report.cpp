@@ -88,7 +88,8 @@ int main(int argc, char *argv[])
         const Stats shown = Measure(std::max(3, iterations / 3), [&] {
             CReportDlg window(WriteReport(*doc, context, kind), prompter, files);
             window.show();
-            QTest::qWaitForWindowExposed(&window);
+            if (!QTest::qWaitForWindowExposed(&window))
+                qFatal("the report window was not shown");
             window.Browser()->document()->documentLayout()->documentSize();
         });
         out << QStringLiteral("%1: build %2 / %3, build+write %4 / %5, OK to window shown %6 / %7 (limits: build 50, window 300)\n")
