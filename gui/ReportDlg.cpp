@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -21,13 +22,34 @@
 
 namespace zqv {
 
+namespace {
+
+// The report's browser: a picture that is not there (a model without one) leaves an empty
+// place on the page instead of a broken-picture sign that would be printed.
+class CReportBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type == QTextDocument::ImageResource && resource.isNull()) {
+            QImage blank(1, 1, QImage::Format_ARGB32);
+            blank.fill(Qt::transparent);
+            return blank;
+        }
+        return resource;
+    }
+};
+
+}  // namespace
+
 CReportDlg::CReportDlg(const QString &reportPath, IPrompter &prompter, IFileDialog &fileDialog, QWidget *parent)
     : QDialog(parent), m_strPath(reportPath), m_prompter(prompter), m_fileDialog(fileDialog)
 {
     setWindowTitle(LoadStr(IDS_REPORT_WINDOW_TITLE));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     auto *layout = new QVBoxLayout(this);
-    m_pBrowser = new QTextBrowser(this);
+    m_pBrowser = new CReportBrowser(this);
     m_pBrowser->setOpenLinks(false);
     // The page file is UTF-16 with its byte-order mark; the browser finds the pictures beside it.
     m_pBrowser->setSource(QUrl::fromLocalFile(reportPath), QTextDocument::HtmlResource);

@@ -166,6 +166,13 @@ private slots:
         QVERIFY2(shownText.contains(QStringLiteral("All Privates")), qPrintable(shownText));
         QVERIFY(QFile::exists(world.installPath + QStringLiteral("/Report/OverviewReport.htm")));
 
+        // A model without a picture leaves an empty place, not a broken-picture sign.
+        const QString noPicture = WriteReport(*noOwnRadio, Context(), ReportKind::Overview);
+        CReportDlg window(noPicture, prompter, fileDialog);
+        const QImage placeholder =
+            window.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("41S.jpg"))).value<QImage>();
+        QCOMPARE(placeholder.size(), QSize(1, 1));
+
         // A template that is gone: message 101, and no window.
         QFile::remove(world.installPath + QStringLiteral("/Report/SpecReport.tpl"));
         OnNextModal([](QWidget *choice) { qobject_cast<CReportOptionDlg *>(choice)->OkButton()->click(); });
