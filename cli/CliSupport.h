@@ -136,5 +136,7 @@ int UsageError(CCliContext &context, const CCommand &command, const QString &rea
 // write, reset, read-pid, capture-pid (LinkCommands.cpp).
 void RegisterProfileCommands(CommandTable &table);
 void RegisterLinkCommands(CommandTable &table);
+// report (ReportCommands.cpp).
+void RegisterReportCommands(CommandTable &table);
 
 }  // namespace zqv::cli
