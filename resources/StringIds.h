@@ -267,6 +267,11 @@ enum StringId : int {
     IDS_CLI_PASSWORD_REQUIRED = 30501,
     IDS_CLI_SETTING_GROUP = 30502,
 
+    // Help window (30800-30899): the tabs beside the help pages
+    IDS_HELP_TAB_CONTENTS = 30800,
+    IDS_HELP_TAB_INDEX = 30801,
+    IDS_HELP_TAB_SEARCH = 30802,
+
     // Main frame (31000-31499): application name, About box, status-bar prompts with their
     // tool tips ("prompt\ntip"), toolbar button texts
     IDS_APP_NAME = 31000,
