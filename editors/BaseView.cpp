@@ -1,10 +1,13 @@
 #include "BaseView.h"
 
+#include "TwoListWidget.h"
+
 #include "EditorHost.h"
 #include "NodeIcons.h"
 #include "Prompter.h"
 #include "SettingDocs.h"
 #include "StringTable.h"
+#include "TwoListWidget.h"
 #include "ZQVCPSDoc.h"
 #include "ZQVCPSTreeView.h"
 
@@ -12,6 +15,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -130,8 +134,34 @@ QPushButton *CBaseView::AddAddButton(int id, NodeKind iconKind, NodeKind addKind
     return AddControl(id, button, design);
 }
 
+void CBaseView::RegisterPart(int id, QWidget *widget)
+{
+    widget->setObjectName(QStringLiteral("IDC_%1").arg(id));
+    widget->setProperty("controlId", id);
+    widget->installEventFilter(this);
+    m_parts.emplace_back(id, widget);
+}
+
+CTwoListWidget *CBaseView::AddTwoList(CTwoListWidget *twoList, const TwoListIds &ids, const QRect &design)
+{
+    Register(ids.selected, twoList, design, kStyleNormal);
+    // The compound carries the id for layout and visibility only; focus goes to its parts.
+    twoList->setProperty("controlId", QVariant());
+    twoList->setObjectName(QStringLiteral("IDC_%1_pair").arg(ids.selected));
+    RegisterPart(ids.availableLabel, twoList->AvailableLabel());
+    RegisterPart(ids.available, twoList->AvailableList());
+    RegisterPart(ids.selectedLabel, twoList->SelectedLabel());
+    RegisterPart(ids.selected, twoList->SelectedList());
+    RegisterPart(ids.add, twoList->AddButton());
+    RegisterPart(ids.remove, twoList->RemoveButton());
+    return twoList;
+}
+
 QWidget *CBaseView::Control(int id) const
 {
+    for (const auto &part : m_parts)
+        if (part.first == id)
+            return part.second;
     for (const ControlEntry &c : m_controls)
         if (c.id == id)
             return c.widget;

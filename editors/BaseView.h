@@ -26,6 +26,8 @@ class QPushButton;
 
 namespace zqv {
 
+class CTwoListWidget;
+
 class CZQVCPSDoc;
 class CZQVCPSTreeView;
 class IEditorHost;
@@ -132,6 +134,18 @@ protected:
     // A push button with the icon of node kind `iconKind` that sends an Add notice for
     // `addKind`.
     QPushButton *AddAddButton(int id, NodeKind iconKind, NodeKind addKind, const QRect &design);
+    // Places `twoList` at `design` as one control, known by the id of its selected list (which
+    // decides its visibility), and gives its parts their own ids: Control() finds each part
+    // and each sends its own help notice.
+    struct TwoListIds {
+        int availableLabel;
+        int available;
+        int selectedLabel;
+        int selected;
+        int add;
+        int remove;
+    };
+    CTwoListWidget *AddTwoList(CTwoListWidget *twoList, const TwoListIds &ids, const QRect &design);
 
     QWidget *Canvas() const { return m_pCanvas; }
     void RelayOut();
@@ -194,12 +208,16 @@ private:
         int style;
     };
     void Register(int id, QWidget *widget, const QRect &design, int style);
+    void RegisterPart(int id, QWidget *widget);
 
     IEditorHost &m_host;
     CZQVCPSTreeView &m_tree;
     NodeKind m_nKind;
     QWidget *m_pCanvas;
     std::vector<ControlEntry> m_controls;
+    // Parts of compound controls: found by Control() and sending help notices, but laid out
+    // by their compound.
+    std::vector<std::pair<int, QPointer<QWidget>>> m_parts;
     bool m_bDataError = false;
 };
 

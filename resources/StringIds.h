@@ -267,6 +267,11 @@ enum StringId : int {
     IDS_CLI_PASSWORD_REQUIRED = 30501,
     IDS_CLI_SETTING_GROUP = 30502,
 
+    // Contact forms and their two-list widget (30700-30799)
+    IDS_TWOLIST_AVAILABLE = 30700,         // default heading of the left list
+    IDS_TWOLIST_SELECTED = 30701,          // default heading of the right list
+    IDS_DUPLICATE_PRIVATE_NAME = 30702,    // check: two private contacts share a name
+
     // Help window (30800-30899): the tabs beside the help pages
     IDS_HELP_TAB_CONTENTS = 30800,
     IDS_HELP_TAB_INDEX = 30801,

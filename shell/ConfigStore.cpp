@@ -201,7 +201,13 @@ QString CConfigStore::ReadDefaultLanguage() const
 
 QString CConfigStore::ReadInstallPath() const
 {
-    return ReadString(config::InstallPath).value_or(QString());
+    const QString path = ReadString(config::InstallPath).value_or(QString());
+    // A relative path names the data folder from the program's own folder (an installed
+    // package records "../share/zqvcps"), so an installation can be moved or unpacked
+    // anywhere and still finds its data beside its programs.
+    if (path.isEmpty() || QDir::isAbsolutePath(path) || !QCoreApplication::instance())
+        return path;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + path);
 }
 
 int CConfigStore::ReadShowContextHelp() const

@@ -101,7 +101,8 @@ public:
     QString ReadCurrentLanguage() const;  // empty when absent
     bool WriteCurrentLanguage(const QString &language);
     QString ReadDefaultLanguage() const;  // empty when absent
-    QString ReadInstallPath() const;      // empty when absent
+    // Empty when absent; a relative value is taken from the program's folder.
+    QString ReadInstallPath() const;
     int ReadShowContextHelp() const;      // -1 when absent
     bool WriteShowContextHelp(bool show);
     // Whether the desktop program writes the link trace; off when absent or unreadable.
