@@ -6,6 +6,7 @@
 #include "ProfileItems.h"
 #include "Prompter.h"
 #include "StringTable.h"
+#include "TwoListWidget.h"
 #include "XmlDom.h"
 #include "ZQVCPSDoc.h"
 
@@ -15,6 +16,7 @@
 #include <QDateTimeEdit>
 #include <QEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
@@ -132,6 +134,22 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
 
     AddHeading(IDC_SETTINGS_ADVANCED_LABEL, LoadStr(IDS_SET_ADVANCED), 476, kStyleSubHeading);
     int y = 516;
+    // The private contacts with manager mode, and those that see all groups.
+    m_pManager = AddTwoList(new CTwoListWidget,
+                            {IDC_SETTINGS_MNGR_ALL_LABEL, IDC_SETTINGS_MNGR_ALL, IDC_SETTINGS_MNGR_ON_LABEL,
+                             IDC_SETTINGS_MNGR_ON, IDC_SETTINGS_MNGR_ADD, IDC_SETTINGS_MNGR_REMOVE},
+                            QRect(kLabelX, y, kField2X + kFieldW, 170));
+    m_pManager->SetCaptions(LoadStr(IDS_ALL_PRIVATES), LoadStr(IDS_SET_MANAGER_MODE_ON_FOR));
+    y += 174;
+    QLabel *note = AddLabel(IDC_SETTINGS_MNGR_NOTE, LoadStr(IDS_SET_MANAGER_MODE_NOTE), QRect(kLabelX, y, kField2X + kFieldW, 36));
+    note->setWordWrap(true);
+    y += 44;
+    m_pSeeAll = AddTwoList(new CTwoListWidget,
+                           {IDC_SETTINGS_SEEALL_ALL_LABEL, IDC_SETTINGS_SEEALL_ALL, IDC_SETTINGS_SEEALL_ON_LABEL,
+                            IDC_SETTINGS_SEEALL_ON, IDC_SETTINGS_SEEALL_ADD, IDC_SETTINGS_SEEALL_REMOVE},
+                           QRect(kLabelX, y, kField2X + kFieldW, 170));
+    m_pSeeAll->SetCaptions(LoadStr(IDS_ALL_PRIVATES), LoadStr(IDS_SET_SEE_ALL_GROUPS_ON_FOR));
+    y += 184;
     AddList(IDC_SETTINGS_LANGUAGE_LABEL, IDS_SET_LANGUAGE, IDC_SETTINGS_LANGUAGE, LabelAt(y), FieldAt(y), "language",
             {}, {});
     y += 40;
@@ -200,6 +218,12 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     connect(m_pPcClock, &QCheckBox::toggled, this, [this](bool on) { Guarded([&] { OnPcClockToggled(on); }); });
     m_pPassword->installEventFilter(this);
     m_pConfirm->installEventFilter(this);
+    connect(m_pManager, &CTwoListWidget::addRequested, this, [this] { Guarded([this] { OnAddPrivates(m_pManager); }); });
+    connect(m_pManager, &CTwoListWidget::removeRequested, this,
+            [this] { Guarded([this] { OnRemovePrivates(m_pManager); }); });
+    connect(m_pSeeAll, &CTwoListWidget::addRequested, this, [this] { Guarded([this] { OnAddPrivates(m_pSeeAll); }); });
+    connect(m_pSeeAll, &CTwoListWidget::removeRequested, this,
+            [this] { Guarded([this] { OnRemovePrivates(m_pSeeAll); }); });
 }
 
 void CSettingsView::AddList(int labelId, int labelString, int listId, const QRect &label, const QRect &list,
@@ -286,6 +310,7 @@ void CSettingsView::Load()
         m_pPcClock->setChecked(Document().PcClockFlag());
     }
     LoadClock();
+    LoadPrivateLists();
     const QString password = AttrText(Setting(), "password");
     m_pPassword->setText(password);
     m_pConfirm->setText(password);
@@ -447,6 +472,90 @@ void CSettingsView::OnPcClockToggled(bool on)
     ApplyClockEnabled();
     if (!on)
         WriteSeconds("current_time", PickedClock());
+}
+
+const char *CSettingsView::PairAttribute(const CTwoListWidget *pair) const
+{
+    return pair == m_pManager ? "mngr_mode" : "see_all_groups";
+}
+
+void CSettingsView::LoadPrivateLists()
+{
+    const CDataItem root = ProfileRoot();
+    const int count = ListItem(root, kNodePrivates).GetChildCount();
+    for (CTwoListWidget *pair : {m_pManager, m_pSeeAll}) {
+        pair->Clear();
+        const char *attribute = PairAttribute(pair);
+        for (int i = 0; i < count; ++i) {
+            const CDataItem contact = ListChild(root, kNodePrivate, i);
+            const CTwoListWidget::Entry entry{AttrText(contact, "name"), QString(), QIcon(), i, true, QString()};
+            if (AttrText(contact, attribute).trimmed() == QLatin1String("1"))
+                pair->AddSelected(entry);
+            else
+                pair->AddAvailable(entry);
+        }
+        // Only models with the feature offer the pair.
+        pair->SetListsEnabled(LimitNumber(root, pair == m_pManager ? "mngr_mode_en" : "see_all_groups_en") != 0);
+    }
+}
+
+QStringList CSettingsView::MovePrivates(CTwoListWidget *pair, bool on)
+{
+    const CDataItem root = ProfileRoot();
+    const QLatin1String attribute(PairAttribute(pair));
+    QStringList moved;
+    QListWidgetItem *first = nullptr;
+    const QList<QListWidgetItem *> items = on ? pair->SelectedAvailable() : pair->SelectedChosen();
+    for (QListWidgetItem *item : items) {
+        CDataItem contact = ListChild(root, kNodePrivate, CTwoListWidget::DataOf(item).toInt());
+        if (contact.IsEmpty() || AttrText(contact, "name") != CTwoListWidget::NameOf(item)) {
+            ProfileDataError();
+            return moved;
+        }
+        // A refused contact stays where it is; the rule script's message says why.
+        if (SetValue(contact, attribute, on ? 1 : 0) != RuleResult::Applied)
+            continue;
+        if (on)
+            pair->MoveToSelected(item);
+        else
+            pair->MoveToAvailable(item);
+        moved << CTwoListWidget::NameOf(item);
+        if (!first)
+            first = item;
+    }
+    if (first) {
+        QListWidget *list = first->listWidget();
+        list->clearSelection();
+        list->setCurrentItem(first);
+        first->setSelected(true);
+        SetModified();
+    }
+    pair->UpdateButtons();
+    return moved;
+}
+
+void CSettingsView::OnAddPrivates(CTwoListWidget *pair)
+{
+    if (m_bLoading || HasDataError())
+        return;
+    const QStringList moved = MovePrivates(pair, true);
+    if (pair != m_pManager || moved.isEmpty() || !m_pSeeAll->AvailableList()->isEnabled())
+        return;
+    // Manager mode implies seeing all groups: the same contacts go into that list too.
+    QListWidget *available = m_pSeeAll->AvailableList();
+    available->clearSelection();
+    for (const QString &name : moved)
+        if (QListWidgetItem *item = CTwoListWidget::FindByName(available, name))
+            item->setSelected(true);
+    if (!m_pSeeAll->SelectedAvailable().isEmpty())
+        MovePrivates(m_pSeeAll, true);
+}
+
+void CSettingsView::OnRemovePrivates(CTwoListWidget *pair)
+{
+    if (m_bLoading || HasDataError())
+        return;
+    MovePrivates(pair, false);
 }
 
 bool CSettingsView::PasswordLengthOk(QLineEdit *edit)

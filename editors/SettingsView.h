@@ -20,6 +20,10 @@ class QDateTimeEdit;
 class QLineEdit;
 
 namespace zqv {
+class CTwoListWidget;
+}
+
+namespace zqv {
 
 class CSettingsView : public CBaseView {
     Q_OBJECT
@@ -52,6 +56,8 @@ public:
     QDateTimeEdit *AlarmPicker() const { return m_pAlarmTime; }
     QLineEdit *PasswordEdit() const { return m_pPassword; }
     QLineEdit *ConfirmEdit() const { return m_pConfirm; }
+    CTwoListWidget *ManagerModeLists() const { return m_pManager; }
+    CTwoListWidget *SeeAllGroupsLists() const { return m_pSeeAll; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -86,6 +92,14 @@ private:
     // rule script refused it (the pickers are then put back).
     bool WriteSeconds(const char *name, qint64 seconds);
 
+    // The two pairs of private-contact lists: the attribute each sets on a contact, filling
+    // them, and moving the selected contacts in (`on`) or out; answers the names moved.
+    const char *PairAttribute(const CTwoListWidget *pair) const;
+    void LoadPrivateLists();
+    QStringList MovePrivates(CTwoListWidget *pair, bool on);
+    void OnAddPrivates(CTwoListWidget *pair);
+    void OnRemovePrivates(CTwoListWidget *pair);
+
     // The password checks: the length of one edit, the agreement of both, and the write.
     bool PasswordLengthOk(QLineEdit *edit);
     void OnPasswordLeft(QLineEdit *edit);
@@ -96,6 +110,8 @@ private:
     QDateTimeEdit *m_pDate = nullptr;
     QDateTimeEdit *m_pAlarmTime = nullptr;
     QCheckBox *m_pPcClock = nullptr;
+    CTwoListWidget *m_pManager = nullptr;
+    CTwoListWidget *m_pSeeAll = nullptr;
     QLineEdit *m_pPassword = nullptr;
     QLineEdit *m_pConfirm = nullptr;
     bool m_bLoading = false;

@@ -5,11 +5,14 @@
 #include "EditorTestSupport.h"
 #include "SettingsView.h"
 #include "StringTable.h"
+#include "TwoListWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 #include <ctime>
@@ -325,6 +328,70 @@ private slots:
         form = w.FormAs<CSettingsView>();
         QCOMPARE(form->DatePicker()->date(), QDate(QDate::currentDate().year(), 1, 1));
         QCOMPARE(form->TimePicker()->time(), QTime(0, 0));
+    }
+
+    // Manager mode and see-all-groups: the contacts move between the lists and their switches
+    // follow; adding to manager mode adds to see-all-groups too, removing does not.
+    void managerModeAndSeeAllGroups()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        QVERIFY(w.Select(kNodePrivates));
+        w.Tree().OnAdd();
+        QVERIFY(w.Select(kNodePrivates));
+        w.Tree().OnAdd();
+        QVERIFY(w.Select(kNodeSettings));
+        auto *form = w.FormAs<CSettingsView>();
+        QVERIFY(form);
+        CTwoListWidget *manager = form->ManagerModeLists();
+        CTwoListWidget *seeAll = form->SeeAllGroupsLists();
+        QCOMPARE(manager->AvailableList()->count(), 2);
+        QCOMPARE(manager->SelectedList()->count(), 1);  // "This Radio"
+        QCOMPARE(seeAll->SelectedList()->count(), 1);
+        QVERIFY(!manager->AddButton()->isEnabled());
+
+        const auto contact = [&w](const QString &name) {
+            for (int i = 0; i < ListItem(w.Root(), kNodePrivates).GetChildCount(); ++i)
+                if (AttrText(ListChild(w.Root(), kNodePrivate, i), "name") == name)
+                    return ListChild(w.Root(), kNodePrivate, i);
+            return CDataItem();
+        };
+        const QString first = CTwoListWidget::NameOf(manager->AvailableList()->item(0));
+        const QString second = CTwoListWidget::NameOf(manager->AvailableList()->item(1));
+        w.ClearModified();
+        manager->AvailableList()->selectAll();
+        QVERIFY(manager->AddButton()->isEnabled());
+        manager->AddButton()->click();
+        QCOMPARE(manager->SelectedList()->count(), 3);
+        QCOMPARE(seeAll->SelectedList()->count(), 3);
+        for (const QString &name : {first, second}) {
+            QCOMPARE(AttrText(contact(name), "mngr_mode"), QStringLiteral("1"));
+            QCOMPARE(AttrText(contact(name), "see_all_groups"), QStringLiteral("1"));
+        }
+        QVERIFY(w.IsModified());
+        // The first moved entry stays selected.
+        QCOMPARE(CTwoListWidget::NameOf(manager->SelectedList()->currentItem()), first);
+
+        // Removing from manager mode leaves see-all-groups as it is.
+        manager->SelectedList()->clearSelection();
+        CTwoListWidget::FindByName(manager->SelectedList(), second)->setSelected(true);
+        manager->RemoveButton()->click();
+        QCOMPARE(AttrText(contact(second), "mngr_mode"), QStringLiteral("0"));
+        QCOMPARE(AttrText(contact(second), "see_all_groups"), QStringLiteral("1"));
+        QVERIFY(CTwoListWidget::FindByName(manager->AvailableList(), second));
+
+        CTwoListWidget::FindByName(seeAll->SelectedList(), second)->setSelected(true);
+        seeAll->RemoveButton()->click();
+        QCOMPARE(AttrText(contact(second), "see_all_groups"), QStringLiteral("0"));
+        QVERIFY(w.prompter.History().empty());
+
+        // A model without manager mode offers the pair disabled.
+        CEditorWindow w2;
+        QVERIFY(w2.NewFromTemplate(QStringLiteral("ZQ-450 Standard.zqv")));
+        QVERIFY(w2.Select(kNodeSettings));
+        form = w2.FormAs<CSettingsView>();
+        QVERIFY(!form->ManagerModeLists()->AvailableList()->isEnabled());
+        QVERIFY(form->SeeAllGroupsLists()->AvailableList()->isEnabled());
     }
 
     // The controls each setting group shows.
