@@ -135,21 +135,22 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     AddHeading(IDC_SETTINGS_ADVANCED_LABEL, LoadStr(IDS_SET_ADVANCED), 476, kStyleSubHeading);
     int y = 516;
     // The private contacts with manager mode, and those that see all groups.
-    m_pManager = AddTwoList(new CTwoListWidget,
-                            {IDC_SETTINGS_MNGR_ALL_LABEL, IDC_SETTINGS_MNGR_ALL, IDC_SETTINGS_MNGR_ON_LABEL,
-                             IDC_SETTINGS_MNGR_ON, IDC_SETTINGS_MNGR_ADD, IDC_SETTINGS_MNGR_REMOVE},
-                            QRect(kLabelX, y, kField2X + kFieldW, 170));
-    m_pManager->SetCaptions(LoadStr(IDS_ALL_PRIVATES), LoadStr(IDS_SET_MANAGER_MODE_ON_FOR));
-    y += 174;
-    QLabel *note = AddLabel(IDC_SETTINGS_MNGR_NOTE, LoadStr(IDS_SET_MANAGER_MODE_NOTE), QRect(kLabelX, y, kField2X + kFieldW, 36));
-    note->setWordWrap(true);
+    const auto addPair = [this, &y](const TwoListIds &ids, int caption) {
+        auto *pair = AddTwoList(new CTwoListWidget, ids, QRect(kLabelX, y, kField2X + kFieldW, 170));
+        pair->SetCaptions(LoadStr(IDS_ALL_PRIVATES), LoadStr(caption));
+        y += 174;
+        return pair;
+    };
+    m_pManager = addPair({IDC_SETTINGS_MNGR_ALL_LABEL, IDC_SETTINGS_MNGR_ALL, IDC_SETTINGS_MNGR_ON_LABEL,
+                          IDC_SETTINGS_MNGR_ON, IDC_SETTINGS_MNGR_ADD, IDC_SETTINGS_MNGR_REMOVE},
+                         IDS_SET_MANAGER_MODE_ON_FOR);
+    AddLabel(IDC_SETTINGS_MNGR_NOTE, LoadStr(IDS_SET_MANAGER_MODE_NOTE), QRect(kLabelX, y, kField2X + kFieldW, 36))
+        ->setWordWrap(true);
     y += 44;
-    m_pSeeAll = AddTwoList(new CTwoListWidget,
-                           {IDC_SETTINGS_SEEALL_ALL_LABEL, IDC_SETTINGS_SEEALL_ALL, IDC_SETTINGS_SEEALL_ON_LABEL,
-                            IDC_SETTINGS_SEEALL_ON, IDC_SETTINGS_SEEALL_ADD, IDC_SETTINGS_SEEALL_REMOVE},
-                           QRect(kLabelX, y, kField2X + kFieldW, 170));
-    m_pSeeAll->SetCaptions(LoadStr(IDS_ALL_PRIVATES), LoadStr(IDS_SET_SEE_ALL_GROUPS_ON_FOR));
-    y += 184;
+    m_pSeeAll = addPair({IDC_SETTINGS_SEEALL_ALL_LABEL, IDC_SETTINGS_SEEALL_ALL, IDC_SETTINGS_SEEALL_ON_LABEL,
+                         IDC_SETTINGS_SEEALL_ON, IDC_SETTINGS_SEEALL_ADD, IDC_SETTINGS_SEEALL_REMOVE},
+                        IDS_SET_SEE_ALL_GROUPS_ON_FOR);
+    y += 10;
     AddList(IDC_SETTINGS_LANGUAGE_LABEL, IDS_SET_LANGUAGE, IDC_SETTINGS_LANGUAGE, LabelAt(y), FieldAt(y), "language",
             {}, {});
     y += 40;
