@@ -12,6 +12,7 @@
 #include "PublicGroupView.h"
 #include "RadioInfoView.h"
 #include "ScanListView.h"
+#include "SettingsView.h"
 #include "TextMessageView.h"
 #include "TextMessagesView.h"
 #include "ZQVCPSDoc.h"
@@ -153,7 +154,6 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
 {
     CBaseView *form = nullptr;
     switch (kind) {
-    case kNodeSettings:
     case kNodePrivateGroup:
     case kNodePrivate:
     case kNodeScrollList:
@@ -161,6 +161,7 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
         form = new CHeadingView(m_host, *this, static_cast<NodeKind>(kind));
         break;
     case kNodeRoot: form = new CRadioInfoView(m_host, *this); break;
+    case kNodeSettings: form = new CSettingsView(m_host, *this); break;
     case kNodeTextMessages: form = new CTextMessagesView(m_host, *this); break;
     case kNodeTextMessage: form = new CTextMessageView(m_host, *this); break;
     case kNodeContacts: form = new CContactsView(m_host, *this); break;

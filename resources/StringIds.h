@@ -277,6 +277,11 @@ enum StringId : int {
     IDS_REPORT_FILTER_HTML = 30902,
     IDS_REPORT_FILTER_PDF = 30903,
 
+    // Help window (30800-30899): the tabs beside the help pages
+    IDS_HELP_TAB_CONTENTS = 30800,
+    IDS_HELP_TAB_INDEX = 30801,
+    IDS_HELP_TAB_SEARCH = 30802,
+
     // Main frame (31000-31499): application name, About box, status-bar prompts with their
     // tool tips ("prompt\ntip"), toolbar button texts
     IDS_APP_NAME = 31000,

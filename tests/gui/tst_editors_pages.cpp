@@ -148,7 +148,6 @@ private slots:
             int index;
             const char *heading;
         } cases[] = {
-            {kNodeSettings, 0, "Settings"},
             {kNodePrivateGroup, 0, "Group 1"},
             {kNodePrivate, 0, "This Radio"},
             {kNodeScrollList, 0, "Scroll List"},
