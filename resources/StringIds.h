@@ -271,16 +271,17 @@ enum StringId : int {
     IDS_TWOLIST_AVAILABLE = 30700,         // default heading of the left list
     IDS_TWOLIST_SELECTED = 30701,          // default heading of the right list
     IDS_DUPLICATE_PRIVATE_NAME = 30702,    // check: two private contacts share a name
-    // Reports (30900-30999)
-    IDS_REPORT_NO_OWN_RADIO = 30900,
-    IDS_REPORT_SAVE_FAILED = 30901,
-    IDS_REPORT_FILTER_HTML = 30902,
-    IDS_REPORT_FILTER_PDF = 30903,
 
     // Help window (30800-30899): the tabs beside the help pages
     IDS_HELP_TAB_CONTENTS = 30800,
     IDS_HELP_TAB_INDEX = 30801,
     IDS_HELP_TAB_SEARCH = 30802,
+
+    // Reports (30900-30999)
+    IDS_REPORT_NO_OWN_RADIO = 30900,
+    IDS_REPORT_SAVE_FAILED = 30901,
+    IDS_REPORT_FILTER_HTML = 30902,
+    IDS_REPORT_FILTER_PDF = 30903,
 
     // Main frame (31000-31499): application name, About box, status-bar prompts with their
     // tool tips ("prompt\ntip"), toolbar button texts
