@@ -110,6 +110,8 @@ private:
         return OrNone(texts.join(QStringLiteral(", ")));
     }
 
+    // Manager mode and see-all-groups are not compared per contact: the radio keeps them in
+    // its settings (compared there) and a read derives the own contact's from them.
     void CompareContact(const VirtualCPContact &a, const VirtualCPContact &b)
     {
         const QString key = ContactKey(b);
@@ -132,8 +134,6 @@ private:
         flag(IDS_DIFF_FIELD_SCROLL_LIST, a.contact_flags_a, b.contact_flags_a, CFA_IN_SCROLL_LIST);
         flag(IDS_DIFF_FIELD_SCAN_LIST, a.contact_flags_a, b.contact_flags_a, CFA_IN_SCAN_LIST);
         flag(IDS_DIFF_FIELD_GROUP_ONLY, a.contact_flags_a, b.contact_flags_a, CFA_SHOW_GRP_ONLY);
-        flag(IDS_DIFF_FIELD_MANAGER, a.contact_flags_b, b.contact_flags_b, CFB_MNGR_MODE);
-        flag(IDS_DIFF_FIELD_SEE_ALL, a.contact_flags_b, b.contact_flags_b, CFB_SEE_ALL_GROUPS);
         Changed(section, key, item, LoadStr(IDS_DIFF_FIELD_ALERT_TONE), QString::number(a.alert_tone),
                 QString::number(b.alert_tone));
         Changed(section, key, item, LoadStr(IDS_DIFF_FIELD_CHANNEL), QString::number(a.channel),

@@ -1,6 +1,6 @@
 // zqvcps-cli run as a user runs it, and profile files as records, for the tests that drive the
 // command-line tool against zqv-radio-sim. The including target defines ZQV_CLI (the tool)
-// and ZQV_BUILD_DIR, and links zqv_model.
+// and ZQV_BUILD_DIR for Cli(), and links zqv_model.
 #pragma once
 
 #include "DataAdaptor.h"
@@ -21,6 +21,7 @@ struct CliResult {
     QString out, err;
 };
 
+#ifdef ZQV_CLI
 inline CliResult Cli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
@@ -33,6 +34,7 @@ inline CliResult Cli(const QStringList &args, const QProcessEnvironment &env = Q
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
             QString::fromLocal8Bit(p.readAllStandardError())};
 }
+#endif
 
 // A profile file's text, unscrambled.
 inline QString ProfileText(const QString &path)
