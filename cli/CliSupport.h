@@ -23,6 +23,7 @@ enum ExitCode : int {
     kExitOk = 0,
     kExitFailure = 1,  // the system's message for the failure is on stderr
     kExitUsage = 2,
+    kExitDifferent = 3,  // diff: the two differ
 };
 
 // Messages go to stderr. A question is answered Yes when the command was told so (--yes),

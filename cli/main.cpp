@@ -31,7 +31,8 @@ void PrintUsage(QTextStream &stream, const CommandTable &commands)
            << "  " << QStringLiteral("--install-dir DIR").leftJustified(44) << " the installation's data folder\n"
            << "  " << QStringLiteral("--trace FILE").leftJustified(44)
            << " append every frame to and from the radio to FILE\n"
-           << "\nExit codes: 0 success, 1 failure (its message on stderr), 2 usage error.\n";
+           << "\nExit codes: 0 success, 1 failure (its message on stderr), 2 usage error, 3 diff found "
+              "differences.\n";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <algorithm>
 #include <limits>
 
 namespace zqv {
@@ -234,6 +235,29 @@ bool CConfigStore::WriteLinkTrace(bool on)
 QString CConfigStore::LinkTraceFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/link-trace.log");
+}
+
+CConfigStore::SafeWrite CConfigStore::ReadSafeWrite() const
+{
+    SafeWrite values;
+    values.backup = ReadDword(config::BackupBeforeWrite).value_or(1) != 0;
+    values.verify = ReadDword(config::VerifyAfterWrite).value_or(1) != 0;
+    const quint32 keep = ReadDword(config::BackupKeepCount).value_or(kDefaultBackupKeep);
+    values.keep = keep >= 1 && keep <= quint32(kMaxBackupKeep) ? int(keep) : kDefaultBackupKeep;
+    return values;
+}
+
+bool CConfigStore::WriteSafeWrite(const SafeWrite &values)
+{
+    const quint32 keep = quint32(std::clamp(values.keep, 1, kMaxBackupKeep));
+    return Write(config::BackupBeforeWrite, values.backup ? 1u : 0u) &&
+           Write(config::VerifyAfterWrite, values.verify ? 1u : 0u) && Write(config::BackupKeepCount, keep);
+}
+
+QString CConfigStore::BackupFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Corvane/ZQV CPS/backups");
 }
 
 QString CConfigStore::GetGUIResourcePath(const QString &language) const
