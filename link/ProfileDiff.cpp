@@ -45,8 +45,43 @@ QString OrNone(const QString &value)
 }
 
 // A profile attribute name as a person reads it: "ringer_vol_level" -> "ringer vol level".
+// A setting named as the Settings form labels it, so the change report reads like the form a
+// dealer edited; a field the form does not show keeps its attribute name, blanks for '_'.
 QString Readable(const char *attribute)
 {
+    struct Label {
+        const char *attribute;
+        int id;
+        int detailId;  // 0, or the form's sub-label (the volume or noise the value belongs to)
+    };
+    static constexpr Label kLabels[] = {
+        {"contrast", IDS_SET_CONTRAST, 0},
+        {"backlight", IDS_SET_BACKLIGHT, 0},
+        {"vibracall", IDS_SET_VIBRACALL, 0},
+        {"alarm_time", IDS_SET_ALARM_TIME, 0},
+        {"ringer_vol_level", IDS_SET_VOLUME, IDS_SET_RINGER_VOLUME},
+        {"speaker_vol_level", IDS_SET_VOLUME, IDS_SET_SPEAKER},
+        {"keypad_vol_level", IDS_SET_VOLUME, IDS_SET_KEYPAD},
+        {"earpiece_vol_level", IDS_SET_VOLUME, IDS_SET_EARPIECE},
+        {"language", IDS_SET_LANGUAGE, 0},
+        {"noise_level_accessory", IDS_SET_AMBIENT_NOISE, IDS_SET_ACCESSORY},
+        {"noise_level_radio", IDS_SET_AMBIENT_NOISE, IDS_SET_RADIO},
+        {"tot_timer", IDS_SET_TX_TOT, 0},
+        {"tpt_offset", IDS_SET_TPT_OFFSET, 0},
+        {"time_format", IDS_SET_TIME_FORMAT, 0},
+        {"date_format", IDS_SET_DATE_FORMAT, 0},
+        {"see_all_grps", IDS_SEE_ALL_GROUPS, 0},
+        {"scan_en", IDS_SCAN_MODE, 0},
+        {"alarm_en", IDS_SET_ALARM, 0},
+        {"mngr_mode", IDS_MANAGER_MODE, 0},
+        {"prog_mode_dis", IDS_SET_DISABLE_PROG_MODE, 0},
+        {"internal_ptt_dis", IDS_SET_DISABLE_INTERNAL_PTT, 0},
+        {"tx_timeout_timer_dis", IDS_SET_DISABLE_TX_TOT, 0},
+        {"priv_grp_call_rep_dis", IDS_SET_DISABLE_PRIVATE_REPLY, 0},
+    };
+    for (const Label &l : kLabels)
+        if (qstrcmp(l.attribute, attribute) == 0)
+            return l.detailId ? QStringLiteral("%1 (%2)").arg(LoadStr(l.id), LoadStr(l.detailId)) : LoadStr(l.id);
     return QString::fromLatin1(attribute).replace(u'_', u' ');
 }
 

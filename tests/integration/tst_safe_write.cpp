@@ -78,7 +78,7 @@ private slots:
         QTest::newRow("moved to a group") << "group" << "changed" << "0:20000013" << "groups" << "(none)"
                                           << QString::fromLatin1("\xC9quipe 01 (30000001)");
         QTest::newRow("scan list changed") << "scan" << "changed" << "2:17179869183" << "in scan list" << "no" << "yes";
-        QTest::newRow("setting changed") << "setting" << "changed" << "backlight" << "backlight" << "10" << "30";
+        QTest::newRow("setting changed") << "setting" << "changed" << "backlight" << LoadStr(IDS_SET_BACKLIGHT) << "10" << "30";
         QTest::newRow("text changed") << "text" << "changed" << "1" << "text"
                                       << QString::fromLatin1("Message 4: r\xE9union \xE0 11h") << "Changed";
         QTest::newRow("nothing changed") << "" << "" << "" << "" << "" << "";
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(Run({"diff", dir.filePath("a.zqv"), dir.filePath("a.zqv")}).exit, 0);
         const CliResult r = Run({"diff", dir.filePath("a.zqv"), dir.filePath("b.zqv")});
         QCOMPARE(r.exit, 3);
-        QCOMPARE(r.out, FormatStr(IDS_DIFF_CHANGED, {LoadStr(IDS_DIFF_SETTINGS), "contrast", "5", "1"}) + u'\n');
+        QCOMPARE(r.out, FormatStr(IDS_DIFF_CHANGED, {LoadStr(IDS_DIFF_SETTINGS), LoadStr(IDS_SET_CONTRAST), "5", "1"}) + u'\n');
     }
 
     // Backups sort by the time in their names; the oldest go beyond the keep count; a PID
