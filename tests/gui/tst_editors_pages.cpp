@@ -150,7 +150,6 @@ private slots:
         } cases[] = {
             {kNodeSettings, 0, "Settings"},
             {kNodePrivateGroup, 0, "Group 1"},
-            {kNodePrivate, 0, "This Radio"},
             {kNodeScrollList, 0, "Scroll List"},
             {kNodeScanChannel, 2, "Scan List Channel 3"},
         };
