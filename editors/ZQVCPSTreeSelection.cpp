@@ -9,6 +9,7 @@
 #include "HeadingView.h"
 #include "ListsView.h"
 #include "ProfileItems.h"
+#include "PrivateGroupView.h"
 #include "PrivateView.h"
 #include "PublicGroupView.h"
 #include "RadioInfoView.h"
@@ -155,7 +156,6 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
     CBaseView *form = nullptr;
     switch (kind) {
     case kNodeSettings:
-    case kNodePrivateGroup:
     case kNodeScrollList:
     case kNodeScanChannel:
         form = new CHeadingView(m_host, *this, static_cast<NodeKind>(kind));
@@ -168,6 +168,7 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
     case kNodePrivateGroups: form = new CPrivateGroupsView(m_host, *this); break;
     case kNodePrivates: form = new CPrivatesView(m_host, *this); break;
     case kNodePublicGroup: form = new CPublicGroupView(m_host, *this); break;
+    case kNodePrivateGroup: form = new CPrivateGroupView(m_host, *this); break;
     case kNodePrivate: form = new CPrivateView(m_host, *this); break;
     case kNodeLists: form = new CListsView(m_host, *this); break;
     case kNodeScanList: form = new CScanListView(m_host, *this); break;

@@ -149,7 +149,6 @@ private slots:
             const char *heading;
         } cases[] = {
             {kNodeSettings, 0, "Settings"},
-            {kNodePrivateGroup, 0, "Group 1"},
             {kNodeScrollList, 0, "Scroll List"},
             {kNodeScanChannel, 2, "Scan List Channel 3"},
         };
