@@ -7,6 +7,7 @@
 #include "ContactsView.h"
 #include "EditorHost.h"
 #include "HeadingView.h"
+#include "ListFormViews.h"
 #include "ListsView.h"
 #include "ProfileItems.h"
 #include "PrivateGroupView.h"
@@ -156,8 +157,6 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
     CBaseView *form = nullptr;
     switch (kind) {
     case kNodeSettings:
-    case kNodeScrollList:
-    case kNodeScanChannel:
         form = new CHeadingView(m_host, *this, static_cast<NodeKind>(kind));
         break;
     case kNodeRoot: form = new CRadioInfoView(m_host, *this); break;
@@ -170,6 +169,8 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
     case kNodePublicGroup: form = new CPublicGroupView(m_host, *this); break;
     case kNodePrivateGroup: form = new CPrivateGroupView(m_host, *this); break;
     case kNodePrivate: form = new CPrivateView(m_host, *this); break;
+    case kNodeScrollList: form = new CScrollListView(m_host, *this); break;
+    case kNodeScanChannel: form = new CScanChannelView(m_host, *this); break;
     case kNodeLists: form = new CListsView(m_host, *this); break;
     case kNodeScanList: form = new CScanListView(m_host, *this); break;
     default: return nullptr;

@@ -149,8 +149,6 @@ private slots:
             const char *heading;
         } cases[] = {
             {kNodeSettings, 0, "Settings"},
-            {kNodeScrollList, 0, "Scroll List"},
-            {kNodeScanChannel, 2, "Scan List Channel 3"},
         };
         for (const auto &c : cases) {
             QVERIFY(w.Select(c.kind, c.index));
