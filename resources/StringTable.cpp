@@ -253,7 +253,6 @@ constexpr StrEntry kStrings[] = {
     {IDS_CLI_SETTING_GROUP, QT_TRANSLATE_NOOP("StringTable", "Setting Group")},
     {IDS_TWOLIST_AVAILABLE, QT_TRANSLATE_NOOP("StringTable", "Available")},
     {IDS_TWOLIST_SELECTED, QT_TRANSLATE_NOOP("StringTable", "Selected")},
-    {IDS_DUPLICATE_PRIVATE_NAME, QT_TRANSLATE_NOOP("StringTable", "Private contacts %d and %d are both named \"%s\"; contacts are found by name, so give each its own.")},
     {IDS_APP_NAME, QT_TRANSLATE_NOOP("StringTable", "ZQV CPS")},
     {IDS_ABOUT_TITLE, QT_TRANSLATE_NOOP("StringTable", "About %s")},
     {IDS_STATUS_IDLE, QT_TRANSLATE_NOOP("StringTable", "For Help, press F1")},
