@@ -385,7 +385,14 @@ void CPrivateView::OnReadPid()
     const std::optional<QString> pid = Host().ReadPrivateIdFromRadio();
     if (!pid)
         return;
-    m_pPid->setText(*pid);
+    // A captured ID is shown as the radio sent it (cleaned like typing), even outside the
+    // model's range: the rule script judges it when the field is left and says why it refuses,
+    // rather than the field quietly keeping its old text.
+    SetModified();
+    m_strPid = CleanPid(*pid);
+    m_bCleaning = true;
+    m_pPid->setText(m_strPid);
+    m_bCleaning = false;
     FocusAndSelectAll(m_pPid);
 }
 

@@ -260,6 +260,16 @@ private slots:
         QVERIFY(form->PidEdit()->hasFocus());
         form->RingerList()->setFocus();
         QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivate, 1), "pid"), QStringLiteral("10000777"));
+
+        // An ID above the model's range is shown all the same; leaving, the rule script says
+        // why it refuses it, and the profile keeps the last good ID.
+        w.readPidAnswer = QStringLiteral("20004711");
+        form->ReadPidButton()->click();
+        QCOMPARE(form->PidEdit()->text(), QStringLiteral("20004711"));
+        form->RingerList()->setFocus();
+        QCOMPARE(w.prompter.History().size(), std::size_t(1));
+        QVERIFY(form->PidEdit()->hasFocus());
+        QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivate, 1), "pid"), QStringLiteral("10000777"));
     }
 
     void privateScrollListKeepsEntries()
