@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("ZQV CPS"));
+    // Ties the windows to the installed desktop entry (its name and icon in docks and task bars).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.corvane.zqvcps"));
     zqv::CZQVCPSApp app;
     zqv::InstallEditors(app.Prompter());
     // A start that ended early (its step has shown why) is a failure to the caller.

@@ -23,6 +23,7 @@ enum ExitCode : int {
     kExitOk = 0,
     kExitFailure = 1,  // the system's message for the failure is on stderr
     kExitUsage = 2,
+    kExitDifferent = 3,  // diff: the two differ
 };
 
 // Messages go to stderr. A question is answered Yes when the command was told so (--yes),
@@ -136,5 +137,7 @@ int UsageError(CCliContext &context, const CCommand &command, const QString &rea
 // write, reset, read-pid, capture-pid (LinkCommands.cpp).
 void RegisterProfileCommands(CommandTable &table);
 void RegisterLinkCommands(CommandTable &table);
+// report (ReportCommands.cpp).
+void RegisterReportCommands(CommandTable &table);
 
 }  // namespace zqv::cli

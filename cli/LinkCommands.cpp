@@ -1,4 +1,5 @@
-// The radio commands of zqvcps-cli: ports, identify, read, write, reset, read-pid, capture-pid.
+// The radio commands of zqvcps-cli: ports, identify, read, write, restore, diff, backups, reset,
+// read-pid, capture-pid.
 //
 // Identify, read, write and reset run the desktop program's Read/Write/Reset sequence
 // (CTransferSequencer) with a host of the command line, so both programs take the same steps
@@ -8,11 +9,18 @@
 // cancels a running transfer the way the Cancel button does. Radios that carry a codeplug
 // password need it as --password for read and write; without it (or with a wrong one) nothing
 // is read or written.
+//
+// A write backs the radio up first (a profile in the backup folder), prints what it will change
+// and asks, and reads the radio back afterwards to verify it (--no-backup, --no-verify and the
+// desktop program's Preference switches turn these off). After a write that stopped once data
+// had gone out, it offers to write the backup back.
 #include "CliSupport.h"
 
 #include "ConfigStore.h"
 #include "LinkCodec.h"
+#include "BackupStore.h"
 #include "PortEnumerator.h"
+#include "ProfileDiff.h"
 #include "RadioTransfer.h"
 #include "SettingDocs.h"
 #include "SettingsMerge.h"
@@ -37,6 +45,10 @@ namespace {
 const QStringList kVerboseFlags{QStringLiteral("-v"), QStringLiteral("--verbose")};
 const QString kPort = QStringLiteral("--port");
 const QString kPassword = QStringLiteral("--password");
+const QString kYes = QStringLiteral("--yes");
+const QString kNoBackup = QStringLiteral("--no-backup");
+const QString kNoVerify = QStringLiteral("--no-verify");
+const QString kJson = QStringLiteral("--json");
 
 std::atomic<int> *g_pCancel = nullptr;
 
@@ -183,6 +195,10 @@ public:
 
     // The profile a write sends (none for the other commands).
     void SetProfile(CZQVCPSDoc *doc) { m_pDoc = doc; }
+    // The safe-write steps: the user's settings, then --no-backup and --no-verify.
+    void SetSafeWrite(const CConfigStore::SafeWrite &values) { m_safeWrite = values; }
+    // A read keeps the radio's record for the caller instead of saving it as a profile.
+    void SetKeepReadRecord(bool keep) { m_bKeepReadRecord = keep; }
     // Where a read saves the new profile.
     void SetOutput(const QString &path) { m_strOutput = path; }
 
@@ -242,13 +258,14 @@ public:
     {
         m_transfer.SetShowFailures(true);
         m_transfer.SetNotSupportedAccepted(olderRadioAccepted);
-        m_transfer.SetProgressText(write ? IDS_WRITING_TO_RADIO : IDS_READING_FROM_RADIO);
+        m_transfer.SetProgressText(write ? IDS_WRITING_TO_RADIO : m_nReadPurpose ? m_nReadPurpose : IDS_READING_FROM_RADIO);
         bool ok = false;
         if (write) {
             bool radioReset = false;
             ok = m_transfer.Run([&](CRadioTransfer &t) {
                 const int result = t.WriteRadio(m_record);
                 radioReset = t.LastWriteResetRadio();
+                m_bWriteSentData = t.LastWriteSentData();
                 return result;
             }) == link::LR_SUCCESS;
             if (ok)
@@ -276,6 +293,10 @@ public:
     bool HasActiveProfile() const override { return false; }
     void NewProfileFromRecord() override
     {
+        if (m_bKeepReadRecord) {
+            m_bTransferDone = true;
+            return;
+        }
         CCliDocumentHost host(m_ctx);
         host.SetRadioRecord(m_record);
         CZQVCPSDoc doc(m_ctx.Environment(), host, m_ctx.Prompter());
@@ -308,6 +329,24 @@ public:
         m_ctx.Prompter().Show(TransferFailureText(link::LR_USER_CANCELED), MB_OK | MB_ICONERROR);
     }
 
+    bool BackupBeforeWrite() const override { return m_safeWrite.backup; }
+    bool VerifyAfterWrite() const override { return m_safeWrite.verify; }
+    int BackupKeepCount() const override { return m_safeWrite.keep; }
+    QString BackupFolder() const override { return CConfigStore::BackupFolder(); }
+    bool SaveRecordAsProfile(const VirtualCPData &record, const QString &path) override
+    {
+        CCliDocumentHost host(m_ctx);
+        host.SetRadioRecord(record);
+        CZQVCPSDoc doc(m_ctx.Environment(), host, m_ctx.Prompter());
+        if (doc.OnNewDocument() && doc.DoSave(path, true))
+            return true;
+        m_ctx.Trace(doc.GetLastErrorTrace());
+        return false;
+    }
+    void SetReadPurpose(int textId) override { m_nReadPurpose = textId; }
+    bool LastWriteSentData() const override { return m_bWriteSentData; }
+    void ShowNotice(const QString &text) override { m_ctx.Err() << text << '\n'; }
+
 private:
     void RunShort(const std::function<int(CRadioTransfer &)> &operation)
     {
@@ -327,6 +366,10 @@ private:
     QString m_strUnitPid;
     std::optional<std::pair<int, int>> m_notice;
     bool m_bTransferDone = false;
+    CConfigStore::SafeWrite m_safeWrite{false, false, CConfigStore::kDefaultBackupKeep};
+    bool m_bKeepReadRecord = false;
+    bool m_bWriteSentData = false;
+    int m_nReadPurpose = 0;
 };
 
 // Parses the options every radio command shares; false (usage shown) when --port is missing.
@@ -415,32 +458,121 @@ int RunRead(CCliContext &ctx, const CCommand &self, const QStringList &args)
     return host.TransferDone() ? kExitOk : kExitFailure;
 }
 
+// Opens the profile FILE for a write, a restore or a comparison; false (message shown) when it
+// does not load.
+bool OpenProfileFile(CCliContext &ctx, CZQVCPSDoc &doc, const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        ctx.Err() << "zqvcps-cli: " << path << ": no such file\n";
+        ctx.Prompter().ShowMessage(IDS_LOAD_PROFILE_FAILED);
+        return false;
+    }
+    if (doc.OnOpenDocument(path))
+        return true;
+    ctx.Trace(doc.GetLastErrorTrace());
+    return false;
+}
+
+// write and restore: the profile FILE into the radio, with the backup, the change report and
+// the check afterwards unless switched off.
 int RunWrite(CCliContext &ctx, const CCommand &self, const QStringList &args)
 {
     CArgs a;
     int exit = kExitOk;
-    if (!ParseRadioArgs(ctx, self, args, a, {kPassword}, {QStringLiteral("--yes")}, 1, exit))
+    if (!ParseRadioArgs(ctx, self, args, a, {kPassword}, {kYes, kNoBackup, kNoVerify}, 1, exit))
         return exit;
-    ctx.Prompter().SetAssumeYes(a.Has(QStringLiteral("--yes")));
+    ctx.Prompter().SetAssumeYes(a.Has(kYes));
     if (!ctx.LoadInstallation())
         return kExitFailure;
     CCliDocumentHost docHost(ctx);
     CZQVCPSDoc doc(ctx.Environment(), docHost, ctx.Prompter());
-    const QString path = a.Operands().first();
-    if (!QFileInfo(path).isFile()) {
-        ctx.Err() << "zqvcps-cli: " << path << ": no such file\n";
-        ctx.Prompter().ShowMessage(IDS_LOAD_PROFILE_FAILED);
+    if (!OpenProfileFile(ctx, doc, a.Operands().first()))
         return kExitFailure;
-    }
-    if (!doc.OnOpenDocument(path)) {
-        ctx.Trace(doc.GetLastErrorTrace());
-        return kExitFailure;
-    }
+    CConfigStore::SafeWrite safe = CConfigStore().ReadSafeWrite();
+    safe.backup = safe.backup && !a.Has(kNoBackup);
+    safe.verify = safe.verify && !a.Has(kNoVerify);
     CCliSequenceHost host(ctx, a);
     host.SetProfile(&doc);
+    host.SetSafeWrite(safe);
     CTransferSequencer sequencer(host, ctx.Prompter());
     host.Run(sequencer, &CTransferSequencer::Write);
-    return host.TransferDone() ? kExitOk : kExitFailure;
+    const WriteOutcome outcome = sequencer.LastWriteOutcome();
+    return outcome == WriteOutcome::Written || outcome == WriteOutcome::Verified ? kExitOk : kExitFailure;
+}
+
+// Prints the differences (or that there are none); 0 when equal, 3 when different.
+int PrintDifferences(CCliContext &ctx, const std::vector<link::ProfileDifference> &differences, bool json)
+{
+    if (json)
+        ctx.Out() << QString::fromUtf8(link::DifferencesToJson(differences));
+    else if (differences.empty())
+        ctx.Out() << LoadStr(IDS_DIFF_SAME) << '\n';
+    else
+        for (const QString &line : link::DescribeDifferences(differences))
+            ctx.Out() << line << '\n';
+    return differences.empty() ? kExitOk : kExitDifferent;
+}
+
+// The record of a profile file as a write would convert it; false (message shown) when it
+// does not load or convert.
+bool ProfileRecord(CCliContext &ctx, const QString &path, const QString &ownPid, VirtualCPData &record)
+{
+    CCliDocumentHost docHost(ctx);
+    CZQVCPSDoc doc(ctx.Environment(), docHost, ctx.Prompter());
+    if (!OpenProfileFile(ctx, doc, path))
+        return false;
+    try {
+        return doc.GetVirtualCPData(record, ownPid);
+    } catch (const CZQVCPSException &e) {
+        ctx.Report(e.GetMessageId(), e.GetTrace());
+        return false;
+    }
+}
+
+// diff A B: two profiles. diff --port P FILE: what writing FILE would change in the radio.
+int RunDiff(CCliContext &ctx, const CCommand &self, const QStringList &args)
+{
+    CArgs a;
+    if (!a.Parse(args, {kPort, kPassword}, kVerboseFlags + QStringList{kJson}))
+        return UsageError(ctx, self, a.Error());
+    ctx.SetVerbose(a.Has(QStringLiteral("-v")) || a.Has(QStringLiteral("--verbose")));
+    const bool radio = a.Has(kPort);
+    if (a.Operands().size() != (radio ? 1 : 2))
+        return UsageError(ctx, self, radio ? QStringLiteral("diff --port P needs one FILE") : QStringLiteral("diff needs two FILEs"));
+    if (!ctx.LoadInstallation())
+        return kExitFailure;
+    VirtualCPData before, after;
+    if (!radio) {
+        if (!ProfileRecord(ctx, a.Operands().at(0), QString(), before) ||
+            !ProfileRecord(ctx, a.Operands().at(1), QString(), after))
+            return kExitFailure;
+        return PrintDifferences(ctx, link::CompareRecords(before, after), a.Has(kJson));
+    }
+    CCliSequenceHost host(ctx, a);
+    host.SetKeepReadRecord(true);
+    CTransferSequencer sequencer(host, ctx.Prompter());
+    host.Run(sequencer, &CTransferSequencer::Read);
+    if (!host.TransferDone())
+        return kExitFailure;
+    before = host.TransferRecord();
+    if (!ProfileRecord(ctx, a.Operands().at(0), before.limit.pid, after))
+        return kExitFailure;
+    return PrintDifferences(ctx, link::CompareRecords(before, link::ExpectedAfterWrite(after, before.limit)), a.Has(kJson));
+}
+
+// backups [--pid N]: the backups taken before writes, newest first.
+int RunBackups(CCliContext &ctx, const CCommand &self, const QStringList &args)
+{
+    CArgs a;
+    if (!a.Parse(args, {QStringLiteral("--pid")}, {}) || !a.Operands().isEmpty())
+        return UsageError(ctx, self, a.Error().isEmpty() ? QStringLiteral("backups takes no FILE") : a.Error());
+    const auto backups = link::ListBackups(CConfigStore::BackupFolder(), a.Value(QStringLiteral("--pid")));
+    if (backups.empty())
+        ctx.Err() << LoadStr(IDS_BACKUPS_NONE) << '\n';
+    for (const link::BackupEntry &b : backups)
+        ctx.Out() << b.pid << '\t' << b.taken.toString(QStringLiteral("yyyy-MM-dd")) << '\t'
+                  << b.taken.toString(QStringLiteral("HH:mm:ss")) << '\t' << b.name << '\t' << b.path << '\n';
+    return kExitOk;
 }
 
 int RunReset(CCliContext &ctx, const CCommand &self, const QStringList &args)
@@ -505,7 +637,13 @@ void RegisterLinkCommands(CommandTable &table)
     Add(table, "identify", "identify --port P", "show the radio's firmware, codeplug version and setting group",
         RunIdentify);
     Add(table, "read", "read --port P [--password N] -o FILE", "read the radio into a new profile", RunRead);
-    Add(table, "write", "write --port P [--password N] [--yes] FILE", "write a profile into the radio", RunWrite);
+    Add(table, "write", "write --port P [--password N] [--yes] [--no-backup] [--no-verify] FILE",
+        "back up the radio, show what changes, write the profile, verify", RunWrite);
+    Add(table, "restore", "restore --port P [--password N] [--yes] [--no-backup] [--no-verify] FILE",
+        "write a backup (see backups) back into the radio, as safely as write", RunWrite);
+    Add(table, "diff", "diff [--json] A.zqv B.zqv | diff --port P [--password N] [--json] FILE",
+        "what differs between two profiles, or what writing FILE changes in the radio (exit 3)", RunDiff);
+    Add(table, "backups", "backups [--pid N]", "list the backups taken before writes, newest first", RunBackups);
     Add(table, "reset", "reset --port P", "reset the radio", RunReset);
     Add(table, "read-pid", "read-pid --port P", "show the radio's own private ID", RunReadPid);
     Add(table, "capture-pid", "capture-pid --port P", "capture another radio's private ID over the air",

@@ -6,8 +6,10 @@
 #include "ConfigStore.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <csignal>
+#include <memory>
 
 using namespace zqv::cli;
 
@@ -29,7 +31,8 @@ void PrintUsage(QTextStream &stream, const CommandTable &commands)
            << "  " << QStringLiteral("--install-dir DIR").leftJustified(44) << " the installation's data folder\n"
            << "  " << QStringLiteral("--trace FILE").leftJustified(44)
            << " append every frame to and from the radio to FILE\n"
-           << "\nExit codes: 0 success, 1 failure (its message on stderr), 2 usage error.\n";
+           << "\nExit codes: 0 success, 1 failure (its message on stderr), 2 usage error, 3 diff found "
+              "differences.\n";
 }
 
 }  // namespace
@@ -39,7 +42,16 @@ int main(int argc, char *argv[])
     // Under a file-size limit a write past it fails with EFBIG and is reported like any other
     // failed save; by default the signal would end the program without a word.
     std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication app(argc, argv);
+    // Reports are laid out by Qt's text engine, which needs the GUI application object; the
+    // tool never shows a window, so it runs on the offscreen platform whatever the display.
+    bool reportCommand = false;
+    for (int i = 1; i < argc; ++i)
+        reportCommand = reportCommand || qstrcmp(argv[i], "report") == 0;
+    if (reportCommand)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application =
+        reportCommand ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("zqvcps-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZQV_VERSION));
     QTextStream out(stdout);
@@ -48,6 +60,7 @@ int main(int argc, char *argv[])
     CommandTable commands;
     RegisterProfileCommands(commands);
     RegisterLinkCommands(commands);
+    RegisterReportCommands(commands);
 
     QStringList args = app.arguments().mid(1);
     // Global options, before the command: where the installation data lives (by default the

@@ -6,7 +6,6 @@
 #include "ContactFolderViews.h"
 #include "ContactsView.h"
 #include "EditorHost.h"
-#include "HeadingView.h"
 #include "ListFormViews.h"
 #include "ListsView.h"
 #include "ProfileItems.h"
@@ -15,6 +14,7 @@
 #include "PublicGroupView.h"
 #include "RadioInfoView.h"
 #include "ScanListView.h"
+#include "SettingsView.h"
 #include "TextMessageView.h"
 #include "TextMessagesView.h"
 #include "ZQVCPSDoc.h"
@@ -156,10 +156,8 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
 {
     CBaseView *form = nullptr;
     switch (kind) {
-    case kNodeSettings:
-        form = new CHeadingView(m_host, *this, static_cast<NodeKind>(kind));
-        break;
     case kNodeRoot: form = new CRadioInfoView(m_host, *this); break;
+    case kNodeSettings: form = new CSettingsView(m_host, *this); break;
     case kNodeTextMessages: form = new CTextMessagesView(m_host, *this); break;
     case kNodeTextMessage: form = new CTextMessageView(m_host, *this); break;
     case kNodeContacts: form = new CContactsView(m_host, *this); break;

@@ -188,9 +188,11 @@ void CChildFrame::PlaceRightView(QWidget *view)
         IHelpPane *help = HelpPaneFactoryRef() ? HelpPaneFactoryRef()(*this) : nullptr;
         if (!help) {
             CAppShell &shell = m_app.Shell();
-            help = new CHelpPane([&shell](const QString &formClass, int controlId) {
-                return shell.GetHelpPageName(formClass, controlId);
-            });
+            help = new CHelpView(
+                [&shell](const QString &formClass, int controlId) {
+                    return shell.GetHelpPageName(formClass, controlId);
+                },
+                shell.GetHelpFilePath());
         }
         QWidget *pane = help->Widget();
         m_pHelpPaneIf = help;

@@ -56,7 +56,7 @@ public:
     ~CChildFrame() override;
 
     // Plug-in points for the profile tree, the forms and the help pane. Without them a window
-    // shows the root node, no form and the program's own help pane (CHelpPane).
+    // shows the root node, no form and the program's own help pane (CHelpView).
     static void SetTreeFactory(TreeFactory factory);
     static void SetViewFactory(ViewFactory factory);
     static void SetHelpPaneFactory(HelpPaneFactory factory);

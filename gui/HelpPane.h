@@ -6,10 +6,13 @@
 #include <QString>
 #include <QTextBrowser>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
 namespace zqv {
+
+class CHelpFile;
 
 class IHelpPane {
 public:
@@ -22,32 +25,55 @@ public:
     virtual void Blank() = 0;
 };
 
-// The desktop program's pane: a read-only text browser that keeps the help topic of the
-// control with the focus and looks up its page in the help-pane map. It shows nothing yet: it
-// stays blank until the help pages are rendered in it, and blanks itself whenever the topic
-// moves to another page.
-class CHelpPane : public QTextBrowser, public IHelpPane {
+// The desktop program's pane: a read-only browser that shows the help page of the control with
+// the focus, looked up in the help-pane map and read out of the help file of the current
+// language. Its location is the compiled-help address of the page,
+// "mk:@MSITStore:<help file>::<page>" with every blank as "%20"; the same address again
+// (the same control, or another control of the same topic) does not reload the page. A
+// control without a page, and a page that cannot be shown, leave the pane blank
+// ("about:blank").
+class CHelpView : public QTextBrowser, public IHelpPane {
     Q_OBJECT
 public:
     // Maps a form class and a control id to the page name in the help file; empty when the
     // control has none.
     using PageLookup = std::function<QString(const QString &formClass, int controlId)>;
 
-    explicit CHelpPane(PageLookup lookup = nullptr, QWidget *parent = nullptr);
+    static constexpr const char *kBlank = "about:blank";
+
+    explicit CHelpView(PageLookup lookup = nullptr, const QString &helpFilePath = QString(), QWidget *parent = nullptr);
+    ~CHelpView() override;
+
+    // The compiled-help address of `page` in help file `helpFilePath`.
+    static QString HelpUrl(const QString &helpFilePath, const QString &page);
 
     // IHelpPane
     QWidget *Widget() override { return this; }
     void ShowControlHelp(const QString &formClass, int controlId) override;
     void Blank() override;
 
+    // The address shown ("about:blank" when blank), and how many times the pane navigated.
+    const QString &Location() const { return m_strLocation; }
+    int NavigationCount() const { return m_nNavigations; }
     // The topic of the last notice: the form class (empty when blank), the control id (-1 when
     // blank) and the page the map gives for it (empty when none).
     const QString &FormClass() const { return m_strFormClass; }
     int ControlId() const { return m_nControlId; }
     const QString &PageName() const { return m_strPage; }
 
+protected:
+    QVariant loadResource(int type, const QUrl &name) override;
+
 private:
+    void Navigate(const QString &url);
+    void OnNavigationComplete();
+
     PageLookup m_fnLookup;
+    QString m_strHelpFilePath;
+    std::shared_ptr<CHelpFile> m_spHelpFile;
+    QString m_strLocation = QLatin1String(kBlank);
+    int m_nNavigations = 0;
+    bool m_bNavigationFailed = false;
     QString m_strFormClass;
     int m_nControlId = -1;
     QString m_strPage;

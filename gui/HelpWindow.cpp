@@ -3,15 +3,20 @@
 #include "Prompter.h"
 #include "StringTable.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QHelpEngineCore>
-#include <QStandardPaths>
-#include <QTextBrowser>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
+#include <QSplitter>
 #include <QStyle>
+#include <QTabWidget>
+#include <QTextBrowser>
 #include <QToolBar>
-#include <QUuid>
+#include <QVBoxLayout>
 
 namespace zqv {
 
@@ -44,43 +49,84 @@ CHelpWindow *CHelpWindow::ShowHelp(const QString &helpFilePath, IPrompter &promp
         prompter.ShowMessage(IDS_HELP_FILE_NOT_FOUND);
         return nullptr;
     }
-    // The help file is registered in a collection of its own in the temporary folder, so
-    // nothing is written next to the installation.
-    const QString collection = QDir(QDir::tempPath()).filePath(
-        QStringLiteral("zqvcps-help-%1.qhc").arg(QUuid::createUuid().toString(QUuid::WithoutBraces)));
-    auto engine = std::make_unique<QHelpEngineCore>(collection);
-    engine->setReadOnly(false);  // the collection is created and the file registered in it
+    // The help file is registered in a collection of its own in a private temporary folder,
+    // so nothing is written next to the installation.
+    auto dir = std::make_unique<QTemporaryDir>();
     const QString ns = QHelpEngineCore::namespaceName(helpFilePath);
     QUrl start;
-    if (!ns.isEmpty() && engine->setupData() && engine->registerDocumentation(helpFilePath)) {
-        const QList<QUrl> pages = engine->files(ns, QString(), QStringLiteral("html"));
-        for (const QUrl &page : pages)
-            if (page.fileName() == QLatin1String("index.html")) {
-                start = page;
-                break;
-            }
-        if (!start.isValid() && !pages.isEmpty())
-            start = pages.first();
+    std::unique_ptr<QHelpEngine> engine;
+    if (dir->isValid() && !ns.isEmpty()) {
+        engine = std::make_unique<QHelpEngine>(dir->filePath(QStringLiteral("help.qhc")));
+        engine->setReadOnly(false);  // the collection is created and the file registered in it
+        if (engine->setupData() && engine->registerDocumentation(helpFilePath)) {
+            const QList<QUrl> pages = engine->files(ns, QString());
+            for (const QUrl &page : pages)
+                if (page.fileName().startsWith(QLatin1String("index."))) {
+                    start = page;
+                    break;
+                }
+            for (const QUrl &page : pages)
+                if (!start.isValid() && page.fileName().endsWith(QLatin1String("htm"), Qt::CaseInsensitive))
+                    start = page;
+            if (!start.isValid() && !pages.isEmpty())
+                start = pages.first();
+        }
     }
     if (!start.isValid()) {
         engine.reset();
-        QFile::remove(collection);
         prompter.ShowMessage(IDS_HELP_FILE_INVALID);
         return nullptr;
     }
-    auto *window = new CHelpWindow(std::move(engine), collection, start, owner);
+    auto *window = new CHelpWindow(std::move(dir), std::move(engine), start, owner);
     window->show();
     return window;
 }
 
-CHelpWindow::CHelpWindow(std::unique_ptr<QHelpEngineCore> engine, const QString &collection, const QUrl &start,
+CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHelpEngine> engine, const QUrl &start,
                          QWidget *owner)
-    : QMainWindow(owner, Qt::Window), m_pEngine(std::move(engine)), m_strCollection(collection)
+    : QMainWindow(owner, Qt::Window), m_pDir(std::move(dir)), m_pEngine(std::move(engine))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HelpWindow"));
-    m_pBrowser = new CHelpBrowser(*m_pEngine, this);
-    setCentralWidget(m_pBrowser);
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    m_pSidebar = new QTabWidget(splitter);
+    m_pSidebar->setObjectName(QStringLiteral("HelpSidebar"));
+    m_pBrowser = new CHelpBrowser(*m_pEngine, splitter);
+    splitter->addWidget(m_pSidebar);
+    splitter->addWidget(m_pBrowser);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({260, 640});
+    setCentralWidget(splitter);
+
+    // Contents and index, built from the help file's table of contents and keywords.
+    QHelpContentWidget *contents = m_pEngine->contentWidget();
+    m_pSidebar->addTab(contents, LoadStr(IDS_HELP_TAB_CONTENTS));
+    connect(contents, &QHelpContentWidget::linkActivated, this, &CHelpWindow::ShowPage);
+    connect(m_pEngine->contentModel(), &QHelpContentModel::contentsCreated, contents, [contents] {
+        contents->expandToDepth(0);
+    });
+    QHelpIndexWidget *index = m_pEngine->indexWidget();
+    m_pSidebar->addTab(index, LoadStr(IDS_HELP_TAB_INDEX));
+    connect(index, &QHelpIndexWidget::documentActivated, this,
+            [this](const QHelpLink &link, const QString &) { ShowPage(link.url); });
+    connect(index, &QHelpIndexWidget::documentsActivated, this, [this](const QList<QHelpLink> &links, const QString &) {
+        if (!links.isEmpty())
+            ShowPage(links.first().url);
+    });
+
+    // Full-text search over the pages; the help file is indexed once the window is open.
+    QHelpSearchEngine *search = m_pEngine->searchEngine();
+    auto *searchPage = new QWidget;
+    auto *searchLayout = new QVBoxLayout(searchPage);
+    searchLayout->setContentsMargins(0, 0, 0, 0);
+    searchLayout->addWidget(search->queryWidget());
+    searchLayout->addWidget(search->resultWidget(), 1);
+    m_pSidebar->addTab(searchPage, LoadStr(IDS_HELP_TAB_SEARCH));
+    connect(search->queryWidget(), &QHelpSearchQueryWidget::search, this,
+            [search] { search->search(search->queryWidget()->searchInput()); });
+    connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this, &CHelpWindow::ShowPage);
+    search->reindexDocumentation();
+
     auto *bar = addToolBar(QString());
     bar->setMovable(false);
     QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(), m_pBrowser, &QTextBrowser::backward);
@@ -90,14 +136,24 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QHelpEngineCore> engine, const QString 
     connect(m_pBrowser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_pBrowser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(m_pBrowser, &QTextBrowser::sourceChanged, this, [this] { setWindowTitle(m_pBrowser->documentTitle()); });
+    // Links between pages stay inside the help file.
+    connect(m_pBrowser, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl &link) { ShowPage(m_pBrowser->source().resolved(link)); });
+    m_pBrowser->setOpenLinks(false);
     m_pBrowser->setSource(start);
     resize(900, 650);
 }
 
+void CHelpWindow::ShowPage(const QUrl &url)
+{
+    if (url.scheme() == QLatin1String("qthelp"))
+        m_pBrowser->setSource(url);
+}
+
 CHelpWindow::~CHelpWindow()
 {
+    // The engine closes its collection before the temporary folder goes.
     m_pEngine.reset();
-    QFile::remove(m_strCollection);
 }
 
 }  // namespace zqv

@@ -1,11 +1,14 @@
 // The Help command's window: the compiled help file of the current language (a Qt help file)
-// opened at its start page, with its own back and forward navigation.
+// opened at its start page, with its contents, its index and a full-text search beside the
+// pages, and back and forward navigation.
 #pragma once
 
 #include <QMainWindow>
+#include <QTemporaryDir>
 #include <memory>
 
-class QHelpEngineCore;
+class QHelpEngine;
+class QTabWidget;
 class QTextBrowser;
 
 namespace zqv {
@@ -22,13 +25,18 @@ public:
 
     ~CHelpWindow() override;
     QTextBrowser *Browser() const { return m_pBrowser; }
+    QTabWidget *Sidebar() const { return m_pSidebar; }
+    QHelpEngine &Engine() const { return *m_pEngine; }
 
 private:
-    CHelpWindow(std::unique_ptr<QHelpEngineCore> engine, const QString &collection, const QUrl &start, QWidget *owner);
+    CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHelpEngine> engine, const QUrl &start,
+                QWidget *owner);
+    void ShowPage(const QUrl &url);
 
-    std::unique_ptr<QHelpEngineCore> m_pEngine;
-    QString m_strCollection;
+    std::unique_ptr<QTemporaryDir> m_pDir;
+    std::unique_ptr<QHelpEngine> m_pEngine;
     QTextBrowser *m_pBrowser;
+    QTabWidget *m_pSidebar;
 };
 
 }  // namespace zqv

@@ -222,6 +222,7 @@ void CMainFrame::UpdateCommands()
     enable(ID_DEVICE_READ, idle);
     enable(ID_DEVICE_WRITE, profile && idle);
     enable(ID_DEVICE_RESET, idle);
+    enable(ID_DEVICE_RESTORE, idle);
     enable(ID_REPORT, profile && m_app.HasReportHandler());
     enable(ID_WINDOW_CASCADE, profile);
     enable(ID_WINDOW_TILE, profile);
@@ -290,6 +291,7 @@ void CMainFrame::OnCommand(int id)
         else
             m_app.Radio().Reset();
         break;
+    case ID_DEVICE_RESTORE: m_app.Radio().RestoreBackup(); break;
     case ID_REPORT: m_app.OnReport(); break;
     case ID_WINDOW_CASCADE: m_pMdi->cascadeSubWindows(); break;
     case ID_WINDOW_TILE: m_pMdi->tileSubWindows(); break;

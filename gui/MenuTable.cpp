@@ -35,7 +35,7 @@ const std::vector<MenuSpec> &MenuTable()
         {MenuKind::Popup, IDS_MENU_VIEW, false,
          {Cmd(ID_VIEW_TOOLBAR), Cmd(ID_VIEW_STATUS_BAR), Cmd(ID_VIEW_HELP_PANE, kProfile)}},
         {MenuKind::Popup, IDS_MENU_DEVICE, false,
-         {Cmd(ID_DEVICE_READ), Cmd(ID_DEVICE_WRITE, kProfile), Cmd(ID_DEVICE_RESET)}},
+         {Cmd(ID_DEVICE_READ), Cmd(ID_DEVICE_WRITE, kProfile), Cmd(ID_DEVICE_RESET), Cmd(ID_DEVICE_RESTORE)}},
         {MenuKind::Command, 0, kProfile, {Cmd(ID_REPORT)}, "ReportMenuEntry"},
         {MenuKind::WindowList, IDS_MENU_WINDOW, kProfile, {Cmd(ID_WINDOW_CASCADE), Cmd(ID_WINDOW_TILE)}},
         {MenuKind::Popup, IDS_MENU_HELP, false, {Cmd(ID_HELP_CONTENTS), Sep(), Cmd(ID_APP_ABOUT)}},

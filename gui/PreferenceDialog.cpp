@@ -10,9 +10,11 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace zqv {
@@ -44,6 +46,23 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     m_pTraceFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pTraceFile->setWordWrap(true);
     layout->addWidget(m_pTraceFile);
+    const CConfigStore::SafeWrite safe = m_store.ReadSafeWrite();
+    m_pBackup = new QCheckBox(LoadStr(IDS_PREF_BACKUP_BEFORE_WRITE), this);
+    m_pBackup->setChecked(safe.backup);
+    layout->addWidget(m_pBackup);
+    m_pVerify = new QCheckBox(LoadStr(IDS_PREF_VERIFY_AFTER_WRITE), this);
+    m_pVerify->setChecked(safe.verify);
+    layout->addWidget(m_pVerify);
+    auto *keepRow = new QHBoxLayout;
+    keepRow->addWidget(new QLabel(LoadStr(IDS_PREF_BACKUP_KEEP), this));
+    m_pKeep = new QSpinBox(this);
+    m_pKeep->setRange(1, CConfigStore::kMaxBackupKeep);
+    m_pKeep->setValue(safe.keep);
+    keepRow->addWidget(m_pKeep);
+    keepRow->addStretch();
+    layout->addLayout(keepRow);
+    connect(m_pBackup, &QCheckBox::toggled, m_pKeep, &QWidget::setEnabled);
+    m_pKeep->setEnabled(safe.backup);
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(LoadStr(IDS_BUTTON_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(LoadStr(IDS_BUTTON_CANCEL), QDialogButtonBox::RejectRole);
@@ -118,6 +137,7 @@ void CPreferenceDialog::accept()
     m_store.Write(config::CurrentComPort, port);
     m_store.Write(config::AutoDetect, m_pAuto->isChecked() ? 1u : 0u);
     m_store.WriteLinkTrace(m_pTrace->isChecked());
+    m_store.WriteSafeWrite({m_pBackup->isChecked(), m_pVerify->isChecked(), m_pKeep->value()});
     emit PortChosen(port);
     QDialog::accept();
 }

@@ -1,6 +1,8 @@
 // The Preference dialog: which serial port the transfers use, or automatic detection of the
-// programming cable, and whether the link trace is written. OK stores CurrentComPort,
-// AutoDetect and LinkTrace, shows the port in the status bar and starts or stops the trace.
+// programming cable, whether the link trace is written, and the safe write (backup before a
+// write, check after it, backups kept per radio). OK stores CurrentComPort, AutoDetect,
+// LinkTrace and the safe-write values, shows the port in the status bar and starts or stops
+// the trace.
 #pragma once
 
 #include <QDialog>
@@ -8,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QSpinBox;
 
 namespace zqv {
 
@@ -24,6 +27,9 @@ public:
     QCheckBox *LinkTraceBox() const { return m_pTrace; }
     // The trace file's path, or why it could not be opened.
     QLabel *LinkTraceLabel() const { return m_pTraceFile; }
+    QCheckBox *BackupBox() const { return m_pBackup; }
+    QCheckBox *VerifyBox() const { return m_pVerify; }
+    QSpinBox *KeepBox() const { return m_pKeep; }
 
     // Starts or stops the link trace as the stored setting says. False, with the reason in
     // `error`, when the trace is asked for and its file cannot be opened.
@@ -50,6 +56,9 @@ private:
     QComboBox *m_pPorts;
     QCheckBox *m_pTrace;
     QLabel *m_pTraceFile;
+    QCheckBox *m_pBackup;
+    QCheckBox *m_pVerify;
+    QSpinBox *m_pKeep;
 };
 
 }  // namespace zqv

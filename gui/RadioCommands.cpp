@@ -3,11 +3,13 @@
 #include "AskPwdDlg.h"
 #include "ChildFrame.h"
 #include "MainFrame.h"
+#include "SafeWriteDialogs.h"
 #include "StringTable.h"
 #include "WriteChanges.h"
 #include "ZQVCPSApp.h"
 #include "ZQVCPSException.h"
 
+#include <QStatusBar>
 #include <QTimer>
 #include <mutex>
 
@@ -206,8 +208,15 @@ bool CRadioCommands::RunTransferDialog(bool write, bool olderRadioAccepted)
 {
     CReadWriteDialog dlg(write ? CReadWriteDialog::Mode::Write : CReadWriteDialog::Mode::Read, m_record,
                          olderRadioAccepted, UiContext(), Frame());
+    if (!write)
+        dlg.SetPurposeText(m_nReadPurpose);
     const bool ok = dlg.exec() == QDialog::Accepted;
     m_nLastDialogResult = dlg.Succeeded() ? 1 : dlg.FailureCode();
+    if (write)
+        m_bWriteSentData = dlg.SentData();
+    // A backup or check read is part of the write: the profile window stays where it is.
+    if (m_nReadPurpose)
+        return ok;
     // The question that follows a read is about this profile: the user sees which one.
     if (ok && !write)
         ShowTarget();
@@ -286,6 +295,86 @@ bool CRadioCommands::ActiveProfileUsesPcClock() const
 {
     CChildFrame *child = m_pTarget;
     return child && child->Document().PcClockFlag();
+}
+
+namespace {
+
+// A document host that hands a radio's record to a new profile without a window: the backup
+// taken before a write is saved through it.
+class CRecordDocumentHost : public IDocumentHost {
+public:
+    CRecordDocumentHost(CZQVCPSApp &app, const VirtualCPData &record) : m_app(app), m_record(record) {}
+    bool TakeRadioRecord(VirtualCPData &record) override
+    {
+        if (m_bTaken)
+            return false;
+        record = m_record;
+        m_bTaken = true;
+        return true;
+    }
+    QString NewProfileTemplatePath() const override { return m_app.NewProfileTemplatePath(); }
+    std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) override
+    {
+        return m_app.WorkingSettingDocument(group);
+    }
+
+private:
+    CZQVCPSApp &m_app;
+    const VirtualCPData &m_record;
+    bool m_bTaken = false;
+};
+
+}  // namespace
+
+bool CRadioCommands::BackupBeforeWrite() const
+{
+    return m_app.Store().ReadSafeWrite().backup;
+}
+
+bool CRadioCommands::VerifyAfterWrite() const
+{
+    return m_app.Store().ReadSafeWrite().verify;
+}
+
+int CRadioCommands::BackupKeepCount() const
+{
+    return m_app.Store().ReadSafeWrite().keep;
+}
+
+QString CRadioCommands::BackupFolder() const
+{
+    return CConfigStore::BackupFolder();
+}
+
+bool CRadioCommands::SaveRecordAsProfile(const VirtualCPData &record, const QString &path)
+{
+    CRecordDocumentHost host(m_app, record);
+    CZQVCPSDoc doc(m_app.ModelEnvironment(), host, m_app.Prompter());
+    return doc.OnNewDocument() && doc.DoSave(path, true);
+}
+
+bool CRadioCommands::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes)
+{
+    // Nothing to list: the question alone says it.
+    if (changes.empty())
+        return ITransferHost::ConfirmChangeReport(prompter, changes);
+    CChangeReportDialog dlg(changes, m_sequencer.LastBackupPath(), Frame());
+    return dlg.exec() == QDialog::Accepted;
+}
+
+void CRadioCommands::ShowNotice(const QString &text)
+{
+    if (CMainFrame *frame = Frame())
+        frame->statusBar()->showMessage(text, 15000);
+}
+
+void CRadioCommands::RestoreBackup()
+{
+    CRestoreBackupDialog dlg(CConfigStore::BackupFolder(), m_strUnitPid, Frame());
+    if (dlg.exec() != QDialog::Accepted || dlg.Chosen().isEmpty())
+        return;
+    if (m_app.OpenProfile(dlg.Chosen()))
+        Write();
 }
 
 void CRadioCommands::IdleChanged(bool idle)

@@ -36,6 +36,9 @@ public:
     void Read();
     void Write();
     void Reset();
+    // Device > Restore Backup: the chosen backup opens as a profile and is written like any
+    // profile, with its own backup, change report and check.
+    void RestoreBackup();
     const VirtualCPData &Record() const { return m_record; }
     const QString &UnitPid() const { return m_strUnitPid; }
     // How the last transfer dialog ended: 1 after success, else its failure code (0 when it
@@ -76,6 +79,15 @@ private:
     int ActiveProfileGroup() const override;
     bool ActiveProfileUsesPcClock() const override;
     void IdleChanged(bool idle) override;
+    bool BackupBeforeWrite() const override;
+    bool VerifyAfterWrite() const override;
+    int BackupKeepCount() const override;
+    QString BackupFolder() const override;
+    bool SaveRecordAsProfile(const VirtualCPData &record, const QString &path) override;
+    bool ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes) override;
+    void SetReadPurpose(int textId) override { m_nReadPurpose = textId; }
+    bool LastWriteSentData() const override { return m_bWriteSentData; }
+    void ShowNotice(const QString &text) override;
 
     // Runs `operation` on a worker thread; its outcome arrives as a notice once the thread has
     // ended. With `detectPort` the worker looks the port up again and stores it first.
@@ -93,6 +105,8 @@ private:
     VirtualCPData m_record;
     QString m_strUnitPid;
     int m_nLastDialogResult = 0;
+    int m_nReadPurpose = 0;
+    bool m_bWriteSentData = false;
     std::unique_ptr<CNoticeObserver> m_pObserver;
     std::thread m_worker;
     CRadioTransfer::PortFactory m_portFactory;

@@ -239,7 +239,7 @@ void CReadWriteDialog::SetOpeningTexts()
 {
     const bool read = m_mode == Mode::Read;
     setWindowTitle(LoadStr(read ? IDS_READ_TITLE : IDS_WRITE_TITLE));
-    StatusLabel()->setText(LoadStr(read ? IDS_READING_FROM_RADIO : IDS_WRITING_TO_RADIO));
+    StatusLabel()->setText(LoadStr(m_nPurposeTextId ? m_nPurposeTextId : read ? IDS_READING_FROM_RADIO : IDS_WRITING_TO_RADIO));
 }
 
 int CReadWriteDialog::RunOperation(CRadioTransfer &transfer)
@@ -251,6 +251,7 @@ int CReadWriteDialog::RunOperation(CRadioTransfer &transfer)
     }
     const int result = transfer.WriteRadio(m_record);
     m_bRadioReset = transfer.LastWriteResetRadio();
+    m_bSentData = transfer.LastWriteSentData();
     return result;
 }
 
@@ -259,6 +260,9 @@ void CReadWriteDialog::OnSucceeded()
     const QString text = LoadStr(m_mode == Mode::Read ? IDS_READING_SUCCESSFUL : IDS_WRITING_SUCCESS);
     setWindowTitle(text);
     StatusLabel()->setText(text);
+    // A backup or check read is a step of the write: it goes on without waiting for OK.
+    if (m_nPurposeTextId)
+        QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
 }
 
 void CReadWriteDialog::OnWorkerEnded()

@@ -126,6 +126,10 @@ public:
     CReadWriteDialog(Mode mode, VirtualCPData &record, bool olderRadioAccepted, const TransferUiContext &context,
                      QWidget *parent = nullptr);
     Mode GetMode() const { return m_mode; }
+    // A read made for another purpose (backing up, checking a write) says so; 0 for none.
+    void SetPurposeText(int textId) { m_nPurposeTextId = textId; }
+    // Whether the write sent any record before it ended (after the dialog has closed).
+    bool SentData() const { return m_bSentData; }
 
 protected:
     int RunOperation(CRadioTransfer &transfer) override;
@@ -141,6 +145,8 @@ private:
     // Written by the worker; read only after it has been joined.
     ReadNotes m_readNotes;
     bool m_bRadioReset = false;
+    bool m_bSentData = false;
+    int m_nPurposeTextId = 0;
 };
 
 // Capturing another radio's private ID over the air.

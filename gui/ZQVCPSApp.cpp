@@ -4,6 +4,7 @@
 #include "Artwork.h"
 #include "ChildFrame.h"
 #include "DealerInfoDialog.h"
+#include "ReportDlg.h"
 #include "HelpWindow.h"
 #include "MainFrame.h"
 #include "MessageBoxPrompter.h"
@@ -82,6 +83,13 @@ CZQVCPSApp::CZQVCPSApp(Services services)
     m_pShell = std::make_unique<CAppShell>(*m_pStore, *m_pPrompter);
     if (services.scriptEngineCheck)
         m_pShell->SetScriptEngineCheck(services.scriptEngineCheck);
+    // The Report command: the report choice, then the report in its window.
+    m_fnReport = [this](CChildFrame &child) {
+        const CReportContext context{m_pShell->GetInstallPath(), report::DefaultReportCacheFolder(),
+                                     ReadDealerTexts(*m_pStore, m_pShell->GetCurrentLanguage()), m_pPrompter,
+                                     m_pFileDialog, m_pMainFrame};
+        RunReportCommand(child.Document(), context);
+    };
 }
 
 CZQVCPSApp::~CZQVCPSApp()

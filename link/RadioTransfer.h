@@ -89,6 +89,8 @@ public:
     // True when the last write stopped part-way and the radio was reset: it then holds part of
     // the profile and needs a whole write.
     bool LastWriteResetRadio() const { return m_bRadioReset; }
+    // True when the last write sent any record (settings, contacts, texts) to the radio.
+    bool LastWriteSentData() const { return m_bDataSent; }
 
     // Bytes that crossed the serial line in the last operation, both directions.
     std::uint64_t LastBytesRead() const { return m_nBytesRead; }

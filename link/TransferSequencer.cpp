@@ -1,5 +1,6 @@
 #include "TransferSequencer.h"
 
+#include "BackupStore.h"
 #include "StringTable.h"
 #include "WriteChanges.h"
 
@@ -56,6 +57,14 @@ quint32 CTransferSequencer::ClockSeconds(const QDateTime &local)
 QString ITransferHost::FailureText(int code) const
 {
     return CTransferSequencer::FailureMessage(code);
+}
+
+bool ITransferHost::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes)
+{
+    const QString text = changes.empty()
+                             ? LoadStr(IDS_SAFE_NOTHING_CHANGES)
+                             : FormatStr(IDS_SAFE_CHANGE_REPORT, {link::DescribeDifferences(changes).join(QLatin1Char('\n'))});
+    return prompter.Show(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 bool CTransferSequencer::PortPresent()
@@ -251,8 +260,98 @@ FlowResult CTransferSequencer::WriteFlow()
         m_host.TransferRecord().setting.current_time = ClockSeconds(QDateTime::currentDateTime());
     if (GroupHasPassword(m_nRadioGroup) && PasswordLoop() == FlowResult::Cancelled)
         return FlowResult::Cancelled;
-    m_host.RunTransferDialog(true, m_bWriteToOlderRadio);
+    m_writeOutcome = WriteOutcome::None;
+    m_strBackupPath.clear();
+    if (m_host.BackupBeforeWrite()) {
+        const FlowResult backup = TakeBackup();
+        if (backup != FlowResult::Done)
+            return backup;
+    }
+    WriteRecord(false);
     return FlowResult::Done;
+}
+
+bool CTransferSequencer::ReadRadioInto(VirtualCPData &out, int purposeId)
+{
+    VirtualCPData &record = m_host.TransferRecord();
+    const VirtualCPData kept = record;
+    record = VirtualCPData();
+    m_host.SetReadPurpose(purposeId);
+    const bool ok = m_host.RunTransferDialog(false, false);
+    m_host.SetReadPurpose(0);
+    out = m_host.TransferRecord();
+    m_host.TransferRecord() = kept;
+    return ok;
+}
+
+// Reads the radio and saves it before anything is sent; a read that fails or is cancelled,
+// or a backup that cannot be saved, ends the write there. Then the change report.
+FlowResult CTransferSequencer::TakeBackup()
+{
+    VirtualCPData before;
+    if (!ReadRadioInto(before, IDS_SAFE_BACKING_UP))
+        return FlowResult::Failed;  // the read has shown why
+    const QString root = m_host.BackupFolder();
+    const QString path = link::NewBackupPath(root, before.limit.pid, QDateTime::currentDateTime());
+    if (path.isEmpty() || !m_host.SaveRecordAsProfile(before, path)) {
+        m_prompter.Show(FormatStr(IDS_SAFE_BACKUP_SAVE_FAILED, {path.isEmpty() ? root : path}), MB_OK | MB_ICONERROR);
+        return FlowResult::Failed;
+    }
+    link::PruneBackups(root, before.limit.pid, m_host.BackupKeepCount());
+    m_strBackupPath = path;
+    m_backup = before;
+    m_backupTaken = QDateTime::currentDateTime();
+    m_host.ShowNotice(FormatStr(IDS_SAFE_BACKUP_SAVED, {path}));
+
+    const VirtualCPData expected = link::ExpectedAfterWrite(m_host.TransferRecord(), before.limit);
+    if (!m_host.ConfirmChangeReport(m_prompter, link::CompareRecords(before, expected))) {
+        m_host.QuestionDeclined();
+        return FlowResult::Failed;
+    }
+    return FlowResult::Done;
+}
+
+void CTransferSequencer::WriteRecord(bool restoreOffered)
+{
+    const VirtualCPData sent = m_host.TransferRecord();
+    if (!m_host.RunTransferDialog(true, m_bWriteToOlderRadio || restoreOffered)) {
+        m_writeOutcome = WriteOutcome::Failed;
+        // Part of the new programming may be in the radio: offer what it held before, once.
+        if (!restoreOffered && !m_strBackupPath.isEmpty() && m_host.LastWriteSentData() &&
+            m_prompter.Show(FormatStr(IDS_SAFE_RESTORE_QUESTION, {m_strBackupPath}), MB_YESNO | MB_ICONWARNING) == IDYES) {
+            // The radio's clock went on while the write ran: it gets its own time back, not the
+            // time the backup was read.
+            VirtualCPData &record = m_host.TransferRecord();
+            record = m_backup;
+            if (record.setting.current_time != 0)
+                record.setting.current_time += quint32(m_backupTaken.secsTo(QDateTime::currentDateTime()));
+            WriteRecord(true);
+            m_writeOutcome = WriteOutcome::Failed;  // the write asked for still did not happen
+        }
+        return;
+    }
+    m_writeOutcome = WriteOutcome::Written;
+    if (m_host.VerifyAfterWrite())
+        Verify(sent);
+}
+
+void CTransferSequencer::Verify(const VirtualCPData &sent)
+{
+    VirtualCPData after;
+    if (!ReadRadioInto(after, IDS_SAFE_VERIFYING)) {
+        m_writeOutcome = WriteOutcome::VerifyFailed;
+        m_prompter.ShowMessage(IDS_SAFE_VERIFY_READ_FAILED, MB_ICONERROR);
+        return;
+    }
+    const auto differences = link::CompareRecords(link::ExpectedAfterWrite(sent, after.limit), after);
+    if (differences.empty()) {
+        m_writeOutcome = WriteOutcome::Verified;
+        m_prompter.ShowMessage(IDS_SAFE_VERIFIED, MB_ICONINFORMATION);
+        return;
+    }
+    m_writeOutcome = WriteOutcome::VerifyFailed;
+    m_prompter.Show(FormatStr(IDS_SAFE_VERIFY_FAILED, {link::DescribeDifferences(differences).join(QLatin1Char('\n'))}),
+                    MB_OK | MB_ICONERROR);
 }
 
 }  // namespace zqv

@@ -5,7 +5,8 @@
 //
 //   Read:     delay -> identify -> [password] -> read flow (transfer, new or overwrite)
 //   Write:    unit PID -> identify -> [password] -> write flow (convert, changes, older radio,
-//             clock, password prompt, transfer)
+//             clock, password prompt, [backup read, change report], transfer, [verify read];
+//             after a write that stopped once data went out, the offer to restore the backup)
 //   Reset:    reset operation, nothing afterwards
 //   Identify: identify, nothing afterwards (the command-line tool shows what it found)
 //
@@ -14,6 +15,7 @@
 // sequences with a scripted host.
 #pragma once
 
+#include "ProfileDiff.h"
 #include "Prompter.h"
 #include "VirtualCPData.h"
 
@@ -104,6 +106,41 @@ public:
     virtual void QuestionDeclined() {}
     // Called whenever the idle flag changes, so the window can update its commands.
     virtual void IdleChanged(bool idle) { (void)idle; }
+
+    // Safe write. Before a write the radio is read and saved as a backup profile, and the
+    // change report is shown; after it the radio is read back and compared with what was
+    // sent. Both are off unless the host switches them on.
+    virtual bool BackupBeforeWrite() const { return false; }
+    virtual bool VerifyAfterWrite() const { return false; }
+    // How many backups to keep per radio, and the folder they go into.
+    virtual int BackupKeepCount() const { return 20; }
+    virtual QString BackupFolder() const { return QString(); }
+    // Saves `record` (as read from a radio) as a profile at `path`; false when it could not.
+    virtual bool SaveRecordAsProfile(const VirtualCPData &record, const QString &path)
+    {
+        (void)record;
+        (void)path;
+        return false;
+    }
+    // Shows what the write changes in the radio and asks whether to write; true to write.
+    // The default asks through the prompter with the whole list.
+    virtual bool ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes);
+    // The next RunTransferDialog(false, ...) reads for this purpose (a string id: backing up,
+    // verifying); 0 for an ordinary read.
+    virtual void SetReadPurpose(int textId) { (void)textId; }
+    // Whether the last write sent any data before it ended.
+    virtual bool LastWriteSentData() const { return true; }
+    // A short notice that needs no answer (where the backup went).
+    virtual void ShowNotice(const QString &text) { (void)text; }
+};
+
+// How the last write ended, for a caller that reports it (the command-line tool's exit code).
+enum class WriteOutcome {
+    None,          // no write was started
+    Written,       // written, not read back
+    Verified,      // written and read back as sent
+    VerifyFailed,  // written, but the radio gave back something else (or could not be read)
+    Failed,        // the write did not complete (the backup may have been restored since)
 };
 
 class CTransferSequencer {
@@ -127,6 +164,9 @@ public:
     const QString &RadioPassword() const { return m_strRadioPassword; }
     const QString &EnteredPassword() const { return m_strEnteredPassword; }
     bool OlderRadioAccepted() const { return m_bWriteToOlderRadio; }
+    WriteOutcome LastWriteOutcome() const { return m_writeOutcome; }
+    // The backup the last write took; empty when it took none.
+    const QString &LastBackupPath() const { return m_strBackupPath; }
 
     // The message shown for a failed radio operation's result code.
     static QString FailureMessage(int code);
@@ -147,6 +187,12 @@ private:
     FlowResult PasswordLoop();
     FlowResult ReadFlow();
     FlowResult WriteFlow();
+    // Reads the radio into `out` with the host's read; the transfer record is kept.
+    bool ReadRadioInto(VirtualCPData &out, int purposeId);
+    FlowResult TakeBackup();
+    // Writes the transfer record; then verifies it, or offers the backup after a failure.
+    void WriteRecord(bool restoreOffered);
+    void Verify(const VirtualCPData &sent);
 
     ITransferHost &m_host;
     IPrompter &m_prompter;
@@ -156,6 +202,10 @@ private:
     QString m_strRadioPassword;
     QString m_strEnteredPassword;
     bool m_bWriteToOlderRadio = false;
+    WriteOutcome m_writeOutcome = WriteOutcome::None;
+    QString m_strBackupPath;
+    VirtualCPData m_backup;
+    QDateTime m_backupTaken;
 };
 
 }  // namespace zqv

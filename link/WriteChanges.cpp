@@ -158,6 +158,41 @@ private:
 
 }  // namespace
 
+RadioCopy StoreAsRadio(const VirtualCPData &record)
+{
+    RadioCopy copy;
+    VirtualCPData &radio = copy.radio;
+    radio = record;
+    VirtualCPSetting setting;
+    const QByteArray settingBytes = EncodeSettings(record.setting);
+    DecodeSettings(reinterpret_cast<const std::uint8_t *>(settingBytes.constData()), int(settingBytes.size()), setting);
+    radio.setting = setting;
+
+    radio.contacts.fill(VirtualCPContact());
+    for (int slot : ContactsToSend(record)) {
+        QByteArray bytes;
+        if (!EncodeContact(record.contacts[slot], bytes)) {
+            copy.notEncodable.push_back(slot);
+            continue;
+        }
+        VirtualCPContact c;
+        DecodeContact(reinterpret_cast<const std::uint8_t *>(bytes.constData()), int(bytes.size()), c);
+        radio.contacts[copy.sentSlots.size()] = c;
+        copy.sentSlots.push_back(slot);
+    }
+    TidyPrivateContacts(radio);
+
+    radio.texts.fill(QString());
+    for (int slot : TextsToSend(record)) {
+        const QByteArray bytes = EncodeText(record.texts[slot]);
+        QString t;
+        DecodeText(reinterpret_cast<const std::uint8_t *>(bytes.constData()), int(bytes.size()), t);
+        radio.texts[copy.sentTexts.size()] = t;
+        copy.sentTexts.push_back(slot);
+    }
+    return copy;
+}
+
 std::vector<WriteChange> ListWriteChanges(const QString &text, const QString &ownPid)
 {
     // The record the write sends, prepared as the write prepares it. The radio's limits are
@@ -173,37 +208,11 @@ std::vector<WriteChange> ListWriteChanges(const QString &text, const QString &ow
 
     // What the radio holds afterwards, in the order it stores the records, as a read returns
     // it: each record through the link's encoder and decoder, then the read's tidy.
-    VirtualCPData radio = record;
-    VirtualCPSetting setting;
-    const QByteArray settingBytes = EncodeSettings(record.setting);
-    DecodeSettings(reinterpret_cast<const std::uint8_t *>(settingBytes.constData()), int(settingBytes.size()), setting);
-    radio.setting = setting;
-
-    std::vector<int> notEncodable;
-    std::vector<int> sentSlots;  // profile slot of each radio contact slot
-    radio.contacts.fill(VirtualCPContact());
-    for (int slot : ContactsToSend(record)) {
-        QByteArray bytes;
-        if (!EncodeContact(record.contacts[slot], bytes)) {
-            notEncodable.push_back(slot);
-            continue;
-        }
-        VirtualCPContact c;
-        DecodeContact(reinterpret_cast<const std::uint8_t *>(bytes.constData()), int(bytes.size()), c);
-        radio.contacts[sentSlots.size()] = c;
-        sentSlots.push_back(slot);
-    }
-    TidyPrivateContacts(radio);
-
-    std::vector<int> sentTexts;  // profile text slot of each radio text slot
-    radio.texts.fill(QString());
-    for (int slot : TextsToSend(record)) {
-        const QByteArray bytes = EncodeText(record.texts[slot]);
-        QString t;
-        DecodeText(reinterpret_cast<const std::uint8_t *>(bytes.constData()), int(bytes.size()), t);
-        radio.texts[sentTexts.size()] = t;
-        sentTexts.push_back(slot);
-    }
+    RadioCopy copy = StoreAsRadio(record);
+    VirtualCPData &radio = copy.radio;
+    const std::vector<int> &notEncodable = copy.notEncodable;
+    const std::vector<int> &sentSlots = copy.sentSlots;
+    const std::vector<int> &sentTexts = copy.sentTexts;
 
     // Both sides as profile documents: the profile as the conversion read it, the radio's
     // copy as a read would write it.

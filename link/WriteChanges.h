@@ -12,6 +12,8 @@
 
 #include "Prompter.h"
 
+#include "VirtualCPData.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -31,6 +33,18 @@ struct WriteChange {
     QString profileValue;
     QString radioValue;
 };
+
+// A record prepared for the write as the radio stores it and a read returns it: settings,
+// contacts and texts each through the link's encoder and decoder, in sending order, then the
+// read's tidy of memberships. `sentSlots`/`sentTexts` give the record slot of each radio slot;
+// `notEncodable` the contact slots whose record does not fit a request.
+struct RadioCopy {
+    VirtualCPData radio;
+    std::vector<int> sentSlots;
+    std::vector<int> notEncodable;
+    std::vector<int> sentTexts;
+};
+RadioCopy StoreAsRadio(const VirtualCPData &record);
 
 // The changes a write of profile text `text` would make, in profile order: the setting
 // element, the contacts (public groups, private groups, private contacts), the text

@@ -15,6 +15,7 @@ set(LAYERS
   "shell|1|0"
   "model|2|0"
   "link|3|0"
+  "report|3|0"
   "sim|4|0"
   "cli|5|0"
   "gui|5|1"

@@ -10,6 +10,11 @@ packages=(
   libxml2-dev libxml2-utils
   xvfb xauth imagemagick xdotool
   clang libclang-rt-14-dev
+  # The Debian package and its checks: cpack's dependency scan, lintian, the desktop-entry and
+  # AppStream validators, the MIME database tool, bash-completion and man for their tests.
+  dpkg-dev lintian desktop-file-utils appstream shared-mime-info bash-completion man-db
+  # pdftotext, for the tests that read the text of a saved report
+  poppler-utils
 )
 
 missing=()

@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <algorithm>
 #include <limits>
 
 namespace zqv {
@@ -201,7 +202,13 @@ QString CConfigStore::ReadDefaultLanguage() const
 
 QString CConfigStore::ReadInstallPath() const
 {
-    return ReadString(config::InstallPath).value_or(QString());
+    const QString path = ReadString(config::InstallPath).value_or(QString());
+    // A relative path names the data folder from the program's own folder (an installed
+    // package records "../share/zqvcps"), so an installation can be moved or unpacked
+    // anywhere and still finds its data beside its programs.
+    if (path.isEmpty() || QDir::isAbsolutePath(path) || !QCoreApplication::instance())
+        return path;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + path);
 }
 
 int CConfigStore::ReadShowContextHelp() const
@@ -228,6 +235,29 @@ bool CConfigStore::WriteLinkTrace(bool on)
 QString CConfigStore::LinkTraceFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/link-trace.log");
+}
+
+CConfigStore::SafeWrite CConfigStore::ReadSafeWrite() const
+{
+    SafeWrite values;
+    values.backup = ReadDword(config::BackupBeforeWrite).value_or(1) != 0;
+    values.verify = ReadDword(config::VerifyAfterWrite).value_or(1) != 0;
+    const quint32 keep = ReadDword(config::BackupKeepCount).value_or(kDefaultBackupKeep);
+    values.keep = keep >= 1 && keep <= quint32(kMaxBackupKeep) ? int(keep) : kDefaultBackupKeep;
+    return values;
+}
+
+bool CConfigStore::WriteSafeWrite(const SafeWrite &values)
+{
+    const quint32 keep = quint32(std::clamp(values.keep, 1, kMaxBackupKeep));
+    return Write(config::BackupBeforeWrite, values.backup ? 1u : 0u) &&
+           Write(config::VerifyAfterWrite, values.verify ? 1u : 0u) && Write(config::BackupKeepCount, keep);
+}
+
+QString CConfigStore::BackupFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Corvane/ZQV CPS/backups");
 }
 
 QString CConfigStore::GetGUIResourcePath(const QString &language) const

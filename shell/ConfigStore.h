@@ -50,6 +50,11 @@ inline constexpr ConfigValue AutoDetect{ConfigScope::User, "AutoDetect", ConfigT
 inline constexpr ConfigValue ShowContextHelp{ConfigScope::User, "ShowContextHelp", ConfigType::Dword, 4};
 // Nonzero: the desktop program writes the link trace to LinkTraceFilePath().
 inline constexpr ConfigValue LinkTrace{ConfigScope::User, "LinkTrace", ConfigType::Dword, 4};
+// Safe write: zero switches off the backup before a write and the check after it; the number
+// of backups kept per radio (1..kMaxBackupKeep, default kDefaultBackupKeep).
+inline constexpr ConfigValue BackupBeforeWrite{ConfigScope::User, "BackupBeforeWrite", ConfigType::Dword, 4};
+inline constexpr ConfigValue VerifyAfterWrite{ConfigScope::User, "VerifyAfterWrite", ConfigType::Dword, 4};
+inline constexpr ConfigValue BackupKeepCount{ConfigScope::User, "BackupKeepCount", ConfigType::Dword, 4};
 inline constexpr ConfigValue UserDealerInfo{ConfigScope::User, "Language/%1/DealerInfo", ConfigType::MultiString, 0};
 inline constexpr ConfigValue UserDealerNotes{ConfigScope::User, "Language/%1/DealerNotes", ConfigType::MultiString, 0};
 inline constexpr ConfigValue UserContactInfo{ConfigScope::User, "Language/%1/ContactInfo", ConfigType::MultiString, 0};
@@ -101,7 +106,8 @@ public:
     QString ReadCurrentLanguage() const;  // empty when absent
     bool WriteCurrentLanguage(const QString &language);
     QString ReadDefaultLanguage() const;  // empty when absent
-    QString ReadInstallPath() const;      // empty when absent
+    // Empty when absent; a relative value is taken from the program's folder.
+    QString ReadInstallPath() const;
     int ReadShowContextHelp() const;      // -1 when absent
     bool WriteShowContextHelp(bool show);
     // Whether the desktop program writes the link trace; off when absent or unreadable.
@@ -109,6 +115,19 @@ public:
     bool WriteLinkTrace(bool on);
     // Where the desktop program writes the link trace: link-trace.log in the user's data folder.
     static QString LinkTraceFilePath();
+    // The safe-write switches (on when absent) and how many backups to keep per radio.
+    struct SafeWrite {
+        bool backup = true;
+        bool verify = true;
+        int keep = 20;
+    };
+    static constexpr int kDefaultBackupKeep = 20;
+    static constexpr int kMaxBackupKeep = 999;
+    SafeWrite ReadSafeWrite() const;
+    bool WriteSafeWrite(const SafeWrite &values);
+    // Where backups taken before a write go, one folder per radio: "backups" in the user's
+    // data folder, the same for both programs.
+    static QString BackupFolder();
     // <InstallPath>/<GUIResource> or <InstallPath>/<HelpFileName> of `language`; empty when
     // the language is empty or the value is absent.
     QString GetGUIResourcePath(const QString &language) const;

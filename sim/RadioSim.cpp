@@ -107,6 +107,14 @@ std::vector<QByteArray> CRadioSim::Receive(const std::uint8_t *bytes, int count)
 
 QByteArray CRadioSim::Handle(std::uint8_t command, const std::uint8_t *payload, int length)
 {
+    // A dropped line carries nothing until a program opens a new session; the fault happens
+    // once, so the radio can then be written again.
+    if (m_bDropped) {
+        if (command != CMD_READ_IDENTITY)
+            return QByteArray();
+        m_bDropped = false;
+        dropAfterRecords = 0;
+    }
     const int occurrence = ++m_counts[command];
     if (onRequest) {
         QString line = QString::asprintf("%02X", command);
@@ -257,10 +265,12 @@ QByteArray CRadioSim::WriteContact(const std::uint8_t *payload, int length)
         index > profile::kMaxContacts || !DecodeContact(payload + 2, length - 2, contact))
         return Refuse(CMD_WRITE_CONTACT);
     contact.contact_flags_b = 0;  // not carried: the radio keeps these in its settings
+    if (index == corruptContactRecord && !contact.name.isEmpty())
+        contact.name[0] = contact.name.at(0) == u'X' ? u'Y' : u'X';
     memory.contacts[index - 1] = contact;
     if (!repeat)
         ++m_nContactNext;
-    return BuildReply(kReplyOpcodeOk, "P");
+    return RecordTaken();
 }
 
 QByteArray CRadioSim::WriteText(const std::uint8_t *payload, int length)
@@ -284,6 +294,17 @@ QByteArray CRadioSim::WriteText(const std::uint8_t *payload, int length)
     memory.texts[index - 1] = text;
     if (!repeat)
         ++m_nTextNext;
+    return RecordTaken();
+}
+
+// The acknowledgement of a contact or text record, unless the line drops right after it: the
+// record is stored, its reply is lost.
+QByteArray CRadioSim::RecordTaken()
+{
+    if (dropAfterRecords > 0 && ++m_nRecordsTaken >= dropAfterRecords) {
+        m_bDropped = true;
+        return QByteArray();
+    }
     return BuildReply(kReplyOpcodeOk, "P");
 }
 

@@ -53,6 +53,13 @@ public:
     // The n-th poll after the capture started reports `capturedPid`; 0 never.
     int captureAfterPolls = 0;
     QString capturedPid = QStringLiteral("20001234");
+    // The contact record written with this index (1-based; 0 none) is acknowledged but stored
+    // with a wrong name, as a radio with a failing memory cell would.
+    int corruptContactRecord = 0;
+    // After this many contact and text records of a write (0 never), the radio stops answering
+    // as if the cable had come out; it answers again from the next session's identity request,
+    // once the cable is back.
+    int dropAfterRecords = 0;
 
     // Called after an end-write has been accepted, before its reply goes out.
     std::function<void()> onCommit;
@@ -88,12 +95,15 @@ private:
     QByteArray WriteContact(const std::uint8_t *payload, int length);
     QByteArray WriteText(const std::uint8_t *payload, int length);
     QByteArray ReadList(bool contacts, const std::uint8_t *payload, int length) const;
+    QByteArray RecordTaken();
 
     std::vector<std::uint8_t> m_pending;
     int m_counts[256] = {};
     int m_nResets = 0;
     int m_nEndWrites = 0;
     int m_nPolls = 0;
+    int m_nRecordsTaken = 0;   // records of the writes so far, for dropAfterRecords
+    bool m_bDropped = false;   // not answering until the next identity request
     // Sequence checks of a write in progress.
     int m_nContactNext = 0, m_nContactTotal = -1;
     int m_nTextNext = 0, m_nTextTotal = -1;

@@ -149,8 +149,16 @@ int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
     const QCommandLineOption foreignOpt(QStringLiteral("foreign-records"),
                                         QStringLiteral("Add a contact of an unknown type, and control characters in the "
                                                        "first contact's name and the first text."));
+    const QCommandLineOption corruptOpt(QStringLiteral("corrupt-record"),
+                                        QStringLiteral("Acknowledge the N-th contact record of a write but store it with a wrong name."),
+                                        QStringLiteral("N"));
+    const QCommandLineOption dropOpt(QStringLiteral("drop-after"),
+                                     QStringLiteral("Stop answering after N contact and text records of a write, as if the "
+                                                    "cable came out; answer again from the next identity request."),
+                                     QStringLiteral("N"));
     parser.addOptions({profileOpt, dumpOpt, emptyOpt, fullOpt, logOpt, throttleOpt, delayOpt, silentOpt, checksumOpt, failOpt, captureOpt,
-                       capturePidOpt, unitPidOpt, passwordOpt, phaseOpt, releaseOpt, versionOpt, cloneOpt, foreignOpt});
+                       capturePidOpt, unitPidOpt, passwordOpt, phaseOpt, releaseOpt, versionOpt, cloneOpt, foreignOpt,
+                       corruptOpt, dropOpt});
     parser.process(app);
 
     if (parser.isSet(emptyOpt))
@@ -202,6 +210,10 @@ int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
         sim.captureAfterPolls = number(captureOpt, 10);
     if (parser.isSet(capturePidOpt))
         sim.capturedPid = parser.value(capturePidOpt);
+    if (parser.isSet(corruptOpt))
+        sim.corruptContactRecord = number(corruptOpt, 10);
+    if (parser.isSet(dropOpt))
+        sim.dropAfterRecords = number(dropOpt, 10);
     if (!ok)
         return Fail(QStringLiteral("a numeric option is out of range"));
     if (parser.isSet(silentOpt))

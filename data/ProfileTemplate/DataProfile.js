@@ -148,10 +148,10 @@ function number(text) {
     return /^[0-9]+$/.test(text) ? Number(text) : NaN;
 }
 
-// A boolean in any of the spellings callers use (1/0, true/false, -1), or null.
+// A switch as 1/0 or true/false, or null. The profile spells it 0 or 1.
 function flag(text) {
     const t = String(text).trim().toLowerCase();
-    if (t === "1" || t === "true" || t === "-1")
+    if (t === "1" || t === "true")
         return 1;
     if (t === "0" || t === "false")
         return 0;

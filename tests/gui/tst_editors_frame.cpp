@@ -104,7 +104,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         Child()->ToggleHelpPane();
         QVERIFY(Select(kNodePublicGroup, 0));
-        auto *pane = dynamic_cast<CHelpPane *>(Child()->HelpPaneInterface());
+        auto *pane = dynamic_cast<CHelpView *>(Child()->HelpPaneInterface());
         QVERIFY(pane);
         QCOMPARE(pane->ControlId(), -1);
         auto *form = qobject_cast<CPublicGroupView *>(Child()->RightView());

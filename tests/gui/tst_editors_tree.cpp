@@ -3,7 +3,6 @@
 #include "ContactsView.h"
 #include "ControlIds.h"
 #include "EditorTestSupport.h"
-#include "HeadingView.h"
 #include "PrivateGroupView.h"
 #include "PublicGroupView.h"
 #include "StringTable.h"

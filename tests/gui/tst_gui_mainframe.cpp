@@ -167,7 +167,7 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
         "&File", "  &New\tCtrl+N", "  &Open...\tCtrl+O", "  -", "  Recent File", "  -", "  E&xit",
         "&Edit", "  Dealer &Info", "  Pr&eference", "  &Language >",
         "&View", "  &Toolbar", "  &Status Bar",
-        "&Device", "  &Read\tCtrl+R", "  R&eset\tCtrl+E",
+        "&Device", "  &Read\tCtrl+R", "  R&eset\tCtrl+E", "  Restore &Backup...",
         "&Help", "  &Content and Index...\tF1", "  -", "  &About ZQV CPS...",
     };
     QCOMPARE(MenuLayout(frame), noProfileMenus);
@@ -185,7 +185,7 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
         "&Edit", "  &Add\tCtrl+A", "  &Scan(Add)\tCtrl+T", "  -", "  Cu&t\tCtrl+X", "  &Copy\tCtrl+C", "  &Paste\tCtrl+V",
         "  &Delete\tDel", "  &Rename\tF2", "  -", "  Dealer &Info", "  Pr&eference", "  &Language >",
         "&View", "  &Toolbar", "  &Status Bar", "  &Help Pane",
-        "&Device", "  &Read\tCtrl+R", "  &Write\tCtrl+W", "  R&eset\tCtrl+E",
+        "&Device", "  &Read\tCtrl+R", "  &Write\tCtrl+W", "  R&eset\tCtrl+E", "  Restore &Backup...",
         "&Report",
         "&Window", "  &Cascade", "  &Tile", "  -",
         "&Help", "  &Content and Index...\tF1", "  -", "  &About ZQV CPS...",

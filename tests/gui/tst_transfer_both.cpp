@@ -168,7 +168,7 @@ void TestTransferBoth::writeAsksTheSameQuestions()
     QVERIFY(cliRadio.Ok());
     QProcess p;
     p.setStandardInputFile(QProcess::nullDevice());
-    p.start(QStringLiteral(ZQV_CLI), QStringList{"--install-dir", ZQV_BUILD_DIR "/data", "write", "--port", cliRadio.port} +
+    p.start(QStringLiteral(ZQV_CLI), QStringList{"--install-dir", ZQV_BUILD_DIR "/data", "write", "--no-backup", "--no-verify", "--port", cliRadio.port} +
                                          cli + QStringList{profile});
     QVERIFY(p.waitForFinished(60000));
     const QString err = QString::fromLocal8Bit(p.readAllStandardError());

@@ -3,6 +3,7 @@
 // radio's saved memory and its retry after a lost reply, the empty radio, the message of each
 // failure, what a read leaves out, the write's questions answered No and Yes, the codeplug
 // password, reset and capture; the link trace of a read.
+#include "CliTestSupport.h"
 #include "DataAdaptor.h"
 #include "RadioSim.h"
 #include "RadioTransfer.h"
@@ -27,100 +28,6 @@ using namespace zqv;
 using namespace zqv::test;
 
 namespace {
-
-struct CliResult {
-    int exit = -1;
-    QString out, err;
-};
-
-CliResult Cli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.setProgram(QStringLiteral(ZQV_CLI));
-    p.setArguments(QStringList{QStringLiteral("--install-dir"), QStringLiteral(ZQV_BUILD_DIR "/data")} + args);
-    p.setStandardInputFile(QProcess::nullDevice());  // no terminal: questions are answered No
-    p.start();
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
-            QString::fromLocal8Bit(p.readAllStandardError())};
-}
-
-// A profile file's text, unscrambled.
-QString ProfileText(const QString &path)
-{
-    int mode = TEXT_MODE_UTF16;
-    QString text = ReadTextFile(path, &mode);
-    if (!text.startsWith(QLatin1String("<?xml"), Qt::CaseInsensitive))
-        ScrambleText(text, mode);
-    return text;
-}
-
-// A profile file's record.
-VirtualCPData LoadRecord(const QString &path)
-{
-    VirtualCPData record;
-    CDataAdaptor::XML2VirtualCP(ProfileText(path), record);
-    return record;
-}
-
-void SaveProfile(const VirtualCPData &record, const QString &path)
-{
-    QString text;
-    CDataAdaptor::VirtualCP2XML(record, text);
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(EncodeTextFile(text, TEXT_MODE_UTF16));
-}
-
-// Compares every field a profile carries. A profile keeps its contacts and texts in its own
-// order, so contacts are matched by type and PID and texts compared as sorted lists; the
-// record bits without a profile attribute are left out.
-void CompareAsProfiles(const VirtualCPData &got, const VirtualCPData &want)
-{
-    QCOMPARE(got.firmware_phase, want.firmware_phase);
-    QCOMPARE(got.firmware_version, want.firmware_version);
-    QCOMPARE(got.codeplug_structure, want.codeplug_structure);
-    VirtualCPLimit gl = got.limit, wl = want.limit;
-    gl.limit_flags &= ~0x80FFu;
-    wl.limit_flags &= ~0x80FFu;
-    gl.limit_flags2 = wl.limit_flags2 = 0;
-    QCOMPARE(gl, wl);
-    VirtualCPSetting gs = got.setting, ws = want.setting;
-    std::uint32_t named = 0;
-    for (const FlagAttribute &f : kSettingFlagAttributes)
-        named |= f.mask;
-    gs.setting_flags &= named;
-    ws.setting_flags &= named;
-    QCOMPARE(gs, ws);
-    int compared = 0;
-    for (const VirtualCPContact &w : want.contacts) {
-        if (w.IsEmpty())
-            continue;
-        const auto g = std::find_if(got.contacts.begin(), got.contacts.end(), [&](const VirtualCPContact &c) {
-            return c.cntct_type == w.cntct_type && c.pid == w.pid;
-        });
-        QVERIFY2(g != got.contacts.end(), qPrintable(w.pid));
-        QCOMPARE(g->name, w.name);
-        QCOMPARE(g->alert_tone, w.alert_tone);
-        QCOMPARE(g->contact_flags_a, w.contact_flags_a);
-        QCOMPARE(g->channel, w.channel);
-        if (w.cntct_type == profile::kPrivateContact) {
-            QCOMPARE(g->contact_flags_b, w.contact_flags_b);
-            QCOMPARE(g->parent_pid, w.parent_pid);
-            QCOMPARE(g->home_grp, w.home_grp);
-        }
-        ++compared;
-    }
-    QCOMPARE(int(std::count_if(got.contacts.begin(), got.contacts.end(), [](const VirtualCPContact &c) { return !c.IsEmpty(); })),
-             compared);
-    QStringList gt(got.texts.begin(), got.texts.end()), wt(want.texts.begin(), want.texts.end());
-    gt.removeAll(QString());
-    wt.removeAll(QString());
-    gt.sort();
-    wt.sort();
-    QCOMPARE(gt, wt);
-}
 
 // The lines of a link trace file of one kind ("TX", "RX", "EV"): the text after the kind.
 QStringList TraceLines(const QString &path, const QString &kind)
@@ -167,7 +74,7 @@ private slots:
         QVERIFY(sim.Ok());
         const QString file = sim.Path(QStringLiteral("full.zqv"));
         SaveProfile(CRadioSim::FullRadio(), file);
-        const CliResult r = Cli({"write", "--port", sim.port, file});
+        const CliResult r = Cli({"write", "--no-backup", "--no-verify", "--port", sim.port, file});
         QCOMPARE(r.exit, 0);
         QVERIFY2(r.err.endsWith(QStringLiteral("Writing to the radio ... 80%\nWriting success!\n")), qPrintable(r.err));
         CompareAsProfiles(LoadRecord(sim.DumpPath()), CRadioSim::FullRadio());
@@ -189,7 +96,7 @@ private slots:
         // Writing it back sends the empty lists.
         CSimProcess other({QStringLiteral("--full")});
         QVERIFY(other.Ok());
-        QCOMPARE(Cli({"write", "--port", other.port, "--yes", file}).exit, 0);
+        QCOMPARE(Cli({"write", "--no-backup", "--no-verify", "--port", other.port, "--yes", file}).exit, 0);
         QVERIFY(other.Requests().contains("31 0/0"));
         QVERIFY(other.Requests().contains("33 0/0"));
     }
@@ -302,7 +209,7 @@ private slots:
         QCOMPARE(read.err, message);
         QVERIFY(!sim.Commands().contains("30"));
         SaveProfile(CRadioSim::DefaultRadio(), file);
-        const CliResult write = Cli({"write", "--port", sim.port, "--yes", file});
+        const CliResult write = Cli({"write", "--no-backup", "--no-verify", "--port", sim.port, "--yes", file});
         QCOMPARE(write.exit, 1);
         QCOMPARE(write.err, message);
         QVERIFY(!sim.Commands().contains("29"));
@@ -332,7 +239,7 @@ private slots:
         QVERIFY(sim.Ok());
         const QString file = sim.Path(QStringLiteral("p.zqv"));
         SaveProfile(CRadioSim::FullRadio(), file);
-        const CliResult r = Cli({"write", "--port", sim.port, "--yes", file});
+        const CliResult r = Cli({"write", "--no-backup", "--no-verify", "--port", sim.port, "--yes", file});
         QCOMPARE(r.exit, 1);
         QVERIFY2(r.err.endsWith(TransferFailureText(-8) + u'\n' + LoadStr(IDS_WRITE_RADIO_WAS_RESET) + u'\n'), qPrintable(r.err));
         QCOMPARE(sim.Commands().mid(sim.Commands().size() - 2), (QStringList{"27", "37"}));
@@ -345,7 +252,7 @@ private slots:
         QVERIFY(sim.Ok());
         const QString file = sim.Path(QStringLiteral("full.zqv"));
         SaveProfile(CRadioSim::FullRadio(), file);
-        const CliResult r = Cli({"write", "--port", sim.port, file});
+        const CliResult r = Cli({"write", "--no-backup", "--no-verify", "--port", sim.port, file});
         QVERIFY2(r.exit == 0, qPrintable(r.err));
         QCOMPARE(sim.Requests().count("31 7/150"), 2);
         CompareAsProfiles(LoadRecord(sim.DumpPath()), CRadioSim::FullRadio());
@@ -368,8 +275,8 @@ private slots:
         profile.contacts[0].pid = QStringLiteral("17179869000");
         const QString file = sim.Path(QStringLiteral("p.zqv"));
         SaveProfile(profile, file);
-        const CliResult r = Cli(yes ? QStringList{"write", "--port", sim.port, "--yes", file}
-                                    : QStringList{"write", "--port", sim.port, file});
+        const CliResult r = Cli(yes ? QStringList{"write", "--no-backup", "--no-verify", "--port", sim.port, "--yes", file}
+                                    : QStringList{"write", "--no-backup", "--no-verify", "--port", sim.port, file});
         const QString notSupported = LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED);
         const QString notInProfile = LoadStr(IDS_WARN_RADIO_NOT_IN_PROFILE);
         QVERIFY(r.err.contains(notSupported));
@@ -397,7 +304,7 @@ private slots:
         const CliResult identify = Cli({"identify", "--port", sim.port});
         QCOMPARE(identify.exit, 0);
         QCOMPARE(identify.out, QStringLiteral("Firmware Version: R5E.05.00\nCodeplug Version: CP03.10.05\nSetting Group: 2\n"));
-        const CliResult r = Cli({"write", "--port", sim.port, file});
+        const CliResult r = Cli({"write", "--no-backup", "--no-verify", "--port", sim.port, file});
         QCOMPARE(r.exit, 1);
         QVERIFY(r.err.startsWith(LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED)));
         QVERIFY(!sim.Commands().contains("29"));
@@ -428,7 +335,7 @@ private slots:
             QVERIFY(!QFile::exists(file));
             // Nor is anything written.
             SaveProfile(CRadioSim::DefaultRadio(), file);
-            const CliResult write = Cli(QStringList{"write", "--port", sim.port, "--yes", file} + given);
+            const CliResult write = Cli(QStringList{"write", "--no-backup", "--no-verify", "--port", sim.port, "--yes", file} + given);
             QCOMPARE(write.exit, 1);
             QCOMPARE(write.err, LoadStr(message) + u'\n');
             QVERIFY(!sim.Commands().contains("29"));
@@ -548,7 +455,7 @@ private slots:
         QCOMPARE(Cli({"--trace", "a.log", "--trace", "b.log", "ports"}).exit, 2);
         QCOMPARE(Cli({"read", "-o", "x.zqv"}).exit, 2);  // no port
         QCOMPARE(Cli({"read", "--port", "/dev/null"}).exit, 2);  // no output file
-        QCOMPARE(Cli({"write", "--port", "/dev/null"}).exit, 2);  // no profile
+        QCOMPARE(Cli({"write", "--no-backup", "--no-verify", "--port", "/dev/null"}).exit, 2);  // no profile
         QCOMPARE(Cli({"identify", "--port", "/dev/null", "extra"}).exit, 2);
     }
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AskPwdDlg.h"
+#include "SafeWriteDialogs.h"
 #include "TransferDialog.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <csignal>
 #include <sys/prctl.h>
@@ -74,6 +76,12 @@ class CDialogDriver : public QObject {
 public:
     QStringList passwords;
     int passwordPrompts = 0;
+    // The change report before a write: answered Write, or Cancel without `writeChanges`.
+    bool writeChanges = true;
+    // A transfer dialog that ended with a failure is closed (Cancel) rather than left open.
+    bool closeFailedDialogs = false;
+    // Each report shown: a row "item|change|now|after" per difference.
+    QList<QStringList> changeReports;
     QTimer timer;
     CDialogDriver()
     {
@@ -86,6 +94,16 @@ public:
         if (auto *dlg = qobject_cast<zqv::CReadWriteDialog *>(modal)) {
             if (dlg->OkButton()->isEnabled())
                 dlg->OkButton()->click();
+            else if (closeFailedDialogs && dlg->IsFinished() && dlg->CancelButton()->isEnabled())
+                dlg->CancelButton()->click();
+        } else if (auto *report = qobject_cast<zqv::CChangeReportDialog *>(modal)) {
+            QStringList rows;
+            for (int i = 0; i < report->List()->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem *item = report->List()->topLevelItem(i);
+                rows << QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}.join(u'|');
+            }
+            changeReports << rows;
+            report->done(writeChanges ? QDialog::Accepted : QDialog::Rejected);
         } else if (auto *pwd = qobject_cast<zqv::CAskPwdDlg *>(modal)) {
             ++passwordPrompts;
             if (passwords.isEmpty()) {

@@ -70,6 +70,8 @@ public:
         store = std::make_unique<CConfigStore>(dir.filePath(QStringLiteral("user")), dir.filePath(QStringLiteral("system")));
         store->Write(config::DefaultLanguage, QStringLiteral("English"));
         store->Write(config::InstallPath, installPath);
+        // The radio tests check the plain write; the safe write's tests switch it on.
+        store->WriteSafeWrite({false, false, CConfigStore::kDefaultBackupKeep});
     }
 
     void WriteInstallFile(const QString &relative, const QByteArray &content)

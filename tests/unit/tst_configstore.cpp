@@ -126,6 +126,22 @@ private slots:
         QCOMPARE(store.ReadDefaultLanguage(), QString());
     }
 
+    void relativeInstallPathIsTakenFromTheProgramFolder()
+    {
+        // An installed package records its data folder relative to its programs, so an
+        // unpacked or moved installation still finds it; the language files follow.
+        Folders f;
+        {
+            CConfigStore store(f.User(), f.System());
+            QVERIFY(store.Write(config::InstallPath, "../share/zqvcps"));
+            QVERIFY(store.Write(config::GUIResource, "translations/zqvcps_de.qm", "German"));
+        }
+        CConfigStore store(f.User(), f.System());
+        const QString expected = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/zqvcps");
+        QCOMPARE(store.ReadInstallPath(), expected);
+        QCOMPARE(store.GetGUIResourcePath("German"), expected + "/translations/zqvcps_de.qm");
+    }
+
     void checkRegistryFillsTheUsersValues()
     {
         Folders f;

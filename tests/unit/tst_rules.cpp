@@ -77,7 +77,9 @@ private slots:
         row("home unknown", kAlice, "home_grp", QStringLiteral("123"), {1, 30012, kWarn}, QStringLiteral("4012090"));
         // switches and lists
         row("flag true", kSetting, "scan_en", true, {0, 0, 0}, QStringLiteral("1"));
-        row("flag text", kSetting, "alarm_en", QStringLiteral("-1"), {0, 0, 0}, QStringLiteral("1"));
+        row("flag text", kSetting, "alarm_en", QStringLiteral("1"), {0, 0, 0}, QStringLiteral("1"));
+        // A switch is 0 or 1 in a profile; the -1 of other spellings of "true" is refused.
+        row("flag minus one", kSetting, "alarm_en", QStringLiteral("-1"), {1, 30012, kWarn}, QStringLiteral("0"));
         row("flag false", kAlice, "in_scroll_list", false, {0, 0, 0}, QStringLiteral("0"));
         row("flag bad", kSetting, "scan_en", QStringLiteral("yes"), {1, 30012, kWarn}, QStringLiteral("1"));
         row("scan add", kEvents, "in_scan_list", true, {0, 0, 0}, QStringLiteral("1"));

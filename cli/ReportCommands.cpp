@@ -1,0 +1,106 @@
+// The report command of zqvcps-cli: a profile's Radio-Specific or Overview Report as the
+// HTML page the desktop program shows, or as PDF, for dealers who print many at once.
+#include "CliSupport.h"
+
+#include "ConfigStore.h"
+#include "ReportBuilder.h"
+#include "ReportPdf.h"
+#include "StringIds.h"
+#include "StringTable.h"
+#include "ZQVCPSException.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace zqv::cli {
+
+namespace {
+
+// The dealer texts of the language the desktop program would use.
+CDealerTexts DealerTexts()
+{
+    const CConfigStore store;
+    QString language = store.ReadString(config::CurrentLanguage).value_or(QString());
+    if (language.isEmpty())
+        language = store.ReadString(config::DefaultLanguage).value_or(QString());
+    return ReadDealerTexts(store, language);
+}
+
+// Next to an HTML report, the pictures it shows, so the page looks the same where it lies.
+void CopyPictures(const QString &html, const QString &reportDir, const QString &outDir)
+{
+    if (QDir(reportDir).canonicalPath() == QDir(outDir).canonicalPath())
+        return;
+    for (const QString &picture : report::ReferencedPictures(html)) {
+        const QString source = reportDir + u'/' + picture;
+        if (!QFileInfo::exists(source))
+            continue;
+        QFile::remove(outDir + u'/' + picture);
+        QFile::copy(source, outDir + u'/' + picture);
+    }
+}
+
+int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
+{
+    CArgs a;
+    if (!a.Parse(args, {QStringLiteral("--kind"), QStringLiteral("-o")}, {QStringLiteral("-v"), QStringLiteral("--verbose")}))
+        return UsageError(ctx, self, a.Error());
+    ctx.SetVerbose(a.Has(QStringLiteral("-v")) || a.Has(QStringLiteral("--verbose")));
+    const QString kind = a.Value(QStringLiteral("--kind"));
+    const QString output = a.Value(QStringLiteral("-o"));
+    if (a.Operands().size() != 1 || output.isEmpty())
+        return UsageError(ctx, self, QStringLiteral("report needs --kind, one FILE and -o OUT"));
+    if (kind != QLatin1String("spec") && kind != QLatin1String("overview"))
+        return UsageError(ctx, self, QStringLiteral("--kind is spec or overview"));
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    const bool pdf = suffix == QLatin1String("pdf");
+    if (!pdf && suffix != QLatin1String("htm") && suffix != QLatin1String("html"))
+        return UsageError(ctx, self, QStringLiteral("-o names a .htm, .html or .pdf file"));
+    if (!ctx.LoadInstallation())
+        return kExitFailure;
+
+    CCliDocumentHost host(ctx);
+    CZQVCPSDoc doc(ctx.Environment(), host, ctx.Prompter());
+    const QString file = a.Operands().first();
+    if (!QFileInfo(file).isFile()) {
+        ctx.Err() << "zqvcps-cli: " << file << ": no such file\n";
+        ctx.Prompter().ShowMessage(IDS_LOAD_PROFILE_FAILED);
+        return kExitFailure;
+    }
+    if (!doc.OnOpenDocument(file)) {
+        ctx.Trace(doc.GetLastErrorTrace());
+        return kExitFailure;
+    }
+    const ReportKind reportKind = kind == QLatin1String("spec") ? ReportKind::Spec : ReportKind::Overview;
+    const QString reportDir = ctx.InstallDir() + QStringLiteral("/Report");
+    QString html;
+    try {
+        html = CReportBuilder(doc, ctx.InstallDir(), DealerTexts()).Build(reportKind);
+    } catch (const CZQVCPSException &e) {
+        ctx.Report(e.GetMessageId(), e.GetTrace());
+        return kExitFailure;
+    }
+    const QString title = LoadStr(reportKind == ReportKind::Spec ? IDS_RADIO_SPECIFIC_REPORT : IDS_OVERVIEW_REPORT);
+    const bool written = pdf ? report::WriteReportPdf(html, reportDir, output, title) : report::WriteReportFile(output, html);
+    if (!written) {
+        ctx.Err() << FormatStr(IDS_REPORT_SAVE_FAILED, {output}) << '\n';
+        return kExitFailure;
+    }
+    if (!pdf)
+        CopyPictures(html, reportDir, QFileInfo(output).absolutePath());
+    ctx.Err() << "Wrote " << title << " to " << output << '\n';
+    return kExitOk;
+}
+
+}  // namespace
+
+void RegisterReportCommands(CommandTable &table)
+{
+    CCommand command{QStringLiteral("report"), QStringLiteral("report --kind spec|overview FILE -o OUT.htm|OUT.pdf [-v]"),
+                     QStringLiteral("write a profile's Radio-Specific or Overview Report as a web page or PDF"), {}};
+    command.run = [command](CCliContext &ctx, const QStringList &args) { return RunReport(ctx, command, args); };
+    table.push_back(std::move(command));
+}
+
+}  // namespace zqv::cli

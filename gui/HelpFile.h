@@ -1,0 +1,47 @@
+// A compiled help file (a Qt help file, .qch) opened for reading its pages: the help pane and
+// the help window take their pages from it. The file is registered in a help collection of
+// its own in a private temporary folder, so nothing is written next to the installation.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <memory>
+#include <set>
+
+class QHelpEngineCore;
+
+namespace zqv {
+
+class CHelpFile {
+public:
+    // The help file at `path`, opened once per process and kept while it is in use or until
+    // it changes on disk; never null, but not open when the file is missing or is not a help
+    // file.
+    static std::shared_ptr<CHelpFile> Open(const QString &path);
+
+    explicit CHelpFile(const QString &path);
+    ~CHelpFile();
+    CHelpFile(const CHelpFile &) = delete;
+    CHelpFile &operator=(const CHelpFile &) = delete;
+
+    bool IsOpen() const { return !m_strNamespace.isEmpty(); }
+    const QString &Path() const { return m_strPath; }
+    const QString &Namespace() const { return m_strNamespace; }
+    // The address of page `page` ("settings.htm" or "settings.htm#vibracall") inside the file;
+    // invalid when the file has no such page.
+    QUrl PageUrl(const QString &page) const;
+    // The bytes of a page, style sheet or picture of the file (empty when it has none).
+    QByteArray FileData(const QUrl &url) const;
+
+private:
+    QString m_strPath;
+    QTemporaryDir m_dir;
+    std::unique_ptr<QHelpEngineCore> m_pEngine;
+    QString m_strNamespace;
+    QString m_strFolder;
+    std::set<QString> m_pages;
+};
+
+}  // namespace zqv

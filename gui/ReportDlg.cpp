@@ -1,0 +1,147 @@
+#include "ReportDlg.h"
+
+#include "FileDialog.h"
+#include "Prompter.h"
+#include "ReportOptionDlg.h"
+#include "ReportPdf.h"
+#include "StringIds.h"
+#include "StringTable.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStringDecoder>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace zqv {
+
+namespace {
+
+// The report's browser: a picture that is not there (a model without one) leaves an empty
+// place on the page instead of a broken-picture sign that would be printed.
+class CReportBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type == QTextDocument::ImageResource && resource.isNull()) {
+            QImage blank(1, 1, QImage::Format_ARGB32);
+            blank.fill(Qt::transparent);
+            return blank;
+        }
+        return resource;
+    }
+};
+
+}  // namespace
+
+CReportDlg::CReportDlg(const QString &reportPath, IPrompter &prompter, IFileDialog &fileDialog, QWidget *parent)
+    : QDialog(parent), m_strPath(reportPath), m_prompter(prompter), m_fileDialog(fileDialog)
+{
+    setWindowTitle(LoadStr(IDS_REPORT_WINDOW_TITLE));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    auto *layout = new QVBoxLayout(this);
+    m_pBrowser = new CReportBrowser(this);
+    m_pBrowser->setOpenLinks(false);
+    // The page file is UTF-16 with its byte-order mark; the browser finds the pictures beside it.
+    m_pBrowser->setSource(QUrl::fromLocalFile(reportPath), QTextDocument::HtmlResource);
+    layout->addWidget(m_pBrowser, 1);
+    auto *buttons = new QDialogButtonBox(this);
+    m_pPrint = buttons->addButton(LoadStr(IDS_REPORT_PRINT), QDialogButtonBox::ActionRole);
+    m_pPreview = buttons->addButton(LoadStr(IDS_REPORT_PRINT_PREVIEW), QDialogButtonBox::ActionRole);
+    m_pSaveAs = buttons->addButton(LoadStr(IDS_REPORT_SAVE_AS), QDialogButtonBox::ActionRole);
+    m_pClose = buttons->addButton(LoadStr(IDS_REPORT_CLOSE), QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(m_pPrint, &QPushButton::clicked, this, &CReportDlg::OnPrint);
+    connect(m_pPreview, &QPushButton::clicked, this, &CReportDlg::OnPrintPreview);
+    connect(m_pSaveAs, &QPushButton::clicked, this, &CReportDlg::OnSaveAs);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    resize(760, 640);
+}
+
+void CReportDlg::PrintTo(QPrinter &printer) { report::PrintReport(*m_pBrowser->document(), printer); }
+
+void CReportDlg::OnPrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(report::DefaultReportPageSize());
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        PrintTo(printer);
+}
+
+void CReportDlg::OnPrintPreview()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(report::DefaultReportPageSize());
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(windowTitle());
+    preview.resize(900, 760);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { PrintTo(*p); });
+    preview.exec();
+}
+
+bool CReportDlg::SaveTo(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return report::WriteReportPdf(*m_pBrowser->document(), path, m_pBrowser->documentTitle());
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(m_strPath).absoluteFilePath())
+        return true;
+    // The page as written (UTF-16 with its byte-order mark), and the pictures it shows.
+    QFile source(m_strPath);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    QFile target(path);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate) || target.write(bytes) != bytes.size())
+        return false;
+    target.close();
+    const QString from = QFileInfo(m_strPath).absolutePath(), to = QFileInfo(path).absolutePath();
+    const QString html = QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+    for (const QString &picture : report::ReferencedPictures(html)) {
+        if (!QFileInfo::exists(from + u'/' + picture))
+            continue;
+        QFile::remove(to + u'/' + picture);
+        QFile::copy(from + u'/' + picture, to + u'/' + picture);
+    }
+    return true;
+}
+
+void CReportDlg::OnSaveAs()
+{
+    IFileDialog::SaveRequest request;
+    request.proposedPath = QDir::home().filePath(QFileInfo(m_strPath).fileName());
+    request.filter = LoadStr(IDS_REPORT_FILTER_HTML) + QStringLiteral(";;") + LoadStr(IDS_REPORT_FILTER_PDF);
+    request.defaultExtension = QStringLiteral("htm");
+    const QString path = m_fileDialog.GetSaveFileName(request);
+    if (path.isEmpty())
+        return;
+    if (!SaveTo(path))
+        m_prompter.Show(FormatStr(IDS_REPORT_SAVE_FAILED, {QDir::toNativeSeparators(path)}), MB_OK | MB_ICONWARNING);
+}
+
+QString WriteReport(const CZQVCPSDoc &doc, const CReportContext &context, ReportKind kind)
+{
+    const QString html = CReportBuilder(doc, context.installDir, context.dealer).Build(kind);
+    return report::SaveReport(context.installDir, context.cacheDir, CReportBuilder::OutputName(kind), html);
+}
+
+void RunReportCommand(const CZQVCPSDoc &doc, const CReportContext &context)
+{
+    CReportOptionDlg choice(CReportBuilder(doc, context.installDir, context.dealer).IsSpecReportAvailable(), context.parent);
+    if (choice.exec() != QDialog::Accepted)
+        return;
+    const QString path = WriteReport(doc, context, choice.Choice());
+    CReportDlg window(path, *context.prompter, *context.fileDialog, context.parent);
+    window.exec();
+}
+
+}  // namespace zqv

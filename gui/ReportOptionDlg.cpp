@@ -1,0 +1,75 @@
+#include "ReportOptionDlg.h"
+
+#include "StringIds.h"
+#include "StringTable.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zqv {
+
+namespace {
+constexpr int kSpecRow = 0;
+constexpr int kOverviewRow = 1;
+}  // namespace
+
+CReportOptionDlg::CReportOptionDlg(bool specAvailable, QWidget *parent)
+    : QDialog(parent), m_bSpecAvailable(specAvailable)
+{
+    setWindowTitle(LoadStr(IDS_REPORTS_TITLE));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(LoadStr(IDS_CHOOSE_REPORT_TEMPLATE), this));
+    m_pList = new QListWidget(this);
+    m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pList->addItem(LoadStr(IDS_RADIO_SPECIFIC_REPORT));
+    m_pList->addItem(LoadStr(IDS_OVERVIEW_REPORT));
+    layout->addWidget(m_pList);
+    auto *buttons = new QDialogButtonBox(this);
+    m_pOk = buttons->addButton(LoadStr(IDS_BUTTON_OK), QDialogButtonBox::AcceptRole);
+    m_pOk->setDefault(true);
+    buttons->addButton(LoadStr(IDS_BUTTON_CANCEL), QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_pList, &QListWidget::itemSelectionChanged, this, &CReportOptionDlg::OnSelectionChanged);
+    connect(m_pList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        if (item->flags() & Qt::ItemIsSelectable)
+            accept();
+    });
+
+    if (!m_bSpecAvailable) {
+        // Grey and out of reach: neither the mouse nor the keys can select it.
+        QListWidgetItem *spec = m_pList->item(kSpecRow);
+        spec->setFlags(Qt::ItemIsEnabled);
+        spec->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+    }
+    const int selected = m_bSpecAvailable ? kSpecRow : kOverviewRow;
+    m_pList->setCurrentRow(selected);
+    m_pList->item(selected)->setSelected(true);
+    m_pList->setFocus();
+    OnSelectionChanged();
+    resize(300, 200);
+}
+
+void CReportOptionDlg::OnSelectionChanged()
+{
+    // The unavailable item never stays selected.
+    QListWidgetItem *spec = m_pList->item(kSpecRow);
+    if (!m_bSpecAvailable && spec->isSelected())
+        spec->setSelected(false);
+    m_pOk->setEnabled(!m_pList->selectedItems().isEmpty());
+}
+
+void CReportOptionDlg::accept()
+{
+    const QList<QListWidgetItem *> selected = m_pList->selectedItems();
+    if (selected.isEmpty())
+        return;
+    m_choice = m_pList->row(selected.first()) == kSpecRow ? ReportKind::Spec : ReportKind::Overview;
+    QDialog::accept();
+}
+
+}  // namespace zqv

@@ -1,0 +1,185 @@
+// The report choice and the report window, offscreen: which report can be chosen, the page as
+// the window shows it, saving it as a web page and as PDF, printing, and the Report command of
+// the desktop program from the menu to the closed window.
+#include "GuiTestSupport.h"
+
+#include "CommandIds.h"
+#include "MainFrame.h"
+#include "ReportDlg.h"
+#include "ReportOptionDlg.h"
+#include "ReportTestSupport.h"
+#include "StringIds.h"
+#include "StringTable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace zqv;
+using namespace zqvtest;
+
+namespace {
+
+QString PdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Runs `step` on the modal window that opens next, once it is shown.
+void OnNextModal(std::function<void(QWidget *)> step)
+{
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [poll, step] {
+        if (QWidget *w = QApplication::activeModalWidget(); w && w->isVisible())
+            step(w);
+        else
+            QTimer::singleShot(20, *poll);
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+}  // namespace
+
+class TestGuiReport : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<zqv::test::CReportInstallation> inst;
+    std::unique_ptr<CZQVCPSDoc> fleet, noOwnRadio;
+    CScriptedPrompter prompter;
+    CScriptedFileDialog fileDialog;
+
+    CReportContext Context() const
+    {
+        return {inst->Dir(), inst->Path(QStringLiteral("cache")), {}, const_cast<CScriptedPrompter *>(&prompter),
+                const_cast<CScriptedFileDialog *>(&fileDialog), nullptr};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        inst = std::make_unique<zqv::test::CReportInstallation>();
+        fleet = inst->Open(zqv::test::ReadBytes(QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/ZQ-450 Standard.zqv")),
+                           QStringLiteral("450.zqv"));
+        noOwnRadio = inst->Open(zqv::test::Group1WithoutPrivates(), QStringLiteral("g1.zqv"));
+        QVERIFY(fleet && noOwnRadio);
+    }
+
+    void choiceOffersOnlyWhatTheProfileCanReport()
+    {
+        CReportOptionDlg both(true);
+        QCOMPARE(both.List()->count(), 2);
+        QVERIFY(both.List()->item(0)->isSelected());
+        QVERIFY(both.OkButton()->isEnabled());
+
+        CReportOptionDlg overviewOnly(false);
+        QListWidget *list = overviewOnly.List();
+        QVERIFY(list->item(1)->isSelected());
+        QVERIFY(!(list->item(0)->flags() & Qt::ItemIsSelectable));
+        QCOMPARE(list->item(0)->foreground().color(), overviewOnly.palette().color(QPalette::Disabled, QPalette::Text));
+        // Clicking the grey item selects nothing and OK goes grey with the empty selection.
+        list->clearSelection();
+        QVERIFY(!overviewOnly.OkButton()->isEnabled());
+        const QRect grey = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, grey.center());
+        QVERIFY(!list->item(0)->isSelected());
+        QVERIFY(!overviewOnly.OkButton()->isEnabled());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, grey.center());
+        QVERIFY(overviewOnly.isVisible() == false && overviewOnly.result() != QDialog::Accepted);
+        list->item(1)->setSelected(true);
+        QVERIFY(overviewOnly.OkButton()->isEnabled());
+        overviewOnly.accept();
+        QCOMPARE(overviewOnly.Choice(), ReportKind::Overview);
+    }
+
+    void windowShowsSavesAndPrintsThePage()
+    {
+        const QString path = WriteReport(*fleet, Context(), ReportKind::Spec);
+        CReportDlg window(path, prompter, fileDialog);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString text = window.Browser()->document()->toPlainText();
+        for (const char *expected : {"Unit Private ID", "This Radio", "Receive From", "Transmit To", "Scroll List (global)",
+                                     "Text Messages", "On my way"})
+            QVERIFY2(text.contains(QLatin1String(expected)), expected);
+        QVERIFY(!window.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("Z450.jpg"))).isNull());
+
+        // Save As: the page with its picture, then PDF; a place that cannot be written is said so.
+        fileDialog.answers = {inst->Path(QStringLiteral("out/page.htm")), inst->Path(QStringLiteral("out/page.pdf")),
+                              inst->Path(QStringLiteral("no/such/folder/page.pdf"))};
+        QVERIFY(QDir().mkpath(inst->Path(QStringLiteral("out"))));
+        window.SaveAsButton()->click();
+        QCOMPARE(zqv::test::ReadBytes(inst->Path(QStringLiteral("out/page.htm"))), zqv::test::ReadBytes(path));
+        QVERIFY(QFile::exists(inst->Path(QStringLiteral("out/Z450.jpg"))));
+        window.SaveAsButton()->click();
+        if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QVERIFY(PdfText(inst->Path(QStringLiteral("out/page.pdf"))).contains(QStringLiteral("This Radio")));
+        prompter.Clear();
+        window.SaveAsButton()->click();
+        QCOMPARE(prompter.Texts().size(), 1);
+        QVERIFY2(prompter.Texts().first().contains(QStringLiteral("could not be saved")), qPrintable(prompter.Texts().first()));
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(inst->Path(QStringLiteral("out/printed.pdf")));
+        window.PrintTo(printer);
+        // The report's margins on this printer, and nowhere else.
+        QCOMPARE(qRound(printer.pageLayout().margins(QPageLayout::Inch).left() * 1000), 237);
+        QVERIFY(zqv::test::ReadBytes(inst->Path(QStringLiteral("out/printed.pdf"))).startsWith("%PDF-"));
+        QCOMPARE(qRound(QPrinter(QPrinter::HighResolution).pageLayout().margins(QPageLayout::Inch).left() * 1000) == 237, false);
+    }
+
+    void reportCommandFromTheMenu()
+    {
+        CGuiWorld world;
+        QVERIFY(world.Start());
+        CMainFrame &frame = world.Frame();
+        frame.UpdateCommands();
+        QVERIFY(!frame.Action(ID_REPORT)->isEnabled());
+        QVERIFY(world.app->OpenProfile(world.CopyOfTemplate(QStringLiteral("fleet.zqv"))));
+        frame.UpdateCommands();
+        QVERIFY(frame.Action(ID_REPORT)->isEnabled());
+
+        QString shownText;
+        OnNextModal([&](QWidget *choice) {
+            auto *dlg = qobject_cast<CReportOptionDlg *>(choice);
+            QVERIFY(dlg);
+            dlg->List()->item(1)->setSelected(true);
+            OnNextModal([&](QWidget *window) {
+                auto *report = qobject_cast<CReportDlg *>(window);
+                QVERIFY(report);
+                shownText = report->Browser()->document()->toPlainText();
+                report->CloseButton()->click();
+            });
+            dlg->OkButton()->click();
+        });
+        frame.Action(ID_REPORT)->trigger();
+        QVERIFY2(shownText.contains(QStringLiteral("All Privates")), qPrintable(shownText));
+        QVERIFY(QFile::exists(world.installPath + QStringLiteral("/Report/OverviewReport.htm")));
+
+        // A model without a picture leaves an empty place, not a broken-picture sign.
+        const QString noPicture = WriteReport(*noOwnRadio, Context(), ReportKind::Overview);
+        CReportDlg window(noPicture, prompter, fileDialog);
+        const QImage placeholder =
+            window.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("41S.jpg"))).value<QImage>();
+        QCOMPARE(placeholder.size(), QSize(1, 1));
+
+        // A template that is gone: message 101, and no window.
+        QFile::remove(world.installPath + QStringLiteral("/Report/SpecReport.tpl"));
+        OnNextModal([](QWidget *choice) { qobject_cast<CReportOptionDlg *>(choice)->OkButton()->click(); });
+        frame.Action(ID_REPORT)->trigger();
+        QCOMPARE(world.prompter.Texts().value(world.prompter.Texts().size() - 1), LoadStr(IDS_FATAL_ERROR_101));
+    }
+};
+
+QTEST_MAIN(TestGuiReport)
+#include "tst_gui_report.moc"

@@ -1,0 +1,161 @@
+// The desktop program's safe write against zqv-radio-sim: the change report before the write,
+// the backup, the check afterwards; Cancel in the report sends nothing; a write cut off
+// part-way offers the backup and restores the radio; Device > Restore Backup writes a chosen
+// backup back; the Preference dialog keeps the switches.
+#include "CliTestSupport.h"
+#include "GuiRadioSupport.h"
+#include "GuiTestSupport.h"
+
+#include "BackupStore.h"
+#include "CommandIds.h"
+#include "FrameEditors.h"
+#include "PreferenceDialog.h"
+#include "RadioCommands.h"
+#include "SafeWriteDialogs.h"
+#include "StringTable.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QSpinBox>
+#include <QTimer>
+
+using namespace zqv;
+using namespace zqvtest;
+
+class TestSafeWriteGui : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_data;
+    std::unique_ptr<CGuiWorld> m_world;
+    std::unique_ptr<CSim> m_sim;
+    std::unique_ptr<CDialogDriver> m_driver;
+
+    // The open profile is the template (its own contact 10000101); the radio starts as the
+    // simulator's fresh radio with that ID, so the write changes its settings, contacts and
+    // text.
+    bool StartWorld(const QStringList &simArgs)
+    {
+        const QString path = m_world->CopyOfTemplate("mine.zqv");
+        if (!m_sim->Start(m_world->dir, QStringList{"--unit-pid", "10000101"} + simArgs))
+            return false;
+        SerialPortEntry port;
+        port.portName = port.systemLocation = m_sim->pty;
+        port.description = QStringLiteral("BR ZQV CABLE");
+        m_world->ports->ports = {port};
+        if (!m_world->Start({path}))
+            return false;
+        CRadioTransfer::Timing timing;
+        timing.endWritePauseMs = 0;
+        m_world->app->Radio().SetTiming(timing);
+        m_world->store->WriteSafeWrite({true, true, CConfigStore::kDefaultBackupKeep});
+        return true;
+    }
+    bool RunCommand(int id)
+    {
+        m_world->Frame().Action(id)->trigger();
+        QElapsedTimer t;
+        t.start();
+        while (!m_world->app->TransferIdle() && t.elapsed() < 30000)
+            QTest::qWait(20);
+        return m_world->app->TransferIdle();
+    }
+    VirtualCPData RadioMemory() const { return test::LoadRecord(m_sim->dumpPath); }
+    static std::vector<link::BackupEntry> Backups() { return link::ListBackups(CConfigStore::BackupFolder()); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_data.isValid());
+        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+    }
+    void init()
+    {
+        QDir(CConfigStore::BackupFolder()).removeRecursively();
+        m_world = std::make_unique<CGuiWorld>();
+        InstallEditors(m_world->prompter);
+        m_sim = std::make_unique<CSim>();
+        m_driver = std::make_unique<CDialogDriver>();
+    }
+    void cleanup()
+    {
+        m_world.reset();
+        CChildFrame::SetTreeFactory(nullptr);
+        CChildFrame::SetViewFactory(nullptr);
+        m_sim.reset();
+        m_driver.reset();
+    }
+
+    void writeReportsBacksUpAndVerifies()
+    {
+        QVERIFY(StartWorld({}));
+        QVERIFY(RunCommand(ID_DEVICE_WRITE));
+        QCOMPARE(m_driver->changeReports.size(), 1);
+        const QStringList rows = m_driver->changeReports.first();
+        QVERIFY2(rows.contains(QString("%1|%2|Hello|On my way").arg(FormatStr(IDS_DIFF_TEXT, {"1", "Hello"}), "text")),
+                 qPrintable(rows.join(u'\n')));
+        QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(IDS_SAFE_VERIFIED)});
+        const auto backups = Backups();
+        QCOMPARE(int(backups.size()), 1);
+        QCOMPARE(test::LoadRecord(backups.front().path).texts[0], QString("Hello"));
+        QCOMPARE(RadioMemory().texts[0], QString("On my way"));
+    }
+
+    void cancelInTheReportSendsNothing()
+    {
+        QVERIFY(StartWorld({}));
+        m_driver->writeChanges = false;
+        QVERIFY(RunCommand(ID_DEVICE_WRITE));
+        QCOMPARE(m_driver->changeReports.size(), 1);
+        QCOMPARE(Shown(m_world->prompter), QStringList());
+        QVERIFY(!m_sim->ReceivedAnyWrite());
+    }
+
+    // The line drops part-way; Yes to the offer writes the backup back. Then Device > Restore
+    // Backup writes the chosen backup once more: the radio holds it already, which the
+    // question says.
+    void droppedWriteIsRestored()
+    {
+        QVERIFY(StartWorld({"--drop-after", "1"}));
+        m_driver->closeFailedDialogs = true;
+        m_world->prompter.Queue(IDYES);  // the offer to restore
+        QVERIFY(RunCommand(ID_DEVICE_WRITE));
+        const QString backup = Backups().front().path;
+        const QStringList shown = Shown(m_world->prompter);
+        QVERIFY2(shown.contains(FormatStr(IDS_SAFE_RESTORE_QUESTION, {backup})), qPrintable(shown.join(u'\n')));
+        QCOMPARE(shown.last(), LoadStr(IDS_SAFE_VERIFIED));
+        QCOMPARE(RadioMemory().texts[0], QString("Hello"));
+
+        int listed = -1;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto *dlg = qobject_cast<CRestoreBackupDialog *>(QApplication::activeModalWidget())) {
+                listed = dlg->List()->topLevelItemCount();
+                dlg->accept();
+            }
+        });
+        answer.start(10);
+        m_world->prompter.Clear();
+        m_world->prompter.Queue(IDYES);
+        QVERIFY(RunCommand(ID_DEVICE_RESTORE));
+        QCOMPARE(listed, 1);
+        QCOMPARE(Shown(m_world->prompter), (QStringList{LoadStr(IDS_SAFE_NOTHING_CHANGES), LoadStr(IDS_SAFE_VERIFIED)}));
+        QCOMPARE(RadioMemory().texts[0], QString("Hello"));
+    }
+
+    void preferenceKeepsTheSwitches()
+    {
+        QVERIFY(StartWorld({}));
+        CPreferenceDialog dlg(*m_world->store, *m_world->ports);
+        QVERIFY(dlg.BackupBox()->isChecked());
+        dlg.VerifyBox()->setChecked(false);
+        dlg.KeepBox()->setValue(5);
+        dlg.accept();
+        const CConfigStore::SafeWrite safe = m_world->store->ReadSafeWrite();
+        QVERIFY(safe.backup);
+        QVERIFY(!safe.verify);
+        QCOMPARE(safe.keep, 5);
+    }
+};
+
+QTEST_MAIN(TestSafeWriteGui)
+#include "tst_gui_safewrite.moc"
