@@ -7,7 +7,7 @@
 // The profile is the largest shipped template filled up to 150 contacts (50 public groups,
 // 30 private groups, the rest private contacts) and 25 text messages through the rule script.
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise. One frame is 16 ms.
-#include "EditorTestSupport.h"
+#include "BenchSupport.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -15,50 +15,9 @@
 #include <algorithm>
 #include <vector>
 
-using namespace zqvtest;
+using namespace zqvbench;
 
 namespace {
-
-struct Stats {
-    double median = 0, p95 = 0, max = 0, mean = 0;
-};
-
-Stats Summarise(std::vector<double> ms)
-{
-    Stats s;
-    if (ms.empty())
-        return s;
-    std::sort(ms.begin(), ms.end());
-    s.median = ms[ms.size() / 2];
-    s.p95 = ms[std::min(ms.size() - 1, ms.size() * 95 / 100)];
-    s.max = ms.back();
-    double sum = 0;
-    for (double v : ms)
-        sum += v;
-    s.mean = sum / ms.size();
-    return s;
-}
-
-void Fill(CEditorWindow &w)
-{
-    const CDataItem root = w.Root();
-    const struct {
-        int kind;
-        int count;
-    } plan[] = {{kNodePublicGroups, 50}, {kNodePrivateGroups, 30}, {kNodePrivates, 150}, {kNodeTextMessages, 25}};
-    for (const auto &p : plan) {
-        CDataItem list = ListItem(root, p.kind);
-        for (int i = 0; i < p.count && list.CanAddChild(); ++i) {
-            CDataItem added;
-            if (p.kind == kNodePrivateGroups)
-                list.AddNewPriGrpPrivate(QStringLiteral("Group"), added);
-            else if (p.kind == kNodePrivates)
-                list.AddNewPriGrpPrivate(QStringLiteral("Private"), added);
-            else
-                list.AddNewChild(added);
-        }
-    }
-}
 
 std::vector<QTreeWidgetItem *> AllNodes(QTreeWidget &tree)
 {
@@ -89,7 +48,7 @@ int main(int argc, char *argv[])
     CEditorWindow w;
     if (!w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")))
         qFatal("the template does not load");
-    Fill(w);
+    FillFullProfile(w);
     QElapsedTimer buildTimer;
     buildTimer.start();
     w.Tree().Build();

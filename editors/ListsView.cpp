@@ -29,6 +29,21 @@ CListsView::CListsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent
     m_pScanMode->setEnabled(false);
 }
 
+void CListsView::resizeEvent(QResizeEvent *event)
+{
+    CBaseView::resizeEvent(event);
+    // The grid has a column per channel: the page keeps to the left edge and the grid takes
+    // all the width right of the scroll list, so that as many channels show as the window
+    // allows.
+    const int dx = m_pScroll->x() - kMinLeftMargin;
+    for (int id : {IDC_LISTS_SCROLL_LABEL, IDC_LISTS_SCROLL, IDC_LISTS_SCAN_LABEL, IDC_LISTS_SCAN, IDC_LISTS_SCAN_MODE})
+        if (QWidget *w = Control(id))
+            w->move(w->x() - dx, w->y());
+    const int right = viewport()->width() - kMinLeftMargin;
+    if (right > m_pScan->x() + m_pScan->width())
+        m_pScan->resize(right - m_pScan->x(), m_pScan->height());
+}
+
 void CListsView::Load()
 {
     ApplyPageVisibility(QStringLiteral("Lists"));

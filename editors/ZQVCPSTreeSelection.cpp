@@ -6,9 +6,11 @@
 #include "ContactFolderViews.h"
 #include "ContactsView.h"
 #include "EditorHost.h"
-#include "HeadingView.h"
+#include "ListFormViews.h"
 #include "ListsView.h"
 #include "ProfileItems.h"
+#include "PrivateGroupView.h"
+#include "PrivateView.h"
 #include "PublicGroupView.h"
 #include "RadioInfoView.h"
 #include "ScanListView.h"
@@ -154,12 +156,6 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
 {
     CBaseView *form = nullptr;
     switch (kind) {
-    case kNodePrivateGroup:
-    case kNodePrivate:
-    case kNodeScrollList:
-    case kNodeScanChannel:
-        form = new CHeadingView(m_host, *this, static_cast<NodeKind>(kind));
-        break;
     case kNodeRoot: form = new CRadioInfoView(m_host, *this); break;
     case kNodeSettings: form = new CSettingsView(m_host, *this); break;
     case kNodeTextMessages: form = new CTextMessagesView(m_host, *this); break;
@@ -169,6 +165,10 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
     case kNodePrivateGroups: form = new CPrivateGroupsView(m_host, *this); break;
     case kNodePrivates: form = new CPrivatesView(m_host, *this); break;
     case kNodePublicGroup: form = new CPublicGroupView(m_host, *this); break;
+    case kNodePrivateGroup: form = new CPrivateGroupView(m_host, *this); break;
+    case kNodePrivate: form = new CPrivateView(m_host, *this); break;
+    case kNodeScrollList: form = new CScrollListView(m_host, *this); break;
+    case kNodeScanChannel: form = new CScanChannelView(m_host, *this); break;
     case kNodeLists: form = new CListsView(m_host, *this); break;
     case kNodeScanList: form = new CScanListView(m_host, *this); break;
     default: return nullptr;

@@ -270,7 +270,6 @@ enum StringId : int {
     // Contact forms and their two-list widget (30700-30799)
     IDS_TWOLIST_AVAILABLE = 30700,         // default heading of the left list
     IDS_TWOLIST_SELECTED = 30701,          // default heading of the right list
-    IDS_DUPLICATE_PRIVATE_NAME = 30702,    // check: two private contacts share a name
 
     // Help window (30800-30899): the tabs beside the help pages
     IDS_HELP_TAB_CONTENTS = 30800,

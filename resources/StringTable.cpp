@@ -253,7 +253,6 @@ constexpr StrEntry kStrings[] = {
     {IDS_CLI_SETTING_GROUP, QT_TRANSLATE_NOOP("StringTable", "Setting Group")},
     {IDS_TWOLIST_AVAILABLE, QT_TRANSLATE_NOOP("StringTable", "Available")},
     {IDS_TWOLIST_SELECTED, QT_TRANSLATE_NOOP("StringTable", "Selected")},
-    {IDS_DUPLICATE_PRIVATE_NAME, QT_TRANSLATE_NOOP("StringTable", "Private contacts %d and %d are both named \"%s\"; contacts are found by name, so give each its own.")},
     {IDS_HELP_TAB_CONTENTS, QT_TRANSLATE_NOOP("StringTable", "Contents")},
     {IDS_HELP_TAB_INDEX, QT_TRANSLATE_NOOP("StringTable", "Index")},
     {IDS_HELP_TAB_SEARCH, QT_TRANSLATE_NOOP("StringTable", "Search")},

@@ -1,11 +1,9 @@
 // The pages of the profile tree's folders and the services every form shares: the numbers of
-// the Contacts page, the folders' Add buttons, the Lists and Scan List pages, the headings of
-// the forms still to come, control visibility from the setting document, colours and layout,
-// and the help pane's control notice.
+// the Contacts page, the folders' Add buttons, the Lists and Scan List pages, control
+// visibility from the setting document, colours and layout, and the help pane's control notice.
 #include "ContactsView.h"
 #include "ControlIds.h"
 #include "EditorTestSupport.h"
-#include "HeadingView.h"
 #include "ListsView.h"
 #include "PublicGroupView.h"
 #include "RadioInfoView.h"
@@ -137,29 +135,6 @@ private slots:
         QVERIFY(w.IsModified());
         QVERIFY(w.Select(kNodeLists));
         QVERIFY(!w.FormAs<CListsView>()->ScanMode()->isChecked());
-    }
-
-    void formsToComeShowTheirHeading()
-    {
-        CEditorWindow w;
-        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")));
-        const struct {
-            NodeKind kind;
-            int index;
-            const char *heading;
-        } cases[] = {
-            {kNodePrivateGroup, 0, "Group 1"},
-            {kNodePrivate, 0, "This Radio"},
-            {kNodeScrollList, 0, "Scroll List"},
-            {kNodeScanChannel, 2, "Scan List Channel 3"},
-        };
-        for (const auto &c : cases) {
-            QVERIFY(w.Select(c.kind, c.index));
-            auto *form = w.FormAs<CHeadingView>();
-            QVERIFY(form);
-            QCOMPARE(form->Heading(), QLatin1String(c.heading));
-            QCOMPARE(QLatin1String(form->ViewClass()), QLatin1String(NodeViewClass(c.kind)));
-        }
     }
 
     // The root's form is a form like the others (its page's visibility is checked below): help

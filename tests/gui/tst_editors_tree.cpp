@@ -3,7 +3,7 @@
 #include "ContactsView.h"
 #include "ControlIds.h"
 #include "EditorTestSupport.h"
-#include "HeadingView.h"
+#include "PrivateGroupView.h"
 #include "PublicGroupView.h"
 #include "StringTable.h"
 #include "TextMessageView.h"
@@ -177,20 +177,33 @@ private slots:
         w.Tree().OnAdd();
         QCOMPARE(w.ChildLabels(kNodePrivateGroups), QStringList({"Group 1"}));
         QCOMPARE(w.CurrentKind(), int(kNodePrivateGroup));
-        QCOMPARE(w.FormAs<CHeadingView>()->Heading(), QStringLiteral("Group 1"));
+        QVERIFY(w.FormAs<CPrivateGroupView>());
+        QCOMPARE(w.FormAs<CPrivateGroupView>()->NameEdit()->text(), QStringLiteral("Group 1"));
 
+        // A group without members asks before it is left; OK deletes it.
+        w.prompter.Queue(IDOK);
         QVERIFY(w.Select(kNodePrivates));
+        QCOMPARE(w.prompter.Texts(),
+                 QStringList{FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {LoadStr(IDS_WRONG_FIELD_GROUP_MEMBERS)})});
+        QVERIFY(w.ChildLabels(kNodePrivateGroups).isEmpty());
+        w.prompter.Clear();
         w.Tree().OnAdd();
         QCOMPARE(w.Tree().AddText(), LoadStr(IDS_ADD_WITHOUT_SCANNER));
         QVERIFY(w.Select(kNodePrivates));
         w.Tree().OnScanAdd();
         QCOMPARE(w.Tree().AddText(), LoadStr(IDS_ADD_WITH_SCANNER));
+        CEditorWindow::Flush();
         // Leaving "Private 1" put it in its place by name; "Private 2" is still where it was added.
         QCOMPARE(w.ChildLabels(kNodePrivates), QStringList({"Private 1", "This Radio", "Private 2"}));
-        QCOMPARE(w.Label(kNodeScrollList), QStringLiteral("Scroll (6)"));
+        QCOMPARE(w.Label(kNodeScrollList), QStringLiteral("Scroll (5)"));
 
-        // Text message, through the page's own button.
+        // "Private 2" waits for a scanned ID: leaving it without one offers to delete it.
+        w.prompter.Queue(IDOK);
         QVERIFY(w.Select(kNodeTextMessages));
+        QCOMPARE(w.prompter.Texts(),
+                 QStringList{FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {LoadStr(IDS_WRONG_FIELD_ID)})});
+        QCOMPARE(w.ChildLabels(kNodePrivates), QStringList({"Private 1", "This Radio"}));
+        w.prompter.Clear();
         auto *button = qobject_cast<QPushButton *>(w.Form()->Control(IDC_TEXTMSGS_ADD));
         QVERIFY(button && button->isEnabled());
         button->click();

@@ -13,8 +13,10 @@
 #include "RadioCommands.h"
 #include "RadioDataModel.h"
 #include "RadioInfoView.h"
+#include "PrivateView.h"
 #include "StringTable.h"
 #include "TransferDialog.h"
+#include "ZQVCPSTreeView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +61,7 @@ private slots:
     void cancelledWriteSaysTheRadioWasReset();
     void capturePrivateId();
     void captureTimesOut();
+    void privateFormReadPidButton();
     void formReadsPrivateIdThroughTheWindow();
 
 private:
@@ -560,6 +563,39 @@ void TestRadio::formReadsPrivateIdThroughTheWindow()
 
     cancel = true;
     QCOMPARE(host->ReadPrivateIdFromRadio(), std::nullopt);
+}
+
+// The private-contact form's read button, through the window's dialog, against the simulator.
+void TestRadio::privateFormReadPidButton()
+{
+    const QString path = m_world->CopyOfTemplate("mine.zqv");
+    QVERIFY(StartWorld({"--capture-after", "2", "--capture-pid", "10000555"}, {path}));
+    CRadioTransfer::Timing timing;
+    timing.endWritePauseMs = 0;
+    timing.capturePollMs = 20;
+    m_world->app->Radio().SetTiming(timing);
+    CChildFrame *child = m_world->Frame().ActiveChild();
+    QVERIFY(child);
+    auto *tree = child->findChild<CZQVCPSTreeView *>();
+    QVERIFY(tree);
+    QVERIFY(tree->SelectNode(tree->FindNode(kNodePrivate, 0)));
+    QCoreApplication::processEvents();
+    auto *form = qobject_cast<CPrivateView *>(child->RightView());
+    QVERIFY(form);
+
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *dlg = qobject_cast<CReadPidDialog *>(QApplication::activeModalWidget());
+        if (dlg && dlg->OkButton()->isEnabled())
+            dlg->OkButton()->click();
+    });
+    poll.start(10);
+    form->ReadPidButton()->click();
+    poll.stop();
+    QCOMPARE(form->PidEdit()->text(), QStringLiteral("10000555"));
+    QCOMPARE(form->ValidateBeforeLeaving(), 1);
+    QCOMPARE(child->Document().Model().RootItem().GetContactNameByID(QStringLiteral("10000555")),
+             QStringLiteral("This Radio"));
 }
 
 QTEST_MAIN(TestRadio)

@@ -1,0 +1,314 @@
+// The private-contact form against the shipped templates: PID typing, leaving the PID field,
+// the home-group list, the channel question, the scanner chain, the read-PID button and the
+// contact's own scroll list.
+#include "ControlIds.h"
+#include "EditorTestSupport.h"
+#include "PrivateView.h"
+#include "StringTable.h"
+#include "TwoListWidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace zqvtest;
+
+namespace {
+
+const QString kFleet = QStringLiteral("ZQ-880 Fleet.zqv");
+
+// Sets attribute `name` of `item` through the rule script, agreeing to any question.
+void Set(CDataItem item, const char *name, const QVariant &value)
+{
+    int r1 = 0;
+    int r2 = 0;
+    if (item.SetAttributeValue(QLatin1String(name), value, r1, 1, r2) != 0)
+        qFatal("rule script refused %s", name);
+}
+
+CDataItem Add(CEditorWindow &w, NodeKind folder)
+{
+    CDataItem added;
+    CDataItem list = ListItem(w.Root(), folder);
+    if (folder == kNodePublicGroups)
+        list.AddNewChild(added);
+    else
+        list.AddNewPriGrpPrivate(folder == kNodePrivates ? QStringLiteral("Private") : QStringLiteral("Group"), added);
+    if (added.IsEmpty())
+        qFatal("cannot add to folder %d", folder);
+    return added;
+}
+
+QStringList Items(const QComboBox *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->itemText(i);
+    return out;
+}
+
+QStringList Names(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+}  // namespace
+
+class TestEditorsPrivate : public QObject {
+    Q_OBJECT
+
+private:
+    static CPrivateView *Show(CEditorWindow &w, int index)
+    {
+        w.Tree().Build();  // contacts added straight to the profile
+        w.show();
+        if (!QTest::qWaitForWindowActive(&w) || !w.Select(kNodePrivate, index))
+            return nullptr;
+        return w.FormAs<CPrivateView>();
+    }
+
+private slots:
+    void loadsTheContact()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        CPrivateView *form = Show(w, 0);
+        QVERIFY(form);
+        QCOMPARE(form->NameEdit()->text(), QStringLiteral("This Radio"));
+        QCOMPARE(form->PidEdit()->text(), QStringLiteral("10000101"));
+        QCOMPARE(form->PidEdit()->maxLength(), 8);
+        QCOMPARE(form->ChannelList()->count(), 32);
+        QCOMPARE(form->RingerList()->count(), 12);
+        QCOMPARE(form->HomeGroupList()->currentText(), QStringLiteral("Group 1"));
+        QVERIFY(!w.IsModified());
+        QVERIFY(w.prompter.History().empty());
+    }
+
+    void pidTyping_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("caret");
+        // Fleet: valid 10000101 .. 19999999, eight digits at most.
+        QTest::newRow("leading zeros and letters") << "00a1b2" << "12" << 2;
+        QTest::newRow("zero after a digit stays") << "105" << "105" << 3;
+        QTest::newRow("ninth digit cannot be typed") << "123456789" << "12345678" << 8;
+        QTest::newRow("above the end is undone") << "2000000" "0" << "2000000" << 7;
+        QTest::newRow("the end itself") << "19999999" << "19999999" << 8;
+        QTest::newRow("below the start is typed") << "5" << "5" << 1;
+    }
+    void pidTyping()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QFETCH(int, caret);
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        CPrivateView *form = Show(w, 0);
+        QVERIFY(form);
+        QLineEdit *pid = form->PidEdit();
+        pid->setFocus();
+        pid->clear();
+        QTest::keyClicks(pid, typed);
+        QCOMPARE(pid->text(), expected);
+        QCOMPARE(pid->cursorPosition(), caret);
+        QCOMPARE(w.closeRequests, 0);
+    }
+
+    void pidLeftAndRefused()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        Add(w, kNodePrivates);
+        CPrivateView *form = Show(w, 1);
+        QVERIFY(form);
+        QLineEdit *pid = form->PidEdit();
+        // Empty: told, and the focus comes back; Delete and the read button are exempt.
+        pid->setFocus();
+        pid->clear();
+        form->ReadPidButton()->setFocus();
+        form->Control(IDC_PRIVATE_DELETE)->setFocus();
+        QVERIFY(w.prompter.History().empty());
+        pid->setFocus();
+        form->RingerList()->setFocus();
+        QCOMPARE(w.prompter.Texts(), QStringList{LoadStr(IDS_ID_EMPTY)});
+        QVERIFY(pid->hasFocus());
+        // The radio's own PID is taken: refused, profile unchanged.
+        w.prompter.Clear();
+        const QString before = w.ProfileText();
+        QTest::keyClicks(pid, QStringLiteral("10000101"));
+        form->RingerList()->setFocus();
+        QCOMPARE(w.prompter.Texts(), QStringList{LoadStr(IDS_SIMILAR_PID_EXISTS)});
+        QCOMPARE(w.ProfileText(), before);
+        // A free one goes in.
+        w.prompter.Clear();
+        pid->setFocus();
+        pid->clear();
+        QTest::keyClicks(pid, QStringLiteral("10000300"));
+        form->RingerList()->setFocus();
+        QVERIFY(w.prompter.History().empty());
+        QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivate, 1), "pid"), QStringLiteral("10000300"));
+    }
+
+    void homeGroupsOfTheChannelInOrder()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        CDataItem contact = Add(w, kNodePrivates);
+        Set(contact, "channel", 3);
+        CDataItem pub3 = Add(w, kNodePublicGroups);
+        Set(pub3, "channel", 3);
+        Set(pub3, "name", QStringLiteral("Alpha public"));
+        Add(w, kNodePublicGroups);  // channel 1: not listed
+        CDataItem grp3 = Add(w, kNodePrivateGroups);
+        CDataItem member;
+        contact.GetChildByName(QStringLiteral("ParentPrivateGroups"), member);
+        Set(grp3, "channel", 3);
+        Set(grp3, "name", QStringLiteral("Zulu private"));
+        CPrivateView *form = Show(w, 1);
+        QVERIFY(form);
+        QCOMPARE(Items(form->HomeGroupList()), (QStringList{LoadStr(IDS_NONE), QStringLiteral("Zulu private"),
+                                                            QStringLiteral("Alpha public")}));
+        QCOMPARE(form->HomeGroupList()->currentIndex(), 0);
+        form->HomeGroupList()->setCurrentIndex(2);
+        QCOMPARE(AttrText(contact, "home_grp"), AttrText(pub3, "pid"));
+        QVERIFY(w.IsModified());
+    }
+
+    void channelQuestionOkAndCancel()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        CPrivateView *form = Show(w, 0);
+        QVERIFY(form);
+        const QString before = w.ProfileText();
+        w.prompter.Queue(IDCANCEL);
+        form->ChannelList()->setCurrentIndex(1);
+        QCOMPARE(w.prompter.Texts(), QStringList{LoadStr(IDS_PRIVATE_CHANNEL_CHANGE)});
+        QCOMPARE(form->ChannelList()->currentIndex(), 0);
+        QCOMPARE(w.ProfileText(), before);
+        QVERIFY(!w.IsModified());
+
+        w.prompter.Queue(IDOK);
+        form->ChannelList()->setCurrentIndex(1);
+        QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivate, 0), "channel"), QStringLiteral("2"));
+        QCOMPARE(form->HomeGroupList()->currentText(), LoadStr(IDS_NONE));
+        QVERIFY(w.IsModified());
+        QCOMPARE(w.closeRequests, 0);
+    }
+
+    void scannerChain()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(w.Select(kNodePrivates));
+        w.Tree().OnScanAdd();
+        w.Flush();
+        const QStringList pids{QStringLiteral("10000201"), QStringLiteral("10000202"), QStringLiteral("10000203")};
+        for (const QString &p : pids) {
+            auto *form = w.FormAs<CPrivateView>();
+            QVERIFY(form);
+            QVERIFY(form->ScannerMode());
+            QVERIFY(form->PidEdit()->hasFocus());
+            QVERIFY(form->PidEdit()->text().isEmpty());
+            QTest::keyClicks(form->PidEdit(), p);
+            QTest::keyClick(form->PidEdit(), Qt::Key_Return);
+            w.Flush();
+            w.Flush();
+        }
+        // Three scanned contacts and one more waiting for its PID.
+        QCOMPARE(ListItem(w.Root(), kNodePrivates).GetChildCount(), 5);
+        QStringList held;
+        for (int i = 0; i < 5; ++i)
+            held << AttrText(ListChild(w.Root(), kNodePrivate, i), "pid");
+        for (const QString &p : pids)
+            QVERIFY2(held.contains(p), qPrintable(p));
+        QVERIFY(w.FormAs<CPrivateView>()->PidEdit()->hasFocus());
+        QVERIFY(w.prompter.History().empty());
+        // Leaving the waiting one asks to delete it.
+        w.prompter.Queue(IDOK);
+        QVERIFY(w.Select(kNodePrivates));
+        QCOMPARE(w.prompter.Texts(),
+                 QStringList{FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {LoadStr(IDS_WRONG_FIELD_ID)})});
+        QCOMPARE(ListItem(w.Root(), kNodePrivates).GetChildCount(), 4);
+    }
+
+    void readPidButton()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        Add(w, kNodePrivates);
+        CPrivateView *form = Show(w, 1);
+        QVERIFY(form);
+        // Cancelled: nothing changes.
+        const QString shown = form->PidEdit()->text();
+        form->ReadPidButton()->click();
+        QCOMPARE(w.readPidRequests, 1);
+        QCOMPARE(form->PidEdit()->text(), shown);
+        // A captured ID lands in the field (cleaned like typing) with the focus.
+        w.readPidAnswer = QStringLiteral("10000777");
+        form->ReadPidButton()->click();
+        QCOMPARE(form->PidEdit()->text(), QStringLiteral("10000777"));
+        QVERIFY(form->PidEdit()->hasFocus());
+        form->RingerList()->setFocus();
+        QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivate, 1), "pid"), QStringLiteral("10000777"));
+
+        // An ID above the model's range is shown all the same; leaving, the rule script says
+        // why it refuses it, and the profile keeps the last good ID.
+        w.readPidAnswer = QStringLiteral("20004711");
+        form->ReadPidButton()->click();
+        QCOMPARE(form->PidEdit()->text(), QStringLiteral("20004711"));
+        form->RingerList()->setFocus();
+        QCOMPARE(w.prompter.History().size(), std::size_t(1));
+        QVERIFY(form->PidEdit()->hasFocus());
+        QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivate, 1), "pid"), QStringLiteral("10000777"));
+    }
+
+    void privateScrollListKeepsEntries()
+    {
+        QTemporaryDir dir;
+        // A public group named like the radio's own contact: both match one entry.
+        const QString path = EditedTemplate(dir, kFleet, [](QString &text) {
+            text.replace(QStringLiteral("name=\"Public 1\""), QStringLiteral("name=\"This Radio\""));
+            text.replace(QStringLiteral("private_scroll_list=\"0\""), QStringLiteral("private_scroll_list=\"1\""));
+        });
+        CEditorWindow w;
+        QVERIFY(w.Open(path));
+        CPrivateView *form = Show(w, 0);
+        QVERIFY(form);
+        if (form->ScrollEnable()->isHidden())
+            QSKIP("this setting group has no private scroll list");
+        CTwoListWidget *lists = form->ScrollLists();
+        QVERIFY(form->ScrollEnable()->isChecked());
+        QCOMPARE(lists->SelectedList()->count(), 0);
+        CTwoListWidget::SelectRow(lists->AvailableList(), 1, false);
+        QCOMPARE(CTwoListWidget::NameOf(lists->SelectedAvailable().value(0)), QStringLiteral("This Radio"));
+        lists->AddButton()->click();
+        QCOMPARE(Names(lists->SelectedList()), (QStringList{QStringLiteral("This Radio"), QStringLiteral("This Radio")}));
+        QCOMPARE(Names(lists->AvailableList()), QStringList{QStringLiteral("Group 1")});
+
+        // Clearing the box keeps the entry; checking it again shows it.
+        form->ScrollEnable()->click();
+        QVERIFY(!lists->AvailableList()->isEnabled());
+        QVERIFY(w.Document().Model().ProfileText().contains(QStringLiteral("<list name=\"This Radio\"")));
+        form->ScrollEnable()->click();
+        QVERIFY(lists->SelectedList()->isEnabled());
+        QCOMPARE(lists->SelectedList()->count(), 2);
+
+        CTwoListWidget::SelectRow(lists->SelectedList(), 0, false);
+        lists->RemoveButton()->click();
+        QCOMPARE(lists->SelectedList()->count(), 0);
+        QCOMPARE(lists->AvailableList()->count(), 3);
+    }
+};
+
+QTEST_MAIN(TestEditorsPrivate)
+#include "tst_editors_private.moc"

@@ -1,0 +1,218 @@
+// The private-group form against the largest shipped template: the member lists with their
+// groups-left counts and the five-group limit, moving members both ways, the channel checks
+// and question, the ID list, and leaving a group without members.
+#include "ControlIds.h"
+#include "EditorTestSupport.h"
+#include "NodeIcons.h"
+#include "PrivateGroupView.h"
+#include "StringTable.h"
+#include "TwoListWidget.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace zqvtest;
+
+namespace {
+
+const QString kFleet = QStringLiteral("ZQ-880 Fleet.zqv");
+
+void Set(CDataItem item, const char *name, const QVariant &value)
+{
+    int r1 = 0;
+    int r2 = 0;
+    if (item.SetAttributeValue(QLatin1String(name), value, r1, 1, r2) != 0)
+        qFatal("rule script refused %s", name);
+}
+
+CDataItem AddContact(CEditorWindow &w, NodeKind folder, const QString &name)
+{
+    CDataItem added;
+    ListItem(w.Root(), folder)
+        .AddNewPriGrpPrivate(folder == kNodePrivates ? QStringLiteral("Private") : QStringLiteral("Group"), added);
+    if (added.IsEmpty())
+        qFatal("cannot add to folder %d", folder);
+    Set(added, "name", name);
+    return added;
+}
+
+void Join(CDataItem contact, const CDataItem &group)
+{
+    CDataItem list;
+    contact.GetChildByName(QStringLiteral("ParentPrivateGroups"), list);
+    CDataItem added;
+    list.AddNewChild(added);
+    Set(added, "pid", AttrText(group, "pid"));
+}
+
+QStringList Texts(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+QString Left(const QString &name, int left)
+{
+    return name + FormatStr(IDS_GROUPS_LEFT, {QString::number(left)});
+}
+
+// Fleet with contacts "Ann" and "Bob" and a "Full" one that is in five groups (G1..G5), all on
+// channel 1; "Group 1" holds the radio's own contact.
+void Populate(CEditorWindow &w)
+{
+    AddContact(w, kNodePrivates, QStringLiteral("Ann"));
+    AddContact(w, kNodePrivates, QStringLiteral("Bob"));
+    CDataItem full = AddContact(w, kNodePrivates, QStringLiteral("Full"));
+    for (int i = 1; i <= 5; ++i)
+        Join(full, AddContact(w, kNodePrivateGroups, QStringLiteral("G%1").arg(i)));
+    w.Tree().Build();
+}
+
+}  // namespace
+
+class TestEditorsPrivateGroup : public QObject {
+    Q_OBJECT
+
+private:
+    static CPrivateGroupView *Show(CEditorWindow &w, const QString &name)
+    {
+        w.show();
+        if (!QTest::qWaitForWindowActive(&w))
+            return nullptr;
+        const CDataItem list = ListItem(w.Root(), kNodePrivateGroups);
+        for (int i = 0; i < list.GetChildCount(); ++i)
+            if (AttrText(ListChild(w.Root(), kNodePrivateGroup, i), "name") == name)
+                return w.Select(kNodePrivateGroup, i) ? w.FormAs<CPrivateGroupView>() : nullptr;
+        return nullptr;
+    }
+
+private slots:
+    void membersAndGroupsLeft()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        Populate(w);
+        CPrivateGroupView *form = Show(w, QStringLiteral("Group 1"));
+        QVERIFY(form);
+        CTwoListWidget *lists = form->Members();
+        QCOMPARE(Texts(lists->SelectedList()), QStringList{QStringLiteral("This Radio")});
+        QCOMPARE(lists->SelectedList()->item(0)->icon().cacheKey(), NodeIcon(kNodePrivate, true).cacheKey());
+        QCOMPARE(Texts(lists->AvailableList()),
+                 (QStringList{Left(QStringLiteral("Ann"), 5), Left(QStringLiteral("Bob"), 5), Left(QStringLiteral("Full"), 0)}));
+
+        // The full contact cannot be chosen, and shows why.
+        QListWidgetItem *full = lists->AvailableList()->item(2);
+        QVERIFY(!(full->flags() & Qt::ItemIsSelectable));
+        QCOMPARE(full->toolTip(), LoadStr(IDS_PRIVATE_IN_5_GROUPS));
+        lists->AvailableList()->selectAll();
+        QCOMPARE(lists->SelectedAvailable().size(), 2);
+
+        // Both go in; the next free entry would be picked, but only the full one is left.
+        lists->AddButton()->click();
+        QVERIFY(w.prompter.History().empty());
+        QCOMPARE(Texts(lists->SelectedList()),
+                 (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("This Radio")}));
+        QCOMPARE(Texts(lists->AvailableList()), QStringList{Left(QStringLiteral("Full"), 0)});
+        QVERIFY(w.IsModified());
+
+        // Another group's form counts Ann's new membership.
+        form = Show(w, QStringLiteral("G1"));
+        QVERIFY(form);
+        QVERIFY(form->Members()->AvailableList()->findItems(Left(QStringLiteral("Ann"), 4), Qt::MatchExactly).size() == 1);
+
+        // Removing from Group 1 again gives the slot back and selects the entry in its place.
+        form = Show(w, QStringLiteral("Group 1"));
+        lists = form->Members();
+        CTwoListWidget::SelectRow(lists->SelectedList(), 0, false);
+        lists->RemoveButton()->click();
+        QCOMPARE(Texts(lists->SelectedList()), (QStringList{QStringLiteral("Bob"), QStringLiteral("This Radio")}));
+        QCOMPARE(lists->SelectedList()->currentRow(), 0);
+        QVERIFY(lists->AvailableList()->findItems(Left(QStringLiteral("Ann"), 5), Qt::MatchExactly).size() == 1);
+        QCOMPARE(w.closeRequests, 0);
+    }
+
+    void channelChecksAndQuestion()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        Populate(w);
+        CPrivateGroupView *form = Show(w, QStringLiteral("Group 1"));
+        QVERIFY(form);
+        // Channel 2 has no contact at all: refused by the form, nothing asked.
+        const QString before = w.ProfileText();
+        form->ChannelList()->setCurrentIndex(1);
+        QCOMPARE(w.prompter.Texts(), QStringList{LoadStr(IDS_NO_FREE_PRIVATE_IN_CHANNEL)});
+        QCOMPARE(form->ChannelList()->currentIndex(), 0);
+        QCOMPARE(w.ProfileText(), before);
+
+        // With a free contact there, the question about the members; Cancel changes nothing.
+        CDataItem ann;
+        for (int i = 0; ann.IsEmpty() && i < ListItem(w.Root(), kNodePrivates).GetChildCount(); ++i)
+            if (AttrText(ListChild(w.Root(), kNodePrivate, i), "name") == QLatin1String("Ann"))
+                ann = ListChild(w.Root(), kNodePrivate, i);
+        QVERIFY(!ann.IsEmpty());
+        Set(ann, "channel", 2);
+        const QString withAnn = w.ProfileText();
+        w.prompter.Clear();
+        w.prompter.Queue(IDCANCEL);
+        form->ChannelList()->setCurrentIndex(1);
+        QCOMPARE(w.prompter.Texts(), QStringList{LoadStr(IDS_PRIVATE_GROUP_CHANNEL_CHANGE)});
+        QCOMPARE(form->ChannelList()->currentIndex(), 0);
+        QCOMPARE(w.ProfileText(), withAnn);
+
+        w.prompter.Queue(IDOK);
+        form->ChannelList()->setCurrentIndex(1);
+        QCOMPARE(form->Members()->SelectedList()->count(), 0);
+        QCOMPARE(Texts(form->Members()->AvailableList()), QStringList{Left(QStringLiteral("Ann"), 5)});
+        QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivateGroup, w.CurrentNodeIndex()), "channel"), QStringLiteral("2"));
+        QCOMPARE(w.closeRequests, 0);
+    }
+
+    void idListLeavesOutOtherGroupsIds()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        Populate(w);
+        CPrivateGroupView *form = Show(w, QStringLiteral("G1"));
+        QVERIFY(form);
+        const QString own = AttrText(ListChild(w.Root(), kNodePrivateGroup, 1), "pid");
+        QCOMPARE(form->IdList()->currentText(), own);
+        for (int i = 0; i < ListItem(w.Root(), kNodePrivateGroups).GetChildCount(); ++i) {
+            const QString pid = AttrText(ListChild(w.Root(), kNodePrivateGroup, i), "pid");
+            if (pid != own)
+                QCOMPARE(form->IdList()->findText(pid), -1);
+        }
+    }
+
+    void leavingWithoutMembers()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(w.Select(kNodePrivateGroups));
+        w.Tree().OnAdd();
+        w.Flush();
+        QVERIFY(w.FormAs<CPrivateGroupView>());
+        const int groups = ListItem(w.Root(), kNodePrivateGroups).GetChildCount();
+        // Cancel stays, with the focus in "All Privates".
+        w.prompter.Queue(IDCANCEL);
+        QVERIFY(!w.Select(kNodePrivates));
+        QCOMPARE(w.prompter.Texts(),
+                 QStringList{FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {LoadStr(IDS_WRONG_FIELD_GROUP_MEMBERS)})});
+        w.Flush();
+        QVERIFY(w.FormAs<CPrivateGroupView>()->Members()->AvailableList()->hasFocus());
+        // OK deletes it.
+        w.prompter.Queue(IDOK);
+        QVERIFY(w.Select(kNodePrivates));
+        QCOMPARE(ListItem(w.Root(), kNodePrivateGroups).GetChildCount(), groups - 1);
+    }
+};
+
+QTEST_MAIN(TestEditorsPrivateGroup)
+#include "tst_editors_privategroup.moc"

@@ -1,0 +1,134 @@
+// Edits made through the contact and list forms reach the file and the radio: edit, save,
+// `zqvcps-cli show` the file, `zqvcps-cli write` it to the simulated radio, read its memory.
+#include "EditorTestSupport.h"
+#include "ListFormViews.h"
+#include "PrivateGroupView.h"
+#include "PrivateView.h"
+#include "TransferTestSupport.h"
+#include "TwoListWidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace zqvtest;
+
+namespace {
+
+// The start tag of the `element` whose name is `name` in profile text `text`.
+QString StartTag(const QString &text, const QString &element, const QString &name)
+{
+    const QRegularExpression re(QStringLiteral("<%1\\b[^>]*>").arg(element));
+    for (auto it = re.globalMatch(text); it.hasNext();) {
+        const QString tag = it.next().captured();
+        if (tag.contains(QStringLiteral("name=\"%1\"").arg(name)))
+            return tag;
+    }
+    return QString();
+}
+
+int Memberships(const QString &text, const QString &pid)
+{
+    return static_cast<int>(
+        text.count(QRegularExpression(QStringLiteral("<ParentPrivateGroup\\s+pid\\s*=\\s*\"%1\"").arg(pid))));
+}
+
+// Every edit the test makes, checked on one profile text.
+void CheckEdits(const QString &text)
+{
+    QVERIFY2(StartTag(text, QStringLiteral("Private"), QStringLiteral("This Radio")).contains("alert_tone=\"7\""),
+             qPrintable(StartTag(text, QStringLiteral("Private"), QStringLiteral("This Radio"))));
+    QVERIFY(StartTag(text, QStringLiteral("Private"), QStringLiteral("This Radio")).contains("show_grp_only=\"1\""));
+    QVERIFY(StartTag(text, QStringLiteral("PrivateGroup"), QStringLiteral("Group 1")).contains("in_scroll_list=\"0\""));
+    QVERIFY(StartTag(text, QStringLiteral("PublicGroup"), QStringLiteral("Public 1")).contains("in_scan_list=\"0\""));
+    QVERIFY(StartTag(text, QStringLiteral("Private"), QStringLiteral("Private 1")).contains("pid=\"10000321\""));
+    QCOMPARE(Memberships(text, QStringLiteral("10000102")), 2);
+}
+
+QString RunCli(const QStringList &args, int *code)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(ZQV_CLI), QStringList{QStringLiteral("--install-dir"), DataDir()} + args);
+    cli.waitForFinished(60000);
+    *code = cli.exitCode();
+    return QString::fromUtf8(cli.readAllStandardOutput()) + QString::fromUtf8(cli.readAllStandardError());
+}
+
+}  // namespace
+
+class TestFormsRoundTrip : public QObject {
+    Q_OBJECT
+
+private slots:
+    void editSaveShowWrite()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+
+        // A second private contact, with its ID typed into its form.
+        QVERIFY(w.Select(kNodePrivates));
+        w.Tree().OnAdd();
+        w.Flush();
+        auto *added = w.FormAs<CPrivateView>();
+        QVERIFY(added);
+        added->PidEdit()->setFocus();
+        added->PidEdit()->clear();
+        QTest::keyClicks(added->PidEdit(), QStringLiteral("10000321"));
+        added->RingerList()->setFocus();
+
+        // The radio's own contact: ringer 7 and "Group Only".
+        QVERIFY(w.Select(kNodePrivates));
+        const QStringList privates = w.ChildLabels(kNodePrivates);
+        QVERIFY(w.Select(kNodePrivate, static_cast<int>(privates.indexOf(QStringLiteral("This Radio")))));
+        auto *own = w.FormAs<CPrivateView>();
+        QVERIFY(own);
+        QCOMPARE(own->NameEdit()->text(), QStringLiteral("This Radio"));
+        own->RingerList()->setCurrentIndex(6);
+        own->GroupOnly()->click();
+
+        // "Private 1" joins "Group 1".
+        QVERIFY(w.Select(kNodePrivateGroup, 0));
+        CTwoListWidget *members = w.FormAs<CPrivateGroupView>()->Members();
+        CTwoListWidget::SelectRow(members->AvailableList(), 0, false);
+        members->AddButton()->click();
+
+        // "Group 1" leaves the scroll list, "Public 1" channel 1's scan list.
+        QVERIFY(w.Select(kNodeScrollList));
+        CTwoListWidget *scroll = w.FormAs<CScrollListView>()->Lists();
+        CTwoListWidget::FindByName(scroll->SelectedList(), QStringLiteral("Group 1"))->setSelected(true);
+        scroll->RemoveButton()->click();
+        QVERIFY(w.Select(kNodeScanChannel, 0));
+        CTwoListWidget *scan = w.FormAs<CScanChannelView>()->Lists();
+        scan->SelectedList()->selectAll();
+        scan->RemoveButton()->click();
+        QVERIFY(w.Select(kNodeLists));
+        QVERIFY(w.prompter.History().empty());
+        QCOMPARE(w.closeRequests, 0);
+
+        zqv::test::CSimProcess sim({QStringLiteral("--profile"), TemplatePath(QStringLiteral("ZQ-880 Fleet.zqv"))});
+        QVERIFY(sim.Ok());
+        const QString file = sim.Path(QStringLiteral("edited.zqv"));
+        QVERIFY(w.Document().OnSaveDocument(file));
+
+        int code = -1;
+        const QString shown = RunCli({QStringLiteral("show"), file}, &code);
+        QCOMPARE(code, 0);
+        CheckEdits(shown);
+
+        const QString written = RunCli({QStringLiteral("write"), QStringLiteral("--port"), sim.port,
+                                        QStringLiteral("--yes"), file}, &code);
+        QVERIFY2(code == 0, qPrintable(written));
+        sim.Stop();
+        CheckEdits(sim.Dump());
+    }
+};
+
+QTEST_MAIN(TestFormsRoundTrip)
+#include "tst_forms_roundtrip.moc"
