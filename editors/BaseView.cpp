@@ -1,9 +1,8 @@
 #include "BaseView.h"
 
-#include "TwoListWidget.h"
-
 #include "EditorHost.h"
 #include "NodeIcons.h"
+#include "ProfileItems.h"
 #include "Prompter.h"
 #include "SettingDocs.h"
 #include "StringTable.h"
@@ -11,6 +10,7 @@
 #include "ZQVCPSDoc.h"
 #include "ZQVCPSTreeView.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -374,6 +374,41 @@ void CBaseView::PostHint(int operation, NodeKind kind, int index)
 void CBaseView::PostReturnToField(int controlId)
 {
     QMetaObject::invokeMethod(this, [this, controlId] { ReturnToField(controlId); }, Qt::QueuedConnection);
+}
+
+bool CBaseView::FocusStaysInForm(const QWidget *exempt) const
+{
+    const QWidget *to = QApplication::focusWidget();
+    return to && (to == this || isAncestorOf(to)) && to != exempt;
+}
+
+CBaseView::NameCommit CBaseView::CommitName(CDataItem item, const QString &name, QLabel *heading, NodeKind kind)
+{
+    if (name.isEmpty()) {
+        ShowMessage(IDS_NAME_EMPTY, MB_OK | MB_ICONWARNING);
+        return NameCommit::Refused;
+    }
+    const QString old = AttrText(item, "name");
+    if (SetValue(item, QStringLiteral("name"), name) != RuleResult::Applied)
+        return NameCommit::Refused;
+    const bool changed = AttrText(item, "name") != old;
+    if (changed) {
+        heading->setText(name);
+        SetModified();
+    }
+    SendHint(kHintRefresh, kind, CurrentIndex());
+    return changed ? NameCommit::Changed : NameCommit::Kept;
+}
+
+bool CBaseView::CommitQuietly(CDataItem item, const char *attribute, const QString &value, NodeKind kind)
+{
+    const QString old = AttrText(item, attribute);
+    if (value.isEmpty() || SetValueQuietly(item, QLatin1String(attribute), value).result != RuleResult::Applied)
+        return false;
+    if (AttrText(item, attribute) != old)
+        SetModified();
+    SendHint(kHintRefresh, kind, CurrentIndex());
+    return true;
 }
 
 void CBaseView::FocusAndSelectAll(QWidget *edit)

@@ -196,6 +196,19 @@ protected:
     void PostReturnToField(int controlId);
     // Gives `edit` (a line or plain-text edit) the focus with its whole text selected.
     static void FocusAndSelectAll(QWidget *edit);
+    // Whether the focus went to another control of this form, other than `exempt` (a Delete
+    // button needs no valid field): only then does a field that was left judge its text.
+    bool FocusStaysInForm(const QWidget *exempt) const;
+    // A name field was left: an empty name is refused with its message, any other goes through
+    // the rule script as SetValue shows and asks. A name that went in is shown in `heading`,
+    // marks the profile modified when it differs, and refreshes the tree's label of `kind`.
+    // Refused: the caller puts the focus back into the field.
+    enum class NameCommit { Refused, Kept, Changed };
+    NameCommit CommitName(CDataItem item, const QString &name, QLabel *heading, NodeKind kind);
+    // Before leaving the form: writes `value` without messages (the caller lists what is
+    // wrong), marks the profile modified when it changed and refreshes the tree's label.
+    // False when `value` is empty or was not applied.
+    bool CommitQuietly(CDataItem item, const char *attribute, const QString &value, NodeKind kind);
 
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -9,7 +9,6 @@
 #include "XmlDom.h"
 #include "ZQVCPSDoc.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -261,26 +260,9 @@ void CPrivateGroupView::OnNameLeft()
 {
     if (IsValidationSuspended() || HasDataError() || !m_bLoaded)
         return;
-    QWidget *to = QApplication::focusWidget();
-    if (!to || !(to == this || isAncestorOf(to)) || to == m_pDelete)
-        return;
-    const QString name = m_pName->text();
-    if (name.isEmpty()) {
-        ShowMessage(IDS_NAME_EMPTY, MB_OK | MB_ICONWARNING);
-        m_pName->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    CDataItem group = Group();
-    const QString old = AttrText(group, "name");
-    if (SetValue(group, QStringLiteral("name"), name) != RuleResult::Applied) {
+    if (FocusStaysInForm(m_pDelete)
+        && CommitName(Group(), m_pName->text(), m_pHeading, kNodePrivateGroup) == NameCommit::Refused)
         FocusAndSelectAll(m_pName);
-        return;
-    }
-    if (AttrText(group, "name") != old) {
-        m_pHeading->setText(name);
-        SetModified();
-    }
-    SendHint(kHintRefresh, kNodePrivateGroup, CurrentIndex());
 }
 
 void CPrivateGroupView::OnChannelSelected(int index)
@@ -341,15 +323,9 @@ int CPrivateGroupView::ValidateBeforeLeaving()
         return 1;
     QString wrong;
     bool nameWrong = false;
-    const QString name = m_pName->text();
-    const QString old = AttrText(group, "name");
-    if (name.isEmpty() || SetValueQuietly(group, QStringLiteral("name"), name).result != RuleResult::Applied) {
+    if (!CommitQuietly(group, "name", m_pName->text(), kNodePrivateGroup)) {
         wrong += LoadStr(IDS_WRONG_FIELD_NAME);
         nameWrong = true;
-    } else {
-        if (AttrText(group, "name") != old)
-            SetModified();
-        SendHint(kHintRefresh, kNodePrivateGroup, CurrentIndex());
     }
     if (m_pMembers->SelectedList()->count() == 0)
         wrong += LoadStr(IDS_WRONG_FIELD_GROUP_MEMBERS);

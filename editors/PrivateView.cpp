@@ -246,28 +246,16 @@ void CPrivateView::OnNameLeft()
 {
     if (IsValidationSuspended() || HasDataError() || !m_bLoaded)
         return;
-    QWidget *to = QApplication::focusWidget();
-    if (!to || !(to == this || isAncestorOf(to)) || to == m_pDelete)
+    if (!FocusStaysInForm(m_pDelete))
         return;
-    const QString name = m_pName->text();
-    if (name.isEmpty()) {
-        ShowMessage(IDS_NAME_EMPTY, MB_OK | MB_ICONWARNING);
-        ReturnFocus(m_pName);
-        return;
-    }
-    CDataItem contact = Contact();
-    const QString old = AttrText(contact, "name");
-    if (SetValue(contact, QStringLiteral("name"), name) != RuleResult::Applied) {
-        ReturnFocus(m_pName);
-        return;
-    }
-    if (AttrText(contact, "name") != old) {
-        m_pHeading->setText(name);
-        SetModified();
+    switch (CommitName(Contact(), m_pName->text(), m_pHeading, kNodePrivate)) {
+    case NameCommit::Refused: ReturnFocus(m_pName); break;
+    case NameCommit::Changed:
         if (m_bScrollShown)
             FillScrollLists();
+        break;
+    case NameCommit::Kept: break;
     }
-    SendHint(kHintRefresh, kNodePrivate, CurrentIndex());
 }
 
 QString CPrivateView::CleanPid(const QString &text, int *cursor)
@@ -569,25 +557,12 @@ int CPrivateView::ValidateBeforeLeaving()
         return 1;
     QString wrong;
     bool nameWrong = false;
-    const QString name = m_pName->text();
-    const QString oldName = AttrText(contact, "name");
-    if (name.isEmpty() || SetValueQuietly(contact, QStringLiteral("name"), name).result != RuleResult::Applied) {
+    if (!CommitQuietly(contact, "name", m_pName->text(), kNodePrivate)) {
         wrong += LoadStr(IDS_WRONG_FIELD_NAME);
         nameWrong = true;
-    } else {
-        if (AttrText(contact, "name") != oldName)
-            SetModified();
-        SendHint(kHintRefresh, kNodePrivate, CurrentIndex());
     }
-    const QString pid = m_pPid->text().trimmed();
-    const QString oldPid = AttrText(contact, "pid");
-    if (pid.isEmpty() || SetValueQuietly(contact, QStringLiteral("pid"), pid).result != RuleResult::Applied) {
+    if (!CommitQuietly(contact, "pid", m_pPid->text().trimmed(), kNodePrivate))
         wrong += LoadStr(IDS_WRONG_FIELD_ID);
-    } else {
-        if (AttrText(contact, "pid") != oldPid)
-            SetModified();
-        SendHint(kHintRefresh, kNodePrivate, CurrentIndex());
-    }
     if (wrong.isEmpty())
         return 1;
     const int answer = Prompter().Show(FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {wrong}),

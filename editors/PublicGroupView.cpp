@@ -8,7 +8,6 @@
 #include "StringTable.h"
 #include "ZQVCPSDoc.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -193,26 +192,9 @@ void CPublicGroupView::OnNameLeft()
         return;
     // Leaving for the tree is covered by the check before leaving the form; leaving for the
     // Delete button needs no valid name.
-    QWidget *to = QApplication::focusWidget();
-    if (!to || !(to == this || isAncestorOf(to)) || to == m_pDelete)
-        return;
-    const QString name = m_pName->text();
-    if (name.isEmpty()) {
-        ShowMessage(IDS_NAME_EMPTY, MB_OK | MB_ICONWARNING);
-        m_pName->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    CDataItem group = Group();
-    const QString old = AttrText(group, "name");
-    if (SetValue(group, QStringLiteral("name"), name) != RuleResult::Applied) {
+    if (FocusStaysInForm(m_pDelete)
+        && CommitName(Group(), m_pName->text(), m_pHeading, kNodePublicGroup) == NameCommit::Refused)
         FocusAndSelectAll(m_pName);
-        return;
-    }
-    if (AttrText(group, "name") != old) {
-        m_pHeading->setText(name);
-        SetModified();
-    }
-    SendHint(kHintRefresh, kNodePublicGroup, CurrentIndex());
 }
 
 void CPublicGroupView::OnChannelSelected(int index)
@@ -260,19 +242,8 @@ int CPublicGroupView::ValidateBeforeLeaving()
     if (group.IsEmpty())
         return 1;
     QString wrong;
-    const QString name = m_pName->text();
-    if (name.isEmpty()) {
+    if (!CommitQuietly(group, "name", m_pName->text(), kNodePublicGroup))
         wrong += LoadStr(IDS_WRONG_FIELD_NAME);
-    } else {
-        const QString old = AttrText(group, "name");
-        if (SetValueQuietly(group, QStringLiteral("name"), name).result != RuleResult::Applied) {
-            wrong += LoadStr(IDS_WRONG_FIELD_NAME);
-        } else {
-            if (AttrText(group, "name") != old)
-                SetModified();
-            SendHint(kHintRefresh, kNodePublicGroup, CurrentIndex());
-        }
-    }
     if (wrong.isEmpty())
         return 1;
     const int answer = Prompter().Show(FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {wrong}),
