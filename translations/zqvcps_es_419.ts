@@ -573,7 +573,7 @@ Vuelva a instalar el CPS.</translation>
     </message>
     <message>
         <source>Warning: Some profile information is not supported by the host radio and therefore it will not be transferred. Do you want to continue?</source>
-        <translation>Advertencia: El radio anfitrión no admite parte de la información del perfil, por lo que esa parte no se transferirá. ¿Desea continuar?</translation>
+        <translation>Advertencia: El radio conectado no admite parte de la información del perfil, por lo que esa parte no se transferirá. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>Unknown Warning!</source>
@@ -877,7 +877,7 @@ Do you want to write the radio anyway?</source>
 
 %s
 
-¿Desea escribir el radio de todos modos?</translation>
+¿Desea escribir en el radio de todos modos?</translation>
     </message>
     <message>
         <source>%s, %s: the profile has &quot;%s&quot;, the radio would get &quot;%s&quot;</source>
@@ -919,7 +919,7 @@ Do you want to write the radio anyway?</source>
     </message>
     <message>
         <source>Write a link trace</source>
-        <translation>Registrar el enlace</translation>
+        <translation>Guardar un registro del enlace</translation>
     </message>
     <message>
         <source>Trace file: %s</source>
@@ -1307,7 +1307,7 @@ Do you want to write the radio?</source>
 
 %s
 
-¿Desea escribir el radio?</translation>
+¿Desea escribir en el radio?</translation>
     </message>
     <message>
         <source>The radio already holds this profile: writing it changes nothing.
@@ -1315,7 +1315,7 @@ Do you want to write the radio?</source>
 Do you want to write the radio anyway?</source>
         <translation>El radio ya contiene este perfil: escribirlo no cambia nada.
 
-¿Desea escribir el radio de todos modos?</translation>
+¿Desea escribir en el radio de todos modos?</translation>
     </message>
     <message>
         <source>The radio&apos;s programming was saved as %s</source>
@@ -1415,7 +1415,7 @@ After the write</source>
         <translation>Elemento
 Cambio
 Ahora en el radio
-Después de la escritura</translation>
+Tras la escritura</translation>
     </message>
     <message>
         <source>added</source>
