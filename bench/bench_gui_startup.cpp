@@ -1,6 +1,6 @@
 // The desktop program's start-up time and memory.
 //
-//   bench_gui_startup [--runs N]          (needs a display: bench/gui_startup.sh gives one)
+//   bench_gui_startup [--runs N] [--language NAME]   (needs a display: bench/gui_startup.sh gives one)
 //
 // Starts, N times each, a bare Qt program that shows an empty QMainWindow and the desktop
 // program's start-up (the same CZQVCPSApp::InitInstance as zqvcps, splash skipped), each as a
@@ -9,6 +9,10 @@
 // resident memory of the program with one 150-contact profile open (the simulator's full
 // radio, 150 contacts and 25 texts, shown in the profile tree), and of the two without a
 // profile for comparison.
+//
+// With --language (a language of the installation, "German" say) it also starts the program,
+// N times each and alternating, with English and with that language as the user's current
+// language, and prints both medians and their ratio (target: at most 1.05).
 #include "DataAdaptor.h"
 #include "FrameEditors.h"
 #include "RadioSim.h"
@@ -18,6 +22,7 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -115,9 +120,15 @@ struct Sample {
     qint64 rssKb = -1;
 };
 
-Sample RunOnce(const QString &self, const QString &mode, const QString &profile)
+// `configHome`, when given, is the child's XDG_CONFIG_HOME (a user configuration of its own).
+Sample RunOnce(const QString &self, const QString &mode, const QString &profile, const QString &configHome = {})
 {
     QProcess child;
+    if (!configHome.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        child.setProcessEnvironment(env);
+    }
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QStringList args{QStringLiteral("--child"), mode};
     if (!profile.isEmpty())
@@ -154,6 +165,8 @@ int main(int argc, char *argv[])
     const int at = args.indexOf(QStringLiteral("--runs"));
     if (at >= 0 && at + 1 < args.size())
         runs = qMax(1, args[at + 1].toInt());
+    const int languageAt = args.indexOf(QStringLiteral("--language"));
+    const QString language = languageAt >= 0 && languageAt + 1 < args.size() ? args[languageAt + 1] : QString();
     const QString self = QCoreApplication::applicationFilePath();
     QTextStream out(stdout);
 
@@ -188,6 +201,37 @@ int main(int argc, char *argv[])
     out << "  bare QMainWindow:          " << bareMs << " ms\n";
     out << "  zqvcps (splash skipped):   " << appMs << " ms\n";
     out << "  ratio:                     " << QString::number(appMs / bareMs, 'f', 2) << " (target <= 2.0)\n";
+
+    if (!language.isEmpty()) {
+        // A user configuration per language, the language its current one.
+        const auto configWith = [&dir](const QString &name) {
+            const QString home = dir.filePath(QStringLiteral("config-") + name);
+            QSettings(home + QStringLiteral("/Corvane/ZQV CPS.conf"), QSettings::IniFormat)
+                .setValue(QStringLiteral("CurrentLanguage"), name);
+            return home;
+        };
+        const QString english = configWith(QStringLiteral("English")), other = configWith(language);
+        std::vector<qint64> inEnglish, inOther;
+        RunOnce(self, QStringLiteral("app"), QString(), english);
+        RunOnce(self, QStringLiteral("app"), QString(), other);
+        for (int i = 0; i < runs; ++i) {
+            const Sample e = RunOnce(self, QStringLiteral("app"), QString(), english);
+            const Sample o = RunOnce(self, QStringLiteral("app"), QString(), other);
+            if (e.ms100 < 0 || o.ms100 < 0)
+                qFatal("a run failed");
+            inEnglish.push_back(e.ms100);
+            inOther.push_back(o.ms100);
+        }
+        // The translation really loaded: a missing one would have reset the language.
+        if (QSettings(other + QStringLiteral("/Corvane/ZQV CPS.conf"), QSettings::IniFormat)
+                .value(QStringLiteral("CurrentLanguage")) != language)
+            qFatal("the program did not start in %s", qPrintable(language));
+        const double englishMs = Median(inEnglish), otherMs = Median(inOther);
+        out << "start-up by language (median of " << runs << " runs)\n";
+        out << "  English:                   " << englishMs << " ms\n";
+        out << "  " << (language + QLatin1Char(':')).leftJustified(27) << otherMs << " ms\n";
+        out << "  ratio:                     " << QString::number(otherMs / englishMs, 'f', 3) << " (target <= 1.05)\n";
+    }
 
     const Sample withProfile = RunOnce(self, QStringLiteral("app"), profile);
     if (withProfile.rssKb < 0)

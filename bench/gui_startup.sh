@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The desktop program's start-up time against a bare Qt main window, and its memory with a
 # 150-contact profile open, on a private Xvfb display with a configuration of its own.
-#   bench/gui_startup.sh [BUILD_DIR] [--runs N]
+#   bench/gui_startup.sh [BUILD_DIR] [--runs N] [--language NAME]   (NAME: German, say)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # The build folder is the first argument only when it is not an option.

@@ -4,11 +4,14 @@
 #include "GuiTestSupport.h"
 
 #include "CommandIds.h"
+#include "CommandTable.h"
+#include "MenuTable.h"
 #include "StringTable.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTranslator>
 
 using namespace zqv;
 using namespace zqvtest;
@@ -47,6 +50,8 @@ private slots:
     void failuresThatEndStartUp_data();
     void failuresThatEndStartUp();
     void missingLanguageFileContinuesInEnglish();
+    void startsInEachTranslatedLanguage_data();
+    void startsInEachTranslatedLanguage();
     void languageMenuShowsSupportedLanguages();
     void englishOnlyRemovesLanguagePopup();
     void choosingLanguageAsksForRestart();
@@ -121,6 +126,65 @@ void TestStartup::missingLanguageFileContinuesInEnglish()
     QCOMPARE(world.store->ReadCurrentLanguage(), QString("English"));
     QVERIFY(world.Frame().Action(ID_LANGUAGE_ENGLISH)->isChecked());
     QVERIFY(!world.Frame().Action(ID_LANGUAGE_GERMAN)->isChecked());
+}
+
+void TestStartup::startsInEachTranslatedLanguage_data()
+{
+    // Every built translation (<data>/translations/zqvcps_<locale>.qm) with its language.
+    static const QHash<QString, QString> languages{{"fr_CA", "CaFrench"},     {"fr", "French"},
+                                                   {"de", "German"},          {"pt_BR", "LaPortuguese"},
+                                                   {"es_419", "LaSpanish"},   {"es", "Spanish"}};
+    QTest::addColumn<QString>("qm");
+    QTest::addColumn<QString>("language");
+    const QDir built(QStringLiteral(ZQV_BUILD_DIR "/data/translations"));
+    const QStringList files = built.entryList({QStringLiteral("zqvcps_*.qm")}, QDir::Files, QDir::Name);
+    if (files.isEmpty())
+        QSKIP("no translation is built");
+    for (const QString &file : files) {
+        const QString locale = file.mid(7, file.size() - 10);
+        QVERIFY2(languages.contains(locale), qPrintable(file));
+        QTest::newRow(qPrintable(locale)) << built.filePath(file) << languages[locale];
+    }
+}
+
+void TestStartup::startsInEachTranslatedLanguage()
+{
+    QFETCH(QString, qm);
+    QFETCH(QString, language);
+    QTranslator expected;
+    QVERIFY(expected.load(qm));
+    const auto tr = [&](int id) {
+        const QString text = expected.translate("StringTable", EnglishStr(id));
+        return text.isEmpty() ? QString::fromUtf8(EnglishStr(id)) : text;
+    };
+
+    CGuiWorld world;
+    QVERIFY(QDir(world.installPath).mkpath(QStringLiteral("translations")));
+    QVERIFY(QFile::copy(qm, world.installPath + QStringLiteral("/translations/") + QFileInfo(qm).fileName()));
+    world.store->Write(config::GUIResource, QStringLiteral("translations/") + QFileInfo(qm).fileName(), language);
+    world.store->Write(config::CurrentLanguage, language);
+    QVERIFY(world.Start());
+    QVERIFY2(world.prompter.History().empty(), qPrintable(Shown(world.prompter).join('\n')));
+    CMainFrame &frame = world.Frame();
+
+    // The menu bar without a profile, its titles in the language.
+    QStringList titles;
+    for (const MenuSpec &menu : MenuTable())
+        if (!menu.profileOnly)
+            titles << tr(menu.textId);
+    QCOMPARE(MenuBarTitles(frame), titles);
+    QVERIFY(titles.first() != QString::fromUtf8(EnglishStr(IDS_MENU_FILE)));
+    // A command's entry, its status-bar prompt and tool tip are translated; its key is kept.
+    const CommandSpec *read = FindCommand(ID_DEVICE_READ);
+    QCOMPARE(frame.Action(ID_DEVICE_READ)->text(), SplitMenuText(tr(read->textId)).label);
+    QCOMPARE(frame.Action(ID_DEVICE_READ)->statusTip(), SplitPromptText(tr(read->promptId)).prompt);
+    QCOMPARE(frame.Action(ID_DEVICE_READ)->toolTip(), SplitPromptText(tr(read->promptId)).tip);
+    QCOMPARE(frame.Action(ID_DEVICE_READ)->shortcut(), QKeySequence("Ctrl+R"));
+    QCOMPARE(frame.Action(ID_FILE_NEW)->shortcut(), QKeySequence("Ctrl+N"));
+    QCOMPARE(frame.LanguageMenu()->title(), tr(IDS_MENU_EDIT_LANGUAGE));
+    for (const LanguageCommand &lang : LanguageCommands())
+        if (language == QLatin1String(lang.name))
+            QVERIFY(frame.Action(lang.id)->isChecked());
 }
 
 void TestStartup::languageMenuShowsSupportedLanguages()

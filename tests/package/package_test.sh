@@ -91,3 +91,26 @@ title="ZQV CPS - [Shop radio.zqv]"
 sleep 2
 kill -0 "$pid" 2>/dev/null || { cat "$work/gui.txt"; fail "zqvcps did not stay up"; }
 echo "zqvcps from the unpacked package shows '$title'"
+
+# The same program in German: the unpacked translation loads (a missing one would show a
+# message and reset the language to English), and its New Profile dialog has the German title.
+kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+[ -e "$root/usr/share/zqvcps/translations/zqvcps_de.qm" ] || fail "the package lacks the German translation"
+conf="$XDG_CONFIG_HOME/Corvane/ZQV CPS.conf"
+if grep -q '^CurrentLanguage=' "$conf" 2>/dev/null; then
+  sed -i 's/^CurrentLanguage=.*/CurrentLanguage=German/' "$conf"
+else
+  mkdir -p "$(dirname "$conf")"
+  printf '[General]\nCurrentLanguage=German\n' >>"$conf"
+fi
+"$root/usr/bin/zqvcps" --no-splash "$work/Shop radio.zqv" >"$work/gui-de.txt" 2>&1 &
+pid=$!
+"$probe" "$title" 30 >/dev/null || {
+  kill -0 "$pid" 2>/dev/null || { cat "$work/gui-de.txt"; fail "zqvcps in German ended before its window appeared"; }
+  fail "no window titled '$title' in German (the language file missing?)"
+}
+grep -q '^CurrentLanguage=German' "$conf" || fail "zqvcps went back to English: $(grep CurrentLanguage "$conf")"
+xdotool search --name "Shop radio\\.zqv" | head -1 | xargs -I{} xdotool windowfocus --sync {}
+xdotool key ctrl+n
+"$probe" "Neues Profil" 15 >/dev/null || fail "no New Profile dialog titled 'Neues Profil'"
+echo "zqvcps from the unpacked package starts in German"

@@ -1,0 +1,1857 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>OLE initialization failed. Make sure that the OLE libraries are the correct version.</source>
+        <translation>OLE-Initialisierung fehlgeschlagen. Stellen Sie sicher, dass die OLE-Bibliotheken in der richtigen Version vorliegen.</translation>
+    </message>
+    <message>
+        <source>Fatal error: 101.</source>
+        <translation>Schwerwiegender Fehler: 101.</translation>
+    </message>
+    <message>
+        <source>Fatal error.
+Please uninstall and re-install ZQV CPS.</source>
+        <translation>Schwerwiegender Fehler.
+Bitte deinstallieren Sie ZQV CPS und installieren Sie es neu.</translation>
+    </message>
+    <message>
+        <source>Failed to load profile.</source>
+        <translation>Das Profil konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Windows sockets initialization failed.</source>
+        <translation>Initialisierung der Windows-Sockets fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Invalid profile.</source>
+        <translation>Ungültiges Profil.</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Programing error: 107.</source>
+        <translation>Programmierfehler: 107.</translation>
+    </message>
+    <message>
+        <source>Programing error: 108.</source>
+        <translation>Programmierfehler: 108.</translation>
+    </message>
+    <message>
+        <source>Scroll List</source>
+        <translation>Blätterliste</translation>
+    </message>
+    <message>
+        <source>Channel %d</source>
+        <translation>Kanal %d</translation>
+    </message>
+    <message>
+        <source>Scan Mode</source>
+        <translation>Scanmodus</translation>
+    </message>
+    <message>
+        <source>A similar name already exists in the contact list. Please specify a different name.</source>
+        <translation>Ein ähnlicher Name ist in der Kontaktliste bereits vorhanden. Bitte geben Sie einen anderen Namen an.</translation>
+    </message>
+    <message>
+        <source>
+Profile
+ZQVCPSProfile
+ZQV CPS Files (*.zqv)
+.zqv
+ZQVCPS.Profile
+ZQVCPS.Profile</source>
+        <translation>
+Profil
+ZQVCPSProfile
+ZQV-CPS-Dateien (*.zqv)
+.zqv
+ZQVCPS.Profile
+ZQVCPS.Profile</translation>
+    </message>
+    <message>
+        <source>Text Messages</source>
+        <translation>Textnachrichten</translation>
+    </message>
+    <message>
+        <source>A similar PID already exists in the contact list. Please specify a different PID.</source>
+        <translation>Eine ähnliche PID ist in der Kontaktliste bereits vorhanden. Bitte geben Sie eine andere PID an.</translation>
+    </message>
+    <message>
+        <source>Changing the channel will remove this public group from channel %d&apos;s scan list and add it to channel %d&apos;s scan list. Do you want to continue?</source>
+        <translation>Durch den Kanalwechsel wird diese öffentliche Gruppe aus der Scanliste von Kanal %d entfernt und zur Scanliste von Kanal %d hinzugefügt. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Channel changed successfully, but the new channel&apos;s scan list is full, this contact has not been added to new channel&apos;s scan list.</source>
+        <translation>Der Kanal wurde gewechselt, aber die Scanliste des neuen Kanals ist voll; dieser Kontakt wurde nicht zur Scanliste des neuen Kanals hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Programing error: 135.
+No available private contacts in the new channel.</source>
+        <translation>Programmierfehler: 135.
+Im neuen Kanal sind keine Privatkontakte verfügbar.</translation>
+    </message>
+    <message>
+        <source>Changing this Private Group&apos;s channel will remove all of its members. Do you want to continue?</source>
+        <translation>Wenn Sie den Kanal dieser privaten Gruppe ändern, werden alle ihre Mitglieder entfernt. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Changing this Private contact&apos;s channel will remove it from all of its Private Groups and any Private Groups with no member will be deleted.  Also, this contact&apos;s Home Group field will be cleared. Do you want to continue?</source>
+        <translation>Wenn Sie den Kanal dieses Privatkontakts ändern, wird er aus allen seinen privaten Gruppen entfernt, und private Gruppen ohne Mitglied werden gelöscht.  Außerdem wird das Feld Heimatgruppe dieses Kontakts geleert. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Private contact already belongs to maximum number of private groups. Please remove this private contact from a private group first.</source>
+        <translation>Der Privatkontakt gehört bereits der höchstmöglichen Anzahl privater Gruppen an. Bitte entfernen Sie diesen Privatkontakt zuerst aus einer privaten Gruppe.</translation>
+    </message>
+    <message>
+        <source>Deleting this Private Group will remove all of its members. Do you want to continue?</source>
+        <translation>Wenn Sie diese private Gruppe löschen, werden alle ihre Mitglieder entfernt. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Deleting this Private contact will remove it from all of its Private Groups and any Private Groups with no member will be deleted. Do you want to continue?</source>
+        <translation>Wenn Sie diesen Privatkontakt löschen, wird er aus allen seinen privaten Gruppen entfernt, und private Gruppen ohne Mitglied werden gelöscht. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Dealer Information</source>
+        <translation>Händlerinformationen</translation>
+    </message>
+    <message>
+        <source>Contact Information</source>
+        <translation>Kontaktinformationen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Error: There is an error when to acquire language type!</source>
+        <translation>Fehler: Der Sprachtyp konnte nicht ermittelt werden!</translation>
+    </message>
+    <message>
+        <source>The length of contact name can not exceed %d.</source>
+        <translation>Der Kontaktname darf höchstens %d Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Choose a report template.</source>
+        <translation>Wählen Sie eine Berichtsvorlage.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Radio-Specific Report</source>
+        <translation>Funkgerätbericht</translation>
+    </message>
+    <message>
+        <source>Overview Report</source>
+        <translation>Übersichtsbericht</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Home Channel</source>
+        <translation>Heimatkanal</translation>
+    </message>
+    <message>
+        <source>See All Groups</source>
+        <translation>Alle Gruppen sehen</translation>
+    </message>
+    <message>
+        <source>Receive From</source>
+        <translation>Empfangen von</translation>
+    </message>
+    <message>
+        <source>Transmit To</source>
+        <translation>Senden an</translation>
+    </message>
+    <message>
+        <source>All Privates</source>
+        <translation>Alle Privatkontakte</translation>
+    </message>
+    <message>
+        <source>All Private Groups</source>
+        <translation>Alle privaten Gruppen</translation>
+    </message>
+    <message>
+        <source>All Public Groups</source>
+        <translation>Alle öffentlichen Gruppen</translation>
+    </message>
+    <message>
+        <source>Manager Mode Enabled</source>
+        <translation>Managermodus aktiviert</translation>
+    </message>
+    <message>
+        <source>See All Groups Enabled</source>
+        <translation>Alle Gruppen sehen aktiviert</translation>
+    </message>
+    <message>
+        <source>Group Only Enabled</source>
+        <translation>Nur Gruppe aktiviert</translation>
+    </message>
+    <message>
+        <source>Private Groups</source>
+        <translation>Private Gruppen</translation>
+    </message>
+    <message>
+        <source>Public Groups</source>
+        <translation>Öffentliche Gruppen</translation>
+    </message>
+    <message>
+        <source>Receive List</source>
+        <translation>Empfangsliste</translation>
+    </message>
+    <message>
+        <source>Group Members</source>
+        <translation>Gruppenmitglieder</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <source>The length of text message can not exceed %d characters.</source>
+        <translation>Die Textnachricht darf höchstens %d Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>Manager Mode</source>
+        <translation>Managermodus</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Scroll List (global)</source>
+        <translation>Blätterliste (global)</translation>
+    </message>
+    <message>
+        <source>Scroll List (private)</source>
+        <translation>Blätterliste (privat)</translation>
+    </message>
+    <message>
+        <source>Private Scroll List</source>
+        <translation>Private Blätterliste</translation>
+    </message>
+    <message>
+        <source>The message can only contain ISO-8859-1 characters. By continuing, this message will be deleted. Do you want to continue?</source>
+        <translation>Die Nachricht darf nur Zeichen aus ISO-8859-1 enthalten. Wenn Sie fortfahren, wird diese Nachricht gelöscht. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Contact name can only contain ISO-8859-1 characters.</source>
+        <translation>Der Kontaktname darf nur Zeichen aus ISO-8859-1 enthalten.</translation>
+    </message>
+    <message>
+        <source>&amp;Help Pane</source>
+        <translation>&amp;Hilfebereich</translation>
+    </message>
+    <message>
+        <source>Some files needed by CPS are not available.
+Please reinstall CPS.</source>
+        <translation>Einige von CPS benötigte Dateien sind nicht vorhanden.
+Bitte installieren Sie CPS neu.</translation>
+    </message>
+    <message>
+        <source>The language resource file is missing. The CPS will start with English language version.</source>
+        <translation>Die Sprachressourcendatei fehlt. CPS wird in englischer Sprache gestartet.</translation>
+    </message>
+    <message>
+        <source>You have to restart the CPS for this change to take effect.</source>
+        <translation>Sie müssen CPS neu starten, damit diese Änderung wirksam wird.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Neu	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>Spei&amp;chern	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Add	Ctrl+A</source>
+        <translation>&amp;Hinzufügen	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>&amp;Scan(Add)	Ctrl+T</source>
+        <translation>&amp;Scannen (Hinzufügen)	Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;Ausschneiden	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Kopieren	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Einfügen	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Del</source>
+        <translation>&amp;Löschen	Del</translation>
+    </message>
+    <message>
+        <source>&amp;Rename	F2</source>
+        <translation>&amp;Umbenennen	F2</translation>
+    </message>
+    <message>
+        <source>Dealer &amp;Info</source>
+        <translation>Hä&amp;ndlerinfo</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eference</source>
+        <translation>Einstellun&amp;gen</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Status&amp;leiste</translation>
+    </message>
+    <message>
+        <source>Error: Unable to convert the radio text format into the CPS text format.</source>
+        <translation>Fehler: Das Textformat des Funkgeräts kann nicht in das CPS-Textformat umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Device</source>
+        <translation>&amp;Gerät</translation>
+    </message>
+    <message>
+        <source>&amp;Read	Ctrl+R</source>
+        <translation>&amp;Lesen	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Write	Ctrl+W</source>
+        <translation>&amp;Schreiben	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>R&amp;eset	Ctrl+E</source>
+        <translation>&amp;Zurücksetzen	Ctrl+E</translation>
+    </message>
+    <message>
+        <source>&amp;Report</source>
+        <translation>Be&amp;richt</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>Ü&amp;berlappend</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Nebeneinander</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Content and Index...	F1</source>
+        <translation>&amp;Inhalt und Index...	F1</translation>
+    </message>
+    <message>
+        <source>&amp;About %s...</source>
+        <translation>Ü&amp;ber %s...</translation>
+    </message>
+    <message>
+        <source>Error: Unable to convert CPS character format into the radio text format.</source>
+        <translation>Fehler: Das CPS-Zeichenformat kann nicht in das Textformat des Funkgeräts umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Error: 101 Some node exist in CodePlugSetting part and VisibleSetting.</source>
+        <translation>Fehler: 101 Einige Knoten sind sowohl im Teil CodePlugSetting als auch in VisibleSetting vorhanden.</translation>
+    </message>
+    <message>
+        <source>Error: 102 Some node are not correct, please check.</source>
+        <translation>Fehler: 102 Einige Knoten sind nicht korrekt, bitte prüfen.</translation>
+    </message>
+    <message>
+        <source>CPS needs vbscript engine to start. Please install vbscript engine before re-starting the ZQV CPS.</source>
+        <translation>CPS benötigt zum Start die VBScript-Engine. Bitte installieren Sie die VBScript-Engine, bevor Sie ZQV CPS neu starten.</translation>
+    </message>
+    <message>
+        <source>Please enter 4 numeric characters.</source>
+        <translation>Bitte geben Sie 4 Ziffern ein.</translation>
+    </message>
+    <message>
+        <source>The passwords you entered do not match.</source>
+        <translation>Die eingegebenen Kennwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>The opened profile is not the latest format. Do you want convert it to the latest format?
+(You can&apos;t convert it back to the original format once you select yes.)</source>
+        <translation>Das geöffnete Profil hat nicht das neueste Format. Möchten Sie es in das neueste Format umwandeln?
+(Wenn Sie Ja wählen, kann es nicht mehr in das ursprüngliche Format zurückgewandelt werden.)</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>File format is error. Failed to save.</source>
+        <translation>Das Dateiformat ist fehlerhaft. Speichern fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Please enter the password:</source>
+        <translation>Bitte geben Sie das Kennwort ein:</translation>
+    </message>
+    <message>
+        <source>The password is not correct. Please check it.</source>
+        <translation>Das Kennwort ist nicht korrekt. Bitte prüfen Sie es.</translation>
+    </message>
+    <message>
+        <source>Error: Unable to get radio password.</source>
+        <translation>Fehler: Das Kennwort des Funkgeräts konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No COM port is detected on this computer.</source>
+        <translation>Auf diesem Computer wurde kein COM-Anschluss gefunden.</translation>
+    </message>
+    <message>
+        <source>ZQV7 M profile is not compatible with ZQV7 radio.</source>
+        <translation>Ein ZQV7-M-Profil ist nicht mit dem Funkgerät ZQV7 kompatibel.</translation>
+    </message>
+    <message>
+        <source>Auto Detect COM Port</source>
+        <translation>COM-Anschluss automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Do you want to create a new profile(Yes), overwrite the currently selected profile(No) or cancel it?</source>
+        <translation>Möchten Sie ein neues Profil anlegen (Ja), das gerade ausgewählte Profil überschreiben (Nein) oder abbrechen?</translation>
+    </message>
+    <message>
+        <source>Preference Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Select COM Port</source>
+        <translation>COM-Anschluss wählen</translation>
+    </message>
+    <message>
+        <source>Can not read the registry entry of </source>
+        <translation>Der Registrierungseintrag kann nicht gelesen werden: </translation>
+    </message>
+    <message>
+        <source>Reading from the radio ...</source>
+        <translation>Funkgerät wird gelesen ...</translation>
+    </message>
+    <message>
+        <source>Writing to the radio ...</source>
+        <translation>Funkgerät wird beschrieben ...</translation>
+    </message>
+    <message>
+        <source>Reading successful!</source>
+        <translation>Lesen erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Writing success!</source>
+        <translation>Schreiben erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Transferring</source>
+        <translation>Übertragung</translation>
+    </message>
+    <message>
+        <source>Warning: The radio being programmed is not in this profile. Do you want to continue?</source>
+        <translation>Warnung: Das zu programmierende Funkgerät ist nicht in diesem Profil enthalten. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Warning: Some profile information is not supported by the host radio and therefore it will not be transferred. Do you want to continue?</source>
+        <translation>Warnung: Einige Profilinformationen werden vom angeschlossenen Funkgerät nicht unterstützt und deshalb nicht übertragen. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Unknown Warning!</source>
+        <translation>Unbekannte Warnung!</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Neues Profil</translation>
+    </message>
+    <message>
+        <source>Please choose profile model.</source>
+        <translation>Bitte wählen Sie das Modell des Profils.</translation>
+    </message>
+    <message>
+        <source>Unit Private ID</source>
+        <translation>Private Geräte-ID</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Codeplug-Version</translation>
+    </message>
+    <message>
+        <source>Press Home 3 times and then PTT on the other radio.</source>
+        <translation>Drücken Sie am anderen Funkgerät 3-mal Home und dann PTT.</translation>
+    </message>
+    <message>
+        <source>Home Group</source>
+        <translation>Heimatgruppe</translation>
+    </message>
+    <message>
+        <source>Group Only</source>
+        <translation>Nur Gruppe</translation>
+    </message>
+    <message>
+        <source>Ringer</source>
+        <translation>Rufton</translation>
+    </message>
+    <message>
+        <source>The message field is blank. By continuing, this message will be deleted. Do you want to continue?</source>
+        <translation>Das Nachrichtenfeld ist leer. Wenn Sie fortfahren, wird diese Nachricht gelöscht. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Note: Canceling the operation...</source>
+        <translation>Hinweis: Der Vorgang wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>There should be at least one group member assigned!</source>
+        <translation>Es muss mindestens ein Gruppenmitglied zugewiesen sein!</translation>
+    </message>
+    <message>
+        <source>Read Private ID from Radio</source>
+        <translation>Private ID aus Funkgerät lesen</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Error: Can not find template files!</source>
+        <translation>Fehler: Vorlagendateien nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Fatal registry error. Please reinstall CPS.</source>
+        <translation>Schwerwiegender Registrierungsfehler. Bitte installieren Sie CPS neu.</translation>
+    </message>
+    <message>
+        <source>Failure to read dealer information from the registry!</source>
+        <translation>Die Händlerinformationen konnten nicht aus der Registrierung gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failure to write dealer information to the registry!</source>
+        <translation>Die Händlerinformationen konnten nicht in die Registrierung geschrieben werden!</translation>
+    </message>
+    <message>
+        <source>Error: The radio version is unsupported. Please upgrade
+          your CPS software.</source>
+        <translation>Fehler: Die Version des Funkgeräts wird nicht unterstützt. Bitte aktualisieren
+          Sie Ihre CPS-Software.</translation>
+    </message>
+    <message>
+        <source>Error: Your radio has an earlier firmware version that
+          does not support the CPS.</source>
+        <translation>Fehler: Ihr Funkgerät hat eine ältere Firmware-Version, die
+          CPS nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Error: Please perform a radio reset or a radio write
+          operation first.</source>
+        <translation>Fehler: Bitte führen Sie zuerst ein Zurücksetzen oder Schreiben
+          des Funkgeräts aus.</translation>
+    </message>
+    <message>
+        <source>Error: Radio model is unsupported.</source>
+        <translation>Fehler: Das Funkgerätmodell wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Error: Radio is currently busy. Please try again after a
+          few seconds.</source>
+        <translation>Fehler: Das Funkgerät ist gerade beschäftigt. Bitte versuchen Sie es in
+          einigen Sekunden erneut.</translation>
+    </message>
+    <message>
+        <source>Error: Operation timed out.</source>
+        <translation>Fehler: Zeitüberschreitung des Vorgangs.</translation>
+    </message>
+    <message>
+        <source>Error: COM port already in use by another application.</source>
+        <translation>Fehler: Der COM-Anschluss wird bereits von einer anderen Anwendung verwendet.</translation>
+    </message>
+    <message>
+        <source>Error: Unable to establish a connection with the radio.
+          Please check your connection and try again.</source>
+        <translation>Fehler: Keine Verbindung zum Funkgerät möglich.
+          Bitte prüfen Sie die Verbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>ZQV CPS - the programming software for ZQV push-to-talk radios</source>
+        <translation>ZQV CPS - die Programmiersoftware für ZQV-Push-to-Talk-Funkgeräte</translation>
+    </message>
+    <message>
+        <source>Version %s</source>
+        <translation>Version %s</translation>
+    </message>
+    <message>
+        <source>Copyright (C) Corvane. All rights reserved.</source>
+        <translation>Copyright (C) Corvane. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>This program is protected by copyright law.</source>
+        <translation>Dieses Programm ist urheberrechtlich geschützt.</translation>
+    </message>
+    <message>
+        <source>Unauthorized copying or distribution of this program, or of any part of it, is not permitted.</source>
+        <translation>Unerlaubtes Kopieren oder Verbreiten dieses Programms oder von Teilen davon ist nicht gestattet.</translation>
+    </message>
+    <message>
+        <source>Error: Can not find the help file!</source>
+        <translation>Fehler: Die Hilfedatei wurde nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Error: Help File format is invalid!</source>
+        <translation>Fehler: Das Format der Hilfedatei ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in registry!</source>
+        <translation>Fehler: Keine Angaben zur Hilfedatei in der Registrierung gefunden!</translation>
+    </message>
+    <message>
+        <source>Error: Operation Failed.</source>
+        <translation>Fehler: Vorgang fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Error: Operation Failed (%s).</source>
+        <translation>Fehler: Vorgang fehlgeschlagen (%s).</translation>
+    </message>
+    <message>
+        <source>Error: Operation Failed (%d).</source>
+        <translation>Fehler: Vorgang fehlgeschlagen (%d).</translation>
+    </message>
+    <message>
+        <source>Invalid Opcode</source>
+        <translation>Ungültiger Opcode</translation>
+    </message>
+    <message>
+        <source>Unsupported Command</source>
+        <translation>Nicht unterstützter Befehl</translation>
+    </message>
+    <message>
+        <source>Operation Unsupported</source>
+        <translation>Vorgang nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>User Canceled</source>
+        <translation>Vom Benutzer abgebrochen</translation>
+    </message>
+    <message>
+        <source>Message Compose</source>
+        <translation>Nachricht verfassen</translation>
+    </message>
+    <message>
+        <source>Error: The radio version is unsupported. Please upgrade your CPS software.</source>
+        <translation>Fehler: Die Version des Funkgeräts wird nicht unterstützt. Bitte aktualisieren Sie Ihre CPS-Software.</translation>
+    </message>
+    <message>
+        <source>Error: Radio is currently busy. Please try again after a few seconds.</source>
+        <translation>Fehler: Das Funkgerät ist gerade beschäftigt. Bitte versuchen Sie es in einigen Sekunden erneut.</translation>
+    </message>
+    <message>
+        <source>Error: Unable to establish a connection with the radio. Please check your connection and try again.</source>
+        <translation>Fehler: Keine Verbindung zum Funkgerät möglich. Bitte prüfen Sie die Verbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Error: Your radio has an earlier firmware version that does not support the CPS.</source>
+        <translation>Fehler: Ihr Funkgerät hat eine ältere Firmware-Version, die CPS nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Error: Please perform a radio reset.</source>
+        <translation>Fehler: Bitte setzen Sie das Funkgerät zurück.</translation>
+    </message>
+    <message>
+        <source>Error: Radio information view loads data.</source>
+        <translation>Fehler: Die Ansicht der Funkgerätinformationen lädt Daten.</translation>
+    </message>
+    <message>
+        <source>Error: Text messages view loads data.</source>
+        <translation>Fehler: Die Ansicht der Textnachrichten lädt Daten.</translation>
+    </message>
+    <message>
+        <source>Rule script error (JavaScript engine)
+</source>
+        <translation>Fehler im Regelskript (JavaScript-Engine)
+</translation>
+    </message>
+    <message>
+        <source>Line: %d
+</source>
+        <translation>Zeile: %d
+</translation>
+    </message>
+    <message>
+        <source>Save changes to %s?</source>
+        <translation>Änderungen an %s speichern?</translation>
+    </message>
+    <message>
+        <source>This ID is not valid for this radio model.</source>
+        <translation>Diese ID ist für dieses Funkgerätmodell nicht gültig.</translation>
+    </message>
+    <message>
+        <source>The private scroll list is empty. Do you want to start it with the contacts of the scroll list?</source>
+        <translation>Die private Blätterliste ist leer. Möchten Sie sie mit den Kontakten der Blätterliste beginnen?</translation>
+    </message>
+    <message>
+        <source>The value is not valid.</source>
+        <translation>Der Wert ist nicht gültig.</translation>
+    </message>
+    <message>
+        <source>Error: The COM port does not exist. Check that the cable is plugged in and that the right port is chosen.</source>
+        <translation>Fehler: Der COM-Anschluss existiert nicht. Prüfen Sie, ob das Kabel eingesteckt und der richtige Anschluss gewählt ist.</translation>
+    </message>
+    <message>
+        <source>Error: The connection to the radio was lost during the transfer. Check the cable and try again.</source>
+        <translation>Fehler: Die Verbindung zum Funkgerät ist während der Übertragung abgebrochen. Prüfen Sie das Kabel und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Error: The radio&apos;s firmware version %s belongs to no setting group of this installation. Please upgrade your CPS software.</source>
+        <translation>Fehler: Die Firmware-Version %s des Funkgeräts gehört zu keiner Einstellungsgruppe dieser Installation. Bitte aktualisieren Sie Ihre CPS-Software.</translation>
+    </message>
+    <message>
+        <source>%d contact(s) of a type this program does not know were left out of the read.</source>
+        <translation>%d Kontakt(e) eines diesem Programm unbekannten Typs wurde(n) beim Lesen ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%d control character(s) in names and texts read from the radio were replaced by blanks.</source>
+        <translation>%d Steuerzeichen in vom Funkgerät gelesenen Namen und Texten wurde(n) durch Leerzeichen ersetzt.</translation>
+    </message>
+    <message>
+        <source>The radio was reset after the write stopped part-way and holds an incomplete profile. Write the whole profile into the radio again.</source>
+        <translation>Das Funkgerät wurde zurückgesetzt, nachdem das Schreiben mittendrin abbrach, und enthält ein unvollständiges Profil. Schreiben Sie das ganze Profil erneut in das Funkgerät.</translation>
+    </message>
+    <message>
+        <source>The file is too large for a profile: a profile holds at most %d KB.</source>
+        <translation>Die Datei ist für ein Profil zu groß: Ein Profil umfasst höchstens %d KB.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid profile: an element has more than %d attributes.</source>
+        <translation>Die Datei ist kein gültiges Profil: Ein Element hat mehr als %d Attribute.</translation>
+    </message>
+    <message>
+        <source>%s is not a regular file and cannot be opened as a profile.</source>
+        <translation>%s ist keine normale Datei und kann nicht als Profil geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The profile is incomplete: the setting &quot;%s&quot; is missing.</source>
+        <translation>Das Profil ist unvollständig: Die Einstellung &quot;%s&quot; fehlt.</translation>
+    </message>
+    <message>
+        <source>Failed to save %s.
+%s</source>
+        <translation>%s konnte nicht gespeichert werden.
+%s</translation>
+    </message>
+    <message>
+        <source>The radio cannot take the profile exactly as it is. Writing it changes the following:
+
+%s
+
+Do you want to write the radio anyway?</source>
+        <translation>Das Funkgerät kann das Profil nicht genau so übernehmen. Beim Schreiben ändert sich Folgendes:
+
+%s
+
+Möchten Sie das Funkgerät trotzdem beschreiben?</translation>
+    </message>
+    <message>
+        <source>%s, %s: the profile has &quot;%s&quot;, the radio would get &quot;%s&quot;</source>
+        <translation>%s, %s: Das Profil hat &quot;%s&quot;, das Funkgerät erhielte &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>%s: not written to the radio</source>
+        <translation>%s: nicht in das Funkgerät geschrieben</translation>
+    </message>
+    <message>
+        <source>%s, %s: &quot;%s&quot; is also the name of %s; contacts are found by name, so only the first is used</source>
+        <translation>%s, %s: &quot;%s&quot; ist auch der Name von %s; Kontakte werden über den Namen gefunden, daher wird nur der erste verwendet</translation>
+    </message>
+    <message>
+        <source>Warning: %s</source>
+        <translation>Warnung: %s</translation>
+    </message>
+    <message>
+        <source>%s: not written, its record is too long for the radio</source>
+        <translation>%s: nicht geschrieben, sein Datensatz ist für das Funkgerät zu lang</translation>
+    </message>
+    <message>
+        <source>... and %s more</source>
+        <translation>... und %s weitere</translation>
+    </message>
+    <message>
+        <source>%s
+
+%s</source>
+        <translation>%s
+
+%s</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read and have been reset. The unreadable file was kept as:
+%s</source>
+        <translation>Ihre Einstellungen konnten nicht gelesen werden und wurden zurückgesetzt. Die unlesbare Datei wurde aufbewahrt als:
+%s</translation>
+    </message>
+    <message>
+        <source>Write a link trace</source>
+        <translation>Verbindungsprotokoll schreiben</translation>
+    </message>
+    <message>
+        <source>Trace file: %s</source>
+        <translation>Protokolldatei: %s</translation>
+    </message>
+    <message>
+        <source>The link trace file %s could not be opened: %s</source>
+        <translation>Die Protokolldatei %s konnte nicht geöffnet werden: %s</translation>
+    </message>
+    <message>
+        <source>ZQV Radio Information</source>
+        <translation>ZQV-Funkgerätinformationen</translation>
+    </message>
+    <message>
+        <source>This radio is protected by a codeplug password. Give it with --password.</source>
+        <translation>Dieses Funkgerät ist durch ein Codeplug-Kennwort geschützt. Geben Sie es mit --password an.</translation>
+    </message>
+    <message>
+        <source>Setting Group</source>
+        <translation>Einstellungsgruppe</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Verfügbar</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Ausgewählt</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>The Radio-Specific Report describes the radio whose Unit Private ID belongs to a private contact of the profile. This profile has no such contact.</source>
+        <translation>Der Funkgerätbericht beschreibt das Funkgerät, dessen private Geräte-ID zu einem Privatkontakt des Profils gehört. Dieses Profil hat keinen solchen Kontakt.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %s.</source>
+        <translation>Der Bericht konnte nicht als %s gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Web page (*.htm *.html)</source>
+        <translation>Webseite (*.htm *.html)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>ZQV CPS</source>
+        <translation>ZQV CPS</translation>
+    </message>
+    <message>
+        <source>About %s</source>
+        <translation>Über %s</translation>
+    </message>
+    <message>
+        <source>For Help, press F1</source>
+        <translation>Drücken Sie F1, um Hilfe zu erhalten</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Neues Dokument erstellen
+Neu</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Vorhandenes Dokument öffnen
+Öffnen</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Aktives Dokument schließen
+Schließen</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Aktives Dokument speichern
+Speichern</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Aktives Dokument unter neuem Namen speichern
+Speichern unter</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Dieses Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Anwendung beenden; fragt, ob Dokumente gespeichert werden sollen
+Beenden</translation>
+    </message>
+    <message>
+        <source>Add a tree item
+Add</source>
+        <translation>Baumeintrag hinzufügen
+Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a private contact with bar code scanner
+Scan</source>
+        <translation>Privatkontakt mit Barcodescanner hinzufügen
+Scannen</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Auswahl ausschneiden und in die Zwischenablage legen
+Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Auswahl kopieren und in die Zwischenablage legen
+Kopieren</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Inhalt der Zwischenablage einfügen
+Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete a tree item
+Delete</source>
+        <translation>Baumeintrag löschen
+Löschen</translation>
+    </message>
+    <message>
+        <source>Change the name of a tree item</source>
+        <translation>Namen eines Baumeintrags ändern</translation>
+    </message>
+    <message>
+        <source>Dealer information setting</source>
+        <translation>Händlerinformationen festlegen</translation>
+    </message>
+    <message>
+        <source>Preference setting</source>
+        <translation>Einstellungen festlegen</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Symbolleiste ein- oder ausblenden
+Symbolleiste umschalten</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Statusleiste ein- oder ausblenden
+Statusleiste umschalten</translation>
+    </message>
+    <message>
+        <source>Show or hide the help pane
+Toggle help pane</source>
+        <translation>Hilfebereich ein- oder ausblenden
+Hilfebereich umschalten</translation>
+    </message>
+    <message>
+        <source>Read from the radio
+Read</source>
+        <translation>Funkgerät lesen
+Lesen</translation>
+    </message>
+    <message>
+        <source>Write to the radio
+Write</source>
+        <translation>Funkgerät beschreiben
+Schreiben</translation>
+    </message>
+    <message>
+        <source>Reset the radio
+Reset</source>
+        <translation>Funkgerät zurücksetzen
+Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Generate a report
+Report</source>
+        <translation>Bericht erstellen
+Bericht</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap
+Cascade Windows</source>
+        <translation>Fenster überlappend anordnen
+Überlappend</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles
+Tile Windows</source>
+        <translation>Fenster nebeneinander anordnen
+Nebeneinander</translation>
+    </message>
+    <message>
+        <source>Display Help</source>
+        <translation>Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Über</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>%s: added</source>
+        <translation>%s: hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%s: removed</source>
+        <translation>%s: entfernt</translation>
+    </message>
+    <message>
+        <source>%s, %s: %s → %s</source>
+        <translation>%s, %s: %s → %s</translation>
+    </message>
+    <message>
+        <source>Private contact &quot;%s&quot; (%s)</source>
+        <translation>Privatkontakt &quot;%s&quot; (%s)</translation>
+    </message>
+    <message>
+        <source>Private group &quot;%s&quot; (%s)</source>
+        <translation>Private Gruppe &quot;%s&quot; (%s)</translation>
+    </message>
+    <message>
+        <source>Public group &quot;%s&quot; (%s)</source>
+        <translation>Öffentliche Gruppe &quot;%s&quot; (%s)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Radio features</source>
+        <translation>Funkgerätfunktionen</translation>
+    </message>
+    <message>
+        <source>Text message %s &quot;%s&quot;</source>
+        <translation>Textnachricht %s &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>PID</source>
+        <translation>PID</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>home group</source>
+        <translation>Heimatgruppe</translation>
+    </message>
+    <message>
+        <source>in scroll list</source>
+        <translation>in Blätterliste</translation>
+    </message>
+    <message>
+        <source>in scan list</source>
+        <translation>in Scanliste</translation>
+    </message>
+    <message>
+        <source>alert tone</source>
+        <translation>Rufton</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>show group only</source>
+        <translation>nur Gruppe anzeigen</translation>
+    </message>
+    <message>
+        <source>manager mode</source>
+        <translation>Managermodus</translation>
+    </message>
+    <message>
+        <source>see all groups</source>
+        <translation>alle Gruppen sehen</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>(hidden)</source>
+        <translation>(verborgen)</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Keine Unterschiede.</translation>
+    </message>
+    <message>
+        <source>Writing this profile changes the radio as follows:
+
+%s
+
+Do you want to write the radio?</source>
+        <translation>Beim Schreiben dieses Profils ändert sich das Funkgerät wie folgt:
+
+%s
+
+Möchten Sie das Funkgerät beschreiben?</translation>
+    </message>
+    <message>
+        <source>The radio already holds this profile: writing it changes nothing.
+
+Do you want to write the radio anyway?</source>
+        <translation>Das Funkgerät enthält dieses Profil bereits: Das Schreiben ändert nichts.
+
+Möchten Sie das Funkgerät trotzdem beschreiben?</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s programming was saved as %s</source>
+        <translation>Die Programmierung des Funkgeräts wurde gespeichert als %s</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s programming could not be saved as a backup in %s. Nothing was written.</source>
+        <translation>Die Programmierung des Funkgeräts konnte nicht als Sicherung in %s gespeichert werden. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The radio was verified: it holds what was written.</source>
+        <translation>Das Funkgerät wurde geprüft: Es enthält, was geschrieben wurde.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:
+
+%s</source>
+        <translation>Das Funkgerät enthält nicht, was geschrieben wurde:
+
+%s</translation>
+    </message>
+    <message>
+        <source>The radio could not be read back, so the write was not verified.</source>
+        <translation>Das Funkgerät konnte nicht zurückgelesen werden, daher wurde das Schreiben nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>The write did not complete, so the radio may hold part of the new programming.
+
+Do you want to write the backup taken before the write back into the radio?
+%s</source>
+        <translation>Das Schreiben wurde nicht abgeschlossen, daher enthält das Funkgerät möglicherweise einen Teil der neuen Programmierung.
+
+Möchten Sie die vor dem Schreiben angelegte Sicherung zurück in das Funkgerät schreiben?
+%s</translation>
+    </message>
+    <message>
+        <source>Backing up the radio ...</source>
+        <translation>Funkgerät wird gesichert ...</translation>
+    </message>
+    <message>
+        <source>Verifying the radio ...</source>
+        <translation>Funkgerät wird geprüft ...</translation>
+    </message>
+    <message>
+        <source>No backups have been saved.</source>
+        <translation>Es wurden keine Sicherungen gespeichert.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Show the backups of all radios</source>
+        <translation>Sicherungen aller Funkgeräte anzeigen</translation>
+    </message>
+    <message>
+        <source>Radio
+Date
+Time
+Name</source>
+        <translation>Funkgerät
+Datum
+Uhrzeit
+Name</translation>
+    </message>
+    <message>
+        <source>Changes to the Radio</source>
+        <translation>Änderungen am Funkgerät</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>Back up the radio before writing</source>
+        <translation>Funkgerät vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>Verify the radio after writing</source>
+        <translation>Funkgerät nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>Backups kept per radio:</source>
+        <translation>Sicherungen je Funkgerät:</translation>
+    </message>
+    <message>
+        <source>Write a backup of a radio back into it
+Restore Backup</source>
+        <translation>Sicherung eines Funkgeräts zurück in das Gerät schreiben
+Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Item
+Change
+Now in the radio
+After the write</source>
+        <translation>Eintrag
+Änderung
+Jetzt im Funkgerät
+Nach dem Schreiben</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hinzugefügt</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup...</source>
+        <translation>Sicherung &amp;wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Writing this profile changes the radio as follows. What the radio held before was saved as:
+%s</source>
+        <translation>Beim Schreiben dieses Profils ändert sich das Funkgerät wie folgt. Der vorherige Inhalt des Funkgeräts wurde gespeichert als:
+%s</translation>
+    </message>
+    <message>
+        <source>Choose the backup to write back into the radio. It opens as a profile and is written with the same backup, change report and check as any write.</source>
+        <translation>Wählen Sie die Sicherung, die in das Funkgerät zurückgeschrieben werden soll. Sie wird als Profil geöffnet und mit derselben Sicherung, demselben Änderungsbericht und derselben Prüfung geschrieben wie jedes Schreiben.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Privates</source>
+        <translation>Privatkontakte</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>Scroll (%d)</source>
+        <translation>Blättern (%d)</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Scanliste</translation>
+    </message>
+    <message>
+        <source>Channel %d (%d)</source>
+        <translation>Kanal %d (%d)</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source> (add with scanner)</source>
+        <translation> (mit Scanner hinzufügen)</translation>
+    </message>
+    <message>
+        <source> (add without scanner)</source>
+        <translation> (ohne Scanner hinzufügen)</translation>
+    </message>
+    <message>
+        <source>Error: Convert cordinate.</source>
+        <translation>Fehler: Koordinaten umwandeln.</translation>
+    </message>
+    <message>
+        <source>Profile data Error! The profile will be closed.</source>
+        <translation>Fehler in den Profildaten! Das Profil wird geschlossen.</translation>
+    </message>
+    <message>
+        <source>The following field(s) have been incorrectly specified:
+
+%s
+By continuing, this contact will be deleted. Do you want to continue?</source>
+        <translation>Die folgenden Felder wurden falsch angegeben:
+
+%s
+Wenn Sie fortfahren, wird dieser Kontakt gelöscht. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>- (Name)
+</source>
+        <translation>- (Name)
+</translation>
+    </message>
+    <message>
+        <source>- (ID)
+</source>
+        <translation>- (ID)
+</translation>
+    </message>
+    <message>
+        <source>- (Group Members)
+</source>
+        <translation>- (Gruppenmitglieder)
+</translation>
+    </message>
+    <message>
+        <source>Name field can not be empty!</source>
+        <translation>Das Feld Name darf nicht leer sein!</translation>
+    </message>
+    <message>
+        <source>ID field can not be empty!</source>
+        <translation>Das Feld ID darf nicht leer sein!</translation>
+    </message>
+    <message>
+        <source>Delete Current Contact</source>
+        <translation>Aktuellen Kontakt löschen</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Add &gt;&gt;</source>
+        <translation>Hinzufügen &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Remove</source>
+        <translation>&lt;&lt; Entfernen</translation>
+    </message>
+    <message>
+        <source>Add Public Group</source>
+        <translation>Öffentliche Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Error: Duplicate public group ID.</source>
+        <translation>Fehler: Doppelte ID einer öffentlichen Gruppe.</translation>
+    </message>
+    <message>
+        <source>Error: The bank information is incorrect.</source>
+        <translation>Fehler: Die Bankinformationen sind nicht korrekt.</translation>
+    </message>
+    <message>
+        <source>Fatal Error: 102
+Null pointer exception!</source>
+        <translation>Schwerwiegender Fehler: 102
+Nullzeiger-Ausnahme!</translation>
+    </message>
+    <message>
+        <source>Add Private Group</source>
+        <translation>Private Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>This contact already belongs to 5 Private Groups. Please remove it from a group first, before adding to another Private Group.</source>
+        <translation>Dieser Kontakt gehört bereits 5 privaten Gruppen an. Bitte entfernen Sie ihn zuerst aus einer Gruppe, bevor Sie ihn einer anderen privaten Gruppe hinzufügen.</translation>
+    </message>
+    <message>
+        <source> (%d Group(s) Left)</source>
+        <translation> (%d Gruppe(n) übrig)</translation>
+    </message>
+    <message>
+        <source>No available private contacts in the new channel. The channel will be reverted back to the previous value.</source>
+        <translation>Im neuen Kanal sind keine Privatkontakte verfügbar. Der Kanal wird auf den vorherigen Wert zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Add Privates</source>
+        <translation>Privatkontakte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Privates with a Scanner</source>
+        <translation>Privatkontakte mit Scanner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ringer %d</source>
+        <translation>Rufton %d</translation>
+    </message>
+    <message>
+        <source>Enable Private Scroll List</source>
+        <translation>Private Blätterliste aktivieren</translation>
+    </message>
+    <message>
+        <source>Available Contacts</source>
+        <translation>Verfügbare Kontakte</translation>
+    </message>
+    <message>
+        <source>Scan List Channel %d</source>
+        <translation>Scanliste Kanal %d</translation>
+    </message>
+    <message>
+        <source>Reached maximum number of contacts in this channel.</source>
+        <translation>Die höchste Anzahl an Kontakten in diesem Kanal ist erreicht.</translation>
+    </message>
+    <message>
+        <source>Cannot add more than %d amount of contacts to the scan list.</source>
+        <translation>Zur Scanliste können nicht mehr als %d Kontakte hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Maximum Contacts:</source>
+        <translation>Max. Kontakte:</translation>
+    </message>
+    <message>
+        <source>Maximum Private Groups:</source>
+        <translation>Max. private Gruppen:</translation>
+    </message>
+    <message>
+        <source>Maximum Public Groups:</source>
+        <translation>Max. öffentliche Gruppen:</translation>
+    </message>
+    <message>
+        <source>Maximum Privates:</source>
+        <translation>Max. Privatkontakte:</translation>
+    </message>
+    <message>
+        <source>Current Number of Contacts:</source>
+        <translation>Aktuelle Anzahl Kontakte:</translation>
+    </message>
+    <message>
+        <source>Current Number of Private Groups:</source>
+        <translation>Aktuelle Anzahl private Gruppen:</translation>
+    </message>
+    <message>
+        <source>Current Number of Public Groups:</source>
+        <translation>Aktuelle Anzahl öffentl. Gruppen:</translation>
+    </message>
+    <message>
+        <source>Current Number of Privates:</source>
+        <translation>Aktuelle Anzahl Privatkontakte:</translation>
+    </message>
+    <message>
+        <source>VibraCall</source>
+        <translation>VibraCall</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Clock/Alarm</source>
+        <translation>Uhr/Wecker</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Zeitformat</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Set Time Using PC Clock</source>
+        <translation>Zeit von PC-Uhr übernehmen</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Wecker</translation>
+    </message>
+    <message>
+        <source>Alarm Time</source>
+        <translation>Weckzeit</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Speaker</source>
+        <translation>Lautsprecher</translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Earpiece</source>
+        <translation>Hörer</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Manager Mode on for</source>
+        <translation>Managermodus ein für</translation>
+    </message>
+    <message>
+        <source>See All Groups on for</source>
+        <translation>Alle Gruppen sehen ein für</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Codeplug-Kennwort (4 Ziffern)</translation>
+    </message>
+    <message>
+        <source>Confirm Password (4-digit number)</source>
+        <translation>Kennwort bestätigen (4 Ziffern)</translation>
+    </message>
+    <message>
+        <source>Talk Permit Tone Offset</source>
+        <translation>Versatz Sprechfreigabeton</translation>
+    </message>
+    <message>
+        <source>Ambient Noise</source>
+        <translation>Umgebungsgeräusch</translation>
+    </message>
+    <message>
+        <source>Accessory</source>
+        <translation>Zubehör</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>Disable Internal PTT with Accessory</source>
+        <translation>Interne PTT bei Zubehör sperren</translation>
+    </message>
+    <message>
+        <source>Disable Programming Mode</source>
+        <translation>Programmiermodus sperren</translation>
+    </message>
+    <message>
+        <source>Disable TX Timeout Timer</source>
+        <translation>Sendezeitbegrenzung sperren</translation>
+    </message>
+    <message>
+        <source>Tx Timeout Timer</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>Disable Private Reply</source>
+        <translation>Private Antwort sperren</translation>
+    </message>
+    <message>
+        <source>Note: Contacts added to the Manager Mode list are automatically added to the See All Groups list.</source>
+        <translation>Hinweis: Kontakte in der Liste Managermodus werden automatisch zur Liste Alle Gruppen sehen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>12hr</source>
+        <translation>12 Std.</translation>
+    </message>
+    <message>
+        <source>24hr</source>
+        <translation>24 Std.</translation>
+    </message>
+    <message>
+        <source>MM/DD</source>
+        <translation>MM/TT</translation>
+    </message>
+    <message>
+        <source>DD/MM</source>
+        <translation>TT/MM</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Maximum Text Messages:</source>
+        <translation>Max. Textnachrichten:</translation>
+    </message>
+    <message>
+        <source>Current Number of Text Messages:</source>
+        <translation>Aktuelle Anzahl Textnachrichten:</translation>
+    </message>
+    <message>
+        <source>Add Text Message</source>
+        <translation>Textnachricht hinzufügen</translation>
+    </message>
+    <message>
+        <source>Text Message</source>
+        <translation>Textnachricht</translation>
+    </message>
+    <message>
+        <source>Delete Current Message</source>
+        <translation>Aktuelle Nachricht löschen</translation>
+    </message>
+    <message>
+        <source>Add New Message</source>
+        <translation>Neue Nachricht hinzufügen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+</TS>
