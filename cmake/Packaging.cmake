@@ -109,6 +109,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's own texts (message boxes' Yes/No/Cancel) in the program's languages; English works without.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # The machine-wide configuration is the administrator's to change: a conffile (the name the
 # program reads, /etc/xdg/Corvane/ZQV CPS.conf, is a link to it).
 file(WRITE "${CMAKE_BINARY_DIR}/packaging/conffiles" "/etc/zqvcps/zqvcps.conf\n")

@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-declarative-dev qt6-serialport-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-l10n-tools
+  # Qt's own texts in the program's languages (the standard buttons of message boxes).
+  qt6-translations-l10n
   libxml2-dev libxml2-utils
   xvfb xauth imagemagick xdotool
   clang libclang-rt-14-dev

@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 #include <QJSEngine>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <new>
 
@@ -49,15 +51,30 @@ bool CAppShell::LoadTranslation(const QString &path)
     // Installing answers false for a translation without messages, which is still a valid
     // (if useless) translation: only the load decides.
     QCoreApplication::installTranslator(translator.get());
+    // Message boxes use Qt's standard buttons, whose texts come from Qt's own catalogue:
+    // without it a translated question would offer English Yes and No. The language is the
+    // one the program's translation names (es_419 falls back to Qt's es).
+    auto qtTranslator = std::make_unique<QTranslator>();
+    if (!translator->language().isEmpty()
+        && qtTranslator->load(QLocale(translator->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qtTranslator.get());
+        m_pQtTranslator = std::move(qtTranslator);
+    }
     m_pTranslator = std::move(translator);
     return true;
 }
 
 void CAppShell::DropTranslation()
 {
-    if (m_pTranslator && QCoreApplication::instance())
-        QCoreApplication::removeTranslator(m_pTranslator.get());
+    if (QCoreApplication::instance()) {
+        if (m_pTranslator)
+            QCoreApplication::removeTranslator(m_pTranslator.get());
+        if (m_pQtTranslator)
+            QCoreApplication::removeTranslator(m_pQtTranslator.get());
+    }
     m_pTranslator.reset();
+    m_pQtTranslator.reset();
 }
 
 bool CAppShell::Start()

@@ -93,6 +93,9 @@ private:
     IPrompter &m_prompter;
     std::function<bool()> m_fnScriptCheck;
     std::unique_ptr<QTranslator> m_pTranslator;
+    // Qt's own texts in the same language (the standard Yes/No/Cancel buttons of message
+    // boxes, the file dialog); absent when Qt ships none for it.
+    std::unique_ptr<QTranslator> m_pQtTranslator;
 
     QString m_strNewTemplatePath;
     int m_nCurrentSettingGroup = kStartupSettingGroup;
