@@ -83,7 +83,7 @@ private slots:
         QTest::addColumn<bool>("spec");
         QTest::addColumn<bool>("dealer");
         QTest::addColumn<QString>("golden");
-        QTest::newRow("group 3, radio-specific") << 3 << true << true << "group3_spec.htm";
+        QTest::newRow("group 3, radio-specific") << 3 << true << true << "group3_radio_specific.htm";
         QTest::newRow("group 3, overview") << 3 << false << true << "group3_overview.htm";
         QTest::newRow("group 1 without privates, overview") << 1 << false << false << "group1_empty_overview.htm";
     }
