@@ -8,6 +8,8 @@
 #include "StringTable.h"
 #include "ZQVCPSException.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -217,6 +219,19 @@ int UsageError(CCliContext &context, const CCommand &command, const QString &rea
                   << '\n';
     context.Err().flush();
     return kExitUsage;
+}
+
+bool OpenProfile(CCliContext &context, CZQVCPSDoc &doc, const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        context.Err() << "zqvcps-cli: " << path << ": no such file\n";
+        context.Prompter().ShowMessage(IDS_LOAD_PROFILE_FAILED);
+        return false;
+    }
+    if (doc.OnOpenDocument(path))
+        return true;
+    context.Trace(doc.GetLastErrorTrace());
+    return false;
 }
 
 }  // namespace zqv::cli

@@ -130,6 +130,9 @@ bool ParseGlobalOptions(QStringList &args, CGlobalOptions &options, QString &err
 // opened.
 bool StartTrace(const QString &path, QTextStream &err);
 
+// Opens the profile file `path` into `doc`; false (the message shown, the trace written) when
+// it is no regular file or does not load.
+bool OpenProfile(CCliContext &context, CZQVCPSDoc &doc, const QString &path);
 // Prints "zqvcps-cli: <reason>" and the command's usage line to stderr; returns kExitUsage.
 int UsageError(CCliContext &context, const CCommand &command, const QString &reason);
 

@@ -458,21 +458,6 @@ int RunRead(CCliContext &ctx, const CCommand &self, const QStringList &args)
     return host.TransferDone() ? kExitOk : kExitFailure;
 }
 
-// Opens the profile FILE for a write, a restore or a comparison; false (message shown) when it
-// does not load.
-bool OpenProfileFile(CCliContext &ctx, CZQVCPSDoc &doc, const QString &path)
-{
-    if (!QFileInfo(path).isFile()) {
-        ctx.Err() << "zqvcps-cli: " << path << ": no such file\n";
-        ctx.Prompter().ShowMessage(IDS_LOAD_PROFILE_FAILED);
-        return false;
-    }
-    if (doc.OnOpenDocument(path))
-        return true;
-    ctx.Trace(doc.GetLastErrorTrace());
-    return false;
-}
-
 // write and restore: the profile FILE into the radio, with the backup, the change report and
 // the check afterwards unless switched off.
 int RunWrite(CCliContext &ctx, const CCommand &self, const QStringList &args)
@@ -486,7 +471,7 @@ int RunWrite(CCliContext &ctx, const CCommand &self, const QStringList &args)
         return kExitFailure;
     CCliDocumentHost docHost(ctx);
     CZQVCPSDoc doc(ctx.Environment(), docHost, ctx.Prompter());
-    if (!OpenProfileFile(ctx, doc, a.Operands().first()))
+    if (!OpenProfile(ctx, doc, a.Operands().first()))
         return kExitFailure;
     CConfigStore::SafeWrite safe = CConfigStore().ReadSafeWrite();
     safe.backup = safe.backup && !a.Has(kNoBackup);
@@ -519,7 +504,7 @@ bool ProfileRecord(CCliContext &ctx, const QString &path, const QString &ownPid,
 {
     CCliDocumentHost docHost(ctx);
     CZQVCPSDoc doc(ctx.Environment(), docHost, ctx.Prompter());
-    if (!OpenProfileFile(ctx, doc, path))
+    if (!OpenProfile(ctx, doc, path))
         return false;
     try {
         return doc.GetVirtualCPData(record, ownPid);

@@ -25,20 +25,6 @@ QStringList TemplateNames(const QString &installDir)
     return names;
 }
 
-// Opens a profile file into `doc`; false (message shown) when it does not load.
-bool OpenProfile(CCliContext &ctx, CZQVCPSDoc &doc, const QString &path)
-{
-    if (!QFileInfo(path).isFile()) {
-        ctx.Err() << "zqvcps-cli: " << path << ": no such file\n";
-        ctx.Prompter().ShowMessage(IDS_LOAD_PROFILE_FAILED);
-        return false;
-    }
-    if (doc.OnOpenDocument(path))
-        return true;
-    ctx.Trace(doc.GetLastErrorTrace());
-    return false;
-}
-
 // The common start of the commands that take one FILE: options, the operand, --verbose and
 // the installation. Returns -1 to go on, else the exit code.
 int Prepare(CCliContext &ctx, const CCommand &self, const QStringList &args, const QStringList &valued, CArgs &a)

@@ -63,15 +63,8 @@ int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
     CCliDocumentHost host(ctx);
     CZQVCPSDoc doc(ctx.Environment(), host, ctx.Prompter());
     const QString file = a.Operands().first();
-    if (!QFileInfo(file).isFile()) {
-        ctx.Err() << "zqvcps-cli: " << file << ": no such file\n";
-        ctx.Prompter().ShowMessage(IDS_LOAD_PROFILE_FAILED);
+    if (!OpenProfile(ctx, doc, file))
         return kExitFailure;
-    }
-    if (!doc.OnOpenDocument(file)) {
-        ctx.Trace(doc.GetLastErrorTrace());
-        return kExitFailure;
-    }
     const ReportKind reportKind = kind == QLatin1String("spec") ? ReportKind::Spec : ReportKind::Overview;
     const QString reportDir = ctx.InstallDir() + QStringLiteral("/Report");
     QString html;

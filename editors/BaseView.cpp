@@ -411,6 +411,21 @@ bool CBaseView::CommitQuietly(CDataItem item, const char *attribute, const QStri
     return true;
 }
 
+int CBaseView::LeaveOrDeleteIncorrect(const QString &wrong, NodeKind kind, int fieldId)
+{
+    if (wrong.isEmpty())
+        return 1;
+    const int answer =
+        Prompter().Show(FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {wrong}), MB_OKCANCEL | MB_ICONWARNING);
+    if (answer == IDOK || answer == IDYES) {
+        CSuspendValidation suspend;
+        SendHint(kHintDelete, kind, CurrentIndex());
+        return -1;
+    }
+    PostReturnToField(fieldId);
+    return 0;
+}
+
 void CBaseView::FocusAndSelectAll(QWidget *edit)
 {
     if (!edit)

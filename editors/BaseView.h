@@ -209,6 +209,10 @@ protected:
     // wrong), marks the profile modified when it changed and refreshes the tree's label.
     // False when `value` is empty or was not applied.
     bool CommitQuietly(CDataItem item, const char *attribute, const QString &value, NodeKind kind);
+    // The end of a check before leaving: nothing `wrong` answers 1 (leave). Otherwise the
+    // fields listed in `wrong` are shown with the question whether to delete this node: OK
+    // deletes it and answers -1; Cancel answers 0 and puts the focus back into `fieldId`.
+    int LeaveOrDeleteIncorrect(const QString &wrong, NodeKind kind, int fieldId);
 
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -329,17 +329,7 @@ int CPrivateGroupView::ValidateBeforeLeaving()
     }
     if (m_pMembers->SelectedList()->count() == 0)
         wrong += LoadStr(IDS_WRONG_FIELD_GROUP_MEMBERS);
-    if (wrong.isEmpty())
-        return 1;
-    const int answer = Prompter().Show(FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {wrong}),
-                                       MB_OKCANCEL | MB_ICONWARNING);
-    if (answer == IDOK || answer == IDYES) {
-        CSuspendValidation suspend;
-        SendHint(kHintDelete, kNodePrivateGroup, CurrentIndex());
-        return -1;
-    }
-    PostReturnToField(nameWrong ? IDC_PRIVATEGROUP_NAME : IDC_PRIVATEGROUP_ALL);
-    return 0;
+    return LeaveOrDeleteIncorrect(wrong, kNodePrivateGroup, nameWrong ? IDC_PRIVATEGROUP_NAME : IDC_PRIVATEGROUP_ALL);
 }
 
 void CPrivateGroupView::OnAfterAdd(int)

@@ -26,11 +26,6 @@ namespace zqv {
 
 namespace {
 
-bool IsYes(int answer)
-{
-    return answer == IDOK || answer == IDYES;
-}
-
 bool IsDecimal(const QString &text)
 {
     if (text.isEmpty())
@@ -563,17 +558,7 @@ int CPrivateView::ValidateBeforeLeaving()
     }
     if (!CommitQuietly(contact, "pid", m_pPid->text().trimmed(), kNodePrivate))
         wrong += LoadStr(IDS_WRONG_FIELD_ID);
-    if (wrong.isEmpty())
-        return 1;
-    const int answer = Prompter().Show(FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {wrong}),
-                                       MB_OKCANCEL | MB_ICONWARNING);
-    if (IsYes(answer)) {
-        CSuspendValidation suspend;
-        SendHint(kHintDelete, kNodePrivate, CurrentIndex());
-        return -1;
-    }
-    PostReturnToField(nameWrong ? IDC_PRIVATE_NAME : IDC_PRIVATE_ID);
-    return 0;
+    return LeaveOrDeleteIncorrect(wrong, kNodePrivate, nameWrong ? IDC_PRIVATE_NAME : IDC_PRIVATE_ID);
 }
 
 void CPrivateView::OnAfterAdd(int addedKind)

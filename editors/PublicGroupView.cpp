@@ -20,11 +20,6 @@ namespace zqv {
 
 namespace {
 
-bool IsYes(int answer)
-{
-    return answer == IDOK || answer == IDYES;
-}
-
 QString UnusedEntry(int number)
 {
     return QStringLiteral("   %1").arg(number);
@@ -244,17 +239,7 @@ int CPublicGroupView::ValidateBeforeLeaving()
     QString wrong;
     if (!CommitQuietly(group, "name", m_pName->text(), kNodePublicGroup))
         wrong += LoadStr(IDS_WRONG_FIELD_NAME);
-    if (wrong.isEmpty())
-        return 1;
-    const int answer = Prompter().Show(FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {wrong}),
-                                       MB_OKCANCEL | MB_ICONWARNING);
-    if (IsYes(answer)) {
-        CSuspendValidation suspend;
-        SendHint(kHintDelete, kNodePublicGroup, CurrentIndex());
-        return -1;
-    }
-    PostReturnToField(IDC_PUBLICGROUP_NAME);
-    return 0;
+    return LeaveOrDeleteIncorrect(wrong, kNodePublicGroup, IDC_PUBLICGROUP_NAME);
 }
 
 void CPublicGroupView::OnAfterAdd(int)
