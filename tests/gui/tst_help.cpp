@@ -10,10 +10,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
+#include <QHelpLink>
 #include <QHelpSearchEngine>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -21,6 +26,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
+#include <functional>
 
 using namespace zqv;
 
@@ -36,6 +42,74 @@ QMap<QString, QString> BuiltHelpFiles()
     for (const QString &language : conf.childGroups())
         files.insert(language, QDir(install).filePath(conf.value(language + QStringLiteral("/HelpFileName")).toString()));
     return files;
+}
+
+// What a contents or index entry for `url` should read: the page's title, or the text of the
+// heading that carries the url's anchor (on itself or on an <a> inside it).
+QString HeadingAt(const CHelpFile &file, const QUrl &url)
+{
+    const QString html = QString::fromUtf8(file.FileData(url));
+    static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"), QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression heading(QStringLiteral("<h([1-6])[^>]*>.*?</h\\1>"), QRegularExpression::DotMatchesEverythingOption);
+    QString text;
+    if (!url.hasFragment()) {
+        text = title.match(html).captured(1);
+    } else {
+        const QString id = QStringLiteral("id=\"%1\"").arg(url.fragment());
+        for (auto m = heading.globalMatch(html); m.hasNext() && text.isEmpty();) {
+            const QString match = m.next().captured(0);
+            if (match.contains(id))
+                text = match;
+        }
+    }
+    return QTextDocumentFragment::fromHtml(text).toPlainText().simplified();
+}
+
+// The contents of a help window's file, depth first: each entry's title and address.
+QList<QPair<QString, QUrl>> ContentsOf(QHelpEngine &engine)
+{
+    QList<QPair<QString, QUrl>> entries;
+    QHelpContentModel *model = engine.contentModel();
+    std::function<void(const QModelIndex &)> walk = [&](const QModelIndex &parent) {
+        for (int row = 0; row < model->rowCount(parent); ++row) {
+            const QModelIndex index = model->index(row, 0, parent);
+            entries.append({index.data().toString(), model->contentItemAt(index)->url()});
+            walk(index);
+        }
+    };
+    walk(QModelIndex());
+    return entries;
+}
+
+// A copy of the German pages with one change, and what the contents tool says of it.
+QString RunContentsTool(const std::function<void(const QString &pagesDir)> &patch, int *exitCode)
+{
+    QTemporaryDir dir;
+    const QString pages = dir.filePath(QStringLiteral("pages"));
+    const QString source = QStringLiteral(ZQV_DATA_SOURCE_DIR "/help/pages-German");
+    QDir().mkpath(pages);
+    for (const QString &name : QDir(source).entryList(QDir::Files))
+        QFile::copy(source + QLatin1Char('/') + name, pages + QLatin1Char('/') + name);
+    patch(pages);
+    QProcess tool;
+    tool.start(QStringLiteral(ZQV_HELPCONTENTS),
+               {QStringLiteral(ZQV_DATA_SOURCE_DIR "/help/zqvcps.qhp.in"), QStringLiteral(ZQV_DATA_SOURCE_DIR "/help/pages"), pages,
+                dir.filePath(QStringLiteral("out.qhp"))});
+    tool.waitForFinished();
+    *exitCode = tool.exitCode();
+    return QString::fromUtf8(tool.readAllStandardError());
+}
+
+void Rewrite(const QString &path, const QString &from, const QString &to)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    QVERIFY2(text.contains(from), qPrintable(from));
+    text.replace(from, to);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
 }
 
 }  // namespace
@@ -70,6 +144,94 @@ private slots:
                     QVERIFY2(html.contains("name=\"" + url.fragment().toUtf8() + '"'), qPrintable(it.key() + ": " + page));
             }
         }
+    }
+
+    // Each language's help window lists the same contents as the English one, each entry
+    // titled as the page it opens (in that file's language), and its index names each page
+    // as that page's heading or by a term of the language's index-terms.txt.
+    void contentsAndIndexInTheFilesLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : BuiltHelpFiles().keys())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void contentsAndIndexInTheFilesLanguage()
+    {
+        QFETCH(QString, language);
+        const bool isEnglish = language == QLatin1String("English");
+        CScriptedPrompter prompter;
+        QWidget owner;
+        const QMap<QString, QString> files = BuiltHelpFiles();
+        CHelpWindow *english = CHelpWindow::ShowHelp(files.value(QStringLiteral("English")), prompter, &owner);
+        CHelpWindow *window = CHelpWindow::ShowHelp(files.value(language), prompter, &owner);
+        QVERIFY(english && window);
+        QTRY_VERIFY(!english->Engine().contentModel()->isCreatingContents() && english->Engine().contentModel()->rowCount() > 0);
+        QTRY_VERIFY(!window->Engine().contentModel()->isCreatingContents() && window->Engine().contentModel()->rowCount() > 0);
+        const auto file = CHelpFile::Open(files.value(language));
+
+        const auto englishContents = ContentsOf(english->Engine());
+        const auto contents = ContentsOf(window->Engine());
+        QCOMPARE(contents.size(), englishContents.size());
+        QVERIFY(contents.size() > 150);
+        int differ = 0;
+        for (int i = 0; i < contents.size(); ++i) {
+            QCOMPARE(contents[i].second.path() + contents[i].second.fragment(), englishContents[i].second.path() + englishContents[i].second.fragment());
+            QCOMPARE(contents[i].first, HeadingAt(*file, contents[i].second));
+            differ += contents[i].first != englishContents[i].first;
+        }
+        if (!isEnglish)
+            QVERIFY2(differ > contents.size() * 9 / 10, qPrintable(QString::number(differ)));
+
+        // The index synonyms: the English ones are the left column of any language's list.
+        QSet<QString> terms;
+        QFile termsFile(QStringLiteral(ZQV_DATA_SOURCE_DIR "/help/pages-%1/index-terms.txt").arg(isEnglish ? QStringLiteral("German") : language));
+        QVERIFY(termsFile.open(QIODevice::ReadOnly));
+        for (const QString &line : QString::fromUtf8(termsFile.readAll()).split(QLatin1Char('\n')))
+            if (!line.startsWith(QLatin1Char('#')) && line.contains(QLatin1Char('\t')))
+                terms.insert(line.section(QLatin1Char('\t'), isEnglish ? 0 : 1, isEnglish ? 0 : 1));
+        QHelpIndexModel *index = window->Engine().indexModel();
+        QTRY_VERIFY(!index->isCreatingIndex() && index->rowCount() > 100);
+        for (int row = 0; row < index->rowCount(); ++row) {
+            const QString keyword = index->index(row, 0).data().toString();
+            const QList<QHelpLink> links = window->Engine().documentsForKeyword(keyword);
+            QVERIFY2(!links.isEmpty(), qPrintable(keyword));
+            for (const QHelpLink &link : links)
+                QVERIFY2(terms.contains(keyword) || keyword == HeadingAt(*file, link.url),
+                         qPrintable(keyword + QStringLiteral(" -> ") + link.url.toString()));
+        }
+    }
+
+    // The build refuses a translated help whose contents it cannot translate: a heading gone
+    // from a page, an index synonym without its translation, a stale translation.
+    void contentsToolRefusesWhatItCannotTranslate_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("heading gone") << "settings.htm" << "<a name=\"contrast\" id=\"contrast\"></a>" << ""
+                                      << "settings.htm#contrast: no heading at this anchor";
+        QTest::newRow("empty title") << "privates.htm" << "<title>Privatkontakte</title>" << "<title></title>"
+                                     << "privates.htm: the page has no title";
+        QTest::newRow("synonym untranslated") << "index-terms.txt" << "Print\tDrucken\n" << ""
+                                              << "index keyword \"Print\" (dlg_report.htm)";
+        QTest::newRow("stale synonym") << "index-terms.txt" << "PDF\tPDF\n" << "PDF\tPDF\nSpool\tWarteschlange\n"
+                                       << "\"Spool\" is no index keyword";
+        QTest::newRow("no change") << "" << "" << "" << "";
+    }
+    void contentsToolRefusesWhatItCannotTranslate()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, message);
+        int exitCode = -1;
+        const QString errors = RunContentsTool([&](const QString &pages) {
+            if (!file.isEmpty())
+                Rewrite(pages + QLatin1Char('/') + file, from, to);
+        }, &exitCode);
+        QCOMPARE(exitCode, message.isEmpty() ? 0 : 1);
+        QVERIFY2(errors.contains(message), qPrintable(errors));
     }
 
     // The pane: the page of the focused control, the compiled-help address with blanks as %20,
