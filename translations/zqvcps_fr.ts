@@ -257,7 +257,7 @@ Aucun contact privé disponible dans le nouveau canal.</translation>
     </message>
     <message>
         <source>:</source>
-        <translation>:</translation>
+        <translation>&#xa0;:</translation>
     </message>
     <message>
         <source>Manager Mode</source>
