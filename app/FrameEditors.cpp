@@ -56,6 +56,7 @@ public:
         m_frame.ShowControlHelp(formClass, controlId);
     }
     void BlankHelpPane() override { m_frame.BlankHelpPane(); }
+    void ShowStatusText(const QString &text) override { m_frame.ShowStatusText(text); }
     std::optional<QString> ReadPrivateIdFromRadio() override { return m_frame.ReadPrivateIdFromRadio(); }
 
 private:

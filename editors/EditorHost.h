@@ -1,6 +1,7 @@
 // What the profile tree and the forms need from the profile window around them: the profile
 // document, the message boxes, the right-hand side where forms are shown, the modified mark,
-// closing the window, the help pane, and the radio dialogs a form opens. The desktop
+// closing the window, the help pane, the status bar's message and the radio dialogs a form
+// opens. The desktop
 // program's child frame implements it; so do the tests and the benchmark with a bare window.
 #pragma once
 
@@ -44,6 +45,10 @@ public:
         Q_UNUSED(controlId);
     }
     virtual void BlankHelpPane() {}
+
+    // The message pane of the status bar: a form's text about the control in use, or, for an
+    // empty text, the idle prompt again.
+    virtual void ShowStatusText(const QString &text) { Q_UNUSED(text); }
 
     // Runs the read-private-ID dialog, which captures another radio's private ID over the
     // radio link: the ID when the user closed the dialog with OK, nothing when it was cancelled

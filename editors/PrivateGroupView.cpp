@@ -2,6 +2,7 @@
 
 #include "ContactLists.h"
 #include "ControlIds.h"
+#include "EditorHost.h"
 #include "ProfileItems.h"
 #include "Prompter.h"
 #include "StringTable.h"
@@ -53,6 +54,19 @@ CPrivateGroupView::CPrivateGroupView(IEditorHost &host, CZQVCPSTreeView &tree, Q
             [this](int i) { Guarded([&] { OnIdSelected(i); }); });
     connect(m_pMembers, &CTwoListWidget::addRequested, this, [this] { Guarded([this] { OnAddMembers(); }); });
     connect(m_pMembers, &CTwoListWidget::removeRequested, this, [this] { Guarded([this] { OnRemoveMembers(); }); });
+    // Trying to choose a contact that is in five groups already says why in the status bar;
+    // a selection that can join brings the idle prompt back.
+    QListWidget *all = m_pMembers->AvailableList();
+    const auto explain = [this](QListWidgetItem *item) {
+        if (item && !(item->flags() & Qt::ItemIsSelectable))
+            Host().ShowStatusText(LoadStr(IDS_PRIVATE_IN_5_GROUPS));
+    };
+    connect(all, &QListWidget::itemPressed, this, explain);
+    connect(all, &QListWidget::currentItemChanged, this, explain);
+    connect(all, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_pMembers->SelectedAvailable().isEmpty())
+            Host().ShowStatusText(QString());
+    });
     connect(m_pDelete, &QPushButton::clicked, this,
             [this] { PostHint(kHintDelete, kNodePrivateGroup, CurrentIndex()); });
 }

@@ -9,8 +9,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -262,6 +264,17 @@ void CChildFrame::BlankHelpPane()
 {
     if (IHelpPane *pane = HelpPaneInterface())
         pane->Blank();
+}
+
+void CChildFrame::ShowStatusText(const QString &text)
+{
+    auto *frame = qobject_cast<QMainWindow *>(window());
+    if (!frame)
+        return;
+    if (text.isEmpty())
+        frame->statusBar()->clearMessage();
+    else
+        frame->statusBar()->showMessage(text);
 }
 
 std::optional<QString> CChildFrame::ReadPrivateIdFromRadio()

@@ -95,6 +95,8 @@ public:
     // is shown.
     void ShowControlHelp(const QString &formClass, int controlId);
     void BlankHelpPane();
+    // A text in the main window's message pane; an empty text brings the idle prompt back.
+    void ShowStatusText(const QString &text);
 
     // Runs the read-private-ID dialog over the radio link (modal, above this window): the ID
     // captured when the user closed it with OK; nothing when it was cancelled or failed.

@@ -109,8 +109,19 @@ private slots:
         QListWidgetItem *full = lists->AvailableList()->item(2);
         QVERIFY(!(full->flags() & Qt::ItemIsSelectable));
         QCOMPARE(full->toolTip(), LoadStr(IDS_PRIVATE_IN_5_GROUPS));
-        lists->AvailableList()->selectAll();
+        // Clicking it says so in the status bar; choosing one that can join gives the idle
+        // prompt back.
+        QListWidget *all = lists->AvailableList();
+        QTest::mouseClick(all->viewport(), Qt::LeftButton, {}, all->visualItemRect(full).center());
+        QCOMPARE(w.statusText, LoadStr(IDS_PRIVATE_IN_5_GROUPS));
+        QVERIFY(lists->SelectedAvailable().isEmpty());
+        QTest::mouseClick(all->viewport(), Qt::LeftButton, {}, all->visualItemRect(all->item(0)).center());
+        QCOMPARE(w.statusText, QString());
+        QTest::keyClick(all, Qt::Key_End);
+        QCOMPARE(w.statusText, LoadStr(IDS_PRIVATE_IN_5_GROUPS));
+        all->selectAll();
         QCOMPARE(lists->SelectedAvailable().size(), 2);
+        QCOMPARE(w.statusText, QString());
 
         // Both go in; the next free entry would be picked, but only the full one is left.
         lists->AddButton()->click();

@@ -50,6 +50,7 @@ public:
     bool helpPane = false;
     QStringList helpRequests;  // "CPublicGroupView:1522"
     int blankHelpRequests = 0;
+    QString statusText;  // the message pane: empty for the idle prompt
     // The read-private-ID dialog's scripted outcome, and how often a form opened it.
     std::optional<QString> readPidAnswer;
     int readPidRequests = 0;
@@ -162,6 +163,7 @@ public:
         helpRequests << QStringLiteral("%1:%2").arg(viewClass).arg(controlId);
     }
     void BlankHelpPane() override { ++blankHelpRequests; }
+    void ShowStatusText(const QString &text) override { statusText = text; }
     std::optional<QString> ReadPrivateIdFromRadio() override
     {
         ++readPidRequests;
