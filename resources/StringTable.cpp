@@ -325,8 +325,6 @@ constexpr StrEntry kStrings[] = {
     {IDS_DIFF_FIELD_ALERT_TONE, QT_TRANSLATE_NOOP("StringTable", "alert tone")},
     {IDS_DIFF_FIELD_CHANNEL, QT_TRANSLATE_NOOP("StringTable", "channel")},
     {IDS_DIFF_FIELD_GROUP_ONLY, QT_TRANSLATE_NOOP("StringTable", "show group only")},
-    {IDS_DIFF_FIELD_MANAGER, QT_TRANSLATE_NOOP("StringTable", "manager mode")},
-    {IDS_DIFF_FIELD_SEE_ALL, QT_TRANSLATE_NOOP("StringTable", "see all groups")},
     {IDS_DIFF_FIELD_TEXT, QT_TRANSLATE_NOOP("StringTable", "text")},
     {IDS_DIFF_YES, QT_TRANSLATE_NOOP("StringTable", "yes")},
     {IDS_DIFF_NO, QT_TRANSLATE_NOOP("StringTable", "no")},

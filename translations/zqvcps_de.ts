@@ -1266,14 +1266,6 @@ About</source>
         <translation>nur Gruppe anzeigen</translation>
     </message>
     <message>
-        <source>manager mode</source>
-        <translation>Managermodus</translation>
-    </message>
-    <message>
-        <source>see all groups</source>
-        <translation>alle Gruppen sehen</translation>
-    </message>
-    <message>
         <source>text</source>
         <translation>Text</translation>
     </message>

@@ -1266,14 +1266,6 @@ Acerca de</translation>
         <translation>mostrar solo grupo</translation>
     </message>
     <message>
-        <source>manager mode</source>
-        <translation>modo administrador</translation>
-    </message>
-    <message>
-        <source>see all groups</source>
-        <translation>ver todos los grupos</translation>
-    </message>
-    <message>
         <source>text</source>
         <translation>texto</translation>
     </message>

@@ -1266,14 +1266,6 @@ About</source>
         <translation>groupe uniquement</translation>
     </message>
     <message>
-        <source>manager mode</source>
-        <translation>mode gestionnaire</translation>
-    </message>
-    <message>
-        <source>see all groups</source>
-        <translation>voir tous les groupes</translation>
-    </message>
-    <message>
         <source>text</source>
         <translation>texte</translation>
     </message>

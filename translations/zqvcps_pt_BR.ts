@@ -1266,14 +1266,6 @@ Sobre</translation>
         <translation>mostrar somente grupo</translation>
     </message>
     <message>
-        <source>manager mode</source>
-        <translation>modo gerente</translation>
-    </message>
-    <message>
-        <source>see all groups</source>
-        <translation>ver todos os grupos</translation>
-    </message>
-    <message>
         <source>text</source>
         <translation>texto</translation>
     </message>
