@@ -330,6 +330,17 @@ RuleResult CBaseView::SetValue(CDataItem &item, const QString &name, const QVari
         questionArgs);
 }
 
+bool CBaseView::RemoveChildWhere(CDataItem &list, const char *name, const QString &value)
+{
+    const std::vector<xmlNodePtr> children = ElementChildren(list.Node());
+    for (int i = 0; i < static_cast<int>(children.size()); ++i)
+        if (GetAttr(children[i], name) == value)
+            return ApplyRule(Prompter(), [&](int confirm, int &message, int &style) {
+                       return list.RemoveChildByIndex(i, message, confirm, style);
+                   }) == RuleResult::Applied;
+    return false;
+}
+
 RuleAnswer CBaseView::SetValueQuietly(CDataItem &item, const QString &name, const QVariant &value)
 {
     return CallRule([&](int confirm, int &message, int &style) {

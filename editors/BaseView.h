@@ -180,6 +180,10 @@ protected:
     // and asks.
     RuleResult SetValue(CDataItem &item, const QString &name, const QVariant &value,
                         const QStringList &questionArgs = {});
+    // Removes the first child of `list` whose attribute `name` is `value` through the rule
+    // script, as ApplyRule shows and asks; true when it was removed (false: no such child, or
+    // refused or declined).
+    bool RemoveChildWhere(CDataItem &list, const char *name, const QString &value);
     // The same write without any message, for checks that report failures their own way.
     static RuleAnswer SetValueQuietly(CDataItem &item, const QString &name, const QVariant &value);
     // SetValue for a control that shows the attribute. Applied: answers true. Refused,

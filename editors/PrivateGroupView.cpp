@@ -52,8 +52,8 @@ CPrivateGroupView::CPrivateGroupView(IEditorHost &host, CZQVCPSTreeView &tree, Q
             [this](int i) { Guarded([&] { OnChannelSelected(i); }); });
     connect(m_pId, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int i) { Guarded([&] { OnIdSelected(i); }); });
-    connect(m_pMembers, &CTwoListWidget::addRequested, this, [this] { Guarded([this] { OnAddMembers(); }); });
-    connect(m_pMembers, &CTwoListWidget::removeRequested, this, [this] { Guarded([this] { OnRemoveMembers(); }); });
+    connect(m_pMembers, &CTwoListWidget::addRequested, this, [this] { Guarded([this] { OnMoveMembers(true); }); });
+    connect(m_pMembers, &CTwoListWidget::removeRequested, this, [this] { Guarded([this] { OnMoveMembers(false); }); });
     // Trying to choose a contact that is in five groups already says why in the status bar;
     // a selection that can join brings the idle prompt back.
     QListWidget *all = m_pMembers->AvailableList();
@@ -165,7 +165,9 @@ bool CPrivateGroupView::FillMembers()
 
 // ------------------------------------------------------------------ members
 
-void CPrivateGroupView::OnAddMembers()
+// "Add >>" (join) and "<< Remove" (leave): each chosen contact joins or leaves this group
+// through its memberships, then both lists are refilled from the profile.
+void CPrivateGroupView::OnMoveMembers(bool join)
 {
     CDataItem group = Group();
     if (group.IsEmpty()) {
@@ -173,7 +175,7 @@ void CPrivateGroupView::OnAddMembers()
         return;
     }
     const QString pid = AttrText(group, "pid");
-    const QList<QListWidgetItem *> chosen = m_pMembers->SelectedAvailable();
+    const QList<QListWidgetItem *> chosen = join ? m_pMembers->SelectedAvailable() : m_pMembers->SelectedChosen();
     if (chosen.isEmpty())
         return;
     const int row = LastSelectedRow(chosen);
@@ -185,68 +187,8 @@ void CPrivateGroupView::OnAddMembers()
         CDataItem contact(group.Context(), node);
         CDataItem memberships;
         contact.GetChildByName(QStringLiteral("ParentPrivateGroups"), memberships);
-        if (!memberships.CanAddChild()) {
-            ShowMessage(IDS_PRIVATE_IN_MAX_GROUPS, MB_OK | MB_ICONWARNING);
-            continue;
-        }
-        CDataItem added;
-        memberships.AddNewChild(added);
-        if (added.IsEmpty())
-            continue;
-        changed = true;  // a refused entry is taken out again by the rule script
-        SetValue(added, QStringLiteral("pid"), pid);
-    }
-    if (!changed)
-        return;
-    SetModified();
-    FillMembers();
-    // The next contact that can still join, at or after the last one moved, else before it.
-    QListWidget *all = m_pMembers->AvailableList();
-    const int first = qMax(0, row - static_cast<int>(contacts.size()) + 1);
-    int pick = -1;
-    for (int i = first; i < all->count() && pick < 0; ++i)
-        if (all->item(i)->flags() & Qt::ItemIsSelectable)
-            pick = i;
-    for (int i = qMin(first, all->count()) - 1; i >= 0 && pick < 0; --i)
-        if (all->item(i)->flags() & Qt::ItemIsSelectable)
-            pick = i;
-    if (pick >= 0)
-        CTwoListWidget::SelectRow(all, pick, false);
-    all->setFocus(Qt::OtherFocusReason);
-    m_pMembers->UpdateButtons();
-}
-
-void CPrivateGroupView::OnRemoveMembers()
-{
-    CDataItem group = Group();
-    if (group.IsEmpty()) {
-        ProfileDataError();
-        return;
-    }
-    const QString pid = AttrText(group, "pid");
-    const QList<QListWidgetItem *> chosen = m_pMembers->SelectedChosen();
-    if (chosen.isEmpty())
-        return;
-    const int row = LastSelectedRow(chosen);
-    std::vector<xmlNodePtr> contacts;
-    for (QListWidgetItem *item : chosen)
-        contacts.push_back(EntryNode(item));
-    bool changed = false;
-    for (xmlNodePtr node : contacts) {
-        CDataItem contact(group.Context(), node);
-        CDataItem memberships;
-        contact.GetChildByName(QStringLiteral("ParentPrivateGroups"), memberships);
-        const std::vector<xmlNodePtr> entries = ElementChildren(memberships.Node());
-        for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-            if (GetAttr(entries[i], "pid") != pid)
-                continue;
-            // A refusal is shown and the contact stays a member.
-            if (ApplyRule(Prompter(), [&](int confirm, int &message, int &style) {
-                    return memberships.RemoveChildByIndex(i, message, confirm, style);
-                }) == RuleResult::Applied)
-                changed = true;
-            break;
-        }
+        // Leaving: a refusal is shown and the contact stays a member.
+        changed = (join ? Join(memberships, pid) : RemoveChildWhere(memberships, "pid", pid)) || changed;
     }
     if (!changed)
         return;
@@ -255,10 +197,40 @@ void CPrivateGroupView::OnRemoveMembers()
         ProfileDataError();
         return;
     }
-    QListWidget *members = m_pMembers->SelectedList();
-    CTwoListWidget::SelectRow(members, row - static_cast<int>(contacts.size()) + 1, true);
-    members->setFocus(Qt::OtherFocusReason);
+    const int first = row - static_cast<int>(contacts.size()) + 1;
+    if (join) {
+        // The next contact that can still join, at or after the last one moved, else before it.
+        QListWidget *all = m_pMembers->AvailableList();
+        int pick = -1;
+        for (int i = qMax(0, first); i < all->count() && pick < 0; ++i)
+            if (all->item(i)->flags() & Qt::ItemIsSelectable)
+                pick = i;
+        for (int i = qMin(qMax(0, first), all->count()) - 1; i >= 0 && pick < 0; --i)
+            if (all->item(i)->flags() & Qt::ItemIsSelectable)
+                pick = i;
+        if (pick >= 0)
+            CTwoListWidget::SelectRow(all, pick, false);
+        all->setFocus(Qt::OtherFocusReason);
+    } else {
+        QListWidget *members = m_pMembers->SelectedList();
+        CTwoListWidget::SelectRow(members, first, true);
+        members->setFocus(Qt::OtherFocusReason);
+    }
     m_pMembers->UpdateButtons();
+}
+
+bool CPrivateGroupView::Join(CDataItem &memberships, const QString &pid)
+{
+    if (!memberships.CanAddChild()) {
+        ShowMessage(IDS_PRIVATE_IN_MAX_GROUPS, MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    CDataItem added;
+    memberships.AddNewChild(added);
+    if (added.IsEmpty())
+        return false;
+    SetValue(added, QStringLiteral("pid"), pid);
+    return true;  // a refused entry is taken out again by the rule script
 }
 
 // ------------------------------------------------------------------ name, channel, ID

@@ -51,8 +51,9 @@ private:
     void OnNameLeft();
     void OnChannelSelected(int index);
     void OnIdSelected(int index);
-    void OnAddMembers();
-    void OnRemoveMembers();
+    void OnMoveMembers(bool join);
+    // One contact's memberships: joins the group `pid`; true when the profile changed.
+    bool Join(CDataItem &memberships, const QString &pid);
     void SelectQuietly(QComboBox *list, int index);
 
     QLabel *m_pHeading;

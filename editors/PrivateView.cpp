@@ -85,8 +85,8 @@ CPrivateView::CPrivateView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *pa
             [this](int i) { Guarded([&] { OnRingerSelected(i); }); });
     connect(m_pScrollEnable, &QCheckBox::clicked, this,
             [this](bool on) { Guarded([&] { OnScrollEnableToggled(on); }); });
-    connect(m_pScroll, &CTwoListWidget::addRequested, this, [this] { Guarded([this] { OnScrollAdd(); }); });
-    connect(m_pScroll, &CTwoListWidget::removeRequested, this, [this] { Guarded([this] { OnScrollRemove(); }); });
+    connect(m_pScroll, &CTwoListWidget::addRequested, this, [this] { Guarded([this] { OnScrollMove(true); }); });
+    connect(m_pScroll, &CTwoListWidget::removeRequested, this, [this] { Guarded([this] { OnScrollMove(false); }); });
     connect(m_pDelete, &QPushButton::clicked, this, [this] { PostHint(kHintDelete, kNodePrivate, CurrentIndex()); });
 }
 
@@ -464,7 +464,9 @@ void CPrivateView::OnScrollEnableToggled(bool on)
     m_pScroll->UpdateButtons();
 }
 
-void CPrivateView::OnScrollAdd()
+// "Add >>" and "<< Remove": each chosen contact's entry is added to or removed from this
+// contact's scroll list, then both lists are refilled from the profile.
+void CPrivateView::OnScrollMove(bool add)
 {
     CDataItem contact = Contact();
     if (contact.IsEmpty()) {
@@ -473,60 +475,29 @@ void CPrivateView::OnScrollAdd()
     }
     CDataItem list;
     contact.GetChildByName(QStringLiteral("scrolllist"), list);
-    const QList<QListWidgetItem *> chosen = m_pScroll->SelectedAvailable();
+    const QList<QListWidgetItem *> chosen = add ? m_pScroll->SelectedAvailable() : m_pScroll->SelectedChosen();
     const int row = LastSelectedRow(chosen);
     QStringList names;
     for (QListWidgetItem *item : chosen)
         names << CTwoListWidget::NameOf(item);
     bool changed = false;
     for (const QString &name : names) {
+        if (!add) {
+            changed = RemoveChildWhere(list, "name", name) || changed;
+            continue;
+        }
         if (!list.CanAddChild())
             break;
         CDataItem added;
         list.AddNewPriScrList(name, added);
-        changed = changed || !added.IsEmpty();
+        changed = !added.IsEmpty() || changed;
     }
     if (!changed)
         return;
     SetModified();
     SendHint(kHintRefresh, kNodeScrollList, 0);
     FillScrollLists();
-    AfterScrollMove(m_pScroll->AvailableList(), row - static_cast<int>(names.size()) + 1);
-}
-
-void CPrivateView::OnScrollRemove()
-{
-    CDataItem contact = Contact();
-    if (contact.IsEmpty()) {
-        ProfileDataError();
-        return;
-    }
-    CDataItem list;
-    contact.GetChildByName(QStringLiteral("scrolllist"), list);
-    const QList<QListWidgetItem *> chosen = m_pScroll->SelectedChosen();
-    const int row = LastSelectedRow(chosen);
-    QStringList names;
-    for (QListWidgetItem *item : chosen)
-        names << CTwoListWidget::NameOf(item);
-    bool changed = false;
-    for (const QString &name : names) {
-        const std::vector<xmlNodePtr> entries = ElementChildren(list.Node());
-        for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-            if (GetAttr(entries[i], "name") != name)
-                continue;
-            if (ApplyRule(Prompter(), [&](int confirm, int &message, int &style) {
-                    return list.RemoveChildByIndex(i, message, confirm, style);
-                }) == RuleResult::Applied)
-                changed = true;
-            break;
-        }
-    }
-    if (!changed)
-        return;
-    SetModified();
-    SendHint(kHintRefresh, kNodeScrollList, 0);
-    FillScrollLists();
-    AfterScrollMove(m_pScroll->SelectedList(), row - static_cast<int>(names.size()) + 1);
+    AfterScrollMove(add ? m_pScroll->AvailableList() : m_pScroll->SelectedList(), row - static_cast<int>(names.size()) + 1);
 }
 
 void CPrivateView::AfterScrollMove(QListWidget *from, int row)

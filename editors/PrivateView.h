@@ -66,8 +66,7 @@ private:
     void OnGroupOnlyToggled();
     void OnRingerSelected(int index);
     void OnScrollEnableToggled(bool on);
-    void OnScrollAdd();
-    void OnScrollRemove();
+    void OnScrollMove(bool add);
     void AfterScrollMove(QListWidget *from, int row);
     void SelectQuietly(QComboBox *list, int index);
     void ReturnFocus(QWidget *field);
