@@ -330,6 +330,18 @@ RuleResult CBaseView::SetValue(CDataItem &item, const QString &name, const QVari
         questionArgs);
 }
 
+void CBaseView::ShowNameAgain(const ViewHint &hint, const std::function<CDataItem()> &record, QLineEdit *name,
+                              QLabel *heading)
+{
+    if (hint.operation != kHintRefresh || hint.kind != Kind() || hint.index != CurrentIndex())
+        return;
+    Guarded([&] {
+        const QString text = AttrText(record(), "name");
+        name->setText(text);
+        heading->setText(text);
+    });
+}
+
 bool CBaseView::RemoveChildWhere(CDataItem &list, const char *name, const QString &value)
 {
     const std::vector<xmlNodePtr> children = ElementChildren(list.Node());

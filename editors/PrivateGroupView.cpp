@@ -333,13 +333,7 @@ void CPrivateGroupView::ReturnToField(int controlId)
 
 void CPrivateGroupView::OnUpdate(const ViewHint &hint)
 {
-    if (hint.operation != kHintRefresh || hint.kind != kNodePrivateGroup || hint.index != CurrentIndex())
-        return;
-    Guarded([this] {
-        const QString name = AttrText(Group(), "name");
-        m_pName->setText(name);
-        m_pHeading->setText(name);
-    });
+    ShowNameAgain(hint, [this] { return Group(); }, m_pName, m_pHeading);
 }
 
 }  // namespace zqv

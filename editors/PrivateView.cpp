@@ -556,13 +556,7 @@ void CPrivateView::ReturnToField(int controlId)
 
 void CPrivateView::OnUpdate(const ViewHint &hint)
 {
-    if (hint.operation != kHintRefresh || hint.kind != kNodePrivate || hint.index != CurrentIndex())
-        return;
-    Guarded([this] {
-        const QString name = AttrText(Contact(), "name");
-        m_pName->setText(name);
-        m_pHeading->setText(name);
-    });
+    ShowNameAgain(hint, [this] { return Contact(); }, m_pName, m_pHeading);
 }
 
 }  // namespace zqv

@@ -254,13 +254,7 @@ void CPublicGroupView::ReturnToField(int)
 
 void CPublicGroupView::OnUpdate(const ViewHint &hint)
 {
-    if (hint.operation != kHintRefresh || hint.kind != kNodePublicGroup || hint.index != CurrentIndex())
-        return;
-    Guarded([this] {
-        const QString name = AttrText(Group(), "name");
-        m_pName->setText(name);
-        m_pHeading->setText(name);
-    });
+    ShowNameAgain(hint, [this] { return Group(); }, m_pName, m_pHeading);
 }
 
 }  // namespace zqv
