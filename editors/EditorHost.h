@@ -1,8 +1,8 @@
 // What the profile tree and the forms need from the profile window around them: the profile
 // document, the message boxes, the right-hand side where forms are shown, the modified mark,
 // closing the window, the help pane, the status bar's message and the radio dialogs a form
-// opens. The desktop
-// program's child frame implements it; so do the tests and the benchmark with a bare window.
+// opens. The desktop program's child frame implements it; so do the tests and the benchmark
+// with a bare window.
 #pragma once
 
 #include <QString>
