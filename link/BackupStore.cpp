@@ -62,7 +62,9 @@ std::vector<BackupEntry> ListBackups(const QString &root, const QString &pid)
 
 void PruneBackups(const QString &root, const QString &pid, int keep)
 {
-    const std::vector<BackupEntry> all = ListBackups(root, pid);
+    // By folder name: a radio without a PID keeps its backups in "unknown", and an empty PID
+    // must not reach ListBackups, where it means every radio.
+    const std::vector<BackupEntry> all = ListBackups(root, BackupFolderName(pid));
     for (size_t i = size_t(std::max(keep, 1)); i < all.size(); ++i)
         QFile::remove(all[i].path);
 }

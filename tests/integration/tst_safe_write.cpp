@@ -296,6 +296,15 @@ private slots:
         QCOMPARE(left[1].path, made[2]);
         QCOMPARE(link::BackupFolderName("../../etc"), QStringLiteral("etc"));
         QCOMPARE(link::BackupFolderName(""), QStringLiteral("unknown"));
+
+        // A radio without a PID prunes only its own folder, never the other radios'.
+        for (int i : {0, 1, 2}) {
+            QFile f(link::NewBackupPath(dir.path(), "", t0.addSecs(7200 + i)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        link::PruneBackups(dir.path(), "", 1);
+        QCOMPARE(int(link::ListBackups(dir.path(), "unknown").size()), 1);
+        QCOMPARE(int(link::ListBackups(dir.path(), "20000001").size()), 2);
     }
 };
 
