@@ -238,6 +238,9 @@ FlowResult CTransferSequencer::WriteFlow()
     // The acceptance belongs to this write only: a flag left over from an earlier write must
     // not answer the write dialog's own question for a profile that does not fit.
     m_bWriteToOlderRadio = false;
+    // Likewise the outcome and the backup: a write stopped at a question took neither.
+    m_writeOutcome = WriteOutcome::None;
+    m_strBackupPath.clear();
     m_host.RecreateLink();
     if (!m_host.ActiveProfileToRecord())
         return FlowResult::Failed;
@@ -260,8 +263,6 @@ FlowResult CTransferSequencer::WriteFlow()
         m_host.TransferRecord().setting.current_time = ClockSeconds(QDateTime::currentDateTime());
     if (GroupHasPassword(m_nRadioGroup) && PasswordLoop() == FlowResult::Cancelled)
         return FlowResult::Cancelled;
-    m_writeOutcome = WriteOutcome::None;
-    m_strBackupPath.clear();
     if (m_host.BackupBeforeWrite()) {
         const FlowResult backup = TakeBackup();
         if (backup != FlowResult::Done)
