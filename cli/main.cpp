@@ -44,9 +44,11 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     // Reports are laid out by Qt's text engine, which needs the GUI application object; the
     // tool never shows a window, so it runs on the offscreen platform whatever the display.
-    bool reportCommand = false;
-    for (int i = 1; i < argc; ++i)
-        reportCommand = reportCommand || qstrcmp(argv[i], "report") == 0;
+    // The command word follows the global options and their values (ParseGlobalOptions).
+    int command = 1;
+    while (command + 1 < argc && (qstrcmp(argv[command], "--install-dir") == 0 || qstrcmp(argv[command], "--trace") == 0))
+        command += 2;
+    const bool reportCommand = command < argc && qstrcmp(argv[command], "report") == 0;
     if (reportCommand)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application =
