@@ -27,20 +27,6 @@ CDealerTexts DealerTexts()
     return ReadDealerTexts(store, language);
 }
 
-// Next to an HTML report, the pictures it shows, so the page looks the same where it lies.
-void CopyPictures(const QString &html, const QString &reportDir, const QString &outDir)
-{
-    if (QDir(reportDir).canonicalPath() == QDir(outDir).canonicalPath())
-        return;
-    for (const QString &picture : report::ReferencedPictures(html)) {
-        const QString source = reportDir + u'/' + picture;
-        if (!QFileInfo::exists(source))
-            continue;
-        QFile::remove(outDir + u'/' + picture);
-        QFile::copy(source, outDir + u'/' + picture);
-    }
-}
-
 int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
 {
     CArgs a;
@@ -81,7 +67,7 @@ int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
         return kExitFailure;
     }
     if (!pdf)
-        CopyPictures(html, reportDir, QFileInfo(output).absolutePath());
+        report::CopyPictures(report::ReferencedPictures(html), reportDir, QFileInfo(output).absolutePath());
     ctx.Err() << "Wrote " << title << " to " << output << '\n';
     return kExitOk;
 }

@@ -99,20 +99,10 @@ bool CReportDlg::SaveTo(const QString &path)
     QFile source(m_strPath);
     if (!source.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = source.readAll();
-    QFile target(path);
-    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate) || target.write(bytes) != bytes.size())
-        return false;
-    target.close();
-    const QString from = QFileInfo(m_strPath).absolutePath(), to = QFileInfo(path).absolutePath();
-    const QString html = QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
-    for (const QString &picture : report::ReferencedPictures(html)) {
-        if (!QFileInfo::exists(from + u'/' + picture))
-            continue;
-        QFile::remove(to + u'/' + picture);
-        QFile::copy(from + u'/' + picture, to + u'/' + picture);
-    }
-    return true;
+    const QString html = QStringDecoder(QStringDecoder::Utf16LE).decode(source.readAll().mid(2));
+    return report::WriteReportFile(path, html) &&
+           report::CopyPictures(report::ReferencedPictures(html), QFileInfo(m_strPath).absolutePath(),
+                                QFileInfo(path).absolutePath());
 }
 
 void CReportDlg::OnSaveAs()

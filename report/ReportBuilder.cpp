@@ -406,6 +406,22 @@ QStringList ReferencedPictures(const QString &html)
     return pictures;
 }
 
+bool CopyPictures(const QStringList &names, const QString &fromDir, const QString &toDir)
+{
+    // Removing the target first would delete the source itself when both are one folder.
+    if (QDir(fromDir).canonicalPath() == QDir(toDir).canonicalPath())
+        return true;
+    bool copied = true;
+    for (const QString &picture : names) {
+        const QString source = fromDir + u'/' + picture, target = toDir + u'/' + picture;
+        if (!QFileInfo::exists(source))
+            continue;
+        QFile::remove(target);
+        copied = QFile::copy(source, target) && copied;
+    }
+    return copied;
+}
+
 QString SaveReport(const QString &installDir, const QString &cacheDir, const QString &name, const QString &html)
 {
     const QString reportDir = installDir + QStringLiteral("/Report");
@@ -417,12 +433,7 @@ QString SaveReport(const QString &installDir, const QString &cacheDir, const QSt
     const QString second = cacheDir + u'/' + name;
     if (!WriteReportFile(second, html))
         ZQV_THROW(IDS_FATAL_ERROR_101, kOpSaveReport, QStringLiteral("Open report file failed"));
-    const QDir source(reportDir);
-    for (const QString &picture : source.entryList({QStringLiteral("*.jpg")}, QDir::Files)) {
-        const QString target = cacheDir + u'/' + picture;
-        QFile::remove(target);
-        QFile::copy(source.filePath(picture), target);
-    }
+    CopyPictures(QDir(reportDir).entryList({QStringLiteral("*.jpg")}, QDir::Files), reportDir, cacheDir);
     return second;
 }
 

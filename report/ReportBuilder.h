@@ -64,6 +64,10 @@ QString SaveReport(const QString &installDir, const QString &cacheDir, const QSt
 bool WriteReportFile(const QString &path, const QString &html);
 // The picture files (".jpg") that `html` refers to by a plain file name.
 QStringList ReferencedPictures(const QString &html);
+// Copies the pictures `names` from `fromDir` to `toDir`, replacing older copies; a name
+// `fromDir` lacks is skipped, and nothing is done when both are one folder. False when a
+// picture could not be copied.
+bool CopyPictures(const QStringList &names, const QString &fromDir, const QString &toDir);
 }  // namespace report
 
 class CReportBuilder {

@@ -114,8 +114,9 @@ private slots:
         QVERIFY(!window.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("Z450.jpg"))).isNull());
 
         // Save As: the page with its picture, then PDF; a place that cannot be written is said so.
+        const QString besideIt = QFileInfo(path).absolutePath() + QStringLiteral("/copy.htm");
         fileDialog.answers = {inst->Path(QStringLiteral("out/page.htm")), inst->Path(QStringLiteral("out/page.pdf")),
-                              inst->Path(QStringLiteral("no/such/folder/page.pdf"))};
+                              inst->Path(QStringLiteral("no/such/folder/page.pdf")), besideIt};
         QVERIFY(QDir().mkpath(inst->Path(QStringLiteral("out"))));
         window.SaveAsButton()->click();
         QCOMPARE(zqv::test::ReadBytes(inst->Path(QStringLiteral("out/page.htm"))), zqv::test::ReadBytes(path));
@@ -127,6 +128,12 @@ private slots:
         window.SaveAsButton()->click();
         QCOMPARE(prompter.Texts().size(), 1);
         QVERIFY2(prompter.Texts().first().contains(QStringLiteral("could not be saved")), qPrintable(prompter.Texts().first()));
+        // Another name in the report's own folder: its pictures stay where they are.
+        prompter.Clear();
+        window.SaveAsButton()->click();
+        QVERIFY(prompter.Texts().isEmpty());
+        QCOMPARE(zqv::test::ReadBytes(besideIt), zqv::test::ReadBytes(path));
+        QVERIFY(QFile::exists(QFileInfo(path).absolutePath() + QStringLiteral("/Z450.jpg")));
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
