@@ -21,9 +21,9 @@ namespace {
 CDealerTexts DealerTexts()
 {
     const CConfigStore store;
-    QString language = store.ReadString(config::CurrentLanguage).value_or(QString());
+    QString language = store.ReadCurrentLanguage();
     if (language.isEmpty())
-        language = store.ReadString(config::DefaultLanguage).value_or(QString());
+        language = store.ReadDefaultLanguage();
     return ReadDealerTexts(store, language);
 }
 

@@ -3,6 +3,7 @@
 #include "ConfigStore.h"
 #include "EditCommands.h"
 #include "Prompter.h"
+#include "ReportBuilder.h"
 #include "StringTable.h"
 
 #include <QDialogButtonBox>
@@ -78,18 +79,13 @@ void CLimitedTextEdit::Enforce()
 
 bool CDealerInfoDialog::ReadTexts(const CConfigStore &store, const QString &language, Texts &texts)
 {
-    if (language.isEmpty())
+    bool complete = false;
+    const CDealerTexts stored = ReadDealerTexts(store, language, &complete);
+    if (!complete)
         return false;
-    const auto dealer = store.ReadString(config::UserDealerInfo, language);
-    const auto contact = store.ReadString(config::UserContactInfo, language);
-    const auto notes = store.ReadString(config::UserDealerNotes, language);
-    if (!dealer || !contact || !notes)
-        return false;
-    // A text ends at its first zero character.
-    auto cut = [](const QString &s) { const qsizetype z = s.indexOf(QChar(0)); return z < 0 ? s : s.left(z); };
-    texts.dealerInfo = cut(*dealer);
-    texts.contactInfo = cut(*contact);
-    texts.dealerNotes = cut(*notes);
+    texts.dealerInfo = stored.dealerInfo;
+    texts.contactInfo = stored.contactInfo;
+    texts.dealerNotes = stored.dealerNotes;
     return true;
 }
 

@@ -304,14 +304,19 @@ bool CDealerTexts::IsBlank() const
     return dealerInfo.trimmed().isEmpty() && dealerNotes.trimmed().isEmpty() && contactInfo.trimmed().isEmpty();
 }
 
-CDealerTexts ReadDealerTexts(const CConfigStore &store, const QString &language)
+CDealerTexts ReadDealerTexts(const CConfigStore &store, const QString &language, bool *complete)
 {
     CDealerTexts texts;
+    if (complete)
+        *complete = !language.isEmpty();
     if (language.isEmpty())
         return texts;
     // A stored text ends at its first zero character.
     auto read = [&](const ConfigValue &value) {
-        const QString s = store.ReadString(value, language).value_or(QString());
+        const std::optional<QString> stored = store.ReadString(value, language);
+        if (complete && !stored)
+            *complete = false;
+        const QString s = stored.value_or(QString());
         const qsizetype zero = s.indexOf(QChar(0));
         return zero < 0 ? s : s.left(zero);
     };

@@ -26,8 +26,9 @@ struct CDealerTexts {
     bool IsBlank() const;
 };
 
-// The dealer texts of `language`; empty texts when they cannot be read.
-CDealerTexts ReadDealerTexts(const CConfigStore &store, const QString &language);
+// The dealer texts of `language`, each cut at its first zero character; empty texts when they
+// cannot be read. `complete`, when given, says whether all three were stored.
+CDealerTexts ReadDealerTexts(const CConfigStore &store, const QString &language, bool *complete = nullptr);
 
 namespace report {
 // The marker after which generated content is inserted.
