@@ -297,13 +297,8 @@ public:
             m_bTransferDone = true;
             return;
         }
-        CCliDocumentHost host(m_ctx);
-        host.SetRadioRecord(m_record);
-        CZQVCPSDoc doc(m_ctx.Environment(), host, m_ctx.Prompter());
-        if (!doc.OnNewDocument() || !doc.DoSave(m_strOutput, true)) {
-            m_ctx.Trace(doc.GetLastErrorTrace());
+        if (!SaveRecordAsProfile(m_record, m_strOutput))
             return;
-        }
         m_ctx.Err() << LoadStr(IDS_READING_SUCCESSFUL) << '\n';
         m_bTransferDone = true;
     }
