@@ -274,15 +274,6 @@ QStringList NamesOf(const std::vector<const Contact *> &contacts)
     return names;
 }
 
-QString HtmlChars(QString text)
-{
-    text.replace(u'&', QStringLiteral("&amp;"));
-    text.replace(u'<', QStringLiteral("&lt;"));
-    text.replace(u'>', QStringLiteral("&gt;"));
-    text.replace(u'"', QStringLiteral("&quot;"));
-    return text;
-}
-
 // Joins the template's pieces with the contents, the title and picture filled into the first.
 QString Assemble(QStringList pieces, const QStringList &contents, const QString &title, const QString &picture)
 {
@@ -328,13 +319,13 @@ CDealerTexts ReadDealerTexts(const CConfigStore &store, const QString &language,
 
 namespace report {
 
-QString EscapeText(const QString &text) { return HtmlChars(text); }
+QString EscapeText(const QString &text) { return text.toHtmlEscaped(); }
 
-QString EscapeCell(const QString &text) { return HtmlChars(text).replace(u' ', QStringLiteral("&nbsp;")); }
+QString EscapeCell(const QString &text) { return text.toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")); }
 
 QString EscapeDealerText(const QString &text)
 {
-    QString out = HtmlChars(text);
+    QString out = text.toHtmlEscaped();
     out.replace(QStringLiteral("\r\n"), QStringLiteral("<BR>"));
     // A text typed on this platform may carry bare line feeds.
     out.replace(u'\n', QStringLiteral("<BR>"));
