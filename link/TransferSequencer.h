@@ -15,6 +15,7 @@
 // sequences with a scripted host.
 #pragma once
 
+#include "ConfigStore.h"
 #include "ProfileDiff.h"
 #include "Prompter.h"
 #include "VirtualCPData.h"
@@ -113,7 +114,7 @@ public:
     virtual bool BackupBeforeWrite() const { return false; }
     virtual bool VerifyAfterWrite() const { return false; }
     // How many backups to keep per radio, and the folder they go into.
-    virtual int BackupKeepCount() const { return 20; }
+    virtual int BackupKeepCount() const { return CConfigStore::kDefaultBackupKeep; }
     virtual QString BackupFolder() const { return QString(); }
     // Saves `record` (as read from a radio) as a profile at `path`; false when it could not.
     virtual bool SaveRecordAsProfile(const VirtualCPData &record, const QString &path)

@@ -116,13 +116,13 @@ public:
     // Where the desktop program writes the link trace: link-trace.log in the user's data folder.
     static QString LinkTraceFilePath();
     // The safe-write switches (on when absent) and how many backups to keep per radio.
+    static constexpr int kDefaultBackupKeep = 20;
+    static constexpr int kMaxBackupKeep = 999;
     struct SafeWrite {
         bool backup = true;
         bool verify = true;
-        int keep = 20;
+        int keep = kDefaultBackupKeep;
     };
-    static constexpr int kDefaultBackupKeep = 20;
-    static constexpr int kMaxBackupKeep = 999;
     SafeWrite ReadSafeWrite() const;
     bool WriteSafeWrite(const SafeWrite &values);
     // Where backups taken before a write go, one folder per radio: "backups" in the user's
