@@ -3,7 +3,7 @@
 // a file the user sends in.
 //
 // Two outputs, both off by default:
-//  - a trace file (StartLinkTrace): appended to, one line written at a time with write(2), so a
+//  - a trace file (linktrace::Start): appended to, one line written at a time with write(2), so a
 //    line is on disk as soon as it is traced even if the program then crashes; created with
 //    mode 0600 because frames carry the radio's contacts and password;
 //  - the logging category "zqv.link" at debug level, for a developer

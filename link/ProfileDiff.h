@@ -1,10 +1,10 @@
 // What differs between two radio images, in the profile's own terms: contacts and groups are
 // matched by type and PID (not by slot, so a contact that moved in the list is not a change),
-// then their names, memberships, home group, scroll and scan list entries and other fields
-// are compared; settings and radio features field by field; text messages by their place in
-// the list. The write's change report (radio before the write against what it will hold), the
-// check after a write (what was sent against what the radio gives back) and `zqvcps-cli diff`
-// all use it.
+// then their names, memberships, home group, scroll and scan list entries and other fields are
+// compared; settings and radio features field by field; text messages by their text (a message
+// only moved is no change; a changed one pairs with the one it replaced). The write's change
+// report (radio before the write against what it will hold), the check after a write (what was
+// sent against what the radio gives back) and `zqvcps-cli diff` all use it.
 #pragma once
 
 #include "VirtualCPData.h"

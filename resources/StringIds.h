@@ -257,12 +257,12 @@ enum StringId : int {
     IDS_FILE_MESSAGE = 30250,         // a message about a file: the file's path, then the message
     IDS_CONFIG_UNREADABLE = 30251,    // the user's settings file could not be read: it was set aside
 
-    // Task trace: the link trace setting of the Preference dialog (30420-30439)
+    // Link trace: the link trace setting of the Preference dialog (30420-30439)
     IDS_LINK_TRACE_CHECK = 30420,        // the check box
     IDS_LINK_TRACE_FILE = 30421,         // the trace file's path under the check box
     IDS_LINK_TRACE_OPEN_FAILED = 30422,  // the trace file could not be opened: path, reason
 
-    // Radio link (30500-30999)
+    // Radio link (30500-30699)
     IDS_RADIO_INFO_CAPTION = 30500,
     IDS_CLI_PASSWORD_REQUIRED = 30501,
     IDS_CLI_SETTING_GROUP = 30502,
