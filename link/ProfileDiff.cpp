@@ -44,8 +44,7 @@ QString OrNone(const QString &value)
     return value.isEmpty() ? LoadStr(IDS_DIFF_NONE_VALUE) : value;
 }
 
-// A profile attribute name as a person reads it: "ringer_vol_level" -> "ringer vol level".
-// A setting named as the Settings form labels it, so the change report reads like the form a
+// A profile attribute name as a person reads it. A setting named as the Settings form labels it, so the change report reads like the form a
 // dealer edited; a field the form does not show keeps its attribute name, blanks for '_'.
 QString Readable(const char *attribute)
 {
@@ -85,7 +84,7 @@ QString Readable(const char *attribute)
     return QString::fromLatin1(attribute).replace(u'_', u' ');
 }
 
-// The private groups of a record by PID, for naming memberships and home groups.
+// The groups of a record (public and private) by PID, for naming memberships and home groups.
 std::map<QString, QString> GroupNames(const VirtualCPData &record)
 {
     std::map<QString, QString> names;
@@ -383,8 +382,7 @@ VirtualCPData ExpectedAfterWrite(const VirtualCPData &record, const VirtualCPLim
     PrepareRecordForWrite(prepared, radio);
     VirtualCPData expected = StoreAsRadio(prepared).radio;
     expected.limit = radio;
-    ApplyOwnContactFlags(expected);
-    BlankControlCharacters(expected);
+    FinishRead(expected);
     RecountCounters(expected);
     return expected;
 }

@@ -261,8 +261,7 @@ int CRadioTransfer::ReadRadio(VirtualCPData &target)
 
     if (!ReadList(false, result, notes))
         return m_nResult;
-    ApplyOwnContactFlags(result);
-    notes.controlCharacters = BlankControlCharacters(result);
+    notes.controlCharacters = FinishRead(result);
     if (!Proceed())
         return m_nResult;
     target = result;

@@ -213,4 +213,10 @@ int BlankControlCharacters(VirtualCPData &record)
     return replaced;
 }
 
+int FinishRead(VirtualCPData &record)
+{
+    ApplyOwnContactFlags(record);
+    return BlankControlCharacters(record);
+}
+
 }  // namespace zqv::link

@@ -35,6 +35,10 @@ int BlankControlCharacters(VirtualCPData &record);
 // both on.
 void ApplyOwnContactFlags(VirtualCPData &record);
 
+// The last steps of every read, in order: ApplyOwnContactFlags, then BlankControlCharacters
+// (its count returned). The check after a write expects what a read gives back through this.
+int FinishRead(VirtualCPData &record);
+
 // Before a write: the settings switches mngr_mode and see_all_grps follow the own contact's
 // flags B, each only where the radio's feature is on.
 void ApplyOwnSettingFlags(VirtualCPData &record);
