@@ -228,8 +228,8 @@ void CMainFrame::UpdateCommands()
     enable(ID_WINDOW_TILE, profile);
     if (QAction *pane = Action(ID_VIEW_HELP_PANE))
         pane->setChecked(profile && ActiveChild()->HelpPaneShown());
-    for (const LanguageCommand &lang : LanguageCommands())
-        Action(lang.id)->setChecked(m_strCurrentLanguage == QLatin1String(lang.name));
+    for (const LanguageEntry &lang : kLanguages)
+        Action(lang.commandId)->setChecked(m_strCurrentLanguage == QLatin1String(lang.name));
 }
 
 void CMainFrame::OnCommand(int id)

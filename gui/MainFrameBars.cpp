@@ -5,6 +5,7 @@
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "LockKeys.h"
+#include "Languages.h"
 #include "MenuTable.h"
 #include "StringTable.h"
 #include "ZQVCPSApp.h"
@@ -51,14 +52,19 @@ void CMainFrame::CreateActions()
     // F1 opens the help as the classic Help command does.
     m_actions[ID_HELP_CONTENTS]->setShortcut(QKeySequence(Qt::Key_F1));
 
-    for (const LanguageCommand &lang : LanguageCommands()) {
+    // The Language menu's commands are the command table's language ids.
+    static_assert(kLanguages[0].commandId == ID_LANGUAGE_CA_FRENCH && kLanguages[1].commandId == ID_LANGUAGE_FRENCH &&
+                  kLanguages[2].commandId == ID_LANGUAGE_ENGLISH && kLanguages[3].commandId == ID_LANGUAGE_GERMAN &&
+                  kLanguages[4].commandId == ID_LANGUAGE_LA_PORTUGUESE &&
+                  kLanguages[5].commandId == ID_LANGUAGE_LA_SPANISH && kLanguages[6].commandId == ID_LANGUAGE_SPANISH);
+    for (const LanguageEntry &lang : kLanguages) {
         auto *action = new QAction(QString::fromLatin1(lang.name), this);
-        action->setObjectName(QString::number(lang.id));
+        action->setObjectName(QString::number(lang.commandId));
         action->setCheckable(true);
         action->setData(QString::fromLatin1(lang.name));
         const QString name = QString::fromLatin1(lang.name);
         connect(action, &QAction::triggered, this, [this, name] { OnLanguage(name); });
-        m_actions.insert(lang.id, action);
+        m_actions.insert(lang.commandId, action);
     }
 
     for (int i = 0; i < kMruEntries; ++i) {
@@ -78,8 +84,8 @@ void CMainFrame::CreateMenus()
 {
     m_pLanguageMenu = new QMenu(LoadStr(IDS_MENU_EDIT_LANGUAGE), this);
     m_pLanguageMenu->setObjectName(QStringLiteral("LanguageMenu"));
-    for (const LanguageCommand &lang : LanguageCommands())
-        m_pLanguageMenu->addAction(Action(lang.id));
+    for (const LanguageEntry &lang : kLanguages)
+        m_pLanguageMenu->addAction(Action(lang.commandId));
 
     // Each set has menus of its own; the Language submenu, the Window menu and a top-level
     // command's entry exist once.

@@ -43,15 +43,4 @@ const std::vector<MenuSpec> &MenuTable()
     return table;
 }
 
-const std::vector<LanguageCommand> &LanguageCommands()
-{
-    static const std::vector<LanguageCommand> languages = {
-        {"CaFrench", ID_LANGUAGE_CA_FRENCH},         {"French", ID_LANGUAGE_FRENCH},
-        {"English", ID_LANGUAGE_ENGLISH},            {"German", ID_LANGUAGE_GERMAN},
-        {"LaPortuguese", ID_LANGUAGE_LA_PORTUGUESE}, {"LaSpanish", ID_LANGUAGE_LA_SPANISH},
-        {"Spanish", ID_LANGUAGE_SPANISH},
-    };
-    return languages;
-}
-
 }  // namespace zqv

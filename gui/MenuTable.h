@@ -37,11 +37,4 @@ struct MenuSpec {
 // The menu bar in order, both sets in one table.
 const std::vector<MenuSpec> &MenuTable();
 
-// The languages of the Language menu in menu order, with their commands.
-struct LanguageCommand {
-    const char *name;
-    int id;
-};
-const std::vector<LanguageCommand> &LanguageCommands();
-
 }  // namespace zqv

@@ -5,6 +5,7 @@
 
 #include "CommandIds.h"
 #include "CommandTable.h"
+#include "Languages.h"
 #include "MenuTable.h"
 #include "StringTable.h"
 
@@ -182,9 +183,9 @@ void TestStartup::startsInEachTranslatedLanguage()
     QCOMPARE(frame.Action(ID_DEVICE_READ)->shortcut(), QKeySequence("Ctrl+R"));
     QCOMPARE(frame.Action(ID_FILE_NEW)->shortcut(), QKeySequence("Ctrl+N"));
     QCOMPARE(frame.LanguageMenu()->title(), tr(IDS_MENU_EDIT_LANGUAGE));
-    for (const LanguageCommand &lang : LanguageCommands())
+    for (const LanguageEntry &lang : kLanguages)
         if (language == QLatin1String(lang.name))
-            QVERIFY(frame.Action(lang.id)->isChecked());
+            QVERIFY(frame.Action(lang.commandId)->isChecked());
     // Message boxes' standard buttons speak the language too (Qt's own catalogue is loaded).
     QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != QLatin1String("&Yes"));
 }
