@@ -30,11 +30,6 @@ ViewFactory &ViewFactoryRef()
     static ViewFactory factory;
     return factory;
 }
-HelpPaneFactory &HelpPaneFactoryRef()
-{
-    static HelpPaneFactory factory;
-    return factory;
-}
 
 // Titles of new profiles: "Profile1", "Profile2", ... as the document type's name says.
 int g_nNewProfileCounter = 0;
@@ -43,7 +38,6 @@ int g_nNewProfileCounter = 0;
 
 void CChildFrame::SetTreeFactory(TreeFactory factory) { TreeFactoryRef() = std::move(factory); }
 void CChildFrame::SetViewFactory(ViewFactory factory) { ViewFactoryRef() = std::move(factory); }
-void CChildFrame::SetHelpPaneFactory(HelpPaneFactory factory) { HelpPaneFactoryRef() = std::move(factory); }
 
 CChildFrame::CChildFrame(CZQVCPSApp &app, bool helpPane) : m_app(app), m_bHelpPane(helpPane)
 {
@@ -187,17 +181,10 @@ void CChildFrame::PlaceRightView(QWidget *view)
         m_pNested->setObjectName(QStringLiteral("NestedSplitter"));
         m_pNested->setChildrenCollapsible(true);
         m_pNested->addWidget(view);
-        IHelpPane *help = HelpPaneFactoryRef() ? HelpPaneFactoryRef()(*this) : nullptr;
-        if (!help) {
-            CAppShell &shell = m_app.Shell();
-            help = new CHelpView(
-                [&shell](const QString &formClass, int controlId) {
-                    return shell.GetHelpPageName(formClass, controlId);
-                },
-                shell.GetHelpFilePath());
-        }
-        QWidget *pane = help->Widget();
-        m_pHelpPaneIf = help;
+        CAppShell &shell = m_app.Shell();
+        auto *pane = new CHelpView(
+            [&shell](const QString &formClass, int controlId) { return shell.GetHelpPageName(formClass, controlId); },
+            shell.GetHelpFilePath());
         pane->setObjectName(QStringLiteral("HelpPane"));
         // The pane never takes the keyboard focus from the form and has no context menu: it
         // follows the form's focus, it does not compete with it.
@@ -215,7 +202,6 @@ void CChildFrame::PlaceRightView(QWidget *view)
         m_pSplitter->addWidget(m_pNested);
     } else {
         m_pHelpPane = nullptr;
-        m_pHelpPaneIf = nullptr;
         m_pSplitter->addWidget(view);
     }
     m_pSplitter->setStretchFactor(1, 1);

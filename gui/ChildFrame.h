@@ -40,9 +40,6 @@ enum ViewKind : int {
 
 // Creates the form of a view kind for a profile window; null when the kind has no form.
 using ViewFactory = std::function<QWidget *(CChildFrame &, int kind)>;
-// Creates the help pane below the form; the window takes its widget into the row below the
-// form, which owns it from then on.
-using HelpPaneFactory = std::function<IHelpPane *(CChildFrame &)>;
 
 class CChildFrame : public QWidget, public IDocumentHost {
     Q_OBJECT
@@ -55,11 +52,10 @@ public:
     CChildFrame(CZQVCPSApp &app, bool helpPane);
     ~CChildFrame() override;
 
-    // Plug-in points for the profile tree, the forms and the help pane. Without them a window
-    // shows the root node, no form and the program's own help pane (CHelpView).
+    // Plug-in points for the profile tree and the forms. Without them a window shows the root
+    // node and no form.
     static void SetTreeFactory(TreeFactory factory);
     static void SetViewFactory(ViewFactory factory);
-    static void SetHelpPaneFactory(HelpPaneFactory factory);
 
     // Loads the document: a new profile (from the template or the last radio read) or a file.
     // False when it could not be loaded (the document has shown why).
@@ -83,7 +79,7 @@ public:
     QWidget *RightView() const { return m_pView; }
     QWidget *HelpPane() const { return m_pHelpPane; }
     // The pane while it is shown, else null.
-    IHelpPane *HelpPaneInterface() const { return m_pHelpPane ? m_pHelpPaneIf : nullptr; }
+    IHelpPane *HelpPaneInterface() const { return m_pHelpPane.data(); }
     QSplitter *MainSplitter() const { return m_pSplitter; }
     QSplitter *NestedSplitter() const { return m_pNested; }
 
@@ -148,8 +144,7 @@ private:
     QSplitter *m_pSplitter = nullptr;
     QSplitter *m_pNested = nullptr;
     QPointer<QWidget> m_pView;
-    QPointer<QWidget> m_pHelpPane;
-    IHelpPane *m_pHelpPaneIf = nullptr;
+    QPointer<CHelpView> m_pHelpPane;
     QList<QPointer<QWidget>> m_retired;
     int m_nViewKind = kViewRadioInfo;
     bool m_bHelpPane = false;

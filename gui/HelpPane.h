@@ -17,8 +17,6 @@ class CHelpFile;
 class IHelpPane {
 public:
     virtual ~IHelpPane() = default;
-    // The widget the window puts in the row below the form.
-    virtual QWidget *Widget() = 0;
     // Control `controlId` of the form of class `formClass` got the keyboard focus.
     virtual void ShowControlHelp(const QString &formClass, int controlId) = 0;
     // Another node's form is shown: nothing has the focus yet.
@@ -48,7 +46,6 @@ public:
     static QString HelpUrl(const QString &helpFilePath, const QString &page);
 
     // IHelpPane
-    QWidget *Widget() override { return this; }
     void ShowControlHelp(const QString &formClass, int controlId) override;
     void Blank() override;
 
