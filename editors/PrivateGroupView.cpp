@@ -36,7 +36,6 @@ CPrivateGroupView::CPrivateGroupView(IEditorHost &host, CZQVCPSTreeView &tree, Q
                              IDC_PRIVATEGROUP_MEMBERS, IDC_PRIVATEGROUP_ADD_MEMBER, IDC_PRIVATEGROUP_REMOVE_MEMBER},
                             QRect(0, 190, 560, 260));
     m_pMembers->SetCaptions(LoadStr(IDS_ALL_PRIVATES), LoadStr(IDS_GROUP_MEMBERS));
-    m_pMembers->AvailableList()->setToolTip(LoadStr(IDS_PRIVATE_IN_5_GROUPS));
     m_pDelete = AddControl(IDC_PRIVATEGROUP_DELETE, new QPushButton(LoadStr(IDS_DELETE_CURRENT_CONTACT)),
                            QRect(110, 466, 220, 30));
     m_pAdd = AddAddButton(IDC_PRIVATEGROUP_ADD, kNodePrivateGroup, kNodePrivateGroups, QRect(0, 516, 44, 40));
@@ -229,8 +228,8 @@ bool CPrivateGroupView::Join(CDataItem &memberships, const QString &pid)
     memberships.AddNewChild(added);
     if (added.IsEmpty())
         return false;
-    SetValue(added, QStringLiteral("pid"), pid);
-    return true;  // a refused entry is taken out again by the rule script
+    // A refused entry is taken out again by the rule script: the profile is as it was.
+    return SetValue(added, QStringLiteral("pid"), pid) == RuleResult::Applied;
 }
 
 // ------------------------------------------------------------------ name, channel, ID
@@ -295,7 +294,8 @@ void CPrivateGroupView::OnIdSelected(int index)
         return;
     m_nIdIndex = index;
     SetModified();
-    FillMembers();
+    if (!FillMembers())
+        ProfileDataError();
 }
 
 // ------------------------------------------------------------------ leaving, focus, notices
