@@ -213,10 +213,8 @@ bool CPrivateView::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusOut) {
         if (watched == m_pName)
             Guarded([this] { OnNameLeft(); });
-        else if (watched == m_pPid)
-            Guarded([this] { OnPidLeft(true); });
-        else if (watched == m_pReadPid)
-            Guarded([this] { OnPidLeft(false); });
+        else if (watched == m_pPid || watched == m_pReadPid)
+            Guarded([this] { OnPidLeft(); });
     } else if (watched == m_pPid && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat() && m_bScanner) {
@@ -305,61 +303,47 @@ void CPrivateView::OnPidChanged(const QString &text)
     m_strPid = clean;
 }
 
-void CPrivateView::OnPidLeft(bool fromPidField)
+void CPrivateView::OnPidLeft()
 {
     if (!m_bPidCheck || IsValidationSuspended() || HasDataError() || !m_bLoaded)
         return;
-    QWidget *to = QApplication::focusWidget();
-    if (!to || !(to == this || isAncestorOf(to)))
-        return;
     // Moving between the field and its read button, or on to Delete, needs no ID yet.
-    if (to == m_pPid || to == m_pReadPid || to == m_pDelete)
+    if (!FocusStaysInForm(m_pDelete))
         return;
-    const QString pid = m_pPid->text().trimmed();
-    if (pid.isEmpty()) {
-        ShowMessage(IDS_ID_EMPTY, MB_OK | MB_ICONWARNING);
-        FocusAndSelectAll(m_pPid);
+    const QWidget *to = QApplication::focusWidget();
+    if (to == m_pPid || to == m_pReadPid)
         return;
-    }
-    CDataItem contact = Contact();
-    const QString old = AttrText(contact, "pid");
-    if (SetValue(contact, QStringLiteral("pid"), pid) != RuleResult::Applied) {
-        FocusAndSelectAll(m_pPid);
-        return;
-    }
-    if (AttrText(contact, "pid") != old)
-        SetModified();
-    SendHint(kHintRefresh, kNodePrivate, CurrentIndex());
-    if (fromPidField)
-        m_bPidAccepted = true;
+    CommitPid();
 }
 
 bool CPrivateView::OnEnterInPid()
 {
     // The scanner typed a PID and Enter: take the PID as leaving the field would, then start
     // the next contact of the chain.
+    if (CommitPid() && ListItem(ProfileRoot(), kNodePrivates).CanAddChild()) {
+        m_bScanner = false;
+        PostHint(kHintAdd, kNodePrivatesWithScanner, 0);
+    }
+    return true;
+}
+
+bool CPrivateView::CommitPid()
+{
     const QString pid = m_pPid->text().trimmed();
-    m_bPidAccepted = false;
     if (pid.isEmpty()) {
         ShowMessage(IDS_ID_EMPTY, MB_OK | MB_ICONWARNING);
         FocusAndSelectAll(m_pPid);
-        return true;
+        return false;
     }
     CDataItem contact = Contact();
     const QString old = AttrText(contact, "pid");
     if (SetValue(contact, QStringLiteral("pid"), pid) != RuleResult::Applied) {
         FocusAndSelectAll(m_pPid);
-        return true;
+        return false;
     }
     if (AttrText(contact, "pid") != old)
         SetModified();
-    m_bPidAccepted = true;
     SendHint(kHintRefresh, kNodePrivate, CurrentIndex());
-    if (m_bPidAccepted && ListItem(ProfileRoot(), kNodePrivates).CanAddChild()) {
-        m_bScanner = false;
-        m_bPidAccepted = false;
-        PostHint(kHintAdd, kNodePrivatesWithScanner, 0);
-    }
     return true;
 }
 

@@ -58,8 +58,11 @@ private:
     void FillScrollLists();
     void OnNameLeft();
     void OnPidChanged(const QString &text);
-    void OnPidLeft(bool fromPidField);
+    void OnPidLeft();
     bool OnEnterInPid();
+    // Takes the PID field's text into the profile. An empty ID, or one the rule script
+    // refuses, is shown and the focus goes back into the field; true when the ID went in.
+    bool CommitPid();
     void OnReadPid();
     void OnChannelSelected(int index);
     void OnHomeGroupSelected(int index);
@@ -96,7 +99,6 @@ private:
     bool m_bLoaded = false;
     bool m_bPidCheck = true;
     bool m_bScanner = false;
-    bool m_bPidAccepted = false;
     bool m_bCleaning = false;
     bool m_bScrollShown = false;
 };
