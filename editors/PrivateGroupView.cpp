@@ -120,12 +120,6 @@ void CPrivateGroupView::Load()
     m_bLoaded = true;
 }
 
-void CPrivateGroupView::SelectQuietly(QComboBox *list, int index)
-{
-    const QSignalBlocker block(list);
-    list->setCurrentIndex(index);
-}
-
 bool CPrivateGroupView::FillMembers()
 {
     const CDataItem root = ProfileRoot();

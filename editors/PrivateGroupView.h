@@ -54,7 +54,6 @@ private:
     void OnMoveMembers(bool join);
     // One contact's memberships: joins the group `pid`; true when the profile changed.
     bool Join(CDataItem &memberships, const QString &pid);
-    void SelectQuietly(QComboBox *list, int index);
 
     QLabel *m_pHeading;
     QLineEdit *m_pName;

@@ -151,12 +151,6 @@ void CPrivateView::Load()
     }
 }
 
-void CPrivateView::SelectQuietly(QComboBox *list, int index)
-{
-    const QSignalBlocker block(list);
-    list->setCurrentIndex(index);
-}
-
 void CPrivateView::FillHomeGroups()
 {
     const CDataItem root = ProfileRoot();

@@ -71,7 +71,6 @@ private:
     void OnScrollEnableToggled(bool on);
     void OnScrollMove(bool add);
     void AfterScrollMove(QListWidget *from, int row);
-    void SelectQuietly(QComboBox *list, int index);
     void ReturnFocus(QWidget *field);
 
     QLabel *m_pHeading;

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QSignalBlocker>
 
 namespace zqv {
 
@@ -166,12 +165,6 @@ int CPublicGroupView::EntryNumber(const QString &entry)
     while (i < entry.size() && (entry.at(i) == QLatin1Char('x') || entry.at(i) == QLatin1Char(' ')))
         ++i;
     return entry.mid(i).toInt();
-}
-
-void CPublicGroupView::SelectQuietly(QComboBox *list, int index)
-{
-    const QSignalBlocker block(list);
-    list->setCurrentIndex(index);
 }
 
 bool CPublicGroupView::eventFilter(QObject *watched, QEvent *event)

@@ -57,7 +57,6 @@ private:
     void OnNameLeft();
     void OnChannelSelected(int index);
     void OnIdSelected(int index);
-    void SelectQuietly(QComboBox *list, int index);
 
     QLabel *m_pHeading;
     QLineEdit *m_pName;
