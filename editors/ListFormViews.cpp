@@ -145,11 +145,7 @@ void CScanChannelView::NotifyTree()
 
 int CScanChannelView::Room() const
 {
-    int on = 0;
-    for (xmlNodePtr group : Candidates())
-        if (AttrNumber(group, "in_scan_list") == 1)
-            ++on;
-    return qMax(0, kMaxScanList - on);
+    return qMax(0, kMaxScanList - ProfileRoot().GetScanListCount(CurrentIndex() + 1));
 }
 
 void CScanChannelView::ShowFull(bool beforeAnyMove)
