@@ -74,11 +74,7 @@ CTwoListWidget::CTwoListWidget(QWidget *parent)
     connect(m_pRemove, &QPushButton::clicked, this, &CTwoListWidget::removeRequested);
     for (QListWidget *list : {m_pAvailable, m_pSelected}) {
         connect(list, &QListWidget::itemPressed, this, [this, list] { OnPressed(list); });
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
-            UpdateButtons();
-            if (list == m_pAvailable)
-                emit availableSelectionChanged();
-        });
+        connect(list, &QListWidget::itemSelectionChanged, this, &CTwoListWidget::UpdateButtons);
         connect(list, &QListWidget::itemDoubleClicked, this, [this, list] {
             if (list->selectedItems().isEmpty())
                 return;

@@ -86,8 +86,6 @@ signals:
     // click), or of the selected list.
     void addRequested();
     void removeRequested();
-    // The selection of the available list changed (forms that filter selections listen).
-    void availableSelectionChanged();
 
 private:
     QListWidgetItem *Insert(QListWidget *list, const Entry &entry);
