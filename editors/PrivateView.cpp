@@ -475,19 +475,8 @@ void CPrivateView::OnScrollMove(bool add)
     SetModified();
     SendHint(kHintRefresh, kNodeScrollList, 0);
     FillScrollLists();
-    AfterScrollMove(add ? m_pScroll->AvailableList() : m_pScroll->SelectedList(), row - static_cast<int>(names.size()) + 1);
-}
-
-void CPrivateView::AfterScrollMove(QListWidget *from, int row)
-{
-    QListWidget *other = from == m_pScroll->AvailableList() ? m_pScroll->SelectedList() : m_pScroll->AvailableList();
-    if (from->count() > 0) {
-        CTwoListWidget::SelectRow(from, row, false);
-    } else if (other->count() > 0) {
-        CTwoListWidget::SelectRow(other, 0, false);
-        other->setFocus(Qt::OtherFocusReason);
-    }
-    m_pScroll->UpdateButtons();
+    m_pScroll->SelectAfterMove(add ? m_pScroll->AvailableList() : m_pScroll->SelectedList(),
+                               row - static_cast<int>(names.size()) + 1);
 }
 
 // ------------------------------------------------------------------ leaving, focus, notices

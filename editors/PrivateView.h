@@ -70,7 +70,6 @@ private:
     void OnRingerSelected(int index);
     void OnScrollEnableToggled(bool on);
     void OnScrollMove(bool add);
-    void AfterScrollMove(QListWidget *from, int row);
     void ReturnFocus(QWidget *field);
 
     QLabel *m_pHeading;

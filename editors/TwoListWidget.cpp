@@ -174,6 +174,18 @@ void CTwoListWidget::SelectRow(QListWidget *list, int row, bool pastEndToLast)
     list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
+void CTwoListWidget::SelectAfterMove(QListWidget *from, int row)
+{
+    QListWidget *other = from == m_pAvailable ? m_pSelected : m_pAvailable;
+    if (from->count() > 0) {
+        SelectRow(from, row, false);
+    } else if (other->count() > 0) {
+        SelectRow(other, 0, false);
+        other->setFocus(Qt::OtherFocusReason);
+    }
+    UpdateButtons();
+}
+
 void CTwoListWidget::SetListsEnabled(bool enabled)
 {
     if (!enabled) {
