@@ -4,11 +4,13 @@
 #include "ControlIds.h"
 #include "EditorHost.h"
 #include "ProfileItems.h"
+#include "ProfileFormat.h"
 #include "Prompter.h"
 #include "StringTable.h"
 #include "TwoListWidget.h"
 #include "XmlDom.h"
 #include "ZQVCPSDoc.h"
+#include "ZQVCPSTreeView.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -41,7 +43,7 @@ CPrivateGroupView::CPrivateGroupView(IEditorHost &host, CZQVCPSTreeView &tree, Q
     m_pAdd = AddAddButton(IDC_PRIVATEGROUP_ADD, kNodePrivateGroup, kNodePrivateGroups, QRect(0, 516, 44, 40));
     AddLabel(IDC_PRIVATEGROUP_ADD_LABEL, LoadStr(IDS_ADD_PRIVATE_GROUP), QRect(54, 523, 276, 26));
 
-    m_pName->setMaxLength(kMaxNameLength);
+    m_pName->setMaxLength(CZQVCPSTreeView::kMaxNameLength);
     m_pName->installEventFilter(this);
     connect(m_pName, &QLineEdit::textEdited, this, [this] {
         if (m_bLoaded)
@@ -81,7 +83,7 @@ int CPrivateGroupView::GroupsLeft(xmlNodePtr contact)
         if (NodeName(child) != QLatin1String("ParentPrivateGroups"))
             continue;
         const int n = static_cast<int>(ElementChildren(child).size());
-        return n <= kMaxGroupsPerContact ? kMaxGroupsPerContact - n : -1;
+        return n <= profile::kMaxParentGroups ? profile::kMaxParentGroups - n : -1;
     }
     return -1;
 }

@@ -22,8 +22,6 @@ class CTwoListWidget;
 class CPrivateGroupView : public CBaseView {
     Q_OBJECT
 public:
-    static constexpr int kMaxNameLength = 20;
-    static constexpr int kMaxGroupsPerContact = 5;
 
     CPrivateGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent = nullptr);
 

@@ -70,7 +70,7 @@ CPrivateView::CPrivateView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *pa
                            QRect(0, 454, 560, 260));
     m_pScroll->SetCaptions(LoadStr(IDS_AVAILABLE_CONTACTS), LoadStr(IDS_SCROLL_LIST));
 
-    m_pName->setMaxLength(kMaxNameLength);
+    m_pName->setMaxLength(CZQVCPSTreeView::kMaxNameLength);
     for (QWidget *w : {static_cast<QWidget *>(m_pName), static_cast<QWidget *>(m_pPid),
                        static_cast<QWidget *>(m_pReadPid)})
         w->installEventFilter(this);

@@ -23,7 +23,6 @@ class CTwoListWidget;
 class CPrivateView : public CBaseView {
     Q_OBJECT
 public:
-    static constexpr int kMaxNameLength = 20;
     static constexpr int kRingers = 12;
 
     CPrivateView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent = nullptr);

@@ -7,6 +7,7 @@
 #include "Prompter.h"
 #include "StringTable.h"
 #include "ZQVCPSDoc.h"
+#include "ZQVCPSTreeView.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -47,7 +48,7 @@ CPublicGroupView::CPublicGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWi
     m_pAdd = AddAddButton(IDC_PUBLICGROUP_ADD, kNodePublicGroup, kNodePublicGroups, QRect(0, 250, 44, 40));
     AddLabel(IDC_PUBLICGROUP_ADD_LABEL, LoadStr(IDS_ADD_PUBLIC_GROUP), QRect(54, 257, 276, 26));
 
-    m_pName->setMaxLength(kMaxNameLength);
+    m_pName->setMaxLength(CZQVCPSTreeView::kMaxNameLength);
     m_pName->installEventFilter(this);
     connect(m_pChannel, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int index) { Guarded([&] { OnChannelSelected(index); }); });

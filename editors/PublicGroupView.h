@@ -21,7 +21,6 @@ class CPublicGroupView : public CBaseView {
     Q_OBJECT
 public:
     // The longest name the name field takes.
-    static constexpr int kMaxNameLength = 20;
 
     CPublicGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent = nullptr);
 
