@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalBlocker>
 #include <climits>
 
 namespace zqv {
@@ -397,6 +398,12 @@ void CBaseView::PostHint(int operation, NodeKind kind, int index)
 void CBaseView::PostReturnToField(int controlId)
 {
     QMetaObject::invokeMethod(this, [this, controlId] { ReturnToField(controlId); }, Qt::QueuedConnection);
+}
+
+void CBaseView::SelectQuietly(QComboBox *list, int index)
+{
+    const QSignalBlocker block(list);
+    list->setCurrentIndex(index);
 }
 
 bool CBaseView::FocusStaysInForm(const QWidget *exempt) const

@@ -20,6 +20,7 @@
 #include <functional>
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -203,6 +204,9 @@ protected:
     void PostReturnToField(int controlId);
     // Gives `edit` (a line or plain-text edit) the focus with its whole text selected.
     static void FocusAndSelectAll(QWidget *edit);
+    // Puts `list` on entry `index` without a change signal: the form's own handlers do not
+    // run when it shows what the profile holds or returns to it after a refusal.
+    static void SelectQuietly(QComboBox *list, int index);
     // Whether the focus went to another control of this form, other than `exempt` (a Delete
     // button needs no valid field): only then does a field that was left judge its text.
     bool FocusStaysInForm(const QWidget *exempt) const;

@@ -23,7 +23,9 @@ std::vector<xmlNodePtr> AllContactNodes(const CDataItem &root)
 NodeKind ContactKind(xmlNodePtr contact)
 {
     const QString type = GetAttr(contact, "cntct_type").trimmed();
-    return type == QLatin1String("2") ? kNodePublicGroup : type == QLatin1String("1") ? kNodePrivateGroup : kNodePrivate;
+    if (type == QString::number(profile::kPublicGroup))
+        return kNodePublicGroup;
+    return type == QString::number(profile::kPrivateGroup) ? kNodePrivateGroup : kNodePrivate;
 }
 
 CTwoListWidget::Entry ContactEntry(xmlNodePtr contact, const QString &ownPid, const QString &text)

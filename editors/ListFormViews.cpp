@@ -47,7 +47,6 @@ void CFlagListView::Fill()
 void CFlagListView::Move(bool add)
 {
     QListWidget *from = add ? m_pLists->AvailableList() : m_pLists->SelectedList();
-    QListWidget *to = add ? m_pLists->SelectedList() : m_pLists->AvailableList();
     const QList<QListWidgetItem *> chosen = add ? m_pLists->SelectedAvailable() : m_pLists->SelectedChosen();
     if (chosen.isEmpty())
         return;
@@ -77,13 +76,7 @@ void CFlagListView::Move(bool add)
     SetModified();
     NotifyTree();
     Fill();
-    if (from->count() > 0) {
-        CTwoListWidget::SelectRow(from, row - static_cast<int>(nodes.size()) + 1, false);
-    } else if (to->count() > 0) {
-        CTwoListWidget::SelectRow(to, 0, false);
-        to->setFocus(Qt::OtherFocusReason);
-    }
-    m_pLists->UpdateButtons();
+    m_pLists->SelectAfterMove(from, row - static_cast<int>(nodes.size()) + 1);
 }
 
 // ------------------------------------------------------------------ the global scroll list
@@ -145,11 +138,7 @@ void CScanChannelView::NotifyTree()
 
 int CScanChannelView::Room() const
 {
-    int on = 0;
-    for (xmlNodePtr group : Candidates())
-        if (AttrNumber(group, "in_scan_list") == 1)
-            ++on;
-    return qMax(0, kMaxScanList - on);
+    return qMax(0, kMaxScanList - ProfileRoot().GetScanListCount(CurrentIndex() + 1));
 }
 
 void CScanChannelView::ShowFull(bool beforeAnyMove)

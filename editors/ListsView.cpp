@@ -1,5 +1,6 @@
 #include "ListsView.h"
 
+#include "ContactLists.h"
 #include "ControlIds.h"
 #include "NodeIcons.h"
 #include "ProfileFormat.h"
@@ -53,10 +54,7 @@ void CListsView::Load()
 
     // The scroll list: every contact on it, in the order the profile holds them.
     for (xmlNodePtr contact : contacts.Context()->doc->Select(nullptr, QLatin1String(profile::kQueryScrollList))) {
-        const QString type = GetAttr(contact, "cntct_type").trimmed();
-        const NodeKind kind = type == QLatin1String("2")   ? kNodePublicGroup
-                         : type == QLatin1String("1") ? kNodePrivateGroup
-                                                      : kNodePrivate;
+        const NodeKind kind = ContactKind(contact);
         const bool own = kind == kNodePrivate && GetAttr(contact, "pid") == ownPid;
         m_pScroll->addItem(new QListWidgetItem(NodeIcon(kind, own), GetAttr(contact, "name")));
     }

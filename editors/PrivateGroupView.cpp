@@ -4,11 +4,13 @@
 #include "ControlIds.h"
 #include "EditorHost.h"
 #include "ProfileItems.h"
+#include "ProfileFormat.h"
 #include "Prompter.h"
 #include "StringTable.h"
 #include "TwoListWidget.h"
 #include "XmlDom.h"
 #include "ZQVCPSDoc.h"
+#include "ZQVCPSTreeView.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -36,13 +38,12 @@ CPrivateGroupView::CPrivateGroupView(IEditorHost &host, CZQVCPSTreeView &tree, Q
                              IDC_PRIVATEGROUP_MEMBERS, IDC_PRIVATEGROUP_ADD_MEMBER, IDC_PRIVATEGROUP_REMOVE_MEMBER},
                             QRect(0, 190, 560, 260));
     m_pMembers->SetCaptions(LoadStr(IDS_ALL_PRIVATES), LoadStr(IDS_GROUP_MEMBERS));
-    m_pMembers->AvailableList()->setToolTip(LoadStr(IDS_PRIVATE_IN_5_GROUPS));
     m_pDelete = AddControl(IDC_PRIVATEGROUP_DELETE, new QPushButton(LoadStr(IDS_DELETE_CURRENT_CONTACT)),
                            QRect(110, 466, 220, 30));
     m_pAdd = AddAddButton(IDC_PRIVATEGROUP_ADD, kNodePrivateGroup, kNodePrivateGroups, QRect(0, 516, 44, 40));
     AddLabel(IDC_PRIVATEGROUP_ADD_LABEL, LoadStr(IDS_ADD_PRIVATE_GROUP), QRect(54, 523, 276, 26));
 
-    m_pName->setMaxLength(kMaxNameLength);
+    m_pName->setMaxLength(CZQVCPSTreeView::kMaxNameLength);
     m_pName->installEventFilter(this);
     connect(m_pName, &QLineEdit::textEdited, this, [this] {
         if (m_bLoaded)
@@ -82,7 +83,7 @@ int CPrivateGroupView::GroupsLeft(xmlNodePtr contact)
         if (NodeName(child) != QLatin1String("ParentPrivateGroups"))
             continue;
         const int n = static_cast<int>(ElementChildren(child).size());
-        return n <= kMaxGroupsPerContact ? kMaxGroupsPerContact - n : -1;
+        return n <= profile::kMaxParentGroups ? profile::kMaxParentGroups - n : -1;
     }
     return -1;
 }
@@ -119,12 +120,6 @@ void CPrivateGroupView::Load()
     }
     m_pAdd->setEnabled(ListItem(root, kNodePrivateGroups).CanAddChild());
     m_bLoaded = true;
-}
-
-void CPrivateGroupView::SelectQuietly(QComboBox *list, int index)
-{
-    const QSignalBlocker block(list);
-    list->setCurrentIndex(index);
 }
 
 bool CPrivateGroupView::FillMembers()
@@ -229,8 +224,8 @@ bool CPrivateGroupView::Join(CDataItem &memberships, const QString &pid)
     memberships.AddNewChild(added);
     if (added.IsEmpty())
         return false;
-    SetValue(added, QStringLiteral("pid"), pid);
-    return true;  // a refused entry is taken out again by the rule script
+    // A refused entry is taken out again by the rule script: the profile is as it was.
+    return SetValue(added, QStringLiteral("pid"), pid) == RuleResult::Applied;
 }
 
 // ------------------------------------------------------------------ name, channel, ID
@@ -295,7 +290,8 @@ void CPrivateGroupView::OnIdSelected(int index)
         return;
     m_nIdIndex = index;
     SetModified();
-    FillMembers();
+    if (!FillMembers())
+        ProfileDataError();
 }
 
 // ------------------------------------------------------------------ leaving, focus, notices

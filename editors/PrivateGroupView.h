@@ -22,8 +22,6 @@ class CTwoListWidget;
 class CPrivateGroupView : public CBaseView {
     Q_OBJECT
 public:
-    static constexpr int kMaxNameLength = 20;
-    static constexpr int kMaxGroupsPerContact = 5;
 
     CPrivateGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent = nullptr);
 
@@ -54,7 +52,6 @@ private:
     void OnMoveMembers(bool join);
     // One contact's memberships: joins the group `pid`; true when the profile changed.
     bool Join(CDataItem &memberships, const QString &pid);
-    void SelectQuietly(QComboBox *list, int index);
 
     QLabel *m_pHeading;
     QLineEdit *m_pName;

@@ -70,7 +70,7 @@ CPrivateView::CPrivateView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *pa
                            QRect(0, 454, 560, 260));
     m_pScroll->SetCaptions(LoadStr(IDS_AVAILABLE_CONTACTS), LoadStr(IDS_SCROLL_LIST));
 
-    m_pName->setMaxLength(kMaxNameLength);
+    m_pName->setMaxLength(CZQVCPSTreeView::kMaxNameLength);
     for (QWidget *w : {static_cast<QWidget *>(m_pName), static_cast<QWidget *>(m_pPid),
                        static_cast<QWidget *>(m_pReadPid)})
         w->installEventFilter(this);
@@ -151,12 +151,6 @@ void CPrivateView::Load()
     }
 }
 
-void CPrivateView::SelectQuietly(QComboBox *list, int index)
-{
-    const QSignalBlocker block(list);
-    list->setCurrentIndex(index);
-}
-
 void CPrivateView::FillHomeGroups()
 {
     const CDataItem root = ProfileRoot();
@@ -213,10 +207,8 @@ bool CPrivateView::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusOut) {
         if (watched == m_pName)
             Guarded([this] { OnNameLeft(); });
-        else if (watched == m_pPid)
-            Guarded([this] { OnPidLeft(true); });
-        else if (watched == m_pReadPid)
-            Guarded([this] { OnPidLeft(false); });
+        else if (watched == m_pPid || watched == m_pReadPid)
+            Guarded([this] { OnPidLeft(); });
     } else if (watched == m_pPid && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat() && m_bScanner) {
@@ -305,61 +297,47 @@ void CPrivateView::OnPidChanged(const QString &text)
     m_strPid = clean;
 }
 
-void CPrivateView::OnPidLeft(bool fromPidField)
+void CPrivateView::OnPidLeft()
 {
     if (!m_bPidCheck || IsValidationSuspended() || HasDataError() || !m_bLoaded)
         return;
-    QWidget *to = QApplication::focusWidget();
-    if (!to || !(to == this || isAncestorOf(to)))
-        return;
     // Moving between the field and its read button, or on to Delete, needs no ID yet.
-    if (to == m_pPid || to == m_pReadPid || to == m_pDelete)
+    if (!FocusStaysInForm(m_pDelete))
         return;
-    const QString pid = m_pPid->text().trimmed();
-    if (pid.isEmpty()) {
-        ShowMessage(IDS_ID_EMPTY, MB_OK | MB_ICONWARNING);
-        FocusAndSelectAll(m_pPid);
+    const QWidget *to = QApplication::focusWidget();
+    if (to == m_pPid || to == m_pReadPid)
         return;
-    }
-    CDataItem contact = Contact();
-    const QString old = AttrText(contact, "pid");
-    if (SetValue(contact, QStringLiteral("pid"), pid) != RuleResult::Applied) {
-        FocusAndSelectAll(m_pPid);
-        return;
-    }
-    if (AttrText(contact, "pid") != old)
-        SetModified();
-    SendHint(kHintRefresh, kNodePrivate, CurrentIndex());
-    if (fromPidField)
-        m_bPidAccepted = true;
+    CommitPid();
 }
 
 bool CPrivateView::OnEnterInPid()
 {
     // The scanner typed a PID and Enter: take the PID as leaving the field would, then start
     // the next contact of the chain.
+    if (CommitPid() && ListItem(ProfileRoot(), kNodePrivates).CanAddChild()) {
+        m_bScanner = false;
+        PostHint(kHintAdd, kNodePrivatesWithScanner, 0);
+    }
+    return true;
+}
+
+bool CPrivateView::CommitPid()
+{
     const QString pid = m_pPid->text().trimmed();
-    m_bPidAccepted = false;
     if (pid.isEmpty()) {
         ShowMessage(IDS_ID_EMPTY, MB_OK | MB_ICONWARNING);
         FocusAndSelectAll(m_pPid);
-        return true;
+        return false;
     }
     CDataItem contact = Contact();
     const QString old = AttrText(contact, "pid");
     if (SetValue(contact, QStringLiteral("pid"), pid) != RuleResult::Applied) {
         FocusAndSelectAll(m_pPid);
-        return true;
+        return false;
     }
     if (AttrText(contact, "pid") != old)
         SetModified();
-    m_bPidAccepted = true;
     SendHint(kHintRefresh, kNodePrivate, CurrentIndex());
-    if (m_bPidAccepted && ListItem(ProfileRoot(), kNodePrivates).CanAddChild()) {
-        m_bScanner = false;
-        m_bPidAccepted = false;
-        PostHint(kHintAdd, kNodePrivatesWithScanner, 0);
-    }
     return true;
 }
 
@@ -497,19 +475,8 @@ void CPrivateView::OnScrollMove(bool add)
     SetModified();
     SendHint(kHintRefresh, kNodeScrollList, 0);
     FillScrollLists();
-    AfterScrollMove(add ? m_pScroll->AvailableList() : m_pScroll->SelectedList(), row - static_cast<int>(names.size()) + 1);
-}
-
-void CPrivateView::AfterScrollMove(QListWidget *from, int row)
-{
-    QListWidget *other = from == m_pScroll->AvailableList() ? m_pScroll->SelectedList() : m_pScroll->AvailableList();
-    if (from->count() > 0) {
-        CTwoListWidget::SelectRow(from, row, false);
-    } else if (other->count() > 0) {
-        CTwoListWidget::SelectRow(other, 0, false);
-        other->setFocus(Qt::OtherFocusReason);
-    }
-    m_pScroll->UpdateButtons();
+    m_pScroll->SelectAfterMove(add ? m_pScroll->AvailableList() : m_pScroll->SelectedList(),
+                               row - static_cast<int>(names.size()) + 1);
 }
 
 // ------------------------------------------------------------------ leaving, focus, notices

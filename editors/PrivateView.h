@@ -23,7 +23,6 @@ class CTwoListWidget;
 class CPrivateView : public CBaseView {
     Q_OBJECT
 public:
-    static constexpr int kMaxNameLength = 20;
     static constexpr int kRingers = 12;
 
     CPrivateView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent = nullptr);
@@ -58,8 +57,11 @@ private:
     void FillScrollLists();
     void OnNameLeft();
     void OnPidChanged(const QString &text);
-    void OnPidLeft(bool fromPidField);
+    void OnPidLeft();
     bool OnEnterInPid();
+    // Takes the PID field's text into the profile. An empty ID, or one the rule script
+    // refuses, is shown and the focus goes back into the field; true when the ID went in.
+    bool CommitPid();
     void OnReadPid();
     void OnChannelSelected(int index);
     void OnHomeGroupSelected(int index);
@@ -67,8 +69,6 @@ private:
     void OnRingerSelected(int index);
     void OnScrollEnableToggled(bool on);
     void OnScrollMove(bool add);
-    void AfterScrollMove(QListWidget *from, int row);
-    void SelectQuietly(QComboBox *list, int index);
     void ReturnFocus(QWidget *field);
 
     QLabel *m_pHeading;
@@ -96,7 +96,6 @@ private:
     bool m_bLoaded = false;
     bool m_bPidCheck = true;
     bool m_bScanner = false;
-    bool m_bPidAccepted = false;
     bool m_bCleaning = false;
     bool m_bScrollShown = false;
 };

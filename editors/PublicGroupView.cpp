@@ -7,6 +7,7 @@
 #include "Prompter.h"
 #include "StringTable.h"
 #include "ZQVCPSDoc.h"
+#include "ZQVCPSTreeView.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QSignalBlocker>
 
 namespace zqv {
 
@@ -48,7 +48,7 @@ CPublicGroupView::CPublicGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWi
     m_pAdd = AddAddButton(IDC_PUBLICGROUP_ADD, kNodePublicGroup, kNodePublicGroups, QRect(0, 250, 44, 40));
     AddLabel(IDC_PUBLICGROUP_ADD_LABEL, LoadStr(IDS_ADD_PUBLIC_GROUP), QRect(54, 257, 276, 26));
 
-    m_pName->setMaxLength(kMaxNameLength);
+    m_pName->setMaxLength(CZQVCPSTreeView::kMaxNameLength);
     m_pName->installEventFilter(this);
     connect(m_pChannel, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int index) { Guarded([&] { OnChannelSelected(index); }); });
@@ -166,12 +166,6 @@ int CPublicGroupView::EntryNumber(const QString &entry)
     while (i < entry.size() && (entry.at(i) == QLatin1Char('x') || entry.at(i) == QLatin1Char(' ')))
         ++i;
     return entry.mid(i).toInt();
-}
-
-void CPublicGroupView::SelectQuietly(QComboBox *list, int index)
-{
-    const QSignalBlocker block(list);
-    list->setCurrentIndex(index);
 }
 
 bool CPublicGroupView::eventFilter(QObject *watched, QEvent *event)

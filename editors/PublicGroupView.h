@@ -21,7 +21,6 @@ class CPublicGroupView : public CBaseView {
     Q_OBJECT
 public:
     // The longest name the name field takes.
-    static constexpr int kMaxNameLength = 20;
 
     CPublicGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent = nullptr);
 
@@ -57,7 +56,6 @@ private:
     void OnNameLeft();
     void OnChannelSelected(int index);
     void OnIdSelected(int index);
-    void SelectQuietly(QComboBox *list, int index);
 
     QLabel *m_pHeading;
     QLineEdit *m_pName;

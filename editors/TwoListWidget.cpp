@@ -74,11 +74,7 @@ CTwoListWidget::CTwoListWidget(QWidget *parent)
     connect(m_pRemove, &QPushButton::clicked, this, &CTwoListWidget::removeRequested);
     for (QListWidget *list : {m_pAvailable, m_pSelected}) {
         connect(list, &QListWidget::itemPressed, this, [this, list] { OnPressed(list); });
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
-            UpdateButtons();
-            if (list == m_pAvailable)
-                emit availableSelectionChanged();
-        });
+        connect(list, &QListWidget::itemSelectionChanged, this, &CTwoListWidget::UpdateButtons);
         connect(list, &QListWidget::itemDoubleClicked, this, [this, list] {
             if (list->selectedItems().isEmpty())
                 return;
@@ -176,6 +172,18 @@ void CTwoListWidget::SelectRow(QListWidget *list, int row, bool pastEndToLast)
     if (row < 0 || row >= list->count())
         row = pastEndToLast ? list->count() - 1 : 0;
     list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void CTwoListWidget::SelectAfterMove(QListWidget *from, int row)
+{
+    QListWidget *other = from == m_pAvailable ? m_pSelected : m_pAvailable;
+    if (from->count() > 0) {
+        SelectRow(from, row, false);
+    } else if (other->count() > 0) {
+        SelectRow(other, 0, false);
+        other->setFocus(Qt::OtherFocusReason);
+    }
+    UpdateButtons();
 }
 
 void CTwoListWidget::SetListsEnabled(bool enabled)

@@ -69,6 +69,10 @@ public:
     // Selects (and gives the caret to) the entry of `list` at `row`; past the end it selects
     // the last entry when `pastEndToLast`, else the first. An empty list selects nothing.
     static void SelectRow(QListWidget *list, int row, bool pastEndToLast);
+    // After entries left `from` (either list), the first of them from row `row`: selects the
+    // entry now in that place (the first one when past the end); an emptied list hands the
+    // selection and the focus to the other list's first entry. The buttons follow.
+    void SelectAfterMove(QListWidget *from, int row);
 
     // Enables or disables both lists and both buttons together; disabling also clears both
     // selections.
@@ -86,8 +90,6 @@ signals:
     // click), or of the selected list.
     void addRequested();
     void removeRequested();
-    // The selection of the available list changed (forms that filter selections listen).
-    void availableSelectionChanged();
 
 private:
     QListWidgetItem *Insert(QListWidget *list, const Entry &entry);

@@ -27,8 +27,8 @@ class IEditorHost;
 class CZQVCPSTreeView : public QTreeWidget {
     Q_OBJECT
 public:
-    // The longest name the in-place rename accepts, and the length after which text-message
-    // labels are cut.
+    // The longest name the in-place rename and the forms' name fields accept, and the length
+    // after which text-message labels are cut.
     static constexpr int kMaxNameLength = 20;
     static constexpr int kMaxLabelLength = 20;
 

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 using namespace zqvtest;
 
@@ -48,12 +49,33 @@ void Join(CDataItem contact, const CDataItem &group)
     Set(added, "pid", AttrText(group, "pid"));
 }
 
+CDataItem Contact(CEditorWindow &w, const QString &name)
+{
+    for (int i = 0; i < ListItem(w.Root(), kNodePrivates).GetChildCount(); ++i)
+        if (AttrText(ListChild(w.Root(), kNodePrivate, i), "name") == name)
+            return ListChild(w.Root(), kNodePrivate, i);
+    return {};
+}
+
 QStringList Texts(const QListWidget *list)
 {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
         out << list->item(i)->text();
     return out;
+}
+
+// The tip Qt shows when the pointer rests on `item`.
+QString ShownToolTip(QListWidget *list, QListWidgetItem *item)
+{
+    // A hidden tip lingers for a moment with its text.
+    QToolTip::hideText();
+    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+        return QStringLiteral("(a tip does not go away)");
+    const QPoint at = list->visualItemRect(item).center();
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(list->viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 QString Left(const QString &name, int left)
@@ -109,9 +131,11 @@ private slots:
         QListWidgetItem *full = lists->AvailableList()->item(2);
         QVERIFY(!(full->flags() & Qt::ItemIsSelectable));
         QCOMPARE(full->toolTip(), LoadStr(IDS_PRIVATE_IN_5_GROUPS));
+        QListWidget *all = lists->AvailableList();
+        QCOMPARE(ShownToolTip(all, full), LoadStr(IDS_PRIVATE_IN_5_GROUPS));
+        QVERIFY(ShownToolTip(all, all->item(0)) != LoadStr(IDS_PRIVATE_IN_5_GROUPS));
         // Clicking it says so in the status bar; choosing one that can join gives the idle
         // prompt back.
-        QListWidget *all = lists->AvailableList();
         QTest::mouseClick(all->viewport(), Qt::LeftButton, {}, all->visualItemRect(full).center());
         QCOMPARE(w.statusText, LoadStr(IDS_PRIVATE_IN_5_GROUPS));
         QVERIFY(lists->SelectedAvailable().isEmpty());
@@ -162,10 +186,7 @@ private slots:
         QCOMPARE(w.ProfileText(), before);
 
         // With a free contact there, the question about the members; Cancel changes nothing.
-        CDataItem ann;
-        for (int i = 0; ann.IsEmpty() && i < ListItem(w.Root(), kNodePrivates).GetChildCount(); ++i)
-            if (AttrText(ListChild(w.Root(), kNodePrivate, i), "name") == QLatin1String("Ann"))
-                ann = ListChild(w.Root(), kNodePrivate, i);
+        CDataItem ann = Contact(w, QStringLiteral("Ann"));
         QVERIFY(!ann.IsEmpty());
         Set(ann, "channel", 2);
         const QString withAnn = w.ProfileText();
@@ -181,6 +202,26 @@ private slots:
         QCOMPARE(form->Members()->SelectedList()->count(), 0);
         QCOMPARE(Texts(form->Members()->AvailableList()), QStringList{Left(QStringLiteral("Ann"), 5)});
         QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivateGroup, w.CurrentNodeIndex()), "channel"), QStringLiteral("2"));
+        QCOMPARE(w.closeRequests, 0);
+    }
+
+    void refusedJoinLeavesProfileUnmodified()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        Populate(w);
+        CPrivateGroupView *form = Show(w, QStringLiteral("Group 1"));
+        QVERIFY(form);
+        QVERIFY(!w.IsModified());
+        // Ann moved to channel 2 behind the form's back: the rule script refuses her joining
+        // a channel-1 group and takes the new entry out again.
+        Set(Contact(w, QStringLiteral("Ann")), "channel", 2);
+        const QString before = w.ProfileText();
+        CTwoListWidget::SelectRow(form->Members()->AvailableList(), 0, false);
+        form->Members()->AddButton()->click();
+        QCOMPARE(w.prompter.Texts(), QStringList{LoadStr(IDS_VALUE_NOT_VALID)});
+        QCOMPARE(w.ProfileText(), before);
+        QVERIFY(!w.IsModified());
         QCOMPARE(w.closeRequests, 0);
     }
 
