@@ -169,10 +169,12 @@ private slots:
         QVERIFY(w.Select(kNodeLists));
         auto *form = w.FormAs<CListsView>();
         QVERIFY(form);
-        QTest::qWait(10);
+        // The layout settles after the form is shown.
+        QTRY_VERIFY2(form->ScanGrid()->geometry().right() >= form->viewport()->width() - 2 * CBaseView::kMinLeftMargin,
+                     qPrintable(QStringLiteral("grid ends at %1 of %2")
+                                    .arg(form->ScanGrid()->geometry().right())
+                                    .arg(form->viewport()->width())));
         const QRect grid = form->ScanGrid()->geometry();
-        QVERIFY2(grid.right() >= form->viewport()->width() - 2 * CBaseView::kMinLeftMargin,
-                 qPrintable(QStringLiteral("grid ends at %1 of %2").arg(grid.right()).arg(form->viewport()->width())));
         QVERIFY(form->ScrollList()->x() <= CBaseView::kMinLeftMargin + 1);
         QVERIFY2(grid.width() > 600, qPrintable(QString::number(grid.width())));
     }
