@@ -19,16 +19,6 @@ using namespace zqvtest;
 
 namespace {
 
-const QString kFleet = QStringLiteral("ZQ-880 Fleet.zqv");
-
-void Set(CDataItem item, const char *name, const QVariant &value)
-{
-    int r1 = 0;
-    int r2 = 0;
-    if (item.SetAttributeValue(QLatin1String(name), value, r1, 1, r2) != 0)
-        qFatal("rule script refused %s", name);
-}
-
 // `onList` public groups on channel 3's scan list and `off` more on channel 3 that are not.
 void FillChannel3(CEditorWindow &w, int onList, int off)
 {

@@ -18,16 +18,6 @@ using namespace zqvtest;
 
 namespace {
 
-const QString kFleet = QStringLiteral("ZQ-880 Fleet.zqv");
-
-void Set(CDataItem item, const char *name, const QVariant &value)
-{
-    int r1 = 0;
-    int r2 = 0;
-    if (item.SetAttributeValue(QLatin1String(name), value, r1, 1, r2) != 0)
-        qFatal("rule script refused %s", name);
-}
-
 CDataItem AddContact(CEditorWindow &w, NodeKind folder, const QString &name)
 {
     CDataItem added;
@@ -46,14 +36,6 @@ void Join(CDataItem contact, const CDataItem &group)
     CDataItem added;
     list.AddNewChild(added);
     Set(added, "pid", AttrText(group, "pid"));
-}
-
-QStringList Texts(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
 }
 
 QString Left(const QString &name, int left)
