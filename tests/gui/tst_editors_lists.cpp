@@ -19,16 +19,6 @@ using namespace zqvtest;
 
 namespace {
 
-const QString kFleet = QStringLiteral("ZQ-880 Fleet.zqv");
-
-void Set(CDataItem item, const char *name, const QVariant &value)
-{
-    int r1 = 0;
-    int r2 = 0;
-    if (item.SetAttributeValue(QLatin1String(name), value, r1, 1, r2) != 0)
-        qFatal("rule script refused %s", name);
-}
-
 // `onList` public groups on channel 3's scan list and `off` more on channel 3 that are not.
 void FillChannel3(CEditorWindow &w, int onList, int off)
 {
@@ -169,10 +159,12 @@ private slots:
         QVERIFY(w.Select(kNodeLists));
         auto *form = w.FormAs<CListsView>();
         QVERIFY(form);
-        QTest::qWait(10);
+        // The layout settles after the form is shown.
+        QTRY_VERIFY2(form->ScanGrid()->geometry().right() >= form->viewport()->width() - 2 * CBaseView::kMinLeftMargin,
+                     qPrintable(QStringLiteral("grid ends at %1 of %2")
+                                    .arg(form->ScanGrid()->geometry().right())
+                                    .arg(form->viewport()->width())));
         const QRect grid = form->ScanGrid()->geometry();
-        QVERIFY2(grid.right() >= form->viewport()->width() - 2 * CBaseView::kMinLeftMargin,
-                 qPrintable(QStringLiteral("grid ends at %1 of %2").arg(grid.right()).arg(form->viewport()->width())));
         QVERIFY(form->ScrollList()->x() <= CBaseView::kMinLeftMargin + 1);
         QVERIFY2(grid.width() > 600, qPrintable(QString::number(grid.width())));
     }

@@ -19,16 +19,6 @@ using namespace zqvtest;
 
 namespace {
 
-const QString kFleet = QStringLiteral("ZQ-880 Fleet.zqv");
-
-void Set(CDataItem item, const char *name, const QVariant &value)
-{
-    int r1 = 0;
-    int r2 = 0;
-    if (item.SetAttributeValue(QLatin1String(name), value, r1, 1, r2) != 0)
-        qFatal("rule script refused %s", name);
-}
-
 CDataItem AddContact(CEditorWindow &w, NodeKind folder, const QString &name)
 {
     CDataItem added;
@@ -55,14 +45,6 @@ CDataItem Contact(CEditorWindow &w, const QString &name)
         if (AttrText(ListChild(w.Root(), kNodePrivate, i), "name") == name)
             return ListChild(w.Root(), kNodePrivate, i);
     return {};
-}
-
-QStringList Texts(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
 }
 
 // The tip Qt shows when the pointer rests on `item`.

@@ -21,8 +21,6 @@ using namespace zqvtest;
 
 namespace {
 
-const QString kFleet = QStringLiteral("ZQ-880 Fleet.zqv");
-
 QString SettingAttr(CEditorWindow &w, const char *name)
 {
     return AttrText(ChildItem(w.Root(), "setting"), name);

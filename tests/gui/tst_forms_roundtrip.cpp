@@ -1,5 +1,6 @@
 // Edits made through the contact and list forms reach the file and the radio: edit, save,
 // `zqvcps-cli show` the file, `zqvcps-cli write` it to the simulated radio, read its memory.
+#include "CliTestSupport.h"
 #include "EditorTestSupport.h"
 #include "ListFormViews.h"
 #include "PrivateGroupView.h"
@@ -11,7 +12,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -50,13 +50,10 @@ void CheckEdits(const QString &text)
     QCOMPARE(Memberships(text, QStringLiteral("10000102")), 2);
 }
 
-QString RunCli(const QStringList &args, int *code)
+// zqvcps-cli on the source tree's data folder, the one the window works on.
+zqv::test::CliResult RunCli(const QStringList &args)
 {
-    QProcess cli;
-    cli.start(QStringLiteral(ZQV_CLI), QStringList{QStringLiteral("--install-dir"), DataDir()} + args);
-    cli.waitForFinished(60000);
-    *code = cli.exitCode();
-    return QString::fromUtf8(cli.readAllStandardOutput()) + QString::fromUtf8(cli.readAllStandardError());
+    return zqv::test::Cli(args, QProcessEnvironment::systemEnvironment(), DataDir());
 }
 
 }  // namespace
@@ -117,14 +114,13 @@ private slots:
         const QString file = sim.Path(QStringLiteral("edited.zqv"));
         QVERIFY(w.Document().OnSaveDocument(file));
 
-        int code = -1;
-        const QString shown = RunCli({QStringLiteral("show"), file}, &code);
-        QCOMPARE(code, 0);
-        CheckEdits(shown);
+        const zqv::test::CliResult shown = RunCli({QStringLiteral("show"), file});
+        QCOMPARE(shown.exit, 0);
+        CheckEdits(shown.out + shown.err);
 
-        const QString written = RunCli({QStringLiteral("write"), QStringLiteral("--port"), sim.port,
-                                        QStringLiteral("--yes"), file}, &code);
-        QVERIFY2(code == 0, qPrintable(written));
+        const zqv::test::CliResult written =
+            RunCli({QStringLiteral("write"), QStringLiteral("--port"), sim.port, QStringLiteral("--yes"), file});
+        QVERIFY2(written.exit == 0, qPrintable(written.out + written.err));
         sim.Stop();
         CheckEdits(sim.Dump());
     }

@@ -21,7 +21,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
+#include <optional>
 
 using namespace zqv;
 using namespace zqvtest;
@@ -193,6 +195,16 @@ void TestDialogs::preferenceChoosesPortOrDetection()
 void TestDialogs::preferenceSwitchesLinkTrace()
 {
     QTemporaryDir dir;
+    // The data folder and the trace go back as they were even when a check fails.
+    const std::optional<QByteArray> dataHome =
+        qEnvironmentVariableIsSet("XDG_DATA_HOME") ? std::optional(qgetenv("XDG_DATA_HOME")) : std::nullopt;
+    const auto restore = qScopeGuard([&dataHome] {
+        linktrace::Stop();
+        if (dataHome)
+            qputenv("XDG_DATA_HOME", *dataHome);
+        else
+            qunsetenv("XDG_DATA_HOME");
+    });
     qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
     const QString path = CConfigStore::LinkTraceFilePath();
     QVERIFY2(path.startsWith(dir.filePath("data")) && path.endsWith("/link-trace.log"), qPrintable(path));
@@ -239,7 +251,6 @@ void TestDialogs::preferenceSwitchesLinkTrace()
     }
     QVERIFY(!next.ReadLinkTrace());
     QVERIFY(linktrace::FilePath().isEmpty());
-    qunsetenv("XDG_DATA_HOME");
 }
 
 void TestDialogs::transferDialogWithoutPortStartsNothing()

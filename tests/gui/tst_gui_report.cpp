@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <deque>
+#include <functional>
 
 using namespace zqv;
 using namespace zqvtest;
@@ -35,18 +37,47 @@ QString PdfText(const QString &pdf)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// Runs `step` on the modal window that opens next, once it is shown.
-void OnNextModal(std::function<void(QWidget *)> step)
-{
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [poll, step] {
-        if (QWidget *w = QApplication::activeModalWidget(); w && w->isVisible())
-            step(w);
+// Runs each queued step, in order, on the modal window shown next. It looks every 10 ms; a
+// step whose window has not shown after 500 looks is dropped as missed. It lives in the test
+// function, so no step runs after the test has returned.
+class CModalSteps : public QObject {
+public:
+    CModalSteps()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { Tick(); });
+    }
+    void OnNextModal(std::function<void(QWidget *)> step)
+    {
+        m_steps.push_back(std::move(step));
+        m_timer.start(10);
+    }
+    // Every queued step has run on its window.
+    bool AllRan() const { return m_steps.empty() && m_missed == 0; }
+
+private:
+    static constexpr int kTries = 500;
+    QTimer m_timer;
+    std::deque<std::function<void(QWidget *)>> m_steps;
+    int m_tries = 0;
+    int m_missed = 0;
+
+    void Tick()
+    {
+        QWidget *w = QApplication::activeModalWidget();
+        const bool shown = w && w->isVisible();
+        if (!shown && ++m_tries < kTries)
+            return;
+        std::function<void(QWidget *)> step = std::move(m_steps.front());
+        m_steps.pop_front();
+        m_tries = 0;
+        if (m_steps.empty())
+            m_timer.stop();
+        if (shown)
+            step(w);  // may queue the next step
         else
-            QTimer::singleShot(20, *poll);
-    };
-    QTimer::singleShot(0, *poll);
-}
+            ++m_missed;
+    }
+};
 
 }  // namespace
 
@@ -157,11 +188,12 @@ private slots:
         QVERIFY(frame.Action(ID_REPORT)->isEnabled());
 
         QString shownText;
-        OnNextModal([&](QWidget *choice) {
+        CModalSteps modal;
+        modal.OnNextModal([&](QWidget *choice) {
             auto *dlg = qobject_cast<CReportOptionDlg *>(choice);
             QVERIFY(dlg);
             dlg->List()->item(1)->setSelected(true);
-            OnNextModal([&](QWidget *window) {
+            modal.OnNextModal([&](QWidget *window) {
                 auto *report = qobject_cast<CReportDlg *>(window);
                 QVERIFY(report);
                 shownText = report->Browser()->document()->toPlainText();
@@ -170,6 +202,7 @@ private slots:
             dlg->OkButton()->click();
         });
         frame.Action(ID_REPORT)->trigger();
+        QVERIFY(modal.AllRan());
         QVERIFY2(shownText.contains(QStringLiteral("All Privates")), qPrintable(shownText));
         QVERIFY(QFile::exists(world.installPath + QStringLiteral("/Report/OverviewReport.htm")));
 
@@ -182,8 +215,13 @@ private slots:
 
         // A template that is gone: message 101, and no window.
         QFile::remove(world.installPath + QStringLiteral("/Report/SpecReport.tpl"));
-        OnNextModal([](QWidget *choice) { qobject_cast<CReportOptionDlg *>(choice)->OkButton()->click(); });
+        modal.OnNextModal([](QWidget *choice) {
+            auto *dlg = qobject_cast<CReportOptionDlg *>(choice);
+            QVERIFY(dlg);
+            dlg->OkButton()->click();
+        });
         frame.Action(ID_REPORT)->trigger();
+        QVERIFY(modal.AllRan());
         QCOMPARE(world.prompter.Texts().value(world.prompter.Texts().size() - 1), LoadStr(IDS_FATAL_ERROR_101));
     }
 };

@@ -6,6 +6,7 @@
 #include "GuiTestSupport.h"
 
 #include "AskPwdDlg.h"
+#include "CliTestSupport.h"
 #include "CommandIds.h"
 #include "FrameEditors.h"
 #include "RadioCommands.h"
@@ -166,13 +167,11 @@ void TestTransferBoth::writeAsksTheSameQuestions()
     // The command line, on a radio started the same way.
     test::CSimProcess cliRadio(sim);
     QVERIFY(cliRadio.Ok());
-    QProcess p;
-    p.setStandardInputFile(QProcess::nullDevice());
-    p.start(QStringLiteral(ZQV_CLI), QStringList{"--install-dir", ZQV_BUILD_DIR "/data", "write", "--no-backup", "--no-verify", "--port", cliRadio.port} +
-                                         cli + QStringList{profile});
-    QVERIFY(p.waitForFinished(60000));
-    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
-    QCOMPARE(p.exitCode(), written ? 0 : 1);
+    const test::CliResult run = test::Cli(QStringList{"write", "--no-backup", "--no-verify", "--port", cliRadio.port} +
+                                          cli + QStringList{profile});
+    QVERIFY2(run.exit >= 0, qPrintable(run.err));  // finished, without a crash
+    const QString &err = run.err;
+    QCOMPARE(run.exit, written ? 0 : 1);
 
     // Every message of the desktop program is on stderr in the same order, each question with
     // the same answer; and the command line asked nothing more.

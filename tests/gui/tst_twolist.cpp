@@ -1,6 +1,7 @@
 // The two-list widget on its own: collation order with suffixed texts, moves that keep an
 // entry's name and payload, the selection rules between the lists and what the buttons and
 // double clicks ask for.
+#include "EditorTestSupport.h"
 #include "TwoListWidget.h"
 
 #include <QListWidget>
@@ -9,6 +10,7 @@
 #include <QTest>
 
 using namespace zqv;
+using zqvtest::Texts;
 
 namespace {
 
@@ -21,14 +23,6 @@ CTwoListWidget::Entry E(const QString &name, const QString &text = QString(), co
     entry.data = data;
     entry.selectable = selectable;
     return entry;
-}
-
-QStringList Texts(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
 }
 
 }  // namespace

@@ -1,20 +1,13 @@
 // zqvcps-cli report, run as a dealer runs it: the page in the Report window's encoding with its
 // picture beside it, PDF with the radio's text, and the failures with their exit codes.
+#include "CliTestSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct Run {
-    int code = -1;
-    QString err;
-};
-
-}  // namespace
 
 class TestCliReport : public QObject {
     Q_OBJECT
@@ -24,16 +17,10 @@ class TestCliReport : public QObject {
     QString Path(const QString &name) const { return dir.filePath(name); }
     static QString Data(const char *relative) { return QStringLiteral(ZQV_DATA_SOURCE_DIR "/") + QLatin1String(relative); }
 
-    Run Cli(const QStringList &args)
+    // zqvcps-cli on this test's own installation folder.
+    zqv::test::CliResult Cli(const QStringList &args)
     {
-        QProcess p;
-        p.setProgram(QStringLiteral(ZQV_CLI));
-        p.setArguments(QStringList{"--install-dir", Path("install")} + args);
-        p.setStandardInputFile(QProcess::nullDevice());
-        p.start();
-        if (!p.waitForFinished(60000))
-            qFatal("zqvcps-cli did not finish");
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+        return zqv::test::Cli(args, QProcessEnvironment::systemEnvironment(), Path("install"));
     }
 
     static QByteArray Read(const QString &path)
@@ -61,14 +48,14 @@ private slots:
     void pageAndPdf()
     {
         const QString profile = Data("ProfileTemplate/ZQ-880 Fleet.zqv");
-        Run r = Cli({"report", "--kind", "overview", profile, "-o", Path("out/fleet.htm")});
-        QVERIFY2(r.code == 0, qPrintable(r.err));
+        zqv::test::CliResult r = Cli({"report", "--kind", "overview", profile, "-o", Path("out/fleet.htm")});
+        QVERIFY2(r.exit == 0, qPrintable(r.err));
         const QByteArray page = Read(Path("out/fleet.htm"));
         QVERIFY(page.startsWith("\xFF\xFE<\0h\0t\0m\0l\0"));
         QVERIFY(QFile::exists(Path("out/80S.jpg")));
 
         r = Cli({"report", "--kind", "spec", profile, "-o", Path("out/radio.PDF")});
-        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY2(r.exit == 0, qPrintable(r.err));
         QVERIFY(Read(Path("out/radio.PDF")).startsWith("%PDF-"));
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty())
@@ -83,12 +70,12 @@ private slots:
     void failures()
     {
         const QString profile = Data("ProfileTemplate/ZQ-450 Standard.zqv");
-        QCOMPARE(Cli({"report", profile, "-o", Path("out/x.htm")}).code, 2);                      // no --kind
-        QCOMPARE(Cli({"report", "--kind", "both", profile, "-o", Path("out/x.htm")}).code, 2);
-        QCOMPARE(Cli({"report", "--kind", "spec", profile, "-o", Path("out/x.doc")}).code, 2);
-        QCOMPARE(Cli({"report", "--kind", "spec", Path("missing.zqv"), "-o", Path("out/x.htm")}).code, 1);
-        Run r = Cli({"report", "--kind", "spec", profile, "-o", Path("no/such/folder/x.pdf")});
-        QCOMPARE(r.code, 1);
+        QCOMPARE(Cli({"report", profile, "-o", Path("out/x.htm")}).exit, 2);  // no --kind
+        QCOMPARE(Cli({"report", "--kind", "both", profile, "-o", Path("out/x.htm")}).exit, 2);
+        QCOMPARE(Cli({"report", "--kind", "spec", profile, "-o", Path("out/x.doc")}).exit, 2);
+        QCOMPARE(Cli({"report", "--kind", "spec", Path("missing.zqv"), "-o", Path("out/x.htm")}).exit, 1);
+        zqv::test::CliResult r = Cli({"report", "--kind", "spec", profile, "-o", Path("no/such/folder/x.pdf")});
+        QCOMPARE(r.exit, 1);
         QVERIFY2(r.err.contains("could not be saved"), qPrintable(r.err));
 
         // A profile whose unit PID is no private contact has no Radio-Specific Report.
@@ -99,14 +86,14 @@ private slots:
         f.write(text.toUtf8());
         f.close();
         r = Cli({"report", "--kind", "spec", Path("other.zqv"), "-o", Path("out/other.htm")});
-        QCOMPARE(r.code, 1);
+        QCOMPARE(r.exit, 1);
         QVERIFY2(r.err.contains("no such contact"), qPrintable(r.err));
         QVERIFY(!QFile::exists(Path("out/other.htm")));
 
         // A missing template: message 101.
         QVERIFY(QFile::remove(Path("install/Report/OverviewReport.tpl")));
         r = Cli({"report", "--kind", "overview", profile, "-o", Path("out/o.htm")});
-        QCOMPARE(r.code, 1);
+        QCOMPARE(r.exit, 1);
         QVERIFY2(r.err.contains("Fatal error: 101."), qPrintable(r.err));
     }
 };

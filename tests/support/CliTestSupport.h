@@ -22,15 +22,23 @@ struct CliResult {
 };
 
 #ifdef ZQV_CLI
-inline CliResult Cli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+// Runs the tool on `installDir` (the built data folder unless given). A run that crashes, does
+// not start or is still running after a minute gives exit -1; a hung run is killed first.
+inline CliResult Cli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+                     const QString &installDir = QStringLiteral(ZQV_BUILD_DIR "/data"))
 {
     QProcess p;
     p.setProcessEnvironment(env);
     p.setProgram(QStringLiteral(ZQV_CLI));
-    p.setArguments(QStringList{QStringLiteral("--install-dir"), QStringLiteral(ZQV_BUILD_DIR "/data")} + args);
+    p.setArguments(QStringList{QStringLiteral("--install-dir"), installDir} + args);
     p.setStandardInputFile(QProcess::nullDevice());  // no terminal: questions are answered No
     p.start();
-    p.waitForFinished(60000);
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return {-1, QString::fromLocal8Bit(p.readAllStandardOutput()),
+                QString::fromLocal8Bit(p.readAllStandardError()) + QStringLiteral("\n[zqvcps-cli did not finish]\n")};
+    }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
             QString::fromLocal8Bit(p.readAllStandardError())};
 }

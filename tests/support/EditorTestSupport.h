@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QListWidget>
 #include <QPointer>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -40,6 +41,27 @@ inline QString DataDir()
 inline QString TemplatePath(const QString &name)
 {
     return DataDir() + QStringLiteral("/ProfileTemplate/") + name;
+}
+
+// The shipped fleet template: contacts of every kind, scan and scroll lists.
+inline const QString kFleet = QStringLiteral("ZQ-880 Fleet.zqv");
+
+// Sets attribute `name` of `item` through the rule script, agreeing to any question.
+inline void Set(CDataItem item, const char *name, const QVariant &value)
+{
+    int r1 = 0;
+    int r2 = 0;
+    if (item.SetAttributeValue(QLatin1String(name), value, r1, 1, r2) != 0)
+        qFatal("rule script refused %s", name);
+}
+
+// The texts of a list's rows, top to bottom.
+inline QStringList Texts(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
 }
 
 class CEditorWindow : public QWidget, public IEditorHost, public IDocumentHost {

@@ -1,5 +1,6 @@
-// The transfer operations against the simulated radio run in-process: what a read yields, what a write sends and in which order, the questions, cancel,
-// the failure paths (each reported once), capture, and the transfer lock.
+// The transfer operations against the simulated radio run in-process: what a read yields, what
+// a write sends and in which order, the questions, cancel, the failure paths (each reported
+// once), capture, and the transfer lock.
 #include "LinkCodec.h"
 #include "LinkTestSupport.h"
 #include "StringTable.h"

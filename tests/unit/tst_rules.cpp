@@ -141,8 +141,6 @@ private slots:
         QCOMPARE(GetAttr(element, attribute.toUtf8().constData()), stored);
     }
 
-    // Every setting has a rule, and every shipped template's settings pass theirs: a new
-    // profile can be stored again exactly as it came.
     void publicGroupChannelMove()
     {
         QCOMPARE(Set(kDispatch, QStringLiteral("channel"), 2), QList<int>({2, 133, kAsk}));

@@ -105,6 +105,8 @@ private slots:
         QCOMPARE(Item(kAlice).GetAttributeValue(QStringLiteral("pid")), QVariant(QStringLiteral("4012002")));
     }
 
+    // Every setting has a rule, and every shipped template's settings pass theirs: a new
+    // profile can be stored again exactly as it came.
     void everyTemplateSettingPassesItsRule()
     {
         const QStringList templates = QDir(kTemplate).entryList({QStringLiteral("*.zqv")}, QDir::Files);

@@ -46,7 +46,7 @@ QString Unescape(const QString &literal)
 
 // The source texts the program looks up: every marked text of the string table, adjacent
 // literals joined as the compiler joins them.
-QStringList TableSources()
+QStringList ParseTableSources()
 {
     const QString table = QString::fromUtf8(ReadFile(QStringLiteral(ZQV_SOURCE_DIR "/resources/StringTable.cpp")));
     static const QRegularExpression entry(QStringLiteral(R"re(QT_TRANSLATE_NOOP\("StringTable",((?:\s*"(?:[^"\\]|\\.)*")+)\s*\))re"));
@@ -58,6 +58,13 @@ QStringList TableSources()
             text += Unescape(p.next().captured(1));
         sources << text;
     }
+    return sources;
+}
+
+// The table is read once; every translation file is checked against the same texts.
+const QStringList &TableSources()
+{
+    static const QStringList sources = ParseTableSources();
     return sources;
 }
 
