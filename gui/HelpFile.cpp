@@ -35,9 +35,8 @@ CHelpFile::CHelpFile(const QString &path) : m_strPath(path)
     const QString ns = QHelpEngineCore::namespaceName(path);
     if (ns.isEmpty())
         return;
-    m_pEngine = std::make_unique<QHelpEngineCore>(m_dir.filePath(QStringLiteral("pages.qhc")));
-    m_pEngine->setReadOnly(false);  // the collection is created and the file registered in it
-    if (!m_pEngine->setupData() || !m_pEngine->registerDocumentation(path))
+    m_pEngine = OpenHelpCollection<QHelpEngineCore>(m_dir.filePath(QStringLiteral("pages.qhc")), path);
+    if (!m_pEngine)
         return;
     for (const QUrl &url : m_pEngine->files(ns, QString())) {
         // qthelp://<namespace>/<virtual folder>/<page>

@@ -10,9 +10,23 @@
 #include <memory>
 #include <set>
 
-class QHelpEngineCore;
+#include <QHelpEngineCore>
 
 namespace zqv {
+
+// An engine of type `Engine` (QHelpEngineCore, or QHelpEngine for the contents, index and
+// search) over a new collection file `collection` with the help file `path` registered in it;
+// null when that fails. The collection goes in a private folder, so nothing is written next to
+// the installation.
+template <class Engine>
+std::unique_ptr<Engine> OpenHelpCollection(const QString &collection, const QString &path)
+{
+    auto engine = std::make_unique<Engine>(collection);
+    engine->setReadOnly(false);  // the collection is created and the file registered in it
+    if (!engine->setupData() || !engine->registerDocumentation(path))
+        return nullptr;
+    return engine;
+}
 
 class CHelpFile {
 public:

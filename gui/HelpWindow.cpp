@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "HelpFile.h"
 #include "Prompter.h"
 #include "StringTable.h"
 
@@ -49,28 +50,26 @@ CHelpWindow *CHelpWindow::ShowHelp(const QString &helpFilePath, IPrompter &promp
         prompter.ShowMessage(IDS_HELP_FILE_NOT_FOUND);
         return nullptr;
     }
-    // The help file is registered in a collection of its own in a private temporary folder,
-    // so nothing is written next to the installation.
+    // The help file is registered in a collection of its own in a private temporary folder.
     auto dir = std::make_unique<QTemporaryDir>();
     const QString ns = QHelpEngineCore::namespaceName(helpFilePath);
     QUrl start;
     std::unique_ptr<QHelpEngine> engine;
-    if (dir->isValid() && !ns.isEmpty()) {
-        engine = std::make_unique<QHelpEngine>(dir->filePath(QStringLiteral("help.qhc")));
-        engine->setReadOnly(false);  // the collection is created and the file registered in it
-        if (engine->setupData() && engine->registerDocumentation(helpFilePath)) {
-            const QList<QUrl> pages = engine->files(ns, QString());
-            for (const QUrl &page : pages)
-                if (page.fileName().startsWith(QLatin1String("index."))) {
-                    start = page;
-                    break;
-                }
-            for (const QUrl &page : pages)
-                if (!start.isValid() && page.fileName().endsWith(QLatin1String("htm"), Qt::CaseInsensitive))
-                    start = page;
-            if (!start.isValid() && !pages.isEmpty())
-                start = pages.first();
+    if (dir->isValid() && !ns.isEmpty())
+        engine = OpenHelpCollection<QHelpEngine>(dir->filePath(QStringLiteral("help.qhc")), helpFilePath);
+    if (engine) {
+        // The start page: index.*, else the first page, else the first file.
+        const QList<QUrl> pages = engine->files(ns, QString());
+        for (const QUrl &page : pages) {
+            if (page.fileName().startsWith(QLatin1String("index."))) {
+                start = page;
+                break;
+            }
+            if (!start.isValid() && page.fileName().endsWith(QLatin1String("htm"), Qt::CaseInsensitive))
+                start = page;
         }
+        if (!start.isValid() && !pages.isEmpty())
+            start = pages.first();
     }
     if (!start.isValid()) {
         engine.reset();
