@@ -88,7 +88,8 @@ void CMainFrame::CreateMenus()
         m_pLanguageMenu->addAction(Action(lang.commandId));
 
     // Each set has menus of its own; the Language submenu, the Window menu and a top-level
-    // command's entry exist once.
+    // command's entry exist once (the window list and the command rows are profile-only, so
+    // they are built for the profile set alone).
     for (const bool profile : {false, true}) {
         QList<QAction *> &bar = profile ? m_profileMenuBar : m_noProfileMenuBar;
         for (const MenuSpec &spec : MenuTable()) {
@@ -96,8 +97,14 @@ void CMainFrame::CreateMenus()
                 continue;
             switch (spec.kind) {
             case MenuKind::Popup: bar << CreateMenu(spec, profile)->menuAction(); break;
-            case MenuKind::Command: bar << CreateCommandEntry(spec); break;
-            case MenuKind::WindowList: bar << CreateWindowMenu(spec)->menuAction(); break;
+            case MenuKind::Command:
+                Q_ASSERT(spec.profileOnly);
+                bar << CreateCommandEntry(spec);
+                break;
+            case MenuKind::WindowList:
+                Q_ASSERT(spec.profileOnly);
+                bar << CreateWindowMenu(spec)->menuAction();
+                break;
             }
         }
     }
