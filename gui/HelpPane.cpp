@@ -64,20 +64,12 @@ void CHelpView::Navigate(const QString &url)
     const QString page = url.mid(separator + kUrlSeparator.size()).replace(QLatin1String("%20"), QLatin1String(" "));
     if (!m_spHelpFile || m_spHelpFile->Path() != file)
         m_spHelpFile = CHelpFile::Open(file);
+    // A page the file lacks (or a file that is missing) leaves the pane blank.
     const QUrl address = m_spHelpFile->PageUrl(page);
-    if (!address.isValid() || m_spHelpFile->FileData(address).isEmpty())
-        m_bNavigationFailed = true;
-    else
+    if (address.isValid())
         setSource(address);
-    OnNavigationComplete();
-}
-
-void CHelpView::OnNavigationComplete()
-{
-    if (!m_bNavigationFailed)
-        return;
-    m_bNavigationFailed = false;
-    Navigate(QLatin1String(kBlank));
+    else
+        Navigate(QLatin1String(kBlank));
 }
 
 QVariant CHelpView::loadResource(int type, const QUrl &name)

@@ -63,14 +63,12 @@ protected:
 
 private:
     void Navigate(const QString &url);
-    void OnNavigationComplete();
 
     PageLookup m_fnLookup;
     QString m_strHelpFilePath;
     std::shared_ptr<CHelpFile> m_spHelpFile;
     QString m_strLocation = QLatin1String(kBlank);
     int m_nNavigations = 0;
-    bool m_bNavigationFailed = false;
     QString m_strFormClass;
     int m_nControlId = -1;
     QString m_strPage;
