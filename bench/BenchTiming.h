@@ -1,7 +1,9 @@
-// The summary of a series of timings, for every benchmark; it needs no library of the project.
+// The summary of a series of timings, and the wire limit of a transfer at the radio's line
+// speed, for every benchmark; it needs no library of the project.
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace zqvbench {
@@ -24,6 +26,18 @@ inline Stats Summarise(std::vector<double> ms)
         sum += v;
     s.mean = sum / ms.size();
     return s;
+}
+
+// The line as zqv-radio-sim --throttle runs it: 9600 baud, 10 bits a byte; and the fixed pause
+// a write waits for before the end-write reply.
+constexpr double kBitsPerByte = 10.0;
+constexpr double kBaud = 9600.0;
+constexpr double kEndWritePauseMs = 4000.0;
+
+// The time `bytes` (both ways together) take on the line.
+inline double WireMs(std::uint64_t bytes)
+{
+    return double(bytes) * kBitsPerByte / kBaud * 1000.0;
 }
 
 }  // namespace zqvbench
