@@ -77,7 +77,7 @@ private:
     QMdiSubWindow *SubWindowOf(CChildFrame *child);
 
     std::unique_ptr<CGuiWorld> m_world;
-    std::unique_ptr<CSim> m_sim;
+    std::unique_ptr<CSimProcess> m_sim;
     std::unique_ptr<CDialogDriver> m_driver;
 };
 
@@ -86,7 +86,6 @@ void TestRadio::init()
     m_world = std::make_unique<CGuiWorld>();
     // The profile windows with the real tree and forms, as the program has them.
     InstallEditors(m_world->prompter);
-    m_sim = std::make_unique<CSim>();
     m_driver = std::make_unique<CDialogDriver>();
 }
 
@@ -101,11 +100,12 @@ void TestRadio::cleanup()
 
 bool TestRadio::StartWorld(const QStringList &simArgs, const QStringList &programArgs)
 {
-    if (!m_sim->Start(m_world->dir, simArgs))
+    m_sim = std::make_unique<CSimProcess>(simArgs);
+    if (!m_sim->Ok())
         return false;
     SerialPortEntry port;
-    port.portName = m_sim->pty;
-    port.systemLocation = m_sim->pty;
+    port.portName = m_sim->port;
+    port.systemLocation = m_sim->port;
     port.description = QStringLiteral("BR ZQV CABLE");
     m_world->ports->ports = {port};
     if (!m_world->Start(programArgs))
@@ -114,7 +114,7 @@ bool TestRadio::StartWorld(const QStringList &simArgs, const QStringList &progra
     CRadioTransfer::Timing timing;
     timing.endWritePauseMs = 0;
     m_world->app->Radio().SetTiming(timing);
-    return m_world->Frame().CablePort() == m_sim->pty;
+    return m_world->Frame().CablePort() == m_sim->port;
 }
 
 bool TestRadio::RunCommand(int id)
@@ -180,7 +180,7 @@ void TestRadio::readIntoNewProfile()
     const QStringList commands = m_sim->Commands();
     QVERIFY(commands.contains("30"));
     QVERIFY(!m_sim->ReceivedAnyWrite());
-    QCOMPARE(m_world->Frame().PortPaneText(), m_sim->pty);
+    QCOMPARE(m_world->Frame().PortPaneText(), m_sim->port);
 
     // The same radio read again into a new profile: its window is told apart by a number,
     // and Exit's questions say which profile each is about.
@@ -299,7 +299,7 @@ QString TestRadio::RadioAttribute(const char *element, const char *attribute)
     // The simulator keeps its memory as a profile, read back here as the program reads
     // profiles.
     CRadioDataModel dumped(m_world->app->ModelEnvironment());
-    if (!dumped.Initialize() || !dumped.LoadProfile(m_sim->dumpPath, true))
+    if (!dumped.Initialize() || !dumped.LoadProfile(m_sim->DumpPath(), true))
         return QStringLiteral("(no memory dump)");
     xmlNodePtr node = dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:") + QLatin1String(element));
     return node ? GetAttr(node, attribute) : QString();
@@ -419,7 +419,7 @@ void TestRadio::writeThatChangesTheProfileAsksFirst()
     QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
     CRadioDataModel dumped(m_world->app->ModelEnvironment());
     QVERIFY(dumped.Initialize());
-    QVERIFY(dumped.LoadProfile(m_sim->dumpPath, true));
+    QVERIFY(dumped.LoadProfile(m_sim->DumpPath(), true));
     QVERIFY(dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:Private[@name = $n]"), {{"n", longName.left(25)}}));
 }
 
@@ -502,7 +502,7 @@ void TestRadio::capturePrivateId()
     QVERIFY(panes.contains(LoadStr(IDS_TRANSFERRING)));
     QCOMPARE(dlg.CapturedPid(), QString("20004711"));
     QVERIFY(!dlg.ProgressIsRed());
-    QCOMPARE(m_world->Frame().PortPaneText(), m_sim->pty);
+    QCOMPARE(m_world->Frame().PortPaneText(), m_sim->port);
 }
 
 void TestRadio::captureTimesOut()

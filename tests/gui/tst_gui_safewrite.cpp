@@ -27,7 +27,7 @@ class TestSafeWriteGui : public QObject {
 
     QTemporaryDir m_data;
     std::unique_ptr<CGuiWorld> m_world;
-    std::unique_ptr<CSim> m_sim;
+    std::unique_ptr<CSimProcess> m_sim;
     std::unique_ptr<CDialogDriver> m_driver;
 
     // The open profile is the template (its own contact 10000101); the radio starts as the
@@ -36,10 +36,11 @@ class TestSafeWriteGui : public QObject {
     bool StartWorld(const QStringList &simArgs)
     {
         const QString path = m_world->CopyOfTemplate("mine.zqv");
-        if (!m_sim->Start(m_world->dir, QStringList{"--unit-pid", "10000101"} + simArgs))
+        m_sim = std::make_unique<CSimProcess>(QStringList{"--unit-pid", "10000101"} + simArgs);
+        if (!m_sim->Ok())
             return false;
         SerialPortEntry port;
-        port.portName = port.systemLocation = m_sim->pty;
+        port.portName = port.systemLocation = m_sim->port;
         port.description = QStringLiteral("BR ZQV CABLE");
         m_world->ports->ports = {port};
         if (!m_world->Start({path}))
@@ -59,7 +60,7 @@ class TestSafeWriteGui : public QObject {
             QTest::qWait(20);
         return m_world->app->TransferIdle();
     }
-    VirtualCPData RadioMemory() const { return test::LoadRecord(m_sim->dumpPath); }
+    VirtualCPData RadioMemory() const { return test::LoadRecord(m_sim->DumpPath()); }
     static std::vector<link::BackupEntry> Backups() { return link::ListBackups(CConfigStore::BackupFolder()); }
 
 private slots:
@@ -73,7 +74,6 @@ private slots:
         QDir(CConfigStore::BackupFolder()).removeRecursively();
         m_world = std::make_unique<CGuiWorld>();
         InstallEditors(m_world->prompter);
-        m_sim = std::make_unique<CSim>();
         m_driver = std::make_unique<CDialogDriver>();
     }
     void cleanup()

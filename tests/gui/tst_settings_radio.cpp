@@ -33,7 +33,6 @@ private slots:
     {
         m_world = std::make_unique<CGuiWorld>();
         InstallEditors(m_world->prompter);
-        m_sim = std::make_unique<CSim>();
         m_driver = std::make_unique<CDialogDriver>();
     }
     void cleanup()
@@ -113,10 +112,11 @@ private slots:
 private:
     bool Start(const QString &path)
     {
-        if (!m_sim->Start(m_world->dir, {"--profile", path, "--empty"}))
+        m_sim = std::make_unique<CSimProcess>(QStringList{"--profile", path, "--empty"});
+        if (!m_sim->Ok())
             return false;
         SerialPortEntry port;
-        port.portName = port.systemLocation = m_sim->pty;
+        port.portName = port.systemLocation = m_sim->port;
         port.description = QStringLiteral("BR ZQV CABLE");
         m_world->ports->ports = {port};
         if (!m_world->Start({path}))
@@ -159,13 +159,13 @@ private:
     QMap<QString, QString> RadioSettings()
     {
         CRadioDataModel dumped(m_world->app->ModelEnvironment());
-        if (!dumped.Initialize() || !dumped.LoadProfile(m_sim->dumpPath, true))
+        if (!dumped.Initialize() || !dumped.LoadProfile(m_sim->DumpPath(), true))
             return {};
         return SettingAttributes(dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:setting")));
     }
 
     std::unique_ptr<CGuiWorld> m_world;
-    std::unique_ptr<CSim> m_sim;
+    std::unique_ptr<CSimProcess> m_sim;
     std::unique_ptr<CDialogDriver> m_driver;
 };
 

@@ -1,73 +1,23 @@
 // The desktop program's radio tests' peers: zqv-radio-sim started as a process on its
 // pseudo-terminal with a log of its requests, and a driver that answers the modal windows of a
-// transfer as a user would. The including test defines ZQV_RADIO_SIM, the simulator's path.
+// transfer as a user would. The including test defines ZQV_SIM, the simulator's path.
 #pragma once
 
 #include "AskPwdDlg.h"
 #include "SafeWriteDialogs.h"
 #include "TransferDialog.h"
+#include "TransferTestSupport.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QStringList>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
-
-#include <csignal>
-#include <sys/prctl.h>
 
 namespace zqvtest {
 
 // zqv-radio-sim on its pseudo-terminal, with a log of the requests it received.
-class CSim {
-public:
-    QProcess process;
-    QString pty;
-    QString logPath;
-    QString dumpPath;
-
-    bool Start(const QTemporaryDir &dir, const QStringList &args = {})
-    {
-        logPath = dir.filePath(QStringLiteral("sim.log"));
-        dumpPath = dir.filePath(QStringLiteral("sim-dump.zqv"));
-        QFile::remove(logPath);
-        // The simulator ends with the test, even when the test itself ends abnormally.
-        process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        process.start(QStringLiteral(ZQV_RADIO_SIM), QStringList{"--log", logPath, "--dump", dumpPath} + args);
-        if (!process.waitForStarted(5000))
-            return false;
-        for (int i = 0; i < 100 && !process.canReadLine(); ++i)
-            process.waitForReadyRead(100);
-        pty = QString::fromLocal8Bit(process.readLine()).trimmed();
-        return !pty.isEmpty();
-    }
-    ~CSim()
-    {
-        process.terminate();
-        if (!process.waitForFinished(3000))
-            process.kill();
-    }
-    // The commands received, as the log's first word ("25", "31", ...).
-    QStringList Commands() const
-    {
-        QFile f(logPath);
-        QStringList out;
-        if (f.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : f.readAll().split('\n'))
-                if (!line.trimmed().isEmpty())
-                    out << QString::fromLatin1(line.trimmed().split(' ').first());
-        return out;
-    }
-    bool ReceivedAnyWrite() const
-    {
-        const QStringList c = Commands();
-        return c.contains("29") || c.contains("31") || c.contains("33") || c.contains("36");
-    }
-};
+using zqv::test::CSimProcess;
 
 // Answers the modal windows of a transfer as a user would: OK once a transfer dialog has
 // succeeded, and the next of the prepared passwords at the password prompt (Cancel when none
