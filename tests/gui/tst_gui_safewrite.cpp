@@ -22,13 +22,10 @@
 using namespace zqv;
 using namespace zqvtest;
 
-class TestSafeWriteGui : public QObject {
+class TestSafeWriteGui : public QObject, public CRadioWorldFixture {
     Q_OBJECT
 
     QTemporaryDir m_data;
-    std::unique_ptr<CGuiWorld> m_world;
-    std::unique_ptr<CSimProcess> m_sim;
-    std::unique_ptr<CDialogDriver> m_driver;
 
     // The open profile is the template (its own contact 10000101); the radio starts as the
     // simulator's fresh radio with that ID, so the write changes its settings, contacts and
@@ -36,29 +33,15 @@ class TestSafeWriteGui : public QObject {
     bool StartWorld(const QStringList &simArgs)
     {
         const QString path = m_world->CopyOfTemplate("mine.zqv");
-        m_sim = std::make_unique<CSimProcess>(QStringList{"--unit-pid", "10000101"} + simArgs);
-        if (!m_sim->Ok())
+        if (!Start(QStringList{"--unit-pid", "10000101"} + simArgs, {path}))
             return false;
-        SerialPortEntry port;
-        port.portName = port.systemLocation = m_sim->port;
-        port.description = QStringLiteral("BR ZQV CABLE");
-        m_world->ports->ports = {port};
-        if (!m_world->Start({path}))
-            return false;
-        CRadioTransfer::Timing timing;
-        timing.endWritePauseMs = 0;
-        m_world->app->Radio().SetTiming(timing);
         m_world->store->WriteSafeWrite({true, true, CConfigStore::kDefaultBackupKeep});
         return true;
     }
     bool RunCommand(int id)
     {
         m_world->Frame().Action(id)->trigger();
-        QElapsedTimer t;
-        t.start();
-        while (!m_world->app->TransferIdle() && t.elapsed() < 30000)
-            QTest::qWait(20);
-        return m_world->app->TransferIdle();
+        return WaitIdle();
     }
     VirtualCPData RadioMemory() const { return test::LoadRecord(m_sim->DumpPath()); }
     static std::vector<link::BackupEntry> Backups() { return link::ListBackups(CConfigStore::BackupFolder()); }
@@ -72,18 +55,9 @@ private slots:
     void init()
     {
         QDir(CConfigStore::BackupFolder()).removeRecursively();
-        m_world = std::make_unique<CGuiWorld>();
-        InstallEditors(m_world->prompter);
-        m_driver = std::make_unique<CDialogDriver>();
+        InitRadioWorld();
     }
-    void cleanup()
-    {
-        m_world.reset();
-        CChildFrame::SetTreeFactory(nullptr);
-        CChildFrame::SetViewFactory(nullptr);
-        m_sim.reset();
-        m_driver.reset();
-    }
+    void cleanup() { CleanupRadioWorld(); }
 
     void writeReportsBacksUpAndVerifies()
     {
