@@ -156,7 +156,7 @@ private slots:
         QVERIFY2(r.err.endsWith(LoadStr(IDS_READING_SUCCESSFUL) + u'\n'), qPrintable(r.err));
         // The profile keeps the radio's format; converted to the latest one it must hold what
         // the radio holds.
-        QVERIFY(ProfileText(file).contains(QStringLiteral("firmware_version=\"%1\"").arg(version)));
+        QVERIFY(ReadProfileFile(file).contains(QStringLiteral("firmware_version=\"%1\"").arg(version)));
         QString converted = file;
         if (group < 3) {
             converted = sim.Path(QStringLiteral("converted.zqv"));
