@@ -5,6 +5,7 @@
 //   bench_report [--iterations N]
 //
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+#include "BenchTiming.h"
 #include "RadioSim.h"
 #include "ReportDlg.h"
 #include "ReportPdf.h"
@@ -20,6 +21,8 @@
 #include <vector>
 
 using namespace zqv;
+using zqvbench::Stats;
+using zqvbench::Summarise;
 
 namespace {
 
@@ -27,16 +30,6 @@ class CNoFileDialog : public IFileDialog {
 public:
     QString GetSaveFileName(const SaveRequest &) override { return QString(); }
 };
-
-struct Stats {
-    double median = 0, max = 0;
-};
-
-Stats Summarise(std::vector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.back()};
-}
 
 template <class F>
 Stats Measure(int iterations, F f)

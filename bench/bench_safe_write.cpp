@@ -6,10 +6,12 @@
 // alone, in-process, with its own wire limit.
 //
 //   bench_safe_write [runs]
+#include "BenchTiming.h"
 #include "DataAdaptor.h"
 #include "RadioSim.h"
 #include "RadioTransfer.h"
 #include "TextFile.h"
+#include "TransferTestSupport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,37 +22,12 @@
 #include <cstdio>
 
 using namespace zqv;
+using zqv::test::CSimProcess;
+using zqvbench::kBaud;
+using zqvbench::kBitsPerByte;
+using zqvbench::kEndWritePauseMs;
 
 namespace {
-
-constexpr double kBitsPerByte = 10.0;
-constexpr double kBaud = 9600.0;
-constexpr double kEndWritePauseMs = 4000.0;
-
-// zqv-radio-sim, throttled, on a pseudo-terminal for as long as the object lives.
-class CSim {
-public:
-    explicit CSim(const QStringList &options)
-    {
-        m_process.setProgram(QStringLiteral(ZQV_SIM));
-        m_process.setArguments(QStringList{QStringLiteral("--throttle")} + options);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start();
-        m_process.waitForStarted();
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(1000)) {
-        }
-        port = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~CSim()
-    {
-        m_process.terminate();
-        m_process.waitForFinished();
-    }
-    QString port;
-
-private:
-    QProcess m_process;
-};
 
 struct Phase {
     double elapsedMs = 0;
@@ -59,7 +36,7 @@ struct Phase {
 
 double WireMs(const CRadioTransfer &t)
 {
-    return double(t.LastBytesWritten() + t.LastBytesRead()) * kBitsPerByte / kBaud * 1000.0;
+    return zqvbench::WireMs(t.LastBytesWritten() + t.LastBytesRead());
 }
 
 void Print(const char *what, const Phase &p)
@@ -71,7 +48,7 @@ void Print(const char *what, const Phase &p)
 // The three transfers of a safe write, each timed alone.
 void Phases(const VirtualCPData &profile, Phase &backup, Phase &write, Phase &verify)
 {
-    CSim sim({QStringLiteral("--full")});
+    CSimProcess sim({QStringLiteral("--throttle"), QStringLiteral("--full")});
     CRadioTransfer transfer(sim.port, nullptr);
     VirtualCPData read;
     QElapsedTimer t;
@@ -92,7 +69,7 @@ void Phases(const VirtualCPData &profile, Phase &backup, Phase &write, Phase &ve
 // The whole command, as a dealer runs it.
 double CliSafeWrite(const QString &dir, const QString &profilePath)
 {
-    CSim sim({QStringLiteral("--full")});
+    CSimProcess sim({QStringLiteral("--throttle"), QStringLiteral("--full")});
     QProcess cli;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), dir);  // the backups go here

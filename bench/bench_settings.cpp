@@ -5,55 +5,38 @@
 //
 //   bench_settings [--rounds N] [HELP_FILE]
 //
-// The profile is the largest shipped template filled up to 150 contacts through the rule
-// script; the help file is the English one of the build tree. One frame is 16 ms.
+// The profile is the editor benchmarks' full profile (the largest shipped template filled up to
+// 150 contacts and 25 text messages through the rule script); the help file is the English one of the build tree. One frame is 16 ms.
+#include "BenchSupport.h"
 #include "ControlIds.h"
-#include "EditorTestSupport.h"
 #include "HelpFile.h"
 #include "HelpPane.h"
 #include "SettingDocs.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
-#include <algorithm>
 #include <vector>
 
-using namespace zqvtest;
+using namespace zqvbench;
 
 namespace {
 
-QString Figures(std::vector<double> ms)
+QString Figures(const std::vector<double> &ms)
 {
-    std::sort(ms.begin(), ms.end());
+    const Stats s = Summarise(ms);
     return QStringLiteral("median %1 ms, p95 %2 ms, max %3 ms (%4 runs)")
-        .arg(ms[ms.size() / 2], 0, 'f', 3)
-        .arg(ms[std::min(ms.size() - 1, ms.size() * 95 / 100)], 0, 'f', 3)
-        .arg(ms.back(), 0, 'f', 3)
+        .arg(s.median, 0, 'f', 3)
+        .arg(s.p95, 0, 'f', 3)
+        .arg(s.max, 0, 'f', 3)
         .arg(ms.size());
 }
 
-// Adds contacts until the profile holds 150; answers how many it holds.
-int FillContacts(CEditorWindow &w)
+int ContactCount(const CEditorWindow &w)
 {
     const CDataItem root = w.Root();
     int total = 0;
     for (int kind : {kNodePublicGroups, kNodePrivateGroups, kNodePrivates})
         total += ListItem(root, kind).GetChildCount();
-    const struct {
-        int kind;
-        const char *name;
-        int count;
-    } plan[] = {{kNodePublicGroups, nullptr, 50}, {kNodePrivateGroups, "Group", 30}, {kNodePrivates, "Private", 150}};
-    for (const auto &p : plan) {
-        CDataItem list = ListItem(root, p.kind);
-        for (int i = 0; i < p.count && total < 150 && list.CanAddChild(); ++i, ++total) {
-            CDataItem added;
-            if (p.name)
-                list.AddNewPriGrpPrivate(QLatin1String(p.name), added);
-            else
-                list.AddNewChild(added);
-        }
-    }
     return total;
 }
 
@@ -78,7 +61,8 @@ int main(int argc, char *argv[])
     CEditorWindow w;
     if (!w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")))
         qFatal("the template does not load");
-    out << "contacts in the profile: " << FillContacts(w) << Qt::endl;
+    FillFullProfile(w);
+    out << "contacts in the profile: " << ContactCount(w) << Qt::endl;
     w.Tree().Build();
     w.show();
     CEditorWindow::Flush();

@@ -5,13 +5,13 @@
 // read, as a share of the elapsed time.
 //
 //   bench_transfer [runs]
+#include "BenchTiming.h"
 #include "RadioSim.h"
 #include "RadioTransfer.h"
+#include "TransferTestSupport.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -22,45 +22,12 @@
 #include <sys/wait.h>
 
 using namespace zqv;
+using namespace zqvbench;
+using zqv::test::CSimProcess;
 
 extern char **environ;
 
 namespace {
-
-constexpr double kBitsPerByte = 10.0;
-constexpr double kBaud = 9600.0;
-constexpr double kEndWritePauseMs = 4000.0;
-
-// zqv-radio-sim on a pseudo-terminal for as long as the object lives.
-class CSim {
-public:
-    explicit CSim(const QStringList &options, const QString &log)
-    {
-        m_process.setProgram(QStringLiteral(ZQV_SIM));
-        m_process.setArguments(QStringList{QStringLiteral("--throttle"), QStringLiteral("--log"), log} + options);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start();
-        m_process.waitForStarted();
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(1000)) {
-        }
-        port = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~CSim()
-    {
-        m_process.terminate();
-        m_process.waitForFinished();
-    }
-    QString port;
-
-private:
-    QProcess m_process;
-};
-
-int Lines(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? int(f.readAll().count('\n')) : 0;
-}
 
 double ThreadCpuMs()
 {
@@ -85,11 +52,9 @@ void Print(const char *what, const Figures &f)
                 100.0 * f.cpuMs / f.elapsedMs);
 }
 
-Figures TimedRead(const QString &dir)
+Figures TimedRead()
 {
-    static int run = 0;
-    const QString log = dir + QStringLiteral("/read%1.log").arg(++run);
-    CSim sim({QStringLiteral("--full")}, log);
+    CSimProcess sim({QStringLiteral("--throttle"), QStringLiteral("--full")});
     CRadioTransfer transfer(sim.port, nullptr);
     VirtualCPData record;
     QElapsedTimer t;
@@ -102,16 +67,14 @@ Figures TimedRead(const QString &dir)
     f.cpuMs = ThreadCpuMs() - cpu0;
     f.bytesOut = transfer.LastBytesWritten();
     f.bytesIn = transfer.LastBytesRead();
-    f.wireMs = double(f.bytesOut + f.bytesIn) * kBitsPerByte / kBaud * 1000.0;
-    f.exchanges = Lines(log);
+    f.wireMs = WireMs(f.bytesOut + f.bytesIn);
+    f.exchanges = int(sim.Requests().size());
     return f;
 }
 
-Figures TimedWrite(const QString &dir)
+Figures TimedWrite()
 {
-    static int run = 0;
-    const QString log = dir + QStringLiteral("/write%1.log").arg(++run);
-    CSim sim({QStringLiteral("--empty")}, log);
+    CSimProcess sim({QStringLiteral("--throttle"), QStringLiteral("--empty")});
     CRadioTransfer transfer(sim.port, nullptr);
     QElapsedTimer t;
     const double cpu0 = ThreadCpuMs();
@@ -123,15 +86,15 @@ Figures TimedWrite(const QString &dir)
     f.cpuMs = ThreadCpuMs() - cpu0;
     f.bytesOut = transfer.LastBytesWritten();
     f.bytesIn = transfer.LastBytesRead();
-    f.wireMs = double(f.bytesOut + f.bytesIn) * kBitsPerByte / kBaud * 1000.0 + kEndWritePauseMs;
-    f.exchanges = Lines(log);
+    f.wireMs = WireMs(f.bytesOut + f.bytesIn) + kEndWritePauseMs;
+    f.exchanges = int(sim.Requests().size());
     return f;
 }
 
 // `zqvcps-cli read` as a child process: its user + system CPU time against the elapsed time.
 void CliReadCpu(const QString &dir)
 {
-    CSim sim({QStringLiteral("--full")}, dir + QStringLiteral("/cli.log"));
+    CSimProcess sim({QStringLiteral("--throttle"), QStringLiteral("--full")});
     const QByteArray cli = QByteArrayLiteral(ZQV_CLI);
     const QByteArray port = sim.port.toLocal8Bit();
     const QByteArray out = (dir + QStringLiteral("/read.zqv")).toLocal8Bit();
@@ -166,9 +129,9 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     std::printf("Throttled to %.0f baud, %g bits a byte; a 150-contact, 25-text radio.\n", kBaud, kBitsPerByte);
     for (int i = 0; i < runs; ++i)
-        Print("read", TimedRead(dir.path()));
+        Print("read", TimedRead());
     for (int i = 0; i < runs; ++i)
-        Print("write", TimedWrite(dir.path()));
+        Print("write", TimedWrite());
     CliReadCpu(dir.path());
     return 0;
 }

@@ -25,18 +25,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
-
-#include <csignal>
-#include <sys/prctl.h>
 
 using namespace zqv;
 using namespace zqvtest;
 
 
-class TestRadio : public QObject {
+class TestRadio : public QObject, public CRadioWorldFixture {
     Q_OBJECT
 
 private slots:
@@ -65,56 +61,24 @@ private slots:
     void formReadsPrivateIdThroughTheWindow();
 
 private:
-    bool StartWorld(const QStringList &simArgs, const QStringList &programArgs = {});
     bool RunCommand(int id);
     // Runs command `id` and clicks the transfer dialog's Cancel once its progress reaches
     // `percent`; the status line right after the click goes to `status`. False when the
     // command did not end idle or Cancel was never clicked.
     bool RunCommandCancelledAt(int id, int percent, QString *status = nullptr);
-    bool WaitIdle();
     // An attribute of the first such element in the radio's memory.
     QString RadioAttribute(const char *element, const char *attribute);
     QMdiSubWindow *SubWindowOf(CChildFrame *child);
-
-    std::unique_ptr<CGuiWorld> m_world;
-    std::unique_ptr<CSim> m_sim;
-    std::unique_ptr<CDialogDriver> m_driver;
 };
 
 void TestRadio::init()
 {
-    m_world = std::make_unique<CGuiWorld>();
-    // The profile windows with the real tree and forms, as the program has them.
-    InstallEditors(m_world->prompter);
-    m_sim = std::make_unique<CSim>();
-    m_driver = std::make_unique<CDialogDriver>();
+    InitRadioWorld();
 }
 
 void TestRadio::cleanup()
 {
-    m_world.reset();
-    CChildFrame::SetTreeFactory(nullptr);
-    CChildFrame::SetViewFactory(nullptr);
-    m_sim.reset();
-    m_driver.reset();
-}
-
-bool TestRadio::StartWorld(const QStringList &simArgs, const QStringList &programArgs)
-{
-    if (!m_sim->Start(m_world->dir, simArgs))
-        return false;
-    SerialPortEntry port;
-    port.portName = m_sim->pty;
-    port.systemLocation = m_sim->pty;
-    port.description = QStringLiteral("BR ZQV CABLE");
-    m_world->ports->ports = {port};
-    if (!m_world->Start(programArgs))
-        return false;
-    // No 4-second pause after the end of a write in tests.
-    CRadioTransfer::Timing timing;
-    timing.endWritePauseMs = 0;
-    m_world->app->Radio().SetTiming(timing);
-    return m_world->Frame().CablePort() == m_sim->pty;
+    CleanupRadioWorld();
 }
 
 bool TestRadio::RunCommand(int id)
@@ -124,15 +88,6 @@ bool TestRadio::RunCommand(int id)
         return false;
     frame.Action(id)->trigger();
     return WaitIdle() && frame.Action(id)->isEnabled();
-}
-
-bool TestRadio::WaitIdle()
-{
-    QElapsedTimer t;
-    t.start();
-    while (!m_world->app->TransferIdle() && t.elapsed() < 30000)
-        QTest::qWait(20);
-    return m_world->app->TransferIdle();
 }
 
 QMdiSubWindow *TestRadio::SubWindowOf(CChildFrame *child)
@@ -163,7 +118,7 @@ bool TestRadio::RunCommandCancelledAt(int id, int percent, QString *status)
 
 void TestRadio::readIntoNewProfile()
 {
-    QVERIFY(StartWorld({}));
+    QVERIFY(Start({}));
     QVERIFY(RunCommand(ID_DEVICE_READ));
     QCOMPARE(Shown(m_world->prompter), QStringList());
     QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
@@ -180,7 +135,7 @@ void TestRadio::readIntoNewProfile()
     const QStringList commands = m_sim->Commands();
     QVERIFY(commands.contains("30"));
     QVERIFY(!m_sim->ReceivedAnyWrite());
-    QCOMPARE(m_world->Frame().PortPaneText(), m_sim->pty);
+    QCOMPARE(m_world->Frame().PortPaneText(), m_sim->port);
 
     // The same radio read again into a new profile: its window is told apart by a number,
     // and Exit's questions say which profile each is about.
@@ -197,7 +152,7 @@ void TestRadio::readIntoNewProfile()
 
 void TestRadio::readOverActiveProfile()
 {
-    QVERIFY(StartWorld({}, {m_world->CopyOfTemplate("mine.zqv")}));
+    QVERIFY(Start({}, {m_world->CopyOfTemplate("mine.zqv")}));
     CChildFrame *child = m_world->Frame().ActiveChild();
     QVERIFY(!child->IsModified());
     // No: overwrite the profile that is open.
@@ -222,7 +177,7 @@ void TestRadio::readOverActiveProfile()
 
 void TestRadio::passwordProtectedRadio()
 {
-    QVERIFY(StartWorld({"--password", "4321"}));
+    QVERIFY(Start({"--password", "4321"}));
     m_driver->passwords = {"1111", "4321"};
     QVERIFY(RunCommand(ID_DEVICE_READ));
     QCOMPARE(m_driver->passwordPrompts, 2);
@@ -232,7 +187,7 @@ void TestRadio::passwordProtectedRadio()
 
 void TestRadio::passwordPromptCancelled()
 {
-    QVERIFY(StartWorld({"--password", "4321"}));
+    QVERIFY(Start({"--password", "4321"}));
     m_driver->passwords = {"9999"};
     QVERIFY(RunCommand(ID_DEVICE_READ));
     QCOMPARE(m_driver->passwordPrompts, 2);
@@ -243,7 +198,7 @@ void TestRadio::passwordPromptCancelled()
 void TestRadio::writeToOlderRadioAsksFirst()
 {
     // Firmware 5E.05.00 is setting group 2; the template is a group-3 profile.
-    QVERIFY(StartWorld({"--fw-version", "5"}, {m_world->CopyOfTemplate("mine.zqv")}));
+    QVERIFY(Start({"--fw-version", "5"}, {m_world->CopyOfTemplate("mine.zqv")}));
     m_world->prompter.Queue(IDNO);
     QVERIFY(RunCommand(ID_DEVICE_WRITE));
     QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED)});
@@ -269,7 +224,7 @@ void TestRadio::writeQuestionsAnsweredNoSendNothing()
 {
     QFETCH(QStringList, simArgs);
     QFETCH(int, question);
-    QVERIFY(StartWorld(simArgs, {m_world->CopyOfTemplate("mine.zqv")}));
+    QVERIFY(Start(simArgs, {m_world->CopyOfTemplate("mine.zqv")}));
     m_world->prompter.Queue(IDNO);
     QVERIFY(RunCommand(ID_DEVICE_WRITE));
     QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(question)});
@@ -283,7 +238,7 @@ void TestRadio::completeWrite()
 {
     // The radio is the profile's own radio: no question.
     const QString path = m_world->CopyOfTemplate("mine.zqv");
-    QVERIFY(StartWorld({"--profile", path, "--empty"}, {path}));
+    QVERIFY(Start({"--profile", path, "--empty"}, {path}));
     QVERIFY(RunCommand(ID_DEVICE_WRITE));
     QCOMPARE(Shown(m_world->prompter), QStringList());
     QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
@@ -299,7 +254,7 @@ QString TestRadio::RadioAttribute(const char *element, const char *attribute)
     // The simulator keeps its memory as a profile, read back here as the program reads
     // profiles.
     CRadioDataModel dumped(m_world->app->ModelEnvironment());
-    if (!dumped.Initialize() || !dumped.LoadProfile(m_sim->dumpPath, true))
+    if (!dumped.Initialize() || !dumped.LoadProfile(m_sim->DumpPath(), true))
         return QStringLiteral("(no memory dump)");
     xmlNodePtr node = dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:") + QLatin1String(element));
     return node ? GetAttr(node, attribute) : QString();
@@ -310,7 +265,7 @@ void TestRadio::sequenceKeepsTheProfileItStartedWith()
     // A is the radio's own profile; B, another model's, would be written without a question
     // as well, so only the radio's memory tells which one went.
     const QString pathA = m_world->CopyOfTemplate("mine.zqv");
-    QVERIFY(StartWorld({"--profile", pathA, "--empty"}, {pathA}));
+    QVERIFY(Start({"--profile", pathA, "--empty"}, {pathA}));
     CMainFrame &frame = m_world->Frame();
     CChildFrame *a = frame.ActiveChild();
     QVERIFY(m_world->app->OpenProfile(m_world->CopyOfTemplate("other.zqv", "ZQ-210 Compact")));
@@ -354,7 +309,7 @@ void TestRadio::failedWriteEndsWithoutBlockingTheWindow()
     // worker then tries to reset the radio, which no longer answers (its third limits request
     // goes unanswered): the worker outlasts its failure report by the reply time-out.
     const QString path = m_world->CopyOfTemplate("mine.zqv");
-    QVERIFY(StartWorld({"--profile", path, "--fail", "31@1:q-other", "--fail", "27@3:silent"}, {path}));
+    QVERIFY(Start({"--profile", path, "--fail", "31@1:q-other", "--fail", "27@3:silent"}, {path}));
     m_driver->timer.stop();
     bool closedAtOnce = false;
     QElapsedTimer clock;
@@ -406,7 +361,7 @@ void TestRadio::writeThatChangesTheProfileAsksFirst()
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(patched);
     file.close();
-    QVERIFY(StartWorld({"--profile", m_world->CopyOfTemplate("radio.zqv"), "--empty"}, {path}));
+    QVERIFY(Start({"--profile", m_world->CopyOfTemplate("radio.zqv"), "--empty"}, {path}));
     m_world->prompter.Queue(answer);
     QVERIFY(RunCommand(ID_DEVICE_WRITE));
     const QStringList shown = Shown(m_world->prompter);
@@ -419,13 +374,13 @@ void TestRadio::writeThatChangesTheProfileAsksFirst()
     QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
     CRadioDataModel dumped(m_world->app->ModelEnvironment());
     QVERIFY(dumped.Initialize());
-    QVERIFY(dumped.LoadProfile(m_sim->dumpPath, true));
+    QVERIFY(dumped.LoadProfile(m_sim->DumpPath(), true));
     QVERIFY(dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:Private[@name = $n]"), {{"n", longName.left(25)}}));
 }
 
 void TestRadio::reset()
 {
-    QVERIFY(StartWorld({}));
+    QVERIFY(Start({}));
     QVERIFY(RunCommand(ID_DEVICE_RESET));
     QVERIFY(m_sim->Commands().contains("37"));
     QCOMPARE(Shown(m_world->prompter), QStringList());
@@ -435,7 +390,7 @@ void TestRadio::reset()
 void TestRadio::cancelDuringRead()
 {
     // A full radio at the real wire speed takes seconds to read: time enough to cancel.
-    QVERIFY(StartWorld({"--full", "--throttle"}));
+    QVERIFY(Start({"--full", "--throttle"}));
     QString statusAfterCancel;
     QVERIFY(RunCommandCancelledAt(ID_DEVICE_READ, 60, &statusAfterCancel));
     QCOMPARE(statusAfterCancel, LoadStr(IDS_CANCELING_OPERATION));
@@ -449,7 +404,7 @@ void TestRadio::cancelDuringRead()
 // told once the read has ended.
 void TestRadio::readTellsWhatWasLeftOut()
 {
-    QVERIFY(StartWorld({"--foreign-records"}));
+    QVERIFY(Start({"--foreign-records"}));
     QVERIFY(RunCommand(ID_DEVICE_READ));
     QCOMPARE(m_world->app->Radio().LastDialogResult(), 1);
     QCOMPARE(Shown(m_world->prompter), QStringList{ReadNoteTexts(ReadNotes{1, 2}).join(u'\n')});
@@ -458,7 +413,7 @@ void TestRadio::readTellsWhatWasLeftOut()
 
 void TestRadio::radioOfNoSettingGroup()
 {
-    QVERIFY(StartWorld({"--phase", "D", "--fw-version", "12"}));
+    QVERIFY(Start({"--phase", "D", "--fw-version", "12"}));
     QVERIFY(RunCommand(ID_DEVICE_READ));
     QCOMPARE(Shown(m_world->prompter), QStringList{FormatStr(IDS_SETTING_GROUP_UNKNOWN, {"D5E.12.00"})});
     QCOMPARE(m_world->Frame().Children().size(), 0);
@@ -469,7 +424,7 @@ void TestRadio::radioOfNoSettingGroup()
 void TestRadio::cancelledWriteSaysTheRadioWasReset()
 {
     const QString path = m_world->CopyOfTemplate("mine.zqv");
-    QVERIFY(StartWorld({"--profile", path, "--empty", "--throttle"}, {path}));
+    QVERIFY(Start({"--profile", path, "--empty", "--throttle"}, {path}));
     QVERIFY(RunCommandCancelledAt(ID_DEVICE_WRITE, 60));
     QCOMPARE(m_world->app->Radio().LastDialogResult(), -12);
     QVERIFY(m_sim->Commands().contains("37"));
@@ -478,7 +433,7 @@ void TestRadio::cancelledWriteSaysTheRadioWasReset()
 
 void TestRadio::capturePrivateId()
 {
-    QVERIFY(StartWorld({"--capture-after", "2", "--capture-pid", "20004711"}));
+    QVERIFY(Start({"--capture-after", "2", "--capture-pid", "20004711"}));
     TransferUiContext context = m_world->app->Radio().UiContext();
     CRadioTransfer::Timing timing;
     timing.capturePollMs = 20;
@@ -502,12 +457,12 @@ void TestRadio::capturePrivateId()
     QVERIFY(panes.contains(LoadStr(IDS_TRANSFERRING)));
     QCOMPARE(dlg.CapturedPid(), QString("20004711"));
     QVERIFY(!dlg.ProgressIsRed());
-    QCOMPARE(m_world->Frame().PortPaneText(), m_sim->pty);
+    QCOMPARE(m_world->Frame().PortPaneText(), m_sim->port);
 }
 
 void TestRadio::captureTimesOut()
 {
-    QVERIFY(StartWorld({}));
+    QVERIFY(Start({}));
     TransferUiContext context = m_world->app->Radio().UiContext();
     CRadioTransfer::Timing timing;
     timing.capturePollMs = 20;
@@ -531,7 +486,7 @@ void TestRadio::captureTimesOut()
 void TestRadio::formReadsPrivateIdThroughTheWindow()
 {
     const QString path = m_world->CopyOfTemplate("mine.zqv");
-    QVERIFY(StartWorld({"--capture-after", "2", "--capture-pid", "20004711"}, {path}));
+    QVERIFY(Start({"--capture-after", "2", "--capture-pid", "20004711"}, {path}));
     CRadioTransfer::Timing timing;
     timing.endWritePauseMs = 0;
     timing.capturePollMs = 20;
@@ -569,7 +524,7 @@ void TestRadio::formReadsPrivateIdThroughTheWindow()
 void TestRadio::privateFormReadPidButton()
 {
     const QString path = m_world->CopyOfTemplate("mine.zqv");
-    QVERIFY(StartWorld({"--capture-after", "2", "--capture-pid", "10000555"}, {path}));
+    QVERIFY(Start({"--capture-after", "2", "--capture-pid", "10000555"}, {path}));
     CRadioTransfer::Timing timing;
     timing.endWritePauseMs = 0;
     timing.capturePollMs = 20;

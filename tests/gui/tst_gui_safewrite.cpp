@@ -22,13 +22,10 @@
 using namespace zqv;
 using namespace zqvtest;
 
-class TestSafeWriteGui : public QObject {
+class TestSafeWriteGui : public QObject, public CRadioWorldFixture {
     Q_OBJECT
 
     QTemporaryDir m_data;
-    std::unique_ptr<CGuiWorld> m_world;
-    std::unique_ptr<CSim> m_sim;
-    std::unique_ptr<CDialogDriver> m_driver;
 
     // The open profile is the template (its own contact 10000101); the radio starts as the
     // simulator's fresh radio with that ID, so the write changes its settings, contacts and
@@ -36,30 +33,17 @@ class TestSafeWriteGui : public QObject {
     bool StartWorld(const QStringList &simArgs)
     {
         const QString path = m_world->CopyOfTemplate("mine.zqv");
-        if (!m_sim->Start(m_world->dir, QStringList{"--unit-pid", "10000101"} + simArgs))
+        if (!Start(QStringList{"--unit-pid", "10000101"} + simArgs, {path}))
             return false;
-        SerialPortEntry port;
-        port.portName = port.systemLocation = m_sim->pty;
-        port.description = QStringLiteral("BR ZQV CABLE");
-        m_world->ports->ports = {port};
-        if (!m_world->Start({path}))
-            return false;
-        CRadioTransfer::Timing timing;
-        timing.endWritePauseMs = 0;
-        m_world->app->Radio().SetTiming(timing);
         m_world->store->WriteSafeWrite({true, true, CConfigStore::kDefaultBackupKeep});
         return true;
     }
     bool RunCommand(int id)
     {
         m_world->Frame().Action(id)->trigger();
-        QElapsedTimer t;
-        t.start();
-        while (!m_world->app->TransferIdle() && t.elapsed() < 30000)
-            QTest::qWait(20);
-        return m_world->app->TransferIdle();
+        return WaitIdle();
     }
-    VirtualCPData RadioMemory() const { return test::LoadRecord(m_sim->dumpPath); }
+    VirtualCPData RadioMemory() const { return test::LoadRecord(m_sim->DumpPath()); }
     static std::vector<link::BackupEntry> Backups() { return link::ListBackups(CConfigStore::BackupFolder()); }
 
 private slots:
@@ -71,19 +55,9 @@ private slots:
     void init()
     {
         QDir(CConfigStore::BackupFolder()).removeRecursively();
-        m_world = std::make_unique<CGuiWorld>();
-        InstallEditors(m_world->prompter);
-        m_sim = std::make_unique<CSim>();
-        m_driver = std::make_unique<CDialogDriver>();
+        InitRadioWorld();
     }
-    void cleanup()
-    {
-        m_world.reset();
-        CChildFrame::SetTreeFactory(nullptr);
-        CChildFrame::SetViewFactory(nullptr);
-        m_sim.reset();
-        m_driver.reset();
-    }
+    void cleanup() { CleanupRadioWorld(); }
 
     void writeReportsBacksUpAndVerifies()
     {

@@ -18,37 +18,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
 
 using namespace zqv;
 using namespace zqvtest;
 
-class TestSettingsRadio : public QObject {
+class TestSettingsRadio : public QObject, public CRadioWorldFixture {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_world = std::make_unique<CGuiWorld>();
-        InstallEditors(m_world->prompter);
-        m_sim = std::make_unique<CSim>();
-        m_driver = std::make_unique<CDialogDriver>();
-    }
-    void cleanup()
-    {
-        m_world.reset();
-        CChildFrame::SetTreeFactory(nullptr);
-        CChildFrame::SetViewFactory(nullptr);
-        m_sim.reset();
-        m_driver.reset();
-    }
+    void init() { InitRadioWorld(); }
+    void cleanup() { CleanupRadioWorld(); }
 
     void everySettingArrivesInTheRadio()
     {
         const QString path = m_world->CopyOfTemplate("mine.zqv", QStringLiteral("ZQ-880 Fleet"));
-        QVERIFY(Start(path));
+        QVERIFY(StartWithProfile(path));
         CSettingsView *form = SettingsForm();
         QVERIFY(form);
         // Another position in every list, every check box flipped (the timeout switch last,
@@ -99,7 +85,7 @@ private slots:
     void pcClockSetsTheRadioClock()
     {
         const QString path = m_world->CopyOfTemplate("mine.zqv", QStringLiteral("ZQ-880 Fleet"));
-        QVERIFY(Start(path));
+        QVERIFY(StartWithProfile(path));
         CSettingsView *form = SettingsForm();
         QVERIFY(form);
         form->CheckBox(IDC_SETTINGS_PC_CLOCK)->setChecked(true);
@@ -111,20 +97,9 @@ private slots:
     }
 
 private:
-    bool Start(const QString &path)
+    bool StartWithProfile(const QString &path)
     {
-        if (!m_sim->Start(m_world->dir, {"--profile", path, "--empty"}))
-            return false;
-        SerialPortEntry port;
-        port.portName = port.systemLocation = m_sim->pty;
-        port.description = QStringLiteral("BR ZQV CABLE");
-        m_world->ports->ports = {port};
-        if (!m_world->Start({path}))
-            return false;
-        CRadioTransfer::Timing timing;
-        timing.endWritePauseMs = 0;
-        m_world->app->Radio().SetTiming(timing);
-        return m_world->Frame().ActiveChild() != nullptr;
+        return Start({"--profile", path, "--empty"}, {path}) && m_world->Frame().ActiveChild() != nullptr;
     }
     CSettingsView *SettingsForm()
     {
@@ -149,24 +124,16 @@ private:
     bool RunWrite()
     {
         m_world->Frame().Action(ID_DEVICE_WRITE)->trigger();
-        QElapsedTimer t;
-        t.start();
-        while (!m_world->app->TransferIdle() && t.elapsed() < 30000)
-            QTest::qWait(20);
-        return m_world->app->TransferIdle() && m_world->app->Radio().LastDialogResult() == 1;
+        return WaitIdle() && m_world->app->Radio().LastDialogResult() == 1;
     }
     // The settings in the radio's memory, which the simulator keeps as a profile.
     QMap<QString, QString> RadioSettings()
     {
         CRadioDataModel dumped(m_world->app->ModelEnvironment());
-        if (!dumped.Initialize() || !dumped.LoadProfile(m_sim->dumpPath, true))
+        if (!dumped.Initialize() || !dumped.LoadProfile(m_sim->DumpPath(), true))
             return {};
         return SettingAttributes(dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:setting")));
     }
-
-    std::unique_ptr<CGuiWorld> m_world;
-    std::unique_ptr<CSim> m_sim;
-    std::unique_ptr<CDialogDriver> m_driver;
 };
 
 QTEST_MAIN(TestSettingsRadio)

@@ -1,6 +1,7 @@
 // zqvcps-cli report, run as a dealer runs it: the page in the Report window's encoding with its
 // picture beside it, PDF with the radio's text, and the failures with their exit codes.
 #include "CliTestSupport.h"
+#include "ReportTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,8 @@ class TestCliReport : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
+    // The installation folder: the shipped templates and report templates, the adaptation files.
+    zqv::test::CReportInstallation install;
 
     QString Path(const QString &name) const { return dir.filePath(name); }
     static QString Data(const char *relative) { return QStringLiteral(ZQV_DATA_SOURCE_DIR "/") + QLatin1String(relative); }
@@ -20,7 +23,7 @@ class TestCliReport : public QObject {
     // zqvcps-cli on this test's own installation folder.
     zqv::test::CliResult Cli(const QStringList &args)
     {
-        return zqv::test::Cli(args, QProcessEnvironment::systemEnvironment(), Path("install"));
+        return zqv::test::Cli(args, QProcessEnvironment::systemEnvironment(), install.Dir());
     }
 
     static QByteArray Read(const QString &path)
@@ -35,13 +38,11 @@ private slots:
         QVERIFY(dir.isValid());
         for (const char *folder : {"ProfileTemplate", "Report"}) {
             const QDir from(Data(folder));
-            QVERIFY(QDir().mkpath(Path("install/") + folder));
             for (const QString &name : from.entryList(QDir::Files))
-                QVERIFY(QFile::copy(from.filePath(name), Path("install/") + folder + u'/' + name));
+                QVERIFY(QFile::exists(install.Path(QLatin1String(folder) + u'/' + name)));
         }
-        QVERIFY(QDir().mkpath(Path("install/lib")));
         for (const char *name : {"Region.stv", "UpDownGradeSetting.stv"})
-            QVERIFY(QFile::copy(QStringLiteral(ZQV_FIXTURES_DIR "/adaptation/") + name, Path("install/lib/") + name));
+            QVERIFY(QFile::exists(install.Path(QStringLiteral("lib/") + QLatin1String(name))));
         QVERIFY(QDir().mkpath(Path("out")));
     }
 
@@ -91,7 +92,7 @@ private slots:
         QVERIFY(!QFile::exists(Path("out/other.htm")));
 
         // A missing template: message 101.
-        QVERIFY(QFile::remove(Path("install/Report/OverviewReport.tpl")));
+        QVERIFY(QFile::remove(install.Path(QStringLiteral("Report/OverviewReport.tpl"))));
         r = Cli({"report", "--kind", "overview", profile, "-o", Path("out/o.htm")});
         QCOMPARE(r.exit, 1);
         QVERIFY2(r.err.contains("Fatal error: 101."), qPrintable(r.err));

@@ -5,6 +5,7 @@
 // password, reset and capture; the link trace of a read.
 #include "CliTestSupport.h"
 #include "DataAdaptor.h"
+#include "LinkTestSupport.h"
 #include "RadioSim.h"
 #include "RadioTransfer.h"
 #include "StringTable.h"
@@ -28,18 +29,6 @@ using namespace zqv;
 using namespace zqv::test;
 
 namespace {
-
-// The lines of a link trace file of one kind ("TX", "RX", "EV"): the text after the kind.
-QStringList TraceLines(const QString &path, const QString &kind)
-{
-    QStringList out;
-    for (const QString &line : ReadTextFile(path).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList fields = line.split(u' ');
-        if (fields.size() >= 3 && fields.at(2) == kind)
-            out << fields.mid(3).join(u' ');
-    }
-    return out;
-}
 
 QByteArray FromHex(const QString &hex)
 {
@@ -167,7 +156,7 @@ private slots:
         QVERIFY2(r.err.endsWith(LoadStr(IDS_READING_SUCCESSFUL) + u'\n'), qPrintable(r.err));
         // The profile keeps the radio's format; converted to the latest one it must hold what
         // the radio holds.
-        QVERIFY(ProfileText(file).contains(QStringLiteral("firmware_version=\"%1\"").arg(version)));
+        QVERIFY(ReadProfileFile(file).contains(QStringLiteral("firmware_version=\"%1\"").arg(version)));
         QString converted = file;
         if (group < 3) {
             converted = sim.Path(QStringLiteral("converted.zqv"));
@@ -399,8 +388,8 @@ private slots:
         QCOMPARE(QFileInfo(trace).permissions(),
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
 
-        const QStringList sent = TraceLines(trace, QStringLiteral("TX"));
-        const QStringList received = TraceLines(trace, QStringLiteral("RX"));
+        const QStringList sent = TraceOf(trace, QStringLiteral("TX"));
+        const QStringList received = TraceOf(trace, QStringLiteral("RX"));
         const QStringList requests = sim.Requests();
         QVERIFY(requests.size() > 150);
         QCOMPARE(sent.size(), requests.size());
@@ -419,7 +408,7 @@ private slots:
         }
         QCOMPARE(logged, requests);
 
-        const QStringList events = TraceLines(trace, QStringLiteral("EV"));
+        const QStringList events = TraceOf(trace, QStringLiteral("EV"));
         QVERIFY2(events.first().startsWith(QStringLiteral("trace started: zqvcps-cli")), qPrintable(events.first()));
         const int opens = int(events.filter(QStringLiteral("open ") + sim.port).size());
         QVERIFY(opens > 0);
@@ -433,8 +422,8 @@ private slots:
 
         // A second run appends.
         QCOMPARE(Cli({"--trace", trace, "identify", "--port", sim.port}).exit, 0);
-        QCOMPARE(TraceLines(trace, QStringLiteral("TX")).mid(0, sent.size()), sent);
-        QVERIFY(TraceLines(trace, QStringLiteral("TX")).size() > sent.size());
+        QCOMPARE(TraceOf(trace, QStringLiteral("TX")).mid(0, sent.size()), sent);
+        QVERIFY(TraceOf(trace, QStringLiteral("TX")).size() > sent.size());
 
         // Off by default: a read without --trace leaves nothing in the user's folders and
         // nothing on stderr.

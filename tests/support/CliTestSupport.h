@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DataAdaptor.h"
+#include "ModelTestSupport.h"
 #include "TextFile.h"
 #include "VirtualCPData.h"
 
@@ -44,21 +45,11 @@ inline CliResult Cli(const QStringList &args, const QProcessEnvironment &env = Q
 }
 #endif
 
-// A profile file's text, unscrambled.
-inline QString ProfileText(const QString &path)
-{
-    int mode = TEXT_MODE_UTF16;
-    QString text = ReadTextFile(path, &mode);
-    if (!text.startsWith(QLatin1String("<?xml"), Qt::CaseInsensitive))
-        ScrambleText(text, mode);
-    return text;
-}
-
 // A profile file's record.
 inline VirtualCPData LoadRecord(const QString &path)
 {
     VirtualCPData record;
-    CDataAdaptor::XML2VirtualCP(ProfileText(path), record);
+    CDataAdaptor::XML2VirtualCP(ReadProfileFile(path), record);
     return record;
 }
 

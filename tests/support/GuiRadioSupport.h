@@ -1,73 +1,31 @@
 // The desktop program's radio tests' peers: zqv-radio-sim started as a process on its
-// pseudo-terminal with a log of its requests, and a driver that answers the modal windows of a
-// transfer as a user would. The including test defines ZQV_RADIO_SIM, the simulator's path.
+// pseudo-terminal with a log of its requests, a driver that answers the modal windows of a
+// transfer as a user would, and the fixture that puts the program, the simulator and the driver
+// together. The including test defines ZQV_SIM, the simulator's path, and links
+// zqv_editors_frame.
 #pragma once
 
 #include "AskPwdDlg.h"
+#include "FrameEditors.h"
+#include "GuiTestSupport.h"
+#include "RadioCommands.h"
+#include "RadioTransfer.h"
 #include "SafeWriteDialogs.h"
 #include "TransferDialog.h"
+#include "TransferTestSupport.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QStringList>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
-
-#include <csignal>
-#include <sys/prctl.h>
+#include <memory>
 
 namespace zqvtest {
 
 // zqv-radio-sim on its pseudo-terminal, with a log of the requests it received.
-class CSim {
-public:
-    QProcess process;
-    QString pty;
-    QString logPath;
-    QString dumpPath;
-
-    bool Start(const QTemporaryDir &dir, const QStringList &args = {})
-    {
-        logPath = dir.filePath(QStringLiteral("sim.log"));
-        dumpPath = dir.filePath(QStringLiteral("sim-dump.zqv"));
-        QFile::remove(logPath);
-        // The simulator ends with the test, even when the test itself ends abnormally.
-        process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        process.start(QStringLiteral(ZQV_RADIO_SIM), QStringList{"--log", logPath, "--dump", dumpPath} + args);
-        if (!process.waitForStarted(5000))
-            return false;
-        for (int i = 0; i < 100 && !process.canReadLine(); ++i)
-            process.waitForReadyRead(100);
-        pty = QString::fromLocal8Bit(process.readLine()).trimmed();
-        return !pty.isEmpty();
-    }
-    ~CSim()
-    {
-        process.terminate();
-        if (!process.waitForFinished(3000))
-            process.kill();
-    }
-    // The commands received, as the log's first word ("25", "31", ...).
-    QStringList Commands() const
-    {
-        QFile f(logPath);
-        QStringList out;
-        if (f.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : f.readAll().split('\n'))
-                if (!line.trimmed().isEmpty())
-                    out << QString::fromLatin1(line.trimmed().split(' ').first());
-        return out;
-    }
-    bool ReceivedAnyWrite() const
-    {
-        const QStringList c = Commands();
-        return c.contains("29") || c.contains("31") || c.contains("33") || c.contains("36");
-    }
-};
+using zqv::test::CSimProcess;
 
 // Answers the modal windows of a transfer as a user would: OK once a transfer dialog has
 // succeeded, and the next of the prepared passwords at the password prompt (Cancel when none
@@ -114,6 +72,61 @@ public:
             }
         }
     }
+};
+
+// The desktop program with the real tree and forms, the simulated radio on the one port the
+// program lists (a "BR ZQV CABLE"), and the driver. A test class derives from it too, calls
+// InitRadioWorld() from init() and CleanupRadioWorld() from cleanup(), and Start() in each test.
+class CRadioWorldFixture {
+protected:
+    void InitRadioWorld()
+    {
+        m_world = std::make_unique<CGuiWorld>();
+        zqv::InstallEditors(m_world->prompter);
+        m_driver = std::make_unique<CDialogDriver>();
+    }
+    void CleanupRadioWorld()
+    {
+        m_world.reset();
+        zqv::CChildFrame::SetTreeFactory(nullptr);
+        zqv::CChildFrame::SetViewFactory(nullptr);
+        m_sim.reset();
+        m_driver.reset();
+    }
+
+    // Starts the simulator with `simArgs` and the program with `programArgs`; true when both
+    // run and the program took the simulator's port as its cable. The write's pause before the
+    // end-write reply is off.
+    bool Start(const QStringList &simArgs, const QStringList &programArgs = {})
+    {
+        m_sim = std::make_unique<CSimProcess>(simArgs);
+        if (!m_sim->Ok())
+            return false;
+        zqv::SerialPortEntry port;
+        port.portName = port.systemLocation = m_sim->port;
+        port.description = QStringLiteral("BR ZQV CABLE");
+        m_world->ports->ports = {port};
+        if (!m_world->Start(programArgs))
+            return false;
+        zqv::CRadioTransfer::Timing timing;
+        timing.endWritePauseMs = 0;
+        m_world->app->Radio().SetTiming(timing);
+        return m_world->Frame().CablePort() == m_sim->port;
+    }
+
+    // Waits up to 30 s for the running transfer to end; true when none runs.
+    bool WaitIdle()
+    {
+        QElapsedTimer t;
+        t.start();
+        while (!m_world->app->TransferIdle() && t.elapsed() < 30000)
+            QTest::qWait(20);
+        return m_world->app->TransferIdle();
+    }
+
+    std::unique_ptr<CGuiWorld> m_world;
+    std::unique_ptr<CSimProcess> m_sim;
+    std::unique_ptr<CDialogDriver> m_driver;
 };
 
 }  // namespace zqvtest

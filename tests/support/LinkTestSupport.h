@@ -6,6 +6,7 @@
 #include "RadioSim.h"
 #include "RadioTransfer.h"
 #include "SerialPort.h"
+#include "TextFile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -196,6 +197,32 @@ inline std::unique_ptr<CRadioTransfer> SimTransfer(CRadioSim &sim, ITransferObse
     timing.capturePollMs = 0;
     transfer->SetTiming(timing);
     return transfer;
+}
+
+// The lines of a link trace file as kind and text ("TX F29B254D" with the spaces of the hex
+// taken out; "EV no valid reply"); a line without both gives "broken line: " and the line.
+inline QStringList TraceOf(const QString &path)
+{
+    QStringList out;
+    for (const QString &line : ReadTextFile(path).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(u' ');
+        if (fields.size() < 4)
+            return {QStringLiteral("broken line: ") + line};
+        const QString text = fields.at(2) == QLatin1String("EV") ? fields.mid(3).join(u' ') : fields.mid(3).join(QString());
+        out << fields.at(2) + u' ' + text;
+    }
+    return out;
+}
+
+// The text of the lines of one kind ("TX", "RX", "EV") of a link trace file.
+inline QStringList TraceOf(const QString &path, const QString &kind)
+{
+    QStringList out;
+    const QString prefix = kind + u' ';
+    for (const QString &line : TraceOf(path))
+        if (line.startsWith(prefix))
+            out << line.mid(prefix.size());
+    return out;
 }
 
 }  // namespace zqv::test

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DataItem.h"
+#include "ModelTestSupport.h"
 #include "ProfileSchema.h"
 #include "ScriptHost.h"
 #include "XmlDom.h"
@@ -17,14 +18,6 @@
 #include <memory>
 
 namespace zqv::test {
-
-inline QByteArray ReadFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return f.readAll();
-}
 
 inline const QString kProfiles = QStringLiteral(ZQV_FIXTURES_DIR "/profiles/");
 inline const QString kTemplate = QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/");
@@ -104,12 +97,12 @@ protected:
     {
         ctx = std::make_shared<CProfileContext>();
         QString error;
-        ctx->doc = CXmlDocument::Parse(ReadFile(kProfiles + QStringLiteral("valid_group3.zqv")), &error);
+        ctx->doc = CXmlDocument::Parse(ReadBytes(kProfiles + QStringLiteral("valid_group3.zqv")), &error);
         QVERIFY2(ctx->doc, qPrintable(error));
-        ctx->schema = CProfileSchema::Load(ReadFile(kTemplate + QStringLiteral("DataProfile.xsd")), &error);
+        ctx->schema = CProfileSchema::Load(ReadBytes(kTemplate + QStringLiteral("DataProfile.xsd")), &error);
         QVERIFY2(ctx->schema, qPrintable(error));
         ctx->script = std::make_shared<CScriptHost>();
-        QVERIFY2(ctx->script->Load(QString::fromUtf8(ReadFile(kTemplate + QStringLiteral("DataProfile.js"))), &error),
+        QVERIFY2(ctx->script->Load(QString::fromUtf8(ReadBytes(kTemplate + QStringLiteral("DataProfile.js"))), &error),
                  qPrintable(error));
         ctx->script->SetDocument(ctx->doc);
     }

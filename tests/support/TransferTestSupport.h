@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace zqv::test {
 
 class CSimProcess {
@@ -21,9 +24,11 @@ public:
         m_process.setArguments(QStringList{QStringLiteral("--log"), LogPath(), QStringLiteral("--dump"), DumpPath()} +
                                options);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The simulator ends with its owner, even when a test ends abnormally.
+        m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_process.start();
         if (m_process.waitForStarted(5000)) {
-            for (int i = 0; i < 50 && !m_process.canReadLine(); ++i)
+            for (int i = 0; i < 100 && !m_process.canReadLine(); ++i)
                 m_process.waitForReadyRead(100);
             port = QString::fromLocal8Bit(m_process.readLine()).trimmed();
         }
@@ -68,6 +73,13 @@ public:
         for (const QString &r : Requests())
             out << r.left(2);
         return out;
+    }
+    // Whether any request that changes the radio's memory arrived.
+    bool ReceivedAnyWrite() const
+    {
+        const QStringList c = Commands();
+        return c.contains(QLatin1String("29")) || c.contains(QLatin1String("31")) || c.contains(QLatin1String("33")) ||
+               c.contains(QLatin1String("36"));
     }
     // The memory it saved, as profile text.
     QString Dump() const { return ReadTextFile(DumpPath()); }

@@ -5,7 +5,6 @@
 #include "LinkTestSupport.h"
 #include "LinkTrace.h"
 #include "RadioLink.h"
-#include "TextFile.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -42,21 +41,6 @@ private:
 const std::uint8_t *U8(const QByteArray &b)
 {
     return reinterpret_cast<const std::uint8_t *>(b.constData());
-}
-
-// The kind and text of each line of a link trace file ("TX F29B254D" with the spaces of the
-// hex taken out; "EV no valid reply").
-QStringList TraceOf(const QString &path)
-{
-    QStringList out;
-    for (const QString &line : ReadTextFile(path).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList fields = line.split(u' ');
-        if (fields.size() < 4)
-            return {QStringLiteral("broken line: ") + line};
-        const QString text = fields.at(2) == QLatin1String("EV") ? fields.mid(3).join(u' ') : fields.mid(3).join(QString());
-        out << fields.at(2) + u' ' + text;
-    }
-    return out;
 }
 
 }  // namespace
@@ -231,7 +215,7 @@ private slots:
         QCOMPARE(port.purges, port.written.size());  // the port is purged before every attempt
         for (const QByteArray &request : port.written)
             QCOMPARE(request, Hex("F29B254D"));
-        QStringList trace = TraceOf(tracePath);
+        QStringList trace = test::TraceOf(tracePath);
         QVERIFY2(!trace.isEmpty() && trace.takeFirst().startsWith(QLatin1String("EV trace started: ")), qPrintable(trace.join('\n')));
         QTEST(trace, "trace");
     }
@@ -259,7 +243,7 @@ private slots:
         const QByteArray late = Hex("F29B254D");
         linktrace::Frame(linktrace::Direction::Sent, U8(late), int(late.size()));  // stopped: not in the file
         int aa = 0, x55 = 0;
-        const QStringList trace = TraceOf(path);
+        const QStringList trace = test::TraceOf(path);
         for (const QString &line : trace) {
             aa += line == QStringLiteral("TX ") + QString(QStringLiteral("AA")).repeated(64);
             x55 += line == QStringLiteral("TX ") + QString(QStringLiteral("55")).repeated(64);

@@ -27,7 +27,7 @@ private slots:
         const QStringList files = QDir(kProfiles).entryList({QStringLiteral("valid_*.zqv")}, QDir::Files, QDir::Name);
         QVERIFY(files.size() >= 2);
         for (const QString &file : files)
-            QTest::newRow(qPrintable(file)) << ReadFile(kProfiles + file) << true;
+            QTest::newRow(qPrintable(file)) << ReadBytes(kProfiles + file) << true;
         const QByteArray g3 = test::ValidGroup3Profile();
         const auto patches = test::InvalidProfilePatches(g3);
         QVERIFY(patches.size() > 10);
@@ -84,7 +84,7 @@ private slots:
     // A message the script names but the string table lacks would show an empty box.
     void everyScriptMessageIsInTheStringTable()
     {
-        const QString script = QString::fromUtf8(ReadFile(kTemplate + QStringLiteral("DataProfile.js")));
+        const QString script = QString::fromUtf8(ReadBytes(kTemplate + QStringLiteral("DataProfile.js")));
         const qsizetype begin = script.indexOf(QLatin1String("const MSG = {"));
         const qsizetype end = script.indexOf(QLatin1String("};"), begin);
         QVERIFY(begin >= 0 && end > begin);
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(templates.size() >= 3);
         for (const QString &file : templates) {
             QString error;
-            ctx->doc = CXmlDocument::Parse(ReadFile(kTemplate + file), &error);
+            ctx->doc = CXmlDocument::Parse(ReadBytes(kTemplate + file), &error);
             QVERIFY2(ctx->doc, qPrintable(error));
             ctx->script->SetDocument(ctx->doc);
             xmlNodePtr setting = Node(kSetting);

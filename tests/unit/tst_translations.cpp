@@ -4,6 +4,7 @@
 // broken copy of a valid translation (the file patched in memory).
 #include "CommandTable.h"
 #include "MenuTable.h"
+#include "ModelTestSupport.h"
 #include "StringIds.h"
 #include "StringTable.h"
 
@@ -19,12 +20,6 @@ using namespace zqv;
 namespace {
 
 const QString kTranslationsDir = QStringLiteral(ZQV_SOURCE_DIR "/translations");
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A C string literal's text, its escapes resolved (the table uses \n, \t, \" and \\).
 QString Unescape(const QString &literal)
@@ -48,7 +43,7 @@ QString Unescape(const QString &literal)
 // literals joined as the compiler joins them.
 QStringList ParseTableSources()
 {
-    const QString table = QString::fromUtf8(ReadFile(QStringLiteral(ZQV_SOURCE_DIR "/resources/StringTable.cpp")));
+    const QString table = QString::fromUtf8(test::ReadBytes(QStringLiteral(ZQV_SOURCE_DIR "/resources/StringTable.cpp")));
     static const QRegularExpression entry(QStringLiteral(R"re(QT_TRANSLATE_NOOP\("StringTable",((?:\s*"(?:[^"\\]|\\.)*")+)\s*\))re"));
     static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     QStringList sources;
@@ -232,7 +227,7 @@ void TestTranslations::everyTranslationPasses_data()
 void TestTranslations::everyTranslationPasses()
 {
     QFETCH(QString, file);
-    const QStringList faults = Check(ReadFile(kTranslationsDir + QLatin1Char('/') + file));
+    const QStringList faults = Check(test::ReadBytes(kTranslationsDir + QLatin1Char('/') + file));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
@@ -275,7 +270,7 @@ void TestTranslations::checksCatchBrokenCopy()
     QFETCH(QByteArray, from);
     QFETCH(QByteArray, to);
     QFETCH(QString, fault);
-    const QByteArray valid = ReadFile(kTranslationsDir + QStringLiteral("/zqvcps_de.ts"));
+    const QByteArray valid = test::ReadBytes(kTranslationsDir + QStringLiteral("/zqvcps_de.ts"));
     QVERIFY(Check(valid).isEmpty());
     QCOMPARE(valid.count(from), 1);
     const QStringList faults = Check(QByteArray(valid).replace(from, to));
