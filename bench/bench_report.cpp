@@ -70,11 +70,11 @@ int main(int argc, char *argv[])
                                  &prompter, &files, nullptr};
     const CReportBuilder builder(*doc, context.installDir, context.dealer);
     out << "profile: " << doc->Model().ProfileDocument()->Select(nullptr, QStringLiteral("//dfns:*[@cntct_type]")).size()
-        << " contacts; radio-specific report " << (builder.IsSpecReportAvailable() ? "available" : "NOT available")
+        << " contacts; radio-specific report " << (builder.IsRadioSpecificAvailable() ? "available" : "NOT available")
         << "; " << iterations << " iterations, median / max in ms\n";
 
-    for (ReportKind kind : {ReportKind::Spec, ReportKind::Overview}) {
-        const char *name = kind == ReportKind::Spec ? "radio-specific" : "overview";
+    for (ReportKind kind : {ReportKind::RadioSpecific, ReportKind::Overview}) {
+        const char *name = kind == ReportKind::RadioSpecific ? "radio-specific" : "overview";
         const Stats build = Measure(iterations, [&] { builder.Build(kind); });
         const Stats write = Measure(iterations, [&] { WriteReport(*doc, context, kind); });
         // OK pressed: build, write, make the window, show it and lay the page out.

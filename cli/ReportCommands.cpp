@@ -51,7 +51,7 @@ int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
     const QString file = a.Operands().first();
     if (!OpenProfile(ctx, doc, file))
         return kExitFailure;
-    const ReportKind reportKind = kind == QLatin1String("spec") ? ReportKind::Spec : ReportKind::Overview;
+    const ReportKind reportKind = kind == QLatin1String("spec") ? ReportKind::RadioSpecific : ReportKind::Overview;
     const QString reportDir = ctx.InstallDir() + QStringLiteral("/Report");
     QString html;
     try {
@@ -60,7 +60,7 @@ int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
         ctx.Report(e.GetMessageId(), e.GetTrace());
         return kExitFailure;
     }
-    const QString title = LoadStr(reportKind == ReportKind::Spec ? IDS_RADIO_SPECIFIC_REPORT : IDS_OVERVIEW_REPORT);
+    const QString title = LoadStr(reportKind == ReportKind::RadioSpecific ? IDS_RADIO_SPECIFIC_REPORT : IDS_OVERVIEW_REPORT);
     const bool written = pdf ? report::WriteReportPdf(html, reportDir, output, title) : report::WriteReportFile(output, html);
     if (!written) {
         ctx.Err() << FormatStr(IDS_REPORT_SAVE_FAILED, {output}) << '\n';

@@ -126,7 +126,7 @@ QString WriteReport(const CZQVCPSDoc &doc, const CReportContext &context, Report
 
 void RunReportCommand(const CZQVCPSDoc &doc, const CReportContext &context)
 {
-    CReportOptionDlg choice(CReportBuilder(doc, context.installDir, context.dealer).IsSpecReportAvailable(), context.parent);
+    CReportOptionDlg choice(CReportBuilder(doc, context.installDir, context.dealer).IsRadioSpecificAvailable(), context.parent);
     if (choice.exec() != QDialog::Accepted)
         return;
     const QString path = WriteReport(doc, context, choice.Choice());

@@ -12,12 +12,12 @@
 namespace zqv {
 
 namespace {
-constexpr int kSpecRow = 0;
+constexpr int kRadioSpecificRow = 0;
 constexpr int kOverviewRow = 1;
 }  // namespace
 
-CReportOptionDlg::CReportOptionDlg(bool specAvailable, QWidget *parent)
-    : QDialog(parent), m_bSpecAvailable(specAvailable)
+CReportOptionDlg::CReportOptionDlg(bool radioSpecificAvailable, QWidget *parent)
+    : QDialog(parent), m_bRadioSpecificAvailable(radioSpecificAvailable)
 {
     setWindowTitle(LoadStr(IDS_REPORTS_TITLE));
     auto *layout = new QVBoxLayout(this);
@@ -40,13 +40,13 @@ CReportOptionDlg::CReportOptionDlg(bool specAvailable, QWidget *parent)
             accept();
     });
 
-    if (!m_bSpecAvailable) {
+    if (!m_bRadioSpecificAvailable) {
         // Grey and out of reach: neither the mouse nor the keys can select it.
-        QListWidgetItem *spec = m_pList->item(kSpecRow);
-        spec->setFlags(Qt::ItemIsEnabled);
-        spec->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+        QListWidgetItem *radioSpecific = m_pList->item(kRadioSpecificRow);
+        radioSpecific->setFlags(Qt::ItemIsEnabled);
+        radioSpecific->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
     }
-    const int selected = m_bSpecAvailable ? kSpecRow : kOverviewRow;
+    const int selected = m_bRadioSpecificAvailable ? kRadioSpecificRow : kOverviewRow;
     m_pList->setCurrentRow(selected);
     m_pList->item(selected)->setSelected(true);
     m_pList->setFocus();
@@ -57,9 +57,9 @@ CReportOptionDlg::CReportOptionDlg(bool specAvailable, QWidget *parent)
 void CReportOptionDlg::OnSelectionChanged()
 {
     // The unavailable item never stays selected.
-    QListWidgetItem *spec = m_pList->item(kSpecRow);
-    if (!m_bSpecAvailable && spec->isSelected())
-        spec->setSelected(false);
+    QListWidgetItem *radioSpecific = m_pList->item(kRadioSpecificRow);
+    if (!m_bRadioSpecificAvailable && radioSpecific->isSelected())
+        radioSpecific->setSelected(false);
     m_pOk->setEnabled(!m_pList->selectedItems().isEmpty());
 }
 
@@ -68,7 +68,7 @@ void CReportOptionDlg::accept()
     const QList<QListWidgetItem *> selected = m_pList->selectedItems();
     if (selected.isEmpty())
         return;
-    m_choice = m_pList->row(selected.first()) == kSpecRow ? ReportKind::Spec : ReportKind::Overview;
+    m_choice = m_pList->row(selected.first()) == kRadioSpecificRow ? ReportKind::RadioSpecific : ReportKind::Overview;
     QDialog::accept();
 }
 

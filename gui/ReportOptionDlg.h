@@ -14,12 +14,12 @@ namespace zqv {
 class CReportOptionDlg : public QDialog {
     Q_OBJECT
 public:
-    // `specAvailable`: whether the profile can have a Radio-Specific Report.
-    explicit CReportOptionDlg(bool specAvailable, QWidget *parent = nullptr);
+    // `radioSpecificAvailable`: whether the profile can have a Radio-Specific Report.
+    explicit CReportOptionDlg(bool radioSpecificAvailable, QWidget *parent = nullptr);
 
     QListWidget *List() const { return m_pList; }
     QPushButton *OkButton() const { return m_pOk; }
-    bool IsSpecAvailable() const { return m_bSpecAvailable; }
+    bool IsRadioSpecificAvailable() const { return m_bRadioSpecificAvailable; }
     // The report chosen (valid after OK).
     ReportKind Choice() const { return m_choice; }
 
@@ -30,7 +30,7 @@ private:
 
     QListWidget *m_pList;
     QPushButton *m_pOk;
-    bool m_bSpecAvailable;
+    bool m_bRadioSpecificAvailable;
     ReportKind m_choice = ReportKind::Overview;
 };
 

@@ -440,21 +440,21 @@ CReportBuilder::CReportBuilder(const CZQVCPSDoc &doc, QString installDir, CDeale
 {
 }
 
-bool CReportBuilder::IsSpecReportAvailable() const { return CProfileFacts(m_doc).own != nullptr; }
+bool CReportBuilder::IsRadioSpecificAvailable() const { return CProfileFacts(m_doc).own != nullptr; }
 
 QString CReportBuilder::OutputName(ReportKind kind)
 {
-    return QLatin1String(kind == ReportKind::Spec ? report::kSpecOutput : report::kOverviewOutput);
+    return QLatin1String(kind == ReportKind::RadioSpecific ? report::kRadioSpecificOutput : report::kOverviewOutput);
 }
 
 QString CReportBuilder::Build(ReportKind kind) const
 {
-    return kind == ReportKind::Spec ? BuildSpecReport() : BuildOverviewReport();
+    return kind == ReportKind::RadioSpecific ? BuildRadioSpecificReport() : BuildOverviewReport();
 }
 
-QString CReportBuilder::BuildSpecReport() const
+QString CReportBuilder::BuildRadioSpecificReport() const
 {
-    const QStringList pieces = report::SplitTemplate(report::LoadReportTemplate(m_strInstallDir, QLatin1String(report::kSpecTemplate)), 1);
+    const QStringList pieces = report::SplitTemplate(report::LoadReportTemplate(m_strInstallDir, QLatin1String(report::kRadioSpecificTemplate)), 1);
     const CProfileFacts p(m_doc);
     if (!p.own)
         ZQV_THROW(IDS_REPORT_NO_OWN_RADIO, kOpBuild, QStringLiteral("No private contact has the unit PID"));

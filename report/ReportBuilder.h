@@ -16,7 +16,7 @@ namespace zqv {
 class CConfigStore;
 class CZQVCPSDoc;
 
-enum class ReportKind { Spec, Overview };
+enum class ReportKind { RadioSpecific, Overview };
 
 // The dealer's three texts as stored (lines separated by "\r\n").
 struct CDealerTexts {
@@ -33,9 +33,9 @@ CDealerTexts ReadDealerTexts(const CConfigStore &store, const QString &language,
 namespace report {
 // The marker after which generated content is inserted.
 inline constexpr char kContentMarker[] = "<!-- report content begin -->";
-inline constexpr char kSpecTemplate[] = "SpecReport.tpl";
+inline constexpr char kRadioSpecificTemplate[] = "SpecReport.tpl";
 inline constexpr char kOverviewTemplate[] = "OverviewReport.tpl";
-inline constexpr char kSpecOutput[] = "SpecReport.htm";
+inline constexpr char kRadioSpecificOutput[] = "SpecReport.htm";
 inline constexpr char kOverviewOutput[] = "OverviewReport.htm";
 
 // Escaping of a name or value in a table cell: the HTML specials, then each blank as &nbsp;.
@@ -77,13 +77,13 @@ public:
 
     // True when the profile's unit PID is the PID of one of its private contacts: only then
     // can the Radio-Specific Report be built.
-    bool IsSpecReportAvailable() const;
+    bool IsRadioSpecificAvailable() const;
 
     // The whole page of a report. Throws CZQVCPSException: 101 when the template cannot be
     // read or lacks its markers; IDS_REPORT_NO_OWN_RADIO when the Radio-Specific Report has no radio to describe;
     // a DOM failure when a value the report needs is missing from the profile.
     QString Build(ReportKind kind) const;
-    QString BuildSpecReport() const;
+    QString BuildRadioSpecificReport() const;
     QString BuildOverviewReport() const;
 
     static QString OutputName(ReportKind kind);

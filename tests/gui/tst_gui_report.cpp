@@ -134,7 +134,7 @@ private slots:
 
     void windowShowsSavesAndPrintsThePage()
     {
-        const QString path = WriteReport(*fleet, Context(), ReportKind::Spec);
+        const QString path = WriteReport(*fleet, Context(), ReportKind::RadioSpecific);
         CReportDlg window(path, prompter, fileDialog);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

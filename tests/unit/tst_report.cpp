@@ -80,7 +80,7 @@ private slots:
     void pagesMatchTheCommittedPages_data()
     {
         QTest::addColumn<int>("profile");
-        QTest::addColumn<bool>("spec");
+        QTest::addColumn<bool>("radioSpecific");
         QTest::addColumn<bool>("dealer");
         QTest::addColumn<QString>("golden");
         QTest::newRow("group 3, radio-specific") << 3 << true << true << "group3_radio_specific.htm";
@@ -90,11 +90,11 @@ private slots:
     void pagesMatchTheCommittedPages()
     {
         QFETCH(int, profile);
-        QFETCH(bool, spec);
+        QFETCH(bool, radioSpecific);
         QFETCH(bool, dealer);
         QFETCH(QString, golden);
         const CZQVCPSDoc &doc = profile == 3 ? *group3 : *group1Empty;
-        const ReportKind kind = spec ? ReportKind::Spec : ReportKind::Overview;
+        const ReportKind kind = radioSpecific ? ReportKind::RadioSpecific : ReportKind::Overview;
         const QString html = CReportBuilder(doc, inst->Dir(), dealer ? SampleDealer() : CDealerTexts{}).Build(kind);
         const QString written = report::SaveReport(inst->Dir(), inst->Path(QStringLiteral("cache")),
                                                    CReportBuilder::OutputName(kind), html);
@@ -110,10 +110,10 @@ private slots:
     // The radio-specific report describes the radio whose unit PID a private contact carries.
     void radioSpecificReportNeedsTheRadiosOwnContact()
     {
-        QVERIFY(CReportBuilder(*group3, inst->Dir(), {}).IsSpecReportAvailable());
+        QVERIFY(CReportBuilder(*group3, inst->Dir(), {}).IsRadioSpecificAvailable());
         const CReportBuilder none(*group1Empty, inst->Dir(), {});
-        QVERIFY(!none.IsSpecReportAvailable());
-        QCOMPARE(ThrownBy([&] { none.BuildSpecReport(); }), int(IDS_REPORT_NO_OWN_RADIO));
+        QVERIFY(!none.IsRadioSpecificAvailable());
+        QCOMPARE(ThrownBy([&] { none.BuildRadioSpecificReport(); }), int(IDS_REPORT_NO_OWN_RADIO));
     }
 
     // A group-1 radio has one scroll list and no private-scroll-list switch; the dealer block
@@ -121,7 +121,7 @@ private slots:
     void group1RadioSpecificReport()
     {
         const QString html = CReportBuilder(*group1, inst->Dir(), {QStringLiteral(" "), QString(), QStringLiteral("\r\n")})
-                                 .BuildSpecReport();
+                                 .BuildRadioSpecificReport();
         QVERIFY(html.contains(QStringLiteral("<div class=\"ItemTitle\">Scroll List</div>")));
         QVERIFY(!html.contains(QStringLiteral("Private Scroll List")));
         QVERIFY(!html.contains(QStringLiteral("(global)")));
@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(ThrownBy([&] { CReportBuilder(*doc, bare.Dir(), {}).BuildOverviewReport(); }, &trace), int(IDS_FATAL_ERROR_101));
         QVERIFY2(trace.contains(QStringLiteral("Open template file failed")), qPrintable(trace));
         WriteBytes(bare.Path(QStringLiteral("Report/SpecReport.tpl")), "<html>REPORT_TITLE</html>");
-        QCOMPARE(ThrownBy([&] { CReportBuilder(*doc, bare.Dir(), {}).BuildSpecReport(); }), int(IDS_FATAL_ERROR_101));
+        QCOMPARE(ThrownBy([&] { CReportBuilder(*doc, bare.Dir(), {}).BuildRadioSpecificReport(); }), int(IDS_FATAL_ERROR_101));
     }
 
     // A Report folder that refuses the page sends it, with the pictures, to the cache folder;
@@ -202,7 +202,7 @@ private slots:
             auto doc = inst->Open(ReadBytes(templates.filePath(name)), QStringLiteral("shipped.zqv"));
             QVERIFY2(doc, qPrintable(name));
             const CReportBuilder builder(*doc, inst->Dir(), {});
-            for (const QString &html : {builder.BuildSpecReport(), builder.BuildOverviewReport()}) {
+            for (const QString &html : {builder.BuildRadioSpecificReport(), builder.BuildOverviewReport()}) {
                 const QStringList pictures = report::ReferencedPictures(html);
                 QVERIFY2(!pictures.isEmpty(), qPrintable(name));
                 for (const QString &picture : pictures)
@@ -216,7 +216,7 @@ private slots:
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed: run scripts/setup.sh");
-        const QString html = CReportBuilder(*group3, inst->Dir(), {}).BuildSpecReport();
+        const QString html = CReportBuilder(*group3, inst->Dir(), {}).BuildRadioSpecificReport();
         const QString pdf = inst->Path(QStringLiteral("spec.pdf"));
         QVERIFY(report::WriteReportPdf(html, inst->Path(QStringLiteral("Report")), pdf, QStringLiteral("Radio-Specific Report")));
         QVERIFY(ReadBytes(pdf).startsWith("%PDF-"));
