@@ -45,10 +45,11 @@ int main(int argc, char *argv[])
     // Reports are laid out by Qt's text engine, which needs the GUI application object; the
     // tool never shows a window, so it runs on the offscreen platform whatever the display.
     // The command word follows the global options and their values (ParseGlobalOptions).
-    int command = 1;
-    while (command + 1 < argc && (qstrcmp(argv[command], "--install-dir") == 0 || qstrcmp(argv[command], "--trace") == 0))
-        command += 2;
-    const bool reportCommand = command < argc && qstrcmp(argv[command], "report") == 0;
+    int commandAt = 1;
+    while (commandAt + 1 < argc &&
+           (qstrcmp(argv[commandAt], "--install-dir") == 0 || qstrcmp(argv[commandAt], "--trace") == 0))
+        commandAt += 2;
+    const bool reportCommand = commandAt < argc && qstrcmp(argv[commandAt], "report") == 0;
     if (reportCommand)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application =
