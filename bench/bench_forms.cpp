@@ -7,9 +7,9 @@
 // The profile is the largest shipped template filled up to 150 contacts (see bench_tree).
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise. One frame is 16 ms.
 #include "BenchSupport.h"
+#include "ListFormViews.h"
 #include "PrivateGroupView.h"
 #include "PrivateView.h"
-#include "ListFormViews.h"
 #include "TwoListWidget.h"
 
 #include <QCheckBox>
@@ -128,13 +128,16 @@ int main(int argc, char *argv[])
     auto line = [&](const QString &what, const std::vector<double> &ms) {
         const Stats s = Summarise(ms);
         out << QStringLiteral("%1 median %2 ms, p95 %3 ms, max %4 ms (%5 runs)\n")
-                   .arg(what, -36).arg(s.median, 0, 'f', 2).arg(s.p95, 0, 'f', 2).arg(s.max, 0, 'f', 2)
+                   .arg(what, -36)
+                   .arg(s.median, 0, 'f', 2)
+                   .arg(s.p95, 0, 'f', 2)
+                   .arg(s.max, 0, 'f', 2)
                    .arg(ms.size());
     };
     const CDataItem contacts = ChildItem(w.Root(), "Contacts");
     out << "profile: "
         << ChildItem(contacts, "PublicGroups").GetChildCount() + ChildItem(contacts, "PrivateGroups").GetChildCount() +
-               ChildItem(contacts, "Privates").GetChildCount()
+            ChildItem(contacts, "Privates").GetChildCount()
         << " contacts\n";
     for (const auto &f : forms) {
         const QString name = QLatin1String(f.name);

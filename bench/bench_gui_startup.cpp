@@ -157,7 +157,8 @@ double Median(std::vector<qint64> v)
 int main(int argc, char *argv[])
 {
     if (argc >= 3 && QByteArray(argv[1]) == "--child")
-        return RunChild(argc, argv, QString::fromLocal8Bit(argv[2]), argc >= 4 ? QString::fromLocal8Bit(argv[3]) : QString());
+        return RunChild(argc, argv, QString::fromLocal8Bit(argv[2]),
+                        argc >= 4 ? QString::fromLocal8Bit(argv[3]) : QString());
 
     QCoreApplication core(argc, argv);
     int runs = 10;

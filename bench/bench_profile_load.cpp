@@ -40,7 +40,8 @@ void AddContact(CXmlDocument &doc, const char *list, const char *element, int ty
         SetAttr(c, "in_scan_list", i % 3 == 0 ? "1" : "0");
     SetAttr(c, "in_scroll_list", i % 2 ? "1" : "0");
     if (type == 0) {
-        for (const char *a : {"alert_tone", "home_grp", "show_grp_only", "id_in_use", "see_all_groups", "mngr_mode", "private_scroll_list"})
+        for (const char *a : {"alert_tone", "home_grp", "show_grp_only", "id_in_use", "see_all_groups", "mngr_mode",
+                              "private_scroll_list"})
             SetAttr(c, a, QStringLiteral("0"));
         SetAttr(c, "home_grp", QString::number(4000100 + 1000 + (i % 20)));
         xmlNodePtr parents = doc.CreateElement("ParentPrivateGroups");
@@ -57,9 +58,11 @@ void AddContact(CXmlDocument &doc, const char *list, const char *element, int ty
 
 QByteArray BuildProfile()
 {
-    auto doc = CXmlDocument::Parse(ReadFile(QStringLiteral(ZQV_SOURCE_DIR "/tests/fixtures/profiles/valid_group3.zqv")));
+    auto doc =
+        CXmlDocument::Parse(ReadFile(QStringLiteral(ZQV_SOURCE_DIR "/tests/fixtures/profiles/valid_group3.zqv")));
     for (const char *list : {"PublicGroups", "PrivateGroups", "Privates", "TextMessages"})
-        for (xmlNodePtr child : ElementChildren(doc->SelectOne(nullptr, QStringLiteral("//dfns:%1").arg(QLatin1String(list)))))
+        for (xmlNodePtr child :
+             ElementChildren(doc->SelectOne(nullptr, QStringLiteral("//dfns:%1").arg(QLatin1String(list)))))
             doc->Detach(child);
     for (int i = 0; i < 40; ++i)
         AddContact(*doc, "PublicGroups", "PublicGroup", 2, i, 1 + i % 16);
@@ -108,7 +111,8 @@ int main(int argc, char *argv[])
     }
     const QByteArray text = args.isEmpty() ? BuildProfile() : ReadFile(args.first());
     QString error;
-    auto schema = CProfileSchema::Load(ReadFile(QStringLiteral(ZQV_SOURCE_DIR "/data/ProfileTemplate/DataProfile.xsd")), &error);
+    auto schema =
+        CProfileSchema::Load(ReadFile(QStringLiteral(ZQV_SOURCE_DIR "/data/ProfileTemplate/DataProfile.xsd")), &error);
     if (!schema)
         qFatal("schema: %s", qPrintable(error));
     {

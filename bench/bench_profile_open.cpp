@@ -172,7 +172,8 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < iterations; ++i) {
-        auto doc = CXmlDocument::Adopt(xmlReadMemory(utf8.constData(), int(utf8.size()), nullptr, "UTF-8", XML_PARSE_NONET));
+        auto doc =
+            CXmlDocument::Adopt(xmlReadMemory(utf8.constData(), int(utf8.size()), nullptr, "UTF-8", XML_PARSE_NONET));
         if (!schema->Validate(*doc))
             qFatal("baseline does not validate");
     }
@@ -211,12 +212,13 @@ int main(int argc, char *argv[])
         doc.OnOpenDocument(g3Path);
     }
     const double firstOpenMs = timer.nsecsElapsed() / 1e6;
-    const double rows[] = {measure(g3Path, Open, 0), measure(g3Path, Serialize, 0), measure(g3Path, Save, 0),
+    const double rows[] = {measure(g3Path, Open, 0), measure(g3Path, Serialize, 0),    measure(g3Path, Save, 0),
                            measure(g1Path, Open, 0), measure(g1Path, Serialize, IDNO), measure(g1Path, Save, IDNO)};
-    const char *names[] = {"open group 3", "save group 3, in memory", "save group 3, to disk",
+    const char *names[] = {"open group 3",           "save group 3, in memory", "save group 3, to disk",
                            "open group 1 (adapted)", "save group 1, in memory", "save group 1, to disk"};
 
-    out << "profile: 150 contacts, 25 text messages, " << plain.size() << " characters; " << iterations << " iterations\n";
+    out << "profile: 150 contacts, 25 text messages, " << plain.size() << " characters; " << iterations
+        << " iterations\n";
     out << QString::asprintf("%-40s %8.3f ms\n", "bare libxml2 parse + validate", bareMs);
     out << QString::asprintf("%-40s %8.3f ms\n", "first open (engine, schema, profile)", firstOpenMs);
     out << QString::asprintf("%-40s %8.3f ms = %.2f x bare\n", "normalising sort alone", sortMs, sortMs / bareMs);

@@ -65,11 +65,16 @@ int main(int argc, char *argv[])
     }
     CScriptedPrompter prompter;
     CNoFileDialog files;
-    const CReportContext context{inst.Dir(), inst.Path(QStringLiteral("cache")),
-                                 {QStringLiteral("Dealer\r\nStreet 1"), QStringLiteral("Notes"), QStringLiteral("Phone")},
-                                 &prompter, &files, nullptr};
+    const CReportContext context{
+        inst.Dir(),
+        inst.Path(QStringLiteral("cache")),
+        {QStringLiteral("Dealer\r\nStreet 1"), QStringLiteral("Notes"), QStringLiteral("Phone")},
+        &prompter,
+        &files,
+        nullptr};
     const CReportBuilder builder(*doc, context.installDir, context.dealer);
-    out << "profile: " << doc->Model().ProfileDocument()->Select(nullptr, QStringLiteral("//dfns:*[@cntct_type]")).size()
+    out << "profile: "
+        << doc->Model().ProfileDocument()->Select(nullptr, QStringLiteral("//dfns:*[@cntct_type]")).size()
         << " contacts; radio-specific report " << (builder.IsRadioSpecificAvailable() ? "available" : "NOT available")
         << "; " << iterations << " iterations, median / max in ms\n";
 
@@ -85,7 +90,8 @@ int main(int argc, char *argv[])
                 qFatal("the report window was not shown");
             window.Browser()->document()->documentLayout()->documentSize();
         });
-        out << QStringLiteral("%1: build %2 / %3, build+write %4 / %5, OK to window shown %6 / %7 (limits: build 50, window 300)\n")
+        out << QStringLiteral("%1: build %2 / %3, build+write %4 / %5, OK to window shown %6 / %7 (limits: build 50, "
+                              "window 300)\n")
                    .arg(QLatin1String(name))
                    .arg(build.median, 0, 'f', 2)
                    .arg(build.max, 0, 'f', 2)

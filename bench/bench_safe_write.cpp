@@ -77,8 +77,9 @@ double CliSafeWrite(const QString &dir, const QString &profilePath)
     cli.setStandardInputFile(QProcess::nullDevice());
     QElapsedTimer t;
     t.start();
-    cli.start(QStringLiteral(ZQV_CLI), {QStringLiteral("--install-dir"), QStringLiteral(ZQV_DATA_DIR), QStringLiteral("write"),
-                                        QStringLiteral("--yes"), QStringLiteral("--port"), sim.port, profilePath});
+    cli.start(QStringLiteral(ZQV_CLI),
+              {QStringLiteral("--install-dir"), QStringLiteral(ZQV_DATA_DIR), QStringLiteral("write"),
+               QStringLiteral("--yes"), QStringLiteral("--port"), sim.port, profilePath});
     cli.waitForFinished(-1);
     const double elapsed = t.nsecsElapsed() / 1e6;
     if (cli.exitCode() != 0)

@@ -6,7 +6,8 @@
 //   bench_settings [--rounds N] [HELP_FILE]
 //
 // The profile is the editor benchmarks' full profile (the largest shipped template filled up to
-// 150 contacts and 25 text messages through the rule script); the help file is the English one of the build tree. One frame is 16 ms.
+// 150 contacts and 25 text messages through the rule script); the help file is the English one of the build tree. One
+// frame is 16 ms.
 #include "BenchSupport.h"
 #include "ControlIds.h"
 #include "HelpFile.h"

@@ -99,10 +99,15 @@ void CliReadCpu(const QString &dir)
     const QByteArray port = sim.port.toLocal8Bit();
     const QByteArray out = (dir + QStringLiteral("/read.zqv")).toLocal8Bit();
     const QByteArray installDir = QByteArrayLiteral(ZQV_DATA_DIR);
-    char *argv[] = {const_cast<char *>(cli.constData()), const_cast<char *>("--install-dir"),
-                    const_cast<char *>(installDir.constData()), const_cast<char *>("read"),
-                    const_cast<char *>("--port"), const_cast<char *>(port.constData()), const_cast<char *>("-o"),
-                    const_cast<char *>(out.constData()), nullptr};
+    char *argv[] = {const_cast<char *>(cli.constData()),
+                    const_cast<char *>("--install-dir"),
+                    const_cast<char *>(installDir.constData()),
+                    const_cast<char *>("read"),
+                    const_cast<char *>("--port"),
+                    const_cast<char *>(port.constData()),
+                    const_cast<char *>("-o"),
+                    const_cast<char *>(out.constData()),
+                    nullptr};
     QElapsedTimer t;
     t.start();
     pid_t pid = 0;
@@ -116,8 +121,9 @@ void CliReadCpu(const QString &dir)
     const double elapsed = t.nsecsElapsed() / 1e6;
     const double user = usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3;
     const double sys = usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3;
-    std::printf("cli    read exit %d  elapsed %8.1f ms  CPU user %.1f ms + system %.1f ms = %.2f%% of the elapsed time\n",
-                WIFEXITED(status) ? WEXITSTATUS(status) : -1, elapsed, user, sys, 100.0 * (user + sys) / elapsed);
+    std::printf(
+        "cli    read exit %d  elapsed %8.1f ms  CPU user %.1f ms + system %.1f ms = %.2f%% of the elapsed time\n",
+        WIFEXITED(status) ? WEXITSTATUS(status) : -1, elapsed, user, sys, 100.0 * (user + sys) / elapsed);
 }
 
 }  // namespace

@@ -57,8 +57,7 @@ int main(int argc, char *argv[])
     CEditorWindow::Flush();
     const CDataItem contacts = ChildItem(w.Root(), "Contacts");
     const int contactCount = ChildItem(contacts, "PublicGroups").GetChildCount() +
-                             ChildItem(contacts, "PrivateGroups").GetChildCount() +
-                             ChildItem(contacts, "Privates").GetChildCount();
+        ChildItem(contacts, "PrivateGroups").GetChildCount() + ChildItem(contacts, "Privates").GetChildCount();
 
     // Every node in turn, as clicks would.
     std::vector<double> select;
@@ -103,10 +102,16 @@ int main(int argc, char *argv[])
         << " text messages, " << nodes.size() << " tree nodes\n";
     out << QStringLiteral("build tree:          %1 ms\n").arg(buildMs, 0, 'f', 2);
     out << QStringLiteral("selection change:    median %1 ms, p95 %2 ms, max %3 ms, mean %4 ms (%5 changes)\n")
-               .arg(s.median, 0, 'f', 2).arg(s.p95, 0, 'f', 2).arg(s.max, 0, 'f', 2).arg(s.mean, 0, 'f', 2)
+               .arg(s.median, 0, 'f', 2)
+               .arg(s.p95, 0, 'f', 2)
+               .arg(s.max, 0, 'f', 2)
+               .arg(s.mean, 0, 'f', 2)
                .arg(select.size());
     out << QStringLiteral("rename and re-sort:  median %1 ms, p95 %2 ms, max %3 ms, mean %4 ms (%5 renames)\n")
-               .arg(n.median, 0, 'f', 2).arg(n.p95, 0, 'f', 2).arg(n.max, 0, 'f', 2).arg(n.mean, 0, 'f', 2)
+               .arg(n.median, 0, 'f', 2)
+               .arg(n.p95, 0, 'f', 2)
+               .arg(n.max, 0, 'f', 2)
+               .arg(n.mean, 0, 'f', 2)
                .arg(rename.size());
     out << "target: under 16 ms each (one frame)\n";
     return 0;

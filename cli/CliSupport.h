@@ -112,7 +112,7 @@ private:
 struct CCommand {
     QString name;
     QString synopsis;  // the usage line after the program name
-    QString summary;   // one line for --help
+    QString summary;  // one line for --help
     std::function<int(CCliContext &, const QStringList &)> run;
 };
 using CommandTable = std::vector<CCommand>;

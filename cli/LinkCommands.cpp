@@ -16,9 +16,9 @@
 // had gone out, it offers to write the backup back.
 #include "CliSupport.h"
 
+#include "BackupStore.h"
 #include "ConfigStore.h"
 #include "LinkCodec.h"
-#include "BackupStore.h"
 #include "PortEnumerator.h"
 #include "ProfileDiff.h"
 #include "RadioTransfer.h"
@@ -80,7 +80,8 @@ public:
         CRadioTransfer transfer(m_strPort, this);
         int result = 0;
         g_pCancel = &CTransferContext::Instance().CancelFlag();
-        struct sigaction sa {}, old {};
+        struct sigaction sa {
+        }, old{};
         sa.sa_handler = OnInterrupt;
         sigemptyset(&sa.sa_mask);
         sigaction(SIGINT, &sa, &old);
@@ -144,9 +145,9 @@ private:
         if (question == -2 && m_bNotSupportedAccepted)
             yes = true;
         else if (question == -1 || question == -2)
-            yes = m_ctx.Prompter().Show(LoadStr(question == -1 ? IDS_WARN_RADIO_NOT_IN_PROFILE
-                                                                : IDS_WARN_PROFILE_NOT_SUPPORTED),
-                                        MB_YESNO | MB_ICONQUESTION) == IDYES;
+            yes = m_ctx.Prompter().Show(
+                      LoadStr(question == -1 ? IDS_WARN_RADIO_NOT_IN_PROFILE : IDS_WARN_PROFILE_NOT_SUPPORTED),
+                      MB_YESNO | MB_ICONQUESTION) == IDYES;
         else
             yes = m_ctx.Prompter().Show(LoadStr(IDS_UNKNOWN_WARNING), MB_OK) == IDOK;
         CTransferContext::Instance().Answer(yes);
@@ -173,7 +174,8 @@ QString CodeplugVersion(const VirtualCPData &r)
 int SettingGroup(CCliContext &ctx, const QString &version)
 {
     try {
-        const std::shared_ptr<CXmlDocument> upgrade = LoadSettingDoc(ctx.InstallDir(), QLatin1String(kUpgradeDocName), ctx.Prompter());
+        const std::shared_ptr<CXmlDocument> upgrade =
+            LoadSettingDoc(ctx.InstallDir(), QLatin1String(kUpgradeDocName), ctx.Prompter());
         return upgrade ? GetGroupByVersion(*upgrade, version) : -1;
     } catch (const CZQVCPSException &e) {
         ctx.Report(e.GetMessageId(), e.GetTrace());
@@ -258,7 +260,9 @@ public:
     {
         m_transfer.SetShowFailures(true);
         m_transfer.SetNotSupportedAccepted(olderRadioAccepted);
-        m_transfer.SetProgressText(write ? IDS_WRITING_TO_RADIO : m_nReadPurpose ? m_nReadPurpose : IDS_READING_FROM_RADIO);
+        m_transfer.SetProgressText(write                ? IDS_WRITING_TO_RADIO
+                                       : m_nReadPurpose ? m_nReadPurpose
+                                                        : IDS_READING_FROM_RADIO);
         bool ok = false;
         if (write) {
             bool radioReset = false;
@@ -518,7 +522,8 @@ int RunDiff(CCliContext &ctx, const CCommand &self, const QStringList &args)
     ctx.SetVerbose(a.Has(QStringLiteral("-v")) || a.Has(QStringLiteral("--verbose")));
     const bool radio = a.Has(kPort);
     if (a.Operands().size() != (radio ? 1 : 2))
-        return UsageError(ctx, self, radio ? QStringLiteral("diff --port P needs one FILE") : QStringLiteral("diff needs two FILEs"));
+        return UsageError(
+            ctx, self, radio ? QStringLiteral("diff --port P needs one FILE") : QStringLiteral("diff needs two FILEs"));
     if (!ctx.LoadInstallation())
         return kExitFailure;
     VirtualCPData before, after;
@@ -537,7 +542,8 @@ int RunDiff(CCliContext &ctx, const CCommand &self, const QStringList &args)
     before = host.TransferRecord();
     if (!ProfileRecord(ctx, a.Operands().at(0), before.limit.pid, after))
         return kExitFailure;
-    return PrintDifferences(ctx, link::CompareRecords(before, link::ExpectedAfterWrite(after, before.limit)), a.Has(kJson));
+    return PrintDifferences(ctx, link::CompareRecords(before, link::ExpectedAfterWrite(after, before.limit)),
+                            a.Has(kJson));
 }
 
 // backups [--pid N]: the backups taken before writes, newest first.
@@ -626,8 +632,7 @@ void RegisterLinkCommands(CommandTable &table)
     Add(table, "backups", "backups [--pid N]", "list the backups taken before writes, newest first", RunBackups);
     Add(table, "reset", "reset --port P", "reset the radio", RunReset);
     Add(table, "read-pid", "read-pid --port P", "show the radio's own private ID", RunReadPid);
-    Add(table, "capture-pid", "capture-pid --port P", "capture another radio's private ID over the air",
-        RunCapturePid);
+    Add(table, "capture-pid", "capture-pid --port P", "capture another radio's private ID over the air", RunCapturePid);
 }
 
 }  // namespace zqv::cli

@@ -30,7 +30,8 @@ QStringList TemplateNames(const QString &installDir)
 int Prepare(CCliContext &ctx, const CCommand &self, const QStringList &args, const QStringList &valued, CArgs &a)
 {
     if (!a.Parse(args, valued, kVerboseFlags) || a.Operands().size() != 1)
-        return UsageError(ctx, self, a.Error().isEmpty() ? QStringLiteral("%1 needs one FILE").arg(self.name) : a.Error());
+        return UsageError(ctx, self,
+                          a.Error().isEmpty() ? QStringLiteral("%1 needs one FILE").arg(self.name) : a.Error());
     ctx.SetVerbose(a.Has(QStringLiteral("-v")) || a.Has(QStringLiteral("--verbose")));
     return ctx.LoadInstallation() ? -1 : int(kExitFailure);
 }
@@ -51,8 +52,9 @@ int RunNew(CCliContext &ctx, const CCommand &self, const QStringList &args)
     const QString output = a.Value(QStringLiteral("-o"));
     if (name.isEmpty() || output.isEmpty() || !a.Operands().isEmpty()) {
         const QStringList names = TemplateNames(ctx.InstallDir());
-        return UsageError(ctx, self, QStringLiteral("new needs --template NAME and -o FILE; templates: %1")
-                                         .arg(names.isEmpty() ? QStringLiteral("(none)") : names.join(QStringLiteral(", "))));
+        return UsageError(ctx, self,
+                          QStringLiteral("new needs --template NAME and -o FILE; templates: %1")
+                              .arg(names.isEmpty() ? QStringLiteral("(none)") : names.join(QStringLiteral(", "))));
     }
     // A template is named as the New Profile dialog lists it, or given as a path.
     QString path = ctx.InstallDir() + QStringLiteral("/ProfileTemplate/") + name + QStringLiteral(".zqv");
@@ -64,7 +66,8 @@ int RunNew(CCliContext &ctx, const CCommand &self, const QStringList &args)
             ctx.Prompter().ShowMessage(IDS_NO_TEMPLATE_FILES);
             return kExitFailure;
         }
-        return UsageError(ctx, self, QStringLiteral("no template '%1'; templates: %2").arg(name, names.join(QStringLiteral(", "))));
+        return UsageError(
+            ctx, self, QStringLiteral("no template '%1'; templates: %2").arg(name, names.join(QStringLiteral(", "))));
     }
     if (!ctx.LoadInstallation())
         return kExitFailure;
@@ -134,9 +137,9 @@ int RunCheck(CCliContext &ctx, const CCommand &self, const QStringList &args)
         texts += t.isEmpty() ? 0 : 1;
     const CRadioDataModel &m = s.doc.Model();
     ctx.Out() << path << ": valid profile, model " << record.limit.model << ", setting group " << m.GetSettingGroup()
-              << ", clone compatibility " << m.GetCloneCompatibility() << ", "
-              << (counts[0] + counts[1] + counts[2]) << " contacts (" << counts[2] << " public groups, " << counts[1]
-              << " private groups, " << counts[0] << " private contacts), " << texts << " text messages, "
+              << ", clone compatibility " << m.GetCloneCompatibility() << ", " << (counts[0] + counts[1] + counts[2])
+              << " contacts (" << counts[2] << " public groups, " << counts[1] << " private groups, " << counts[0]
+              << " private contacts), " << texts << " text messages, "
               << (m.IsSingleByteFormat() ? "code page 1252" : "UTF-16") << '\n';
     ctx.Out().flush();
     for (const QString &line : link::DescribeWriteChanges(changes))

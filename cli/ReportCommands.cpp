@@ -30,7 +30,8 @@ CDealerTexts DealerTexts()
 int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
 {
     CArgs a;
-    if (!a.Parse(args, {QStringLiteral("--kind"), QStringLiteral("-o")}, {QStringLiteral("-v"), QStringLiteral("--verbose")}))
+    if (!a.Parse(args, {QStringLiteral("--kind"), QStringLiteral("-o")},
+                 {QStringLiteral("-v"), QStringLiteral("--verbose")}))
         return UsageError(ctx, self, a.Error());
     ctx.SetVerbose(a.Has(QStringLiteral("-v")) || a.Has(QStringLiteral("--verbose")));
     const QString kind = a.Value(QStringLiteral("--kind"));
@@ -60,8 +61,10 @@ int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
         ctx.Report(e.GetMessageId(), e.GetTrace());
         return kExitFailure;
     }
-    const QString title = LoadStr(reportKind == ReportKind::RadioSpecific ? IDS_RADIO_SPECIFIC_REPORT : IDS_OVERVIEW_REPORT);
-    const bool written = pdf ? report::WriteReportPdf(html, reportDir, output, title) : report::WriteReportFile(output, html);
+    const QString title =
+        LoadStr(reportKind == ReportKind::RadioSpecific ? IDS_RADIO_SPECIFIC_REPORT : IDS_OVERVIEW_REPORT);
+    const bool written =
+        pdf ? report::WriteReportPdf(html, reportDir, output, title) : report::WriteReportFile(output, html);
     if (!written) {
         ctx.Err() << FormatStr(IDS_REPORT_SAVE_FAILED, {output}) << '\n';
         return kExitFailure;
@@ -76,8 +79,10 @@ int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
 
 void RegisterReportCommands(CommandTable &table)
 {
-    CCommand command{QStringLiteral("report"), QStringLiteral("report --kind spec|overview FILE -o OUT.htm|OUT.pdf [-v]"),
-                     QStringLiteral("write a profile's Radio-Specific or Overview Report as a web page or PDF"), {}};
+    CCommand command{QStringLiteral("report"),
+                     QStringLiteral("report --kind spec|overview FILE -o OUT.htm|OUT.pdf [-v]"),
+                     QStringLiteral("write a profile's Radio-Specific or Overview Report as a web page or PDF"),
+                     {}};
     command.run = [command](CCliContext &ctx, const QStringList &args) { return RunReport(ctx, command, args); };
     table.push_back(std::move(command));
 }

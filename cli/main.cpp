@@ -17,7 +17,8 @@ namespace {
 
 void PrintUsage(QTextStream &stream, const CommandTable &commands)
 {
-    stream << "Usage: zqvcps-cli " << kGlobalSynopsis << " COMMAND [ARGS]\n"
+    stream << "Usage: zqvcps-cli " << kGlobalSynopsis
+           << " COMMAND [ARGS]\n"
               "\n"
               "ZQV CPS command-line tool: works with radio profiles (.zqv) and radios.\n"
               "Progress and messages go to stderr.\n"

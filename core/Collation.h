@@ -14,6 +14,9 @@ int CollationWeight(char16_t unit);
 // first sorts first. Negative, zero or positive like strcmp.
 int CollateNames(const QString &a, const QString &b);
 
-inline bool CollateLess(const QString &a, const QString &b) { return CollateNames(a, b) < 0; }
+inline bool CollateLess(const QString &a, const QString &b)
+{
+    return CollateNames(a, b) < 0;
+}
 
 }  // namespace zqv

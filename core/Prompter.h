@@ -65,7 +65,11 @@ public:
 
     const std::vector<Shown> &History() const { return m_history; }
     QStringList Texts() const;
-    void Clear() { m_history.clear(); m_answers.clear(); }
+    void Clear()
+    {
+        m_history.clear();
+        m_answers.clear();
+    }
 
 private:
     std::deque<int> m_answers;

@@ -3,21 +3,30 @@
 #include "StringIds.h"
 #include "ZQVCPSException.h"
 
+#include <cstring>
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 #include <libxml/xmlerror.h>
 #include <libxml/xpathInternals.h>
-#include <cstring>
 #include <mutex>
 
 namespace zqv {
 
 namespace {
 
-const xmlChar *X(const char *s) { return reinterpret_cast<const xmlChar *>(s); }
-QString Q(const xmlChar *s) { return s ? QString::fromUtf8(reinterpret_cast<const char *>(s)) : QString(); }
+const xmlChar *X(const char *s)
+{
+    return reinterpret_cast<const xmlChar *>(s);
+}
+QString Q(const xmlChar *s)
+{
+    return s ? QString::fromUtf8(reinterpret_cast<const char *>(s)) : QString();
+}
 
-xmlParserInputPtr RefuseExternalEntity(const char *, const char *, xmlParserCtxtPtr) { return nullptr; }
+xmlParserInputPtr RefuseExternalEntity(const char *, const char *, xmlParserCtxtPtr)
+{
+    return nullptr;
+}
 
 struct ParseState {
     QString error;
@@ -147,7 +156,9 @@ std::shared_ptr<CXmlDocument> CXmlDocument::Parse(const QByteArray &utf8, QStrin
         *failure = XmlParseFailure::None;
     if (const int line = FindCrowdedElement(utf8)) {
         if (error)
-            *error = QStringLiteral("line %1: an element has more than %2 attributes").arg(line).arg(kMaxAttributesPerElement);
+            *error = QStringLiteral("line %1: an element has more than %2 attributes")
+                         .arg(line)
+                         .arg(kMaxAttributesPerElement);
         if (failure)
             *failure = XmlParseFailure::TooManyAttributes;
         return nullptr;
@@ -214,7 +225,10 @@ std::shared_ptr<CXmlDocument> CXmlDocument::Adopt(xmlDocPtr doc)
     return doc ? std::shared_ptr<CXmlDocument>(new CXmlDocument(doc)) : nullptr;
 }
 
-xmlNodePtr CXmlDocument::Root() const { return xmlDocGetRootElement(m_pDoc); }
+xmlNodePtr CXmlDocument::Root() const
+{
+    return xmlDocGetRootElement(m_pDoc);
+}
 
 QByteArray CXmlDocument::ToUtf8(bool format) const
 {
@@ -239,8 +253,7 @@ xmlXPathObjectPtr CXmlDocument::Eval(xmlNodePtr context, const QString &xpath, c
     m_pXPath->userData = &message;
     for (const auto &var : vars) {
         const QByteArray value = var.second.toUtf8();
-        xmlXPathRegisterVariable(m_pXPath, X(var.first.toUtf8().constData()),
-                                 xmlXPathNewString(X(value.constData())));
+        xmlXPathRegisterVariable(m_pXPath, X(var.first.toUtf8().constData()), xmlXPathNewString(X(value.constData())));
     }
     xmlXPathObjectPtr result = xmlXPathEvalExpression(X(xpath.toUtf8().constData()), m_pXPath);
     if (!vars.empty())
@@ -319,7 +332,10 @@ QString NodeName(xmlNodePtr node)
     return Q(node->name);
 }
 
-bool IsElement(xmlNodePtr node) { return node && node->type == XML_ELEMENT_NODE; }
+bool IsElement(xmlNodePtr node)
+{
+    return node && node->type == XML_ELEMENT_NODE;
+}
 
 bool HasAttr(xmlNodePtr element, const char *name)
 {
@@ -370,7 +386,7 @@ xmlNodePtr NextElementSibling(xmlNodePtr node)
 bool IsProfileElement(xmlNodePtr element, const char *localName)
 {
     return IsElement(element) && element->ns && xmlStrEqual(element->ns->href, X(kProfileNamespace)) &&
-           xmlStrEqual(element->name, X(localName));
+        xmlStrEqual(element->name, X(localName));
 }
 
 bool AttrEquals(xmlNodePtr element, const char *name, const QByteArray &utf8)

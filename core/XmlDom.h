@@ -36,7 +36,7 @@ inline constexpr int kMaxAttributesPerElement = 256;
 // Why Parse refused a text.
 enum class XmlParseFailure {
     None,
-    Malformed,          // not well-formed, a document type declaration, no root element
+    Malformed,  // not well-formed, a document type declaration, no root element
     TooManyAttributes,  // an element with more than kMaxAttributesPerElement attributes
 };
 
@@ -73,8 +73,7 @@ public:
     // Runs an XPath expression relative to `context` (the document when null) and returns the
     // selected nodes in document order. An expression that does not compile, or that yields
     // no node-set, throws CZQVCPSException 106 with libxml2's reason.
-    std::vector<xmlNodePtr> Select(xmlNodePtr context, const QString &xpath,
-                                   const XPathVars &vars = {}) const;
+    std::vector<xmlNodePtr> Select(xmlNodePtr context, const QString &xpath, const XPathVars &vars = {}) const;
     // The first selected node, or null.
     xmlNodePtr SelectOne(xmlNodePtr context, const QString &xpath, const XPathVars &vars = {}) const;
     // Evaluates an expression to a number (e.g. count(...)).

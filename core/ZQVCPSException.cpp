@@ -16,14 +16,11 @@ CZQVCPSException::CZQVCPSException(int messageId, const char *op, int line, cons
 {
 }
 
-CZQVCPSException CZQVCPSException::FromLibraryError(int contextId, const char *op, int line,
-                                                    const QString &errorMsg,
-                                                    const QString &description,
-                                                    const QString &source)
+CZQVCPSException CZQVCPSException::FromLibraryError(int contextId, const char *op, int line, const QString &errorMsg,
+                                                    const QString &description, const QString &source)
 {
     return CZQVCPSException(contextId, op, line,
-                            QStringLiteral("ErrorMsg: %1\nDesc: %2\nSource: %3")
-                                .arg(errorMsg, description, source));
+                            QStringLiteral("ErrorMsg: %1\nDesc: %2\nSource: %3").arg(errorMsg, description, source));
 }
 
 QString CZQVCPSException::MessageText() const

@@ -18,9 +18,8 @@ public:
 
     // A failure reported by a library (libxml2, the script engine, the C++ runtime) inside
     // the data model, turned into this exception with the caller's context code.
-    static CZQVCPSException FromLibraryError(int contextId, const char *op, int line,
-                                             const QString &errorMsg, const QString &description,
-                                             const QString &source);
+    static CZQVCPSException FromLibraryError(int contextId, const char *op, int line, const QString &errorMsg,
+                                             const QString &description, const QString &source);
 
     int GetMessageId() const { return m_nMessageId; }
     // The %s/%d arguments of a message that names a value (a cap, an attribute); empty for
@@ -55,18 +54,19 @@ inline constexpr const char kExceptionCaught[] = "Exception Caught";
 
 #define ZQV_THROW(id, op, detail) throw ::zqv::CZQVCPSException((id), (op), __LINE__, (detail))
 // The same for a message with %s/%d arguments.
-#define ZQV_THROW_ARGS(id, op, detail, args) \
+#define ZQV_THROW_ARGS(id, op, detail, args)                                                                           \
     throw ::zqv::CZQVCPSException((id), (op), __LINE__, (detail)).WithMessageArgs(args)
 
 // Closes a try block: an exception of our own gets a pass-through line and goes on; any other
 // std::exception becomes ours with the context code `ctxId` and the library's message.
-#define ZQV_CATCH_RETHROW(op, ctxId)                                                         \
-    catch (::zqv::CZQVCPSException & zqvEx) {                                                \
-        zqvEx.AddTrace((op), __LINE__, QString::fromLatin1(::zqv::kExceptionCatched));       \
-        throw;                                                                               \
-    }                                                                                        \
-    catch (const std::exception &stdEx) {                                                    \
-        throw ::zqv::CZQVCPSException::FromLibraryError((ctxId), (op), __LINE__,             \
-                                                        QString::fromLocal8Bit(stdEx.what()), \
-                                                        QString(), QStringLiteral("C++ runtime")); \
+#define ZQV_CATCH_RETHROW(op, ctxId)                                                                                   \
+    catch (::zqv::CZQVCPSException & zqvEx)                                                                            \
+    {                                                                                                                  \
+        zqvEx.AddTrace((op), __LINE__, QString::fromLatin1(::zqv::kExceptionCatched));                                 \
+        throw;                                                                                                         \
+    }                                                                                                                  \
+    catch (const std::exception &stdEx)                                                                                \
+    {                                                                                                                  \
+        throw ::zqv::CZQVCPSException::FromLibraryError((ctxId), (op), __LINE__, QString::fromLocal8Bit(stdEx.what()), \
+                                                        QString(), QStringLiteral("C++ runtime"));                     \
     }

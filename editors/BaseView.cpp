@@ -60,8 +60,14 @@ bool IsTrue(const QString &text)
 
 }  // namespace
 
-CBaseView::CSuspendValidation::CSuspendValidation() { ++g_nValidationSuspended; }
-CBaseView::CSuspendValidation::~CSuspendValidation() { --g_nValidationSuspended; }
+CBaseView::CSuspendValidation::CSuspendValidation()
+{
+    ++g_nValidationSuspended;
+}
+CBaseView::CSuspendValidation::~CSuspendValidation()
+{
+    --g_nValidationSuspended;
+}
 
 bool CBaseView::IsValidationSuspended()
 {
@@ -308,7 +314,8 @@ RuleResult CBaseView::ApplyRule(IPrompter &prompter, const RuleCall &call, const
 {
     RuleAnswer answer = CallRule(call);
     if (answer.result == RuleResult::Ask) {
-        const QString question = questionArgs.isEmpty() ? LoadStr(answer.message) : FormatStr(answer.message, questionArgs);
+        const QString question =
+            questionArgs.isEmpty() ? LoadStr(answer.message) : FormatStr(answer.message, questionArgs);
         const int reply = prompter.Show(question, answer.style);
         if (reply != IDOK && reply != IDYES)
             return RuleResult::Ask;
@@ -327,7 +334,9 @@ RuleResult CBaseView::SetValue(CDataItem &item, const QString &name, const QVari
 {
     return ApplyRule(
         Prompter(),
-        [&](int confirm, int &message, int &style) { return item.SetAttributeValue(name, value, message, confirm, style); },
+        [&](int confirm, int &message, int &style) {
+            return item.SetAttributeValue(name, value, message, confirm, style);
+        },
         questionArgs);
 }
 
@@ -397,7 +406,8 @@ void CBaseView::PostHint(int operation, NodeKind kind, int index)
 
 void CBaseView::PostReturnToField(int controlId)
 {
-    QMetaObject::invokeMethod(this, [this, controlId] { ReturnToField(controlId); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, controlId] { ReturnToField(controlId); }, Qt::QueuedConnection);
 }
 
 void CBaseView::SelectQuietly(QComboBox *list, int index)

@@ -183,7 +183,8 @@ protected:
                         const QStringList &questionArgs = {});
     // For a refresh notice of this form's own node (the tree renamed it): shows the name of
     // the record `record` gives in `name` and `heading` again. Other notices are ignored.
-    void ShowNameAgain(const ViewHint &hint, const std::function<CDataItem()> &record, QLineEdit *name, QLabel *heading);
+    void ShowNameAgain(const ViewHint &hint, const std::function<CDataItem()> &record, QLineEdit *name,
+                       QLabel *heading);
     // Removes the first child of `list` whose attribute `name` is `value` through the rule
     // script, as ApplyRule shows and asks; true when it was removed (false: no such child, or
     // refused or declined).

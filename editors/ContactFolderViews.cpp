@@ -19,8 +19,8 @@ void CContactFolderView::AddButtonRow(int buttonId, int labelId, int caption, No
 {
     const int y = 70 + row * 56;
     const NodeKind iconKind = addKind == kNodePublicGroups ? kNodePublicGroup
-                         : addKind == kNodePrivateGroups ? kNodePrivateGroup
-                                                         : kNodePrivate;
+        : addKind == kNodePrivateGroups                    ? kNodePrivateGroup
+                                                           : kNodePrivate;
     AddAddButton(buttonId, iconKind, addKind, QRect(0, y, 44, 40));
     AddLabel(labelId, LoadStr(caption), QRect(54, y + 7, 260, 26));
     m_buttons.push_back(buttonId);
@@ -42,8 +42,8 @@ CPublicGroupsView::CPublicGroupsView(IEditorHost &host, CZQVCPSTreeView &tree, Q
 }
 
 CPrivateGroupsView::CPrivateGroupsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent)
-    : CContactFolderView(host, tree, kNodePrivateGroups, "PrivateGroups", IDC_PRIVATEGROUPS_HEADING,
-                         IDS_PRIVATE_GROUPS, parent)
+    : CContactFolderView(host, tree, kNodePrivateGroups, "PrivateGroups", IDC_PRIVATEGROUPS_HEADING, IDS_PRIVATE_GROUPS,
+                         parent)
 {
     AddButtonRow(IDC_PRIVATEGROUPS_ADD, IDC_PRIVATEGROUPS_ADD_LABEL, IDS_ADD_PRIVATE_GROUP, kNodePrivateGroups, 0);
 }

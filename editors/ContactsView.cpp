@@ -65,5 +65,4 @@ void CContactsView::Load()
         static_cast<QLineEdit *>(Control(v.id))->setText(QString::number(v.value));
 }
 
-
 }  // namespace zqv

@@ -15,7 +15,6 @@ public:
 
     void Load() override;
 
-
 private:
     QLineEdit *AddNumber(int labelId, int labelText, int valueId, int column, int row);
 };

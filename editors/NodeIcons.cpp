@@ -26,7 +26,8 @@ Look LookOf(NodeKind kind, bool ownRadio)
     case kNodeTextMessage: return {Shape::Page, QColor(60, 120, 60)};
     case kNodePublicGroup: return {Shape::People, QColor(30, 110, 190)};
     case kNodePrivateGroup: return {Shape::People, QColor(170, 90, 20)};
-    case kNodePrivate: return ownRadio ? Look{Shape::Radio, QColor(190, 30, 30)} : Look{Shape::Person, QColor(120, 60, 150)};
+    case kNodePrivate:
+        return ownRadio ? Look{Shape::Radio, QColor(190, 30, 30)} : Look{Shape::Person, QColor(120, 60, 150)};
     case kNodeScrollList:
     case kNodeScanChannel: return {Shape::List, QColor(40, 120, 120)};
     default: return {Shape::Folder, QColor(200, 160, 40)};

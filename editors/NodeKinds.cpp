@@ -10,7 +10,7 @@ bool IsElementKind(NodeKind kind)
 bool IsAddKind(NodeKind kind)
 {
     return kind == kNodeTextMessages || kind == kNodePublicGroups || kind == kNodePrivateGroups ||
-           kind == kNodePrivates || kind == kNodePrivatesWithScanner;
+        kind == kNodePrivates || kind == kNodePrivatesWithScanner;
 }
 
 bool IsRenameKind(NodeKind kind)
@@ -44,10 +44,9 @@ NodeKind ElementKindOf(NodeKind folderKind)
 const char *NodeViewClass(NodeKind kind)
 {
     static const char *const kClasses[kNodeKindCount] = {
-        "CRadioInfoView",   "CSettingsView",     "CTextMessagesView", "CTextMessageView",
-        "CContactsView",    "CPublicGroupsView", "CPrivateGroupsView", "CPrivatesView",
-        "CPublicGroupView", "CPrivateGroupView", "CPrivateView",       "CListsView",
-        "CScrollListView",  "CScanListView",     "CScanChannelView",
+        "CRadioInfoView",    "CSettingsView",      "CTextMessagesView", "CTextMessageView", "CContactsView",
+        "CPublicGroupsView", "CPrivateGroupsView", "CPrivatesView",     "CPublicGroupView", "CPrivateGroupView",
+        "CPrivateView",      "CListsView",         "CScrollListView",   "CScanListView",    "CScanChannelView",
     };
     return kind >= 0 && kind < kNodeKindCount ? kClasses[kind] : nullptr;
 }

@@ -36,8 +36,14 @@ constexpr quint32 MakeItemValue(int kind, int index)
 {
     return (static_cast<quint32>(index) << 16) | (static_cast<quint32>(kind) & 0xFFFFu);
 }
-constexpr NodeKind ItemKind(quint32 value) { return static_cast<NodeKind>(value & 0xFFFFu); }
-constexpr int ItemIndex(quint32 value) { return static_cast<int>(value >> 16); }
+constexpr NodeKind ItemKind(quint32 value)
+{
+    return static_cast<NodeKind>(value & 0xFFFFu);
+}
+constexpr int ItemIndex(quint32 value)
+{
+    return static_cast<int>(value >> 16);
+}
 
 enum HintOperation : int {
     kHintAdd = 1,

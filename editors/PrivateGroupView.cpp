@@ -3,8 +3,8 @@
 #include "ContactLists.h"
 #include "ControlIds.h"
 #include "EditorHost.h"
-#include "ProfileItems.h"
 #include "ProfileFormat.h"
+#include "ProfileItems.h"
 #include "Prompter.h"
 #include "StringTable.h"
 #include "TwoListWidget.h"
@@ -241,8 +241,8 @@ void CPrivateGroupView::OnNameLeft()
 {
     if (IsValidationSuspended() || HasDataError() || !m_bLoaded)
         return;
-    if (FocusStaysInForm(m_pDelete)
-        && CommitName(Group(), m_pName->text(), m_pHeading, kNodePrivateGroup) == NameCommit::Refused)
+    if (FocusStaysInForm(m_pDelete) &&
+        CommitName(Group(), m_pName->text(), m_pHeading, kNodePrivateGroup) == NameCommit::Refused)
         FocusAndSelectAll(m_pName);
 }
 
@@ -329,7 +329,8 @@ void CPrivateGroupView::ReturnToField(int controlId)
 
 void CPrivateGroupView::OnUpdate(const ViewHint &hint)
 {
-    ShowNameAgain(hint, [this] { return Group(); }, m_pName, m_pHeading);
+    ShowNameAgain(
+        hint, [this] { return Group(); }, m_pName, m_pHeading);
 }
 
 }  // namespace zqv

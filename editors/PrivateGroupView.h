@@ -22,7 +22,6 @@ class CTwoListWidget;
 class CPrivateGroupView : public CBaseView {
     Q_OBJECT
 public:
-
     CPrivateGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent = nullptr);
 
     void Load() override;

@@ -48,31 +48,31 @@ CPrivateView::CPrivateView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *pa
     m_pChannel = AddControl(IDC_PRIVATE_CHANNEL, new QComboBox, QRect(110, 104, 220, 26));
     AddLabel(IDC_PRIVATE_ID_LABEL, LoadStr(IDS_ID), QRect(0, 144, 100, 26));
     m_pPid = AddControl(IDC_PRIVATE_ID, new CNonPasteEdit, QRect(110, 144, 220, 26));
-    m_pReadPid = AddControl(IDC_PRIVATE_READ_PID, new QPushButton(LoadStr(IDS_READ_PID_BUTTON)),
-                            QRect(340, 142, 220, 30));
+    m_pReadPid =
+        AddControl(IDC_PRIVATE_READ_PID, new QPushButton(LoadStr(IDS_READ_PID_BUTTON)), QRect(340, 142, 220, 30));
     AddLabel(IDC_PRIVATE_HOME_GROUP_LABEL, LoadStr(IDS_HOME_GROUP), QRect(0, 184, 100, 26));
     m_pHomeGroup = AddControl(IDC_PRIVATE_HOME_GROUP, new QComboBox, QRect(110, 184, 220, 26));
     m_pGroupOnly = AddControl(IDC_PRIVATE_GROUP_ONLY, new QCheckBox(LoadStr(IDS_GROUP_ONLY)), QRect(340, 184, 220, 26));
     AddLabel(IDC_PRIVATE_RINGER_LABEL, LoadStr(IDS_RINGER), QRect(0, 224, 100, 26));
     m_pRinger = AddControl(IDC_PRIVATE_RINGER, new QComboBox, QRect(110, 224, 220, 26));
-    m_pDelete = AddControl(IDC_PRIVATE_DELETE, new QPushButton(LoadStr(IDS_DELETE_CURRENT_CONTACT)),
-                           QRect(110, 270, 220, 30));
+    m_pDelete =
+        AddControl(IDC_PRIVATE_DELETE, new QPushButton(LoadStr(IDS_DELETE_CURRENT_CONTACT)), QRect(110, 270, 220, 30));
     m_pAdd = AddAddButton(IDC_PRIVATE_ADD, kNodePrivate, kNodePrivates, QRect(0, 320, 44, 40));
     AddLabel(IDC_PRIVATE_ADD_LABEL, LoadStr(IDS_ADD_PRIVATES), QRect(54, 327, 276, 26));
 
     AddHeading(IDC_PRIVATE_SCROLL_HEADING, LoadStr(IDS_SCROLL_LIST), 380, kStyleSubHeading);
     m_pScrollEnable = AddControl(IDC_PRIVATE_SCROLL_ENABLE, new QCheckBox(LoadStr(IDS_ENABLE_PRIVATE_SCROLL_LIST)),
                                  QRect(0, 420, 330, 26));
-    m_pScroll = AddTwoList(new CTwoListWidget,
-                           {IDC_PRIVATE_SCROLL_AVAILABLE_LABEL, IDC_PRIVATE_SCROLL_AVAILABLE,
-                            IDC_PRIVATE_SCROLL_LIST_LABEL, IDC_PRIVATE_SCROLL_LIST, IDC_PRIVATE_SCROLL_ADD,
-                            IDC_PRIVATE_SCROLL_REMOVE},
-                           QRect(0, 454, 560, 260));
+    m_pScroll =
+        AddTwoList(new CTwoListWidget,
+                   {IDC_PRIVATE_SCROLL_AVAILABLE_LABEL, IDC_PRIVATE_SCROLL_AVAILABLE, IDC_PRIVATE_SCROLL_LIST_LABEL,
+                    IDC_PRIVATE_SCROLL_LIST, IDC_PRIVATE_SCROLL_ADD, IDC_PRIVATE_SCROLL_REMOVE},
+                   QRect(0, 454, 560, 260));
     m_pScroll->SetCaptions(LoadStr(IDS_AVAILABLE_CONTACTS), LoadStr(IDS_SCROLL_LIST));
 
     m_pName->setMaxLength(CZQVCPSTreeView::kMaxNameLength);
-    for (QWidget *w : {static_cast<QWidget *>(m_pName), static_cast<QWidget *>(m_pPid),
-                       static_cast<QWidget *>(m_pReadPid)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_pName), static_cast<QWidget *>(m_pPid), static_cast<QWidget *>(m_pReadPid)})
         w->installEventFilter(this);
     connect(m_pPid, &QLineEdit::textChanged, this, [this](const QString &t) { Guarded([&] { OnPidChanged(t); }); });
     connect(m_pReadPid, &QPushButton::clicked, this, [this] { Guarded([this] { OnReadPid(); }); });
@@ -523,7 +523,8 @@ void CPrivateView::ReturnToField(int controlId)
 
 void CPrivateView::OnUpdate(const ViewHint &hint)
 {
-    ShowNameAgain(hint, [this] { return Contact(); }, m_pName, m_pHeading);
+    ShowNameAgain(
+        hint, [this] { return Contact(); }, m_pName, m_pHeading);
 }
 
 }  // namespace zqv

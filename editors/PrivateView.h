@@ -84,8 +84,8 @@ private:
     QCheckBox *m_pScrollEnable;
     CTwoListWidget *m_pScroll;
 
-    QString m_strPid;          // the last accepted PID text
-    QString m_strAddText;      // " (add with scanner)" or " (add without scanner)"
+    QString m_strPid;  // the last accepted PID text
+    QString m_strAddText;  // " (add with scanner)" or " (add without scanner)"
     quint64 m_nPidStart = 0;
     quint64 m_nPidEnd = 0;
     QString m_strPidStart;

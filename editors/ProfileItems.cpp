@@ -18,20 +18,15 @@ CDataItem ListItem(const CDataItem &root, int kind)
 {
     switch (kind) {
     case kNodeTextMessages:
-    case kNodeTextMessage:
-        return ChildItem(root, "TextMessages");
+    case kNodeTextMessage: return ChildItem(root, "TextMessages");
     case kNodePublicGroups:
-    case kNodePublicGroup:
-        return ChildItem(ChildItem(root, "Contacts"), "PublicGroups");
+    case kNodePublicGroup: return ChildItem(ChildItem(root, "Contacts"), "PublicGroups");
     case kNodePrivateGroups:
-    case kNodePrivateGroup:
-        return ChildItem(ChildItem(root, "Contacts"), "PrivateGroups");
+    case kNodePrivateGroup: return ChildItem(ChildItem(root, "Contacts"), "PrivateGroups");
     case kNodePrivates:
     case kNodePrivate:
-    case kNodePrivatesWithScanner:
-        return ChildItem(ChildItem(root, "Contacts"), "Privates");
-    default:
-        return CDataItem();
+    case kNodePrivatesWithScanner: return ChildItem(ChildItem(root, "Contacts"), "Privates");
+    default: return CDataItem();
     }
 }
 

@@ -54,7 +54,8 @@ CPublicGroupView::CPublicGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWi
             [this](int index) { Guarded([&] { OnChannelSelected(index); }); });
     connect(m_pId, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int index) { Guarded([&] { OnIdSelected(index); }); });
-    connect(m_pDelete, &QPushButton::clicked, this, [this] { PostHint(kHintDelete, kNodePublicGroup, CurrentIndex()); });
+    connect(m_pDelete, &QPushButton::clicked, this,
+            [this] { PostHint(kHintDelete, kNodePublicGroup, CurrentIndex()); });
 }
 
 CDataItem CPublicGroupView::Group() const
@@ -181,8 +182,8 @@ void CPublicGroupView::OnNameLeft()
         return;
     // Leaving for the tree is covered by the check before leaving the form; leaving for the
     // Delete button needs no valid name.
-    if (FocusStaysInForm(m_pDelete)
-        && CommitName(Group(), m_pName->text(), m_pHeading, kNodePublicGroup) == NameCommit::Refused)
+    if (FocusStaysInForm(m_pDelete) &&
+        CommitName(Group(), m_pName->text(), m_pHeading, kNodePublicGroup) == NameCommit::Refused)
         FocusAndSelectAll(m_pName);
 }
 
@@ -248,7 +249,8 @@ void CPublicGroupView::ReturnToField(int)
 
 void CPublicGroupView::OnUpdate(const ViewHint &hint)
 {
-    ShowNameAgain(hint, [this] { return Group(); }, m_pName, m_pHeading);
+    ShowNameAgain(
+        hint, [this] { return Group(); }, m_pName, m_pHeading);
 }
 
 }  // namespace zqv

@@ -25,14 +25,24 @@ unsigned NumberAttr(xmlNodePtr element, const char *name)
     bool ok = false;
     const unsigned value = GetAttr(element, name).toUInt(&ok);
     if (!ok || !HasAttr(element, name))
-        ZQV_THROW(IDS_RADIO_INFO_LOAD_ERROR, kOp, QStringLiteral("attribute %1 missing or not a number").arg(QLatin1String(name)));
+        ZQV_THROW(IDS_RADIO_INFO_LOAD_ERROR, kOp,
+                  QStringLiteral("attribute %1 missing or not a number").arg(QLatin1String(name)));
     return value;
 }
 
-QString Hex2(unsigned v) { return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper(); }
-QString Dec2(unsigned v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
+QString Hex2(unsigned v)
+{
+    return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
+}
+QString Dec2(unsigned v)
+{
+    return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
+}
 
-QString Label(int id) { return LoadStr(id) + LoadStr(IDS_LABEL_COLON); }
+QString Label(int id)
+{
+    return LoadStr(id) + LoadStr(IDS_LABEL_COLON);
+}
 
 }  // namespace
 
@@ -45,16 +55,15 @@ CRadioInfoView::Info CRadioInfoView::Read(const CXmlDocument &profile)
 
     Info info;
     info.unitPid = GetAttr(limit, "pid");
-    info.firmwareVersion = GetAttr(version, "firmware_phase") + Hex2(NumberAttr(version, "firmware_release")) +
-                           u'.' + Dec2(NumberAttr(version, "firmware_version")) + u'.' +
-                           Dec2(NumberAttr(version, "firmware_revision"));
+    info.firmwareVersion = GetAttr(version, "firmware_phase") + Hex2(NumberAttr(version, "firmware_release")) + u'.' +
+        Dec2(NumberAttr(version, "firmware_version")) + u'.' + Dec2(NumberAttr(version, "firmware_revision"));
     info.codeplugVersion = QStringLiteral("CP") + Hex2(NumberAttr(version, "codeplug_structure")) + u'.' +
-                           Hex2(NumberAttr(version, "codeplug_version")) + u'.' +
-                           Hex2(NumberAttr(version, "codeplug_dev_version"));
+        Hex2(NumberAttr(version, "codeplug_version")) + u'.' + Hex2(NumberAttr(version, "codeplug_dev_version"));
     if (info.unitPid.contains(u'X')) {
         info.name = info.unitPid;
     } else {
-        xmlNodePtr own = profile.SelectOne(nullptr, QLatin1String(profile::kQueryPrivateByPid), {{QStringLiteral("pid"), info.unitPid}});
+        xmlNodePtr own = profile.SelectOne(nullptr, QLatin1String(profile::kQueryPrivateByPid),
+                                           {{QStringLiteral("pid"), info.unitPid}});
         info.name = own ? GetAttr(own, "name") : QString::fromLatin1(kUnknownName);
     }
     return info;
@@ -94,9 +103,21 @@ void CRadioInfoView::Load()
         field->setCursorPosition(0);
 }
 
-QString CRadioInfoView::UnitPid() const { return m_pUnitPid->text(); }
-QString CRadioInfoView::Name() const { return m_pName->text(); }
-QString CRadioInfoView::FirmwareVersion() const { return m_pFirmware->text(); }
-QString CRadioInfoView::CodeplugVersion() const { return m_pCodeplug->text(); }
+QString CRadioInfoView::UnitPid() const
+{
+    return m_pUnitPid->text();
+}
+QString CRadioInfoView::Name() const
+{
+    return m_pName->text();
+}
+QString CRadioInfoView::FirmwareVersion() const
+{
+    return m_pFirmware->text();
+}
+QString CRadioInfoView::CodeplugVersion() const
+{
+    return m_pCodeplug->text();
+}
 
 }  // namespace zqv

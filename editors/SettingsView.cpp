@@ -37,11 +37,26 @@ constexpr int kField2X = 470;
 constexpr int kFieldW = 150;
 constexpr int kRowH = 24;
 
-QRect LabelAt(int y) { return QRect(kLabelX, y, kFieldX - kLabelX - 10, kRowH); }
-QRect FieldAt(int y) { return QRect(kFieldX, y, kFieldW, kRowH); }
-QRect Label2At(int y) { return QRect(kLabel2X, y, kField2X - kLabel2X - 10, kRowH); }
-QRect Field2At(int y) { return QRect(kField2X, y, kFieldW, kRowH); }
-QRect WideAt(int y) { return QRect(kLabelX, y, kField2X + kFieldW, kRowH); }
+QRect LabelAt(int y)
+{
+    return QRect(kLabelX, y, kFieldX - kLabelX - 10, kRowH);
+}
+QRect FieldAt(int y)
+{
+    return QRect(kFieldX, y, kFieldW, kRowH);
+}
+QRect Label2At(int y)
+{
+    return QRect(kLabel2X, y, kField2X - kLabel2X - 10, kRowH);
+}
+QRect Field2At(int y)
+{
+    return QRect(kField2X, y, kFieldW, kRowH);
+}
+QRect WideAt(int y)
+{
+    return QRect(kLabelX, y, kField2X + kFieldW, kRowH);
+}
 
 QStringList Numbers(const std::vector<int> &values)
 {
@@ -76,8 +91,8 @@ bool ReadSeconds(const QString &text, qint64 &seconds)
 const std::vector<CSettingsView::LanguageName> &CSettingsView::LanguageNames()
 {
     static const std::vector<LanguageName> names = {
-        {0, IDS_LANGUAGE_ENGLISH}, {1, IDS_LANGUAGE_SPANISH}, {4, IDS_LANGUAGE_FRENCH},
-        {5, IDS_LANGUAGE_PORTUGUESE}, {7, IDS_LANGUAGE_GERMAN}, {9, IDS_LANGUAGE_DUTCH},
+        {0, IDS_LANGUAGE_ENGLISH},    {1, IDS_LANGUAGE_SPANISH}, {4, IDS_LANGUAGE_FRENCH},
+        {5, IDS_LANGUAGE_PORTUGUESE}, {7, IDS_LANGUAGE_GERMAN},  {9, IDS_LANGUAGE_DUTCH},
     };
     return names;
 }
@@ -106,12 +121,12 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
             {Seconds(90), Seconds(30), Seconds(20), Seconds(10), Seconds(5), LoadStr(IDS_SET_OFF)});
 
     AddHeading(IDC_SETTINGS_CLOCK_LABEL, LoadStr(IDS_SET_CLOCK_ALARM), 158, kStyleSubHeading);
-    AddList(IDC_SETTINGS_TIME_FORMAT_LABEL, IDS_SET_TIME_FORMAT, IDC_SETTINGS_TIME_FORMAT, LabelAt(198),
-            FieldAt(198), "time_format", {0, 1}, {LoadStr(IDS_SET_12HR), LoadStr(IDS_SET_24HR)});
+    AddList(IDC_SETTINGS_TIME_FORMAT_LABEL, IDS_SET_TIME_FORMAT, IDC_SETTINGS_TIME_FORMAT, LabelAt(198), FieldAt(198),
+            "time_format", {0, 1}, {LoadStr(IDS_SET_12HR), LoadStr(IDS_SET_24HR)});
     AddLabel(IDC_SETTINGS_TIME_LABEL, LoadStr(IDS_SET_TIME), Label2At(198));
     m_pTime = AddControl(IDC_SETTINGS_TIME, new QDateTimeEdit, Field2At(198));
-    AddList(IDC_SETTINGS_DATE_FORMAT_LABEL, IDS_SET_DATE_FORMAT, IDC_SETTINGS_DATE_FORMAT, LabelAt(232),
-            FieldAt(232), "date_format", {0, 1}, {LoadStr(IDS_SET_MM_DD), LoadStr(IDS_SET_DD_MM)});
+    AddList(IDC_SETTINGS_DATE_FORMAT_LABEL, IDS_SET_DATE_FORMAT, IDC_SETTINGS_DATE_FORMAT, LabelAt(232), FieldAt(232),
+            "date_format", {0, 1}, {LoadStr(IDS_SET_MM_DD), LoadStr(IDS_SET_DD_MM)});
     AddLabel(IDC_SETTINGS_DATE_LABEL, LoadStr(IDS_SET_DATE), Label2At(232));
     m_pDate = AddControl(IDC_SETTINGS_DATE, new QDateTimeEdit, Field2At(232));
     m_pPcClock = AddControl(IDC_SETTINGS_PC_CLOCK, new QCheckBox(LoadStr(IDS_SET_TIME_FROM_PC)), WideAt(266));
@@ -127,8 +142,8 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
             "speaker_vol_level", {}, {});
     AddList(IDC_SETTINGS_KEYPAD_LABEL, IDS_SET_KEYPAD, IDC_SETTINGS_KEYPAD, LabelAt(408), FieldAt(408),
             "keypad_vol_level", {}, {});
-    AddList(IDC_SETTINGS_ALARM_VOLUME_LABEL, IDS_SET_ALARM, IDC_SETTINGS_ALARM_VOLUME, Label2At(408),
-            Field2At(408), "alarm_vol_level", {}, {});
+    AddList(IDC_SETTINGS_ALARM_VOLUME_LABEL, IDS_SET_ALARM, IDC_SETTINGS_ALARM_VOLUME, Label2At(408), Field2At(408),
+            "alarm_vol_level", {}, {});
     AddList(IDC_SETTINGS_EARPIECE_LABEL, IDS_SET_EARPIECE, IDC_SETTINGS_EARPIECE, LabelAt(442), FieldAt(442),
             "earpiece_vol_level", {}, {});
 
@@ -175,8 +190,8 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     y += 30;
     const QStringList noise = {LoadStr(IDS_SET_NOISE_LOW), LoadStr(IDS_SET_NOISE_STANDARD),
                                LoadStr(IDS_SET_NOISE_MEDIUM), LoadStr(IDS_SET_NOISE_HIGH)};
-    AddList(IDC_SETTINGS_NOISE_ACCESSORY_LABEL, IDS_SET_ACCESSORY, IDC_SETTINGS_NOISE_ACCESSORY, LabelAt(y),
-            FieldAt(y), "noise_level_accessory", Range(1, 4), noise);
+    AddList(IDC_SETTINGS_NOISE_ACCESSORY_LABEL, IDS_SET_ACCESSORY, IDC_SETTINGS_NOISE_ACCESSORY, LabelAt(y), FieldAt(y),
+            "noise_level_accessory", Range(1, 4), noise);
     AddList(IDC_SETTINGS_NOISE_RADIO_LABEL, IDS_SET_RADIO, IDC_SETTINGS_NOISE_RADIO, Label2At(y), Field2At(y),
             "noise_level_radio", Range(1, 4), noise);
     y += 40;
@@ -219,7 +234,8 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     connect(m_pPcClock, &QCheckBox::toggled, this, [this](bool on) { Guarded([&] { OnPcClockToggled(on); }); });
     m_pPassword->installEventFilter(this);
     m_pConfirm->installEventFilter(this);
-    connect(m_pManager, &CTwoListWidget::addRequested, this, [this] { Guarded([this] { OnAddPrivates(m_pManager); }); });
+    connect(m_pManager, &CTwoListWidget::addRequested, this,
+            [this] { Guarded([this] { OnAddPrivates(m_pManager); }); });
     connect(m_pManager, &CTwoListWidget::removeRequested, this,
             [this] { Guarded([this] { OnRemovePrivates(m_pManager); }); });
     connect(m_pSeeAll, &CTwoListWidget::addRequested, this, [this] { Guarded([this] { OnAddPrivates(m_pSeeAll); }); });

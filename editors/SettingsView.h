@@ -72,8 +72,8 @@ private:
     };
 
     CDataItem Setting() const;
-    void AddList(int labelId, int labelString, int listId, const QRect &label, const QRect &list,
-                 const char *attribute, std::vector<int> values, const QStringList &texts);
+    void AddList(int labelId, int labelString, int listId, const QRect &label, const QRect &list, const char *attribute,
+                 std::vector<int> values, const QStringList &texts);
     void AddCheck(int id, int textId, const QRect &rect, const char *attribute, int on, int off);
     void ShowField(const Field &field);
     void OnFieldChanged(const Field &field);

@@ -18,8 +18,8 @@ CTextMessageView::CTextMessageView(IEditorHost &host, CZQVCPSTreeView &tree, QWi
     AddHeading(IDC_TEXTMSG_HEADING, LoadStr(IDS_TEXT_MESSAGE));
     AddLabel(IDC_TEXTMSG_TEXT_LABEL, LoadStr(IDS_TEXT_MESSAGE), QRect(0, 60, 420, 24));
     m_pText = AddControl(IDC_TEXTMSG_TEXT, new QPlainTextEdit, QRect(0, 86, 420, 90));
-    auto *del = AddControl(IDC_TEXTMSG_DELETE, new QPushButton(LoadStr(IDS_DELETE_CURRENT_MESSAGE)),
-                           QRect(0, 188, 220, 30));
+    auto *del =
+        AddControl(IDC_TEXTMSG_DELETE, new QPushButton(LoadStr(IDS_DELETE_CURRENT_MESSAGE)), QRect(0, 188, 220, 30));
     m_pAdd = AddAddButton(IDC_TEXTMSG_ADD, kNodeTextMessage, kNodeTextMessages, QRect(0, 236, 44, 40));
     AddLabel(IDC_TEXTMSG_ADD_LABEL, LoadStr(IDS_ADD_NEW_MESSAGE), QRect(54, 243, 260, 26));
     setFocusProxy(m_pText);
@@ -56,7 +56,8 @@ void CTextMessageView::OnTextChanged()
     const QString text = m_pText->toPlainText();
     if (text.size() > kMaxLength) {
         // The edit takes no more: put the last text back, the caret where the typing was.
-        const int caret = qMax(0, m_pText->textCursor().position() - static_cast<int>(text.size() - m_strAccepted.size()));
+        const int caret =
+            qMax(0, m_pText->textCursor().position() - static_cast<int>(text.size() - m_strAccepted.size()));
         m_bLoading = true;
         m_pText->setPlainText(m_strAccepted);
         QTextCursor cursor = m_pText->textCursor();

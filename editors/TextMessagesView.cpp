@@ -39,5 +39,4 @@ void CTextMessagesView::Load()
     }
 }
 
-
 }  // namespace zqv

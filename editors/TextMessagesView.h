@@ -13,7 +13,6 @@ public:
 
     // Throws CZQVCPSException 20006 when the profile cannot be read.
     void Load() override;
-
 };
 
 }  // namespace zqv

@@ -19,8 +19,8 @@ public:
     using QListWidgetItem::QListWidgetItem;
     bool operator<(const QListWidgetItem &other) const override
     {
-        const int order = CollateNames(data(CTwoListWidget::kNameRole).toString(),
-                                       other.data(CTwoListWidget::kNameRole).toString());
+        const int order =
+            CollateNames(data(CTwoListWidget::kNameRole).toString(), other.data(CTwoListWidget::kNameRole).toString());
         if (order != 0)
             return order < 0;
         return text() < other.text();
@@ -45,13 +45,9 @@ QListWidget *MakeList()
 }  // namespace
 
 CTwoListWidget::CTwoListWidget(QWidget *parent)
-    : QWidget(parent),
-      m_pAvailableLabel(new QLabel(LoadStr(IDS_TWOLIST_AVAILABLE))),
-      m_pSelectedLabel(new QLabel(LoadStr(IDS_TWOLIST_SELECTED))),
-      m_pAvailable(MakeList()),
-      m_pSelected(MakeList()),
-      m_pAdd(new QPushButton(LoadStr(IDS_ADD_ARROW))),
-      m_pRemove(new QPushButton(LoadStr(IDS_REMOVE_ARROW)))
+    : QWidget(parent), m_pAvailableLabel(new QLabel(LoadStr(IDS_TWOLIST_AVAILABLE))),
+      m_pSelectedLabel(new QLabel(LoadStr(IDS_TWOLIST_SELECTED))), m_pAvailable(MakeList()), m_pSelected(MakeList()),
+      m_pAdd(new QPushButton(LoadStr(IDS_ADD_ARROW))), m_pRemove(new QPushButton(LoadStr(IDS_REMOVE_ARROW)))
 {
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

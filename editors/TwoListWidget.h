@@ -32,10 +32,10 @@ public:
     static constexpr int kDataRole = Qt::UserRole + 2;
 
     struct Entry {
-        QString name;       // the contact's name: sort key, and what the form looks the entry up by
-        QString text;       // what the list shows; empty shows the name
+        QString name;  // the contact's name: sort key, and what the form looks the entry up by
+        QString text;  // what the list shows; empty shows the name
         QIcon icon;
-        QVariant data;      // the form's payload
+        QVariant data;  // the form's payload
         bool selectable = true;
         QString toolTip;
     };

@@ -125,9 +125,7 @@ void CZQVCPSTreeView::DeleteElement(NodeKind kind, int index)
             return;
         m_host.SetModified();
         switch (kind) {
-        case kNodeTextMessage:
-            RebuildFolder(kNodeTextMessages);
-            break;
+        case kNodeTextMessage: RebuildFolder(kNodeTextMessages); break;
         case kNodePublicGroup:
             RebuildFolder(kNodePublicGroups);
             RefreshScrollCount();
@@ -142,8 +140,7 @@ void CZQVCPSTreeView::DeleteElement(NodeKind kind, int index)
             RebuildFolder(kNodePrivates);
             RefreshScrollCount();
             break;
-        default:
-            break;
+        default: break;
         }
         // The shown form's element may have gone, or moved up a place.
         QTreeWidgetItem *shownNode = shown.kind != kNoKind ? Resolve(shown) : nullptr;
@@ -177,9 +174,10 @@ bool CZQVCPSTreeView::ApplyRename(QTreeWidgetItem *item, const QString &text)
         CDataItem element = ListChild(Root(), kind, index);
         if (IsRenameKind(kind) && !element.IsEmpty()) {
             const QString old = AttrText(element, "name");
-            const RuleResult result = CBaseView::ApplyRule(m_host.Prompter(), [&](int confirm, int &message, int &style) {
-                return element.SetAttributeValue(QStringLiteral("name"), text, message, confirm, style);
-            });
+            const RuleResult result =
+                CBaseView::ApplyRule(m_host.Prompter(), [&](int confirm, int &message, int &style) {
+                    return element.SetAttributeValue(QStringLiteral("name"), text, message, confirm, style);
+                });
             if (result == RuleResult::Applied) {
                 applied = true;
                 SetLabel(item, AttrText(element, "name"));
@@ -284,34 +282,22 @@ void CZQVCPSTreeView::UpdateAllViews(QObject *sender, const ViewHint &hint)
 {
     try {
         switch (hint.operation) {
-        case kHintAdd:
-            AddElement(static_cast<NodeKind>(hint.kind));
-            break;
-        case kHintDelete:
-            DeleteElement(static_cast<NodeKind>(hint.kind), hint.index);
-            break;
+        case kHintAdd: AddElement(static_cast<NodeKind>(hint.kind)); break;
+        case kHintDelete: DeleteElement(static_cast<NodeKind>(hint.kind), hint.index); break;
         case kHintRefresh:
             switch (hint.kind) {
-            case kNodeTextMessage:
-                RebuildFolder(kNodeTextMessages);
-                break;
+            case kNodeTextMessage: RebuildFolder(kNodeTextMessages); break;
             case kNodePublicGroup:
                 RebuildFolder(kNodePublicGroups);
                 RefreshAllChannelCounts();
                 break;
-            case kNodePrivateGroup:
-                RebuildFolder(kNodePrivateGroups);
-                break;
+            case kNodePrivateGroup: RebuildFolder(kNodePrivateGroups); break;
             case kNodePrivate:
                 RebuildFolder(kNodePrivateGroups);
                 RebuildFolder(kNodePrivates);
                 break;
-            case kNodeScrollList:
-                RefreshScrollCount();
-                break;
-            case kNodeScanChannel:
-                RefreshChannelCount(hint.index + 1);
-                break;
+            case kNodeScrollList: RefreshScrollCount(); break;
+            case kNodeScanChannel: RefreshChannelCount(hint.index + 1); break;
             }
             SyncCurrentToShown();
             break;

@@ -27,8 +27,7 @@ int ElementIndex(xmlNodePtr element)
 
 }  // namespace
 
-CZQVCPSTreeView::CZQVCPSTreeView(IEditorHost &host, QWidget *parent)
-    : QTreeWidget(parent), m_host(host)
+CZQVCPSTreeView::CZQVCPSTreeView(IEditorHost &host, QWidget *parent) : QTreeWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("ProfileTree"));
     setHeaderHidden(true);

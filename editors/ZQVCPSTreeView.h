@@ -173,15 +173,15 @@ private:
     IEditorHost &m_host;
     CRenameDelegate *m_pDelegate = nullptr;
     QTreeWidgetItem *m_folders[kNodeKindCount] = {};  // root and folder nodes by kind
-    int m_nQuiet = 0;              // > 0 while the tree moves or rebuilds nodes itself
-    bool m_bValidating = false;    // the form's validation runs
+    int m_nQuiet = 0;  // > 0 while the tree moves or rebuilds nodes itself
+    bool m_bValidating = false;  // the form's validation runs
     bool m_bApplyingRename = false;
     quint32 m_nShownValue = kNoNode;  // the node whose form is shown
     bool m_bShownDeleted = false;  // the element of that form was deleted
-    bool m_bSyncPosted = false;    // a SyncCurrentToShown waits in the event queue
+    bool m_bSyncPosted = false;  // a SyncCurrentToShown waits in the event queue
     int m_nCurrentIndex = 0;
-    QString m_strAddText;          // remembered from an add of a private contact
-    QString m_strFormAddText;      // handed to the form shown last
+    QString m_strAddText;  // remembered from an add of a private contact
+    QString m_strFormAddText;  // handed to the form shown last
     CommandFlags m_flags;
 };
 

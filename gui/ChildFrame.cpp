@@ -36,8 +36,14 @@ int g_nNewProfileCounter = 0;
 
 }  // namespace
 
-void CChildFrame::SetTreeFactory(TreeFactory factory) { TreeFactoryRef() = std::move(factory); }
-void CChildFrame::SetViewFactory(ViewFactory factory) { ViewFactoryRef() = std::move(factory); }
+void CChildFrame::SetTreeFactory(TreeFactory factory)
+{
+    TreeFactoryRef() = std::move(factory);
+}
+void CChildFrame::SetViewFactory(ViewFactory factory)
+{
+    ViewFactoryRef() = std::move(factory);
+}
 
 CChildFrame::CChildFrame(CZQVCPSApp &app, bool helpPane) : m_app(app), m_bHelpPane(helpPane)
 {

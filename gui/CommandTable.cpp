@@ -51,11 +51,23 @@ const std::vector<int> &ToolbarLayout()
 {
     // Positions 3, 7, 11 and 14 of the classic toolbar are separators.
     static const std::vector<int> layout = {
-        ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0,
-        ID_EDIT_ADD, ID_EDIT_SCAN_ADD, ID_EDIT_DELETE, 0,
-        ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
-        ID_DEVICE_READ, ID_DEVICE_WRITE, 0,
-        ID_REPORT, ID_APP_ABOUT,
+        ID_FILE_NEW,
+        ID_FILE_OPEN,
+        ID_FILE_SAVE,
+        0,
+        ID_EDIT_ADD,
+        ID_EDIT_SCAN_ADD,
+        ID_EDIT_DELETE,
+        0,
+        ID_EDIT_CUT,
+        ID_EDIT_COPY,
+        ID_EDIT_PASTE,
+        0,
+        ID_DEVICE_READ,
+        ID_DEVICE_WRITE,
+        0,
+        ID_REPORT,
+        ID_APP_ABOUT,
     };
     return layout;
 }

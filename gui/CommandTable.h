@@ -14,7 +14,7 @@ namespace zqv {
 
 struct CommandSpec {
     int id;
-    int textId;    // menu text, "&Label\tAccelerator"
+    int textId;  // menu text, "&Label\tAccelerator"
     int promptId;  // "status-bar prompt\ntool tip" (the tip part may be missing)
     std::optional<ToolIcon> icon;
     int toolTextId = 0;  // the toolbar button's text

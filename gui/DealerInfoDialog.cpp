@@ -44,8 +44,8 @@ void CLimitedTextEdit::keyPressEvent(QKeyEvent *event)
 {
     // A key that would add a character to a full box is refused (the selection it would
     // replace counts as room).
-    const bool adds = !event->text().isEmpty() && (event->text().at(0).isPrint() || event->key() == Qt::Key_Return ||
-                                                   event->key() == Qt::Key_Enter);
+    const bool adds = !event->text().isEmpty() &&
+        (event->text().at(0).isPrint() || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
     if (adds && toPlainText().size() - textCursor().selectedText().size() >= m_nLimit) {
         event->accept();
         return;
@@ -129,8 +129,8 @@ CDealerInfoDialog::CDealerInfoDialog(CConfigStore &store, IPrompter &prompter, c
 void CDealerInfoDialog::accept()
 {
     const bool ok = m_store.Write(config::UserDealerInfo, ToStored(m_pDealer->toPlainText()), m_strLanguage) &&
-                    m_store.Write(config::UserContactInfo, ToStored(m_pContact->toPlainText()), m_strLanguage) &&
-                    m_store.Write(config::UserDealerNotes, ToStored(m_pNotes->toPlainText()), m_strLanguage);
+        m_store.Write(config::UserContactInfo, ToStored(m_pContact->toPlainText()), m_strLanguage) &&
+        m_store.Write(config::UserDealerNotes, ToStored(m_pNotes->toPlainText()), m_strLanguage);
     if (!ok) {
         m_prompter.ShowMessage(IDS_DEALER_INFO_WRITE_FAILED);
         return;

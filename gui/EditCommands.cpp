@@ -27,7 +27,7 @@ bool ClipboardHasText()
 bool IsEditBox(const QWidget *w)
 {
     return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
-           qobject_cast<const QTextEdit *>(w);
+        qobject_cast<const QTextEdit *>(w);
 }
 
 bool IsEditableEditBox(const QWidget *w)
@@ -76,14 +76,10 @@ bool CanEdit(EditCommand command, const QWidget *focus)
     if (!IsEditBox(focus))
         return false;
     switch (command) {
-    case EditCommand::Cut:
-        return !IsPasswordBox(focus) && IsEditableEditBox(focus) && EditBoxHasSelection(focus);
-    case EditCommand::Copy:
-        return !IsPasswordBox(focus) && EditBoxHasSelection(focus);
-    case EditCommand::Paste:
-        return !IsPasswordBox(focus) && IsEditableEditBox(focus) && ClipboardHasText();
-    case EditCommand::Delete:
-        return IsEditableEditBox(focus) && EditBoxHasSelection(focus);
+    case EditCommand::Cut: return !IsPasswordBox(focus) && IsEditableEditBox(focus) && EditBoxHasSelection(focus);
+    case EditCommand::Copy: return !IsPasswordBox(focus) && EditBoxHasSelection(focus);
+    case EditCommand::Paste: return !IsPasswordBox(focus) && IsEditableEditBox(focus) && ClipboardHasText();
+    case EditCommand::Delete: return IsEditableEditBox(focus) && EditBoxHasSelection(focus);
     }
     return false;
 }

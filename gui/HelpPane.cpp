@@ -32,7 +32,8 @@ void CHelpView::ShowControlHelp(const QString &formClass, int controlId)
     // A failure to find or show the page leaves the pane blank; it never reaches the form.
     try {
         m_strPage = m_fnLookup ? m_fnLookup(formClass, controlId) : QString();
-        const QString url = m_strPage.isEmpty() ? QString(QLatin1String(kBlank)) : HelpUrl(m_strHelpFilePath, m_strPage);
+        const QString url =
+            m_strPage.isEmpty() ? QString(QLatin1String(kBlank)) : HelpUrl(m_strHelpFilePath, m_strPage);
         if (url != m_strLocation)
             Navigate(url);
     } catch (...) {

@@ -101,9 +101,8 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
     QHelpContentWidget *contents = m_pEngine->contentWidget();
     m_pSidebar->addTab(contents, LoadStr(IDS_HELP_TAB_CONTENTS));
     connect(contents, &QHelpContentWidget::linkActivated, this, &CHelpWindow::ShowPage);
-    connect(m_pEngine->contentModel(), &QHelpContentModel::contentsCreated, contents, [contents] {
-        contents->expandToDepth(0);
-    });
+    connect(m_pEngine->contentModel(), &QHelpContentModel::contentsCreated, contents,
+            [contents] { contents->expandToDepth(0); });
     QHelpIndexWidget *index = m_pEngine->indexWidget();
     m_pSidebar->addTab(index, LoadStr(IDS_HELP_TAB_INDEX));
     connect(index, &QHelpIndexWidget::documentActivated, this,
@@ -128,8 +127,10 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
 
     auto *bar = addToolBar(QString());
     bar->setMovable(false);
-    QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(), m_pBrowser, &QTextBrowser::backward);
-    QAction *forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString(), m_pBrowser, &QTextBrowser::forward);
+    QAction *back =
+        bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(), m_pBrowser, &QTextBrowser::backward);
+    QAction *forward =
+        bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString(), m_pBrowser, &QTextBrowser::forward);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(m_pBrowser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 
 #if defined(ZQV_HAVE_X11)
-#include <qguiapplication_platform.h>
 #include <X11/XKBlib.h>
+#include <qguiapplication_platform.h>
 #endif
 
 namespace zqv {

@@ -215,8 +215,8 @@ void CMainFrame::UpdateCommands()
     enable(ID_EDIT_CUT, CanEdit(EditCommand::Cut, focus));
     enable(ID_EDIT_COPY, CanEdit(EditCommand::Copy, focus));
     enable(ID_EDIT_PASTE, CanEdit(EditCommand::Paste, focus));
-    enable(ID_EDIT_DELETE, IsEditableEditBox(focus) ? CanEdit(EditCommand::Delete, focus)
-                                                    : profile && flags.DeleteAllowed());
+    enable(ID_EDIT_DELETE,
+           IsEditableEditBox(focus) ? CanEdit(EditCommand::Delete, focus) : profile && flags.DeleteAllowed());
     enable(ID_EDIT_RENAME, profile && flags.RenameAllowed());
     enable(ID_VIEW_HELP_PANE, profile);
     enable(ID_DEVICE_READ, idle);
@@ -308,9 +308,9 @@ void CMainFrame::OnEditCommand(int id)
     if (focus && focus->window() != this)
         focus = nullptr;
     const EditCommand command = id == ID_EDIT_CUT ? EditCommand::Cut
-                                : id == ID_EDIT_COPY ? EditCommand::Copy
-                                : id == ID_EDIT_PASTE ? EditCommand::Paste
-                                                      : EditCommand::Delete;
+        : id == ID_EDIT_COPY                      ? EditCommand::Copy
+        : id == ID_EDIT_PASTE                     ? EditCommand::Paste
+                                                  : EditCommand::Delete;
     if (IsEditBox(focus)) {
         // Delete in a box that cannot be edited falls through to the tree, as its enabling
         // rule says.
@@ -394,8 +394,7 @@ bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
         // The password boxes never give their text to the clipboard nor take it from there,
         // whichever way the request comes.
         if (watched->isWidgetType() && IsPasswordBox(static_cast<QWidget *>(watched)) &&
-            (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
-             key->matches(QKeySequence::Paste)))
+            (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)))
             return true;
         break;
     }

@@ -4,8 +4,8 @@
 
 #include "CommandIds.h"
 #include "CommandTable.h"
-#include "LockKeys.h"
 #include "Languages.h"
+#include "LockKeys.h"
 #include "MenuTable.h"
 #include "StringTable.h"
 #include "ZQVCPSApp.h"
@@ -78,7 +78,6 @@ void CMainFrame::CreateActions()
     m_pRecentPlaceholder = new QAction(LoadStr(IDS_MENU_FILE_RECENT), this);
     m_pRecentPlaceholder->setEnabled(false);
 }
-
 
 void CMainFrame::CreateMenus()
 {

@@ -8,9 +8,9 @@
 namespace zqv {
 
 enum class MenuEntryKind {
-    Command,       // the command's action
+    Command,  // the command's action
     Separator,
-    RecentFiles,   // the recent-file entries, or a greyed placeholder while there are none
+    RecentFiles,  // the recent-file entries, or a greyed placeholder while there are none
     LanguageMenu,  // the Language submenu
 };
 
@@ -21,8 +21,8 @@ struct MenuEntrySpec {
 };
 
 enum class MenuKind {
-    Popup,       // a menu of the entries
-    Command,     // a top-level command without a menu (the entries' one command)
+    Popup,  // a menu of the entries
+    Command,  // a top-level command without a menu (the entries' one command)
     WindowList,  // the entries, then one entry per profile window
 };
 

@@ -78,7 +78,8 @@ void CNewProfileDlg::accept()
     QListWidgetItem *item = m_pList->currentItem();
     if (!item)
         return;
-    m_strTemplatePath = m_strInstallPath + QLatin1Char('/') + kTemplateFolder + QLatin1Char('/') + item->text() + kProfileExt;
+    m_strTemplatePath =
+        m_strInstallPath + QLatin1Char('/') + kTemplateFolder + QLatin1Char('/') + item->text() + kProfileExt;
     QDialog::accept();
 }
 

@@ -10,8 +10,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QHBoxLayout>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -42,7 +42,8 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     m_pTrace->setProperty(kControlIdProperty, kIdcLinkTrace);
     m_pTrace->setChecked(m_store.ReadLinkTrace());
     layout->addWidget(m_pTrace);
-    m_pTraceFile = new QLabel(FormatStr(IDS_LINK_TRACE_FILE, {QDir::toNativeSeparators(CConfigStore::LinkTraceFilePath())}), this);
+    m_pTraceFile =
+        new QLabel(FormatStr(IDS_LINK_TRACE_FILE, {QDir::toNativeSeparators(CConfigStore::LinkTraceFilePath())}), this);
     m_pTraceFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pTraceFile->setWordWrap(true);
     layout->addWidget(m_pTraceFile);

@@ -150,7 +150,10 @@ void CRadioCommands::StartWorker(bool detectPort, std::function<int(CRadioTransf
     m_pObserver->Reset();
     m_worker = StartTransferWorker(
         port, m_pObserver.get(), UiContext(), [operation = std::move(operation)](CRadioTransfer &t) { operation(t); },
-        [this] { QMetaObject::invokeMethod(this, [this] { WorkerEnded(); }, Qt::QueuedConnection); });
+        [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { WorkerEnded(); }, Qt::QueuedConnection);
+        });
 }
 
 void CRadioCommands::WorkerEnded()
@@ -278,7 +281,8 @@ QStringList CRadioCommands::ActiveProfileWriteChanges()
     // The profile converted just before, with the same own PID, so this does not fail where
     // the record was built.
     try {
-        return link::DescribeWriteChanges(link::ListWriteChanges(child->Document().Model().ProfileText(), m_strUnitPid));
+        return link::DescribeWriteChanges(
+            link::ListWriteChanges(child->Document().Model().ProfileText(), m_strUnitPid));
     } catch (const CZQVCPSException &e) {
         m_app.Prompter().ShowMessage(e.GetMessageId());
         return {};

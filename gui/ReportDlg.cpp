@@ -67,7 +67,10 @@ CReportDlg::CReportDlg(const QString &reportPath, IPrompter &prompter, IFileDial
     resize(760, 640);
 }
 
-void CReportDlg::PrintTo(QPrinter &printer) { report::PrintReport(*m_pBrowser->document(), printer); }
+void CReportDlg::PrintTo(QPrinter &printer)
+{
+    report::PrintReport(*m_pBrowser->document(), printer);
+}
 
 void CReportDlg::OnPrint()
 {
@@ -101,8 +104,8 @@ bool CReportDlg::SaveTo(const QString &path)
         return false;
     const QString html = QStringDecoder(QStringDecoder::Utf16LE).decode(source.readAll().mid(2));
     return report::WriteReportFile(path, html) &&
-           report::CopyPictures(report::ReferencedPictures(html), QFileInfo(m_strPath).absolutePath(),
-                                QFileInfo(path).absolutePath());
+        report::CopyPictures(report::ReferencedPictures(html), QFileInfo(m_strPath).absolutePath(),
+                             QFileInfo(path).absolutePath());
 }
 
 void CReportDlg::OnSaveAs()
@@ -126,7 +129,8 @@ QString WriteReport(const CZQVCPSDoc &doc, const CReportContext &context, Report
 
 void RunReportCommand(const CZQVCPSDoc &doc, const CReportContext &context)
 {
-    CReportOptionDlg choice(CReportBuilder(doc, context.installDir, context.dealer).IsRadioSpecificAvailable(), context.parent);
+    CReportOptionDlg choice(CReportBuilder(doc, context.installDir, context.dealer).IsRadioSpecificAvailable(),
+                            context.parent);
     if (choice.exec() != QDialog::Accepted)
         return;
     const QString path = WriteReport(doc, context, choice.Choice());

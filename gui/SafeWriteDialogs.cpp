@@ -82,8 +82,7 @@ CRestoreBackupDialog::CRestoreBackupDialog(const QString &root, const QString &p
     layout->addWidget(m_pList);
     layout->addWidget(MakeButtons(this, m_pRestore, IDS_RESTORE_OPEN));
     connect(m_pAll, &QCheckBox::toggled, this, &CRestoreBackupDialog::Fill);
-    connect(m_pList, &QTreeWidget::itemSelectionChanged, this,
-            [this] { m_pRestore->setEnabled(!Chosen().isEmpty()); });
+    connect(m_pList, &QTreeWidget::itemSelectionChanged, this, [this] { m_pRestore->setEnabled(!Chosen().isEmpty()); });
     connect(m_pList, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     Fill();
     resize(560, 360);
@@ -94,8 +93,9 @@ void CRestoreBackupDialog::Fill()
     m_pList->clear();
     const auto backups = link::ListBackups(m_strRoot, m_pAll->isChecked() ? QString() : m_strPid);
     for (const link::BackupEntry &b : backups) {
-        auto *item = new QTreeWidgetItem(m_pList, {b.pid, QLocale().toString(b.taken.date(), QLocale::ShortFormat),
-                                                   QLocale().toString(b.taken.time(), QLocale::LongFormat), b.name});
+        auto *item = new QTreeWidgetItem(m_pList,
+                                         {b.pid, QLocale().toString(b.taken.date(), QLocale::ShortFormat),
+                                          QLocale().toString(b.taken.time(), QLocale::LongFormat), b.name});
         item->setData(0, Qt::UserRole, b.path);
         item->setToolTip(3, QDir::toNativeSeparators(b.path));
     }

@@ -35,11 +35,8 @@ bool CSplashWindow::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonPress:
-        close();
-        break;
-    default:
-        break;
+    case QEvent::NonClientAreaMouseButtonPress: close(); break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

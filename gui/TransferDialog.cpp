@@ -21,19 +21,23 @@ public:
     explicit CObserver(CTransferDialog &dialog) : m_dialog(dialog) {}
     void OnProgress(int percent) override
     {
-        QMetaObject::invokeMethod(&m_dialog, [d = &m_dialog, percent] { d->HandleProgress(percent); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_dialog, [d = &m_dialog, percent] { d->HandleProgress(percent); }, Qt::QueuedConnection);
     }
     void OnSuccess() override
     {
-        QMetaObject::invokeMethod(&m_dialog, [d = &m_dialog] { d->HandleSuccess(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_dialog, [d = &m_dialog] { d->HandleSuccess(); }, Qt::QueuedConnection);
     }
     void OnFailure(int code) override
     {
-        QMetaObject::invokeMethod(&m_dialog, [d = &m_dialog, code] { d->HandleFailure(code); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_dialog, [d = &m_dialog, code] { d->HandleFailure(code); }, Qt::QueuedConnection);
     }
     void OnQuestion(int question) override
     {
-        QMetaObject::invokeMethod(&m_dialog, [d = &m_dialog, question] { d->OnQuestion(question); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_dialog, [d = &m_dialog, question] { d->OnQuestion(question); }, Qt::QueuedConnection);
     }
 
 private:
@@ -144,7 +148,10 @@ void CTransferDialog::Start()
     m_bWorkerRunning = true;
     m_worker = StartTransferWorker(
         m_strPort, m_pObserver.get(), m_context, [this](CRadioTransfer &transfer) { RunOperation(transfer); },
-        [this] { QMetaObject::invokeMethod(this, [this] { HandleWorkerEnded(); }, Qt::QueuedConnection); });
+        [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { HandleWorkerEnded(); }, Qt::QueuedConnection);
+        });
     SetPortPane(LoadStr(IDS_TRANSFERRING));
 }
 
@@ -239,7 +246,9 @@ void CReadWriteDialog::SetOpeningTexts()
 {
     const bool read = m_mode == Mode::Read;
     setWindowTitle(LoadStr(read ? IDS_READ_TITLE : IDS_WRITE_TITLE));
-    StatusLabel()->setText(LoadStr(m_nPurposeTextId ? m_nPurposeTextId : read ? IDS_READING_FROM_RADIO : IDS_WRITING_TO_RADIO));
+    StatusLabel()->setText(LoadStr(m_nPurposeTextId ? m_nPurposeTextId
+                                       : read       ? IDS_READING_FROM_RADIO
+                                                    : IDS_WRITING_TO_RADIO));
 }
 
 int CReadWriteDialog::RunOperation(CRadioTransfer &transfer)

@@ -44,8 +44,7 @@ struct TransferUiContext {
 // when given, runs last on the worker thread, after the port has been closed: joining the
 // thread once it has been heard from never blocks.
 std::thread StartTransferWorker(const QString &port, ITransferObserver *observer, const TransferUiContext &context,
-                                std::function<void(CRadioTransfer &)> operation,
-                                std::function<void()> ended = nullptr);
+                                std::function<void(CRadioTransfer &)> operation, std::function<void()> ended = nullptr);
 
 class CTransferDialog : public QDialog {
     Q_OBJECT

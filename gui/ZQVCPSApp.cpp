@@ -4,7 +4,6 @@
 #include "Artwork.h"
 #include "ChildFrame.h"
 #include "DealerInfoDialog.h"
-#include "ReportDlg.h"
 #include "HelpWindow.h"
 #include "MainFrame.h"
 #include "MessageBoxPrompter.h"
@@ -12,6 +11,7 @@
 #include "PreferenceDialog.h"
 #include "RadioCommands.h"
 #include "RadioTransfer.h"
+#include "ReportDlg.h"
 #include "SplashWindow.h"
 #include "StringTable.h"
 #include "ZQVCPSException.h"
@@ -55,9 +55,7 @@ QString CQtFileDialog::GetSaveFileName(const SaveRequest &request)
     return dialog.selectedFiles().first();
 }
 
-CZQVCPSApp::CZQVCPSApp() : CZQVCPSApp(Services())
-{
-}
+CZQVCPSApp::CZQVCPSApp() : CZQVCPSApp(Services()) {}
 
 CZQVCPSApp::CZQVCPSApp(Services services)
 {
@@ -85,9 +83,12 @@ CZQVCPSApp::CZQVCPSApp(Services services)
         m_pShell->SetScriptEngineCheck(services.scriptEngineCheck);
     // The Report command: the report choice, then the report in its window.
     m_fnReport = [this](CChildFrame &child) {
-        const CReportContext context{m_pShell->GetInstallPath(), report::DefaultReportCacheFolder(),
-                                     ReadDealerTexts(*m_pStore, m_pShell->GetCurrentLanguage()), m_pPrompter,
-                                     m_pFileDialog, m_pMainFrame};
+        const CReportContext context{m_pShell->GetInstallPath(),
+                                     report::DefaultReportCacheFolder(),
+                                     ReadDealerTexts(*m_pStore, m_pShell->GetCurrentLanguage()),
+                                     m_pPrompter,
+                                     m_pFileDialog,
+                                     m_pMainFrame};
         RunReportCommand(child.Document(), context);
     };
 }
@@ -148,8 +149,9 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
     PruneLanguageMenu();
 
     if (cmd.splash) {
-        auto *splash = new CSplashWindow(SplashPixmap(LoadStr(IDS_APP_NAME), FormatStr(IDS_ABOUT_VERSION, {CAboutDlg::ProductVersion()})),
-                                         kSplashMs);
+        auto *splash = new CSplashWindow(
+            SplashPixmap(LoadStr(IDS_APP_NAME), FormatStr(IDS_ABOUT_VERSION, {CAboutDlg::ProductVersion()})),
+            kSplashMs);
         connect(splash, &CSplashWindow::Closed, this, [this] {
             if (m_pMainFrame)
                 m_pMainFrame->ShowMaximized();
@@ -199,8 +201,9 @@ void CZQVCPSApp::LocalizeMenus()
         return;
     // The menu texts come from the string table of the current language when the menus are
     // built; what start-up adds is the Language popup's labels from Region.stv.
-    const LanguageMenuLabels labels = PlanLanguageMenuLabels(
-        m_pShell->GetSupportLanguages(), [this](const QString &language) { return m_pShell->GetLanguageDisplayName(language); });
+    const LanguageMenuLabels labels =
+        PlanLanguageMenuLabels(m_pShell->GetSupportLanguages(),
+                               [this](const QString &language) { return m_pShell->GetLanguageDisplayName(language); });
     if (!labels.relabel)
         return;
     QMenu *menu = m_pMainFrame->LanguageMenu();
@@ -319,7 +322,8 @@ bool CZQVCPSApp::OpenProfile(const QString &path)
     const QString canonical = QFileInfo(path).canonicalFilePath();
     for (QMdiSubWindow *sub : m_pMainFrame->MdiArea()->subWindowList()) {
         auto *child = qobject_cast<CChildFrame *>(sub->widget());
-        if (child && !canonical.isEmpty() && QFileInfo(child->Document().GetPathName()).canonicalFilePath() == canonical) {
+        if (child && !canonical.isEmpty() &&
+            QFileInfo(child->Document().GetPathName()).canonicalFilePath() == canonical) {
             m_pMainFrame->MdiArea()->setActiveSubWindow(sub);
             return true;
         }

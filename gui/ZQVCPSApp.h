@@ -6,9 +6,9 @@
 #pragma once
 
 #include "AppShell.h"
-#include "MainFrame.h"
 #include "ConfigStore.h"
 #include "FileDialog.h"
+#include "MainFrame.h"
 #include "PortEnumerator.h"
 #include "Prompter.h"
 #include "RadioDataModel.h"

@@ -44,8 +44,8 @@ std::vector<BackupEntry> ListBackups(const QString &root, const QString &pid)
 {
     std::vector<BackupEntry> out;
     const QDir base(root);
-    const QStringList folders = pid.isEmpty() ? base.entryList(QDir::Dirs | QDir::NoDotAndDotDot)
-                                              : QStringList{BackupFolderName(pid)};
+    const QStringList folders =
+        pid.isEmpty() ? base.entryList(QDir::Dirs | QDir::NoDotAndDotDot) : QStringList{BackupFolderName(pid)};
     for (const QString &folder : folders) {
         const QDir dir(base.filePath(folder));
         for (const QFileInfo &file : dir.entryInfoList({QLatin1Char('*') + kSuffix}, QDir::Files)) {

@@ -11,9 +11,9 @@ namespace zqv::link {
 
 struct BackupEntry {
     QString path;
-    QString pid;      // the radio's own private ID (its folder's name)
+    QString pid;  // the radio's own private ID (its folder's name)
     QDateTime taken;  // local time, from the file name
-    QString name;     // the file name without the suffix
+    QString name;  // the file name without the suffix
 };
 
 // The folder name for a radio's PID: the PID's letters and digits ("unknown" when none), so a

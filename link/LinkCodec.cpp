@@ -97,7 +97,8 @@ void PutCString(QByteArray &out, const QString &text, int maxChars)
 
 void SetDefaultBanks(VirtualCPLimit &limit)
 {
-    limit.bank[0] = PublicGroupInfo{QString::fromLatin1(kDefaultBankStartPid), QString::fromLatin1(kPublicBankName), 100};
+    limit.bank[0] =
+        PublicGroupInfo{QString::fromLatin1(kDefaultBankStartPid), QString::fromLatin1(kPublicBankName), 100};
     for (int i = 1; i < profile::kPublicGroupBanks; ++i)
         limit.bank[i] = PublicGroupInfo{};
 }

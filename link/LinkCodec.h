@@ -36,7 +36,7 @@ enum LinkResult : int {
     LR_RESET_OR_WRITE_FIRST = -14,
     LR_TEXT_CONVERSION = -15,
     LR_PASSWORD_UNREADABLE = -17,
-    LR_PORT_NOT_FOUND = -19,   // the port does not exist
+    LR_PORT_NOT_FOUND = -19,  // the port does not exist
     LR_CONNECTION_LOST = -20,  // the port went away or hung up during the operation
 };
 
@@ -77,7 +77,7 @@ bool DecodeIdentity(const std::uint8_t *data, int length, VirtualCPData &record)
 QByteArray EncodeIdentity(const VirtualCPData &record);
 
 // The valid private-ID range and the public-group ID block the limit record announces.
-inline constexpr std::uint64_t kMinValidPid = 10000000;       // exclusive
+inline constexpr std::uint64_t kMinValidPid = 10000000;  // exclusive
 inline constexpr std::uint64_t kMaxValidPid = 17179867883ull;  // inclusive
 inline constexpr char kDefaultValidPidStart[] = "10000001";
 inline constexpr char kDefaultValidPidEnd[] = "17179867883";

@@ -15,13 +15,13 @@
 namespace zqv::link {
 
 inline constexpr std::uint8_t kRequestOpcode = 0x9B;
-inline constexpr std::uint8_t kReplyOpcodeOk = 0x41;   // 'A'
+inline constexpr std::uint8_t kReplyOpcodeOk = 0x41;  // 'A'
 inline constexpr std::uint8_t kReplyOpcodeNak = 0x8C;  // the radio refuses the command set
 inline constexpr std::uint8_t kReplyStartByte = 0x50;
 
-inline constexpr int kMaxFrameBytes = 128;      // the largest request frame
+inline constexpr int kMaxFrameBytes = 128;  // the largest request frame
 inline constexpr int kMaxRequestPayload = 121;  // n = payload + 2 <= 123
-inline constexpr int kMaxReplyBody = 121;       // reply letter + up to 120 data bytes
+inline constexpr int kMaxReplyBody = 121;  // reply letter + up to 120 data bytes
 // Bytes below 0xF0 that the reader skips while it looks for a length byte. A radio never sends
 // more than a handful; a line that keeps sending noise must not hold the reader forever.
 inline constexpr int kMaxSkippedBytes = 256;

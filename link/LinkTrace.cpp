@@ -49,9 +49,8 @@ void WriteAll(int fd, const QByteArray &bytes)
 
 void Emit(const char *kind, const QString &text)
 {
-    const QString line = QString::number(MonotonicMs()) + u' '
-                         + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) + u' '
-                         + QLatin1String(kind) + u' ' + text;
+    const QString line = QString::number(MonotonicMs()) + u' ' +
+        QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) + u' ' + QLatin1String(kind) + u' ' + text;
     if (detail::g_fileOn.load(std::memory_order_relaxed)) {
         const QByteArray bytes = (line + u'\n').toUtf8();
         std::lock_guard<std::mutex> lock(g_mutex);

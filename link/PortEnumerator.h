@@ -15,9 +15,9 @@ namespace zqv {
 class CConfigStore;
 
 struct SerialPortEntry {
-    QString portName;        // "ttyUSB0", "COM3"
+    QString portName;  // "ttyUSB0", "COM3"
     QString systemLocation;  // "/dev/ttyUSB0"
-    QString description;     // what the USB device reports as its product
+    QString description;  // what the USB device reports as its product
     QString manufacturer;
     QString serialNumber;
     quint16 vendorId = 0;
@@ -69,7 +69,7 @@ QString DetectCable(const IPortEnumerator &ports, int settleMs = 100);
 
 // The two configuration values that choose the port; absent when they cannot be read.
 struct PortPreference {
-    std::optional<int> autoDetect;          // nonzero: look for the cable
+    std::optional<int> autoDetect;  // nonzero: look for the cable
     std::optional<QString> currentComPort;  // the port the user chose
 };
 

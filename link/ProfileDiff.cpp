@@ -28,9 +28,9 @@ QString ContactKey(const VirtualCPContact &c)
 
 QString ContactLabel(const VirtualCPContact &c)
 {
-    const int id = c.cntct_type == profile::kPrivateGroup  ? IDS_DIFF_PRIVATE_GROUP
-                   : c.cntct_type == profile::kPublicGroup ? IDS_DIFF_PUBLIC_GROUP
-                                                           : IDS_DIFF_PRIVATE_CONTACT;
+    const int id = c.cntct_type == profile::kPrivateGroup ? IDS_DIFF_PRIVATE_GROUP
+        : c.cntct_type == profile::kPublicGroup           ? IDS_DIFF_PUBLIC_GROUP
+                                                          : IDS_DIFF_PRIVATE_CONTACT;
     return FormatStr(id, {c.name, c.pid});
 }
 
@@ -44,8 +44,8 @@ QString OrNone(const QString &value)
     return value.isEmpty() ? LoadStr(IDS_DIFF_NONE_VALUE) : value;
 }
 
-// A profile attribute name as a person reads it. A setting named as the Settings form labels it, so the change report reads like the form a
-// dealer edited; a field the form does not show keeps its attribute name, blanks for '_'.
+// A profile attribute name as a person reads it. A setting named as the Settings form labels it, so the change report
+// reads like the form a dealer edited; a field the form does not show keeps its attribute name, blanks for '_'.
 QString Readable(const char *attribute)
 {
     struct Label {
@@ -211,7 +211,8 @@ private:
                 continue;
             }
             const VirtualCPContact &old = m_before.contacts[*r];
-            Changed(QStringLiteral("contact"), ContactKey(b), ContactLabel(b), LoadStr(IDS_DIFF_FIELD_PID), old.pid, b.pid);
+            Changed(QStringLiteral("contact"), ContactKey(b), ContactLabel(b), LoadStr(IDS_DIFF_FIELD_PID), old.pid,
+                    b.pid);
             VirtualCPContact samePid = old;
             samePid.pid = b.pid;
             CompareContact(samePid, b);
@@ -270,7 +271,8 @@ private:
             Changed(QStringLiteral("feature"), name, item, QString(name).replace(u'_', u' '), oldValue, newValue);
         };
         field(QStringLiteral("model"), a.model, b.model);
-        field(QStringLiteral("max_num_of_contacts"), QString::number(a.max_num_of_contacts), QString::number(b.max_num_of_contacts));
+        field(QStringLiteral("max_num_of_contacts"), QString::number(a.max_num_of_contacts),
+              QString::number(b.max_num_of_contacts));
         field(QStringLiteral("max_num_of_private_grps"), QString::number(a.max_num_of_private_grps),
               QString::number(b.max_num_of_private_grps));
         field(QStringLiteral("max_num_of_public_grps"), QString::number(a.max_num_of_public_grps),
@@ -311,15 +313,18 @@ private:
             if (!rest.removeOne(a[i]))
                 removed << i;
         const QString section = QStringLiteral("text");
-        const auto label = [](int i, const QString &t) { return FormatStr(IDS_DIFF_TEXT, {QString::number(i + 1), t}); };
+        const auto label = [](int i, const QString &t) {
+            return FormatStr(IDS_DIFF_TEXT, {QString::number(i + 1), t});
+        };
         const qsizetype paired = std::min(removed.size(), added.size());
         for (qsizetype k = 0; k < paired; ++k)
-            Changed(section, QString::number(added[k] + 1), label(removed[k], a[removed[k]]), LoadStr(IDS_DIFF_FIELD_TEXT),
-                    a[removed[k]], b[added[k]]);
+            Changed(section, QString::number(added[k] + 1), label(removed[k], a[removed[k]]),
+                    LoadStr(IDS_DIFF_FIELD_TEXT), a[removed[k]], b[added[k]]);
         for (qsizetype k = paired; k < added.size(); ++k)
             Whole(ProfileDifference::Added, section, QString::number(added[k] + 1), label(added[k], b[added[k]]));
         for (qsizetype k = paired; k < removed.size(); ++k)
-            Whole(ProfileDifference::Removed, section, QString::number(removed[k] + 1), label(removed[k], a[removed[k]]));
+            Whole(ProfileDifference::Removed, section, QString::number(removed[k] + 1),
+                  label(removed[k], a[removed[k]]));
     }
 
     const VirtualCPData &m_before;

@@ -18,10 +18,10 @@ namespace zqv::link {
 struct ProfileDifference {
     enum Kind { Added, Removed, Changed };
     Kind kind = Changed;
-    QString section;   // "contact", "setting", "feature" or "text", for scripts
-    QString key;       // the contact's "type:pid", the text's number, or the field name
-    QString item;      // what a person reads: "Private contact "Ann" (1001)", "Settings"
-    QString field;     // Changed only: "name", "in scan list", "backlight"
+    QString section;  // "contact", "setting", "feature" or "text", for scripts
+    QString key;  // the contact's "type:pid", the text's number, or the field name
+    QString item;  // what a person reads: "Private contact "Ann" (1001)", "Settings"
+    QString field;  // Changed only: "name", "in scan list", "backlight"
     QString oldValue;  // Changed only
     QString newValue;  // Changed only
 };

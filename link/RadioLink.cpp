@@ -88,7 +88,8 @@ void CRadioLink::TraceReply(int result)
     linktrace::Frame(linktrace::Direction::Received, reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                      int(bytes.size()));
     if (m_source.Unread() > 0)
-        linktrace::Event(QStringLiteral("the last %1 bytes came after the reply and were discarded").arg(m_source.Unread()));
+        linktrace::Event(
+            QStringLiteral("the last %1 bytes came after the reply and were discarded").arg(m_source.Unread()));
     if (result <= 0)
         linktrace::Event(result == 0 ? QStringLiteral("no valid reply")
                                      : QStringLiteral("reply failed: checksum error or line failure"));
@@ -128,8 +129,7 @@ int CRadioLink::PagedCommand(std::uint8_t command, int index, int total, const Q
     payload.append(char(index));
     payload.append(char(total));
     payload.append(data);
-    return Command(command, reinterpret_cast<const std::uint8_t *>(payload.constData()), int(payload.size()),
-                   reply);
+    return Command(command, reinterpret_cast<const std::uint8_t *>(payload.constData()), int(payload.size()), reply);
 }
 
 int CRadioLink::ReadContact(int index, int total, Reply &reply)

@@ -39,8 +39,7 @@ public:
     // Sends `request` and reads the reply, up to three attempts. Returns the reply body length
     // (> 0), 0 for no valid reply, -1 for a port failure or a checksum error, -2 for an empty
     // request. `pause` waits the end-write pause between sending and reading.
-    int Exchange(const std::uint8_t *request, int requestLength, std::uint8_t &opcode, std::uint8_t *body,
-                 bool pause);
+    int Exchange(const std::uint8_t *request, int requestLength, std::uint8_t &opcode, std::uint8_t *body, bool pause);
 
     // Sends `command` with `payload` and applies the command-result rules.
     int Command(std::uint8_t command, const std::uint8_t *payload, int payloadLength, Reply &reply);

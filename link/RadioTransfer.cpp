@@ -51,8 +51,7 @@ QStringList ReadNoteTexts(const ReadNotes &notes)
 // Holds the transfer lock, the port and the link for the length of one operation.
 class CRadioTransfer::CSession {
 public:
-    explicit CSession(CRadioTransfer &owner)
-        : m_owner(owner), m_lock(owner.m_context.m_transferLock)
+    explicit CSession(CRadioTransfer &owner) : m_owner(owner), m_lock(owner.m_context.m_transferLock)
     {
         owner.m_bError = false;
         owner.m_bCancelReported = false;

@@ -43,8 +43,8 @@ QString TransferFailureText(int code);
 // What a read left out or changed so that the record can be stored as a profile; the user is
 // told about each.
 struct ReadNotes {
-    int foreignContacts = 0;     // contact records of a type this program does not know
-    int controlCharacters = 0;   // control characters in names and texts, now blanks
+    int foreignContacts = 0;  // contact records of a type this program does not know
+    int controlCharacters = 0;  // control characters in names and texts, now blanks
     bool operator==(const ReadNotes &o) const
     {
         return foreignContacts == o.foreignContacts && controlCharacters == o.controlCharacters;
@@ -60,7 +60,7 @@ public:
 
     struct Timing {
         int endWritePauseMs = 4000;  // between the end-write command and its reply
-        int capturePollMs = 3000;    // between the polls of a private-ID capture
+        int capturePollMs = 3000;  // between the polls of a private-ID capture
     };
 
     // `observer` may be null (nothing is reported; a question is then answered no).

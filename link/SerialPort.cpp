@@ -41,8 +41,9 @@ CSerialPort::CSerialPort(const QString &portName)
     m_strDevicePath = portName.contains(u'/') ? portName : QStringLiteral("/dev/") + portName;
     Open();
     if (linktrace::Active()) {
-        linktrace::Event(IsOpen() ? QStringLiteral("open %1").arg(m_strDevicePath)
-                                  : QStringLiteral("open %1 failed: %2").arg(m_strDevicePath, ErrorText(int(m_dwLastError))));
+        linktrace::Event(
+            IsOpen() ? QStringLiteral("open %1").arg(m_strDevicePath)
+                     : QStringLiteral("open %1 failed: %2").arg(m_strDevicePath, ErrorText(int(m_dwLastError))));
     }
 }
 

@@ -33,15 +33,15 @@ enum LineError : std::uint32_t {
 
 // Queue state reported by ClearErrors.
 struct PortStatus {
-    std::uint32_t cbInQue = 0;   // bytes received and not yet read
+    std::uint32_t cbInQue = 0;  // bytes received and not yet read
     std::uint32_t cbOutQue = 0;  // bytes written and not yet sent
 };
 
 // Why a port failed, so that the user is told what to do about it.
 enum class PortTrouble {
-    None,     // usable, or failing for a reason not listed below
+    None,  // usable, or failing for a reason not listed below
     Missing,  // the device does not exist (never there, or removed before it was opened)
-    Lost,     // the device went away or hung up while it was open
+    Lost,  // the device went away or hung up while it was open
 };
 
 class IBytePort {
@@ -110,8 +110,7 @@ private:
     std::uint32_t m_dwLastError = 0;
     std::uint32_t m_dwLineErrors = 0;
     // Counters of the line errors at the last ClearErrors, for the delta.
-    std::uint32_t m_nFrameCount = 0, m_nOverrunCount = 0, m_nParityCount = 0, m_nBreakCount = 0,
-                  m_nBufOverrunCount = 0;
+    std::uint32_t m_nFrameCount = 0, m_nOverrunCount = 0, m_nParityCount = 0, m_nBreakCount = 0, m_nBufOverrunCount = 0;
     int m_nReadIntervalMs = 0, m_nReadMultiplierMs = 0, m_nReadConstantMs = 0;
     int m_nWriteMultiplierMs = 0, m_nWriteConstantMs = 0;
     std::uint64_t m_nBytesRead = 0;

@@ -146,13 +146,12 @@ bool CheckFits(VirtualCPData &record, const VirtualCPLimit &radio)
     if (privateGroups > radio.max_num_of_private_grps || publicGroups > radio.max_num_of_public_grps)
         fits = false;
     if (privates > int(radio.max_num_of_contacts) - std::min<int>(publicGroups, radio.max_num_of_public_grps) -
-                       std::min<int>(privateGroups, radio.max_num_of_private_grps))
+            std::min<int>(privateGroups, radio.max_num_of_private_grps))
         fits = false;
     if (record.text_message_count > radio.max_num_of_predefined_msgs)
         fits = false;
     const std::uint32_t features = LF_ADD_PRVT_CONTACTS_EN | LF_ADD_PRVT_GRP_EN | LF_CALL_FORWARD_EN |
-                                   LF_PUBLIC_SCAN_EN | LF_SEE_ALL_GROUPS_EN | LF_SMS_MESGS_TX_EN |
-                                   LF_SMS_COMPOSE_MESGS_EN;
+        LF_PUBLIC_SCAN_EN | LF_SEE_ALL_GROUPS_EN | LF_SMS_MESGS_TX_EN | LF_SMS_COMPOSE_MESGS_EN;
     if (record.limit.limit_flags & features & ~radio.limit_flags)
         fits = false;
     if ((radio.limit_flags & LF_VIBRACALL_DIS) && !(record.limit.limit_flags & LF_VIBRACALL_DIS))

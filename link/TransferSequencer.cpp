@@ -39,11 +39,11 @@ QString CTransferSequencer::FailureMessage(int code)
 QString CTransferSequencer::FirmwareVersionText(const VirtualCPData &record)
 {
     return QString(record.firmware_phase) +
-           QStringLiteral("%1.%2.%3")
-               .arg(record.firmware_release, 2, 16, QLatin1Char('0'))
-               .arg(record.firmware_version, 2, 10, QLatin1Char('0'))
-               .arg(record.firmware_revision, 2, 10, QLatin1Char('0'))
-               .toUpper();
+        QStringLiteral("%1.%2.%3")
+            .arg(record.firmware_release, 2, 16, QLatin1Char('0'))
+            .arg(record.firmware_version, 2, 10, QLatin1Char('0'))
+            .arg(record.firmware_revision, 2, 10, QLatin1Char('0'))
+            .toUpper();
 }
 
 quint32 CTransferSequencer::ClockSeconds(const QDateTime &local)
@@ -62,8 +62,8 @@ QString ITransferHost::FailureText(int code) const
 bool ITransferHost::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes)
 {
     const QString text = changes.empty()
-                             ? LoadStr(IDS_SAFE_NOTHING_CHANGES)
-                             : FormatStr(IDS_SAFE_CHANGE_REPORT, {link::DescribeDifferences(changes).join(QLatin1Char('\n'))});
+        ? LoadStr(IDS_SAFE_NOTHING_CHANGES)
+        : FormatStr(IDS_SAFE_CHANGE_REPORT, {link::DescribeDifferences(changes).join(QLatin1Char('\n'))});
     return prompter.Show(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
@@ -193,11 +193,8 @@ void CTransferSequencer::OnNotice(int kind, int code)
         m_strRadioPassword = m_host.TransferRecord().setting.password;
         result = WriteFlow();
         break;
-    case kStepIdentify:
-        GroupOfRadio();
-        break;
-    default:
-        break;
+    case kStepIdentify: GroupOfRadio(); break;
+    default: break;
     }
     if (result != FlowResult::Cancelled)
         SetIdle(true);
@@ -319,7 +316,8 @@ void CTransferSequencer::WriteRecord(bool restoreOffered)
         m_writeOutcome = WriteOutcome::Failed;
         // Part of the new programming may be in the radio: offer what it held before, once.
         if (!restoreOffered && !m_strBackupPath.isEmpty() && m_host.LastWriteSentData() &&
-            m_prompter.Show(FormatStr(IDS_SAFE_RESTORE_QUESTION, {m_strBackupPath}), MB_YESNO | MB_ICONWARNING) == IDYES) {
+            m_prompter.Show(FormatStr(IDS_SAFE_RESTORE_QUESTION, {m_strBackupPath}), MB_YESNO | MB_ICONWARNING) ==
+                IDYES) {
             // The radio's clock went on while the write ran: it gets its own time back, not the
             // time the backup was read.
             VirtualCPData &record = m_host.TransferRecord();

@@ -29,19 +29,22 @@ namespace zqv {
 // Values of the transfer step.
 enum TransferStep : int {
     kStepNone = 0,
-    kStepReadReady = 2,       // read: radio identified (and password read); run the read flow
-    kStepWriteReady = 3,      // write: the same for the write flow
-    kStepReset = 4,           // reset running
-    kStepReadRequested = 5,   // read: waiting for the short delay
+    kStepReadReady = 2,  // read: radio identified (and password read); run the read flow
+    kStepWriteReady = 3,  // write: the same for the write flow
+    kStepReset = 4,  // reset running
+    kStepReadRequested = 5,  // read: waiting for the short delay
     kStepReadIdentified = 6,  // read: identity asked
     kStepWriteRequested = 7,  // write: unit PID asked
-    kStepWriteIdentified = 8, // write: identity asked
-    kStepIdentify = 9,        // identify only: identity asked
+    kStepWriteIdentified = 8,  // write: identity asked
+    kStepIdentify = 9,  // identify only: identity asked
 };
 
 // Radios carry a codeplug password from this setting group on; only then is it read and asked.
 inline constexpr int kFirstGroupWithPassword = 3;
-inline bool GroupHasPassword(int settingGroup) { return settingGroup >= kFirstGroupWithPassword; }
+inline bool GroupHasPassword(int settingGroup)
+{
+    return settingGroup >= kFirstGroupWithPassword;
+}
 
 // Kinds of the transfer notice (the progress message's first word).
 enum TransferNoticeKind : int {
@@ -69,11 +72,11 @@ public:
 
     // Short radio operations. Each reports its outcome later through
     // CTransferSequencer::OnNotice (from the window's thread).
-    virtual void StartDelay() = 0;          // waits briefly, then reports success
-    virtual void StartReset() = 0;          // detects the port again and resets the radio
-    virtual void StartReadUnitPid() = 0;    // detects the port again, reads the radio's own PID
-    virtual void StartReadIdentity() = 0;   // identity into the transfer record
-    virtual void StartReadPassword() = 0;   // codeplug password into the transfer record
+    virtual void StartDelay() = 0;  // waits briefly, then reports success
+    virtual void StartReset() = 0;  // detects the port again and resets the radio
+    virtual void StartReadUnitPid() = 0;  // detects the port again, reads the radio's own PID
+    virtual void StartReadIdentity() = 0;  // identity into the transfer record
+    virtual void StartReadPassword() = 0;  // codeplug password into the transfer record
     // The setting group of a firmware version ("R5E.08.00"); 0 when no group has it, negative
     // when the host could not tell (it has shown why).
     virtual int GroupByVersion(const QString &firmwareVersion) = 0;
@@ -137,11 +140,11 @@ public:
 
 // How the last write ended, for a caller that reports it (the command-line tool's exit code).
 enum class WriteOutcome {
-    None,          // no write was started
-    Written,       // written, not read back
-    Verified,      // written and read back as sent
+    None,  // no write was started
+    Written,  // written, not read back
+    Verified,  // written and read back as sent
     VerifyFailed,  // written, but the radio gave back something else (or could not be read)
-    Failed,        // the write did not complete (the backup may have been restored since)
+    Failed,  // the write did not complete (the backup may have been restored since)
 };
 
 class CTransferSequencer {

@@ -232,7 +232,8 @@ std::vector<WriteChange> ListWriteChanges(const QString &text, const QString &ow
     // The profile's contacts by slot, as the conversion numbered them.
     std::vector<xmlNodePtr> contactElements;
     std::vector<int> kindIndex;  // 1-based position among the element's own kind
-    for (const char *query : {profile::kQueryFirstPublicGroup, profile::kQueryFirstPrivateGroup, profile::kQueryFirstPrivate}) {
+    for (const char *query :
+         {profile::kQueryFirstPublicGroup, profile::kQueryFirstPrivateGroup, profile::kQueryFirstPrivate}) {
         int index = 0;
         for (xmlNodePtr n : ListEntries(*said, query)) {
             contactElements.push_back(n);
@@ -313,8 +314,8 @@ std::vector<WriteChange> ListWriteChanges(const QString &text, const QString &ow
             continue;
         const auto [it, inserted] = firstWithName.emplace(c.name, sentSlots[k]);
         if (!inserted)
-            list.Add(WriteChange::DuplicateName, describeSlot(sentSlots[k]), QStringLiteral("name"),
-                     StandOut(c.name), describeSlot(it->second));
+            list.Add(WriteChange::DuplicateName, describeSlot(sentSlots[k]), QStringLiteral("name"), StandOut(c.name),
+                     describeSlot(it->second));
     }
     return changes;
 }
@@ -339,18 +340,16 @@ QString DescribeWriteChange(const WriteChange &change)
         return out;
     };
     switch (change.kind) {
-    case WriteChange::NotSent:
-        return FormatStr(IDS_WRITE_CHANGE_NOT_SENT, {visible(change.element)});
-    case WriteChange::NotEncodable:
-        return FormatStr(IDS_WRITE_CHANGE_NOT_ENCODABLE, {visible(change.element)});
+    case WriteChange::NotSent: return FormatStr(IDS_WRITE_CHANGE_NOT_SENT, {visible(change.element)});
+    case WriteChange::NotEncodable: return FormatStr(IDS_WRITE_CHANGE_NOT_ENCODABLE, {visible(change.element)});
     case WriteChange::DuplicateName:
-        return FormatStr(IDS_WRITE_CHANGE_DUPLICATE_NAME, {visible(change.element), change.field,
-                                                           visible(change.profileValue), visible(change.radioValue)});
-    case WriteChange::Value:
-        break;
+        return FormatStr(
+            IDS_WRITE_CHANGE_DUPLICATE_NAME,
+            {visible(change.element), change.field, visible(change.profileValue), visible(change.radioValue)});
+    case WriteChange::Value: break;
     }
-    return FormatStr(IDS_WRITE_CHANGE_VALUE, {visible(change.element), change.field, visible(change.profileValue),
-                                              visible(change.radioValue)});
+    return FormatStr(IDS_WRITE_CHANGE_VALUE,
+                     {visible(change.element), change.field, visible(change.profileValue), visible(change.radioValue)});
 }
 
 QStringList DescribeWriteChanges(const std::vector<WriteChange> &changes)

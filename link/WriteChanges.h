@@ -22,14 +22,14 @@ namespace zqv::link {
 
 struct WriteChange {
     enum Kind {
-        Value,          // the radio would hold `radioValue` instead of `profileValue`
-        NotSent,        // the element is not written (over a limit, outside the ID blocks, no name)
-        NotEncodable,   // the element is not written: its record does not fit a request
+        Value,  // the radio would hold `radioValue` instead of `profileValue`
+        NotSent,  // the element is not written (over a limit, outside the ID blocks, no name)
+        NotEncodable,  // the element is not written: its record does not fit a request
         DuplicateName,  // a private contact's name is also another's (`radioValue` names it)
     };
     Kind kind = Value;
     QString element;  // "setting", "Private[3] \"Ann\"", "TextMessage[2]"
-    QString field;    // the attribute, or "ParentPrivateGroup" for the memberships
+    QString field;  // the attribute, or "ParentPrivateGroup" for the memberships
     QString profileValue;
     QString radioValue;
 };

@@ -30,7 +30,10 @@ std::uint64_t ParseUnsigned(const QString &text)
 // The element children that follow `node`, in document order. White space, comments and
 // processing instructions between list entries are passed over: they carry no data, and
 // stopping at them would silently drop the rest of the list.
-xmlNodePtr NextEntry(xmlNodePtr node) { return NextElementSibling(node); }
+xmlNodePtr NextEntry(xmlNodePtr node)
+{
+    return NextElementSibling(node);
+}
 
 // Reads the attributes of one element; a missing attribute fails the conversion.
 class CAttrReader {
@@ -81,9 +84,10 @@ xmlNodePtr RequireElement(const CXmlDocument &doc, const char *query)
 {
     xmlNodePtr node = doc.SelectOne(nullptr, QLatin1String(query));
     if (!node)
-        throw CZQVCPSException::FromLibraryError(IDS_UNKNOWN_ERROR, kOpXml2VirtualCP, __LINE__,
-                                                 QStringLiteral("The profile has no element %1").arg(QLatin1String(query)),
-                                                 QString(), QLatin1String(kSource));
+        throw CZQVCPSException::FromLibraryError(
+            IDS_UNKNOWN_ERROR, kOpXml2VirtualCP, __LINE__,
+            QStringLiteral("The profile has no element %1").arg(QLatin1String(query)), QString(),
+            QLatin1String(kSource));
     return node;
 }
 
@@ -236,8 +240,7 @@ void WriteContact(CProfileWriter &w, const VirtualCPContact &c)
         }
         w.Raw("</ParentPrivateGroups><scrolllist/></Private>");
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -265,9 +268,11 @@ std::shared_ptr<CXmlDocument> CDataAdaptor::CopyPrvtScrlLst(const QString &text,
             SetAttr(contact, "in_scroll_list", QStringLiteral("0"));
         // Names are passed to the query as a variable, so quotes of either kind in a name
         // need no special handling: the contact is the first whose name equals it exactly.
-        for (xmlNodePtr entry : doc->Select(nullptr, QLatin1String(profile::kQueryPrivateScrollList), {{"pid", ownPid}})) {
+        for (xmlNodePtr entry :
+             doc->Select(nullptr, QLatin1String(profile::kQueryPrivateScrollList), {{"pid", ownPid}})) {
             const QString name = GetAttr(entry, "name");
-            if (xmlNodePtr contact = doc->SelectOne(nullptr, QLatin1String(profile::kQueryContactByName), {{"name", name}}))
+            if (xmlNodePtr contact =
+                    doc->SelectOne(nullptr, QLatin1String(profile::kQueryContactByName), {{"name", name}}))
                 SetAttr(contact, "in_scroll_list", QStringLiteral("1"));
         }
         return doc;

@@ -88,23 +88,20 @@ void CDataItem::GetChildByIndex(int index, CDataItem &item) const
     RequireNode("CDataItem::GetChildByIndex");
     const auto children = ElementChildren(m_pNode);
     item = (index >= 0 && index < static_cast<int>(children.size())) ? CDataItem(m_spContext, children[index])
-                                                                      : CDataItem(m_spContext, nullptr);
+                                                                     : CDataItem(m_spContext, nullptr);
 }
 
 QVariant CDataItem::TypedValue(const QString &name, const QString &text) const
 {
     const xmlNodePtr decl = m_spContext->schema ? m_spContext->schema->AttributeDecl(m_pNode, name) : nullptr;
     switch (decl ? m_spContext->schema->AttributeType(decl) : CProfileSchema::ValueType::Text) {
-    case CProfileSchema::ValueType::Long:
-        return QVariant::fromValue(static_cast<qint32>(LeadingNumber(text)));
-    case CProfileSchema::ValueType::UnsignedLong:
-        return QVariant::fromValue(static_cast<quint32>(LeadingNumber(text)));
+    case CProfileSchema::ValueType::Long: return QVariant::fromValue(static_cast<qint32>(LeadingNumber(text)));
+    case CProfileSchema::ValueType::UnsignedLong: return QVariant::fromValue(static_cast<quint32>(LeadingNumber(text)));
     case CProfileSchema::ValueType::Boolean: {
         const QString t = text.trimmed();
         return QVariant(t == QLatin1String("1") || t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0);
     }
-    case CProfileSchema::ValueType::Text:
-        break;
+    case CProfileSchema::ValueType::Text: break;
     }
     return QVariant(text);
 }
@@ -133,12 +130,14 @@ int CDataItem::SetAttributeValue(const QString &name, const QVariant &value, int
         CScriptHost &script = *m_spContext->script;
         QJSValue ref1 = script.NewRef(0);
         QJSValue ref2 = script.NewRef(0);
-        const auto result = script.Call(function, {script.Wrap(m_pNode), script.WrapAttribute(m_pNode, name),
-                                                   QJSValue(text), ref1, QJSValue(param), ref2});
+        const auto result = script.Call(
+            function,
+            {script.Wrap(m_pNode), script.WrapAttribute(m_pNode, name), QJSValue(text), ref1, QJSValue(param), ref2});
         if (!result.ok)
             ZQV_THROW(IDS_UNKNOWN_ERROR, kOpSetAttributeValue,
-                      InvokeFailed(QStringLiteral("SetAttributeValue,Node=%1 Attribute=%2 Value=%3")
-                                       .arg(GetName(), name, text), result));
+                      InvokeFailed(
+                          QStringLiteral("SetAttributeValue,Node=%1 Attribute=%2 Value=%3").arg(GetName(), name, text),
+                          result));
         r1 = CScriptHost::RefValue(ref1);
         r2 = CScriptHost::RefValue(ref2);
         return result.value.toInt();

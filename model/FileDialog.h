@@ -9,8 +9,8 @@ namespace zqv {
 class IFileDialog {
 public:
     struct SaveRequest {
-        QString proposedPath;      // the current path, or the document's title with ".zqv"
-        QString filter;            // "ZQV CPS Files (*.zqv);;All Files (*.*)"
+        QString proposedPath;  // the current path, or the document's title with ".zqv"
+        QString filter;  // "ZQV CPS Files (*.zqv);;All Files (*.*)"
         QString defaultExtension;  // without the dot: "zqv"
     };
 

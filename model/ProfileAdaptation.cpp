@@ -121,7 +121,8 @@ std::vector<CRadioDataModel::AdaptEntry> CRadioDataModel::BuildAddList(int group
             if (e.optional) {
                 bool present = false;
                 for (xmlNodePtr target : ElementsNamed(*m_spOperaDoc, e.node))
-                    if (e.isTag ? ChildNamed(target, e.name) != nullptr : HasAttr(target, e.name.toUtf8().constData())) {
+                    if (e.isTag ? ChildNamed(target, e.name) != nullptr
+                                : HasAttr(target, e.name.toUtf8().constData())) {
                         present = true;
                         break;
                     }
@@ -134,7 +135,8 @@ std::vector<CRadioDataModel::AdaptEntry> CRadioDataModel::BuildAddList(int group
 
     // Add list: every group from the last back to the second (the first is the base the
     // others are described against).
-    const auto groups = upgrade.Select(nullptr, QStringLiteral("//dfns:UpDownGradeSetting/dfns:CodePlugSetting/dfns:*"));
+    const auto groups =
+        upgrade.Select(nullptr, QStringLiteral("//dfns:UpDownGradeSetting/dfns:CodePlugSetting/dfns:*"));
     QSet<QString> added;
     const QString ownName = QStringLiteral("G%1").arg(group);
     for (int i = static_cast<int>(groups.size()) - 1; i >= 1; --i) {
@@ -159,7 +161,8 @@ void CRadioDataModel::RequireSettingFields(const CXmlDocument &doc, const QStrin
     xmlNodePtr setting = doc.SelectOne(nullptr, QLatin1String(profile::kQuerySetting));
     if (!m_env.upgradeDoc || !setting)
         return;
-    const XPathVars vars{{"region", m_env.regionCode}, {"clone", QStringLiteral("Clone_%1").arg(m_nCloneCompatibility)}};
+    const XPathVars vars{{"region", m_env.regionCode},
+                         {"clone", QStringLiteral("Clone_%1").arg(m_nCloneCompatibility)}};
     const QString group = GroupPath(m_nSettingGroup);
     const QString fields = QStringLiteral("/dfns:CPField[@nodename = 'setting' and @isExist = '1']");
     const QString region = group + QStringLiteral("/dfns:*[local-name() = $region]");
@@ -170,7 +173,8 @@ void CRadioDataModel::RequireSettingFields(const CXmlDocument &doc, const QStrin
             if (IsTrue(GetAttr(field, "optional")) || name.isEmpty() || HasAttr(setting, name.toUtf8().constData()))
                 continue;
             ZQV_THROW_ARGS(IDS_PROFILE_SETTING_MISSING, kOpLoadProfile,
-                           QStringLiteral("File='%1'\nDesc: the setting attribute '%2' is missing").arg(where, name), {name});
+                           QStringLiteral("File='%1'\nDesc: the setting attribute '%2' is missing").arg(where, name),
+                           {name});
         }
     }
 }
@@ -187,8 +191,8 @@ void CRadioDataModel::ApplyAddList(CXmlDocument &doc) const
                     xmlAddChild(target, doc.CreateElement(e.name));
                 continue;
             }
-            const QString value = e.replaceBy.isEmpty() ? e.defaultValue
-                                                        : GetAttr(target, e.replaceBy.toUtf8().constData());
+            const QString value =
+                e.replaceBy.isEmpty() ? e.defaultValue : GetAttr(target, e.replaceBy.toUtf8().constData());
             SetAttr(target, name.constData(), value);
         }
     }
@@ -219,8 +223,11 @@ void CRadioDataModel::TakeOffDoc(bool convert)
                 const QString base = GroupPath(target);
                 const bool known =
                     (regionUsable &&
-                     m_env.upgradeDoc->SelectOne(nullptr, base + QStringLiteral("/dfns:*[local-name() = $region]/dfns:*[@name = $name]"), vars)) ||
-                    m_env.upgradeDoc->SelectOne(nullptr, base + QStringLiteral("/dfns:RegionCommon/dfns:*[@name = $name]"), vars);
+                     m_env.upgradeDoc->SelectOne(
+                         nullptr, base + QStringLiteral("/dfns:*[local-name() = $region]/dfns:*[@name = $name]"),
+                         vars)) ||
+                    m_env.upgradeDoc->SelectOne(
+                        nullptr, base + QStringLiteral("/dfns:RegionCommon/dfns:*[@name = $name]"), vars);
                 if (known)
                     continue;
             }
@@ -238,7 +245,8 @@ void CRadioDataModel::ConvertToLatest()
     try {
         if (!m_spOperaDoc || !m_env.upgradeDoc)
             ZQV_THROW(IDS_SAVE_FORMAT_ERROR, kOpConvertToLatest, QStringLiteral("No operating document"));
-        const QString base = QStringLiteral("//dfns:UpDownGradeSetting/dfns:CPSVersion/dfns:G%1").arg(kLatestSettingGroup);
+        const QString base =
+            QStringLiteral("//dfns:UpDownGradeSetting/dfns:CPSVersion/dfns:G%1").arg(kLatestSettingGroup);
         QString versionText;
         if (xmlNodePtr span = m_env.upgradeDoc->SelectOne(nullptr, base + QStringLiteral("/dfns:VerSpan")))
             versionText = GetAttr(span, "startVer");
@@ -251,7 +259,9 @@ void CRadioDataModel::ConvertToLatest()
         const auto m = re.match(versionText);
         if (!m.hasMatch())
             ZQV_THROW(IDS_SAVE_FORMAT_ERROR, kOpConvertToLatest,
-                      QStringLiteral("No firmware version of setting group %1 ('%2')").arg(kLatestSettingGroup).arg(versionText));
+                      QStringLiteral("No firmware version of setting group %1 ('%2')")
+                          .arg(kLatestSettingGroup)
+                          .arg(versionText));
         xmlNodePtr version = m_spOperaDoc->SelectOne(nullptr, QLatin1String(profile::kQueryVersion));
         if (!version)
             ZQV_THROW(IDS_SAVE_FORMAT_ERROR, kOpConvertToLatest, QStringLiteral("The profile has no version element"));

@@ -8,12 +8,15 @@ namespace zqv {
 
 namespace {
 
-const xmlChar *X(const char *s) { return reinterpret_cast<const xmlChar *>(s); }
+const xmlChar *X(const char *s)
+{
+    return reinterpret_cast<const xmlChar *>(s);
+}
 
 bool IsXs(xmlNodePtr node, const char *localName)
 {
     return IsElement(node) && node->ns && xmlStrEqual(node->ns->href, X(kXsdNamespace)) &&
-           xmlStrEqual(node->name, X(localName));
+        xmlStrEqual(node->name, X(localName));
 }
 
 // Splits a QName of the schema document into its namespace URI and local name.
@@ -173,12 +176,13 @@ bool CProfileSchema::NumbersAreDigits(const CXmlDocument &doc, QString *error) c
                 continue;
             const xmlNodePtr text = attr->children;
             const bool digits = text && !text->next && text->type == XML_TEXT_NODE
-                                    ? IsDigits(text->content)
-                                    : IsDigits(reinterpret_cast<const xmlChar *>(
-                                          GetAttr(element, reinterpret_cast<const char *>(attr->name)).toUtf8().constData()));
+                ? IsDigits(text->content)
+                : IsDigits(reinterpret_cast<const xmlChar *>(
+                      GetAttr(element, reinterpret_cast<const char *>(attr->name)).toUtf8().constData()));
             if (!digits) {
                 if (error)
-                    *error = QStringLiteral("line %1: the value '%2' of attribute '%3' of element '%4' is not an unsigned decimal number")
+                    *error = QStringLiteral("line %1: the value '%2' of attribute '%3' of element '%4' is not an "
+                                            "unsigned decimal number")
                                  .arg(element->line)
                                  .arg(GetAttr(element, reinterpret_cast<const char *>(attr->name)),
                                       QString::fromUtf8(reinterpret_cast<const char *>(attr->name)), NodeName(element));
@@ -335,7 +339,8 @@ QString CProfileSchema::Hook(xmlNodePtr decl, const char *hook) const
             if (xmlNodePtr global = Global(IsXs(decl, "element") ? "element" : "attribute", GetAttr(decl, "ref")))
                 owners.push_back(global);
         for (xmlNodePtr owner : owners) {
-            for (xmlNodePtr ext : m_spDoc->Select(owner, QStringLiteral("xs:annotation/xs:appinfo/ccps:SchemaExtension"))) {
+            for (xmlNodePtr ext :
+                 m_spDoc->Select(owner, QStringLiteral("xs:annotation/xs:appinfo/ccps:SchemaExtension"))) {
                 for (xmlAttrPtr attr = ext->properties; attr; attr = attr->next) {
                     const QString key = QString::fromUtf8(reinterpret_cast<const char *>(attr->name));
                     if (!hooks.contains(key))

@@ -49,8 +49,8 @@ CRadioDataModel::~CRadioDataModel() = default;
 
 QString CRadioDataModel::ReadInstallationFile(const char *name, const char *plainStart) const
 {
-    const QString path = QStringLiteral("%1/%2/%3").arg(m_env.installDir, QLatin1String(kProfileTemplateDir),
-                                                         QLatin1String(name));
+    const QString path =
+        QStringLiteral("%1/%2/%3").arg(m_env.installDir, QLatin1String(kProfileTemplateDir), QLatin1String(name));
     int mode = TEXT_MODE_UTF16;
     QString text = ReadTextFile(path, &mode);
     if (text.isEmpty())
@@ -65,7 +65,8 @@ bool CRadioDataModel::Initialize()
     try {
         // The plain rule script starts with "use strict" (in either kind of quotes); any other
         // text is the scrambled form.
-        const QString path = QStringLiteral("%1/%2/DataProfile.js").arg(m_env.installDir, QLatin1String(kProfileTemplateDir));
+        const QString path =
+            QStringLiteral("%1/%2/DataProfile.js").arg(m_env.installDir, QLatin1String(kProfileTemplateDir));
         int mode = TEXT_MODE_UTF16;
         QString text = ReadTextFile(path, &mode);
         if (text.isEmpty())
@@ -81,10 +82,11 @@ bool CRadioDataModel::Initialize()
                                                    QRegularExpression::DotMatchesEverythingOption);
             const auto m = lineRe.match(error);
             if (m_env.prompter)
-                m_env.prompter->Show(LoadStr(IDS_SCRIPT_ERROR_TITLE) +
-                                         FormatStr(IDS_SCRIPT_ERROR_LINE, {m.hasMatch() ? m.captured(1) : QStringLiteral("0")}) +
-                                         (m.hasMatch() ? m.captured(2) : error),
-                                     MB_OK | MB_ICONERROR);
+                m_env.prompter->Show(
+                    LoadStr(IDS_SCRIPT_ERROR_TITLE) +
+                        FormatStr(IDS_SCRIPT_ERROR_LINE, {m.hasMatch() ? m.captured(1) : QStringLiteral("0")}) +
+                        (m.hasMatch() ? m.captured(2) : error),
+                    MB_OK | MB_ICONERROR);
             ZQV_THROW(IDS_FATAL_ERROR_101, kOpInitialize, QStringLiteral("ParseScriptText failed\n%1").arg(error));
         }
         m_spScript = std::move(script);
@@ -129,9 +131,10 @@ bool CRadioDataModel::InitialOperaDoc(const QString &source, bool fromFile)
                 ZQV_THROW_ARGS(IDS_PROFILE_NOT_REGULAR_FILE, kOpInitialOperaDoc,
                                QStringLiteral("File='%1'\nDesc: not a regular file").arg(source), {source});
             if (status == TextFileStatus::TooLarge)
-                ZQV_THROW_ARGS(IDS_PROFILE_TOO_LARGE, kOpInitialOperaDoc,
-                               QStringLiteral("File='%1'\nDesc: larger than %2 bytes").arg(source).arg(kMaxProfileBytes),
-                               {QString::number(kMaxProfileBytes / 1024)});
+                ZQV_THROW_ARGS(
+                    IDS_PROFILE_TOO_LARGE, kOpInitialOperaDoc,
+                    QStringLiteral("File='%1'\nDesc: larger than %2 bytes").arg(source).arg(kMaxProfileBytes),
+                    {QString::number(kMaxProfileBytes / 1024)});
             singleByte = mode == TEXT_MODE_CP1252;
             if (!StartsWithAnyCase(text, "<?xml"))
                 ScrambleText(text, mode);
@@ -144,16 +147,17 @@ bool CRadioDataModel::InitialOperaDoc(const QString &source, bool fromFile)
         auto doc = CXmlDocument::Parse(profileText, &reason, &failure);
         if (!doc && failure == XmlParseFailure::TooManyAttributes)
             ZQV_THROW_ARGS(IDS_PROFILE_TOO_MANY_ATTRIBUTES, kOpInitialOperaDoc,
-                           QStringLiteral("File='%1'\nDesc: %2").arg(where, reason), {QString::number(kMaxAttributesPerElement)});
+                           QStringLiteral("File='%1'\nDesc: %2").arg(where, reason),
+                           {QString::number(kMaxAttributesPerElement)});
         if (!doc)
-            ZQV_THROW(IDS_INVALID_PROFILE, kOpInitialOperaDoc, QStringLiteral("File='%1'\nDesc: %2").arg(where, reason));
+            ZQV_THROW(IDS_INVALID_PROFILE, kOpInitialOperaDoc,
+                      QStringLiteral("File='%1'\nDesc: %2").arg(where, reason));
         if (fromFile)
             CDataAdaptor::SortProfileDocument(*doc);
 
         // The setting group of the profile's firmware version.
         xmlNodePtr version = doc->SelectOne(nullptr, QLatin1String(profile::kQueryVersion));
-        const QString versionText =
-            GetAttr(version, "firmware_phase") +
+        const QString versionText = GetAttr(version, "firmware_phase") +
             QString::asprintf("%02X.%02d.%02d", unsigned(ToInt64(GetAttr(version, "firmware_release"))),
                               int(ToInt64(GetAttr(version, "firmware_version"))),
                               int(ToInt64(GetAttr(version, "firmware_revision"))));
@@ -164,7 +168,8 @@ bool CRadioDataModel::InitialOperaDoc(const QString &source, bool fromFile)
         if (HasAttr(limit, "clone_compatibility_version")) {
             const QString clone = GetAttr(limit, "clone_compatibility_version");
             if (clone != QLatin1String("1") && clone != QLatin1String("3"))
-                ZQV_THROW(IDS_RADIO_MODEL_UNSUPPORTED, kOpValidateProfile, QStringLiteral("clone_compatibility_version"));
+                ZQV_THROW(IDS_RADIO_MODEL_UNSUPPORTED, kOpValidateProfile,
+                          QStringLiteral("clone_compatibility_version"));
         }
 
         m_spOperaDoc = std::move(doc);
@@ -196,14 +201,18 @@ bool CRadioDataModel::LoadProfile(const QString &source, bool fromFile)
         QString reason;
         if (!m_spSchema->Validate(*m_spOperaDoc, &reason))
             ZQV_THROW(IDS_INVALID_PROFILE, kOpLoadProfile,
-                      QStringLiteral("File='%1'\nDesc: %2").arg(fromFile ? source : QStringLiteral("(profile text)"), reason));
+                      QStringLiteral("File='%1'\nDesc: %2")
+                          .arg(fromFile ? source : QStringLiteral("(profile text)"), reason));
         // The schema caps each contact list; the radio image has 150 slots for all of them
         // together, and contacts past that would be lost on the way to a radio.
-        const int contacts = static_cast<int>(m_spOperaDoc->Select(nullptr, QLatin1String(profile::kQueryAllContacts)).size());
+        const int contacts =
+            static_cast<int>(m_spOperaDoc->Select(nullptr, QLatin1String(profile::kQueryAllContacts)).size());
         if (contacts > profile::kMaxContacts)
             ZQV_THROW(IDS_INVALID_PROFILE, kOpLoadProfile,
                       QStringLiteral("File='%1'\nDesc: %2 contacts, at most %3 fit a radio")
-                          .arg(fromFile ? source : QStringLiteral("(profile text)")).arg(contacts).arg(profile::kMaxContacts));
+                          .arg(fromFile ? source : QStringLiteral("(profile text)"))
+                          .arg(contacts)
+                          .arg(profile::kMaxContacts));
         RequireSettingFields(*m_spOperaDoc, fromFile ? source : QStringLiteral("(profile text)"));
 
         // The checked and adapted document becomes the profile document; the operating
@@ -257,7 +266,8 @@ void CRadioDataModel::BuildBankTable(const CXmlDocument &doc)
     for (int i = 0; i < 4; ++i) {
         Bank &b = m_banks[i];
         b = Bank{};
-        b.size = static_cast<qint32>(ToInt64(GetAttr(limit, ("public_grp_info_lst_size" + QByteArray::number(i)).constData())));
+        b.size = static_cast<qint32>(
+            ToInt64(GetAttr(limit, ("public_grp_info_lst_size" + QByteArray::number(i)).constData())));
         b.startPid = GetAttr(limit, ("public_grp_info_start_pid" + QByteArray::number(i)).constData());
         const qint64 p = ToInt64(b.startPid);
         const bool upper = p >= 17179867884LL && p <= 17179869183LL;

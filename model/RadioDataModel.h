@@ -31,10 +31,10 @@ inline constexpr qint64 kMaxProfileBytes = 4 * 1024 * 1024;
 
 // What a radio data model takes from the running application.
 struct CModelEnvironment {
-    QString installDir;                        // holds ProfileTemplate/ (schema and rule script)
-    QString regionCode;                        // the installation's region ("ZQV")
+    QString installDir;  // holds ProfileTemplate/ (schema and rule script)
+    QString regionCode;  // the installation's region ("ZQV")
     std::shared_ptr<const CXmlDocument> upgradeDoc;  // UpDownGradeSetting.stv as loaded at start-up
-    IPrompter *prompter = nullptr;             // shows rule-script errors; may be null
+    IPrompter *prompter = nullptr;  // shows rule-script errors; may be null
 };
 
 class CRadioDataModel {
@@ -96,9 +96,9 @@ public:
     struct AdaptEntry {
         bool isTag = false;
         QString name;
-        QString node;          // nodename of a field, parentNode of a tag
+        QString node;  // nodename of a field, parentNode of a tag
         QString defaultValue;  // fields only
-        QString replaceBy;     // fields only: take the value of this attribute of the node
+        QString replaceBy;  // fields only: take the value of this attribute of the node
         bool optional = false;
     };
     // The add list (fields and tags added on load) and the conversion list (taken off when

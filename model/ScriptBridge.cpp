@@ -48,7 +48,10 @@ CJsNode::CJsNode(CScriptBridge *bridge, xmlNodePtr node, const QString &attribut
 {
 }
 
-QString CJsNode::nodeName() const { return IsAttribute() ? m_strAttribute : NodeName(m_pNode); }
+QString CJsNode::nodeName() const
+{
+    return IsAttribute() ? m_strAttribute : NodeName(m_pNode);
+}
 
 int CJsNode::nodeType() const
 {
@@ -87,10 +90,22 @@ QJSValue CJsNode::documentElement() const
     return m_pBridge->Wrap(xmlDocGetRootElement(m_pNode->doc));
 }
 
-QJSValue CJsNode::firstChild() const { return IsAttribute() ? QJSValue(QJSValue::NullValue) : m_pBridge->Wrap(m_pNode->children); }
-QJSValue CJsNode::lastChild() const { return IsAttribute() ? QJSValue(QJSValue::NullValue) : m_pBridge->Wrap(m_pNode->last); }
-QJSValue CJsNode::nextSibling() const { return IsAttribute() ? QJSValue(QJSValue::NullValue) : m_pBridge->Wrap(m_pNode->next); }
-QJSValue CJsNode::previousSibling() const { return IsAttribute() ? QJSValue(QJSValue::NullValue) : m_pBridge->Wrap(m_pNode->prev); }
+QJSValue CJsNode::firstChild() const
+{
+    return IsAttribute() ? QJSValue(QJSValue::NullValue) : m_pBridge->Wrap(m_pNode->children);
+}
+QJSValue CJsNode::lastChild() const
+{
+    return IsAttribute() ? QJSValue(QJSValue::NullValue) : m_pBridge->Wrap(m_pNode->last);
+}
+QJSValue CJsNode::nextSibling() const
+{
+    return IsAttribute() ? QJSValue(QJSValue::NullValue) : m_pBridge->Wrap(m_pNode->next);
+}
+QJSValue CJsNode::previousSibling() const
+{
+    return IsAttribute() ? QJSValue(QJSValue::NullValue) : m_pBridge->Wrap(m_pNode->prev);
+}
 
 QJSValue CJsNode::childNodes() const
 {
@@ -107,7 +122,8 @@ QJSValue CJsNode::attributes() const
     quint32 i = 0;
     if (!IsAttribute() && IsElement(m_pNode))
         for (xmlAttrPtr a = m_pNode->properties; a; a = a->next)
-            list.setProperty(i++, m_pBridge->WrapAttribute(m_pNode, QString::fromUtf8(reinterpret_cast<const char *>(a->name))));
+            list.setProperty(
+                i++, m_pBridge->WrapAttribute(m_pNode, QString::fromUtf8(reinterpret_cast<const char *>(a->name))));
     return list;
 }
 
@@ -258,7 +274,10 @@ QJSValue CJsNode::cloneNode(bool deep)
     return m_pBridge->Wrap(copy);
 }
 
-bool CJsNode::hasChildNodes() const { return !IsAttribute() && m_pNode->children != nullptr; }
+bool CJsNode::hasChildNodes() const
+{
+    return !IsAttribute() && m_pNode->children != nullptr;
+}
 
 // ---- CJsHost ---------------------------------------------------------------------------
 

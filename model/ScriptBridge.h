@@ -76,8 +76,8 @@ public:
 private:
     bool IsAttribute() const { return !m_strAttribute.isNull(); }
     CScriptBridge *m_pBridge;
-    xmlNodePtr m_pNode;        // the node, or the owning element of an attribute
-    QString m_strAttribute;    // the attribute's name for attribute nodes
+    xmlNodePtr m_pNode;  // the node, or the owning element of an attribute
+    QString m_strAttribute;  // the attribute's name for attribute nodes
 };
 
 // Compares names the way the program sorts them; available to the script as `Host`.

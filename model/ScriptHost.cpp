@@ -163,8 +163,8 @@ CScriptHost::Result CScriptHost::Call(const QString &function, const QJSValueLis
     m_pEngine->setInterrupted(false);
 
     if (timedOut) {
-        out.errorText = QStringLiteral("the script function '%1' did not return within %2 ms")
-                            .arg(function).arg(m_nTimeLimitMs);
+        out.errorText =
+            QStringLiteral("the script function '%1' did not return within %2 ms").arg(function).arg(m_nTimeLimitMs);
         return out;
     }
     if (result.isError() || !result.isObject()) {
@@ -184,7 +184,10 @@ CScriptHost::Result CScriptHost::Call(const QString &function, const QJSValueLis
     return out;
 }
 
-QJSValue CScriptHost::Wrap(xmlNodePtr node) { return m_pBridge->Wrap(node); }
+QJSValue CScriptHost::Wrap(xmlNodePtr node)
+{
+    return m_pBridge->Wrap(node);
+}
 
 QJSValue CScriptHost::WrapAttribute(xmlNodePtr element, const QString &name)
 {
@@ -203,6 +206,9 @@ int CScriptHost::RefValue(const QJSValue &ref)
     return ref.property(QStringLiteral("value")).toInt();
 }
 
-xmlNodePtr CScriptHost::Unwrap(const QJSValue &value) const { return m_pBridge->Unwrap(value); }
+xmlNodePtr CScriptHost::Unwrap(const QJSValue &value) const
+{
+    return m_pBridge->Unwrap(value);
+}
 
 }  // namespace zqv

@@ -28,9 +28,9 @@ public:
     // The outcome of one call.
     struct Result {
         bool ok = false;
-        QJSValue value;      // the function's return value
-        int errorLine = 0;   // line of the script error, when not ok
-        QString errorText;   // the script's description of the error, when not ok
+        QJSValue value;  // the function's return value
+        int errorLine = 0;  // line of the script error, when not ok
+        QString errorText;  // the script's description of the error, when not ok
     };
 
     CScriptHost();
@@ -53,11 +53,11 @@ public:
     Result Call(const QString &function, const QJSValueList &args);
 
     // Argument helpers.
-    QJSValue Wrap(xmlNodePtr node);                              // a DOM node
+    QJSValue Wrap(xmlNodePtr node);  // a DOM node
     QJSValue WrapAttribute(xmlNodePtr element, const QString &name);  // an attribute node
-    QJSValue NewRef(int initial = 0);                             // a by-reference integer
+    QJSValue NewRef(int initial = 0);  // a by-reference integer
     static int RefValue(const QJSValue &ref);
-    xmlNodePtr Unwrap(const QJSValue &value) const;               // null when not a node
+    xmlNodePtr Unwrap(const QJSValue &value) const;  // null when not a node
 
     // The longest a single call may run.
     void SetTimeLimit(int milliseconds) { m_nTimeLimitMs = milliseconds; }

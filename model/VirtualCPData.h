@@ -151,7 +151,7 @@ struct VirtualCPLimit {
     std::uint8_t max_num_of_private_grps = 0;
     std::uint8_t max_num_of_public_grps = 0;
     std::uint8_t max_num_of_predefined_msgs = 0;
-    std::uint32_t limit_flags = 0;   // LimitFlag bits
+    std::uint32_t limit_flags = 0;  // LimitFlag bits
     std::uint32_t limit_flags2 = 0;  // used by the radio link only; no profile attribute
     std::uint8_t num_of_languages = 0;
     std::array<std::uint8_t, profile::kMaxLanguages> language_id{};
@@ -161,13 +161,12 @@ struct VirtualCPLimit {
     bool operator==(const VirtualCPLimit &o) const
     {
         return pid == o.pid && valid_PID_start == o.valid_PID_start && valid_PID_end == o.valid_PID_end &&
-               bank == o.bank && model == o.model && clone_compatibility_version == o.clone_compatibility_version &&
-               max_num_of_contacts == o.max_num_of_contacts && max_num_of_private_grps == o.max_num_of_private_grps &&
-               max_num_of_public_grps == o.max_num_of_public_grps &&
-               max_num_of_predefined_msgs == o.max_num_of_predefined_msgs && limit_flags == o.limit_flags &&
-               limit_flags2 == o.limit_flags2 && num_of_languages == o.num_of_languages &&
-               language_id == o.language_id && max_num_of_channels == o.max_num_of_channels &&
-               max_vol_level == o.max_vol_level;
+            bank == o.bank && model == o.model && clone_compatibility_version == o.clone_compatibility_version &&
+            max_num_of_contacts == o.max_num_of_contacts && max_num_of_private_grps == o.max_num_of_private_grps &&
+            max_num_of_public_grps == o.max_num_of_public_grps &&
+            max_num_of_predefined_msgs == o.max_num_of_predefined_msgs && limit_flags == o.limit_flags &&
+            limit_flags2 == o.limit_flags2 && num_of_languages == o.num_of_languages && language_id == o.language_id &&
+            max_num_of_channels == o.max_num_of_channels && max_vol_level == o.max_vol_level;
     }
     bool operator!=(const VirtualCPLimit &o) const { return !(*this == o); }
 };
@@ -201,12 +200,11 @@ struct VirtualCPSetting {
     bool operator==(const VirtualCPSetting &o) const
     {
         return contrast == o.contrast && backlight == o.backlight && vibracall == o.vibracall &&
-               current_time == o.current_time && alarm_time == o.alarm_time &&
-               ringer_vol_level == o.ringer_vol_level && speaker_vol_level == o.speaker_vol_level &&
-               keypad_vol_level == o.keypad_vol_level && alarm_vol_level == o.alarm_vol_level &&
-               earpiece_vol_level == o.earpiece_vol_level && language == o.language &&
-               setting_flags == o.setting_flags && call_forward_id == o.call_forward_id &&
-               password == o.password && noise == o.noise && tot_timer == o.tot_timer && tpt_offset == o.tpt_offset;
+            current_time == o.current_time && alarm_time == o.alarm_time && ringer_vol_level == o.ringer_vol_level &&
+            speaker_vol_level == o.speaker_vol_level && keypad_vol_level == o.keypad_vol_level &&
+            alarm_vol_level == o.alarm_vol_level && earpiece_vol_level == o.earpiece_vol_level &&
+            language == o.language && setting_flags == o.setting_flags && call_forward_id == o.call_forward_id &&
+            password == o.password && noise == o.noise && tot_timer == o.tot_timer && tpt_offset == o.tpt_offset;
     }
     bool operator!=(const VirtualCPSetting &o) const { return !(*this == o); }
 };
@@ -230,11 +228,10 @@ struct VirtualCPContact {
 
     bool operator==(const VirtualCPContact &o) const
     {
-        return name == o.name && alert_tone == o.alert_tone && pid == o.pid &&
-               contact_flags_a == o.contact_flags_a && contact_flags_b == o.contact_flags_b &&
-               channel == o.channel && cntct_type == o.cntct_type && parent_pid == o.parent_pid &&
-               home_grp == o.home_grp && member_count == o.member_count &&
-               home_grp_position == o.home_grp_position;
+        return name == o.name && alert_tone == o.alert_tone && pid == o.pid && contact_flags_a == o.contact_flags_a &&
+            contact_flags_b == o.contact_flags_b && channel == o.channel && cntct_type == o.cntct_type &&
+            parent_pid == o.parent_pid && home_grp == o.home_grp && member_count == o.member_count &&
+            home_grp_position == o.home_grp_position;
     }
     bool operator!=(const VirtualCPContact &o) const { return !(*this == o); }
 };
@@ -265,12 +262,12 @@ struct VirtualCPData {
     bool operator==(const VirtualCPData &o) const
     {
         return firmware_phase == o.firmware_phase && firmware_release == o.firmware_release &&
-               firmware_version == o.firmware_version && firmware_revision == o.firmware_revision &&
-               codeplug_structure == o.codeplug_structure && codeplug_version == o.codeplug_version &&
-               codeplug_dev_version == o.codeplug_dev_version && limit == o.limit && setting == o.setting &&
-               contacts == o.contacts && texts == o.texts && contact_count == o.contact_count &&
-               public_group_count == o.public_group_count && private_group_count == o.private_group_count &&
-               text_message_count == o.text_message_count;
+            firmware_version == o.firmware_version && firmware_revision == o.firmware_revision &&
+            codeplug_structure == o.codeplug_structure && codeplug_version == o.codeplug_version &&
+            codeplug_dev_version == o.codeplug_dev_version && limit == o.limit && setting == o.setting &&
+            contacts == o.contacts && texts == o.texts && contact_count == o.contact_count &&
+            public_group_count == o.public_group_count && private_group_count == o.private_group_count &&
+            text_message_count == o.text_message_count;
     }
     bool operator!=(const VirtualCPData &o) const { return !(*this == o); }
 };

@@ -86,13 +86,13 @@ bool OpenForSave(QSaveFile &file, QIODevice::OpenMode mode, QString &reason)
 
 }  // namespace
 
-CZQVCPSDoc::CZQVCPSDoc(CModelEnvironment environment, IDocumentHost &host, IPrompter &prompter,
-                       IFileDialog *fileDialog)
+CZQVCPSDoc::CZQVCPSDoc(CModelEnvironment environment, IDocumentHost &host, IPrompter &prompter, IFileDialog *fileDialog)
     : m_env(environment), m_host(host), m_prompter(prompter), m_pFileDialog(fileDialog),
       m_pModel(std::make_unique<CRadioDataModel>(std::move(environment))), m_spSettingDoc(CXmlDocument::Create())
 {
     if (!m_spSettingDoc)
-        ZQV_THROW(IDS_FATAL_ERROR_REINSTALL, "CZQVCPSDoc::CZQVCPSDoc", QStringLiteral("create MSXML2::DOMDocument40 failed"));
+        ZQV_THROW(IDS_FATAL_ERROR_REINSTALL, "CZQVCPSDoc::CZQVCPSDoc",
+                  QStringLiteral("create MSXML2::DOMDocument40 failed"));
 }
 
 CZQVCPSDoc::~CZQVCPSDoc() = default;
@@ -136,7 +136,8 @@ bool CZQVCPSDoc::OnNewDocument()
             ok = SetVirtualCPData(record);
             if (ok) {
                 SetModifiedFlag(true);
-                m_strTitle = GetAttr(m_pModel->ProfileDocument()->SelectOne(nullptr, QLatin1String(profile::kQueryLimit)), "pid");
+                m_strTitle = GetAttr(
+                    m_pModel->ProfileDocument()->SelectOne(nullptr, QLatin1String(profile::kQueryLimit)), "pid");
             }
         } catch (const CZQVCPSException &e) {
             ShowError(e.GetMessageId(), e.GetTrace());
@@ -210,7 +211,8 @@ QByteArray CZQVCPSDoc::Serialize()
         throw CZQVCPSException(IDS_SAVE_FORMAT_ERROR, kOpSerialize, __LINE__, e.GetTrace());
     } catch (const std::exception &ex) {
         throw CZQVCPSException::FromLibraryError(IDS_SAVE_FORMAT_ERROR, kOpSerialize, __LINE__,
-                                                 QString::fromLocal8Bit(ex.what()), QString(), QStringLiteral("C++ runtime"));
+                                                 QString::fromLocal8Bit(ex.what()), QString(),
+                                                 QStringLiteral("C++ runtime"));
     }
 }
 
@@ -315,12 +317,9 @@ bool CZQVCPSDoc::SaveModified()
     if (name.isEmpty())
         name = LoadStr(IDS_UNTITLED);
     switch (m_prompter.Show(FormatStr(IDS_SAVE_CHANGES_QUESTION, {name}), MB_YESNOCANCEL | MB_ICONQUESTION)) {
-    case IDCANCEL:
-        return false;
-    case IDYES:
-        return DoSave(m_strPathName, true);
-    default:
-        return true;
+    case IDCANCEL: return false;
+    case IDYES: return DoSave(m_strPathName, true);
+    default: return true;
     }
 }
 

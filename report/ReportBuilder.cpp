@@ -1,7 +1,7 @@
 #include "ReportBuilder.h"
 
-#include "ConfigStore.h"
 #include "Collation.h"
+#include "ConfigStore.h"
 #include "ProfileFormat.h"
 #include "StringIds.h"
 #include "StringTable.h"
@@ -30,42 +30,40 @@ constexpr char kOpBuild[] = "CReportBuilder::Build";
 const QString kRule = QStringLiteral("<HR color='#0000ff'>");
 const QString kSectionTitle = QStringLiteral("<div class=\"ItemTitle\">%1</div>");
 const QString kSubTitle = QStringLiteral("<span class=\"ItemTitleU\">%1</span><BR>");
-const QString kLabelValue = QStringLiteral(
-    "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"Item\">\t\t   <tr>\t\t   "
-    "<td width=\"110\" class=\"ItemName\">%1:</td>\t\t   <td width=\"70\" class=\"ItemVal\">%2</td>"
-    "\t\t   </tr>\t\t   </table>");
+const QString kLabelValue =
+    QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"Item\">\t\t   <tr>\t\t   "
+                   "<td width=\"110\" class=\"ItemName\">%1:</td>\t\t   <td width=\"70\" class=\"ItemVal\">%2</td>"
+                   "\t\t   </tr>\t\t   </table>");
 const QString kIndentedLine = QStringLiteral(
     "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"Item\">\t\t   <tr>\t\t   "
     "<td width=\"15\">&nbsp;</td>\t\t   <td width=\"265\" class=\"ItemVal\">%1</td>\t\t   </tr>\t\t   </table>");
-const QString kParagraph = QStringLiteral(
-    "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">\t\t   <tr>\t\t   "
-    "<td class=\"ItemVal\"><p>%1</p></td>\t\t   </tr>\t\t   </table>");
+const QString kParagraph = QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">\t\t   <tr>\t\t   "
+                                          "<td class=\"ItemVal\"><p>%1</p></td>\t\t   </tr>\t\t   </table>");
 const QString kListStart = QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">");
-const QString kListPair = QStringLiteral(
-    "<tr><td width=\"15\">&nbsp;</td><td width=\"265\" class=\"ItemVal\">%1</td>"
-    "<td width=\"265\" class=\"ItemVal\">%2</td></tr>");
+const QString kListPair = QStringLiteral("<tr><td width=\"15\">&nbsp;</td><td width=\"265\" class=\"ItemVal\">%1</td>"
+                                         "<td width=\"265\" class=\"ItemVal\">%2</td></tr>");
 const QString kContactHead = QStringLiteral(
     "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"Item\">\t\t   <tr>\t\t   "
     "<td width=\"136\" class=\"ItemTitleUC\">Name</td>\t\t   <td width=\"74\" class=\"ItemTitleUC\">PID</td>"
     "\t\t   <td width=\"46\" class=\"ItemTitleUC\">Channel</td>\t\t   </tr>");
-const QString kContactRow = QStringLiteral(
-    "<tr>\t\t   <td  class=\"ItemVal\">%1</td>\t\t   <td class=\"ItemVal\">%2</td>\t\t   "
-    "<td class=\"ItemVal\">%3</td>\t\t   </tr>");
+const QString kContactRow =
+    QStringLiteral("<tr>\t\t   <td  class=\"ItemVal\">%1</td>\t\t   <td class=\"ItemVal\">%2</td>\t\t   "
+                   "<td class=\"ItemVal\">%3</td>\t\t   </tr>");
 const QString kPrivateHead = QStringLiteral(
     "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"Item\">\t\t   <tr>\t\t   "
     "<td width=\"100\" class=\"ItemTitleUC\">Name</td>\t\t   <td width=\"74\" class=\"ItemTitleUC\">PID</td>"
     "\t\t   <td width=\"48\" class=\"ItemTitleUC\">Channel</td>\t\t   "
     "<td width=\"30\" class=\"ItemTitleUC\" Title=\"Group Only\">G.O.</td>\t\t   </tr>");
-const QString kPrivateRow = QStringLiteral(
-    "<tr>\t\t   <td class=\"ItemVal\">%1</td>\t\t   <td class=\"ItemVal\">%2</td>\t\t   "
-    "<td class=\"ItemVal\">%3</td>\t\t   <td class=\"ItemVal\">%4</td>\t\t   </tr>");
+const QString kPrivateRow =
+    QStringLiteral("<tr>\t\t   <td class=\"ItemVal\">%1</td>\t\t   <td class=\"ItemVal\">%2</td>\t\t   "
+                   "<td class=\"ItemVal\">%3</td>\t\t   <td class=\"ItemVal\">%4</td>\t\t   </tr>");
 const QString kTableEnd = QStringLiteral("</table>");
-const QString kDealerTable = QStringLiteral(
-    "<table width='445'><tr><td><table width=\"100%\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\">"
-    "\t\t   <tr>\t\t   <td width=\"33%\" class=\"ItemVal\" align=\"left\" valign=\"top\">%1</td>"
-    "\t\t   <td width=\"33%\" class=\"ItemVal\" align=\"center\" valign=\"top\">%2</td>"
-    "\t\t   <td width=\"33%\" class=\"ItemVal\" align=\"right\" valign=\"top\">%3</td>"
-    "\t\t   </tr>\t\t   </table></td></tr></table>");
+const QString kDealerTable =
+    QStringLiteral("<table width='445'><tr><td><table width=\"100%\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\">"
+                   "\t\t   <tr>\t\t   <td width=\"33%\" class=\"ItemVal\" align=\"left\" valign=\"top\">%1</td>"
+                   "\t\t   <td width=\"33%\" class=\"ItemVal\" align=\"center\" valign=\"top\">%2</td>"
+                   "\t\t   <td width=\"33%\" class=\"ItemVal\" align=\"right\" valign=\"top\">%3</td>"
+                   "\t\t   </tr>\t\t   </table></td></tr></table>");
 
 // QString::arg would expand "%1" inside an earlier argument; these fill a fragment's places
 // in one pass so that names with percent signs stay as they are.
@@ -87,9 +85,15 @@ QString Fill(const QString &fragment, const QStringList &values)
     }
     return out;
 }
-QString Fill(const QString &fragment, const QString &value) { return Fill(fragment, QStringList{value}); }
+QString Fill(const QString &fragment, const QString &value)
+{
+    return Fill(fragment, QStringList{value});
+}
 
-QString Label(int id) { return report::EscapeText(LoadStr(id)); }
+QString Label(int id)
+{
+    return report::EscapeText(LoadStr(id));
+}
 
 // One contact of the profile, read once so that building never queries per name.
 struct Contact {
@@ -110,11 +114,20 @@ struct Contact {
     QStringList scrollNames;
 };
 
-bool Flag(xmlNodePtr e, const char *name) { return AttrNumber(e, name) == 1; }
-int Int(xmlNodePtr e, const char *name) { return GetAttr(e, name).trimmed().toInt(); }
+bool Flag(xmlNodePtr e, const char *name)
+{
+    return AttrNumber(e, name) == 1;
+}
+int Int(xmlNodePtr e, const char *name)
+{
+    return GetAttr(e, name).trimmed().toInt();
+}
 
 // A name list kept in collation order; equal names keep the order they came in.
-void SortNames(QStringList &names) { std::stable_sort(names.begin(), names.end(), CollateLess); }
+void SortNames(QStringList &names)
+{
+    std::stable_sort(names.begin(), names.end(), CollateLess);
+}
 template <class T>
 void SortByName(std::vector<const T *> &items)
 {
@@ -161,7 +174,9 @@ public:
             return true;
         });
         for (const Contact &c : all)
-            (c.type == profile::kPublicGroup ? publics : c.type == profile::kPrivateGroup ? privateGroups : privates)
+            (c.type == profile::kPublicGroup        ? publics
+                 : c.type == profile::kPrivateGroup ? privateGroups
+                                                    : privates)
                 .push_back(&c);
         SortByName(publics);
         SortByName(privateGroups);
@@ -225,7 +240,10 @@ public:
         return *this;
     }
     void Section(int titleId) { m_text += Fill(kSectionTitle, Label(titleId)); }
-    void LabelValue(int labelId, const QString &escapedValue) { m_text += Fill(kLabelValue, {Label(labelId), escapedValue}); }
+    void LabelValue(int labelId, const QString &escapedValue)
+    {
+        m_text += Fill(kLabelValue, {Label(labelId), escapedValue});
+    }
     void Indented(const QString &escaped) { m_text += Fill(kIndentedLine, escaped); }
     void None() { Indented(Label(IDS_NONE)); }
     // One indented line per name, or "None".
@@ -253,8 +271,9 @@ public:
     void Dealer(const CDealerTexts &d)
     {
         Section(IDS_DEALER_INFO_TITLE);
-        m_text += Fill(kDealerTable, {report::EscapeDealerText(d.dealerInfo), report::EscapeDealerText(d.dealerNotes),
-                                      report::EscapeDealerText(d.contactInfo)});
+        m_text += Fill(kDealerTable,
+                       {report::EscapeDealerText(d.dealerInfo), report::EscapeDealerText(d.dealerNotes),
+                        report::EscapeDealerText(d.contactInfo)});
         m_text += kRule;
     }
     const QString &Text() const { return m_text; }
@@ -263,7 +282,10 @@ private:
     QString m_text;
 };
 
-QString EnabledText(bool on) { return Label(on ? IDS_ENABLED : IDS_DISABLED); }
+QString EnabledText(bool on)
+{
+    return Label(on ? IDS_ENABLED : IDS_DISABLED);
+}
 
 QStringList NamesOf(const std::vector<const Contact *> &contacts)
 {
@@ -319,9 +341,15 @@ CDealerTexts ReadDealerTexts(const CConfigStore &store, const QString &language,
 
 namespace report {
 
-QString EscapeText(const QString &text) { return text.toHtmlEscaped(); }
+QString EscapeText(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
 
-QString EscapeCell(const QString &text) { return text.toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")); }
+QString EscapeCell(const QString &text)
+{
+    return text.toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;"));
+}
 
 QString EscapeDealerText(const QString &text)
 {
@@ -340,7 +368,9 @@ QString TwoColumnList(const QStringList &escapedNames)
         return QString();
     QString out = kListStart;
     for (qsizetype i = 0; i < escapedNames.size(); i += 2)
-        out += Fill(kListPair, {escapedNames.at(i), i + 1 < escapedNames.size() ? escapedNames.at(i + 1) : QStringLiteral("&nbsp;")});
+        out +=
+            Fill(kListPair,
+                 {escapedNames.at(i), i + 1 < escapedNames.size() ? escapedNames.at(i + 1) : QStringLiteral("&nbsp;")});
     out += kTableEnd;
     return out;
 }
@@ -440,7 +470,10 @@ CReportBuilder::CReportBuilder(const CZQVCPSDoc &doc, QString installDir, CDeale
 {
 }
 
-bool CReportBuilder::IsRadioSpecificAvailable() const { return CProfileFacts(m_doc).own != nullptr; }
+bool CReportBuilder::IsRadioSpecificAvailable() const
+{
+    return CProfileFacts(m_doc).own != nullptr;
+}
 
 QString CReportBuilder::OutputName(ReportKind kind)
 {
@@ -454,7 +487,8 @@ QString CReportBuilder::Build(ReportKind kind) const
 
 QString CReportBuilder::BuildRadioSpecificReport() const
 {
-    const QStringList pieces = report::SplitTemplate(report::LoadReportTemplate(m_strInstallDir, QLatin1String(report::kRadioSpecificTemplate)), 1);
+    const QStringList pieces = report::SplitTemplate(
+        report::LoadReportTemplate(m_strInstallDir, QLatin1String(report::kRadioSpecificTemplate)), 1);
     const CProfileFacts p(m_doc);
     if (!p.own)
         ZQV_THROW(IDS_REPORT_NO_OWN_RADIO, kOpBuild, QStringLiteral("No private contact has the unit PID"));
@@ -472,9 +506,10 @@ QString CReportBuilder::BuildRadioSpecificReport() const
     c.LabelValue(IDS_UNIT_PRIVATE_ID, report::EscapeCell(own.pid));
     c.LabelValue(IDS_NAME, report::EscapeCell(own.name));
     c.LabelValue(IDS_FIRMWARE_VERSION,
-                 report::EscapeCell(QString::asprintf("%s%02X.%02d.%02d", GetAttr(p.version, "firmware_phase").toLatin1().constData(),
-                                                      Int(p.version, "firmware_release"), Int(p.version, "firmware_version"),
-                                                      Int(p.version, "firmware_revision"))));
+                 report::EscapeCell(
+                     QString::asprintf("%s%02X.%02d.%02d", GetAttr(p.version, "firmware_phase").toLatin1().constData(),
+                                       Int(p.version, "firmware_release"), Int(p.version, "firmware_version"),
+                                       Int(p.version, "firmware_revision"))));
     c.LabelValue(IDS_CODEPLUG_VERSION,
                  QString::asprintf("CP%02X.%02X.%02X", Int(p.version, "codeplug_structure"),
                                    Int(p.version, "codeplug_version"), Int(p.version, "codeplug_dev_version")));
@@ -567,8 +602,9 @@ QString CReportBuilder::BuildOverviewReport() const
     } else {
         first << kPrivateHead;
         for (const Contact *pc : p.privates)
-            first << Fill(kPrivateRow, {report::EscapeCell(pc->name), report::EscapeCell(pc->pid), QString::number(pc->channel),
-                                        Label(pc->groupOnly ? IDS_REPORT_YES : IDS_REPORT_NO)});
+            first << Fill(kPrivateRow,
+                          {report::EscapeCell(pc->name), report::EscapeCell(pc->pid), QString::number(pc->channel),
+                           Label(pc->groupOnly ? IDS_REPORT_YES : IDS_REPORT_NO)});
         first << kTableEnd;
     }
     auto groupTable = [&](int titleId, const std::vector<const Contact *> &groups, bool bankNumbers) {
@@ -579,9 +615,10 @@ QString CReportBuilder::BuildOverviewReport() const
         }
         first << kContactHead;
         for (const Contact *g : groups)
-            first << Fill(kContactRow, {report::EscapeCell(g->name),
-                                        report::EscapeCell(bankNumbers ? p.PublicGroupNumber(g->pid) : g->pid),
-                                        QString::number(g->channel)});
+            first << Fill(kContactRow,
+                          {report::EscapeCell(g->name),
+                           report::EscapeCell(bankNumbers ? p.PublicGroupNumber(g->pid) : g->pid),
+                           QString::number(g->channel)});
         first << kTableEnd;
     };
     groupTable(IDS_ALL_PUBLIC_GROUPS, p.publics, true);
@@ -605,9 +642,10 @@ QString CReportBuilder::BuildOverviewReport() const
     // section title in every renderer.
     auto subTitle = [&](const Contact *g, int listLabel) {
         second << QStringLiteral("<div>");
-        second << Fill(kSubTitle, report::EscapeCell(g->name) + QStringLiteral(" (") +
-                                      report::EscapeText(FormatStr(IDS_CHANNEL_N, {QString::number(g->channel)})) +
-                                      QStringLiteral(")"));
+        second << Fill(kSubTitle,
+                       report::EscapeCell(g->name) + QStringLiteral(" (") +
+                           report::EscapeText(FormatStr(IDS_CHANNEL_N, {QString::number(g->channel)})) +
+                           QStringLiteral(")"));
         second << QStringLiteral("&nbsp;&nbsp;") << Label(listLabel);
     };
     second.Section(IDS_PRIVATE_GROUPS);

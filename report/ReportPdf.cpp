@@ -2,11 +2,11 @@
 
 #include "ReportBuilder.h"
 
-#include <QSaveFile>
 #include <QImage>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
 #include <memory>
@@ -21,9 +21,9 @@ QPageSize DefaultReportPageSize()
 
 void PrintReport(const QTextDocument &document, QPagedPaintDevice &device)
 {
-    device.setPageMargins(QMarginsF(kReportMarginSideInch, kReportMarginTopBottomInch, kReportMarginSideInch,
-                                    kReportMarginTopBottomInch),
-                          QPageLayout::Inch);
+    device.setPageMargins(
+        QMarginsF(kReportMarginSideInch, kReportMarginTopBottomInch, kReportMarginSideInch, kReportMarginTopBottomInch),
+        QPageLayout::Inch);
     // Lay the page out on the paper's printable area (in the document's 96-dpi units), so that
     // the text engine adds no margins of its own.
     const QRectF paint = device.pageLayout().paintRect(QPageLayout::Inch);

@@ -12,6 +12,8 @@ packages=(
   libxml2-dev libxml2-utils
   xvfb xauth imagemagick xdotool
   clang libclang-rt-14-dev
+  # the formatting check of check-warnings.sh
+  clang-format
   # The Debian package and its checks: cpack's dependency scan, lintian, the desktop-entry and
   # AppStream validators, the MIME database tool, bash-completion and man for their tests.
   dpkg-dev lintian desktop-file-utils appstream shared-mime-info bash-completion man-db

@@ -26,7 +26,8 @@ bool CheckScriptEngine()
     if (!QCoreApplication::instance())
         return false;
     QJSEngine engine;
-    const QJSValue result = engine.evaluate(QStringLiteral("\"use strict\"; (function (a, b) { return a + b; })(40, 2)"));
+    const QJSValue result =
+        engine.evaluate(QStringLiteral("\"use strict\"; (function (a, b) { return a + b; })(40, 2)"));
     return !result.isError() && result.toInt() == 42;
 }
 
@@ -55,9 +56,9 @@ bool CAppShell::LoadTranslation(const QString &path)
     // without it a translated question would offer English Yes and No. The language is the
     // one the program's translation names (es_419 falls back to Qt's es).
     auto qtTranslator = std::make_unique<QTranslator>();
-    if (!translator->language().isEmpty()
-        && qtTranslator->load(QLocale(translator->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
-                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!translator->language().isEmpty() &&
+        qtTranslator->load(QLocale(translator->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qtTranslator.get());
         m_pQtTranslator = std::move(qtTranslator);
     }

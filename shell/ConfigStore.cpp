@@ -90,8 +90,8 @@ QString CConfigStore::DefaultSystemConfigDir()
 
 QString CConfigStore::ConfigFileIn(const QString &folder)
 {
-    return folder + QLatin1Char('/') + QLatin1String(kConfigOrganisation) + QLatin1Char('/')
-           + QLatin1String(kConfigApplication) + QStringLiteral(".conf");
+    return folder + QLatin1Char('/') + QLatin1String(kConfigOrganisation) + QLatin1Char('/') +
+        QLatin1String(kConfigApplication) + QStringLiteral(".conf");
 }
 
 QSettings &CConfigStore::Scope(ConfigScope scope) const
@@ -105,8 +105,8 @@ std::optional<QString> CConfigStore::ReadString(const ConfigValue &value, const 
     // Stored settings read back as text; numbers count as their decimal text. Lists, byte
     // arrays and other types are not text values.
     const int type = data.typeId();
-    if (type != QMetaType::QString && type != QMetaType::Int && type != QMetaType::UInt
-        && type != QMetaType::LongLong && type != QMetaType::ULongLong)
+    if (type != QMetaType::QString && type != QMetaType::Int && type != QMetaType::UInt &&
+        type != QMetaType::LongLong && type != QMetaType::ULongLong)
         return std::nullopt;
     const QString text = data.toString();
     if (OverLimit(value, text.size()))
@@ -120,8 +120,8 @@ std::optional<quint32> CConfigStore::ReadDword(const ConfigValue &value) const
     if (!data.isValid())
         return std::nullopt;
     bool ok = false;
-    const qint64 number = data.typeId() == QMetaType::QString ? data.toString().trimmed().toLongLong(&ok)
-                                                              : data.toLongLong(&ok);
+    const qint64 number =
+        data.typeId() == QMetaType::QString ? data.toString().trimmed().toLongLong(&ok) : data.toLongLong(&ok);
     // Four bytes: a value that needs more does not fit the buffer and is not read.
     if (!ok || number < std::numeric_limits<qint32>::min() || number > std::numeric_limits<quint32>::max())
         return std::nullopt;
@@ -158,9 +158,7 @@ bool CConfigStore::Write(const ConfigValue &value, const QVariant &data, const Q
             return false;
         stored = data.toString();
         break;
-    case ConfigType::Dword:
-        stored = data.toUInt();
-        break;
+    case ConfigType::Dword: stored = data.toUInt(); break;
     case ConfigType::Bytes:
         if (OverLimit(value, data.toByteArray().size()))
             return false;
@@ -251,13 +249,13 @@ bool CConfigStore::WriteSafeWrite(const SafeWrite &values)
 {
     const quint32 keep = quint32(std::clamp(values.keep, 1, kMaxBackupKeep));
     return Write(config::BackupBeforeWrite, values.backup ? 1u : 0u) &&
-           Write(config::VerifyAfterWrite, values.verify ? 1u : 0u) && Write(config::BackupKeepCount, keep);
+        Write(config::VerifyAfterWrite, values.verify ? 1u : 0u) && Write(config::BackupKeepCount, keep);
 }
 
 QString CConfigStore::BackupFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Corvane/ZQV CPS/backups");
+        QStringLiteral("/Corvane/ZQV CPS/backups");
 }
 
 QString CConfigStore::GetGUIResourcePath(const QString &language) const
@@ -293,10 +291,10 @@ QString CConfigStore::SetAsideUserSettings()
         return QString();
     // The values this program keeps, as far as they could be read; whatever else the parser
     // made of the file is left behind.
-    static const QRegularExpression kOwnKeys(QStringLiteral(
-        "^(CurrentLanguage|CurrentComPort|AutoDetect|ShowContextHelp"
-        "|Language/[^/]+/(DealerInfo|DealerNotes|ContactInfo)"
-        "|ZQV CPS/Recent File List/File[1-4])$"));
+    static const QRegularExpression kOwnKeys(
+        QStringLiteral("^(CurrentLanguage|CurrentComPort|AutoDetect|ShowContextHelp"
+                       "|Language/[^/]+/(DealerInfo|DealerNotes|ContactInfo)"
+                       "|ZQV CPS/Recent File List/File[1-4])$"));
     QList<QPair<QString, QVariant>> readable;
     for (const QString &key : m_pUser->allKeys())
         if (kOwnKeys.match(key).hasMatch())

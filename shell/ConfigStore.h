@@ -28,10 +28,10 @@ inline constexpr char kEnglish[] = "English";
 
 enum class ConfigScope { User, System };
 enum class ConfigType {
-    String,       // text
-    Dword,        // a 32-bit number
+    String,  // text
+    Dword,  // a 32-bit number
     MultiString,  // text of several lines, "\r\n" between them
-    Bytes,        // one byte per character, a zero byte between lines
+    Bytes,  // one byte per character, a zero byte between lines
 };
 
 // One value of the configuration. `key` may hold "%1" for the language name. `limit` is in
@@ -63,8 +63,10 @@ inline constexpr ConfigValue InstallPath{ConfigScope::System, "InstallPath", Con
 inline constexpr ConfigValue GUIResource{ConfigScope::System, "Language/%1/GUIResource", ConfigType::String, 1023};
 inline constexpr ConfigValue HelpFileName{ConfigScope::System, "Language/%1/HelpFileName", ConfigType::String, 1023};
 inline constexpr ConfigValue DefaultDealerInfo{ConfigScope::System, "Language/%1/DealerInfo", ConfigType::Bytes, 1024};
-inline constexpr ConfigValue DefaultDealerNotes{ConfigScope::System, "Language/%1/DealerNotes", ConfigType::Bytes, 1024};
-inline constexpr ConfigValue DefaultContactInfo{ConfigScope::System, "Language/%1/ContactInfo", ConfigType::Bytes, 1024};
+inline constexpr ConfigValue DefaultDealerNotes{ConfigScope::System, "Language/%1/DealerNotes", ConfigType::Bytes,
+                                                1024};
+inline constexpr ConfigValue DefaultContactInfo{ConfigScope::System, "Language/%1/ContactInfo", ConfigType::Bytes,
+                                                1024};
 // The most-recently-used profiles ("%1" is 1..4), kept where the classic application framework
 // keeps them: "<application>/Recent File List/File<n>".
 inline constexpr ConfigValue RecentFile{ConfigScope::User, "ZQV CPS/Recent File List/File%1", ConfigType::String, 0};
@@ -108,7 +110,7 @@ public:
     QString ReadDefaultLanguage() const;  // empty when absent
     // Empty when absent; a relative value is taken from the program's folder.
     QString ReadInstallPath() const;
-    int ReadShowContextHelp() const;      // -1 when absent
+    int ReadShowContextHelp() const;  // -1 when absent
     bool WriteShowContextHelp(bool show);
     // Whether the desktop program writes the link trace; off when absent or unreadable.
     bool ReadLinkTrace() const;

@@ -14,12 +14,12 @@ class IPrompter;
 
 struct LanguageEntry {
     const char *name;  // the language name of the configuration and Region.stv
-    int commandId;     // its Language menu command
+    int commandId;  // its Language menu command
 };
 
 // The seven languages in Language-menu order.
 inline constexpr LanguageEntry kLanguages[] = {
-    {"CaFrench", 32823}, {"French", 32826},       {"English", 32812},  {"German", 32808},
+    {"CaFrench", 32823},     {"French", 32826},    {"English", 32812}, {"German", 32808},
     {"LaPortuguese", 32821}, {"LaSpanish", 32822}, {"Spanish", 32811},
 };
 
@@ -65,8 +65,7 @@ private:
 // The Language command for `language`: stores it as CurrentLanguage, makes it the frame's
 // current language and, when it differs from the stored one, tells the user that it applies
 // at the next start (message 224). Returns whether the message was shown.
-bool SelectLanguage(CConfigStore &store, IPrompter &prompter, const QString &language,
-                    QString &frameLanguage);
+bool SelectLanguage(CConfigStore &store, IPrompter &prompter, const QString &language, QString &frameLanguage);
 
 // The check mark of a language's menu entry.
 inline bool IsLanguageChecked(const QString &frameLanguage, const QString &language)

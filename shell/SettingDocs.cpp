@@ -19,8 +19,7 @@ QString SettingDocPath(const QString &installPath, const QString &name)
     return installPath + QStringLiteral("/lib/") + name;
 }
 
-std::shared_ptr<CXmlDocument> LoadSettingDoc(const QString &installPath, const QString &name,
-                                             IPrompter &prompter)
+std::shared_ptr<CXmlDocument> LoadSettingDoc(const QString &installPath, const QString &name, IPrompter &prompter)
 {
     if (name.isEmpty())
         return nullptr;
@@ -78,8 +77,8 @@ QString GetHelpPageName(const CXmlDocument &helpDoc, const QString &section, int
 {
     if (!IsQueryName(section))
         return QString();
-    xmlNodePtr node = helpDoc.SelectOne(
-        nullptr, QStringLiteral("//dfns:%1/dfns:map[@id = $id]").arg(section), {{"id", QString::number(id)}});
+    xmlNodePtr node = helpDoc.SelectOne(nullptr, QStringLiteral("//dfns:%1/dfns:map[@id = $id]").arg(section),
+                                        {{"id", QString::number(id)}});
     return GetAttr(node, "pageName");
 }
 

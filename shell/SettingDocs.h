@@ -31,8 +31,7 @@ QString SettingDocPath(const QString &installPath, const QString &name);
 // with "<?xml"), shows message 222 and yields null. An empty name yields null silently.
 // Throws CZQVCPSException 102 when no document can be created (out of memory) and 106 for
 // any other library failure, with the trace line of "LoadSettingDoc".
-std::shared_ptr<CXmlDocument> LoadSettingDoc(const QString &installPath, const QString &name,
-                                             IPrompter &prompter);
+std::shared_ptr<CXmlDocument> LoadSettingDoc(const QString &installPath, const QString &name, IPrompter &prompter);
 
 // The `name`s of the element children of every SupportLanguages element, in document order
 // (children without a name are skipped). Empty when there is no SupportLanguages element.

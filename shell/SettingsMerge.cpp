@@ -67,8 +67,8 @@ int LeadingDecimal(const QString &text)
 
 bool InProfileNs(xmlNodePtr node)
 {
-    return IsElement(node) && node->ns && node->ns->href
-           && std::strcmp(reinterpret_cast<const char *>(node->ns->href), kProfileNamespace) == 0;
+    return IsElement(node) && node->ns && node->ns->href &&
+        std::strcmp(reinterpret_cast<const char *>(node->ns->href), kProfileNamespace) == 0;
 }
 
 // The element children of `parent` named `localName` in the profile namespace ("dfns:name").
@@ -119,8 +119,10 @@ quint32 RequireUnsigned(xmlNodePtr node, const char *attr, const char *op)
 {
     const auto value = ToUnsigned(GetAttr(node, attr));
     if (!value)
-        ZQV_DOM_ERROR(op, QStringLiteral("%1 '%2' of line %3 is not a number")
-                              .arg(QLatin1String(attr), GetAttr(node, attr)).arg(xmlGetLineNo(node)));
+        ZQV_DOM_ERROR(op,
+                      QStringLiteral("%1 '%2' of line %3 is not a number")
+                          .arg(QLatin1String(attr), GetAttr(node, attr))
+                          .arg(xmlGetLineNo(node)));
     return *value;
 }
 
@@ -159,7 +161,8 @@ int GetGroupByVersion(const CXmlDocument &upgradeDoc, const QString &version)
             nullptr, QStringLiteral("//dfns:CPSVersion/dfns:*/dfns:FirmwareVer[@version = $v]"), {{"v", v}}))
         return groupOf(exact);
     const qint64 key = VersionOrderKey(v);
-    for (xmlNodePtr span : upgradeDoc.Select(nullptr, QStringLiteral("//dfns:CPSVersion/dfns:*/dfns:VerSpan[@startVer]"))) {
+    for (xmlNodePtr span :
+         upgradeDoc.Select(nullptr, QStringLiteral("//dfns:CPSVersion/dfns:*/dfns:VerSpan[@startVer]"))) {
         if (VersionOrderKey(GetAttr(span, "startVer")) <= key && key <= VersionOrderKey(GetAttr(span, "endVer")))
             return groupOf(span);
     }
@@ -196,7 +199,8 @@ void VisibleSettingMergeToBase(CXmlDocument &doc, const QString &sourcePath, con
                 controls.push_back(control);
     for (xmlNodePtr control : controls) {
         const quint32 id = RequireUnsigned(control, "ID", kOpVisibleMerge);
-        const quint32 visible = HasAttr(control, "isVisible") ? RequireUnsigned(control, "isVisible", kOpVisibleMerge) : 0;
+        const quint32 visible =
+            HasAttr(control, "isVisible") ? RequireUnsigned(control, "isVisible", kOpVisibleMerge) : 0;
         const QString page = NodeName(control->parent);
         if (xmlNodePtr target = FindControl(base, page, QString::number(id))) {
             SetAttr(target, "isVisible", QString::number(visible));
@@ -211,8 +215,10 @@ void VisibleSettingMergeToBase(CXmlDocument &doc, const QString &sourcePath, con
 
 void MergeCpToBase(CXmlDocument &doc)
 {
-    xmlNodePtr visibleBase = RequireNode(doc, QStringLiteral("//dfns:VisibleSetting/dfns:G1/dfns:RegionCommon"), kOpMergeCp);
-    xmlNodePtr codePlugBase = RequireNode(doc, QStringLiteral("//dfns:CodePlugSetting/dfns:G1/dfns:RegionCommon"), kOpMergeCp);
+    xmlNodePtr visibleBase =
+        RequireNode(doc, QStringLiteral("//dfns:VisibleSetting/dfns:G1/dfns:RegionCommon"), kOpMergeCp);
+    xmlNodePtr codePlugBase =
+        RequireNode(doc, QStringLiteral("//dfns:CodePlugSetting/dfns:G1/dfns:RegionCommon"), kOpMergeCp);
     if (!codePlugBase->children)
         return;
     std::vector<xmlNodePtr> controls;
@@ -224,15 +230,18 @@ void MergeCpToBase(CXmlDocument &doc)
         bool ok = false;
         const int id = GetAttr(control, "ID").trimmed().toInt(&ok);
         if (!ok)
-            ZQV_DOM_ERROR(kOpMergeCp, QStringLiteral("control ID '%1' of line %2 is not a number")
-                                          .arg(GetAttr(control, "ID")).arg(xmlGetLineNo(control)));
+            ZQV_DOM_ERROR(kOpMergeCp,
+                          QStringLiteral("control ID '%1' of line %2 is not a number")
+                              .arg(GetAttr(control, "ID"))
+                              .arg(xmlGetLineNo(control)));
         const QString page = GetAttr(control, "RightView");
         if (FindControl(visibleBase, page, QString::number(id)))
             ZQV_THROW(IDS_SETTING_NODE_IN_BOTH_PARTS, kOpMergeCp, LoadStr(IDS_SETTING_NODE_IN_BOTH_PARTS));
         const auto pages = Children(visibleBase, page);
         if (pages.empty())
-            ZQV_DOM_ERROR(kOpMergeCp, QStringLiteral("control %1 names the page '%2', which VisibleSetting lacks")
-                                          .arg(id).arg(page));
+            ZQV_DOM_ERROR(
+                kOpMergeCp,
+                QStringLiteral("control %1 names the page '%2', which VisibleSetting lacks").arg(id).arg(page));
         RemoveAttr(control, "RightView");
         SetAttr(control, "isVisible", QStringLiteral("1"));
         MoveToEnd(control, pages.front());

@@ -46,7 +46,8 @@ int main(int argc, char *argv[])
             const qsizetype eq = value.indexOf(QLatin1Char('='));
             if (eq <= 0)
                 return Usage(QStringLiteral("%1 takes LANGUAGE=FILE").arg(option));
-            const ConfigValue *which = option == QLatin1String("--gui-resource") ? &config::GUIResource : &config::HelpFileName;
+            const ConfigValue *which =
+                option == QLatin1String("--gui-resource") ? &config::GUIResource : &config::HelpFileName;
             languageFiles.emplace_back(which, value.left(eq), value.mid(eq + 1));
         } else {
             return Usage(QStringLiteral("unknown option %1").arg(option));

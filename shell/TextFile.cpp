@@ -11,10 +11,9 @@ namespace {
 
 // Characters of bytes 0x80-0x9F in code page 1252; the undefined five keep their own value.
 constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 char EncodeCp1252Char(char16_t c)
@@ -98,8 +97,8 @@ QString ReadTextFile(const QString &path, int *mode, qint64 maxBytes, TextFileSt
         return fail(TextFileStatus::TooLarge);
     if (status)
         *status = TextFileStatus::Ok;
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF
-        && static_cast<unsigned char>(bytes[1]) == 0xFE) {
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
         // Code units are taken as they are (an odd last byte is dropped), so scrambled text,
         // whose code units need not be valid UTF-16, survives until it is unscrambled.
         const qsizetype units = (bytes.size() - 2) / 2;

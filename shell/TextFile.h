@@ -16,7 +16,7 @@ namespace zqv {
 
 // The encoding a text file was read in, and is written back in.
 enum TextFileMode : int {
-    TEXT_MODE_UTF16 = 0,   // UTF-16 little-endian with byte-order mark
+    TEXT_MODE_UTF16 = 0,  // UTF-16 little-endian with byte-order mark
     TEXT_MODE_CP1252 = 1,  // single-byte code page 1252
 };
 
@@ -32,9 +32,9 @@ inline constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
 // Why ReadTextFile gave empty text.
 enum class TextFileStatus {
     Ok,
-    CannotOpen,      // missing, unreadable, a folder
+    CannotOpen,  // missing, unreadable, a folder
     NotRegularFile,  // a FIFO, a device, a socket: never opened, reading could block forever
-    TooLarge,        // larger than the caller's cap
+    TooLarge,  // larger than the caller's cap
 };
 
 // Reads `path`. A UTF-16 file (FF FE) yields its text without the mark and mode 0. Plain XML

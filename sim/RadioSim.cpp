@@ -47,12 +47,18 @@ bool ParseSimFault(const QString &text, SimFault &fault)
         const char *name;
         SimFaultKind kind;
     } kinds[] = {
-        {"silent", SimFaultKind::Silent},           {"bad-checksum", SimFaultKind::BadChecksum},
-        {"q-fd", SimFaultKind::RefuseFD},           {"q-fe", SimFaultKind::RefuseBusy},
-        {"q-other", SimFaultKind::RefuseOther},     {"s1", SimFaultKind::StatusWaiting},
-        {"s4", SimFaultKind::StatusUnsupported},    {"s-other", SimFaultKind::StatusOther},
-        {"old-firmware", SimFaultKind::EarlierFirmware}, {"bad-opcode", SimFaultKind::InvalidOpcode},
-        {"bad-letter", SimFaultKind::WrongLetter}, {"drop-reply", SimFaultKind::DropReply},
+        {"silent", SimFaultKind::Silent},
+        {"bad-checksum", SimFaultKind::BadChecksum},
+        {"q-fd", SimFaultKind::RefuseFD},
+        {"q-fe", SimFaultKind::RefuseBusy},
+        {"q-other", SimFaultKind::RefuseOther},
+        {"s1", SimFaultKind::StatusWaiting},
+        {"s4", SimFaultKind::StatusUnsupported},
+        {"s-other", SimFaultKind::StatusOther},
+        {"old-firmware", SimFaultKind::EarlierFirmware},
+        {"bad-opcode", SimFaultKind::InvalidOpcode},
+        {"bad-letter", SimFaultKind::WrongLetter},
+        {"drop-reply", SimFaultKind::DropReply},
     };
     for (const auto &k : kinds) {
         if (kind == QLatin1String(k.name)) {
@@ -119,7 +125,8 @@ QByteArray CRadioSim::Handle(std::uint8_t command, const std::uint8_t *payload, 
     if (onRequest) {
         QString line = QString::asprintf("%02X", command);
         if ((command == CMD_READ_CONTACT || command == CMD_WRITE_CONTACT || command == CMD_READ_TEXT ||
-             command == CMD_WRITE_TEXT) && length >= 2)
+             command == CMD_WRITE_TEXT) &&
+            length >= 2)
             line += QString::asprintf(" %d/%d", payload[0], payload[1]);
         onRequest(line);
     }
@@ -193,13 +200,12 @@ QByteArray CRadioSim::Answer(std::uint8_t command, const std::uint8_t *payload, 
         ++m_nResets;
         m_nContactTotal = m_nTextTotal = -1;
         return ok('P');
-    case CMD_START_CAPTURE:
-        m_nPolls = 0;
-        return ok('S', QByteArray(1, char(CS_WAITING)));
+    case CMD_START_CAPTURE: m_nPolls = 0; return ok('S', QByteArray(1, char(CS_WAITING)));
     case CMD_POLL_CAPTURE:
         ++m_nPolls;
         if (captureAfterPolls > 0 && m_nPolls >= captureAfterPolls)
-            return ok('S', QByteArray(1, char(CS_CAPTURED)) + ToRadioText(capturedPid, kMaxPidChars) + QByteArray(1, '\0'));
+            return ok('S',
+                      QByteArray(1, char(CS_CAPTURED)) + ToRadioText(capturedPid, kMaxPidChars) + QByteArray(1, '\0'));
         return ok('S', QByteArray(1, char(CS_WAITING)));
     default: return Refuse(command);
     }
@@ -327,9 +333,8 @@ VirtualCPData BaseRadio()
     l.max_num_of_public_grps = 40;
     l.max_num_of_predefined_msgs = 25;
     l.limit_flags = LF_SMS_FREE_FORM_MESGS_EN | LF_SMS_COMPOSE_MESGS_EN | LF_PUBLIC_SCAN_EN | LF_SEE_ALL_GROUPS_EN |
-                    LF_MNGR_MODE_EN | LF_TX_TOT_EN | LF_ADD_PRVT_GRP_EN | LF_ADD_PRVT_CONTACTS_EN |
-                    LF_CALL_FORWARD_EN | LF_PRVT_CALL_TX_EN | LF_PRVT_CALL_RET_EN | LF_SMS_MESGS_TX_EN |
-                    LF_SMS_MESGS_RX_EN | 0x05u;
+        LF_MNGR_MODE_EN | LF_TX_TOT_EN | LF_ADD_PRVT_GRP_EN | LF_ADD_PRVT_CONTACTS_EN | LF_CALL_FORWARD_EN |
+        LF_PRVT_CALL_TX_EN | LF_PRVT_CALL_RET_EN | LF_SMS_MESGS_TX_EN | LF_SMS_MESGS_RX_EN | 0x05u;
     l.limit_flags2 = 0x00A50001;
     l.num_of_languages = 3;
     l.language_id = {0, 2, 5, 0, 0, 0};
@@ -432,8 +437,10 @@ VirtualCPData CRadioSim::FullRadio()
     for (int g = 0; g < publicGroups; ++g) {
         const QString pid = QString::number(17179869183ull - std::uint64_t(g));
         publicPids << pid;
-        VirtualCPContact c =
-            Contact(QString::fromLatin1("\xD6" "ffentlich %1").arg(g + 1, 2, 10, QLatin1Char('0')), pid, 2, 1 + g % 10);
+        VirtualCPContact c = Contact(QString::fromLatin1("\xD6"
+                                                         "ffentlich %1")
+                                         .arg(g + 1, 2, 10, QLatin1Char('0')),
+                                     pid, 2, 1 + g % 10);
         c.contact_flags_a = std::uint8_t((g % 2 ? CFA_IN_SCAN_LIST : 0) | (g % 3 ? CFA_IN_SCROLL_LIST : 0));
         r.contacts[slot++] = AsReceived(c);
     }

@@ -18,23 +18,23 @@
 namespace zqv {
 
 enum class SimFaultKind {
-    Silent,          // no reply at all
-    BadChecksum,     // the normal reply with a wrong checksum
-    RefuseFD,        // 'Q' with detail 0xFD (reset or write first)
-    RefuseBusy,      // 'Q' with detail 0xFE (busy)
-    RefuseOther,     // 'Q' with another detail
-    StatusWaiting,   // 'S' status 1
+    Silent,  // no reply at all
+    BadChecksum,  // the normal reply with a wrong checksum
+    RefuseFD,  // 'Q' with detail 0xFD (reset or write first)
+    RefuseBusy,  // 'Q' with detail 0xFE (busy)
+    RefuseOther,  // 'Q' with another detail
+    StatusWaiting,  // 'S' status 1
     StatusUnsupported,  // 'S' status 4
-    StatusOther,     // 'S' status 3
+    StatusOther,  // 'S' status 3
     EarlierFirmware,  // opcode 0x8C, first byte 0
-    InvalidOpcode,   // opcode 0x8C, first byte 1
-    WrongLetter,     // 'A' with a letter no command expects
-    DropReply,       // the request is carried out, but its reply is lost on the way
+    InvalidOpcode,  // opcode 0x8C, first byte 1
+    WrongLetter,  // 'A' with a letter no command expects
+    DropReply,  // the request is carried out, but its reply is lost on the way
 };
 
 struct SimFault {
-    int command = -1;     // -1: every command
-    int occurrence = 0;   // 0: every request of that command; n: only the n-th
+    int command = -1;  // -1: every command
+    int occurrence = 0;  // 0: every request of that command; n: only the n-th
     SimFaultKind kind = SimFaultKind::Silent;
 };
 
@@ -102,8 +102,8 @@ private:
     int m_nResets = 0;
     int m_nEndWrites = 0;
     int m_nPolls = 0;
-    int m_nRecordsTaken = 0;   // records of the writes so far, for dropAfterRecords
-    bool m_bDropped = false;   // not answering until the next identity request
+    int m_nRecordsTaken = 0;  // records of the writes so far, for dropAfterRecords
+    bool m_bDropped = false;  // not answering until the next identity request
     // Sequence checks of a write in progress.
     int m_nContactNext = 0, m_nContactTotal = -1;
     int m_nTextNext = 0, m_nTextTotal = -1;

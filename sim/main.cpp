@@ -22,9 +22,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <deque>
 #include <fcntl.h>
@@ -121,44 +121,64 @@ int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A simulated radio on a pseudo-terminal."));
     parser.addHelpOption();
-    const QCommandLineOption profileOpt(QStringLiteral("profile"), QStringLiteral("Start with the memory of profile FILE."), QStringLiteral("FILE"));
-    const QCommandLineOption dumpOpt(QStringLiteral("dump"),
-                                     QStringLiteral("Save the memory as a profile to FILE after every completed write and at exit."),
-                                     QStringLiteral("FILE"));
-    const QCommandLineOption emptyOpt(QStringLiteral("empty"), QStringLiteral("Start as a radio without contacts and texts."));
-    const QCommandLineOption fullOpt(QStringLiteral("full"), QStringLiteral("Start as a full radio (150 contacts, 25 texts)."));
-    const QCommandLineOption logOpt(QStringLiteral("log"), QStringLiteral("Append a line per request to FILE."), QStringLiteral("FILE"));
-    const QCommandLineOption throttleOpt(QStringLiteral("throttle"), QStringLiteral("Pace both directions to 9600 baud."));
-    const QCommandLineOption delayOpt(QStringLiteral("delay"), QStringLiteral("Wait MS before each reply."), QStringLiteral("MS"));
+    const QCommandLineOption profileOpt(
+        QStringLiteral("profile"), QStringLiteral("Start with the memory of profile FILE."), QStringLiteral("FILE"));
+    const QCommandLineOption dumpOpt(
+        QStringLiteral("dump"),
+        QStringLiteral("Save the memory as a profile to FILE after every completed write and at exit."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption emptyOpt(QStringLiteral("empty"),
+                                      QStringLiteral("Start as a radio without contacts and texts."));
+    const QCommandLineOption fullOpt(QStringLiteral("full"),
+                                     QStringLiteral("Start as a full radio (150 contacts, 25 texts)."));
+    const QCommandLineOption logOpt(QStringLiteral("log"), QStringLiteral("Append a line per request to FILE."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption throttleOpt(QStringLiteral("throttle"),
+                                         QStringLiteral("Pace both directions to 9600 baud."));
+    const QCommandLineOption delayOpt(QStringLiteral("delay"), QStringLiteral("Wait MS before each reply."),
+                                      QStringLiteral("MS"));
     const QCommandLineOption silentOpt(QStringLiteral("silent"), QStringLiteral("Never answer."));
-    const QCommandLineOption checksumOpt(QStringLiteral("bad-checksum"), QStringLiteral("Corrupt the checksum of every reply."));
+    const QCommandLineOption checksumOpt(QStringLiteral("bad-checksum"),
+                                         QStringLiteral("Corrupt the checksum of every reply."));
     const QCommandLineOption failOpt(QStringLiteral("fail"),
                                      QStringLiteral("Misbehave: CMD[@N]:KIND, CMD two hex digits or 'all', KIND one of "
                                                     "silent, bad-checksum, q-fd, q-fe, q-other, s1, s4, s-other, "
                                                     "old-firmware, bad-opcode, bad-letter, drop-reply (carried out, "
                                                     "reply lost). Repeatable."),
                                      QStringLiteral("RULE"));
-    const QCommandLineOption captureOpt(QStringLiteral("capture-after"), QStringLiteral("The N-th poll of a capture reports a PID."), QStringLiteral("N"));
-    const QCommandLineOption capturePidOpt(QStringLiteral("capture-pid"), QStringLiteral("The PID a capture reports."), QStringLiteral("PID"));
-    const QCommandLineOption unitPidOpt(QStringLiteral("unit-pid"), QStringLiteral("The radio's own private ID."), QStringLiteral("PID"));
-    const QCommandLineOption passwordOpt(QStringLiteral("password"), QStringLiteral("The radio's codeplug password."), QStringLiteral("TEXT"));
-    const QCommandLineOption phaseOpt(QStringLiteral("phase"), QStringLiteral("Firmware phase letter."), QStringLiteral("C"));
-    const QCommandLineOption releaseOpt(QStringLiteral("fw-release"), QStringLiteral("Firmware release (hex)."), QStringLiteral("HEX"));
-    const QCommandLineOption versionOpt(QStringLiteral("fw-version"), QStringLiteral("Firmware version."), QStringLiteral("N"));
-    const QCommandLineOption cloneOpt(QStringLiteral("clone-version"), QStringLiteral("Clone-compatibility version."), QStringLiteral("N"));
-    const QCommandLineOption foreignOpt(QStringLiteral("foreign-records"),
-                                        QStringLiteral("Add a contact of an unknown type, and control characters in the "
-                                                       "first contact's name and the first text."));
-    const QCommandLineOption corruptOpt(QStringLiteral("corrupt-record"),
-                                        QStringLiteral("Acknowledge the N-th contact record of a write but store it with a wrong name."),
+    const QCommandLineOption captureOpt(QStringLiteral("capture-after"),
+                                        QStringLiteral("The N-th poll of a capture reports a PID."),
                                         QStringLiteral("N"));
-    const QCommandLineOption dropOpt(QStringLiteral("drop-after"),
-                                     QStringLiteral("Stop answering after N contact and text records of a write, as if the "
-                                                    "cable came out; answer again from the next identity request."),
-                                     QStringLiteral("N"));
-    parser.addOptions({profileOpt, dumpOpt, emptyOpt, fullOpt, logOpt, throttleOpt, delayOpt, silentOpt, checksumOpt, failOpt, captureOpt,
-                       capturePidOpt, unitPidOpt, passwordOpt, phaseOpt, releaseOpt, versionOpt, cloneOpt, foreignOpt,
-                       corruptOpt, dropOpt});
+    const QCommandLineOption capturePidOpt(QStringLiteral("capture-pid"), QStringLiteral("The PID a capture reports."),
+                                           QStringLiteral("PID"));
+    const QCommandLineOption unitPidOpt(QStringLiteral("unit-pid"), QStringLiteral("The radio's own private ID."),
+                                        QStringLiteral("PID"));
+    const QCommandLineOption passwordOpt(QStringLiteral("password"), QStringLiteral("The radio's codeplug password."),
+                                         QStringLiteral("TEXT"));
+    const QCommandLineOption phaseOpt(QStringLiteral("phase"), QStringLiteral("Firmware phase letter."),
+                                      QStringLiteral("C"));
+    const QCommandLineOption releaseOpt(QStringLiteral("fw-release"), QStringLiteral("Firmware release (hex)."),
+                                        QStringLiteral("HEX"));
+    const QCommandLineOption versionOpt(QStringLiteral("fw-version"), QStringLiteral("Firmware version."),
+                                        QStringLiteral("N"));
+    const QCommandLineOption cloneOpt(QStringLiteral("clone-version"), QStringLiteral("Clone-compatibility version."),
+                                      QStringLiteral("N"));
+    const QCommandLineOption foreignOpt(
+        QStringLiteral("foreign-records"),
+        QStringLiteral("Add a contact of an unknown type, and control characters in the "
+                       "first contact's name and the first text."));
+    const QCommandLineOption corruptOpt(
+        QStringLiteral("corrupt-record"),
+        QStringLiteral("Acknowledge the N-th contact record of a write but store it with a wrong name."),
+        QStringLiteral("N"));
+    const QCommandLineOption dropOpt(
+        QStringLiteral("drop-after"),
+        QStringLiteral("Stop answering after N contact and text records of a write, as if the "
+                       "cable came out; answer again from the next identity request."),
+        QStringLiteral("N"));
+    parser.addOptions({profileOpt, dumpOpt,     emptyOpt,   fullOpt,    logOpt,        throttleOpt, delayOpt,
+                       silentOpt,  checksumOpt, failOpt,    captureOpt, capturePidOpt, unitPidOpt,  passwordOpt,
+                       phaseOpt,   releaseOpt,  versionOpt, cloneOpt,   foreignOpt,    corruptOpt,  dropOpt});
     parser.process(app);
 
     if (parser.isSet(emptyOpt))
@@ -306,7 +326,7 @@ void Run(CRadioSim &sim, int master, const SimOptions &options, const sigset_t &
     const std::int64_t delayNs = options.delayNs;
     // Bytes waiting to go out, each with the time its last bit leaves the wire.
     std::deque<std::pair<std::int64_t, std::uint8_t>> out;
-    std::int64_t inDone = 0;   // when the last received byte has fully arrived
+    std::int64_t inDone = 0;  // when the last received byte has fully arrived
     std::int64_t outDone = 0;  // when the last scheduled reply byte leaves
     std::uint8_t buffer[512];
     // A parent that ended before the request for its signal took hold is seen at once here.

@@ -62,10 +62,12 @@ public:
         }
         const QString xpath = anchor.isEmpty()
             ? QStringLiteral("string(/html/head/title)")
-            : QStringLiteral("string((//h1|//h2|//h3|//h4|//h5|//h6)[@id='%1' or .//a[@name='%1' or @id='%1']][1])").arg(anchor);
+            : QStringLiteral("string((//h1|//h2|//h3|//h4|//h5|//h6)[@id='%1' or .//a[@name='%1' or @id='%1']][1])")
+                  .arg(anchor);
         QString title;
         xmlXPathContextPtr context = xmlXPathNewContext(doc);
-        if (xmlXPathObjectPtr result = xmlXPathEvalExpression(reinterpret_cast<const xmlChar *>(xpath.toUtf8().constData()), context)) {
+        if (xmlXPathObjectPtr result =
+                xmlXPathEvalExpression(reinterpret_cast<const xmlChar *>(xpath.toUtf8().constData()), context)) {
             if (result->type == XPATH_STRING && result->stringval)
                 title = Simplified(result->stringval);
             xmlXPathFreeObject(result);
@@ -149,7 +151,8 @@ int main(int argc, char **argv)
     QSet<QString> usedTerms;
     QStringList failures;
     xmlXPathContextPtr context = xmlXPathNewContext(project.get());
-    xmlXPathObjectPtr entries = xmlXPathEvalExpression(reinterpret_cast<const xmlChar *>("//section|//keyword"), context);
+    xmlXPathObjectPtr entries =
+        xmlXPathEvalExpression(reinterpret_cast<const xmlChar *>("//section|//keyword"), context);
     const int count = entries && entries->nodesetval ? entries->nodesetval->nodeNr : 0;
     for (int i = 0; i < count; ++i) {
         xmlNodePtr node = entries->nodesetval->nodeTab[i];
@@ -172,12 +175,15 @@ int main(int argc, char **argv)
             usedTerms.insert(name);
         } else {
             const QString kind = isSection ? QStringLiteral("contents entry") : QStringLiteral("index keyword");
-            failures << QStringLiteral("%1 \"%2\" (%3) is not the heading of its page (%4), and %5 does not translate it")
+            failures << QStringLiteral(
+                            "%1 \"%2\" (%3) is not the heading of its page (%4), and %5 does not translate it")
                             .arg(kind, name, ref,
-                                 englishError.isEmpty() ? QStringLiteral("that reads otherwise") : englishError, termsPath);
+                                 englishError.isEmpty() ? QStringLiteral("that reads otherwise") : englishError,
+                                 termsPath);
         }
         if (!title.isEmpty())
-            xmlSetProp(node, reinterpret_cast<const xmlChar *>(attribute), reinterpret_cast<const xmlChar *>(title.toUtf8().constData()));
+            xmlSetProp(node, reinterpret_cast<const xmlChar *>(attribute),
+                       reinterpret_cast<const xmlChar *>(title.toUtf8().constData()));
     }
     xmlXPathFreeObject(entries);
     xmlXPathFreeContext(context);
@@ -185,7 +191,8 @@ int main(int argc, char **argv)
         failures << QStringLiteral("the help project has no contents or index entries");
     for (auto it = terms.cbegin(); it != terms.cend(); ++it)
         if (!usedTerms.contains(it.key()))
-            failures << QStringLiteral("%1: \"%2\" is no index keyword of the English help project").arg(termsPath, it.key());
+            failures << QStringLiteral("%1: \"%2\" is no index keyword of the English help project")
+                            .arg(termsPath, it.key());
     if (!failures.isEmpty()) {
         for (const QString &failure : failures)
             Fail(failure);

@@ -7,8 +7,8 @@
 // off again as for a save. Input that starts like plain XML is also tried scrambled, in UTF-16
 // and in code page 1252, the way the program stores profiles.
 #include "DataAdaptor.h"
-#include "FuzzSupport.h"
 #include "DataItem.h"
+#include "FuzzSupport.h"
 #include "ProfileFormat.h"
 #include "RadioDataModel.h"
 #include "TextFile.h"

@@ -13,8 +13,8 @@
 #include "PublicGroupView.h"
 #include "RadioInfoView.h"
 #include "StringTable.h"
-#include "TextMessageView.h"
 #include "TextFile.h"
+#include "TextMessageView.h"
 #include "ZQVCPSTreeView.h"
 
 #include <QAction>
@@ -34,10 +34,7 @@ namespace {
 class CKeyHook : public QObject {
 public:
     explicit CKeyHook(std::function<bool()> onKey) : m_fnOnKey(std::move(onKey)) {}
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        return event->type() == QEvent::KeyPress && m_fnOnKey();
-    }
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::KeyPress && m_fnOnKey(); }
 
 private:
     std::function<bool()> m_fnOnKey;
@@ -256,7 +253,8 @@ private slots:
         const QString path = m_world->CopyOfTemplate("bad.zqv", QStringLiteral("ZQ-210 Compact"));
         {
             QString text = ReadTextFile(path);
-            text.replace(QLatin1String("channel=\"1\"\n\tin_scan_list"), QLatin1String("channel=\"5\"\n\tin_scan_list"));
+            text.replace(QLatin1String("channel=\"1\"\n\tin_scan_list"),
+                         QLatin1String("channel=\"5\"\n\tin_scan_list"));
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(text.toUtf8());

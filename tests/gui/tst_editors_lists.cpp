@@ -53,8 +53,7 @@ private slots:
         QTest::addColumn<int>("chosen");
         QTest::addColumn<int>("added");
         QTest::addColumn<QString>("message");
-        QTest::newRow("9 plus 3") << 9 << 3 << 1
-                                  << FormatStr(IDS_SCAN_LIST_ADD_LIMIT, {QStringLiteral("10")});
+        QTest::newRow("9 plus 3") << 9 << 3 << 1 << FormatStr(IDS_SCAN_LIST_ADD_LIMIT, {QStringLiteral("10")});
         QTest::newRow("10 already") << 10 << 2 << 0 << LoadStr(IDS_SCAN_LIST_AT_MAXIMUM);
         QTest::newRow("room for all") << 5 << 3 << 3 << QString();
     }

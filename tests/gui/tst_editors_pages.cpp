@@ -153,7 +153,8 @@ private slots:
         QCOMPARE(form->FirmwareVersion(), QStringLiteral("R5E.08.00"));
         QCOMPARE(form->CodeplugVersion(), QStringLiteral("CP03.10.05"));
         QCOMPARE(form->ControlText(IDC_RADIOINFO_HEADING), LoadStr(IDS_RADIO_INFO_CAPTION));
-        QCOMPARE(form->ControlText(IDC_RADIOINFO_FIRMWARE_LABEL), LoadStr(IDS_FIRMWARE_VERSION) + LoadStr(IDS_LABEL_COLON));
+        QCOMPARE(form->ControlText(IDC_RADIOINFO_FIRMWARE_LABEL),
+                 LoadStr(IDS_FIRMWARE_VERSION) + LoadStr(IDS_LABEL_COLON));
         QWidget *heading = form->Control(IDC_RADIOINFO_HEADING);
         QCOMPARE(heading->palette().color(QPalette::Window), QColor(192, 192, 255));
         QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
@@ -227,26 +228,31 @@ private slots:
         QTest::addColumn<QString>("attribute");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<bool>("fullScanList");  // channel 3's scan list full beforehand
-        QTest::addColumn<int>("answer");         // to a question, 0 when none is expected
+        QTest::addColumn<int>("answer");  // to a question, 0 when none is expected
         QTest::addColumn<RuleResult>("result");
         QTest::addColumn<QList<int>>("messages");
-        QTest::addColumn<QList<int>>("styles");   // the box style of each message
-        QTest::addColumn<QString>("channel");    // afterwards; empty: profile unchanged
+        QTest::addColumn<QList<int>>("styles");  // the box style of each message
+        QTest::addColumn<QString>("channel");  // afterwards; empty: profile unchanged
         QTest::addColumn<QString>("inScanList");
 
         const int question = IDS_PUBLIC_GROUP_CHANNEL_CHANGE;
         const int ask = MB_OKCANCEL | MB_ICONQUESTION;
-        QTest::newRow("applied") << "name" << QVariant(QStringLiteral("Renamed")) << false << 0
-                                 << RuleResult::Applied << QList<int>{} << QList<int>{} << "1" << "1";
+        QTest::newRow("applied") << "name" << QVariant(QStringLiteral("Renamed")) << false << 0 << RuleResult::Applied
+                                 << QList<int>{} << QList<int>{} << "1"
+                                 << "1";
         QTest::newRow("refused") << "channel" << QVariant(99) << false << 0 << RuleResult::Refused
-                                 << QList<int>{IDS_VALUE_NOT_VALID} << QList<int>{MB_OK | MB_ICONWARNING} << "" << "";
+                                 << QList<int>{IDS_VALUE_NOT_VALID} << QList<int>{MB_OK | MB_ICONWARNING} << ""
+                                 << "";
         QTest::newRow("asked, OK") << "channel" << QVariant(3) << false << int(IDOK) << RuleResult::Applied
-                                   << QList<int>{question} << QList<int>{ask} << "3" << "1";
+                                   << QList<int>{question} << QList<int>{ask} << "3"
+                                   << "1";
         QTest::newRow("asked, Cancel") << "channel" << QVariant(3) << false << int(IDCANCEL) << RuleResult::Ask
-                                       << QList<int>{question} << QList<int>{ask} << "" << "";
+                                       << QList<int>{question} << QList<int>{ask} << ""
+                                       << "";
         QTest::newRow("asked, OK, notice") << "channel" << QVariant(3) << true << int(IDOK) << RuleResult::Applied
                                            << QList<int>{question, IDS_SCAN_LIST_FULL_AFTER_CHANNEL_CHANGE}
-                                           << QList<int>{ask, MB_OK | MB_ICONINFORMATION} << "3" << "0";
+                                           << QList<int>{ask, MB_OK | MB_ICONINFORMATION} << "3"
+                                           << "0";
     }
     void ruleCalls()
     {
@@ -279,14 +285,17 @@ private slots:
             int restored = 0;
             if (withControl) {
                 CRuleProbe probe(w);
-                const bool applied =
-                    probe.SetValueOrRestore(group, attribute, value, [&restored] { ++restored; }, args);
+                const bool applied = probe.SetValueOrRestore(
+                    group, attribute, value, [&restored] { ++restored; }, args);
                 QCOMPARE(applied, result == RuleResult::Applied);
                 QCOMPARE(restored, result == RuleResult::Applied ? 0 : 1);
             } else {
-                got = CBaseView::ApplyRule(w.prompter, [&](int confirm, int &message, int &style) {
-                    return group.SetAttributeValue(attribute, value, message, confirm, style);
-                }, args);
+                got = CBaseView::ApplyRule(
+                    w.prompter,
+                    [&](int confirm, int &message, int &style) {
+                        return group.SetAttributeValue(attribute, value, message, confirm, style);
+                    },
+                    args);
                 QCOMPARE(got, result);
             }
 

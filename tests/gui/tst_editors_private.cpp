@@ -77,12 +77,19 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("caret");
         // Fleet: valid 10000101 .. 19999999, eight digits at most.
-        QTest::newRow("leading zeros and letters") << "00a1b2" << "12" << 2;
-        QTest::newRow("zero after a digit stays") << "105" << "105" << 3;
-        QTest::newRow("ninth digit cannot be typed") << "123456789" << "12345678" << 8;
-        QTest::newRow("above the end is undone") << "2000000" "0" << "2000000" << 7;
-        QTest::newRow("the end itself") << "19999999" << "19999999" << 8;
-        QTest::newRow("below the start is typed") << "5" << "5" << 1;
+        QTest::newRow("leading zeros and letters") << "00a1b2"
+                                                   << "12" << 2;
+        QTest::newRow("zero after a digit stays") << "105"
+                                                  << "105" << 3;
+        QTest::newRow("ninth digit cannot be typed") << "123456789"
+                                                     << "12345678" << 8;
+        QTest::newRow("above the end is undone") << "2000000"
+                                                    "0"
+                                                 << "2000000" << 7;
+        QTest::newRow("the end itself") << "19999999"
+                                        << "19999999" << 8;
+        QTest::newRow("below the start is typed") << "5"
+                                                  << "5" << 1;
     }
     void pidTyping()
     {
@@ -152,8 +159,8 @@ private slots:
         Set(grp3, "name", QStringLiteral("Zulu private"));
         CPrivateView *form = Show(w, 1);
         QVERIFY(form);
-        QCOMPARE(Items(form->HomeGroupList()), (QStringList{LoadStr(IDS_NONE), QStringLiteral("Zulu private"),
-                                                            QStringLiteral("Alpha public")}));
+        QCOMPARE(Items(form->HomeGroupList()),
+                 (QStringList{LoadStr(IDS_NONE), QStringLiteral("Zulu private"), QStringLiteral("Alpha public")}));
         QCOMPARE(form->HomeGroupList()->currentIndex(), 0);
         form->HomeGroupList()->setCurrentIndex(2);
         QCOMPARE(AttrText(contact, "home_grp"), AttrText(pub3, "pid"));

@@ -107,7 +107,8 @@ private slots:
         QCOMPARE(Texts(lists->SelectedList()), QStringList{QStringLiteral("This Radio")});
         QCOMPARE(lists->SelectedList()->item(0)->icon().cacheKey(), NodeIcon(kNodePrivate, true).cacheKey());
         QCOMPARE(Texts(lists->AvailableList()),
-                 (QStringList{Left(QStringLiteral("Ann"), 5), Left(QStringLiteral("Bob"), 5), Left(QStringLiteral("Full"), 0)}));
+                 (QStringList{Left(QStringLiteral("Ann"), 5), Left(QStringLiteral("Bob"), 5),
+                              Left(QStringLiteral("Full"), 0)}));
 
         // The full contact cannot be chosen, and shows why.
         QListWidgetItem *full = lists->AvailableList()->item(2);
@@ -140,7 +141,8 @@ private slots:
         // Another group's form counts Ann's new membership.
         form = Show(w, QStringLiteral("G1"));
         QVERIFY(form);
-        QVERIFY(form->Members()->AvailableList()->findItems(Left(QStringLiteral("Ann"), 4), Qt::MatchExactly).size() == 1);
+        QVERIFY(form->Members()->AvailableList()->findItems(Left(QStringLiteral("Ann"), 4), Qt::MatchExactly).size() ==
+                1);
 
         // Removing from Group 1 again gives the slot back and selects the entry in its place.
         form = Show(w, QStringLiteral("Group 1"));
@@ -183,7 +185,8 @@ private slots:
         form->ChannelList()->setCurrentIndex(1);
         QCOMPARE(form->Members()->SelectedList()->count(), 0);
         QCOMPARE(Texts(form->Members()->AvailableList()), QStringList{Left(QStringLiteral("Ann"), 5)});
-        QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivateGroup, w.CurrentNodeIndex()), "channel"), QStringLiteral("2"));
+        QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivateGroup, w.CurrentNodeIndex()), "channel"),
+                 QStringLiteral("2"));
         QCOMPARE(w.closeRequests, 0);
     }
 

@@ -131,10 +131,12 @@ private slots:
             extra += unusedPrivate("Public's", "17179869183");
             extra += unusedPrivate("Radio's", "10000101");
             extra += unusedPrivate("Group 1's", "10000102");
-            text.replace(QLatin1String("</Private></Privates>"), QLatin1String("</Private>") + extra + QLatin1String("</Privates>"));
-            text.replace(QLatin1String("/></PrivateGroups>"),
-                         QLatin1String("/><PrivateGroup cntct_type=\"1\" name=\"Group 2\" pid=\"10000400\" channel=\"1\" "
-                                       "in_scroll_list=\"0\"/></PrivateGroups>"));
+            text.replace(QLatin1String("</Private></Privates>"),
+                         QLatin1String("</Private>") + extra + QLatin1String("</Privates>"));
+            text.replace(
+                QLatin1String("/></PrivateGroups>"),
+                QLatin1String("/><PrivateGroup cntct_type=\"1\" name=\"Group 2\" pid=\"10000400\" channel=\"1\" "
+                              "in_scroll_list=\"0\"/></PrivateGroups>"));
         });
         CEditorWindow w;
         QVERIFY(w.Open(path));
@@ -304,7 +306,8 @@ private slots:
         // A group on a channel the model does not have.
         QTemporaryDir dir;
         const QString path = EditedTemplate(dir, QStringLiteral("ZQ-210 Compact.zqv"), [](QString &text) {
-            text.replace(QLatin1String("channel=\"1\"\n\tin_scan_list"), QLatin1String("channel=\"5\"\n\tin_scan_list"));
+            text.replace(QLatin1String("channel=\"1\"\n\tin_scan_list"),
+                         QLatin1String("channel=\"5\"\n\tin_scan_list"));
         });
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -330,10 +333,14 @@ private slots:
         QTemporaryDir dir;
         const QString path = EditedTemplate(dir, QStringLiteral("ZQ-880 Fleet.zqv"), [](QString &text) {
             // Banks 2 and 3 start inside bank 0.
-            text.replace(QLatin1String("public_grp_info_start_pid2=\"0\""), QLatin1String("public_grp_info_start_pid2=\"17179869133\""));
-            text.replace(QLatin1String("public_grp_info_lst_size2=\"0\""), QLatin1String("public_grp_info_lst_size2=\"20\""));
-            text.replace(QLatin1String("public_grp_info_start_pid3=\"0\""), QLatin1String("public_grp_info_start_pid3=\"17179869123\""));
-            text.replace(QLatin1String("public_grp_info_lst_size3=\"0\""), QLatin1String("public_grp_info_lst_size3=\"20\""));
+            text.replace(QLatin1String("public_grp_info_start_pid2=\"0\""),
+                         QLatin1String("public_grp_info_start_pid2=\"17179869133\""));
+            text.replace(QLatin1String("public_grp_info_lst_size2=\"0\""),
+                         QLatin1String("public_grp_info_lst_size2=\"20\""));
+            text.replace(QLatin1String("public_grp_info_start_pid3=\"0\""),
+                         QLatin1String("public_grp_info_start_pid3=\"17179869123\""));
+            text.replace(QLatin1String("public_grp_info_lst_size3=\"0\""),
+                         QLatin1String("public_grp_info_lst_size3=\"20\""));
         });
         CEditorWindow w;
         QVERIFY(w.Open(path));

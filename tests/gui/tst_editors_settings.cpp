@@ -35,8 +35,8 @@ private:
     static CSettingsView *Open(CEditorWindow &w, const QString &path)
     {
         const bool opened = path.endsWith(QLatin1String(".zqv")) && !path.contains(QLatin1Char('/'))
-                                ? w.NewFromTemplate(path)
-                                : w.Open(path);
+            ? w.NewFromTemplate(path)
+            : w.Open(path);
         if (!opened || !w.Select(kNodeSettings))
             return nullptr;
         return w.FormAs<CSettingsView>();

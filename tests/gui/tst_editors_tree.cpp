@@ -46,8 +46,10 @@ private slots:
         QCOMPARE(w.ChildLabels(kNodePublicGroups), QStringList({"Public 1"}));
         QCOMPARE(w.ChildLabels(kNodePrivates), QStringList({"This Radio"}));
         QCOMPARE(w.ChildLabels(kNodeTextMessages), QStringList({"On my way"}));
-        QCOMPARE(CZQVCPSTreeView::NodeValue(w.Tree().FindNode(kNodeScanChannel, 3)), MakeItemValue(kNodeScanChannel, 3));
-        QCOMPARE(CZQVCPSTreeView::NodeValue(w.Tree().FindNode(kNodePublicGroup, 0)), MakeItemValue(kNodePublicGroup, 0));
+        QCOMPARE(CZQVCPSTreeView::NodeValue(w.Tree().FindNode(kNodeScanChannel, 3)),
+                 MakeItemValue(kNodeScanChannel, 3));
+        QCOMPARE(CZQVCPSTreeView::NodeValue(w.Tree().FindNode(kNodePublicGroup, 0)),
+                 MakeItemValue(kNodePublicGroup, 0));
         // Built with the root selected and no change to the profile.
         QCOMPARE(w.CurrentKind(), int(kNodeRoot));
         QVERIFY(!w.IsModified());
@@ -65,12 +67,14 @@ private slots:
         // profile that holds some keeps it whatever the model says.
         QTemporaryDir dir;
         CEditorWindow none;
-        QVERIFY(none.Open(Replace("max_num_of_private_grps=\"5\"", "max_num_of_private_grps=\"0\"", "ZQ-210 Compact.zqv", dir)));
+        QVERIFY(none.Open(
+            Replace("max_num_of_private_grps=\"5\"", "max_num_of_private_grps=\"0\"", "ZQ-210 Compact.zqv", dir)));
         QCOMPARE(none.ChildLabels(kNodeContacts), QStringList({"Privates", "Public Groups"}));
 
         QTemporaryDir dir2;
         CEditorWindow some;
-        QVERIFY(some.Open(Replace("max_num_of_private_grps=\"50\"", "max_num_of_private_grps=\"0\"", "ZQ-880 Fleet.zqv", dir2)));
+        QVERIFY(some.Open(
+            Replace("max_num_of_private_grps=\"50\"", "max_num_of_private_grps=\"0\"", "ZQ-880 Fleet.zqv", dir2)));
         QCOMPARE(some.ChildLabels(kNodePrivateGroups), QStringList({"Group 1"}));
     }
 
@@ -107,16 +111,11 @@ private slots:
             int kind;
             Flags flags;  // add, scan, delete, rename
         } cases[] = {
-            {kNodeRoot, {false, false, false, false}},
-            {kNodePrivates, {true, true, false, false}},
-            {kNodePublicGroups, {true, false, false, false}},
-            {kNodePrivateGroups, {true, false, false, false}},
-            {kNodeTextMessages, {true, false, false, false}},
-            {kNodePublicGroup, {false, false, true, true}},
-            {kNodePrivate, {false, false, true, true}},
-            {kNodeTextMessage, {false, false, true, false}},
-            {kNodeScrollList, {false, false, false, false}},
-            {kNodeSettings, {false, false, false, false}},
+            {kNodeRoot, {false, false, false, false}},        {kNodePrivates, {true, true, false, false}},
+            {kNodePublicGroups, {true, false, false, false}}, {kNodePrivateGroups, {true, false, false, false}},
+            {kNodeTextMessages, {true, false, false, false}}, {kNodePublicGroup, {false, false, true, true}},
+            {kNodePrivate, {false, false, true, true}},       {kNodeTextMessage, {false, false, true, false}},
+            {kNodeScrollList, {false, false, false, false}},  {kNodeSettings, {false, false, false, false}},
         };
         for (const auto &c : cases) {
             QVERIFY(w.Select(c.kind));

@@ -40,7 +40,8 @@ QByteArray Profile(const QByteArray &unitPid, const QByteArray &privates)
     return "<?xml version=\"1.0\"?><ZQVProfile xmlns=\"urn:corvane:zqv-cps:profile\">"
            "<version firmware_phase=\"R\" firmware_release=\"94\" firmware_version=\"8\" firmware_revision=\"0\""
            " codeplug_version=\"16\" codeplug_structure=\"3\" codeplug_dev_version=\"5\"/>"
-           "<limit pid=\"" + unitPid + "\"/><Contacts><Privates>" + privates + "</Privates></Contacts></ZQVProfile>";
+           "<limit pid=\"" +
+        unitPid + "\"/><Contacts><Privates>" + privates + "</Privates></Contacts></ZQVProfile>";
 }
 
 }  // namespace
@@ -246,7 +247,8 @@ void TestDialogs::preferenceSwitchesLinkTrace()
         dlg.LinkTraceBox()->click();
         dlg.accept();
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
-        QVERIFY2(dlg.LinkTraceLabel()->text().startsWith(FormatStr(IDS_LINK_TRACE_OPEN_FAILED, {path, QString()}).section(':', 0, 0)),
+        QVERIFY2(dlg.LinkTraceLabel()->text().startsWith(
+                     FormatStr(IDS_LINK_TRACE_OPEN_FAILED, {path, QString()}).section(':', 0, 0)),
                  qPrintable(dlg.LinkTraceLabel()->text()));
     }
     QVERIFY(!next.ReadLinkTrace());
@@ -289,10 +291,12 @@ void TestDialogs::radioInfoShowsIdentity_data()
     QTest::addColumn<QByteArray>("pid");
     QTest::addColumn<QByteArray>("privates");
     QTest::addColumn<QString>("name");
-    QTest::newRow("own contact") << QByteArray("4012001")
-        << QByteArray("<Private name=\"Other\" pid=\"4012002\"/><Private name=\"Dispatch 1\" pid=\"4012001\"/>") << "Dispatch 1";
+    QTest::newRow("own contact")
+        << QByteArray("4012001")
+        << QByteArray("<Private name=\"Other\" pid=\"4012002\"/><Private name=\"Dispatch 1\" pid=\"4012001\"/>")
+        << "Dispatch 1";
     QTest::newRow("no own contact") << QByteArray("4012009") << QByteArray("<Private name=\"Other\" pid=\"4012002\"/>")
-        << "XXXXXXXXXXX";
+                                    << "XXXXXXXXXXX";
     QTest::newRow("unknown radio") << QByteArray("XXXXXXXXXXX") << QByteArray() << "XXXXXXXXXXX";
 }
 
@@ -312,8 +316,9 @@ void TestDialogs::radioInfoShowsIdentity()
 
 void TestDialogs::radioInfoWithoutIdentityRaises()
 {
-    auto doc = CXmlDocument::Parse(QByteArray("<?xml version=\"1.0\"?><ZQVProfile xmlns=\"urn:corvane:zqv-cps:profile\">"
-                                              "<limit pid=\"1\"/></ZQVProfile>"));
+    auto doc =
+        CXmlDocument::Parse(QByteArray("<?xml version=\"1.0\"?><ZQVProfile xmlns=\"urn:corvane:zqv-cps:profile\">"
+                                       "<limit pid=\"1\"/></ZQVProfile>"));
     try {
         CRadioInfoView::Read(*doc);
         QFAIL("no exception");

@@ -15,20 +15,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QDialog>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
-#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -48,8 +48,9 @@ public:
     CEditForm()
     {
         auto *l = new QVBoxLayout(this);
-        for (QWidget *w : {static_cast<QWidget *>(plain), static_cast<QWidget *>(readOnly), static_cast<QWidget *>(password),
-                           static_cast<QWidget *>(confirm), static_cast<QWidget *>(typed)})
+        for (QWidget *w :
+             {static_cast<QWidget *>(plain), static_cast<QWidget *>(readOnly), static_cast<QWidget *>(password),
+              static_cast<QWidget *>(confirm), static_cast<QWidget *>(typed)})
             l->addWidget(w);
         readOnly->setReadOnly(true);
         password->setProperty(kControlIdProperty, 1066);
@@ -159,16 +160,34 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
     QStringList toolbar;
     for (QAction *a : frame.ToolBar()->actions())
         toolbar << (a->isSeparator() ? QStringLiteral("|") : a->iconText());
-    QCOMPARE(toolbar, (QStringList{"New", "Open", "Save", "|", "Add", "Scan", "Delete", "|", "Cut", "Copy", "Paste", "|",
-                                   "Read", "Write", "|", "Report", "About"}));
+    QCOMPARE(toolbar,
+             (QStringList{"New", "Open", "Save", "|", "Add", "Scan", "Delete", "|", "Cut", "Copy", "Paste", "|", "Read",
+                          "Write", "|", "Report", "About"}));
     for (QAction *a : frame.ToolBar()->actions())
         QVERIFY(a->isSeparator() || !a->icon().isNull());
     const QStringList noProfileMenus = {
-        "&File", "  &New\tCtrl+N", "  &Open...\tCtrl+O", "  -", "  Recent File", "  -", "  E&xit",
-        "&Edit", "  Dealer &Info", "  Pr&eference", "  &Language >",
-        "&View", "  &Toolbar", "  &Status Bar",
-        "&Device", "  &Read\tCtrl+R", "  R&eset\tCtrl+E", "  Restore &Backup...",
-        "&Help", "  &Content and Index...\tF1", "  -", "  &About ZQV CPS...",
+        "&File",
+        "  &New\tCtrl+N",
+        "  &Open...\tCtrl+O",
+        "  -",
+        "  Recent File",
+        "  -",
+        "  E&xit",
+        "&Edit",
+        "  Dealer &Info",
+        "  Pr&eference",
+        "  &Language >",
+        "&View",
+        "  &Toolbar",
+        "  &Status Bar",
+        "&Device",
+        "  &Read\tCtrl+R",
+        "  R&eset\tCtrl+E",
+        "  Restore &Backup...",
+        "&Help",
+        "  &Content and Index...\tF1",
+        "  -",
+        "  &About ZQV CPS...",
     };
     QCOMPARE(MenuLayout(frame), noProfileMenus);
 
@@ -180,15 +199,46 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
     QVERIFY(Enabled(frame, ID_WINDOW_TILE));
     QCOMPARE(frame.windowTitle(), QString("ZQV CPS - [b.zqv]"));
     const QStringList profileMenus = {
-        "&File", "  &New\tCtrl+N", "  &Open...\tCtrl+O", "  &Close", "  &Save\tCtrl+S", "  Save &As...", "  -", "  -",
+        "&File",
+        "  &New\tCtrl+N",
+        "  &Open...\tCtrl+O",
+        "  &Close",
+        "  &Save\tCtrl+S",
+        "  Save &As...",
+        "  -",
+        "  -",
         "  E&xit",
-        "&Edit", "  &Add\tCtrl+A", "  &Scan(Add)\tCtrl+T", "  -", "  Cu&t\tCtrl+X", "  &Copy\tCtrl+C", "  &Paste\tCtrl+V",
-        "  &Delete\tDel", "  &Rename\tF2", "  -", "  Dealer &Info", "  Pr&eference", "  &Language >",
-        "&View", "  &Toolbar", "  &Status Bar", "  &Help Pane",
-        "&Device", "  &Read\tCtrl+R", "  &Write\tCtrl+W", "  R&eset\tCtrl+E", "  Restore &Backup...",
+        "&Edit",
+        "  &Add\tCtrl+A",
+        "  &Scan(Add)\tCtrl+T",
+        "  -",
+        "  Cu&t\tCtrl+X",
+        "  &Copy\tCtrl+C",
+        "  &Paste\tCtrl+V",
+        "  &Delete\tDel",
+        "  &Rename\tF2",
+        "  -",
+        "  Dealer &Info",
+        "  Pr&eference",
+        "  &Language >",
+        "&View",
+        "  &Toolbar",
+        "  &Status Bar",
+        "  &Help Pane",
+        "&Device",
+        "  &Read\tCtrl+R",
+        "  &Write\tCtrl+W",
+        "  R&eset\tCtrl+E",
+        "  Restore &Backup...",
         "&Report",
-        "&Window", "  &Cascade", "  &Tile", "  -",
-        "&Help", "  &Content and Index...\tF1", "  -", "  &About ZQV CPS...",
+        "&Window",
+        "  &Cascade",
+        "  &Tile",
+        "  -",
+        "&Help",
+        "  &Content and Index...\tF1",
+        "  -",
+        "  &About ZQV CPS...",
     };
     QCOMPARE(MenuLayout(frame), profileMenus);
     // Opening a profile that is open already brings its window to the front.
@@ -370,7 +420,8 @@ void TestMainFrame::everyAcceleratorRunsItsCommand()
             reachable << spec.id;
     QList<int> expected{ID_FILE_NEW, ID_FILE_OPEN, ID_DEVICE_READ, ID_DEVICE_RESET, ID_HELP_CONTENTS};
     if (profile)
-        expected << ID_FILE_SAVE << ID_EDIT_ADD << ID_EDIT_SCAN_ADD << ID_EDIT_DELETE << ID_EDIT_RENAME << ID_DEVICE_WRITE;
+        expected << ID_FILE_SAVE << ID_EDIT_ADD << ID_EDIT_SCAN_ADD << ID_EDIT_DELETE << ID_EDIT_RENAME
+                 << ID_DEVICE_WRITE;
     std::sort(reachable.begin(), reachable.end());
     std::sort(expected.begin(), expected.end());
     QCOMPARE(reachable, expected);
@@ -522,7 +573,8 @@ void TestMainFrame::droppedFilesOpen()
     QVERIFY(m_world->Start());
     CMainFrame &frame = m_world->Frame();
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(m_world->CopyOfTemplate("a.zqv")), QUrl::fromLocalFile(m_world->CopyOfTemplate("b.zqv"))});
+    data.setUrls(
+        {QUrl::fromLocalFile(m_world->CopyOfTemplate("a.zqv")), QUrl::fromLocalFile(m_world->CopyOfTemplate("b.zqv"))});
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&frame, &enter);
     QVERIFY(enter.isAccepted());
@@ -563,7 +615,8 @@ void TestMainFrame::helpCommandChecksTheHelpFile()
     page.write("<html><head><title>ZQV CPS Help</title></head><body><h1>Welcome</h1></body></html>");
     page.close();
     QCOMPARE(QProcess::execute(QStringLiteral(ZQV_QHELPGENERATOR),
-                               {project, "-o", m_world->installPath + "/help/manual.qch"}), 0);
+                               {project, "-o", m_world->installPath + "/help/manual.qch"}),
+             0);
     m_world->Frame().Action(ID_HELP_CONTENTS)->trigger();
     QCOMPARE(Shown(m_world->prompter).mid(2), QStringList());
     auto *help = m_world->Frame().findChild<CHelpWindow *>("HelpWindow");

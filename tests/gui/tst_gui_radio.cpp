@@ -10,10 +10,10 @@
 #include "CommandIds.h"
 #include "EditorHost.h"
 #include "FrameEditors.h"
+#include "PrivateView.h"
 #include "RadioCommands.h"
 #include "RadioDataModel.h"
 #include "RadioInfoView.h"
-#include "PrivateView.h"
 #include "StringTable.h"
 #include "TransferDialog.h"
 #include "ZQVCPSTreeView.h"
@@ -30,7 +30,6 @@
 
 using namespace zqv;
 using namespace zqvtest;
-
 
 class TestRadio : public QObject, public CRadioWorldFixture {
     Q_OBJECT
@@ -146,8 +145,9 @@ void TestRadio::readIntoNewProfile()
     m_world->prompter.Clear();
     m_world->prompter.Queue({IDNO, IDCANCEL});
     QVERIFY(!m_world->Frame().close());
-    QCOMPARE(Shown(m_world->prompter), (QStringList{FormatStr(IDS_SAVE_CHANGES_QUESTION, {"20000001"}),
-                                                    FormatStr(IDS_SAVE_CHANGES_QUESTION, {"20000001 (2)"})}));
+    QCOMPARE(Shown(m_world->prompter),
+             (QStringList{FormatStr(IDS_SAVE_CHANGES_QUESTION, {"20000001"}),
+                          FormatStr(IDS_SAVE_CHANGES_QUESTION, {"20000001 (2)"})}));
 }
 
 void TestRadio::readOverActiveProfile()
@@ -216,8 +216,9 @@ void TestRadio::writeQuestionsAnsweredNoSendNothing_data()
     // The radio's own ID is not among the profile's private contacts.
     QTest::newRow("-1 radio not in profile") << QStringList() << int(IDS_WARN_RADIO_NOT_IN_PROFILE);
     // A radio without the features the profile uses.
-    QTest::newRow("-2 profile does not fit") << QStringList{"--profile", QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/ZQ-210 Compact.zqv")}
-                                             << int(IDS_WARN_PROFILE_NOT_SUPPORTED);
+    QTest::newRow("-2 profile does not fit")
+        << QStringList{"--profile", QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/ZQ-210 Compact.zqv")}
+        << int(IDS_WARN_PROFILE_NOT_SUPPORTED);
 }
 
 void TestRadio::writeQuestionsAnsweredNoSendNothing()
@@ -366,7 +367,8 @@ void TestRadio::writeThatChangesTheProfileAsksFirst()
     QVERIFY(RunCommand(ID_DEVICE_WRITE));
     const QStringList shown = Shown(m_world->prompter);
     QCOMPARE(shown.size(), qsizetype(1));
-    QVERIFY2(shown.first().contains("\"" + longName + "\", name") && shown.first().contains("\"" + longName.left(25) + "\""),
+    QVERIFY2(shown.first().contains("\"" + longName + "\", name") &&
+                 shown.first().contains("\"" + longName.left(25) + "\""),
              qPrintable(shown.first()));
     QCOMPARE(m_sim->ReceivedAnyWrite(), answer == IDOK);
     if (answer != IDOK)
@@ -375,7 +377,8 @@ void TestRadio::writeThatChangesTheProfileAsksFirst()
     CRadioDataModel dumped(m_world->app->ModelEnvironment());
     QVERIFY(dumped.Initialize());
     QVERIFY(dumped.LoadProfile(m_sim->DumpPath(), true));
-    QVERIFY(dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:Private[@name = $n]"), {{"n", longName.left(25)}}));
+    QVERIFY(dumped.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:Private[@name = $n]"),
+                                                {{"n", longName.left(25)}}));
 }
 
 void TestRadio::reset()

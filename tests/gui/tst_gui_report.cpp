@@ -91,16 +91,21 @@ class TestGuiReport : public QObject {
 
     CReportContext Context() const
     {
-        return {inst->Dir(), inst->Path(QStringLiteral("cache")), {}, const_cast<CScriptedPrompter *>(&prompter),
-                const_cast<CScriptedFileDialog *>(&fileDialog), nullptr};
+        return {inst->Dir(),
+                inst->Path(QStringLiteral("cache")),
+                {},
+                const_cast<CScriptedPrompter *>(&prompter),
+                const_cast<CScriptedFileDialog *>(&fileDialog),
+                nullptr};
     }
 
 private slots:
     void initTestCase()
     {
         inst = std::make_unique<zqv::test::CReportInstallation>();
-        fleet = inst->Open(zqv::test::ReadBytes(QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/ZQ-450 Standard.zqv")),
-                           QStringLiteral("450.zqv"));
+        fleet =
+            inst->Open(zqv::test::ReadBytes(QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/ZQ-450 Standard.zqv")),
+                       QStringLiteral("450.zqv"));
         noOwnRadio = inst->Open(zqv::test::Group1WithoutPrivates(), QStringLiteral("g1.zqv"));
         QVERIFY(fleet && noOwnRadio);
     }
@@ -139,10 +144,13 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QString text = window.Browser()->document()->toPlainText();
-        for (const char *expected : {"Unit Private ID", "This Radio", "Receive From", "Transmit To", "Scroll List (global)",
-                                     "Text Messages", "On my way"})
+        for (const char *expected : {"Unit Private ID", "This Radio", "Receive From", "Transmit To",
+                                     "Scroll List (global)", "Text Messages", "On my way"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
-        QVERIFY(!window.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("Z450.jpg"))).isNull());
+        QVERIFY(!window.Browser()
+                     ->document()
+                     ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("Z450.jpg")))
+                     .isNull());
 
         // Save As: the page with its picture, then PDF; a place that cannot be written is said so.
         const QString besideIt = QFileInfo(path).absolutePath() + QStringLiteral("/copy.htm");
@@ -158,7 +166,8 @@ private slots:
         prompter.Clear();
         window.SaveAsButton()->click();
         QCOMPARE(prompter.Texts().size(), 1);
-        QVERIFY2(prompter.Texts().first().contains(QStringLiteral("could not be saved")), qPrintable(prompter.Texts().first()));
+        QVERIFY2(prompter.Texts().first().contains(QStringLiteral("could not be saved")),
+                 qPrintable(prompter.Texts().first()));
         // Another name in the report's own folder: its pictures stay where they are.
         prompter.Clear();
         window.SaveAsButton()->click();
@@ -173,7 +182,9 @@ private slots:
         // The report's margins on this printer, and nowhere else.
         QCOMPARE(qRound(printer.pageLayout().margins(QPageLayout::Inch).left() * 1000), 237);
         QVERIFY(zqv::test::ReadBytes(inst->Path(QStringLiteral("out/printed.pdf"))).startsWith("%PDF-"));
-        QCOMPARE(qRound(QPrinter(QPrinter::HighResolution).pageLayout().margins(QPageLayout::Inch).left() * 1000) == 237, false);
+        QCOMPARE(qRound(QPrinter(QPrinter::HighResolution).pageLayout().margins(QPageLayout::Inch).left() * 1000) ==
+                     237,
+                 false);
     }
 
     void reportCommandFromTheMenu()
@@ -209,8 +220,10 @@ private slots:
         // A model without a picture leaves an empty place, not a broken-picture sign.
         const QString noPicture = WriteReport(*noOwnRadio, Context(), ReportKind::Overview);
         CReportDlg window(noPicture, prompter, fileDialog);
-        const QImage placeholder =
-            window.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("41S.jpg"))).value<QImage>();
+        const QImage placeholder = window.Browser()
+                                       ->document()
+                                       ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("41S.jpg")))
+                                       .value<QImage>();
         QCOMPARE(placeholder.size(), QSize(1, 1));
 
         // A template that is gone: message 101, and no window.

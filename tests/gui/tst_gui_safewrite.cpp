@@ -112,7 +112,8 @@ private slots:
         m_world->prompter.Queue(IDYES);
         QVERIFY(RunCommand(ID_DEVICE_RESTORE));
         QCOMPARE(listed, 1);
-        QCOMPARE(Shown(m_world->prompter), (QStringList{LoadStr(IDS_SAFE_NOTHING_CHANGES), LoadStr(IDS_SAFE_VERIFIED)}));
+        QCOMPARE(Shown(m_world->prompter),
+                 (QStringList{LoadStr(IDS_SAFE_NOTHING_CHANGES), LoadStr(IDS_SAFE_VERIFIED)}));
         QCOMPARE(RadioMemory().texts[0], QString("Hello"));
     }
 

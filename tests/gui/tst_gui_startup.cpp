@@ -38,7 +38,7 @@ QStringList LanguageEntries(CMainFrame &frame)
 QByteArray RegionDoc(const QByteArray &region, const QByteArray &languages)
 {
     return "<?xml version=\"1.0\"?>\n<RegionSetting xmlns=\"urn:corvane:zqv-cps:profile\"><Region name=\"" + region +
-           "\"/><SupportLanguages>" + languages + "</SupportLanguages></RegionSetting>";
+        "\"/><SupportLanguages>" + languages + "</SupportLanguages></RegionSetting>";
 }
 
 }  // namespace
@@ -132,9 +132,9 @@ void TestStartup::missingLanguageFileContinuesInEnglish()
 void TestStartup::startsInEachTranslatedLanguage_data()
 {
     // Every built translation (<data>/translations/zqvcps_<locale>.qm) with its language.
-    static const QHash<QString, QString> languages{{"fr_CA", "CaFrench"},     {"fr", "French"},
-                                                   {"de", "German"},          {"pt_BR", "LaPortuguese"},
-                                                   {"es_419", "LaSpanish"},   {"es", "Spanish"}};
+    static const QHash<QString, QString> languages{{"fr_CA", "CaFrench"},   {"fr", "French"},
+                                                   {"de", "German"},        {"pt_BR", "LaPortuguese"},
+                                                   {"es_419", "LaSpanish"}, {"es", "Spanish"}};
     QTest::addColumn<QString>("qm");
     QTest::addColumn<QString>("language");
     const QDir built(QStringLiteral(ZQV_BUILD_DIR "/data/translations"));
@@ -194,8 +194,9 @@ void TestStartup::languageMenuShowsSupportedLanguages()
 {
     CGuiWorld world;
     world.WriteInstallFile("lib/Region.stv",
-                           RegionDoc("ZQV", "<language name=\"Spanish\" displayName=\"Espa&#241;ol\"/>"
-                                            "<language name=\"English\" displayName=\"English (US)\"/>"));
+                           RegionDoc("ZQV",
+                                     "<language name=\"Spanish\" displayName=\"Espa&#241;ol\"/>"
+                                     "<language name=\"English\" displayName=\"English (US)\"/>"));
     QVERIFY(world.Start());
     CMainFrame &frame = world.Frame();
     QCOMPARE(LanguageEntries(frame), (QStringList{"English (US)", QString::fromUtf8("Español")}));

@@ -9,6 +9,7 @@
 #include "XmlDom.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
@@ -18,14 +19,13 @@
 #include <QHelpSearchEngine>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTextDocumentFragment>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QElapsedTimer>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <functional>
 
 using namespace zqv;
@@ -40,7 +40,8 @@ QMap<QString, QString> BuiltHelpFiles()
     const QString install = conf.value(QStringLiteral("InstallPath")).toString();
     conf.beginGroup(QStringLiteral("Language"));
     for (const QString &language : conf.childGroups())
-        files.insert(language, QDir(install).filePath(conf.value(language + QStringLiteral("/HelpFileName")).toString()));
+        files.insert(language,
+                     QDir(install).filePath(conf.value(language + QStringLiteral("/HelpFileName")).toString()));
     return files;
 }
 
@@ -49,8 +50,10 @@ QMap<QString, QString> BuiltHelpFiles()
 QString HeadingAt(const CHelpFile &file, const QUrl &url)
 {
     const QString html = QString::fromUtf8(file.FileData(url));
-    static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"), QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression heading(QStringLiteral("<h([1-6])[^>]*>.*?</h\\1>"), QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression heading(QStringLiteral("<h([1-6])[^>]*>.*?</h\\1>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
     QString text;
     if (!url.hasFragment()) {
         text = title.match(html).captured(1);
@@ -93,8 +96,8 @@ QString RunContentsTool(const std::function<void(const QString &pagesDir)> &patc
     patch(pages);
     QProcess tool;
     tool.start(QStringLiteral(ZQV_HELPCONTENTS),
-               {QStringLiteral(ZQV_DATA_SOURCE_DIR "/help/zqvcps.qhp.in"), QStringLiteral(ZQV_DATA_SOURCE_DIR "/help/pages"), pages,
-                dir.filePath(QStringLiteral("out.qhp"))});
+               {QStringLiteral(ZQV_DATA_SOURCE_DIR "/help/zqvcps.qhp.in"),
+                QStringLiteral(ZQV_DATA_SOURCE_DIR "/help/pages"), pages, dir.filePath(QStringLiteral("out.qhp"))});
     tool.waitForFinished();
     *exitCode = tool.exitCode();
     return QString::fromUtf8(tool.readAllStandardError());
@@ -141,7 +144,8 @@ private slots:
                 const QByteArray html = file->FileData(url);
                 QVERIFY2(!html.isEmpty(), qPrintable(it.key() + ": " + page));
                 if (url.hasFragment())
-                    QVERIFY2(html.contains("name=\"" + url.fragment().toUtf8() + '"'), qPrintable(it.key() + ": " + page));
+                    QVERIFY2(html.contains("name=\"" + url.fragment().toUtf8() + '"'),
+                             qPrintable(it.key() + ": " + page));
             }
         }
     }
@@ -165,8 +169,10 @@ private slots:
         CHelpWindow *english = CHelpWindow::ShowHelp(files.value(QStringLiteral("English")), prompter, &owner);
         CHelpWindow *window = CHelpWindow::ShowHelp(files.value(language), prompter, &owner);
         QVERIFY(english && window);
-        QTRY_VERIFY(!english->Engine().contentModel()->isCreatingContents() && english->Engine().contentModel()->rowCount() > 0);
-        QTRY_VERIFY(!window->Engine().contentModel()->isCreatingContents() && window->Engine().contentModel()->rowCount() > 0);
+        QTRY_VERIFY(!english->Engine().contentModel()->isCreatingContents() &&
+                    english->Engine().contentModel()->rowCount() > 0);
+        QTRY_VERIFY(!window->Engine().contentModel()->isCreatingContents() &&
+                    window->Engine().contentModel()->rowCount() > 0);
         const auto file = CHelpFile::Open(files.value(language));
 
         const auto englishContents = ContentsOf(english->Engine());
@@ -175,7 +181,8 @@ private slots:
         QVERIFY(contents.size() > 150);
         int differ = 0;
         for (int i = 0; i < contents.size(); ++i) {
-            QCOMPARE(contents[i].second.path() + contents[i].second.fragment(), englishContents[i].second.path() + englishContents[i].second.fragment());
+            QCOMPARE(contents[i].second.path() + contents[i].second.fragment(),
+                     englishContents[i].second.path() + englishContents[i].second.fragment());
             QCOMPARE(contents[i].first, HeadingAt(*file, contents[i].second));
             differ += contents[i].first != englishContents[i].first;
         }
@@ -184,7 +191,8 @@ private slots:
 
         // The index synonyms: the English ones are the left column of any language's list.
         QSet<QString> terms;
-        QFile termsFile(QStringLiteral(ZQV_DATA_SOURCE_DIR "/help/pages-%1/index-terms.txt").arg(isEnglish ? QStringLiteral("German") : language));
+        QFile termsFile(QStringLiteral(ZQV_DATA_SOURCE_DIR "/help/pages-%1/index-terms.txt")
+                            .arg(isEnglish ? QStringLiteral("German") : language));
         QVERIFY(termsFile.open(QIODevice::ReadOnly));
         for (const QString &line : QString::fromUtf8(termsFile.readAll()).split(QLatin1Char('\n')))
             if (!line.startsWith(QLatin1Char('#')) && line.contains(QLatin1Char('\t')))
@@ -209,15 +217,26 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("message");
-        QTest::newRow("heading gone") << "settings.htm" << "<a name=\"contrast\" id=\"contrast\"></a>" << ""
+        QTest::newRow("heading gone") << "settings.htm"
+                                      << "<a name=\"contrast\" id=\"contrast\"></a>"
+                                      << ""
                                       << "settings.htm#contrast: no heading at this anchor";
-        QTest::newRow("empty title") << "privates.htm" << "<title>Privatkontakte</title>" << "<title></title>"
+        QTest::newRow("empty title") << "privates.htm"
+                                     << "<title>Privatkontakte</title>"
+                                     << "<title></title>"
                                      << "privates.htm: the page has no title";
-        QTest::newRow("synonym untranslated") << "index-terms.txt" << "Print\tDrucken\n" << ""
+        QTest::newRow("synonym untranslated") << "index-terms.txt"
+                                              << "Print\tDrucken\n"
+                                              << ""
                                               << "index keyword \"Print\" (dlg_report.htm)";
-        QTest::newRow("stale synonym") << "index-terms.txt" << "PDF\tPDF\n" << "PDF\tPDF\nSpool\tWarteschlange\n"
+        QTest::newRow("stale synonym") << "index-terms.txt"
+                                       << "PDF\tPDF\n"
+                                       << "PDF\tPDF\nSpool\tWarteschlange\n"
                                        << "\"Spool\" is no index keyword";
-        QTest::newRow("no change") << "" << "" << "" << "";
+        QTest::newRow("no change") << ""
+                                   << ""
+                                   << ""
+                                   << "";
     }
     void contentsToolRefusesWhatItCannotTranslate()
     {
@@ -226,10 +245,12 @@ private slots:
         QFETCH(QString, to);
         QFETCH(QString, message);
         int exitCode = -1;
-        const QString errors = RunContentsTool([&](const QString &pages) {
-            if (!file.isEmpty())
-                Rewrite(pages + QLatin1Char('/') + file, from, to);
-        }, &exitCode);
+        const QString errors = RunContentsTool(
+            [&](const QString &pages) {
+                if (!file.isEmpty())
+                    Rewrite(pages + QLatin1Char('/') + file, from, to);
+            },
+            &exitCode);
         QCOMPARE(exitCode, message.isEmpty() ? 0 : 1);
         QVERIFY2(errors.contains(message), qPrintable(errors));
     }
@@ -298,7 +319,8 @@ private slots:
     {
         CScriptedPrompter prompter;
         QWidget owner;
-        CHelpWindow *window = CHelpWindow::ShowHelp(BuiltHelpFiles().value(QStringLiteral("English")), prompter, &owner);
+        CHelpWindow *window =
+            CHelpWindow::ShowHelp(BuiltHelpFiles().value(QStringLiteral("English")), prompter, &owner);
         QVERIFY(window);
         QVERIFY(prompter.History().empty());
         QCOMPARE(window->windowTitle(), QStringLiteral("ZQV CPS Help"));
@@ -306,8 +328,10 @@ private slots:
         QHelpEngine &engine = window->Engine();
         QTRY_VERIFY(engine.contentModel()->rowCount() > 0);
         QTRY_VERIFY(engine.indexModel()->rowCount() > 0);
-        QVERIFY(!engine.indexModel()->match(engine.indexModel()->index(0, 0), Qt::DisplayRole,
-                                            QStringLiteral("Codeplug Password"), 1, Qt::MatchExactly).isEmpty());
+        QVERIFY(!engine.indexModel()
+                     ->match(engine.indexModel()->index(0, 0), Qt::DisplayRole, QStringLiteral("Codeplug Password"), 1,
+                             Qt::MatchExactly)
+                     .isEmpty());
         // Search: once indexed, a word from the troubleshooting page finds it.
         QHelpSearchEngine *search = engine.searchEngine();
         // The window indexes the file in the background; a search before that finds nothing.

@@ -39,9 +39,9 @@ private slots:
         QVERIFY(form);
         // Another position in every list, every check box flipped (the timeout switch last,
         // so that its list could still be changed), the password pair, the clock and alarm.
-        for (int id : {IDC_SETTINGS_CONTRAST, IDC_SETTINGS_BACKLIGHT, IDC_SETTINGS_TIME_FORMAT, IDC_SETTINGS_DATE_FORMAT,
-                       IDC_SETTINGS_RINGER, IDC_SETTINGS_SPEAKER, IDC_SETTINGS_KEYPAD, IDC_SETTINGS_ALARM_VOLUME,
-                       IDC_SETTINGS_EARPIECE, IDC_SETTINGS_LANGUAGE, IDC_SETTINGS_TPT_OFFSET,
+        for (int id : {IDC_SETTINGS_CONTRAST, IDC_SETTINGS_BACKLIGHT, IDC_SETTINGS_TIME_FORMAT,
+                       IDC_SETTINGS_DATE_FORMAT, IDC_SETTINGS_RINGER, IDC_SETTINGS_SPEAKER, IDC_SETTINGS_KEYPAD,
+                       IDC_SETTINGS_ALARM_VOLUME, IDC_SETTINGS_EARPIECE, IDC_SETTINGS_LANGUAGE, IDC_SETTINGS_TPT_OFFSET,
                        IDC_SETTINGS_NOISE_ACCESSORY, IDC_SETTINGS_NOISE_RADIO, IDC_SETTINGS_TX_TOT}) {
             QComboBox *list = form->List(id);
             list->setCurrentIndex((list->currentIndex() + 1) % list->count());
@@ -58,7 +58,8 @@ private slots:
         QVERIFY(Shown(m_world->prompter).isEmpty());
 
         const QMap<QString, QString> edited = SettingAttributes(ProfileNode());
-        QCOMPARE(edited.value("current_time"), QString::number(CSettingsView::ToSeconds(QDate(2031, 7, 14), QTime(16, 45))));
+        QCOMPARE(edited.value("current_time"),
+                 QString::number(CSettingsView::ToSeconds(QDate(2031, 7, 14), QTime(16, 45))));
         QCOMPARE(edited.value("password"), QStringLiteral("2468"));
         QMap<QString, QString> original;
         {
@@ -79,7 +80,8 @@ private slots:
         const QMap<QString, QString> radio = RadioSettings();
         for (const QString &name : changed)
             QVERIFY2(radio.value(name) == edited.value(name),
-                     qPrintable(QStringLiteral("%1: radio %2, profile %3").arg(name, radio.value(name), edited.value(name))));
+                     qPrintable(
+                         QStringLiteral("%1: radio %2, profile %3").arg(name, radio.value(name), edited.value(name))));
     }
 
     void pcClockSetsTheRadioClock()
@@ -118,7 +120,8 @@ private:
     {
         QMap<QString, QString> out;
         for (xmlAttrPtr a = setting ? setting->properties : nullptr; a; a = a->next)
-            out.insert(QString::fromUtf8(reinterpret_cast<const char *>(a->name)), GetAttr(setting, reinterpret_cast<const char *>(a->name)));
+            out.insert(QString::fromUtf8(reinterpret_cast<const char *>(a->name)),
+                       GetAttr(setting, reinterpret_cast<const char *>(a->name)));
         return out;
     }
     bool RunWrite()

@@ -118,9 +118,9 @@ bool TestTransferBoth::DesktopWrite(QStringList passwords)
 void TestTransferBoth::writeAsksTheSameQuestions_data()
 {
     QTest::addColumn<QStringList>("sim");
-    QTest::addColumn<QList<int>>("answers");       // the desktop user's answers, in order
-    QTest::addColumn<QStringList>("passwords");    // typed at the desktop's password prompt
-    QTest::addColumn<QStringList>("cli");          // the same choices on the command line
+    QTest::addColumn<QList<int>>("answers");  // the desktop user's answers, in order
+    QTest::addColumn<QStringList>("passwords");  // typed at the desktop's password prompt
+    QTest::addColumn<QStringList>("cli");  // the same choices on the command line
     QTest::addColumn<QString>("firstQuestion");
     QTest::addColumn<bool>("written");
     const QString older = LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED);
@@ -133,9 +133,8 @@ void TestTransferBoth::writeAsksTheSameQuestions_data()
     QTest::newRow("older radio with a password, No")
         << QStringList{"--fw-version", "5", "--password", "1234"} << QList<int>{IDNO} << QStringList{} << QStringList{}
         << older << false;
-    QTest::newRow("password, wrong one")
-        << QStringList{"--password", "1234"} << QList<int>{} << QStringList{"1243"}
-        << QStringList{"--password", "1243", "--yes"} << incorrect << false;
+    QTest::newRow("password, wrong one") << QStringList{"--password", "1234"} << QList<int>{} << QStringList{"1243"}
+                                         << QStringList{"--password", "1243", "--yes"} << incorrect << false;
     QTest::newRow("password, right one, Yes")
         << QStringList{"--password", "1234"} << QList<int>{IDYES} << QStringList{"1234"}
         << QStringList{"--password", "1234", "--yes"} << LoadStr(IDS_WARN_RADIO_NOT_IN_PROFILE) << true;
@@ -182,9 +181,9 @@ void TestTransferBoth::writeAsksTheSameQuestions()
         questions += question ? 1 : 0;
         const QString expected = s.text + u'\n' + (question ? CliAnswer(s.style, s.answer) + u'\n' : QString());
         const qsizetype found = err.indexOf(expected, at);
-        QVERIFY2(found >= 0, qPrintable(QStringLiteral("not on stderr after offset %1: %2\n--- stderr:\n%3")
-                                            .arg(at)
-                                            .arg(expected, err)));
+        QVERIFY2(found >= 0,
+                 qPrintable(
+                     QStringLiteral("not on stderr after offset %1: %2\n--- stderr:\n%3").arg(at).arg(expected, err)));
         at = found + expected.size();
     }
     QCOMPARE(int(err.count(kCliAnswerLine)), questions);
@@ -211,7 +210,8 @@ void TestTransferBoth::desktopWriteTakesTheClockFromTheDocument()
     const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("current_time=\"(\\d+)\"")).match(radio.Dump());
     QVERIFY2(m.hasMatch(), qPrintable(radio.Dump().left(400)));
     const quint32 clock = m.captured(1).toUInt();
-    QVERIFY2(clock >= before && clock <= after, qPrintable(QStringLiteral("%1 not in %2..%3").arg(clock).arg(before).arg(after)));
+    QVERIFY2(clock >= before && clock <= after,
+             qPrintable(QStringLiteral("%1 not in %2..%3").arg(clock).arg(before).arg(after)));
 }
 
 QTEST_MAIN(TestTransferBoth)

@@ -40,15 +40,16 @@ private slots:
         w.AddAvailable(E(QStringLiteral("Alice"), QStringLiteral("Alice (4 Group(s) Left)"), 2));
         w.AddAvailable(E(QStringLiteral("\u00C9mile")));
         w.AddAvailable(E(QStringLiteral("zed")));
-        QCOMPARE(Texts(w.AvailableList()), (QStringList{QStringLiteral("Alice (4 Group(s) Left)"),
-                                                         QStringLiteral("bob (0 Group(s) Left)"),
-                                                         QStringLiteral("\u00C9mile"), QStringLiteral("zed")}));
+        QCOMPARE(Texts(w.AvailableList()),
+                 (QStringList{QStringLiteral("Alice (4 Group(s) Left)"), QStringLiteral("bob (0 Group(s) Left)"),
+                              QStringLiteral("\u00C9mile"), QStringLiteral("zed")}));
     }
 
     void moveKeepsNameAndPayload()
     {
         CTwoListWidget w;
-        QListWidgetItem *item = w.AddAvailable(E(QStringLiteral("Joe (3)"), QStringLiteral("Joe (3) (2 Group(s) Left)"), 42));
+        QListWidgetItem *item =
+            w.AddAvailable(E(QStringLiteral("Joe (3)"), QStringLiteral("Joe (3) (2 Group(s) Left)"), 42));
         w.AddAvailable(E(QStringLiteral("Ann")));
         QCOMPARE(w.MoveToSelected(item), 1);
         QCOMPARE(Texts(w.SelectedList()), QStringList{QStringLiteral("Joe (3)")});
@@ -56,9 +57,9 @@ private slots:
         QCOMPARE(CTwoListWidget::NameOf(moved), QStringLiteral("Joe (3)"));
         QCOMPARE(CTwoListWidget::DataOf(moved).toInt(), 42);
         w.MoveToAvailable(moved, QStringLiteral("Joe (3) (1 Group(s) Left)"));
-        QCOMPARE(Texts(w.AvailableList()), (QStringList{QStringLiteral("Ann"), QStringLiteral("Joe (3) (1 Group(s) Left)")}));
-        QCOMPARE(CTwoListWidget::FindByName(w.AvailableList(), QStringLiteral("Joe (3)")),
-                 w.AvailableList()->item(1));
+        QCOMPARE(Texts(w.AvailableList()),
+                 (QStringList{QStringLiteral("Ann"), QStringLiteral("Joe (3) (1 Group(s) Left)")}));
+        QCOMPARE(CTwoListWidget::FindByName(w.AvailableList(), QStringLiteral("Joe (3)")), w.AvailableList()->item(1));
     }
 
     void selectionRulesAndRequests()

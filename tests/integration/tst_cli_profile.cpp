@@ -23,7 +23,10 @@ struct Run {
     QString err;
 };
 
-QString Fixture(const char *relative) { return QStringLiteral(ZQV_FIXTURES_DIR "/") + QLatin1String(relative); }
+QString Fixture(const char *relative)
+{
+    return QStringLiteral(ZQV_FIXTURES_DIR "/") + QLatin1String(relative);
+}
 
 QString PlainText(const QString &path, int *mode = nullptr)
 {
@@ -61,7 +64,8 @@ class TestCliProfile : public QObject {
         p.start();
         if (!p.waitForFinished(60000))
             qFatal("zqvcps-cli did not finish");
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
     }
 
 private slots:
@@ -138,7 +142,9 @@ private slots:
             range += QChar(c);
         QString text = PlainText(Fixture("profiles/valid_group3.zqv"));
         QVERIFY(text.contains("txt=\"On my way\""));
-        text.replace("txt=\"On my way\"", "txt=\"" + XmlEscape(range).replace("\t", "&#9;").replace("\n", "&#10;").replace("\r", "&#13;") + "\"");
+        text.replace("txt=\"On my way\"",
+                     "txt=\"" + XmlEscape(range).replace("\t", "&#9;").replace("\n", "&#10;").replace("\r", "&#13;") +
+                         "\"");
         text.replace("name=\"Alice\"", "name=\"Ren\u00E9e\"");
         QString scrambled = text;
         ScrambleText(scrambled, TEXT_MODE_UTF16);
@@ -189,7 +195,9 @@ private slots:
         missingPid.close();
         QFile binary(Path("binary.zqv"));
         QVERIFY(binary.open(QIODevice::WriteOnly));
-        binary.write(QByteArray("\x7f" "ELF\x02\x01\x01\x00\x00\x00\xff\xfe", 12));
+        binary.write(QByteArray("\x7f"
+                                "ELF\x02\x01\x01\x00\x00\x00\xff\xfe",
+                                12));
         binary.close();
 
         Run r = Cli({"check", file});
@@ -208,7 +216,11 @@ private slots:
         const QString g1 = Path("g1.zqv");
         QFile::remove(g1);
         QVERIFY(QFile::copy(Fixture("g1/standard_g1.zqv"), g1));
-        const QByteArray before = [&] { QFile f(g1); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray before = [&] {
+            QFile f(g1);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
         Run r = Cli({"convert", g1, "-o", Path("g3.zqv")});
         QVERIFY2(r.code == 0, qPrintable(r.err));
         QVERIFY(r.err.contains(LoadStr(IDS_CONVERT_TO_LATEST_FORMAT)));
@@ -234,7 +246,8 @@ private slots:
         const QStringList files{Fixture("g1/standard_g1.zqv"), Fixture("g2/standard_g2.zqv"),
                                 Fixture("profiles/valid_group1.zqv"), Fixture("profiles/valid_group3.zqv"),
                                 shipped + "/ProfileTemplate/ZQ-210 Compact.zqv"};
-        const QStringList groups{"setting group 1", "setting group 2", "setting group 1", "setting group 3", "setting group 3"};
+        const QStringList groups{"setting group 1", "setting group 2", "setting group 1", "setting group 3",
+                                 "setting group 3"};
         for (int i = 0; i < files.size(); ++i) {
             Run r = Cli({"--install-dir", shipped, "check", files[i]}, false);
             QVERIFY2(r.code == 0, qPrintable(files[i] + ": " + r.err));
@@ -243,10 +256,12 @@ private slots:
             r = Cli({"--install-dir", shipped, "show", files[i]}, false);
             QCOMPARE(r.code, 0);
             const QString original = PlainText(files[i]);
-            for (const char *field : {"password=", "call_forward_id=", "prog_mode_dis=", "private_scroll_list=", "<scrolllist"})
+            for (const char *field :
+                 {"password=", "call_forward_id=", "prog_mode_dis=", "private_scroll_list=", "<scrolllist"})
                 QVERIFY2(r.out.contains(field) == original.contains(field), qPrintable(files[i] + ": " + field));
         }
-        Run r = Cli({"--install-dir", shipped, "convert", Fixture("g2/standard_g2.zqv"), "-o", Path("g2to3.zqv")}, false);
+        Run r =
+            Cli({"--install-dir", shipped, "convert", Fixture("g2/standard_g2.zqv"), "-o", Path("g2to3.zqv")}, false);
         QVERIFY2(r.code == 0, qPrintable(r.err));
         r = Cli({"--install-dir", shipped, "check", Path("g2to3.zqv")}, false);
         QVERIFY2(r.out.contains("setting group 3"), qPrintable(r.out));
@@ -264,31 +279,37 @@ private slots:
         const QString longText = QString(120, 'T');
         // Positions are those of the profile as the program keeps it (sorted by name).
         QTest::newRow("name over 25 characters")
-            << "name=\"Bruno\"" << "name=\"" + longName + "\""
+            << "name=\"Bruno\""
+            << "name=\"" + longName + "\""
             << QStringList{"Private[4] \"" + longName + "\", name", "would get \"" + QString(25, 'N') + "\""};
         QTest::newRow("text over 80 characters")
-            << "txt=\"On my way\"" << "txt=\"" + longText + "\""
+            << "txt=\"On my way\""
+            << "txt=\"" + longText + "\""
             << QStringList{"TextMessage[4], txt", "would get \"" + QString(80, 'T') + "\""};
         QTest::newRow("characters outside the radio's set")
-            << "name=\"Security\"" << "name=\"Radio \u20ac \u4e2d\""
+            << "name=\"Security\""
+            << "name=\"Radio \u20ac \u4e2d\""
             << QStringList{"PublicGroup[4] \"Radio \u20ac \u4e2d\", name", "\"Radio \u00ac -\""};
         QTest::newRow("character the radio holds as a control byte")
-            << "name=\"Security\"" << "name=\"Gate\u201a\""
-            << QStringList{"PublicGroup[3] \"Gate\u201a\", name", "would get \"Gate\\x1a\""};
-        QTest::newRow("tab in a name")
-            << "name=\"Bruno\"" << "name=\"Bru&#9;no\""
-            << QStringList{"name: the profile has \"Bru\\tno\"", "\"Bru no\""};
+            << "name=\"Security\""
+            << "name=\"Gate\u201a\"" << QStringList{"PublicGroup[3] \"Gate\u201a\", name", "would get \"Gate\\x1a\""};
+        QTest::newRow("tab in a name") << "name=\"Bruno\""
+                                       << "name=\"Bru&#9;no\""
+                                       << QStringList{"name: the profile has \"Bru\\tno\"", "\"Bru no\""};
         QTest::newRow("membership of no private group")
-            << "<ParentPrivateGroup pid =\"4012091\" />" << "<ParentPrivateGroup pid =\"4012555\" />"
+            << "<ParentPrivateGroup pid =\"4012091\" />"
+            << "<ParentPrivateGroup pid =\"4012555\" />"
             << QStringList{"Private[3] \"Bruno\", ParentPrivateGroup", "has \"4012555\"", "would get \"4012091\""};
         QTest::newRow("home group that is no group")
-            << "home_grp=\"10000001\"" << "home_grp=\"4012777\""
-            << QStringList{"home_grp", "\"4012777\"", "would get \"\""};
+            << "home_grp=\"10000001\""
+            << "home_grp=\"4012777\"" << QStringList{"home_grp", "\"4012777\"", "would get \"\""};
         QTest::newRow("two private contacts with one name")
-            << "name=\"Bruno\"" << "name=\"Alice\""
+            << "name=\"Bruno\""
+            << "name=\"Alice\""
             << QStringList{"Private[2] \"Alice\", name: \"Alice\" is also the name of Private[1] \"Alice\""};
         QTest::newRow("public group outside the ID blocks")
-            << "pid=\"17179869181\"" << "pid=\"17179869000\""
+            << "pid=\"17179869181\""
+            << "pid=\"17179869000\""
             << QStringList{"PublicGroup[4] \"Security\": " + FormatStr(IDS_WRITE_CHANGE_NOT_SENT, {QString()}).mid(2)};
     }
     void checkWarnsAboutWhatAWriteChanges()
@@ -298,7 +319,11 @@ private slots:
         QFETCH(QStringList, expected);
         // Written with a byte-order mark, so the characters outside code page 1252 are read as
         // written.
-        QString text = QString::fromUtf8([] { QFile f(Fixture("profiles/valid_group3.zqv")); f.open(QIODevice::ReadOnly); return f.readAll(); }());
+        QString text = QString::fromUtf8([] {
+            QFile f(Fixture("profiles/valid_group3.zqv"));
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }());
         const qsizetype at = text.indexOf(from);
         QVERIFY2(at >= 0, qPrintable(from));
         text.replace(at, from.size(), to);

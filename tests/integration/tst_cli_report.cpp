@@ -18,7 +18,10 @@ class TestCliReport : public QObject {
     zqv::test::CReportInstallation install;
 
     QString Path(const QString &name) const { return dir.filePath(name); }
-    static QString Data(const char *relative) { return QStringLiteral(ZQV_DATA_SOURCE_DIR "/") + QLatin1String(relative); }
+    static QString Data(const char *relative)
+    {
+        return QStringLiteral(ZQV_DATA_SOURCE_DIR "/") + QLatin1String(relative);
+    }
 
     // zqvcps-cli on this test's own installation folder.
     zqv::test::CliResult Cli(const QStringList &args)
@@ -65,7 +68,8 @@ private slots:
         p.start(pdftotext, {Path("out/radio.PDF"), QStringLiteral("-")});
         QVERIFY(p.waitForFinished(30000));
         const QString text = QString::fromUtf8(p.readAllStandardOutput());
-        QVERIFY2(text.contains(QStringLiteral("This Radio")) && text.contains(QStringLiteral("ZQV880")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("This Radio")) && text.contains(QStringLiteral("ZQV880")),
+                 qPrintable(text));
     }
 
     void failures()
@@ -81,7 +85,8 @@ private slots:
 
         // A profile whose unit PID is no private contact has no Radio-Specific Report.
         QString text = QString::fromUtf8(Read(profile));
-        text.replace(QStringLiteral("pid=\"10000101\"\n\tvalid_PID_start"), QStringLiteral("pid=\"10000999\"\n\tvalid_PID_start"));
+        text.replace(QStringLiteral("pid=\"10000101\"\n\tvalid_PID_start"),
+                     QStringLiteral("pid=\"10000999\"\n\tvalid_PID_start"));
         QFile f(Path("other.zqv"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(text.toUtf8());

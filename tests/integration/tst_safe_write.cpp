@@ -44,7 +44,8 @@ class TestSafeWrite : public QObject {
     CliResult Run(const QStringList &args) const { return Cli(args, m_env); }
 
     // A simulator started from `radio`.
-    static std::unique_ptr<CSimProcess> StartRadio(const VirtualCPData &radio, const QString &dir, QStringList options = {})
+    static std::unique_ptr<CSimProcess> StartRadio(const VirtualCPData &radio, const QString &dir,
+                                                   QStringList options = {})
     {
         const QString file = dir + QStringLiteral("/radio.zqv");
         SaveProfile(radio, file);
@@ -71,17 +72,50 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("oldValue");
         QTest::addColumn<QString>("newValue");
-        QTest::newRow("contact added") << "add" << "added" << "0:20000300" << "" << "" << "";
-        QTest::newRow("contact renamed") << "rename" << "changed" << "0:20000011" << "name"
-                                         << QString::fromLatin1("Agent \xD1" "010 \xEA") << "Renamed";
-        QTest::newRow("PID changed") << "pid" << "changed" << "0:20000301" << "PID" << "20000011" << "20000301";
-        QTest::newRow("moved to a group") << "group" << "changed" << "0:20000013" << "groups" << "(none)"
-                                          << QString::fromLatin1("\xC9quipe 01 (30000001)");
-        QTest::newRow("scan list changed") << "scan" << "changed" << "2:17179869183" << "in scan list" << "no" << "yes";
-        QTest::newRow("setting changed") << "setting" << "changed" << "backlight" << LoadStr(IDS_SET_BACKLIGHT) << "10" << "30";
-        QTest::newRow("text changed") << "text" << "changed" << "1" << "text"
-                                      << QString::fromLatin1("Message 4: r\xE9union \xE0 11h") << "Changed";
-        QTest::newRow("nothing changed") << "" << "" << "" << "" << "" << "";
+        QTest::newRow("contact added") << "add"
+                                       << "added"
+                                       << "0:20000300"
+                                       << ""
+                                       << ""
+                                       << "";
+        QTest::newRow("contact renamed") << "rename"
+                                         << "changed"
+                                         << "0:20000011"
+                                         << "name"
+                                         << QString::fromLatin1("Agent \xD1"
+                                                                "010 \xEA")
+                                         << "Renamed";
+        QTest::newRow("PID changed") << "pid"
+                                     << "changed"
+                                     << "0:20000301"
+                                     << "PID"
+                                     << "20000011"
+                                     << "20000301";
+        QTest::newRow("moved to a group") << "group"
+                                          << "changed"
+                                          << "0:20000013"
+                                          << "groups"
+                                          << "(none)" << QString::fromLatin1("\xC9quipe 01 (30000001)");
+        QTest::newRow("scan list changed") << "scan"
+                                           << "changed"
+                                           << "2:17179869183"
+                                           << "in scan list"
+                                           << "no"
+                                           << "yes";
+        QTest::newRow("setting changed") << "setting"
+                                         << "changed"
+                                         << "backlight" << LoadStr(IDS_SET_BACKLIGHT) << "10"
+                                         << "30";
+        QTest::newRow("text changed") << "text"
+                                      << "changed"
+                                      << "1"
+                                      << "text" << QString::fromLatin1("Message 4: r\xE9union \xE0 11h") << "Changed";
+        QTest::newRow("nothing changed") << ""
+                                         << ""
+                                         << ""
+                                         << ""
+                                         << ""
+                                         << "";
     }
     void changeReportListsTheEdit()
     {
@@ -134,7 +168,8 @@ private slots:
         const CliResult write = Run({"write", "--port", sim->port, file});
         QCOMPARE(write.exit, 1);
         const CliResult text = Run({"diff", "--port", sim->port, file});
-        const QString report = edit.isEmpty() ? LoadStr(IDS_SAFE_NOTHING_CHANGES) : FormatStr(IDS_SAFE_CHANGE_REPORT, {text.out.trimmed()});
+        const QString report = edit.isEmpty() ? LoadStr(IDS_SAFE_NOTHING_CHANGES)
+                                              : FormatStr(IDS_SAFE_CHANGE_REPORT, {text.out.trimmed()});
         QVERIFY2(write.err.contains(report), qPrintable(write.err));
         for (const char *data : {"29", "31", "33", "36"})
             QVERIFY2(!sim->Commands().contains(data), data);
@@ -176,8 +211,9 @@ private slots:
         QCOMPARE(r.exit, 1);
         // The fifth record sent is the fifth private group.
         const QString name = CRadioSim::FullRadio().contacts[34].name;
-        const QString line = FormatStr(IDS_DIFF_CHANGED, {FormatStr(IDS_DIFF_PRIVATE_GROUP, {name, "30000005"}),
-                                                          "name", name, u'X' + name.mid(1)});
+        const QString line =
+            FormatStr(IDS_DIFF_CHANGED,
+                      {FormatStr(IDS_DIFF_PRIVATE_GROUP, {name, "30000005"}), "name", name, u'X' + name.mid(1)});
         QVERIFY2(r.err.endsWith(FormatStr(IDS_SAFE_VERIFY_FAILED, {line}) + u'\n'), qPrintable(r.err.right(400)));
     }
 
@@ -216,7 +252,8 @@ private slots:
         QFETCH(QString, how);
         QStringList options{QStringLiteral("--full")};
         if (how == "refused")
-            options << "--fail" << "30@20:q-other";
+            options << "--fail"
+                    << "30@20:q-other";
         if (how == "cancel")
             options << "--throttle";
         CSimProcess sim(options);
@@ -231,7 +268,8 @@ private slots:
         QProcess p;
         p.setProcessEnvironment(m_env);
         p.setStandardInputFile(QProcess::nullDevice());
-        p.start(QStringLiteral(ZQV_CLI), {"--install-dir", ZQV_BUILD_DIR "/data", "write", "--yes", "--port", sim.port, file});
+        p.start(QStringLiteral(ZQV_CLI),
+                {"--install-dir", ZQV_BUILD_DIR "/data", "write", "--yes", "--port", sim.port, file});
         QVERIFY(p.waitForStarted());
         if (how == "cancel") {
             // Cancelled in the middle of the backup read, not before or after it.
@@ -273,7 +311,9 @@ private slots:
         QCOMPARE(Run({"diff", dir.filePath("a.zqv"), dir.filePath("a.zqv")}).exit, 0);
         const CliResult r = Run({"diff", dir.filePath("a.zqv"), dir.filePath("b.zqv")});
         QCOMPARE(r.exit, 3);
-        QCOMPARE(r.out, FormatStr(IDS_DIFF_CHANGED, {LoadStr(IDS_DIFF_SETTINGS), LoadStr(IDS_SET_CONTRAST), "5", "1"}) + u'\n');
+        QCOMPARE(r.out,
+                 FormatStr(IDS_DIFF_CHANGED, {LoadStr(IDS_DIFF_SETTINGS), LoadStr(IDS_SET_CONTRAST), "5", "1"}) +
+                     u'\n');
     }
 
     // Backups sort by the time in their names; the oldest go beyond the keep count; a PID

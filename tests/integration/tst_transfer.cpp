@@ -213,8 +213,9 @@ private slots:
         QTemporaryDir dir;
         const QString started = dir.filePath(QStringLiteral("started"));
         QProcess shell;
-        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("\"$0\" --empty >\"$1\" & echo $!; wait"),
-                                                QStringLiteral(ZQV_SIM), started});
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), QStringLiteral("\"$0\" --empty >\"$1\" & echo $!; wait"),
+                     QStringLiteral(ZQV_SIM), started});
         QVERIFY(shell.waitForStarted(5000));
         for (int i = 0; i < 50 && !shell.canReadLine(); ++i)
             shell.waitForReadyRead(100);

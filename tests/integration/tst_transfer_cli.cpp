@@ -47,7 +47,8 @@ private slots:
         const QString file = sim.Path(QStringLiteral("read.zqv"));
         const CliResult r = Cli({"read", "--port", sim.port, "-o", file});
         QCOMPARE(r.exit, 0);
-        QVERIFY2(r.err.contains(QStringLiteral("Reading from the radio ... 80%\nReading successful!")), qPrintable(r.err));
+        QVERIFY2(r.err.contains(QStringLiteral("Reading from the radio ... 80%\nReading successful!")),
+                 qPrintable(r.err));
         CompareAsProfiles(LoadRecord(file), CRadioSim::FullRadio());
         if (QTest::currentTestFailed())
             return;
@@ -80,7 +81,8 @@ private slots:
         QCOMPARE(r.exit, 0);
         QVERIFY(sim.Requests().contains("30 0/0"));
         const VirtualCPData record = LoadRecord(file);
-        QVERIFY(std::all_of(record.contacts.begin(), record.contacts.end(), [](const VirtualCPContact &c) { return c.IsEmpty(); }));
+        QVERIFY(std::all_of(record.contacts.begin(), record.contacts.end(),
+                            [](const VirtualCPContact &c) { return c.IsEmpty(); }));
         QVERIFY(std::all_of(record.texts.begin(), record.texts.end(), [](const QString &t) { return t.isEmpty(); }));
         // Writing it back sends the empty lists.
         CSimProcess other({QStringLiteral("--full")});
@@ -189,7 +191,8 @@ private slots:
     // before anything is read or written.
     void radioOfNoSettingGroup()
     {
-        CSimProcess sim({QStringLiteral("--phase"), QStringLiteral("D"), QStringLiteral("--fw-version"), QStringLiteral("12")});
+        CSimProcess sim(
+            {QStringLiteral("--phase"), QStringLiteral("D"), QStringLiteral("--fw-version"), QStringLiteral("12")});
         QVERIFY(sim.Ok());
         const QString file = sim.Path(QStringLiteral("read.zqv"));
         const QString message = FormatStr(IDS_SETTING_GROUP_UNKNOWN, {QStringLiteral("D5E.12.00")}) + u'\n';
@@ -217,7 +220,9 @@ private slots:
         const VirtualCPData got = LoadRecord(file);
         QCOMPARE(got.contacts[0].name, QStringLiteral("Public 1 !"));
         QCOMPARE(got.texts[0], QStringLiteral("Hello !"));
-        QCOMPARE(std::count_if(got.contacts.begin(), got.contacts.end(), [](const VirtualCPContact &c) { return !c.IsEmpty(); }), 2);
+        QCOMPARE(std::count_if(got.contacts.begin(), got.contacts.end(),
+                               [](const VirtualCPContact &c) { return !c.IsEmpty(); }),
+                 2);
     }
 
     // A write that the radio refuses part-way resets the radio, and the user is told that it
@@ -230,7 +235,8 @@ private slots:
         SaveProfile(CRadioSim::FullRadio(), file);
         const CliResult r = Cli({"write", "--no-backup", "--no-verify", "--port", sim.port, "--yes", file});
         QCOMPARE(r.exit, 1);
-        QVERIFY2(r.err.endsWith(TransferFailureText(-8) + u'\n' + LoadStr(IDS_WRITE_RADIO_WAS_RESET) + u'\n'), qPrintable(r.err));
+        QVERIFY2(r.err.endsWith(TransferFailureText(-8) + u'\n' + LoadStr(IDS_WRITE_RADIO_WAS_RESET) + u'\n'),
+                 qPrintable(r.err));
         QCOMPARE(sim.Commands().mid(sim.Commands().size() - 2), (QStringList{"27", "37"}));
     }
 
@@ -264,8 +270,9 @@ private slots:
         profile.contacts[0].pid = QStringLiteral("17179869000");
         const QString file = sim.Path(QStringLiteral("p.zqv"));
         SaveProfile(profile, file);
-        const CliResult r = Cli(yes ? QStringList{"write", "--no-backup", "--no-verify", "--port", sim.port, "--yes", file}
-                                    : QStringList{"write", "--no-backup", "--no-verify", "--port", sim.port, file});
+        const CliResult r =
+            Cli(yes ? QStringList{"write", "--no-backup", "--no-verify", "--port", sim.port, "--yes", file}
+                    : QStringList{"write", "--no-backup", "--no-verify", "--port", sim.port, file});
         const QString notSupported = LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED);
         const QString notInProfile = LoadStr(IDS_WARN_RADIO_NOT_IN_PROFILE);
         QVERIFY(r.err.contains(notSupported));
@@ -292,7 +299,8 @@ private slots:
         SaveProfile(CRadioSim::FullRadio(), file);
         const CliResult identify = Cli({"identify", "--port", sim.port});
         QCOMPARE(identify.exit, 0);
-        QCOMPARE(identify.out, QStringLiteral("Firmware Version: R5E.05.00\nCodeplug Version: CP03.10.05\nSetting Group: 2\n"));
+        QCOMPARE(identify.out,
+                 QStringLiteral("Firmware Version: R5E.05.00\nCodeplug Version: CP03.10.05\nSetting Group: 2\n"));
         const CliResult r = Cli({"write", "--no-backup", "--no-verify", "--port", sim.port, file});
         QCOMPARE(r.exit, 1);
         QVERIFY(r.err.startsWith(LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED)));
@@ -324,7 +332,8 @@ private slots:
             QVERIFY(!QFile::exists(file));
             // Nor is anything written.
             SaveProfile(CRadioSim::DefaultRadio(), file);
-            const CliResult write = Cli(QStringList{"write", "--no-backup", "--no-verify", "--port", sim.port, "--yes", file} + given);
+            const CliResult write =
+                Cli(QStringList{"write", "--no-backup", "--no-verify", "--port", sim.port, "--yes", file} + given);
             QCOMPARE(write.exit, 1);
             QCOMPARE(write.err, LoadStr(message) + u'\n');
             QVERIFY(!sim.Commands().contains("29"));
@@ -402,7 +411,8 @@ private slots:
         radio.onRequest = [&logged](const QString &line) { logged << line; };
         for (int i = 0; i < sent.size(); ++i) {
             const QByteArray frame = FromHex(sent.at(i));
-            const auto replies = radio.Receive(reinterpret_cast<const std::uint8_t *>(frame.constData()), int(frame.size()));
+            const auto replies =
+                radio.Receive(reinterpret_cast<const std::uint8_t *>(frame.constData()), int(frame.size()));
             QCOMPARE(int(replies.size()), 1);
             QCOMPARE(FromHex(received.at(i)), replies.front());
         }

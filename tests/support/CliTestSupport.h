@@ -40,8 +40,8 @@ inline CliResult Cli(const QStringList &args, const QProcessEnvironment &env = Q
         return {-1, QString::fromLocal8Bit(p.readAllStandardOutput()),
                 QString::fromLocal8Bit(p.readAllStandardError()) + QStringLiteral("\n[zqvcps-cli did not finish]\n")};
     }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
-            QString::fromLocal8Bit(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
 }
 #endif
 
@@ -101,7 +101,8 @@ inline void CompareAsProfiles(const VirtualCPData &got, const VirtualCPData &wan
         }
         ++compared;
     }
-    QCOMPARE(int(std::count_if(got.contacts.begin(), got.contacts.end(), [](const VirtualCPContact &c) { return !c.IsEmpty(); })),
+    QCOMPARE(int(std::count_if(got.contacts.begin(), got.contacts.end(),
+                               [](const VirtualCPContact &c) { return !c.IsEmpty(); })),
              compared);
     QStringList gt(got.texts.begin(), got.texts.end()), wt(want.texts.begin(), want.texts.end());
     gt.removeAll(QString());

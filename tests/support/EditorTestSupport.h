@@ -159,7 +159,10 @@ public:
     void ClearModified() { m_pDoc->SetModifiedFlag(false); }
     CBaseView *Form() const { return qobject_cast<CBaseView *>(m_pView.data()); }
     template <class T>
-    T *FormAs() const { return qobject_cast<T *>(m_pView.data()); }
+    T *FormAs() const
+    {
+        return qobject_cast<T *>(m_pView.data());
+    }
     QString ProfileText() const { return m_pDoc->Model().ProfileText(); }
     CDataItem Root() const { return m_pDoc->Model().RootItem(); }
 

@@ -67,7 +67,8 @@ public:
     {
         installPath = dir.filePath(QStringLiteral("install"));
         CopyTree(QStringLiteral(ZQV_DATA_SOURCE_DIR), installPath);
-        store = std::make_unique<CConfigStore>(dir.filePath(QStringLiteral("user")), dir.filePath(QStringLiteral("system")));
+        store = std::make_unique<CConfigStore>(dir.filePath(QStringLiteral("user")),
+                                               dir.filePath(QStringLiteral("system")));
         store->Write(config::DefaultLanguage, QStringLiteral("English"));
         store->Write(config::InstallPath, installPath);
         // The radio tests check the plain write; the safe write's tests switch it on.

@@ -100,8 +100,8 @@ inline CScriptedPort::Responder SimResponder(CRadioSim &sim,
 {
     return [&sim, filter](const QByteArray &request) {
         QByteArray reply;
-        for (const QByteArray &r : sim.Receive(reinterpret_cast<const std::uint8_t *>(request.constData()),
-                                               int(request.size())))
+        for (const QByteArray &r :
+             sim.Receive(reinterpret_cast<const std::uint8_t *>(request.constData()), int(request.size())))
             reply += r;
         return filter ? filter(request, reply) : reply;
     };
@@ -185,13 +185,13 @@ private:
 };
 
 // A transfer whose port is the simulated radio, with no pauses.
-inline std::unique_ptr<CRadioTransfer> SimTransfer(CRadioSim &sim, ITransferObserver *observer,
-                                                   std::function<QByteArray(const QByteArray &, QByteArray)> filter = {})
+inline std::unique_ptr<CRadioTransfer>
+SimTransfer(CRadioSim &sim, ITransferObserver *observer,
+            std::function<QByteArray(const QByteArray &, QByteArray)> filter = {})
 {
     auto transfer = std::make_unique<CRadioTransfer>(QStringLiteral("sim"), observer);
-    transfer->SetPortFactory([&sim, filter](const QString &) {
-        return std::make_unique<CScriptedPort>(SimResponder(sim, filter));
-    });
+    transfer->SetPortFactory(
+        [&sim, filter](const QString &) { return std::make_unique<CScriptedPort>(SimResponder(sim, filter)); });
     CRadioTransfer::Timing timing;
     timing.endWritePauseMs = 0;
     timing.capturePollMs = 0;
@@ -208,7 +208,8 @@ inline QStringList TraceOf(const QString &path)
         const QStringList fields = line.split(u' ');
         if (fields.size() < 4)
             return {QStringLiteral("broken line: ") + line};
-        const QString text = fields.at(2) == QLatin1String("EV") ? fields.mid(3).join(u' ') : fields.mid(3).join(QString());
+        const QString text =
+            fields.at(2) == QLatin1String("EV") ? fields.mid(3).join(u' ') : fields.mid(3).join(QString());
         out << fields.at(2) + u' ' + text;
     }
     return out;

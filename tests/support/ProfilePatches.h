@@ -58,7 +58,8 @@ inline std::vector<ProfilePatch> InvalidProfilePatches(const QByteArray &valid)
         {"no texts", {{Slice(valid, "<TextMessages>", "</TextMessages>"), ""}}},
         {"setting before limit", {{setting, ""}, {"\t<limit\n", setting + "\t<limit\n"}}},
         {"boolean as word",
-         {{"pid=\"10000000\"\n\tchannel=\"3\"\n\tin_scan_list=\"0\"", "pid=\"10000000\"\n\tchannel=\"3\"\n\tin_scan_list=\"true\""}}},
+         {{"pid=\"10000000\"\n\tchannel=\"3\"\n\tin_scan_list=\"0\"",
+           "pid=\"10000000\"\n\tchannel=\"3\"\n\tin_scan_list=\"true\""}}},
         {"channel 256", {{"pid=\"10000001\"\n\tchannel=\"3\"", "pid=\"10000001\"\n\tchannel=\"256\""}}},
         {"group with contact type 2",
          {{"\tcntct_type=\"1\"\n\tname=\"Night Shift\"", "\tcntct_type=\"2\"\n\tname=\"Night Shift\""}}},
@@ -106,4 +107,4 @@ inline QByteArray InvalidProfile(const char *name)
     qFatal("no invalid profile named '%s'", name);
 }
 
-} // namespace zqv::test
+}  // namespace zqv::test

@@ -79,9 +79,9 @@ public:
 inline QByteArray Group1WithoutPrivates()
 {
     QString text = QString::fromUtf8(ReadBytes(FixturePath(QStringLiteral("profiles/valid_group1.zqv"))));
-    text.replace(QRegularExpression(QStringLiteral("<Privates>.*</Privates>"),
-                                    QRegularExpression::DotMatchesEverythingOption),
-                 QStringLiteral("<Privates></Privates>"));
+    text.replace(
+        QRegularExpression(QStringLiteral("<Privates>.*</Privates>"), QRegularExpression::DotMatchesEverythingOption),
+        QStringLiteral("<Privates></Privates>"));
     return text.toUtf8();
 }
 

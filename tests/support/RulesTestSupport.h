@@ -53,7 +53,10 @@ protected:
     }
     QString Attr(const QString &xpath, const char *name) const { return GetAttr(Node(xpath), name); }
     int Count(const QString &xpath) const { return int(ctx->doc->Select(nullptr, xpath).size()); }
-    void SetLimit(const char *name, const QString &value) { SetAttr(Node(QStringLiteral("//dfns:limit")), name, value); }
+    void SetLimit(const char *name, const QString &value)
+    {
+        SetAttr(Node(QStringLiteral("//dfns:limit")), name, value);
+    }
 
     // One SetAttributeValue call, as {result, r1, r2}.
     QList<int> Set(const QString &xpath, const QString &attribute, const QVariant &value, int param = 0)

@@ -79,7 +79,7 @@ public:
     {
         const QStringList c = Commands();
         return c.contains(QLatin1String("29")) || c.contains(QLatin1String("31")) || c.contains(QLatin1String("33")) ||
-               c.contains(QLatin1String("36"));
+            c.contains(QLatin1String("36"));
     }
     // The memory it saved, as profile text.
     QString Dump() const { return ReadTextFile(DumpPath()); }

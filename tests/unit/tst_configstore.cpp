@@ -24,15 +24,16 @@ struct Folders {
     QString System() const { return dir.filePath("system"); }
     void Raw(ConfigScope scope, const QString &key, const QVariant &value) const
     {
-        QSettings file(CConfigStore::ConfigFileIn(scope == ConfigScope::User ? User() : System()), QSettings::IniFormat);
+        QSettings file(CConfigStore::ConfigFileIn(scope == ConfigScope::User ? User() : System()),
+                       QSettings::IniFormat);
         file.setValue(key, value);
     }
 };
 
 // Every value that has a size limit.
-const ConfigValue *const kLimited[] = {&config::CurrentLanguage, &config::DefaultLanguage, &config::InstallPath,
-                                       &config::GUIResource, &config::HelpFileName, &config::DefaultDealerInfo,
-                                       &config::DefaultDealerNotes, &config::DefaultContactInfo};
+const ConfigValue *const kLimited[] = {
+    &config::CurrentLanguage, &config::DefaultLanguage,   &config::InstallPath,        &config::GUIResource,
+    &config::HelpFileName,    &config::DefaultDealerInfo, &config::DefaultDealerNotes, &config::DefaultContactInfo};
 
 }  // namespace
 
@@ -79,7 +80,8 @@ private slots:
             else
                 QCOMPARE(store.ReadString(value, language).has_value(), extra == 0);
             // The store itself never writes what it could not read back.
-            QCOMPARE(store.Write(value, value.type == ConfigType::Bytes ? QVariant(text.toLatin1()) : QVariant(text), language),
+            QCOMPARE(store.Write(value, value.type == ConfigType::Bytes ? QVariant(text.toLatin1()) : QVariant(text),
+                                 language),
                      extra == 0);
         }
     }
@@ -154,7 +156,8 @@ private slots:
         QVERIFY(prompter.History().empty());
         QCOMPARE(store.ReadCurrentLanguage(), QStringLiteral("German"));
         QCOMPARE(store.ReadString(config::CurrentComPort).value_or(""), QStringLiteral("COM1"));
-        QCOMPARE(store.ReadString(config::UserDealerInfo, "German").value_or("?"), QStringLiteral("Radio Shop\r\nMain St. 1"));
+        QCOMPARE(store.ReadString(config::UserDealerInfo, "German").value_or("?"),
+                 QStringLiteral("Radio Shop\r\nMain St. 1"));
         QCOMPARE(store.ReadString(config::UserContactInfo, "German").value_or("?"), QStringLiteral("Caf\u00E9"));
         QCOMPARE(store.ReadString(config::UserDealerNotes, "German").value_or("?"), QString());
 
@@ -206,15 +209,20 @@ private slots:
         const QByteArray valid("[General]\nCurrentLanguage=German\nCurrentComPort=/dev/ttyUSB3\n"
                                "[Language]\nGerman\\DealerInfo=Harbour Radio\n");
         // A valid file with one bad line at the end, in the middle, or a broken section.
-        QTest::newRow("bytes that are no text") << QByteArray(valid).insert(10, "\xff\xfe\x01junk\n") << "German" << "Harbour Radio";
-        QTest::newRow("line without a value") << QByteArray(valid).insert(10, "noequals\n") << "German" << "Harbour Radio";
-        QTest::newRow("unterminated section") << valid + "[broken\n" << "German" << "Harbour Radio";
+        QTest::newRow("bytes that are no text") << QByteArray(valid).insert(10, "\xff\xfe\x01junk\n") << "German"
+                                                << "Harbour Radio";
+        QTest::newRow("line without a value") << QByteArray(valid).insert(10, "noequals\n") << "German"
+                                              << "Harbour Radio";
+        QTest::newRow("unterminated section") << valid + "[broken\n"
+                                              << "German"
+                                              << "Harbour Radio";
         // Random bytes: nothing of ours survives, the defaults come back.
         for (quint32 seed : {7u, 11u, 2024u, 31337u}) {
             QRandomGenerator random(seed);
             QByteArray bytes(2000, '\0');
             random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
-            QTest::newRow(qPrintable(QStringLiteral("garbage %1").arg(seed))) << bytes << "English" << "";
+            QTest::newRow(qPrintable(QStringLiteral("garbage %1").arg(seed))) << bytes << "English"
+                                                                              << "";
         }
     }
     void unreadableUserSettingsAreRepaired()
@@ -235,7 +243,8 @@ private slots:
             CConfigStore store(f.User(), f.System());
             CScriptedPrompter prompter;
             QVERIFY(store.CheckRegistry(prompter));
-            QCOMPARE(prompter.Texts(), QStringList{FormatStr(IDS_CONFIG_UNREADABLE, {QDir::toNativeSeparators(file + ".unreadable")})});
+            QCOMPARE(prompter.Texts(),
+                     QStringList{FormatStr(IDS_CONFIG_UNREADABLE, {QDir::toNativeSeparators(file + ".unreadable")})});
             QCOMPARE(store.ReadCurrentLanguage(), language);
             QCOMPARE(store.ReadString(config::UserDealerInfo, language).value_or("?"), dealerInfo);
             // Values written from now on are kept.

@@ -88,7 +88,8 @@ const char kSampleText[] =
     "\r\n\tstarting_public_grp_pid=\"17179869183\"\r\n\tpublic_grp_list_size=\"100\""
     "\r\n\tpublic_grp_info_start_pid0=\"17179869183\"\r\n\tpublic_grp_info_pid_name0=\"Harbour &amp; &quot;Dock&quot;\""
     "\r\n\tpublic_grp_info_lst_size0=\"100\""
-    "\r\n\tpublic_grp_info_start_pid1=\"10000001\"\r\n\tpublic_grp_info_pid_name1=\"Depot\"\r\n\tpublic_grp_info_lst_size1=\"20\""
+    "\r\n\tpublic_grp_info_start_pid1=\"10000001\"\r\n\tpublic_grp_info_pid_name1=\"Depot\"\r\n\tpublic_grp_info_lst_"
+    "size1=\"20\""
     "\r\n\tpublic_grp_info_start_pid2=\"0\"\r\n\tpublic_grp_info_pid_name2=\"\"\r\n\tpublic_grp_info_lst_size2=\"0\""
     "\r\n\tpublic_grp_info_start_pid3=\"0\"\r\n\tpublic_grp_info_pid_name3=\"\"\r\n\tpublic_grp_info_lst_size3=\"0\""
     "\r\n\tmodel=\"ZK41\"\r\n\tclone_compatibility_version=\"3\"\r\n\tmax_num_of_contacts=\"150\""
@@ -115,7 +116,8 @@ const char kSampleText[] =
     "\r\n\t<PublicGroup\r\n\tcntct_type=\"2\"\r\n\tname=\"Yard &amp; Gate\"\r\n\tpid=\"17179869183\"\r\n\tchannel=\"1\""
     "\r\n\tin_scan_list=\"1\"\r\n\tin_scroll_list=\"1\"\r\n\t/>"
     "</PublicGroups><PrivateGroups>"
-    "\r\n\t<PrivateGroup\r\n\tcntct_type=\"1\"\r\n\tname=\"Night &lt;Shift&gt;\"\r\n\tpid=\"4012090\"\r\n\tchannel=\"1\""
+    "\r\n\t<PrivateGroup\r\n\tcntct_type=\"1\"\r\n\tname=\"Night "
+    "&lt;Shift&gt;\"\r\n\tpid=\"4012090\"\r\n\tchannel=\"1\""
     "\r\n\tin_scroll_list=\"1\"\r\n\t/>"
     "</PrivateGroups><Privates>"
     "\r\n\t<Private\r\n\tcntct_type=\"0\"\r\n\tname=\"O'Brien\"\r\n\tpid=\"4012002\"\r\n\tchannel=\"2\""
@@ -230,7 +232,7 @@ private slots:
         QString text;
         CDataAdaptor::VirtualCP2XML(SampleRecord(), text);
         VirtualCPData back;
-        back.limit.limit_flags = 0x000080FEu;          // bits without an attribute
+        back.limit.limit_flags = 0x000080FEu;  // bits without an attribute
         back.setting.setting_flags = 0x00A1FFFFu & ~SF_INTERNAL_PTT_DIS;  // idem for settings
         CDataAdaptor::XML2VirtualCP(text, back);
 
@@ -310,7 +312,8 @@ private slots:
         for (const char *attribute : {"contrast", "scan_en"}) {
             QString text = ReadProfileFixture("valid_group3.zqv");
             QVERIFY(text.contains("contrast=\"3\"") && text.contains("scan_en=\"1\""));
-            text.replace(QStringLiteral("%1=\"%2\"").arg(QLatin1String(attribute), attribute == QLatin1String("contrast") ? "3" : "1"),
+            text.replace(QStringLiteral("%1=\"%2\"")
+                             .arg(QLatin1String(attribute), attribute == QLatin1String("contrast") ? "3" : "1"),
                          QStringLiteral("%1=\"%2\"").arg(QLatin1String(attribute), value));
             VirtualCPData r;
             QString trace;
@@ -344,7 +347,8 @@ private slots:
         QCOMPARE(inScrollList(FromText(text, "4012002")), global);
         QCOMPARE(inScrollList(FromText(text, "99")), global);
         // the caller's text is not changed
-        QVERIFY(text.contains("name=\"Security\"\n\tpid=\"17179869181\"\n\tchannel=\"2\"\n\tin_scan_list=\"1\"\n\tin_scroll_list=\"1\""));
+        QVERIFY(text.contains(
+            "name=\"Security\"\n\tpid=\"17179869181\"\n\tchannel=\"2\"\n\tin_scan_list=\"1\"\n\tin_scroll_list=\"1\""));
     }
 
     void privateScrollListNamesWithQuotes()
@@ -415,9 +419,10 @@ private slots:
         QTest::newRow("parent without pid") << noParentPid;
         QTest::newRow("truncated") << ReadProfileFixture("valid_group3.zqv").left(3000);
         QTest::newRow("binary") << QString::fromLatin1("\x01\x02\xff\xfe\x00garbage", 12);
-        QTest::newRow("no limit") << QString("<ZQVProfile xmlns=\"urn:corvane:zqv-cps:profile\"><version firmware_phase=\"R\" "
-                                             "firmware_release=\"1\" firmware_version=\"1\" firmware_revision=\"1\" "
-                                             "codeplug_version=\"1\" codeplug_structure=\"1\" codeplug_dev_version=\"1\"/></ZQVProfile>");
+        QTest::newRow("no limit") << QString(
+            "<ZQVProfile xmlns=\"urn:corvane:zqv-cps:profile\"><version firmware_phase=\"R\" "
+            "firmware_release=\"1\" firmware_version=\"1\" firmware_revision=\"1\" "
+            "codeplug_version=\"1\" codeplug_structure=\"1\" codeplug_dev_version=\"1\"/></ZQVProfile>");
     }
     void badInputThrowsWithoutCrashing()
     {
@@ -431,11 +436,17 @@ private slots:
     void normalisingSortOrdersEveryList()
     {
         VirtualCPData r;
-        const char *names[] = {"Zeta", "alpha", "\xc3\x89" "clair", "Beta", "\xc3\x8b" "tre", "Zz"};
+        const char *names[] = {"Zeta",
+                               "alpha",
+                               "\xc3\x89"
+                               "clair",
+                               "Beta",
+                               "\xc3\x8b"
+                               "tre",
+                               "Zz"};
         int slot = 0;
         for (int type : {0, 1, 2})
-            for (const char *n : names)
-            {
+            for (const char *n : names) {
                 r.contacts[slot] = Contact(type, QString::fromUtf8(n), QString::number(100 + slot), 1, 0);
                 ++slot;
             }
@@ -445,7 +456,10 @@ private slots:
         CDataAdaptor::VirtualCP2XML(r, text);
         CDataAdaptor::SortProfileText(text);
         const VirtualCPData sorted = FromText(text);
-        const QStringList expected = QString::fromUtf8("alpha,Beta,\xc3\x89" "clair,Zeta,Zz,\xc3\x8b" "tre").split(',');
+        const QStringList expected = QString::fromUtf8("alpha,Beta,\xc3\x89"
+                                                       "clair,Zeta,Zz,\xc3\x8b"
+                                                       "tre")
+                                         .split(',');
         for (int list = 0; list < 3; ++list)
             for (int i = 0; i < 6; ++i)
                 QCOMPARE(sorted.contacts[list * 6 + i].name, expected[i]);

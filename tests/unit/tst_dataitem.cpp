@@ -221,13 +221,13 @@ private slots:
         QVERIFY(!hooked.CanAddChild());
         hooked.AddNewPriScrList("Refused", added);
         QVERIFY(added.IsEmpty());
-        QCOMPARE(Calls(ctx), QString("AddItem:-;AddItem:Group;CanAddItem:Hooked;AddItem:Refused")
-                                 .prepend("CanAddItem:Hooked;"));
+        QCOMPARE(Calls(ctx),
+                 QString("AddItem:-;AddItem:Group;CanAddItem:Hooked;AddItem:Refused").prepend("CanAddItem:Hooked;"));
     }
 
     void enabledHook()
     {
-        QVERIFY(plain.IsEnabled());   // no hook: enabled
+        QVERIFY(plain.IsEnabled());  // no hook: enabled
         QVERIFY(hooked.IsEnabled());  // limit flag = 1
         SetAttr(limit.Node(), "flag", "0");
         QVERIFY(!hooked.IsEnabled());
@@ -260,11 +260,10 @@ private slots:
     void contactQueriesTakeAnyTextSafely()
     {
         QFETCH(QString, pid);
-        auto doc = CXmlDocument::Parse(QByteArray(
-            "<ZQVProfile xmlns='urn:corvane:zqv-cps:profile'><Contacts><Privates>"
-            "<Private cntct_type='0' name='Other' pid='5'/>"
-            "<Private cntct_type='0' name='Target' pid=''/>"
-            "</Privates></Contacts></ZQVProfile>"));
+        auto doc = CXmlDocument::Parse(QByteArray("<ZQVProfile xmlns='urn:corvane:zqv-cps:profile'><Contacts><Privates>"
+                                                  "<Private cntct_type='0' name='Other' pid='5'/>"
+                                                  "<Private cntct_type='0' name='Target' pid=''/>"
+                                                  "</Privates></Contacts></ZQVProfile>"));
         QVERIFY(doc);
         SetAttr(doc->Select(nullptr, "//dfns:Private")[1], "pid", pid);
         auto c = std::make_shared<CProfileContext>();
@@ -326,7 +325,8 @@ private slots:
                  int(c->doc->Number(nullptr, "count(//dfns:*[@cntct_type and @in_scroll_list = 1])")));
         for (int ch = 0; ch <= 16; ++ch)
             QCOMPARE(item.GetScanListCount(ch),
-                     int(c->doc->Number(nullptr, QString("count(//dfns:PublicGroup[@channel = %1 and @in_scan_list = 1])").arg(ch))));
+                     int(c->doc->Number(
+                         nullptr, QString("count(//dfns:PublicGroup[@channel = %1 and @in_scan_list = 1])").arg(ch))));
         for (xmlNodePtr contact : c->doc->Select(nullptr, "//dfns:Contacts/dfns:*/dfns:*")) {
             const QString pid = GetAttr(contact, "pid");
             CDataItem found;
@@ -334,7 +334,8 @@ private slots:
             QCOMPARE(found.Node(), c->doc->SelectOne(nullptr, "//dfns:*[@cntct_type and @pid = $p]", {{"p", pid}}));
             QStringList pids, names;
             item.GetGroupMemeber(pid, pids, names);
-            QCOMPARE(pids.size(), qsizetype(c->doc->Number(nullptr, "count(//dfns:ParentPrivateGroup[@pid = $p])", {{"p", pid}})));
+            QCOMPARE(pids.size(),
+                     qsizetype(c->doc->Number(nullptr, "count(//dfns:ParentPrivateGroup[@pid = $p])", {{"p", pid}})));
         }
     }
 
@@ -343,7 +344,8 @@ private slots:
         QString text = QStringLiteral(
             "<?xml version=\"1.0\"?><ZQVProfile xmlns=\"urn:corvane:zqv-cps:profile\"><Contacts><Privates>"
             "<Private name=\"Beta\" n=\"1\"/><Private name=\"alpha\" n=\"2\"/><Private name=\"beta\" n=\"3\"/>"
-            "<Private name=\"\xC9" "clair\" n=\"4\"/><Private name=\"Zeta\" n=\"5\"/>"
+            "<Private name=\"\xC9"
+            "clair\" n=\"4\"/><Private name=\"Zeta\" n=\"5\"/>"
             "</Privates></Contacts></ZQVProfile>");
         QString ascending = text;
         CDataItem::SortXMLChildNodes(ascending, "Privates", "name", true);
@@ -380,17 +382,18 @@ private slots:
         QTest::newRow("to end") << 0 << "z" << 3 << QStringList{"d", "f", "h", "z"};
         QTest::newRow("stays") << 1 << "e" << 1 << QStringList{"b", "e", "f", "h"};
         // equal keys keep their old relative order, as a stable sort would
-        QTest::newRow("equal key moving down stays before its twin") << 0 << "F" << 1 << QStringList{"d", "F", "f", "h"};
+        QTest::newRow("equal key moving down stays before its twin")
+            << 0 << "F" << 1 << QStringList{"d", "F", "f", "h"};
         QTest::newRow("equal key moving up stays after its twin") << 3 << "D" << 2 << QStringList{"b", "d", "D", "f"};
     }
     void repositionMovesToTheCollationPlace()
     {
         QFETCH(int, index);
         QFETCH(QString, newName);
-        auto doc = CXmlDocument::Parse(QByteArray(
-            "<ZQVProfile xmlns='urn:corvane:zqv-cps:profile'><TextMessages>"
-            "<TextMessage name='b'/><TextMessage name='d'/><TextMessage name='f'/><TextMessage name='h'/>"
-            "</TextMessages></ZQVProfile>"));
+        auto doc = CXmlDocument::Parse(
+            QByteArray("<ZQVProfile xmlns='urn:corvane:zqv-cps:profile'><TextMessages>"
+                       "<TextMessage name='b'/><TextMessage name='d'/><TextMessage name='f'/><TextMessage name='h'/>"
+                       "</TextMessages></ZQVProfile>"));
         auto c = std::make_shared<CProfileContext>();
         c->doc = doc;
         CDataItem list(c, doc->SelectOne(nullptr, "//dfns:TextMessages"));

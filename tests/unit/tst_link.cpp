@@ -54,8 +54,7 @@ private slots:
         QTest::addColumn<int>("payloadLength");
         QTest::addColumn<QByteArray>("frame");
         QTest::newRow("identity request") << 0x25 << 0 << Hex("F29B254D");
-        QTest::newRow("12-byte payload: short form, n = 14")
-            << 0x29 << 12 << Hex("FE9B290000000000000000000000003D");
+        QTest::newRow("12-byte payload: short form, n = 14") << 0x29 << 12 << Hex("FE9B290000000000000000000000003D");
         QTest::newRow("13-byte payload: long form, 00 0F")
             << 0x29 << 13 << Hex("FF9B000F29000000000000000000000000002D");
     }
@@ -92,8 +91,7 @@ private slots:
         QTest::addColumn<int>("opcode");
         QTest::addColumn<QByteArray>("body");
         QTest::newRow("P") << Hex("50F241507C") << false << 1 << 0x41 << QByteArray("P");
-        QTest::newRow("identity") << Hex("50F941455E080003100552B0") << false << 8 << 0x41
-                                  << Hex("455E080003100552");
+        QTest::newRow("identity") << Hex("50F941455E080003100552B0") << false << 8 << 0x41 << Hex("455E080003100552");
         QTest::newRow("noise before the length byte is skipped")
             << Hex("5000127FEFF241507C") << false << 1 << 0x41 << QByteArray("P");
         QTest::newRow("long form") << Hex("50FF410010470102030405060708090A0B0C0D0EFF") << false << 15 << 0x41
@@ -106,8 +104,8 @@ private slots:
         QTest::newRow("short n = 0") << Hex("50F04100") << false << 0 << -1 << QByteArray();
         QTest::newRow("long n = 0 is only a checksum") << Hex("50FF410000BF") << false << 0 << -1 << QByteArray();
         QTest::newRow("prefix leaves no body") << Hex("50FF80000401020300") << false << 0 << -1 << QByteArray();
-        QTest::newRow("body above 121 bytes") << Hex("50FF41007B") + QByteArray(130, 'x') << false << 0 << -1
-                                              << QByteArray();
+        QTest::newRow("body above 121 bytes")
+            << Hex("50FF41007B") + QByteArray(130, 'x') << false << 0 << -1 << QByteArray();
         QTest::newRow("time-out inside the body") << Hex("50F94145") << false << 0 << -1 << QByteArray();
         QTest::newRow("nothing at all") << QByteArray() << false << 0 << -1 << QByteArray();
         QTest::newRow("line fails inside the body") << Hex("50F94145") << true << -1 << -1 << QByteArray();
@@ -184,25 +182,26 @@ private slots:
         const QString noReply = QStringLiteral("EV no valid reply");
         const QString failed = QStringLiteral("EV reply failed: checksum error or line failure");
         QTest::newRow("first attempt") << QList<QByteArray>{ok} << 1 << 1 << QStringList{tx, rxOk};
-        QTest::newRow("wrong start byte, then a reply")
-            << QList<QByteArray>{Hex("51F241507C"), ok} << 1 << 2 << QStringList{tx, rxWrong, discarded, noReply, tx, rxOk};
+        QTest::newRow("wrong start byte, then a reply") << QList<QByteArray>{Hex("51F241507C"), ok} << 1 << 2
+                                                        << QStringList{tx, rxWrong, discarded, noReply, tx, rxOk};
         QTest::newRow("wrong start byte three times: no reply")
             << QList<QByteArray>{Hex("51F241507C"), Hex("51F241507C"), Hex("51F241507C"), ok} << -2 << 3
-            << QStringList{tx, rxWrong, discarded, noReply, tx, rxWrong, discarded, noReply, tx, rxWrong, discarded, noReply};
+            << QStringList{tx,        rxWrong, discarded, noReply, tx,        rxWrong,
+                           discarded, noReply, tx,        rxWrong, discarded, noReply};
         QTest::newRow("bad checksum three times")
             << QList<QByteArray>{Hex("50F941455E080003100552B1"), Hex("50F941455E080003100552B1"),
                                  Hex("50F941455E080003100552B1")}
             << -1 << 3
             << QStringList{tx, "RX 50F941455E080003100552B1", failed, tx, "RX 50F941455E080003100552B1", failed,
                            tx, "RX 50F941455E080003100552B1", failed};
-        QTest::newRow("silence") << QList<QByteArray>{} << -2 << 3 << QStringList{tx, noReply, tx, noReply, tx, noReply};
+        QTest::newRow("silence") << QList<QByteArray>{} << -2 << 3
+                                 << QStringList{tx, noReply, tx, noReply, tx, noReply};
     }
     void exchangeRetries()
     {
         QFETCH(QList<QByteArray>, replies);
-        test::CScriptedPort port([&replies](const QByteArray &) {
-            return replies.isEmpty() ? QByteArray() : replies.takeFirst();
-        });
+        test::CScriptedPort port(
+            [&replies](const QByteArray &) { return replies.isEmpty() ? QByteArray() : replies.takeFirst(); });
         QTemporaryDir dir;
         const QString tracePath = dir.filePath(QStringLiteral("trace.log"));
         QVERIFY(linktrace::Start(tracePath));
@@ -216,7 +215,8 @@ private slots:
         for (const QByteArray &request : port.written)
             QCOMPARE(request, Hex("F29B254D"));
         QStringList trace = test::TraceOf(tracePath);
-        QVERIFY2(!trace.isEmpty() && trace.takeFirst().startsWith(QLatin1String("EV trace started: ")), qPrintable(trace.join('\n')));
+        QVERIFY2(!trace.isEmpty() && trace.takeFirst().startsWith(QLatin1String("EV trace started: ")),
+                 qPrintable(trace.join('\n')));
         QTEST(trace, "trace");
     }
 
@@ -282,8 +282,7 @@ private slots:
         QTest::newRow("R 5D.08 is another family") << Hex("5D0800031005") + "R" << false << QChar();
         QTest::newRow("D accepts any version") << Hex("7F6300031005") + "D" << true << QChar('D');
         QTest::newRow("another letter is stored as D") << Hex("5E0100031005") + "X" << true << QChar('D');
-        QTest::newRow("another letter still needs the version rules") << Hex("5E0900031005") + "X" << false
-                                                                      << QChar();
+        QTest::newRow("another letter still needs the version rules") << Hex("5E0900031005") + "X" << false << QChar();
         QTest::newRow("short identity") << Hex("5E08000310") << false << QChar();
     }
     void identityAcceptance()
@@ -327,13 +326,20 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("end");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("widest") << "10000001" << "17179867883" << true;
-        QTest::newRow("start not above 10000000") << "10000000" << "20000000" << false;
-        QTest::newRow("empty range") << "20000000" << "20000000" << false;
-        QTest::newRow("reversed") << "30000000" << "20000000" << false;
-        QTest::newRow("end past the private IDs") << "20000000" << "17179867884" << false;
-        QTest::newRow("not a number") << "2000a000" << "30000000" << false;
-        QTest::newRow("beyond 64 bits") << "20000000" << "99999999999999999999999" << false;
+        QTest::newRow("widest") << "10000001"
+                                << "17179867883" << true;
+        QTest::newRow("start not above 10000000") << "10000000"
+                                                  << "20000000" << false;
+        QTest::newRow("empty range") << "20000000"
+                                     << "20000000" << false;
+        QTest::newRow("reversed") << "30000000"
+                                  << "20000000" << false;
+        QTest::newRow("end past the private IDs") << "20000000"
+                                                  << "17179867884" << false;
+        QTest::newRow("not a number") << "2000a000"
+                                      << "30000000" << false;
+        QTest::newRow("beyond 64 bits") << "20000000"
+                                        << "99999999999999999999999" << false;
     }
     void pidRangeAcceptance()
     {
@@ -434,14 +440,35 @@ private slots:
         QTest::addColumn<QStringList>("parents");
         QTest::addColumn<QString>("home");
         QTest::addColumn<QByteArray>("wire");  // member count, home position, member PIDs
-        QTest::newRow("home among the parents") << QStringList{"31", "32"} << "31" << QByteArray("\x02\x01" "31\0" "32\0", 8);
+        QTest::newRow("home among the parents") << QStringList{"31", "32"} << "31"
+                                                << QByteArray("\x02\x01"
+                                                              "31\0"
+                                                              "32\0",
+                                                              8);
         QTest::newRow("empty parent slots are skipped") << QStringList{"31", "", "33"} << "33"
-                                                        << QByteArray("\x02\x02" "31\0" "33\0", 8);
-        QTest::newRow("a home elsewhere is appended") << QStringList{"31"} << "99" << QByteArray("\x02\x02" "31\0" "99\0", 8);
-        QTest::newRow("no home: position 0, nothing appended") << QStringList{"31"} << "" << QByteArray("\x01\x00" "31\0", 5);
+                                                        << QByteArray("\x02\x02"
+                                                                      "31\0"
+                                                                      "33\0",
+                                                                      8);
+        QTest::newRow("a home elsewhere is appended") << QStringList{"31"} << "99"
+                                                      << QByteArray("\x02\x02"
+                                                                    "31\0"
+                                                                    "99\0",
+                                                                    8);
+        QTest::newRow("no home: position 0, nothing appended") << QStringList{"31"} << ""
+                                                               << QByteArray("\x01\x00"
+                                                                             "31\0",
+                                                                             5);
         QTest::newRow("no groups at all") << QStringList{} << "" << QByteArray("\x00\x00", 2);
-        QTest::newRow("five parents and a public home")
-            << QStringList{"1", "2", "3", "4", "5"} << "9" << QByteArray("\x06\x06" "1\0" "2\0" "3\0" "4\0" "5\0" "9\0", 14);
+        QTest::newRow("five parents and a public home") << QStringList{"1", "2", "3", "4", "5"} << "9"
+                                                        << QByteArray("\x06\x06"
+                                                                      "1\0"
+                                                                      "2\0"
+                                                                      "3\0"
+                                                                      "4\0"
+                                                                      "5\0"
+                                                                      "9\0",
+                                                                      14);
     }
     void contactMembers()
     {
@@ -460,7 +487,11 @@ private slots:
         c.home_grp = home;
         QByteArray bytes;
         QVERIFY(EncodeContact(c, bytes));
-        QCOMPARE(bytes, QByteArray("Agent \xC9\0\x03" "20000005\0\x09\x02\x00", 21) + wire);
+        QCOMPARE(bytes,
+                 QByteArray("Agent \xC9\0\x03"
+                            "20000005\0\x09\x02\x00",
+                            21) +
+                     wire);
 
         VirtualCPContact back;
         QVERIFY(DecodeContact(U8(bytes), int(bytes.size()), back));
@@ -494,7 +525,10 @@ private slots:
         g.parent_pid[0] = QStringLiteral("1");
         QByteArray bytes;
         QVERIFY(EncodeContact(g, bytes));
-        QCOMPARE(bytes, QByteArray("Group\0\0" "30000001\0\0\0\x01", 19));
+        QCOMPARE(bytes,
+                 QByteArray("Group\0\0"
+                            "30000001\0\0\0\x01",
+                            19));
         g.cntct_type = kEmptySlot;
         QVERIFY(!EncodeContact(g, bytes));  // an empty slot is never sent
     }
@@ -509,7 +543,10 @@ private slots:
         QCOMPARE(text, QString(80, QChar(0xE9)));
         QVERIFY(!DecodeText(U8(bytes), 90, text));  // not terminated
         QString pid;
-        QVERIFY(DecodeCapturedPid(U8(QByteArray("\x02" "123456789012345\0", 17)), 17, pid));
+        QVERIFY(DecodeCapturedPid(U8(QByteArray("\x02"
+                                                "123456789012345\0",
+                                                17)),
+                                  17, pid));
         QCOMPARE(pid, QStringLiteral("12345678901"));
     }
 };

@@ -31,7 +31,10 @@ struct CPty {
         if (master >= 0)
             ::close(master);
     }
-    void Send(const QByteArray &bytes) const { QVERIFY(::write(master, bytes.constData(), bytes.size()) == bytes.size()); }
+    void Send(const QByteArray &bytes) const
+    {
+        QVERIFY(::write(master, bytes.constData(), bytes.size()) == bytes.size());
+    }
     int master = -1;
     QString path;
 };

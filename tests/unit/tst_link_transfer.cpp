@@ -101,7 +101,11 @@ private slots:
         QTest::newRow("more records than slots") << 0x30 << 0 << QByteArray("\x01\x97", 2) << -8;
         QTest::newRow("texts: ends early") << 0x32 << 25 << QByteArray("\x00\x00", 2) << -8;
         QTest::newRow("no index and total") << 0x32 << 2 << QByteArray("\x02", 1) << -8;
-        QTest::newRow("record cut short") << 0x32 << 2 << QByteArray("\x02\x19" "abc", 5) << -8;
+        QTest::newRow("record cut short") << 0x32 << 2
+                                          << QByteArray("\x02\x19"
+                                                        "abc",
+                                                        5)
+                                          << -8;
         QTest::newRow("first reply with total 0 is the empty list") << 0x32 << 0 << QByteArray("\x05\x00", 2) << 1;
     }
     void readListMustBeWhole()
@@ -146,9 +150,10 @@ private slots:
         want.contacts[0].name.replace(QChar(0x07), u' ');
         want.texts[0].replace(QChar(0x1B), u' ');
         QCOMPARE(target, want);
-        QCOMPARE(ReadNoteTexts(transfer->LastReadNotes()),
-                 (QStringList{"1 contact(s) of a type this program does not know were left out of the read.",
-                              "2 control character(s) in names and texts read from the radio were replaced by blanks."}));
+        QCOMPARE(
+            ReadNoteTexts(transfer->LastReadNotes()),
+            (QStringList{"1 contact(s) of a type this program does not know were left out of the read.",
+                         "2 control character(s) in names and texts read from the radio were replaced by blanks."}));
         // A clean radio leaves nothing to say.
         sim.memory = CRadioSim::FullRadio();
         QCOMPARE(transfer->ReadRadio(target), 1);
@@ -214,7 +219,8 @@ private slots:
         CRecordingObserver obs;
         QCOMPARE(SimTransfer(sim, &obs)->WriteRadio(profile), 1);
         QCOMPARE(log.lines, (QStringList{"25", "26", "27", "29", "31 1/1", "33 0/0", "36"}));
-        QVERIFY(std::all_of(sim.memory.texts.begin(), sim.memory.texts.end(), [](const QString &t) { return t.isEmpty(); }));
+        QVERIFY(std::all_of(sim.memory.texts.begin(), sim.memory.texts.end(),
+                            [](const QString &t) { return t.isEmpty(); }));
         profile.contacts[0] = VirtualCPContact();
         log.lines.clear();
         obs.answers = {true};
@@ -326,10 +332,14 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("request");
-        QTest::newRow("settings") << "29@1:drop-reply" << "29";
-        QTest::newRow("first contact") << "31@1:drop-reply" << "31 1/150";
-        QTest::newRow("a later contact") << "31@3:drop-reply" << "31 3/150";
-        QTest::newRow("a text") << "33@2:drop-reply" << "33 2/25";
+        QTest::newRow("settings") << "29@1:drop-reply"
+                                  << "29";
+        QTest::newRow("first contact") << "31@1:drop-reply"
+                                       << "31 1/150";
+        QTest::newRow("a later contact") << "31@3:drop-reply"
+                                         << "31 3/150";
+        QTest::newRow("a text") << "33@2:drop-reply"
+                                << "33 2/25";
     }
     void writeRepeatsARecordWhoseReplyWasLost()
     {
@@ -498,8 +508,9 @@ private slots:
     void failureTexts()
     {
         QCOMPARE(TransferFailureText(-1), QStringLiteral("Error: COM port already in use by another application."));
-        QCOMPARE(TransferFailureText(-2), QStringLiteral("Error: Unable to establish a connection with the radio.\n"
-                                                         "          Please check your connection and try again."));
+        QCOMPARE(TransferFailureText(-2),
+                 QStringLiteral("Error: Unable to establish a connection with the radio.\n"
+                                "          Please check your connection and try again."));
         QCOMPARE(TransferFailureText(-6), QStringLiteral("Error: Operation Failed (Invalid Opcode)."));
         QCOMPARE(TransferFailureText(-12), QStringLiteral("Error: Operation Failed (User Canceled)."));
         QCOMPARE(TransferFailureText(-17), QStringLiteral("Error: Unable to get radio password."));

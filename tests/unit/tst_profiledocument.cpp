@@ -64,7 +64,10 @@ public:
     std::vector<SaveRequest> requests;
 };
 
-bool HasBom(const QByteArray &bytes) { return bytes.startsWith("\xff\xfe"); }
+bool HasBom(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xff\xfe");
+}
 
 VirtualCPData RadioRecord()
 {
@@ -290,13 +293,20 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("reason");  // part of the system's text for the failure
-        QTest::newRow("read-only folder") << "readonly" << "Read-only file system";
-        QTest::newRow("permission denied") << "denied" << "Permission denied";
-        QTest::newRow("missing folder") << "missing" << "No such file or directory";
-        QTest::newRow("path is a folder") << "folder" << "directory";
-        QTest::newRow("temporary file cannot be created") << "longname" << "File name too long";
-        QTest::newRow("disk full") << "full" << "No space left on device";
-        QTest::newRow("file-size limit (short write)") << "fsize" << "File too large";
+        QTest::newRow("read-only folder") << "readonly"
+                                          << "Read-only file system";
+        QTest::newRow("permission denied") << "denied"
+                                           << "Permission denied";
+        QTest::newRow("missing folder") << "missing"
+                                        << "No such file or directory";
+        QTest::newRow("path is a folder") << "folder"
+                                          << "directory";
+        QTest::newRow("temporary file cannot be created") << "longname"
+                                                          << "File name too long";
+        QTest::newRow("disk full") << "full"
+                                   << "No space left on device";
+        QTest::newRow("file-size limit (short write)") << "fsize"
+                                                       << "File too large";
     }
     void failedSaveKeepsTheOldFile()
     {
@@ -349,7 +359,8 @@ private slots:
         QVERIFY(!saved);
         QCOMPARE(prompter.Texts().size(), qsizetype(1));
         const QString message = prompter.Texts().first();
-        QVERIFY2(message.startsWith(FormatStr(IDS_SAVE_IO_ERROR, {target, QString()}).section(u'\n', 0, 0)), qPrintable(message));
+        QVERIFY2(message.startsWith(FormatStr(IDS_SAVE_IO_ERROR, {target, QString()}).section(u'\n', 0, 0)),
+                 qPrintable(message));
         QVERIFY2(message.contains(target) && message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
         QCOMPARE(doc->GetLastErrorId(), int(IDS_SAVE_IO_ERROR));
         QVERIFY(doc->IsModified());

@@ -34,12 +34,18 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("name");
-        QTest::newRow("shipped code") << "Z450" << "ZQV450";
-        QTest::newRow("every Z") << "Z45Z" << "ZQV45ZQV";
-        QTest::newRow("lower-case z stays") << "z450" << "z450";
-        QTest::newRow("no Z") << "Q450" << "Q450";
-        QTest::newRow("other letters stay") << "D7S" << "D7S";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("shipped code") << "Z450"
+                                      << "ZQV450";
+        QTest::newRow("every Z") << "Z45Z"
+                                 << "ZQV45ZQV";
+        QTest::newRow("lower-case z stays") << "z450"
+                                            << "z450";
+        QTest::newRow("no Z") << "Q450"
+                              << "Q450";
+        QTest::newRow("other letters stay") << "D7S"
+                                            << "D7S";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void modelDisplayName()
     {

@@ -17,21 +17,35 @@ using namespace zqv::test;
 
 namespace {
 
-QString G1Path() { return FixturePath("g1/standard_g1.zqv"); }
-QString G2Path() { return FixturePath("g2/standard_g2.zqv"); }
-QString G3Path() { return FixturePath("profiles/valid_group3.zqv"); }
-QString G3Text() { return QString::fromUtf8(ReadBytes(G3Path())); }
+QString G1Path()
+{
+    return FixturePath("g1/standard_g1.zqv");
+}
+QString G2Path()
+{
+    return FixturePath("g2/standard_g2.zqv");
+}
+QString G3Path()
+{
+    return FixturePath("profiles/valid_group3.zqv");
+}
+QString G3Text()
+{
+    return QString::fromUtf8(ReadBytes(G3Path()));
+}
 
 QString Attr(const CRadioDataModel &m, const char *element, const char *name)
 {
-    return GetAttr(m.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:%1").arg(QLatin1String(element))), name);
+    return GetAttr(m.ProfileDocument()->SelectOne(nullptr, QStringLiteral("//dfns:%1").arg(QLatin1String(element))),
+                   name);
 }
 
 // The fields of a group-3 setting element and private contact (the shipped templates are
 // group-3 profiles).
 QStringList G3Names(const char *element)
 {
-    return AttributeNames(ReadProfileFile(QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/ZQ-450 Standard.zqv")), element);
+    return AttributeNames(ReadProfileFile(QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/ZQ-450 Standard.zqv")),
+                          element);
 }
 
 }  // namespace
@@ -42,7 +56,10 @@ class TestRadioDataModel : public QObject {
     std::unique_ptr<CTestInstallation> inst;
     CScriptedPrompter prompter;
 
-    std::unique_ptr<CRadioDataModel> NewModel() { return std::make_unique<CRadioDataModel>(inst->Environment(&prompter)); }
+    std::unique_ptr<CRadioDataModel> NewModel()
+    {
+        return std::make_unique<CRadioDataModel>(inst->Environment(&prompter));
+    }
 
 private slots:
     void init()
@@ -91,7 +108,8 @@ private slots:
         QTest::newRow("3") << "<a clone_compatibility_version=\"3\"/>" << 0 << true;
         QTest::newRow("2") << "<a clone_compatibility_version=\"2\"/>" << int(IDS_RADIO_MODEL_UNSUPPORTED) << false;
         QTest::newRow("13") << "<a clone_compatibility_version=\"13\"/>" << int(IDS_RADIO_MODEL_UNSUPPORTED) << false;
-        QTest::newRow("first one counts") << "<a clone_compatibility_version=\"3\" b:clone_compatibility_version=\"2\"/>" << 0 << true;
+        QTest::newRow("first one counts")
+            << "<a clone_compatibility_version=\"3\" b:clone_compatibility_version=\"2\"/>" << 0 << true;
     }
     void cloneCompatibilityByText()
     {
@@ -135,7 +153,8 @@ private slots:
         QCOMPARE(GetAttr(version, "firmware_version"), QString("7"));
         QCOMPARE(GetAttr(version, "firmware_revision"), QString("0"));
         // the group-1 values are untouched
-        QCOMPARE(Attr(*model, "setting", "current_time"), GetAttr(doc->SelectOne(nullptr, "//dfns:setting"), "current_time"));
+        QCOMPARE(Attr(*model, "setting", "current_time"),
+                 GetAttr(doc->SelectOne(nullptr, "//dfns:setting"), "current_time"));
         auto fresh = NewModel();
         QVERIFY(fresh->LoadProfile(converted, false));
         QCOMPARE(fresh->GetSettingGroup(), 3);
@@ -217,26 +236,40 @@ private slots:
         clone2.replace("clone_compatibility_version=\"3\"", "clone_compatibility_version=\"2\"");
         QTest::newRow("clone compatibility 2") << clone2 << int(IDS_RADIO_MODEL_UNSUPPORTED);
         QTest::newRow("truncated") << g3.left(g3.size() / 2) << int(IDS_INVALID_PROFILE);
-        QTest::newRow("binary") << QByteArray("\xff\xfe\x00\xd8\x41\x00\x01\x02\x03garbage\x00", 18) << int(IDS_INVALID_PROFILE);
+        QTest::newRow("binary") << QByteArray("\xff\xfe\x00\xd8\x41\x00\x01\x02\x03garbage\x00", 18)
+                                << int(IDS_INVALID_PROFILE);
         QTest::newRow("empty") << QByteArray() << int(IDS_INVALID_PROFILE);
         QByteArray many = g3;
         QByteArray groups;
         for (int i = 0; i < 200; ++i)
-            groups += QStringLiteral("<PublicGroup cntct_type=\"2\" name=\"G%1\" pid=\"%2\" channel=\"1\" in_scan_list=\"0\" in_scroll_list=\"0\"/>")
-                          .arg(i).arg(17179869183LL - i).toUtf8();
-        many.replace(many.indexOf("<PublicGroups>") + 14, many.indexOf("</PublicGroups>") - many.indexOf("<PublicGroups>") - 14, groups);
+            groups += QStringLiteral("<PublicGroup cntct_type=\"2\" name=\"G%1\" pid=\"%2\" channel=\"1\" "
+                                     "in_scan_list=\"0\" in_scroll_list=\"0\"/>")
+                          .arg(i)
+                          .arg(17179869183LL - i)
+                          .toUtf8();
+        many.replace(many.indexOf("<PublicGroups>") + 14,
+                     many.indexOf("</PublicGroups>") - many.indexOf("<PublicGroups>") - 14, groups);
         QTest::newRow("200 contacts") << many << int(IDS_INVALID_PROFILE);
         // Each list within the schema's cap, but more contacts in all than a radio holds.
         QByteArray spread = g3;
         QByteArray publics, privates;
         for (int i = 0; i < 80; ++i) {
-            publics += QStringLiteral("<PublicGroup cntct_type=\"2\" name=\"P%1\" pid=\"%2\" channel=\"1\" in_scan_list=\"0\" in_scroll_list=\"0\"/>")
-                           .arg(i).arg(17179869183LL - i).toUtf8();
-            privates += QStringLiteral("<PrivateGroup cntct_type=\"1\" name=\"Q%1\" pid=\"%2\" channel=\"1\" in_scroll_list=\"0\"/>")
-                            .arg(i).arg(4050000 + i).toUtf8();
+            publics += QStringLiteral("<PublicGroup cntct_type=\"2\" name=\"P%1\" pid=\"%2\" channel=\"1\" "
+                                      "in_scan_list=\"0\" in_scroll_list=\"0\"/>")
+                           .arg(i)
+                           .arg(17179869183LL - i)
+                           .toUtf8();
+            privates +=
+                QStringLiteral(
+                    "<PrivateGroup cntct_type=\"1\" name=\"Q%1\" pid=\"%2\" channel=\"1\" in_scroll_list=\"0\"/>")
+                    .arg(i)
+                    .arg(4050000 + i)
+                    .toUtf8();
         }
-        spread.replace(spread.indexOf("<PublicGroups>") + 14, spread.indexOf("</PublicGroups>") - spread.indexOf("<PublicGroups>") - 14, publics);
-        spread.replace(spread.indexOf("<PrivateGroups>") + 15, spread.indexOf("</PrivateGroups>") - spread.indexOf("<PrivateGroups>") - 15, privates);
+        spread.replace(spread.indexOf("<PublicGroups>") + 14,
+                       spread.indexOf("</PublicGroups>") - spread.indexOf("<PublicGroups>") - 14, publics);
+        spread.replace(spread.indexOf("<PrivateGroups>") + 15,
+                       spread.indexOf("</PrivateGroups>") - spread.indexOf("<PrivateGroups>") - 15, privates);
         QTest::newRow("160 contacts over two lists") << spread << int(IDS_INVALID_PROFILE);
         // numbers the validator would take after collapsing white space
         for (const char *patch : {"contrast=\" 7\"", "tot_timer=\"&#9;60\"", "channel=\"3 \"", "in_scan_list=\" 1\""}) {
@@ -289,11 +322,13 @@ private slots:
         const QString attributeCap = QString::number(kMaxAttributesPerElement);
         QTest::newRow("40,000 attributes") << crowded(40000) << int(IDS_PROFILE_TOO_MANY_ATTRIBUTES) << attributeCap;
         QTest::newRow("300,000 attributes") << crowded(300000) << int(IDS_PROFILE_TOO_MANY_ATTRIBUTES) << attributeCap;
-        QTest::newRow("a few over the cap") << crowded(kMaxAttributesPerElement - 16) << int(IDS_PROFILE_TOO_MANY_ATTRIBUTES) << attributeCap;
+        QTest::newRow("a few over the cap")
+            << crowded(kMaxAttributesPerElement - 16) << int(IDS_PROFILE_TOO_MANY_ATTRIBUTES) << attributeCap;
         QByteArray tiny = g3.left(g3.indexOf("<TextMessages>"));
         const QByteArray element = "<x/>";
         tiny += element.repeated(50 * 1024 * 1024 / element.size());
-        QTest::newRow("50 MB of tiny elements") << tiny << int(IDS_PROFILE_TOO_LARGE) << QString::number(kMaxProfileBytes / 1024);
+        QTest::newRow("50 MB of tiny elements")
+            << tiny << int(IDS_PROFILE_TOO_LARGE) << QString::number(kMaxProfileBytes / 1024);
     }
     void hostileSizesAreRefusedFast()
     {
@@ -322,8 +357,9 @@ private slots:
     void missingSettingIsNamed_data()
     {
         QTest::addColumn<QString>("field");
-        for (const char *field : {"password", "call_forward_id", "tpt_offset", "noise_level_accessory", "noise_level_radio",
-                                  "prog_mode_dis", "internal_ptt_dis", "tx_timeout_timer_dis", "priv_grp_call_rep_dis"})
+        for (const char *field :
+             {"password", "call_forward_id", "tpt_offset", "noise_level_accessory", "noise_level_radio",
+              "prog_mode_dis", "internal_ptt_dis", "tx_timeout_timer_dis", "priv_grp_call_rep_dis"})
             QTest::newRow(field) << QString::fromLatin1(field);
     }
     void missingSettingIsNamed()
@@ -341,7 +377,8 @@ private slots:
             QFAIL("the profile was opened");
         } catch (const CZQVCPSException &e) {
             QCOMPARE(e.GetMessageId(), int(IDS_PROFILE_SETTING_MISSING));
-            QVERIFY2(e.MessageText().contains(QLatin1Char('"') + field + QLatin1Char('"')), qPrintable(e.MessageText()));
+            QVERIFY2(e.MessageText().contains(QLatin1Char('"') + field + QLatin1Char('"')),
+                     qPrintable(e.MessageText()));
         }
     }
 
@@ -367,11 +404,15 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray g3 = ReadBytes(G3Path());
         QByteArray utf8 = g3;
-        utf8.replace("name=\"Alice\"", "name=\"Ren\xC3\xA9" "e\"");
+        utf8.replace("name=\"Alice\"",
+                     "name=\"Ren\xC3\xA9"
+                     "e\"");
         QTest::newRow("utf-8") << utf8;
         QTest::newRow("utf-8 with mark") << "\xEF\xBB\xBF" + utf8;
         QByteArray cp1252 = g3;
-        cp1252.replace("name=\"Alice\"", "name=\"Ren\xE9" "e\"");
+        cp1252.replace("name=\"Alice\"",
+                       "name=\"Ren\xE9"
+                       "e\"");
         QTest::newRow("code page 1252") << cp1252;
     }
     void plainProfileEncodings()

@@ -19,7 +19,10 @@ using namespace zqv::test;
 
 namespace {
 
-QString GoldenPath(const QString &name) { return FixturePath(QStringLiteral("report/") + name); }
+QString GoldenPath(const QString &name)
+{
+    return FixturePath(QStringLiteral("report/") + name);
+}
 
 QByteArray Utf16File(const QString &text)
 {
@@ -52,11 +55,14 @@ QString FirstDifference(const QString &expected, const QString &actual)
 
 CDealerTexts SampleDealer()
 {
-    return {QStringLiteral("Corvane Radio Service\r\nUnit 4 & 5, Dock Road"), QStringLiteral("Batteries: <charge> weekly"),
-            QStringLiteral("Call 555-0100<BR>")};
+    return {QStringLiteral("Corvane Radio Service\r\nUnit 4 & 5, Dock Road"),
+            QStringLiteral("Batteries: <charge> weekly"), QStringLiteral("Call 555-0100<BR>")};
 }
 
-int ThrownBy(const std::function<void()> &f, QString *trace = nullptr) { return ThrownId(f, trace); }
+int ThrownBy(const std::function<void()> &f, QString *trace = nullptr)
+{
+    return ThrownId(f, trace);
+}
 
 }  // namespace
 
@@ -70,9 +76,11 @@ private slots:
     void initTestCase()
     {
         inst = std::make_unique<CReportInstallation>();
-        group3 = inst->Open(ReadBytes(FixturePath(QStringLiteral("profiles/valid_group3.zqv"))), QStringLiteral("g3.zqv"));
+        group3 =
+            inst->Open(ReadBytes(FixturePath(QStringLiteral("profiles/valid_group3.zqv"))), QStringLiteral("g3.zqv"));
         group1Empty = inst->Open(Group1WithoutPrivates(), QStringLiteral("g1e.zqv"));
-        group1 = inst->Open(ReadBytes(FixturePath(QStringLiteral("profiles/valid_group1.zqv"))), QStringLiteral("g1.zqv"));
+        group1 =
+            inst->Open(ReadBytes(FixturePath(QStringLiteral("profiles/valid_group1.zqv"))), QStringLiteral("g1.zqv"));
         QVERIFY(group3 && group1Empty && group1);
         QCOMPARE(group1Empty->Model().GetSettingGroup(), 1);
     }
@@ -104,7 +112,8 @@ private slots:
             WriteBytes(GoldenPath(golden), html.toUtf8());
         const QString expected = QString::fromUtf8(ReadBytes(GoldenPath(golden)));
         QVERIFY2(!expected.isEmpty(), qPrintable(golden + QStringLiteral(" is missing")));
-        QVERIFY2(bytes == Utf16File(expected), qPrintable(FirstDifference(expected, QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2)))));
+        QVERIFY2(bytes == Utf16File(expected),
+                 qPrintable(FirstDifference(expected, QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2)))));
     }
 
     // The radio-specific report describes the radio whose unit PID a private contact carries.
@@ -120,8 +129,9 @@ private slots:
     // is left out when every dealer text is blank.
     void group1RadioSpecificReport()
     {
-        const QString html = CReportBuilder(*group1, inst->Dir(), {QStringLiteral(" "), QString(), QStringLiteral("\r\n")})
-                                 .BuildRadioSpecificReport();
+        const QString html =
+            CReportBuilder(*group1, inst->Dir(), {QStringLiteral(" "), QString(), QStringLiteral("\r\n")})
+                .BuildRadioSpecificReport();
         QVERIFY(html.contains(QStringLiteral("<div class=\"ItemTitle\">Scroll List</div>")));
         QVERIFY(!html.contains(QStringLiteral("Private Scroll List")));
         QVERIFY(!html.contains(QStringLiteral("(global)")));
@@ -141,19 +151,24 @@ private slots:
         const QString three = report::TwoColumnList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
         QCOMPARE(three.count(QStringLiteral("<tr>")), 2);
         QVERIFY(three.endsWith(QStringLiteral(">c</td><td width=\"265\" class=\"ItemVal\">&nbsp;</td></tr></table>")));
-        QCOMPARE(report::TwoColumnList({QStringLiteral("a"), QStringLiteral("b")}).count(QStringLiteral("&nbsp;</td></tr>")), 0);
+        QCOMPARE(
+            report::TwoColumnList({QStringLiteral("a"), QStringLiteral("b")}).count(QStringLiteral("&nbsp;</td></tr>")),
+            0);
         QVERIFY(report::TwoColumnList({}).isEmpty());
 
         // A name with a percent sign or a placeholder-like text stays as it is.
-        const QString odd = CReportBuilder(*group3, inst->Dir(), {QStringLiteral("100% %1 %s"), {}, {}}).BuildOverviewReport();
+        const QString odd =
+            CReportBuilder(*group3, inst->Dir(), {QStringLiteral("100% %1 %s"), {}, {}}).BuildOverviewReport();
         QVERIFY(odd.contains(QStringLiteral(">100% %1 %s<BR></td>")));
     }
 
     void templatesAndTheirMarkers()
     {
-        const QStringList pieces = report::SplitTemplate(QStringLiteral("a<!-- report content begin -->\nb<!-- report content begin -->xc"), 2);
-        QCOMPARE(pieces, (QStringList{QStringLiteral("a<!-- report content begin -->\n"),
-                                      QStringLiteral("b<!-- report content begin -->x"), QStringLiteral("c")}));
+        const QStringList pieces = report::SplitTemplate(
+            QStringLiteral("a<!-- report content begin -->\nb<!-- report content begin -->xc"), 2);
+        QCOMPARE(pieces,
+                 (QStringList{QStringLiteral("a<!-- report content begin -->\n"),
+                              QStringLiteral("b<!-- report content begin -->x"), QStringLiteral("c")}));
         // The page is title, content and the rest of the template in order.
         QString trace;
         QCOMPARE(ThrownBy([] { report::SplitTemplate(QStringLiteral("<!-- report content begin -->\n"), 2); }, &trace),
@@ -163,10 +178,12 @@ private slots:
         QFile::remove(bare.Path(QStringLiteral("Report/OverviewReport.tpl")));
         auto doc = bare.Open(ReadBytes(FixturePath(QStringLiteral("profiles/valid_group3.zqv"))));
         QVERIFY(doc);
-        QCOMPARE(ThrownBy([&] { CReportBuilder(*doc, bare.Dir(), {}).BuildOverviewReport(); }, &trace), int(IDS_FATAL_ERROR_101));
+        QCOMPARE(ThrownBy([&] { CReportBuilder(*doc, bare.Dir(), {}).BuildOverviewReport(); }, &trace),
+                 int(IDS_FATAL_ERROR_101));
         QVERIFY2(trace.contains(QStringLiteral("Open template file failed")), qPrintable(trace));
         WriteBytes(bare.Path(QStringLiteral("Report/SpecReport.tpl")), "<html>REPORT_TITLE</html>");
-        QCOMPARE(ThrownBy([&] { CReportBuilder(*doc, bare.Dir(), {}).BuildRadioSpecificReport(); }), int(IDS_FATAL_ERROR_101));
+        QCOMPARE(ThrownBy([&] { CReportBuilder(*doc, bare.Dir(), {}).BuildRadioSpecificReport(); }),
+                 int(IDS_FATAL_ERROR_101));
     }
 
     // A Report folder that refuses the page sends it, with the pictures, to the cache folder;
@@ -179,7 +196,8 @@ private slots:
         const QString cache = local.Path(QStringLiteral("user-cache/reports"));
         QVERIFY(QDir().mkpath(cache));
         WriteBytes(local.Path(QStringLiteral("user-cache/reports/Z450.jpg")), "stale");
-        const QString written = report::SaveReport(local.Dir(), cache, QStringLiteral("SpecReport.htm"), QStringLiteral("<p>x</p>"));
+        const QString written =
+            report::SaveReport(local.Dir(), cache, QStringLiteral("SpecReport.htm"), QStringLiteral("<p>x</p>"));
         QCOMPARE(written, cache + QStringLiteral("/SpecReport.htm"));
         QCOMPARE(ReadBytes(written), Utf16File(QStringLiteral("<p>x</p>")));
         for (const QString &picture : QDir(local.Path(QStringLiteral("Report"))).entryList({QStringLiteral("*.jpg")}))
@@ -188,8 +206,12 @@ private slots:
 
         WriteBytes(local.Path(QStringLiteral("not-a-folder")), "x");
         QString trace;
-        QCOMPARE(ThrownBy([&] { report::SaveReport(local.Dir(), local.Path(QStringLiteral("not-a-folder")),
-                                                   QStringLiteral("SpecReport.htm"), QStringLiteral("x")); }, &trace),
+        QCOMPARE(ThrownBy(
+                     [&] {
+                         report::SaveReport(local.Dir(), local.Path(QStringLiteral("not-a-folder")),
+                                            QStringLiteral("SpecReport.htm"), QStringLiteral("x"));
+                     },
+                     &trace),
                  int(IDS_FATAL_ERROR_101));
         QVERIFY2(trace.contains(QStringLiteral("Open report file failed")), qPrintable(trace));
     }
@@ -206,7 +228,8 @@ private slots:
                 const QStringList pictures = report::ReferencedPictures(html);
                 QVERIFY2(!pictures.isEmpty(), qPrintable(name));
                 for (const QString &picture : pictures)
-                    QVERIFY2(!QImage(inst->Path(QStringLiteral("Report/")) + picture).isNull(), qPrintable(name + u' ' + picture));
+                    QVERIFY2(!QImage(inst->Path(QStringLiteral("Report/")) + picture).isNull(),
+                             qPrintable(name + u' ' + picture));
             }
         }
     }
@@ -218,7 +241,8 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed: run scripts/setup.sh");
         const QString html = CReportBuilder(*group3, inst->Dir(), {}).BuildRadioSpecificReport();
         const QString pdf = inst->Path(QStringLiteral("spec.pdf"));
-        QVERIFY(report::WriteReportPdf(html, inst->Path(QStringLiteral("Report")), pdf, QStringLiteral("Radio-Specific Report")));
+        QVERIFY(report::WriteReportPdf(html, inst->Path(QStringLiteral("Report")), pdf,
+                                       QStringLiteral("Radio-Specific Report")));
         QVERIFY(ReadBytes(pdf).startsWith("%PDF-"));
         QProcess p;
         p.start(pdftotext, {pdf, QStringLiteral("-")});
@@ -227,7 +251,8 @@ private slots:
         for (const char *expected : {"Base 01", "Receive From", "Night Shift", "Meeting at 10:00"})
             QVERIFY2(text.contains(QLatin1String(expected)), qPrintable(text));
         // A PDF that cannot be written is not reported as written.
-        QVERIFY(!report::WriteReportPdf(html, inst->Dir(), inst->Path(QStringLiteral("no/such/folder/x.pdf")), QString()));
+        QVERIFY(
+            !report::WriteReportPdf(html, inst->Dir(), inst->Path(QStringLiteral("no/such/folder/x.pdf")), QString()));
     }
 };
 

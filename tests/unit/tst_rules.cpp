@@ -24,7 +24,7 @@ private slots:
         QTest::addColumn<QString>("attribute");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QList<int>>("answer");  // result, r1, r2
-        QTest::addColumn<QString>("stored");      // the attribute afterwards
+        QTest::addColumn<QString>("stored");  // the attribute afterwards
 
         auto row = [](const char *tag, const QString &node, const char *attribute, const QVariant &value,
                       QList<int> answer, const QString &stored) {
@@ -52,14 +52,20 @@ private slots:
         row("pid of group", kAlice, "pid", QStringLiteral("4012091"), {1, 132, kWarn}, QStringLiteral("4012002"));
         row("pid shared unused", kSpare, "pid", QStringLiteral("4012091"), {0, 0, 0}, QStringLiteral("4012091"));
         // group IDs
-        row("grp pid taken", kSupervisors, "pid", QStringLiteral("4012090"), {1, 132, kWarn}, QStringLiteral("4012091"));
-        row("grp pid in use", kSupervisors, "pid", QStringLiteral("4012002"), {1, 132, kWarn}, QStringLiteral("4012091"));
+        row("grp pid taken", kSupervisors, "pid", QStringLiteral("4012090"), {1, 132, kWarn},
+            QStringLiteral("4012091"));
+        row("grp pid in use", kSupervisors, "pid", QStringLiteral("4012002"), {1, 132, kWarn},
+            QStringLiteral("4012091"));
         row("grp pid letters", kSupervisors, "pid", QStringLiteral("x"), {1, 30010, kWarn}, QStringLiteral("4012091"));
-        row("pub pid bank 0", kDispatch, "pid", QStringLiteral("17179869084"), {0, 0, 0}, QStringLiteral("17179869084"));
-        row("pub pid below bank 0", kDispatch, "pid", QStringLiteral("17179869083"), {1, 30010, kWarn}, QStringLiteral("17179869183"));
+        row("pub pid bank 0", kDispatch, "pid", QStringLiteral("17179869084"), {0, 0, 0},
+            QStringLiteral("17179869084"));
+        row("pub pid below bank 0", kDispatch, "pid", QStringLiteral("17179869083"), {1, 30010, kWarn},
+            QStringLiteral("17179869183"));
         row("pub pid bank 1", kDispatch, "pid", QStringLiteral("9999982"), {0, 0, 0}, QStringLiteral("9999982"));
-        row("pub pid below bank 1", kDispatch, "pid", QStringLiteral("9999981"), {1, 30010, kWarn}, QStringLiteral("17179869183"));
-        row("pub pid taken", kDispatch, "pid", QStringLiteral("17179869182"), {1, 132, kWarn}, QStringLiteral("17179869183"));
+        row("pub pid below bank 1", kDispatch, "pid", QStringLiteral("9999981"), {1, 30010, kWarn},
+            QStringLiteral("17179869183"));
+        row("pub pid taken", kDispatch, "pid", QStringLiteral("17179869182"), {1, 132, kWarn},
+            QStringLiteral("17179869183"));
         // channels 1..max_num_of_channels (16)
         row("channel 0", kEvents, "channel", 0, {1, 30012, kWarn}, QStringLiteral("3"));
         row("channel 17", kEvents, "channel", 17, {1, 30012, kWarn}, QStringLiteral("3"));
@@ -73,7 +79,8 @@ private slots:
         // home groups: a group on the contact's channel
         row("home public", kAlice, "home_grp", QStringLiteral("17179869182"), {0, 0, 0}, QStringLiteral("17179869182"));
         row("home none", kAlice, "home_grp", QString(), {0, 0, 0}, QString());
-        row("home other channel", kAlice, "home_grp", QStringLiteral("17179869181"), {1, 30012, kWarn}, QStringLiteral("4012090"));
+        row("home other channel", kAlice, "home_grp", QStringLiteral("17179869181"), {1, 30012, kWarn},
+            QStringLiteral("4012090"));
         row("home unknown", kAlice, "home_grp", QStringLiteral("123"), {1, 30012, kWarn}, QStringLiteral("4012090"));
         // switches and lists
         row("flag true", kSetting, "scan_en", true, {0, 0, 0}, QStringLiteral("1"));
@@ -118,13 +125,17 @@ private slots:
         row("alarm 2060", kSetting, "alarm_time", 2840140800u, {1, 30012, kWarn}, QStringLiteral("25200"));
         // what a write would otherwise change silently: long names, characters a radio cannot
         // store, long texts, channels the model lacks
-        row("group name 60", kDispatch, "name", QString(60, QLatin1Char('g')), {1, 165, kWarn}, QStringLiteral("Dispatch"));
-        row("group name euro han", kDispatch, "name", QStringLiteral("Radio \u20AC \u4E2D"), {1, 218, kWarn}, QStringLiteral("Dispatch"));
-        row("private group name tab", kNight, "name", QStringLiteral("Night\tShift"), {1, 218, kWarn}, QStringLiteral("Night Shift"));
+        row("group name 60", kDispatch, "name", QString(60, QLatin1Char('g')), {1, 165, kWarn},
+            QStringLiteral("Dispatch"));
+        row("group name euro han", kDispatch, "name", QStringLiteral("Radio \u20AC \u4E2D"), {1, 218, kWarn},
+            QStringLiteral("Dispatch"));
+        row("private group name tab", kNight, "name", QStringLiteral("Night\tShift"), {1, 218, kWarn},
+            QStringLiteral("Night Shift"));
         row("group channel 99", kEvents, "channel", 99, {1, 30012, kWarn}, QStringLiteral("3"));
         row("text 120", kText, "txt", QString(120, QLatin1Char('m')), {1, 201, kWarn}, QStringLiteral("On my way"));
         row("forward none", kSetting, "call_forward_id", QString(), {0, 0, 0}, QString());
-        row("forward long", kSetting, "call_forward_id", QStringLiteral("123456789012"), {1, 30010, kWarn}, QStringLiteral("4012002"));
+        row("forward long", kSetting, "call_forward_id", QStringLiteral("123456789012"), {1, 30010, kWarn},
+            QStringLiteral("4012002"));
     }
     void setValue()
     {
@@ -291,27 +302,30 @@ private slots:
     {
         QTest::addColumn<QString>("node");
         QTest::addColumn<QList<int>>("answer");  // to the first call (param 0)
-        QTest::addColumn<QStringList>("gone");    // queries that find nothing afterwards
-        QTest::addColumn<QStringList>("kept");    // queries that still find something
+        QTest::addColumn<QStringList>("gone");  // queries that find nothing afterwards
+        QTest::addColumn<QStringList>("kept");  // queries that still find something
 
         QTest::newRow("public group") << kDispatch << QList<int>({0, 0, 0})
-            << QStringList({kDispatch, "//dfns:Private[@home_grp='17179869183']", "//dfns:list[@name='Dispatch']"})
-            << QStringList({kBase});
+                                      << QStringList({kDispatch, "//dfns:Private[@home_grp='17179869183']",
+                                                      "//dfns:list[@name='Dispatch']"})
+                                      << QStringList({kBase});
         QTest::newRow("private group") << kNight << QList<int>({2, 141, kAsk})
-            << QStringList({kNight, "//dfns:ParentPrivateGroup[@pid='4012090']", "//dfns:Private[@home_grp='4012090']",
-                            "//dfns:list[@name='Night Shift']"})
-            << QStringList({kSpare, kAlice, kBase});
-        QTest::newRow("only member") << kBruno << QList<int>({2, 142, kAsk})
-            << QStringList({kBruno, kSupervisors}) << QStringList({kNight});
-        QTest::newRow("one of two members") << kAlice << QList<int>({2, 142, kAsk})
+                                       << QStringList({kNight, "//dfns:ParentPrivateGroup[@pid='4012090']",
+                                                       "//dfns:Private[@home_grp='4012090']",
+                                                       "//dfns:list[@name='Night Shift']"})
+                                       << QStringList({kSpare, kAlice, kBase});
+        QTest::newRow("only member") << kBruno << QList<int>({2, 142, kAsk}) << QStringList({kBruno, kSupervisors})
+                                     << QStringList({kNight});
+        QTest::newRow("one of two members")
+            << kAlice << QList<int>({2, 142, kAsk})
             << QStringList({kAlice, "//dfns:list[@name='Alice']", "//dfns:setting[@call_forward_id='4012002']"})
             << QStringList({kNight, "//dfns:ParentPrivateGroup[@pid='4012090']"});
-        QTest::newRow("no groups") << kChloe << QList<int>({0, 0, 0})
-            << QStringList({kChloe}) << QStringList({"//dfns:PublicGroup[@pid='10000001']"});
-        QTest::newRow("shares a group ID") << kSpare << QList<int>({0, 0, 0})
-            << QStringList({kSpare}) << QStringList({kNight, "//dfns:ParentPrivateGroup[@pid='4012090']"});
-        QTest::newRow("text") << kText << QList<int>({0, 0, 0})
-            << QStringList({"//dfns:TextMessage[@txt='On my way']"}) << QStringList({kText});
+        QTest::newRow("no groups") << kChloe << QList<int>({0, 0, 0}) << QStringList({kChloe})
+                                   << QStringList({"//dfns:PublicGroup[@pid='10000001']"});
+        QTest::newRow("shares a group ID") << kSpare << QList<int>({0, 0, 0}) << QStringList({kSpare})
+                                           << QStringList({kNight, "//dfns:ParentPrivateGroup[@pid='4012090']"});
+        QTest::newRow("text") << kText << QList<int>({0, 0, 0}) << QStringList({"//dfns:TextMessage[@txt='On my way']"})
+                              << QStringList({kText});
     }
     void deletions()
     {
@@ -354,9 +368,10 @@ private slots:
         QTest::newRow("no free group ID") << used << prg << false;
         QTest::newRow("no free bank ID") << QStringList({"public_grp_info_lst_size0=3", "public_grp_info_lst_size1=2"})
                                          << pub << false;
-        QTest::newRow("bank start unknown") << QStringList({"public_grp_info_lst_size0=3", "public_grp_info_start_pid1=10000002"})
-                                            << pub << false;
-        QTest::newRow("membership room") << QStringList() << kAlice + QStringLiteral("/dfns:ParentPrivateGroups") << true;
+        QTest::newRow("bank start unknown")
+            << QStringList({"public_grp_info_lst_size0=3", "public_grp_info_start_pid1=10000002"}) << pub << false;
+        QTest::newRow("membership room") << QStringList() << kAlice + QStringLiteral("/dfns:ParentPrivateGroups")
+                                         << true;
     }
     void canAddChild()
     {
@@ -378,19 +393,22 @@ private slots:
             QStringList out;
             for (xmlAttrPtr a = item.Node()->properties; a; a = a->next)
                 out << QString::fromUtf8(reinterpret_cast<const char *>(a->name)) + QLatin1Char('=') +
-                           GetAttr(item.Node(), reinterpret_cast<const char *>(a->name));
+                        GetAttr(item.Node(), reinterpret_cast<const char *>(a->name));
             return out.join(QLatin1Char(' '));
         };
         CDataItem item;
         Item(QStringLiteral("//dfns:PublicGroups")).AddNewChild(item);
-        QCOMPARE(attributes(item), QStringLiteral("cntct_type=2 name=Public 1 pid=17179869180 channel=1 in_scan_list=1 in_scroll_list=1"));
+        QCOMPARE(
+            attributes(item),
+            QStringLiteral("cntct_type=2 name=Public 1 pid=17179869180 channel=1 in_scan_list=1 in_scroll_list=1"));
         Item(QStringLiteral("//dfns:PrivateGroups")).AddNewPriGrpPrivate(QStringLiteral("Group"), item);
         QCOMPARE(attributes(item), QStringLiteral("cntct_type=1 name=Group 1 pid=4000000 channel=1 in_scroll_list=1"));
         CDataItem privates = Item(QStringLiteral("//dfns:Privates"));
         privates.AddNewPriGrpPrivate(QStringLiteral("Private"), item);
-        QCOMPARE(attributes(item), QStringLiteral("cntct_type=0 name=Private 1 pid=4000001 channel=1 in_scroll_list=1 "
-                                                  "alert_tone=1 home_grp= show_grp_only=0 id_in_use=1 see_all_groups=0 "
-                                                  "mngr_mode=0 private_scroll_list=0"));
+        QCOMPARE(attributes(item),
+                 QStringLiteral("cntct_type=0 name=Private 1 pid=4000001 channel=1 in_scroll_list=1 "
+                                "alert_tone=1 home_grp= show_grp_only=0 id_in_use=1 see_all_groups=0 "
+                                "mngr_mode=0 private_scroll_list=0"));
         QCOMPARE(item.GetChildCount(), 2);
         // default names skip names that resemble existing ones
         QCOMPARE(Set(kChloe, QStringLiteral("name"), QStringLiteral("PRIVATE 2")), QList<int>({0, 0, 0}));
@@ -406,10 +424,14 @@ private slots:
         QTest::addColumn<QString>("limit");
         QTest::addColumn<bool>("empty");  // remove the folder's children first
         QTest::addColumn<bool>("expected");
-        QTest::newRow("privates") << "Privates" << "max_num_of_contacts" << false << true;
-        QTest::newRow("groups in use, none allowed") << "PublicGroups" << "max_num_of_public_grps" << false << true;
-        QTest::newRow("no groups allowed") << "PrivateGroups" << "max_num_of_private_grps" << true << false;
-        QTest::newRow("no texts allowed") << "TextMessages" << "max_num_of_predefined_msgs" << true << false;
+        QTest::newRow("privates") << "Privates"
+                                  << "max_num_of_contacts" << false << true;
+        QTest::newRow("groups in use, none allowed") << "PublicGroups"
+                                                     << "max_num_of_public_grps" << false << true;
+        QTest::newRow("no groups allowed") << "PrivateGroups"
+                                           << "max_num_of_private_grps" << true << false;
+        QTest::newRow("no texts allowed") << "TextMessages"
+                                          << "max_num_of_predefined_msgs" << true << false;
     }
     void isEnabled()
     {

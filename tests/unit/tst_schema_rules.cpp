@@ -51,7 +51,10 @@ private slots:
         const QStringList odd{" 7", "\t7", "7 ", "+7", "-1", "7.0", "", "0x7", "\u0667"};
         QSet<QString> seen;
         std::vector<xmlNodePtr> elements{ctx->doc->Root()};
-        ForEachElement(ctx->doc->Root(), [&](xmlNodePtr e) { elements.push_back(e); return true; });
+        ForEachElement(ctx->doc->Root(), [&](xmlNodePtr e) {
+            elements.push_back(e);
+            return true;
+        });
         for (xmlNodePtr element : elements) {
             for (xmlAttrPtr a = element->properties; a; a = a->next) {
                 const char *name = reinterpret_cast<const char *>(a->name);
@@ -63,7 +66,8 @@ private slots:
                 const QString good = GetAttr(element, name);
                 for (const QString &value : odd) {
                     SetAttr(element, name, value);
-                    QVERIFY2(!ctx->schema->Validate(*ctx->doc), qPrintable(key + QStringLiteral(" = '") + value + QLatin1Char('\'')));
+                    QVERIFY2(!ctx->schema->Validate(*ctx->doc),
+                             qPrintable(key + QStringLiteral(" = '") + value + QLatin1Char('\'')));
                 }
                 SetAttr(element, name, good);
             }
@@ -120,7 +124,8 @@ private slots:
             for (xmlAttrPtr a = setting->properties; a; a = a->next) {
                 const QString name = QString::fromUtf8(reinterpret_cast<const char *>(a->name));
                 const QString what = file + QLatin1Char(' ') + name;
-                QVERIFY2(!ctx->schema->Hook(ctx->schema->AttributeDecl(setting, name), "SetVal").isEmpty(), qPrintable(what));
+                QVERIFY2(!ctx->schema->Hook(ctx->schema->AttributeDecl(setting, name), "SetVal").isEmpty(),
+                         qPrintable(what));
                 const QString value = GetAttr(setting, a->name ? reinterpret_cast<const char *>(a->name) : "");
                 QCOMPARE(Set(kSetting, name, value), QList<int>({0, 0, 0}));
                 QCOMPARE(Attr(kSetting, name.toUtf8().constData()), value);

@@ -9,8 +9,8 @@
 
 #include <QElapsedTimer>
 #include <QTest>
-#include <sys/stat.h>
 #include <set>
+#include <sys/stat.h>
 
 using namespace zqv;
 
@@ -47,22 +47,32 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("mode");
-        QTest::newRow("utf-16 without its mark") << QByteArray("\xFF\xFE<\0a\0\xAC\x20", 8) << QStringLiteral("<a\u20AC") << 0;
+        QTest::newRow("utf-16 without its mark")
+            << QByteArray("\xFF\xFE<\0a\0\xAC\x20", 8) << QStringLiteral("<a\u20AC") << 0;
         QTest::newRow("utf-16, odd last byte dropped") << QByteArray("\xFF\xFEx\0y", 5) << QStringLiteral("x") << 0;
         QTest::newRow("only the mark") << QByteArray("\xFF\xFE", 2) << QString() << 0;
-        QTest::newRow("cp1252 high half") << QByteArray("\x80\xE9\x9F\x81", 4) << QStringLiteral("\u20AC\u00E9\u0178\u0081") << 1;
-        QTest::newRow("utf-16 big-endian is single-byte text") << QByteArray("\xFE\xFF\0a", 4)
-                                                               << QStringLiteral("\u00FE\u00FF\u0000a") << 1;
+        QTest::newRow("cp1252 high half")
+            << QByteArray("\x80\xE9\x9F\x81", 4) << QStringLiteral("\u20AC\u00E9\u0178\u0081") << 1;
+        QTest::newRow("utf-16 big-endian is single-byte text")
+            << QByteArray("\xFE\xFF\0a", 4) << QStringLiteral("\u00FE\u00FF\u0000a") << 1;
         // Plain XML: UTF-8 when it is valid UTF-8 (kept as UTF-16 when saved, unless ASCII)
         QTest::newRow("plain ascii") << QByteArray("<?xml ?><a/>") << QStringLiteral("<?xml ?><a/>") << 1;
-        QTest::newRow("plain utf-8") << QByteArray("<?xml ?><a n=\"Ren\xC3\xA9" "e \xE2\x82\xAC\"/>")
-                                     << QStringLiteral("<?xml ?><a n=\"Ren\u00E9" "e \u20AC\"/>") << 0;
-        QTest::newRow("plain utf-8 with mark") << QByteArray("\xEF\xBB\xBF<?XML ?><a/>") << QStringLiteral("<?XML ?><a/>") << 0;
-        QTest::newRow("plain cp1252") << QByteArray("<?xml ?><a n=\"Ren\xE9" "e\"/>")
-                                      << QStringLiteral("<?xml ?><a n=\"Ren\u00E9" "e\"/>") << 1;
-        QTest::newRow("plain cp1252 with mark") << QByteArray("\xEF\xBB\xBF<?xml ?>\xE9")
-                                                << QStringLiteral("<?xml ?>\u00E9") << 1;
-        QTest::newRow("not plain: no utf-8") << QByteArray("<a>\xC3\xA9</a>") << QStringLiteral("<a>\u00C3\u00A9</a>") << 1;
+        QTest::newRow("plain utf-8") << QByteArray("<?xml ?><a n=\"Ren\xC3\xA9"
+                                                   "e \xE2\x82\xAC\"/>")
+                                     << QStringLiteral("<?xml ?><a n=\"Ren\u00E9"
+                                                       "e \u20AC\"/>")
+                                     << 0;
+        QTest::newRow("plain utf-8 with mark")
+            << QByteArray("\xEF\xBB\xBF<?XML ?><a/>") << QStringLiteral("<?XML ?><a/>") << 0;
+        QTest::newRow("plain cp1252") << QByteArray("<?xml ?><a n=\"Ren\xE9"
+                                                    "e\"/>")
+                                      << QStringLiteral("<?xml ?><a n=\"Ren\u00E9"
+                                                        "e\"/>")
+                                      << 1;
+        QTest::newRow("plain cp1252 with mark")
+            << QByteArray("\xEF\xBB\xBF<?xml ?>\xE9") << QStringLiteral("<?xml ?>\u00E9") << 1;
+        QTest::newRow("not plain: no utf-8")
+            << QByteArray("<a>\xC3\xA9</a>") << QStringLiteral("<a>\u00C3\u00A9</a>") << 1;
     }
     void readTextFileDetectsEncoding()
     {
@@ -195,10 +205,11 @@ private slots:
         QTest::newRow("truncated") << plain.left(plain.size() / 2);
         QTest::newRow("not xml") << QByteArray("Region=ZQV\nLanguages=English\n");
         QTest::newRow("binary") << QByteArray("\x00\x01\x02\xA5\xFF\x10", 6);
-        QTest::newRow("utf-16 big-endian") << (QByteArray("\xFE\xFF", 2) + QByteArray::fromRawData(
-                                                   reinterpret_cast<const char *>(kPlainRegion.utf16()), kPlainRegion.size() * 2));
-        QTest::newRow("utf-16 without its mark") << QByteArray::fromRawData(
-                                                      reinterpret_cast<const char *>(kPlainRegion.utf16()), kPlainRegion.size() * 2);
+        QTest::newRow("utf-16 big-endian")
+            << (QByteArray("\xFE\xFF", 2) +
+                QByteArray::fromRawData(reinterpret_cast<const char *>(kPlainRegion.utf16()), kPlainRegion.size() * 2));
+        QTest::newRow("utf-16 without its mark")
+            << QByteArray::fromRawData(reinterpret_cast<const char *>(kPlainRegion.utf16()), kPlainRegion.size() * 2);
         QTest::newRow("document type") << QByteArray("<?xml version='1.0'?><!DOCTYPE r [<!ENTITY e 'x'>]><r>&e;</r>");
         QTest::newRow("40,000 attributes on one element (430 KB)") << [&] {
             QByteArray crowded = plain;
@@ -259,8 +270,8 @@ private slots:
         QCOMPARE(GetRegion(*doc), QStringLiteral("ZQV"));
         QCOMPARE(GetSupportLanguages(*doc), QStringList({"English", "Spanish", "O'Brien"}));
         QCOMPARE(GetLanguageDisplayName(*doc, "English"), QStringLiteral("English"));
-        QCOMPARE(GetLanguageDisplayName(*doc, "Spanish"), QStringLiteral(" "));   // no displayName
-        QCOMPARE(GetLanguageDisplayName(*doc, "German"), QStringLiteral(" "));    // not listed
+        QCOMPARE(GetLanguageDisplayName(*doc, "Spanish"), QStringLiteral(" "));  // no displayName
+        QCOMPARE(GetLanguageDisplayName(*doc, "German"), QStringLiteral(" "));  // not listed
         QCOMPARE(GetLanguageDisplayName(*doc, "x'] | //*[@name='"), QStringLiteral(" "));
 
         auto bare = ParseOrFail("<RegionSetting xmlns='urn:corvane:zqv-cps:profile'><Region/></RegionSetting>");
@@ -278,8 +289,9 @@ private slots:
 
     void helpPageLookups()
     {
-        auto doc = ParseOrFail("<HelpPane xmlns='urn:corvane:zqv-cps:profile'><Sections><CSettingsView>"
-                               "<map id='1066' pageName='settings.htm#password'/></CSettingsView></Sections></HelpPane>");
+        auto doc =
+            ParseOrFail("<HelpPane xmlns='urn:corvane:zqv-cps:profile'><Sections><CSettingsView>"
+                        "<map id='1066' pageName='settings.htm#password'/></CSettingsView></Sections></HelpPane>");
         QCOMPARE(GetHelpPageName(*doc, "CSettingsView", 1066), QStringLiteral("settings.htm#password"));
         QCOMPARE(GetHelpPageName(*doc, "CSettingsView", 1067), QString());
         QCOMPARE(GetHelpPageName(*doc, "CPrivateView", 1066), QString());
@@ -331,7 +343,8 @@ private slots:
             QCOMPARE(maps.size(), view.count);
         }
         QCOMPARE(doc->Select(nullptr, "//dfns:map").size(), total);
-        QCOMPARE(GetHelpPageName(*doc, "CSettingsView", IDC_SETTINGS_PASSWORD), QStringLiteral("settings.htm#password"));
+        QCOMPARE(GetHelpPageName(*doc, "CSettingsView", IDC_SETTINGS_PASSWORD),
+                 QStringLiteral("settings.htm#password"));
     }
 };
 

@@ -56,12 +56,16 @@ Visibility ControlsOf(const CXmlDocument &working)
 std::set<QString> FieldsOf(const CXmlDocument &merged)
 {
     std::set<QString> fields;
-    for (xmlNodePtr field : merged.Select(nullptr, "//dfns:CodePlugSetting/dfns:G1/dfns:RegionCommon/dfns:CPField[@isExist='1']"))
+    for (xmlNodePtr field :
+         merged.Select(nullptr, "//dfns:CodePlugSetting/dfns:G1/dfns:RegionCommon/dfns:CPField[@isExist='1']"))
         fields.insert(GetAttr(field, "name"));
     return fields;
 }
 
-std::set<int> Ids(std::initializer_list<int> ids) { return std::set<int>(ids); }
+std::set<int> Ids(std::initializer_list<int> ids)
+{
+    return std::set<int>(ids);
+}
 
 }  // namespace
 
@@ -167,33 +171,38 @@ private slots:
         QTest::addColumn<QString>("op");
         const QString both = QStringLiteral("CZQVCPSApp::MergeCpToBase");
         const QString codePlug = QStringLiteral("CZQVCPSApp::CodePlugMergeToBase");
-        QTest::newRow("CPField without isExist") << "<CPField name=\"f_new\" isExist=\"1\">" << "<CPField name=\"f_new\">"
-                                                 << 2 << int(IDS_SETTING_NODE_INCORRECT) << codePlug;
-        QTest::newRow("CPField without name") << "<CPField name=\"f_new\" isExist=\"1\">" << "<CPField isExist=\"1\">"
-                                              << 2 << int(IDS_SETTING_NODE_INCORRECT) << codePlug;
-        QTest::newRow("control in both parts") << "<Control ID=\"10\" RightView=\"PageA\"/>"
-                                               << "<Control ID=\"1\" RightView=\"PageA\"/>" << 1
-                                               << int(IDS_SETTING_NODE_IN_BOTH_PARTS) << both;
+        QTest::newRow("CPField without isExist")
+            << "<CPField name=\"f_new\" isExist=\"1\">"
+            << "<CPField name=\"f_new\">" << 2 << int(IDS_SETTING_NODE_INCORRECT) << codePlug;
+        QTest::newRow("CPField without name")
+            << "<CPField name=\"f_new\" isExist=\"1\">"
+            << "<CPField isExist=\"1\">" << 2 << int(IDS_SETTING_NODE_INCORRECT) << codePlug;
+        QTest::newRow("control in both parts")
+            << "<Control ID=\"10\" RightView=\"PageA\"/>"
+            << "<Control ID=\"1\" RightView=\"PageA\"/>" << 1 << int(IDS_SETTING_NODE_IN_BOTH_PARTS) << both;
         QTest::newRow("isExist not a number") << "<CPField name=\"f_later\" isExist=\"1\"/>\n        <!-- only"
                                               << "<CPField name=\"f_later\" isExist=\"yes\"/>\n        <!-- only" << 2
                                               << int(IDS_UNKNOWN_ERROR) << QString();
-        QTest::newRow("control without RightView") << "<Control ID=\"13\" RightView=\"PageB\"/>" << "<Control ID=\"13\"/>"
-                                                   << 2 << int(IDS_UNKNOWN_ERROR) << QString();
-        QTest::newRow("RightView of a missing page") << "<Control ID=\"13\" RightView=\"PageB\"/>"
-                                                     << "<Control ID=\"13\" RightView=\"PageC\"/>" << 2
-                                                     << int(IDS_UNKNOWN_ERROR) << QString();
-        QTest::newRow("control id not a number") << "<Control ID=\"10\" RightView=\"PageA\"/>"
-                                                 << "<Control ID=\"ten\" RightView=\"PageA\"/>" << 1
-                                                 << int(IDS_UNKNOWN_ERROR) << QString();
-        QTest::newRow("visible control id not a number") << "<Control ID=\"3\" isVisible=\"1\"/>"
-                                                         << "<Control ID=\"x3\" isVisible=\"1\"/>" << 1
-                                                         << int(IDS_UNKNOWN_ERROR) << QString();
-        QTest::newRow("region page missing in the base") << "<PageB><Control ID=\"4\" isVisible=\"1\"/></PageB>"
-                                                         << "<PageC><Control ID=\"4\" isVisible=\"1\"/></PageC>" << 1
-                                                         << int(IDS_UNKNOWN_ERROR) << QString();
-        QTest::newRow("group not in the document") << "" << "" << 7 << int(IDS_UNKNOWN_ERROR) << QString();
-        QTest::newRow("region part missing") << "<ZQV/>\n    </G2>\n    <G3>\n      <RegionCommon>\n        <CPField"
-                                             << "</G2>\n    <G3>\n      <RegionCommon>\n        <CPField" << 2 << int(IDS_UNKNOWN_ERROR) << QString();
+        QTest::newRow("control without RightView")
+            << "<Control ID=\"13\" RightView=\"PageB\"/>"
+            << "<Control ID=\"13\"/>" << 2 << int(IDS_UNKNOWN_ERROR) << QString();
+        QTest::newRow("RightView of a missing page")
+            << "<Control ID=\"13\" RightView=\"PageB\"/>"
+            << "<Control ID=\"13\" RightView=\"PageC\"/>" << 2 << int(IDS_UNKNOWN_ERROR) << QString();
+        QTest::newRow("control id not a number")
+            << "<Control ID=\"10\" RightView=\"PageA\"/>"
+            << "<Control ID=\"ten\" RightView=\"PageA\"/>" << 1 << int(IDS_UNKNOWN_ERROR) << QString();
+        QTest::newRow("visible control id not a number")
+            << "<Control ID=\"3\" isVisible=\"1\"/>"
+            << "<Control ID=\"x3\" isVisible=\"1\"/>" << 1 << int(IDS_UNKNOWN_ERROR) << QString();
+        QTest::newRow("region page missing in the base")
+            << "<PageB><Control ID=\"4\" isVisible=\"1\"/></PageB>"
+            << "<PageC><Control ID=\"4\" isVisible=\"1\"/></PageC>" << 1 << int(IDS_UNKNOWN_ERROR) << QString();
+        QTest::newRow("group not in the document") << ""
+                                                   << "" << 7 << int(IDS_UNKNOWN_ERROR) << QString();
+        QTest::newRow("region part missing")
+            << "<ZQV/>\n    </G2>\n    <G3>\n      <RegionCommon>\n        <CPField"
+            << "</G2>\n    <G3>\n      <RegionCommon>\n        <CPField" << 2 << int(IDS_UNKNOWN_ERROR) << QString();
     }
     void brokenEntriesStopTheBuild()
     {
@@ -214,9 +223,9 @@ private slots:
             QCOMPARE(e.GetMessageId(), messageId);
             if (!op.isEmpty()) {
                 // The trace the user sees: one line, operation, location, message text.
-                const QRegularExpression line(QStringLiteral("^\\n\\(%1:\\d+\\) %2$")
-                                                  .arg(QRegularExpression::escape(op),
-                                                       QRegularExpression::escape(LoadStr(messageId))));
+                const QRegularExpression line(
+                    QStringLiteral("^\\n\\(%1:\\d+\\) %2$")
+                        .arg(QRegularExpression::escape(op), QRegularExpression::escape(LoadStr(messageId))));
                 QVERIFY2(line.match(e.GetTrace()).hasMatch(), qPrintable(e.GetTrace()));
             }
         }
@@ -275,7 +284,8 @@ private slots:
             // A page names controls of its own view, each once; generation 3 names all of them
             // (older ones leave out the controls of fields they lack, which hides them).
             for (const FormViewControls &view : kFormViewControls) {
-                const auto nodes = docs.working->Select(nullptr, QStringLiteral("/dfns:RegionCommon/dfns:%1/dfns:Control").arg(view.page));
+                const auto nodes = docs.working->Select(
+                    nullptr, QStringLiteral("/dfns:RegionCommon/dfns:%1/dfns:Control").arg(view.page));
                 std::multiset<int> onPage;
                 for (xmlNodePtr node : nodes)
                     onPage.insert(GetAttr(node, "ID").toInt());
@@ -305,10 +315,14 @@ private slots:
             QVERIFY2(fields[3].count(GetAttr(attribute, "name")), qPrintable(GetAttr(attribute, "name")));
 
         // The controls follow the fields.
-        QVERIFY(visibility[1].hidden.count(IDC_SETTINGS_PASSWORD) == 0 && !visibility[1].shown.count(IDC_SETTINGS_PASSWORD));
-        QVERIFY(visibility[2].shown.count(IDC_SETTINGS_PASSWORD) && visibility[2].shown.count(IDC_SETTINGS_CONFIRM_PASSWORD));
-        QVERIFY(!visibility[2].shown.count(IDC_SETTINGS_TPT_OFFSET) && visibility[3].shown.count(IDC_SETTINGS_TPT_OFFSET));
-        QVERIFY(!visibility[2].shown.count(IDC_PRIVATE_SCROLL_ENABLE) && visibility[3].shown.count(IDC_PRIVATE_SCROLL_ENABLE));
+        QVERIFY(visibility[1].hidden.count(IDC_SETTINGS_PASSWORD) == 0 &&
+                !visibility[1].shown.count(IDC_SETTINGS_PASSWORD));
+        QVERIFY(visibility[2].shown.count(IDC_SETTINGS_PASSWORD) &&
+                visibility[2].shown.count(IDC_SETTINGS_CONFIRM_PASSWORD));
+        QVERIFY(!visibility[2].shown.count(IDC_SETTINGS_TPT_OFFSET) &&
+                visibility[3].shown.count(IDC_SETTINGS_TPT_OFFSET));
+        QVERIFY(!visibility[2].shown.count(IDC_PRIVATE_SCROLL_ENABLE) &&
+                visibility[3].shown.count(IDC_PRIVATE_SCROLL_ENABLE));
         QVERIFY(visibility[1].shown.count(IDC_SETTINGS_CONTRAST) && visibility[3].shown.count(IDC_SETTINGS_CONTRAST));
     }
 };

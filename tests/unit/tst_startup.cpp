@@ -55,10 +55,7 @@ private slots:
         QCOMPARE(fx.Store().ReadString(config::CurrentComPort).value_or(""), QStringLiteral("COM1"));
     }
 
-    void realScriptEngineRuns()
-    {
-        QVERIFY(CheckScriptEngine());
-    }
+    void realScriptEngineRuns() { QVERIFY(CheckScriptEngine()); }
 
     void failuresEndStartUp_data()
     {
@@ -67,26 +64,28 @@ private slots:
         QTest::addColumn<int>("messageId");
         const QByteArray region = "<?xml version=\"1.0\"?><RegionSetting xmlns=\"urn:corvane:zqv-cps:profile\">"
                                   "<Region name=\"%1\"/></RegionSetting>";
-        QTest::newRow("Region.stv names another region") << "Region.stv" << QByteArray(region).replace("%1", "XYZ")
-                                                         << int(IDS_FILES_MISSING);
-        QTest::newRow("region code in other case") << "Region.stv" << QByteArray(region).replace("%1", "zqv")
-                                                   << int(IDS_FILES_MISSING);
+        QTest::newRow("Region.stv names another region")
+            << "Region.stv" << QByteArray(region).replace("%1", "XYZ") << int(IDS_FILES_MISSING);
+        QTest::newRow("region code in other case")
+            << "Region.stv" << QByteArray(region).replace("%1", "zqv") << int(IDS_FILES_MISSING);
         QTest::newRow("empty Region.stv") << "Region.stv" << QByteArray() << int(IDS_FILES_MISSING);
-        QTest::newRow("Region.stv without Region") << "Region.stv"
-                                                   << QByteArray("<?xml version=\"1.0\"?><RegionSetting xmlns=\"urn:corvane:zqv-cps:profile\"/>")
-                                                   << int(IDS_UNKNOWN_ERROR);
+        QTest::newRow("Region.stv without Region")
+            << "Region.stv"
+            << QByteArray("<?xml version=\"1.0\"?><RegionSetting xmlns=\"urn:corvane:zqv-cps:profile\"/>")
+            << int(IDS_UNKNOWN_ERROR);
         QTest::newRow("missing HelpPane.stv") << "HelpPane.stv" << QByteArray("-") << int(IDS_FILES_MISSING);
-        QTest::newRow("truncated HelpPane.stv") << "HelpPane.stv" << QByteArray("<?xml version=\"1.0\"?><HelpPane xmlns=\"urn:")
-                                                << int(IDS_FILES_MISSING);
-        QTest::newRow("non-XML UpDownGradeSetting.stv") << "UpDownGradeSetting.stv" << QByteArray("G1=5E.00.00-5E.03.99")
-                                                        << int(IDS_FILES_MISSING);
+        QTest::newRow("truncated HelpPane.stv")
+            << "HelpPane.stv" << QByteArray("<?xml version=\"1.0\"?><HelpPane xmlns=\"urn:") << int(IDS_FILES_MISSING);
+        QTest::newRow("non-XML UpDownGradeSetting.stv")
+            << "UpDownGradeSetting.stv" << QByteArray("G1=5E.00.00-5E.03.99") << int(IDS_FILES_MISSING);
         // the UTF-8 mark is read past; the document is then judged by what it holds
-        QTest::newRow("UTF-8 text with a byte-order mark") << "UpDownGradeSetting.stv"
-                                                           << QByteArray("\xEF\xBB\xBF<?xml version=\"1.0\"?><a/>")
-                                                           << int(IDS_UNKNOWN_ERROR);
-        QTest::newRow("UpDownGradeSetting.stv without group 3") << "UpDownGradeSetting.stv"
-                                                                << QByteArray("<?xml version=\"1.0\"?><UpDownGradeSetting xmlns=\"urn:corvane:zqv-cps:profile\"/>")
-                                                                << int(IDS_UNKNOWN_ERROR);
+        QTest::newRow("UTF-8 text with a byte-order mark")
+            << "UpDownGradeSetting.stv" << QByteArray("\xEF\xBB\xBF<?xml version=\"1.0\"?><a/>")
+            << int(IDS_UNKNOWN_ERROR);
+        QTest::newRow("UpDownGradeSetting.stv without group 3")
+            << "UpDownGradeSetting.stv"
+            << QByteArray("<?xml version=\"1.0\"?><UpDownGradeSetting xmlns=\"urn:corvane:zqv-cps:profile\"/>")
+            << int(IDS_UNKNOWN_ERROR);
     }
     void failuresEndStartUp()
     {
@@ -174,11 +173,16 @@ private slots:
         QTest::addColumn<bool>("validFile");
         QTest::addColumn<bool>("translated");
         QTest::addColumn<QString>("languageAfter");
-        QTest::newRow("German with its translation") << "German" << "lang/de.qm" << true << true << "German";
-        QTest::newRow("German without GUIResource") << "German" << "" << false << false << "English";
-        QTest::newRow("German, file missing") << "German" << "lang/de.qm" << false << false << "English";
-        QTest::newRow("English never loads a translation") << "English" << "lang/en.qm" << true << false << "English";
-        QTest::newRow("english is not English") << "english" << "" << false << false << "English";
+        QTest::newRow("German with its translation") << "German"
+                                                     << "lang/de.qm" << true << true << "German";
+        QTest::newRow("German without GUIResource") << "German"
+                                                    << "" << false << false << "English";
+        QTest::newRow("German, file missing") << "German"
+                                              << "lang/de.qm" << false << false << "English";
+        QTest::newRow("English never loads a translation") << "English"
+                                                           << "lang/en.qm" << true << false << "English";
+        QTest::newRow("english is not English") << "english"
+                                                << "" << false << false << "English";
     }
     void languageChoice()
     {
@@ -219,15 +223,19 @@ private slots:
         QTest::addColumn<bool>("removePopup");
         QTest::addColumn<QStringList>("removed");
         QTest::newRow("English only") << QStringList{"English"} << true << QStringList();
-        QTest::newRow("English and Spanish") << QStringList{"English", "Spanish"} << false
-                                             << QStringList{"CaFrench", "French", "German", "LaPortuguese", "LaSpanish"};
+        QTest::newRow("English and Spanish")
+            << QStringList{"English", "Spanish"} << false
+            << QStringList{"CaFrench", "French", "German", "LaPortuguese", "LaSpanish"};
         QTest::newRow("Spanish only") << QStringList{"Spanish"} << false
                                       << QStringList{"CaFrench", "French", "German", "LaPortuguese", "LaSpanish"};
-        QTest::newRow("no list: English stays") << QStringList() << false
-                                                << QStringList{"CaFrench", "French", "German", "LaPortuguese", "LaSpanish", "Spanish"};
-        QTest::newRow("names are case-sensitive") << QStringList{"English", "german"} << false
-                                                  << QStringList{"CaFrench", "French", "German", "LaPortuguese", "LaSpanish", "Spanish"};
-        QTest::newRow("all seven") << QStringList{"CaFrench", "French", "English", "German", "LaPortuguese", "LaSpanish", "Spanish"}
+        QTest::newRow("no list: English stays")
+            << QStringList() << false
+            << QStringList{"CaFrench", "French", "German", "LaPortuguese", "LaSpanish", "Spanish"};
+        QTest::newRow("names are case-sensitive")
+            << QStringList{"English", "german"} << false
+            << QStringList{"CaFrench", "French", "German", "LaPortuguese", "LaSpanish", "Spanish"};
+        QTest::newRow("all seven") << QStringList{"CaFrench",     "French",    "English", "German",
+                                                  "LaPortuguese", "LaSpanish", "Spanish"}
                                    << false << QStringList();
     }
     void languageMenuPruning()
@@ -238,7 +246,8 @@ private slots:
         const LanguageMenuPruning plan = PlanLanguageMenuPruning(supported);
         QCOMPARE(plan.removePopup, removePopup);
         QCOMPARE(plan.removeEntries, removed);
-        const LanguageMenuLabels labels = PlanLanguageMenuLabels(supported, [](const QString &l) { return "<" + l + ">"; });
+        const LanguageMenuLabels labels =
+            PlanLanguageMenuLabels(supported, [](const QString &l) { return "<" + l + ">"; });
         QCOMPARE(labels.relabel, !removePopup);
         if (labels.relabel) {
             QCOMPARE(labels.popupLabel, LoadStr(IDS_MENU_EDIT_LANGUAGE));

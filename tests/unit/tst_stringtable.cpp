@@ -15,11 +15,9 @@ namespace {
 QString g_textWithoutApplication;
 
 // Stands in for a loaded language file: replaces two texts, leaves the rest untranslated.
-class ReplacingTranslator : public QTranslator
-{
+class ReplacingTranslator : public QTranslator {
 public:
-    QString translate(const char *context, const char *sourceText, const char *disambiguation,
-                      int n) const override
+    QString translate(const char *context, const char *sourceText, const char *disambiguation, int n) const override
     {
         Q_UNUSED(disambiguation);
         Q_UNUSED(n);
@@ -55,8 +53,7 @@ QList<QPair<QString, int>> HeaderIds()
 
 }  // namespace
 
-class TestStringTable : public QObject
-{
+class TestStringTable : public QObject {
     Q_OBJECT
 
 private slots:
@@ -142,8 +139,7 @@ void TestStringTable::placeholdersAreOnlyTheSupportedOnes()
             if (text.at(i) != u'%')
                 continue;
             const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
-            QVERIFY2(next == u'd' || next == u's' || next == u'%',
-                     qPrintable(name + QStringLiteral(": ") + text));
+            QVERIFY2(next == u'd' || next == u's' || next == u'%', qPrintable(name + QStringLiteral(": ") + text));
             ++i;
         }
     }
@@ -164,13 +160,11 @@ void TestStringTable::formatStr_data()
                           "add it to channel 2's scan list. Do you want to continue?");
     QTest::newRow("missing second argument")
         << int(IDS_TREE_CHANNEL_COUNT) << QStringList{"3"} << QStringLiteral("Channel 3 ()");
-    QTest::newRow("no arguments") << int(IDS_TREE_CHANNEL_COUNT) << QStringList{}
-                                  << QStringLiteral("Channel  ()");
+    QTest::newRow("no arguments") << int(IDS_TREE_CHANNEL_COUNT) << QStringList{} << QStringLiteral("Channel  ()");
     QTest::newRow("extra arguments ignored")
         << int(IDS_CHANNEL_N) << QStringList{"4", "9"} << QStringLiteral("Channel 4");
-    QTest::newRow("percent in an argument is not expanded")
-        << int(IDS_OPERATION_FAILED_REASON) << QStringList{"%d%s%%"}
-        << QStringLiteral("Error: Operation Failed (%d%s%%).");
+    QTest::newRow("percent in an argument is not expanded") << int(IDS_OPERATION_FAILED_REASON) << QStringList{"%d%s%%"}
+                                                            << QStringLiteral("Error: Operation Failed (%d%s%%).");
     QTest::newRow("text without conversions")
         << int(IDS_INVALID_PROFILE) << QStringList{"x"} << QStringLiteral("Invalid profile.");
 }

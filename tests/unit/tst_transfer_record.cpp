@@ -41,14 +41,14 @@ private slots:
         QTest::addColumn<QString>("tidyHome");
         // 31 and 32 are private groups, 90 a public group, 77 nothing known.
         QTest::newRow("all fine") << QStringList{"31", "32"} << "31" << QStringList{"31", "32", "", "", ""} << "31";
-        QTest::newRow("a public group is no parent") << QStringList{"31", "90"} << "90"
-                                                     << QStringList{"31", "", "", "", ""} << "90";
-        QTest::newRow("unknown parent and home are dropped") << QStringList{"77", "32"} << "77"
-                                                             << QStringList{"", "32", "", "", ""} << "";
-        QTest::newRow("a private home takes the first free slot") << QStringList{"90", "31"} << "32"
-                                                                  << QStringList{"32", "31", "", "", ""} << "32";
-        QTest::newRow("no free slot for the home") << QStringList{"31", "31", "31", "31", "31"} << "32"
-                                                   << QStringList{"31", "31", "31", "31", "31"} << "32";
+        QTest::newRow("a public group is no parent")
+            << QStringList{"31", "90"} << "90" << QStringList{"31", "", "", "", ""} << "90";
+        QTest::newRow("unknown parent and home are dropped")
+            << QStringList{"77", "32"} << "77" << QStringList{"", "32", "", "", ""} << "";
+        QTest::newRow("a private home takes the first free slot")
+            << QStringList{"90", "31"} << "32" << QStringList{"32", "31", "", "", ""} << "32";
+        QTest::newRow("no free slot for the home")
+            << QStringList{"31", "31", "31", "31", "31"} << "32" << QStringList{"31", "31", "31", "31", "31"} << "32";
     }
     void tidyAfterRead()
     {

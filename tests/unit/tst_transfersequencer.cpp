@@ -32,9 +32,17 @@ public:
     QString failurePrefix;  // a host with its own failure texts puts this before the code
 
     QString CablePort() const override { return port; }
-    bool CommitPendingEdits() override { calls << "commit"; return commit; }
+    bool CommitPendingEdits() override
+    {
+        calls << "commit";
+        return commit;
+    }
     VirtualCPData &TransferRecord() override { return record; }
-    void RecreateLink() override { calls << "recreate"; record = VirtualCPData(); }
+    void RecreateLink() override
+    {
+        calls << "recreate";
+        record = VirtualCPData();
+    }
     void StartDelay() override { calls << "delay"; }
     void StartReset() override { calls << "reset"; }
     void StartReadUnitPid() override { calls << "unitpid"; }
@@ -154,9 +162,10 @@ void TestTransferSequencer::readSequenceByRadioGroup_data()
     QTest::addColumn<int>("group");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("group 2: no password read") << 2 << QString("1234")
-        << QStringList{"delay", "identity", "group R5E.08.00", "read-dialog", "new-profile"};
-    QTest::newRow("group 3, empty password: no prompt") << 3 << QString()
+    QTest::newRow("group 2: no password read")
+        << 2 << QString("1234") << QStringList{"delay", "identity", "group R5E.08.00", "read-dialog", "new-profile"};
+    QTest::newRow("group 3, empty password: no prompt")
+        << 3 << QString()
         << QStringList{"delay", "identity", "group R5E.08.00", "password", "read-dialog", "new-profile"};
 }
 
@@ -420,8 +429,9 @@ void TestTransferSequencer::writeAsksItsQuestionsBeforeThePassword()
     for (int i = 0; i < 3; ++i)
         seq.OnNotice(kNoticeSuccess, 0);
     const QString question = "ask " + FormatStr(IDS_WRITE_CHANGES_QUESTION, {"Private[2]: name cut"}).left(20);
-    QCOMPARE(host.calls, (QStringList{"commit", "unitpid", "identity", "group R5E.08.00", "password", "recreate", "convert",
-                                      "changes", question, "prompt", "write-dialog"}));
+    QCOMPARE(host.calls,
+             (QStringList{"commit", "unitpid", "identity", "group R5E.08.00", "password", "recreate", "convert",
+                          "changes", question, "prompt", "write-dialog"}));
 
     // Declining a question tells the host, which may say why nothing was written.
     for (const bool older : {false, true}) {

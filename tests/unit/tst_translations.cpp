@@ -43,8 +43,10 @@ QString Unescape(const QString &literal)
 // literals joined as the compiler joins them.
 QStringList ParseTableSources()
 {
-    const QString table = QString::fromUtf8(test::ReadBytes(QStringLiteral(ZQV_SOURCE_DIR "/resources/StringTable.cpp")));
-    static const QRegularExpression entry(QStringLiteral(R"re(QT_TRANSLATE_NOOP\("StringTable",((?:\s*"(?:[^"\\]|\\.)*")+)\s*\))re"));
+    const QString table =
+        QString::fromUtf8(test::ReadBytes(QStringLiteral(ZQV_SOURCE_DIR "/resources/StringTable.cpp")));
+    static const QRegularExpression entry(
+        QStringLiteral(R"re(QT_TRANSLATE_NOOP\("StringTable",((?:\s*"(?:[^"\\]|\\.)*")+)\s*\))re"));
     static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     QStringList sources;
     for (auto m = entry.globalMatch(table); m.hasNext();) {
@@ -242,14 +244,14 @@ void TestTranslations::checksCatchBrokenCopy_data()
                                 << QString("unfinished: Invalid profile.");
     QTest::newRow("empty") << QByteArray("<translation>Ungültiges Profil.</translation>")
                            << QByteArray("<translation></translation>") << QString("unfinished: Invalid profile.");
-    QTest::newRow("missing") << QByteArray("<source>Invalid profile.</source>") << QByteArray("<source>Invalid.</source>")
-                             << QString("missing: Invalid profile.");
+    QTest::newRow("missing") << QByteArray("<source>Invalid profile.</source>")
+                             << QByteArray("<source>Invalid.</source>") << QString("missing: Invalid profile.");
     QTest::newRow("placeholder lost") << QByteArray("<translation>Kanal %d</translation>")
-                                      << QByteArray("<translation>Kanal</translation>") << QString("placeholders differ: Channel %d");
-    QTest::newRow("placeholders swapped")
-        << QByteArray("<translation>Textnachricht %s &quot;%s&quot;</translation>")
-        << QByteArray("<translation>Textnachricht %d &quot;%s&quot;</translation>")
-        << QString("placeholders differ: Text message %s \"%s\"");
+                                      << QByteArray("<translation>Kanal</translation>")
+                                      << QString("placeholders differ: Channel %d");
+    QTest::newRow("placeholders swapped") << QByteArray("<translation>Textnachricht %s &quot;%s&quot;</translation>")
+                                          << QByteArray("<translation>Textnachricht %d &quot;%s&quot;</translation>")
+                                          << QString("placeholders differ: Text message %s \"%s\"");
     QTest::newRow("key tab lost") << QByteArray("<translation>&amp;Neu\tCtrl+N</translation>")
                                   << QByteArray("<translation>&amp;Neu Ctrl+N</translation>")
                                   << QString("placeholders differ: &New\tCtrl+N");

@@ -22,12 +22,15 @@ private slots:
             "<ZQVProfile xmlns='urn:corvane:zqv-cps:profile' a='&x;'/>");
         QTest::newRow("network DTD") << QByteArray(
             "<?xml version='1.0'?><!DOCTYPE p SYSTEM 'http://203.0.113.1/p.dtd'><ZQVProfile/>");
-        QTest::newRow("parameter entity") << QByteArray(
-            "<!DOCTYPE p [<!ENTITY % e SYSTEM 'file:///etc/hostname'> %e;]><ZQVProfile/>");
+        QTest::newRow("parameter entity")
+            << QByteArray("<!DOCTYPE p [<!ENTITY % e SYSTEM 'file:///etc/hostname'> %e;]><ZQVProfile/>");
         QByteArray bomb = "<?xml version='1.0'?><!DOCTYPE lolz [<!ENTITY lol0 'lollollollollollollollol'>";
         for (int i = 1; i < 12; ++i)
-            bomb += QStringLiteral("<!ENTITY lol%1 '&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;'>")
-                        .arg(i).arg(i - 1).toLatin1();
+            bomb += QStringLiteral(
+                        "<!ENTITY lol%1 '&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;&lol%2;'>")
+                        .arg(i)
+                        .arg(i - 1)
+                        .toLatin1();
         bomb += "]><ZQVProfile name='&lol11;'>&lol11;</ZQVProfile>";
         QTest::newRow("entity expansion bomb") << bomb;
         QTest::newRow("undeclared entity") << QByteArray("<ZQVProfile a='&nothing;'/>");
@@ -69,11 +72,16 @@ private slots:
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("escaped");
-        QTest::newRow("plain") << "Team 1" << "Team 1";
-        QTest::newRow("ampersand first") << "A&B" << "A&amp;B";
-        QTest::newRow("already escaped text") << "&amp;" << "&amp;amp;";
-        QTest::newRow("angles and quote") << "<\"x\">" << "&lt;&quot;x&quot;&gt;";
-        QTest::newRow("apostrophe stays") << "O'Neil" << "O'Neil";
+        QTest::newRow("plain") << "Team 1"
+                               << "Team 1";
+        QTest::newRow("ampersand first") << "A&B"
+                                         << "A&amp;B";
+        QTest::newRow("already escaped text") << "&amp;"
+                                              << "&amp;amp;";
+        QTest::newRow("angles and quote") << "<\"x\">"
+                                          << "&lt;&quot;x&quot;&gt;";
+        QTest::newRow("apostrophe stays") << "O'Neil"
+                                          << "O'Neil";
         QTest::newRow("latin-1") << QString::fromLatin1("\xC9\xE8\xFF") << QString::fromLatin1("\xC9\xE8\xFF");
     }
     void escapingRoundTrips()
@@ -131,7 +139,8 @@ private slots:
     {
         CZQVCPSException e(105, "CRadioDataModel::LoadProfile", 42, "bad");
         e.AddTrace("CZQVCPSDoc::OnOpenDocument", 7, kExceptionCaught);
-        QCOMPARE(e.GetTrace(), QString("\n(CRadioDataModel::LoadProfile:42) bad\n(CZQVCPSDoc::OnOpenDocument:7) Exception Caught"));
+        QCOMPARE(e.GetTrace(),
+                 QString("\n(CRadioDataModel::LoadProfile:42) bad\n(CZQVCPSDoc::OnOpenDocument:7) Exception Caught"));
         const auto lib = CZQVCPSException::FromLibraryError(103, "Op", 1, "m", "d", "s");
         QCOMPARE(lib.GetMessageId(), 103);
         QCOMPARE(lib.GetTrace(), QString("\n(Op:1) ErrorMsg: m\nDesc: d\nSource: s"));
