@@ -391,7 +391,7 @@ Bitte installieren Sie CPS neu.</translation>
     </message>
     <message>
         <source>Pr&amp;eference</source>
-        <translation>Einstellun&amp;gen</translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -537,7 +537,7 @@ Bitte installieren Sie CPS neu.</translation>
     </message>
     <message>
         <source>Preference Setting</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Select COM Port</source>
@@ -914,7 +914,7 @@ Möchten Sie das Funkgerät trotzdem beschreiben?</translation>
     <message>
         <source>Your settings could not be read and have been reset. The unreadable file was kept as:
 %s</source>
-        <translation>Ihre Einstellungen konnten nicht gelesen werden und wurden zurückgesetzt. Die unlesbare Datei wurde aufbewahrt als:
+        <translation>Die Optionen des Programms konnten nicht gelesen werden und wurden zurückgesetzt. Die unlesbare Datei wurde aufbewahrt als:
 %s</translation>
     </message>
     <message>
@@ -960,6 +960,10 @@ Möchten Sie das Funkgerät trotzdem beschreiben?</translation>
     <message>
         <source>Search</source>
         <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation>Suchen &amp;nach:</translation>
     </message>
     <message>
         <source>The Radio-Specific Report describes the radio whose Unit Private ID belongs to a private contact of the profile. This profile has no such contact.</source>
@@ -1087,7 +1091,7 @@ Löschen</translation>
     </message>
     <message>
         <source>Preference setting</source>
-        <translation>Einstellungen festlegen</translation>
+        <translation>Optionen festlegen</translation>
     </message>
     <message>
         <source>Show or hide the toolbar

@@ -962,6 +962,10 @@ Do you want to write the radio anyway?</source>
         <translation>Buscar</translation>
     </message>
     <message>
+        <source>&amp;Look for:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
         <source>The Radio-Specific Report describes the radio whose Unit Private ID belongs to a private contact of the profile. This profile has no such contact.</source>
         <translation>El informe específico de la radio describe la radio cuyo ID privado de la unidad pertenece a un contacto privado del perfil. Este perfil no tiene ese contacto.</translation>
     </message>

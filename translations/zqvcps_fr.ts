@@ -962,6 +962,10 @@ Voulez-vous quand même écrire dans la radio&#xa0;?</translation>
         <translation>Recherche</translation>
     </message>
     <message>
+        <source>&amp;Look for:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
         <source>The Radio-Specific Report describes the radio whose Unit Private ID belongs to a private contact of the profile. This profile has no such contact.</source>
         <translation>Le rapport propre à la radio décrit la radio dont l&apos;ID privé de l&apos;unité appartient à un contact privé du profil. Ce profil n&apos;a aucun contact de ce type.</translation>
     </message>
@@ -1711,11 +1715,11 @@ Exception de pointeur nul&#xa0;!</translation>
     </message>
     <message>
         <source>Manager Mode on for</source>
-        <translation>Mode gestionnaire pendant</translation>
+        <translation>Mode gestionnaire activé pour</translation>
     </message>
     <message>
         <source>See All Groups on for</source>
-        <translation>Voir tous les groupes pendant</translation>
+        <translation>Voir tous les groupes activé pour</translation>
     </message>
     <message>
         <source>Language</source>

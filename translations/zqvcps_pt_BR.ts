@@ -962,6 +962,10 @@ Deseja gravar o rádio mesmo assim?</translation>
         <translation>Pesquisar</translation>
     </message>
     <message>
+        <source>&amp;Look for:</source>
+        <translation>&amp;Procurar:</translation>
+    </message>
+    <message>
         <source>The Radio-Specific Report describes the radio whose Unit Private ID belongs to a private contact of the profile. This profile has no such contact.</source>
         <translation>O relatório específico do rádio descreve o rádio cujo ID privado da unidade pertence a um contato privado do perfil. Este perfil não tem esse contato.</translation>
     </message>
@@ -1711,11 +1715,11 @@ Exceção de ponteiro nulo!</translation>
     </message>
     <message>
         <source>Manager Mode on for</source>
-        <translation>Modo gerente ativo para</translation>
+        <translation>Modo gerente ativado para</translation>
     </message>
     <message>
         <source>See All Groups on for</source>
-        <translation>Ver todos os grupos ativo para</translation>
+        <translation>Ver todos os grupos ativado para</translation>
     </message>
     <message>
         <source>Language</source>
