@@ -79,7 +79,7 @@ ZQVCPS.Profile</translation>
     </message>
     <message>
         <source>A similar PID already exists in the contact list. Please specify a different PID.</source>
-        <translation>Eine ähnliche PID ist in der Kontaktliste bereits vorhanden. Bitte geben Sie eine andere PID an.</translation>
+        <translation>Diese PID ist in der Kontaktliste bereits vorhanden. Bitte geben Sie eine andere PID an.</translation>
     </message>
     <message>
         <source>Changing the channel will remove this public group from channel %d&apos;s scan list and add it to channel %d&apos;s scan list. Do you want to continue?</source>
@@ -815,7 +815,7 @@ Bitte installieren Sie CPS neu.</translation>
     </message>
     <message>
         <source>The private scroll list is empty. Do you want to start it with the contacts of the scroll list?</source>
-        <translation>Die private Blätterliste ist leer. Möchten Sie sie mit den Kontakten der Blätterliste beginnen?</translation>
+        <translation>Die private Blätterliste ist leer. Möchten Sie sie mit den Kontakten der Blätterliste füllen?</translation>
     </message>
     <message>
         <source>The value is not valid.</source>
@@ -1054,7 +1054,7 @@ Hinzufügen</translation>
     <message>
         <source>Add a private contact with bar code scanner
 Scan</source>
-        <translation>Privatkontakt mit Barcodescanner hinzufügen
+        <translation>Privatkontakt mit Barcode-Scanner hinzufügen
 Scannen</translation>
     </message>
     <message>
@@ -1267,7 +1267,7 @@ About</source>
     </message>
     <message>
         <source>show group only</source>
-        <translation>nur Gruppe anzeigen</translation>
+        <translation>nur Gruppe</translation>
     </message>
     <message>
         <source>text</source>
@@ -1715,11 +1715,11 @@ Nullzeiger-Ausnahme!</translation>
     </message>
     <message>
         <source>Manager Mode on for</source>
-        <translation>Managermodus ein für</translation>
+        <translation>Managermodus aktiviert für</translation>
     </message>
     <message>
         <source>See All Groups on for</source>
-        <translation>Alle Gruppen sehen ein für</translation>
+        <translation>Alle Gruppen sehen aktiviert für</translation>
     </message>
     <message>
         <source>Language</source>
