@@ -126,7 +126,7 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
     m_pSidebar->addTab(indexPage, LoadStr(IDS_HELP_TAB_INDEX));
     connect(m_pLookFor, &QLineEdit::textChanged, index, [index](const QString &text) {
         const bool wildcard = text.contains(QLatin1Char('*')) || text.contains(QLatin1Char('?'));
-        index->filterIndices(wildcard ? QString() : text, wildcard ? text : QString());
+        index->filterIndices(text, wildcard ? text : QString());
     });
     connect(m_pLookFor, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
     // The index is read in the background: apply what was typed before it was ready.
