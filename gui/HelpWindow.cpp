@@ -124,16 +124,15 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
     indexLayout->addWidget(m_pLookFor);
     indexLayout->addWidget(index, 1);
     m_pSidebar->addTab(indexPage, LoadStr(IDS_HELP_TAB_INDEX));
-    connect(m_pLookFor, &QLineEdit::textChanged, index, [index](const QString &text) {
+    const auto lookFor = [this, index] {
+        const QString text = m_pLookFor->text();
         const bool wildcard = text.contains(QLatin1Char('*')) || text.contains(QLatin1Char('?'));
         index->filterIndices(text, wildcard ? text : QString());
-    });
+    };
+    connect(m_pLookFor, &QLineEdit::textChanged, index, lookFor);
     connect(m_pLookFor, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
     // The index is read in the background: apply what was typed before it was ready.
-    connect(m_pEngine->indexModel(), &QHelpIndexModel::indexCreated, this, [this] {
-        if (!m_pLookFor->text().isEmpty())
-            emit m_pLookFor->textChanged(m_pLookFor->text());
-    });
+    connect(m_pEngine->indexModel(), &QHelpIndexModel::indexCreated, index, lookFor);
     connect(m_pSidebar, &QTabWidget::currentChanged, this, [this, indexPage](int tab) {
         if (m_pSidebar->widget(tab) == indexPage)
             m_pLookFor->setFocus();
