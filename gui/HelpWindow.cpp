@@ -4,6 +4,7 @@
 #include "Prompter.h"
 #include "StringTable.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -12,6 +13,9 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -103,8 +107,36 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
     connect(contents, &QHelpContentWidget::linkActivated, this, &CHelpWindow::ShowPage);
     connect(m_pEngine->contentModel(), &QHelpContentModel::contentsCreated, contents,
             [contents] { contents->expandToDepth(0); });
+    // The index, with a look-for field above it: typing narrows the index to the keywords that
+    // contain the text and selects the best match ("*" and "?" make it a wildcard pattern);
+    // Enter opens the selected keyword; the arrow and page keys move through the index.
     QHelpIndexWidget *index = m_pEngine->indexWidget();
-    m_pSidebar->addTab(index, LoadStr(IDS_HELP_TAB_INDEX));
+    auto *indexPage = new QWidget;
+    auto *indexLayout = new QVBoxLayout(indexPage);
+    indexLayout->setContentsMargins(0, 0, 0, 0);
+    auto *lookForLabel = new QLabel(LoadStr(IDS_HELP_LOOK_FOR), indexPage);
+    m_pLookFor = new QLineEdit(indexPage);
+    m_pLookFor->setObjectName(QStringLiteral("HelpIndexLookFor"));
+    m_pLookFor->setClearButtonEnabled(true);
+    m_pLookFor->installEventFilter(this);
+    lookForLabel->setBuddy(m_pLookFor);
+    indexLayout->addWidget(lookForLabel);
+    indexLayout->addWidget(m_pLookFor);
+    indexLayout->addWidget(index, 1);
+    m_pSidebar->addTab(indexPage, LoadStr(IDS_HELP_TAB_INDEX));
+    const auto lookFor = [this, index] {
+        const QString text = m_pLookFor->text();
+        const bool wildcard = text.contains(QLatin1Char('*')) || text.contains(QLatin1Char('?'));
+        index->filterIndices(text, wildcard ? text : QString());
+    };
+    connect(m_pLookFor, &QLineEdit::textChanged, index, lookFor);
+    connect(m_pLookFor, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    // The index is read in the background: apply what was typed before it was ready.
+    connect(m_pEngine->indexModel(), &QHelpIndexModel::indexCreated, index, lookFor);
+    connect(m_pSidebar, &QTabWidget::currentChanged, this, [this, indexPage](int tab) {
+        if (m_pSidebar->widget(tab) == indexPage)
+            m_pLookFor->setFocus();
+    });
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink &link, const QString &) { ShowPage(link.url); });
     connect(index, &QHelpIndexWidget::documentsActivated, this, [this](const QList<QHelpLink> &links, const QString &) {
@@ -142,6 +174,21 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
     m_pBrowser->setOpenLinks(false);
     m_pBrowser->setSource(start);
     resize(900, 650);
+}
+
+bool CHelpWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The look-for field keeps the focus while the arrow and page keys move through the index.
+    if (watched == m_pLookFor && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: QCoreApplication::sendEvent(m_pEngine->indexWidget(), event); return true;
+        default: break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CHelpWindow::ShowPage(const QUrl &url)

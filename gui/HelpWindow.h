@@ -1,6 +1,6 @@
 // The Help command's window: the compiled help file of the current language (a Qt help file)
-// opened at its start page, with its contents, its index and a full-text search beside the
-// pages, and back and forward navigation.
+// opened at its start page, with its contents, its index (with a look-for field) and a full-text
+// search beside the pages, and back and forward navigation.
 #pragma once
 
 #include <QMainWindow>
@@ -8,6 +8,7 @@
 #include <memory>
 
 class QHelpEngine;
+class QLineEdit;
 class QTabWidget;
 class QTextBrowser;
 
@@ -27,6 +28,10 @@ public:
     QTextBrowser *Browser() const { return m_pBrowser; }
     QTabWidget *Sidebar() const { return m_pSidebar; }
     QHelpEngine &Engine() const { return *m_pEngine; }
+    QLineEdit *IndexLookFor() const { return m_pLookFor; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHelpEngine> engine, const QUrl &start,
@@ -37,6 +42,7 @@ private:
     std::unique_ptr<QHelpEngine> m_pEngine;
     QTextBrowser *m_pBrowser;
     QTabWidget *m_pSidebar;
+    QLineEdit *m_pLookFor;
 };
 
 }  // namespace zqv

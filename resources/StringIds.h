@@ -384,6 +384,9 @@ enum StringId : int {
     IDS_RESTORE_INTRO = 31155,
     IDS_RESTORE_OPEN = 31156,
 
+    // Help window: the look-for field above the index (31500-31549)
+    IDS_HELP_LOOK_FOR = 31500,
+
     // Profile tree, contact and list editors, contacts overview (32000-32299)
     IDS_SETTINGS = 32000,
     IDS_CONTACTS = 32001,

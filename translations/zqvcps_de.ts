@@ -79,7 +79,7 @@ ZQVCPS.Profile</translation>
     </message>
     <message>
         <source>A similar PID already exists in the contact list. Please specify a different PID.</source>
-        <translation>Eine ähnliche PID ist in der Kontaktliste bereits vorhanden. Bitte geben Sie eine andere PID an.</translation>
+        <translation>Diese PID ist in der Kontaktliste bereits vorhanden. Bitte geben Sie eine andere PID an.</translation>
     </message>
     <message>
         <source>Changing the channel will remove this public group from channel %d&apos;s scan list and add it to channel %d&apos;s scan list. Do you want to continue?</source>
@@ -391,7 +391,7 @@ Bitte installieren Sie CPS neu.</translation>
     </message>
     <message>
         <source>Pr&amp;eference</source>
-        <translation>Einstellun&amp;gen</translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -537,7 +537,7 @@ Bitte installieren Sie CPS neu.</translation>
     </message>
     <message>
         <source>Preference Setting</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Select COM Port</source>
@@ -815,7 +815,7 @@ Bitte installieren Sie CPS neu.</translation>
     </message>
     <message>
         <source>The private scroll list is empty. Do you want to start it with the contacts of the scroll list?</source>
-        <translation>Die private Blätterliste ist leer. Möchten Sie sie mit den Kontakten der Blätterliste beginnen?</translation>
+        <translation>Die private Blätterliste ist leer. Möchten Sie sie mit den Kontakten der Blätterliste füllen?</translation>
     </message>
     <message>
         <source>The value is not valid.</source>
@@ -914,7 +914,7 @@ Möchten Sie das Funkgerät trotzdem beschreiben?</translation>
     <message>
         <source>Your settings could not be read and have been reset. The unreadable file was kept as:
 %s</source>
-        <translation>Ihre Einstellungen konnten nicht gelesen werden und wurden zurückgesetzt. Die unlesbare Datei wurde aufbewahrt als:
+        <translation>Die Optionen des Programms konnten nicht gelesen werden und wurden zurückgesetzt. Die unlesbare Datei wurde aufbewahrt als:
 %s</translation>
     </message>
     <message>
@@ -960,6 +960,10 @@ Möchten Sie das Funkgerät trotzdem beschreiben?</translation>
     <message>
         <source>Search</source>
         <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation>Suchen &amp;nach:</translation>
     </message>
     <message>
         <source>The Radio-Specific Report describes the radio whose Unit Private ID belongs to a private contact of the profile. This profile has no such contact.</source>
@@ -1050,7 +1054,7 @@ Hinzufügen</translation>
     <message>
         <source>Add a private contact with bar code scanner
 Scan</source>
-        <translation>Privatkontakt mit Barcodescanner hinzufügen
+        <translation>Privatkontakt mit Barcode-Scanner hinzufügen
 Scannen</translation>
     </message>
     <message>
@@ -1087,7 +1091,7 @@ Löschen</translation>
     </message>
     <message>
         <source>Preference setting</source>
-        <translation>Einstellungen festlegen</translation>
+        <translation>Optionen festlegen</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
@@ -1263,7 +1267,7 @@ About</source>
     </message>
     <message>
         <source>show group only</source>
-        <translation>nur Gruppe anzeigen</translation>
+        <translation>nur Gruppe</translation>
     </message>
     <message>
         <source>text</source>
@@ -1711,11 +1715,11 @@ Nullzeiger-Ausnahme!</translation>
     </message>
     <message>
         <source>Manager Mode on for</source>
-        <translation>Managermodus ein für</translation>
+        <translation>Managermodus aktiviert für</translation>
     </message>
     <message>
         <source>See All Groups on for</source>
-        <translation>Alle Gruppen sehen ein für</translation>
+        <translation>Alle Gruppen sehen aktiviert für</translation>
     </message>
     <message>
         <source>Language</source>

@@ -79,7 +79,7 @@ ZQVCPS.Profile</translation>
     </message>
     <message>
         <source>A similar PID already exists in the contact list. Please specify a different PID.</source>
-        <translation>Ya existe un PID similar en la lista de contactos. Especifique un PID diferente.</translation>
+        <translation>Este PID ya existe en la lista de contactos. Especifique un PID diferente.</translation>
     </message>
     <message>
         <source>Changing the channel will remove this public group from channel %d&apos;s scan list and add it to channel %d&apos;s scan list. Do you want to continue?</source>
@@ -815,7 +815,7 @@ Vuelva a instalar el CPS.</translation>
     </message>
     <message>
         <source>The private scroll list is empty. Do you want to start it with the contacts of the scroll list?</source>
-        <translation>La lista de desplazamiento privada está vacía. ¿Desea iniciarla con los contactos de la lista de desplazamiento?</translation>
+        <translation>La lista de desplazamiento privada está vacía. ¿Desea llenarla con los contactos de la lista de desplazamiento?</translation>
     </message>
     <message>
         <source>The value is not valid.</source>
@@ -914,7 +914,7 @@ Do you want to write the radio anyway?</source>
     <message>
         <source>Your settings could not be read and have been reset. The unreadable file was kept as:
 %s</source>
-        <translation>No se pudo leer su configuración y se restableció. El archivo ilegible se conservó como:
+        <translation>No se pudieron leer las preferencias del programa y se restablecieron. El archivo ilegible se conservó como:
 %s</translation>
     </message>
     <message>
@@ -960,6 +960,10 @@ Do you want to write the radio anyway?</source>
     <message>
         <source>Search</source>
         <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>The Radio-Specific Report describes the radio whose Unit Private ID belongs to a private contact of the profile. This profile has no such contact.</source>
@@ -1255,7 +1259,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>alert tone</source>
-        <translation>tono de alerta</translation>
+        <translation>timbre</translation>
     </message>
     <message>
         <source>channel</source>
@@ -1263,7 +1267,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>show group only</source>
-        <translation>mostrar solo grupo</translation>
+        <translation>solo grupo</translation>
     </message>
     <message>
         <source>text</source>
@@ -1711,11 +1715,11 @@ Null pointer exception!</source>
     </message>
     <message>
         <source>Manager Mode on for</source>
-        <translation>Modo administrador para</translation>
+        <translation>Modo administrador activado para</translation>
     </message>
     <message>
         <source>See All Groups on for</source>
-        <translation>Ver todos los grupos para</translation>
+        <translation>Ver todos los grupos activado para</translation>
     </message>
     <message>
         <source>Language</source>

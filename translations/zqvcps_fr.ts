@@ -79,7 +79,7 @@ ZQVCPS.Profile</translation>
     </message>
     <message>
         <source>A similar PID already exists in the contact list. Please specify a different PID.</source>
-        <translation>Un PID semblable existe déjà dans la liste des contacts. Veuillez indiquer un autre PID.</translation>
+        <translation>Ce PID existe déjà dans la liste des contacts. Veuillez indiquer un autre PID.</translation>
     </message>
     <message>
         <source>Changing the channel will remove this public group from channel %d&apos;s scan list and add it to channel %d&apos;s scan list. Do you want to continue?</source>
@@ -815,7 +815,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>The private scroll list is empty. Do you want to start it with the contacts of the scroll list?</source>
-        <translation>La liste de défilement privée est vide. Voulez-vous la commencer avec les contacts de la liste de défilement&#xa0;?</translation>
+        <translation>La liste de défilement privée est vide. Voulez-vous la remplir avec les contacts de la liste de défilement&#xa0;?</translation>
     </message>
     <message>
         <source>The value is not valid.</source>
@@ -914,7 +914,7 @@ Voulez-vous quand même écrire dans la radio&#xa0;?</translation>
     <message>
         <source>Your settings could not be read and have been reset. The unreadable file was kept as:
 %s</source>
-        <translation>Vos paramètres n&apos;ont pas pu être lus et ont été réinitialisés. Le fichier illisible a été conservé sous&#xa0;:
+        <translation>Les préférences du programme n&apos;ont pas pu être lues et ont été réinitialisées. Le fichier illisible a été conservé sous&#xa0;:
 %s</translation>
     </message>
     <message>
@@ -960,6 +960,10 @@ Voulez-vous quand même écrire dans la radio&#xa0;?</translation>
     <message>
         <source>Search</source>
         <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>The Radio-Specific Report describes the radio whose Unit Private ID belongs to a private contact of the profile. This profile has no such contact.</source>
@@ -1255,7 +1259,7 @@ About</source>
     </message>
     <message>
         <source>alert tone</source>
-        <translation>tonalité d&apos;alerte</translation>
+        <translation>sonnerie</translation>
     </message>
     <message>
         <source>channel</source>
@@ -1711,11 +1715,11 @@ Exception de pointeur nul&#xa0;!</translation>
     </message>
     <message>
         <source>Manager Mode on for</source>
-        <translation>Mode gestionnaire pendant</translation>
+        <translation>Mode gestionnaire activé pour</translation>
     </message>
     <message>
         <source>See All Groups on for</source>
-        <translation>Voir tous les groupes pendant</translation>
+        <translation>Voir tous les groupes activé pour</translation>
     </message>
     <message>
         <source>Language</source>

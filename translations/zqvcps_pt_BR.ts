@@ -79,7 +79,7 @@ ZQVCPS.Profile</translation>
     </message>
     <message>
         <source>A similar PID already exists in the contact list. Please specify a different PID.</source>
-        <translation>Já existe um PID semelhante na lista de contatos. Especifique um PID diferente.</translation>
+        <translation>Este PID já existe na lista de contatos. Especifique um PID diferente.</translation>
     </message>
     <message>
         <source>Changing the channel will remove this public group from channel %d&apos;s scan list and add it to channel %d&apos;s scan list. Do you want to continue?</source>
@@ -815,7 +815,7 @@ Reinstale o CPS.</translation>
     </message>
     <message>
         <source>The private scroll list is empty. Do you want to start it with the contacts of the scroll list?</source>
-        <translation>A lista de rolagem privada está vazia. Deseja iniciá-la com os contatos da lista de rolagem?</translation>
+        <translation>A lista de rolagem privada está vazia. Deseja preenchê-la com os contatos da lista de rolagem?</translation>
     </message>
     <message>
         <source>The value is not valid.</source>
@@ -914,7 +914,7 @@ Deseja gravar o rádio mesmo assim?</translation>
     <message>
         <source>Your settings could not be read and have been reset. The unreadable file was kept as:
 %s</source>
-        <translation>Não foi possível ler suas configurações, e elas foram redefinidas. O arquivo ilegível foi mantido como:
+        <translation>Não foi possível ler as preferências do programa, e elas foram redefinidas. O arquivo ilegível foi mantido como:
 %s</translation>
     </message>
     <message>
@@ -960,6 +960,10 @@ Deseja gravar o rádio mesmo assim?</translation>
     <message>
         <source>Search</source>
         <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation>&amp;Procurar:</translation>
     </message>
     <message>
         <source>The Radio-Specific Report describes the radio whose Unit Private ID belongs to a private contact of the profile. This profile has no such contact.</source>
@@ -1255,7 +1259,7 @@ Sobre</translation>
     </message>
     <message>
         <source>alert tone</source>
-        <translation>tom de alerta</translation>
+        <translation>campainha</translation>
     </message>
     <message>
         <source>channel</source>
@@ -1263,7 +1267,7 @@ Sobre</translation>
     </message>
     <message>
         <source>show group only</source>
-        <translation>mostrar somente grupo</translation>
+        <translation>somente grupo</translation>
     </message>
     <message>
         <source>text</source>
@@ -1711,11 +1715,11 @@ Exceção de ponteiro nulo!</translation>
     </message>
     <message>
         <source>Manager Mode on for</source>
-        <translation>Modo gerente ativo para</translation>
+        <translation>Modo gerente ativado para</translation>
     </message>
     <message>
         <source>See All Groups on for</source>
-        <translation>Ver todos os grupos ativo para</translation>
+        <translation>Ver todos os grupos ativado para</translation>
     </message>
     <message>
         <source>Language</source>

@@ -15,8 +15,10 @@
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
+#include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -26,6 +28,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QTranslator>
 #include <functional>
 
 using namespace zqv;
@@ -43,6 +46,18 @@ QMap<QString, QString> BuiltHelpFiles()
         files.insert(language,
                      QDir(install).filePath(conf.value(language + QStringLiteral("/HelpFileName")).toString()));
     return files;
+}
+
+// A text of the string table as a menu or form shows it: without its accelerator, its key and
+// a closing "...", and with the program's name in place of %s.
+QString Shown(int id)
+{
+    QString text = LoadStr(id).section(QLatin1Char('\t'), 0, 0);
+    text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&')).replace(QLatin1String("%s"), QLatin1String("ZQV CPS"));
+    if (text.endsWith(QLatin1String("...")))
+        text.chop(3);
+    return text.trimmed();
 }
 
 // What a contents or index entry for `url` should read: the page's title, or the text of the
@@ -209,6 +224,89 @@ private slots:
         }
     }
 
+    // In every language a help topic is headed with the words of the form control or the menu
+    // command it explains, as that language's translation shows them ("Menu > Command").
+    void helpHeadingsUseTheProgramsWords_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : BuiltHelpFiles().keys())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void helpHeadingsUseTheProgramsWords()
+    {
+        QFETCH(QString, language);
+        QSettings conf(QStringLiteral(ZQV_BUILD_SYSTEM_CONFIG), QSettings::IniFormat);
+        const QString resource = conf.value(QStringLiteral("Language/%1/GUIResource").arg(language)).toString();
+        QTranslator translator;
+        if (language != QLatin1String("English")) {
+            QVERIFY(translator.load(QDir(conf.value(QStringLiteral("InstallPath")).toString()).filePath(resource)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        const auto file = CHelpFile::Open(BuiltHelpFiles().value(language));
+        static const struct {
+            const char *page;
+            std::initializer_list<int> ids;
+        } kTerms[] = {
+            {"privates.htm#add", {IDS_ADD_PRIVATES}},
+            {"privates.htm#add_scanner", {IDS_ADD_PRIVATES_WITH_SCANNER}},
+            {"private.htm#id", {IDS_ID}},
+            {"private.htm#read_pid", {IDS_READ_PID_BUTTON}},
+            {"private.htm#group_only", {IDS_GROUP_ONLY}},
+            {"private.htm#home_group", {IDS_HOME_GROUP}},
+            {"private.htm#ringer", {IDS_RINGER}},
+            {"private.htm#delete", {IDS_DELETE_CURRENT_CONTACT}},
+            {"private.htm#add", {IDS_ADD_PRIVATES}},
+            {"scanchannel.htm#available", {IDS_ALL_PUBLIC_GROUPS}},
+            {"scanchannel.htm#list", {IDS_SCAN_LIST}},
+            {"scrolllist.htm#available", {IDS_AVAILABLE_CONTACTS}},
+            {"scanlist.htm#scan_mode", {IDS_SCAN_MODE}},
+            {"dlg_readpid.htm", {IDS_READ_PID_TITLE}},
+            {"dlg_preference.htm", {IDS_MENU_EDIT_PREFERENCE}},
+            {"cmd_file_new.htm", {IDS_MENU_FILE, IDS_MENU_FILE_NEW}},
+            {"cmd_file_open.htm", {IDS_MENU_FILE, IDS_MENU_FILE_OPEN}},
+            {"cmd_file_close.htm", {IDS_MENU_FILE, IDS_MENU_FILE_CLOSE}},
+            {"cmd_file_save.htm", {IDS_MENU_FILE, IDS_MENU_FILE_SAVE}},
+            {"cmd_file_save_as.htm", {IDS_MENU_FILE, IDS_MENU_FILE_SAVE_AS}},
+            {"cmd_file_recent.htm", {IDS_MENU_FILE, IDS_MENU_FILE_RECENT}},
+            {"cmd_file_exit.htm", {IDS_MENU_FILE, IDS_MENU_FILE_EXIT}},
+            {"cmd_edit_add.htm", {IDS_MENU_EDIT, IDS_MENU_EDIT_ADD}},
+            {"cmd_edit_scan_add.htm", {IDS_MENU_EDIT, IDS_MENU_EDIT_SCAN_ADD}},
+            {"cmd_edit_cut.htm", {IDS_MENU_EDIT, IDS_MENU_EDIT_CUT}},
+            {"cmd_edit_copy.htm", {IDS_MENU_EDIT, IDS_MENU_EDIT_COPY}},
+            {"cmd_edit_paste.htm", {IDS_MENU_EDIT, IDS_MENU_EDIT_PASTE}},
+            {"cmd_edit_delete.htm", {IDS_MENU_EDIT, IDS_MENU_EDIT_DELETE}},
+            {"cmd_edit_rename.htm", {IDS_MENU_EDIT, IDS_MENU_EDIT_RENAME}},
+            {"cmd_edit_dealer_info.htm", {IDS_MENU_EDIT, IDS_MENU_EDIT_DEALER_INFO}},
+            {"cmd_edit_preference.htm", {IDS_MENU_EDIT, IDS_MENU_EDIT_PREFERENCE}},
+            {"cmd_edit_language.htm", {IDS_MENU_EDIT, IDS_MENU_EDIT_LANGUAGE}},
+            {"cmd_view_toolbar.htm", {IDS_MENU_VIEW, IDS_MENU_VIEW_TOOLBAR}},
+            {"cmd_view_status_bar.htm", {IDS_MENU_VIEW, IDS_MENU_VIEW_STATUS_BAR}},
+            {"cmd_view_help_pane.htm", {IDS_MENU_VIEW, IDS_MENU_VIEW_HELP_PANE}},
+            {"cmd_radio_read.htm", {IDS_MENU_DEVICE, IDS_MENU_DEVICE_READ}},
+            {"cmd_radio_write.htm", {IDS_MENU_DEVICE, IDS_MENU_DEVICE_WRITE}},
+            {"cmd_radio_reset.htm", {IDS_MENU_DEVICE, IDS_MENU_DEVICE_RESET}},
+            {"cmd_radio_restore.htm", {IDS_MENU_DEVICE, IDS_MENU_DEVICE_RESTORE}},
+            {"cmd_report.htm", {IDS_MENU_REPORT}},
+            {"cmd_window_cascade.htm", {IDS_MENU_WINDOW, IDS_MENU_WINDOW_CASCADE}},
+            {"cmd_window_tile.htm", {IDS_MENU_WINDOW, IDS_MENU_WINDOW_TILE}},
+            {"cmd_help_contents.htm", {IDS_MENU_HELP, IDS_MENU_HELP_CONTENTS}},
+            {"cmd_help_about.htm", {IDS_MENU_HELP, IDS_MENU_HELP_ABOUT}},
+        };
+        QStringList wrong;
+        for (const auto &term : kTerms) {
+            QStringList words;
+            for (int id : term.ids)
+                words << Shown(id);
+            const QString page = QString::fromLatin1(term.page);
+            const QString heading = HeadingAt(*file, file->PageUrl(page));
+            if (heading != words.join(QLatin1String(" > ")))
+                wrong << page + QStringLiteral(": \"") + heading + QStringLiteral("\", the program says \"") +
+                        words.join(QLatin1String(" > ")) + QLatin1Char('"');
+        }
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+
     // The build refuses a translated help whose contents it cannot translate: a heading gone
     // from a page, an index synonym without its translation, a stale translation.
     void contentsToolRefusesWhatItCannotTranslate_data()
@@ -350,6 +448,46 @@ private slots:
         for (const QHelpSearchResult &result : search->searchResults(0, search->searchResultCount()))
             found = found || result.url().fileName() == QLatin1String("troubleshooting.htm");
         QVERIFY(found);
+    }
+
+    // The index's look-for field (here in German): typing narrows the index to the keywords
+    // that contain the text, in any case, and selects the one that starts with it; the arrow
+    // keys move through the index while the typing goes on; Enter opens the selected topic; a
+    // pattern with "*" matches as a wildcard.
+    void indexLookForFindsAndOpensATopic()
+    {
+        CScriptedPrompter prompter;
+        QWidget owner;
+        CHelpWindow *window = CHelpWindow::ShowHelp(BuiltHelpFiles().value(QStringLiteral("German")), prompter, &owner);
+        QVERIFY(window);
+        QHelpIndexModel *model = window->Engine().indexModel();
+        QHelpIndexWidget *index = window->Engine().indexWidget();
+        QLineEdit *lookFor = window->IndexLookFor();
+        QTRY_VERIFY(!model->isCreatingIndex() && model->rowCount() > 100);
+        const int all = model->rowCount();
+
+        QTest::keyClicks(lookFor, QStringLiteral("nur gr"));
+        QVERIFY(model->rowCount() > 0 && model->rowCount() < all);
+        for (int row = 0; row < model->rowCount(); ++row)
+            QVERIFY(model->index(row, 0).data().toString().contains(QLatin1String("nur gr"), Qt::CaseInsensitive));
+        QCOMPARE(index->currentIndex().data().toString(), QStringLiteral("Nur Gruppe"));
+        QTest::keyClick(lookFor, Qt::Key_Return);
+        QTRY_COMPARE(window->Browser()->source().fileName(), QStringLiteral("private.htm"));
+        QCOMPARE(window->Browser()->source().fragment(), QStringLiteral("group_only"));
+
+        lookFor->clear();
+        QCOMPARE(model->rowCount(), all);
+        QTest::keyClicks(lookFor, QStringLiteral("Kanal"));
+        const QString first = index->currentIndex().data().toString();
+        QVERIFY(first.startsWith(QLatin1String("Kanal")));
+        QTest::keyClick(lookFor, Qt::Key_Down);
+        QVERIFY(index->currentIndex().data().toString() != first);
+        QCOMPARE(lookFor->text(), QStringLiteral("Kanal"));
+
+        lookFor->setText(QStringLiteral("*fehler*verbindung*"));
+        QVERIFY(model->rowCount() > 0 && model->rowCount() < all);
+        for (int row = 0; row < model->rowCount(); ++row)
+            QVERIFY(model->index(row, 0).data().toString().contains(QLatin1String("Verbindung"), Qt::CaseInsensitive));
     }
 };
 

@@ -1,7 +1,8 @@
 // The translations under translations/: each holds every text of the string table, finished;
 // each translation keeps its source's placeholders in order; no two entries of one menu, nor
-// two menus of the menu bar, share an accelerator letter. Each check is also shown catching a
-// broken copy of a valid translation (the file patched in memory).
+// two menus of the menu bar, share an accelerator letter; texts that name different things (the
+// program's preferences, the radio's settings) do not read the same. Each check is also shown
+// catching a broken copy of a valid translation (the file patched in memory).
 #include "CommandTable.h"
 #include "MenuTable.h"
 #include "ModelTestSupport.h"
@@ -169,6 +170,16 @@ QStringList Check(const QByteArray &ts)
         const Message m = messages.value(english);
         return m.finished ? m.translation : english;
     };
+    // Texts that name different things must not read the same: the program's own preferences
+    // are not the radio's settings.
+    static const QList<QPair<int, int>> kDistinct = {{IDS_MENU_EDIT_PREFERENCE, IDS_SETTINGS},
+                                                     {IDS_PREFERENCE_TITLE, IDS_SETTINGS}};
+    const auto plain = [&](int id) { return translated(id).remove(QLatin1Char('&')).trimmed(); };
+    for (const auto &[one, other] : kDistinct)
+        if (plain(one).compare(plain(other), Qt::CaseInsensitive) == 0)
+            faults << QStringLiteral("one word for two things: %1, %2")
+                          .arg(QString::fromUtf8(EnglishStr(one)), QString::fromUtf8(EnglishStr(other)));
+
     for (const QList<int> &menu : MenuTextIds()) {
         QHash<QString, QString> taken;  // letter -> text
         for (int id : menu) {
@@ -264,6 +275,9 @@ void TestTranslations::checksCatchBrokenCopy_data()
     QTest::newRow("accelerator dropped") << QByteArray("<translation>Be&amp;richt</translation>")
                                          << QByteArray("<translation>Bericht</translation>")
                                          << QString("no accelerator: Bericht");
+    QTest::newRow("preferences called settings") << QByteArray("<translation>&amp;Optionen</translation>")
+                                                 << QByteArray("<translation>Einstellun&amp;gen</translation>")
+                                                 << QString("one word for two things: Pr&eference, Settings");
     QTest::newRow("broken XML") << QByteArray("</TS>") << QByteArray("") << QString("not valid XML: ");
 }
 
