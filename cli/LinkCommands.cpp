@@ -31,6 +31,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <atomic>
 #include <condition_variable>
 #include <csignal>
@@ -203,6 +204,8 @@ public:
     void SetKeepReadRecord(bool keep) { m_bKeepReadRecord = keep; }
     // Where a read saves the new profile.
     void SetOutput(const QString &path) { m_strOutput = path; }
+    // The profile written is a backup (restore).
+    void SetWritingBackup(bool backup) { m_bWritingBackup = backup; }
 
     // Runs one command of the sequence to its end: each operation's notice moves it on.
     void Run(CTransferSequencer &sequencer, void (CTransferSequencer::*command)())
@@ -345,6 +348,7 @@ public:
     void SetReadPurpose(int textId) override { m_nReadPurpose = textId; }
     bool LastWriteSentData() const override { return m_bWriteSentData; }
     void ShowNotice(const QString &text) override { m_ctx.Err() << text << '\n'; }
+    bool WritingBackup() const override { return m_bWritingBackup; }
 
 private:
     void RunShort(const std::function<int(CRadioTransfer &)> &operation)
@@ -368,6 +372,7 @@ private:
     CConfigStore::SafeWrite m_safeWrite{false, false, CConfigStore::kDefaultBackupKeep};
     bool m_bKeepReadRecord = false;
     bool m_bWriteSentData = false;
+    bool m_bWritingBackup = false;
     int m_nReadPurpose = 0;
 };
 
@@ -478,6 +483,7 @@ int RunWrite(CCliContext &ctx, const CCommand &self, const QStringList &args)
     CCliSequenceHost host(ctx, a);
     host.SetProfile(&doc);
     host.SetSafeWrite(safe);
+    host.SetWritingBackup(self.name == QLatin1String("restore"));
     CTransferSequencer sequencer(host, ctx.Prompter());
     host.Run(sequencer, &CTransferSequencer::Write);
     const WriteOutcome outcome = sequencer.LastWriteOutcome();
@@ -552,7 +558,13 @@ int RunBackups(CCliContext &ctx, const CCommand &self, const QStringList &args)
     CArgs a;
     if (!a.Parse(args, {QStringLiteral("--pid")}, {}) || !a.Operands().isEmpty())
         return UsageError(ctx, self, a.Error().isEmpty() ? QStringLiteral("backups takes no FILE") : a.Error());
-    const auto backups = link::ListBackups(CConfigStore::BackupFolder(), a.Value(QStringLiteral("--pid")));
+    // A radio's ID is up to 11 digits; "unknown" is the folder of a radio that sent none.
+    const QString pid = a.Value(QStringLiteral("--pid"));
+    static const QRegularExpression kPidPattern(QStringLiteral("^\\d{1,11}$"));
+    if (a.Has(QStringLiteral("--pid")) && !kPidPattern.match(pid).hasMatch() &&
+        pid != link::BackupFolderName(QString()))
+        return UsageError(ctx, self, QStringLiteral("--pid takes a radio's ID (digits): %1").arg(pid));
+    const auto backups = link::ListBackups(CConfigStore::BackupFolder(), pid);
     if (backups.empty())
         ctx.Err() << LoadStr(IDS_BACKUPS_NONE) << '\n';
     for (const link::BackupEntry &b : backups)

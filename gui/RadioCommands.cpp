@@ -1,5 +1,6 @@
 #include "RadioCommands.h"
 
+#include "AppShell.h"
 #include "AskPwdDlg.h"
 #include "ChildFrame.h"
 #include "MainFrame.h"
@@ -9,6 +10,8 @@
 #include "ZQVCPSApp.h"
 #include "ZQVCPSException.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStatusBar>
 #include <QTimer>
 #include <mutex>
@@ -357,13 +360,26 @@ bool CRadioCommands::SaveRecordAsProfile(const VirtualCPData &record, const QStr
     return doc.OnNewDocument() && doc.DoSave(path, true);
 }
 
-bool CRadioCommands::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes)
+bool CRadioCommands::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes,
+                                         const OtherRadioBackup &other)
 {
     // Nothing to list: the question alone says it.
     if (changes.empty())
-        return ITransferHost::ConfirmChangeReport(prompter, changes);
-    CChangeReportDialog dlg(changes, m_sequencer.LastBackupPath(), Frame());
+        return ITransferHost::ConfirmChangeReport(prompter, changes, other);
+    CChangeReportDialog dlg(changes, m_sequencer.LastBackupPath(), other, Frame());
     return dlg.exec() == QDialog::Accepted;
+}
+
+namespace {
+
+// Marks the windows Restore Backup opened: what they hold is a backup.
+const char *const kBackupCopyProperty = "zqvBackupCopy";
+
+}  // namespace
+
+bool CRadioCommands::WritingBackup() const
+{
+    return m_pTarget && m_pTarget->property(kBackupCopyProperty).toBool();
 }
 
 void CRadioCommands::ShowNotice(const QString &text)
@@ -374,11 +390,17 @@ void CRadioCommands::ShowNotice(const QString &text)
 
 void CRadioCommands::RestoreBackup()
 {
-    CRestoreBackupDialog dlg(CConfigStore::BackupFolder(), m_strUnitPid, Frame());
+    CRestoreBackupDialog dlg(CConfigStore::BackupFolder(), m_strUnitPid, m_app.Shell().Locale(), Frame());
     if (dlg.exec() != QDialog::Accepted || dlg.Chosen().isEmpty())
         return;
-    if (m_app.OpenProfile(dlg.Chosen()))
-        Write();
+    // A copy: an edit saved with Ctrl+S can never overwrite the backup itself.
+    const QFileInfo chosen(dlg.Chosen());
+    CChildFrame *copy = m_app.OpenProfileCopy(
+        chosen.filePath(), FormatStr(IDS_RESTORE_COPY_TITLE, {chosen.dir().dirName(), chosen.completeBaseName()}));
+    if (!copy)
+        return;
+    copy->setProperty(kBackupCopyProperty, true);
+    Write();
 }
 
 void CRadioCommands::IdleChanged(bool idle)

@@ -36,8 +36,8 @@ public:
     void Read();
     void Write();
     void Reset();
-    // Device > Restore Backup: the chosen backup opens as a profile and is written like any
-    // profile, with its own backup, change report and check.
+    // Device > Restore Backup: the chosen backup opens as an untitled copy and is written like
+    // any profile, with its own backup, change report and check.
     void RestoreBackup();
     const VirtualCPData &Record() const { return m_record; }
     const QString &UnitPid() const { return m_strUnitPid; }
@@ -84,7 +84,9 @@ private:
     int BackupKeepCount() const override;
     QString BackupFolder() const override;
     bool SaveRecordAsProfile(const VirtualCPData &record, const QString &path) override;
-    bool ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes) override;
+    bool ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes,
+                             const OtherRadioBackup &other) override;
+    bool WritingBackup() const override;
     void SetReadPurpose(int textId) override { m_nReadPurpose = textId; }
     bool LastWriteSentData() const override { return m_bWriteSentData; }
     void ShowNotice(const QString &text) override;

@@ -39,13 +39,18 @@ QDialogButtonBox *MakeButtons(QDialog *dialog, QPushButton *&accept, int acceptI
 }  // namespace
 
 CChangeReportDialog::CChangeReportDialog(const std::vector<link::ProfileDifference> &changes, const QString &backupPath,
-                                         QWidget *parent)
+                                         const OtherRadioBackup &other, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ChangeReportDialog"));
     setWindowTitle(LoadStr(IDS_CHANGE_REPORT_TITLE));
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(FormatStr(IDS_CHANGE_REPORT_INTRO, {QDir::toNativeSeparators(backupPath)}), this);
+    QString introText = FormatStr(IDS_CHANGE_REPORT_INTRO, {QDir::toNativeSeparators(backupPath)});
+    if (other.IsSet())
+        introText = FormatStr(IDS_RESTORE_OTHER_RADIO, {other.backupRadio, other.connectedRadio}) +
+            QStringLiteral("\n\n") + introText;
+    auto *intro = m_pIntro = new QLabel(introText, this);
+    intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);
     intro->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(intro);
@@ -61,12 +66,30 @@ CChangeReportDialog::CChangeReportDialog(const std::vector<link::ProfileDifferen
     for (int c = 0; c < m_pList->columnCount() - 1; ++c)
         m_pList->resizeColumnToContents(c);
     layout->addWidget(m_pList);
+    if (other.IsSet()) {
+        m_pQuestion =
+            new QLabel(FormatStr(IDS_RESTORE_OTHER_RADIO_QUESTION, {other.backupRadio, other.connectedRadio}), this);
+        m_pQuestion->setTextFormat(Qt::PlainText);
+        m_pQuestion->setWordWrap(true);
+        layout->addWidget(m_pQuestion);
+    }
     layout->addWidget(MakeButtons(this, m_pWrite, IDS_CHANGE_REPORT_WRITE));
     resize(820, 420);
 }
 
-CRestoreBackupDialog::CRestoreBackupDialog(const QString &root, const QString &pid, QWidget *parent)
-    : QDialog(parent), m_strRoot(root), m_strPid(pid)
+QString CChangeReportDialog::IntroText() const
+{
+    return m_pIntro->text();
+}
+
+QString CChangeReportDialog::QuestionText() const
+{
+    return m_pQuestion ? m_pQuestion->text() : QString();
+}
+
+CRestoreBackupDialog::CRestoreBackupDialog(const QString &root, const QString &pid, const QLocale &locale,
+                                           QWidget *parent)
+    : QDialog(parent), m_strRoot(root), m_strPid(pid), m_locale(locale)
 {
     setObjectName(QStringLiteral("RestoreBackupDialog"));
     setWindowTitle(LoadStr(IDS_RESTORE_TITLE));
@@ -78,14 +101,14 @@ CRestoreBackupDialog::CRestoreBackupDialog(const QString &root, const QString &p
     m_pAll->setChecked(pid.isEmpty());
     m_pAll->setEnabled(!pid.isEmpty());
     layout->addWidget(m_pAll);
-    m_pList = MakeList(this, IDS_RESTORE_COLUMNS);
+    m_pList = MakeList(this, IDS_RESTORE_LIST_COLUMNS);
     layout->addWidget(m_pList);
     layout->addWidget(MakeButtons(this, m_pRestore, IDS_RESTORE_OPEN));
     connect(m_pAll, &QCheckBox::toggled, this, &CRestoreBackupDialog::Fill);
     connect(m_pList, &QTreeWidget::itemSelectionChanged, this, [this] { m_pRestore->setEnabled(!Chosen().isEmpty()); });
     connect(m_pList, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     Fill();
-    resize(560, 360);
+    resize(720, 360);
 }
 
 void CRestoreBackupDialog::Fill()
@@ -93,11 +116,13 @@ void CRestoreBackupDialog::Fill()
     m_pList->clear();
     const auto backups = link::ListBackups(m_strRoot, m_pAll->isChecked() ? QString() : m_strPid);
     for (const link::BackupEntry &b : backups) {
+        const link::BackupRadio radio = link::ReadBackupRadio(b.path);
         auto *item = new QTreeWidgetItem(m_pList,
-                                         {b.pid, QLocale().toString(b.taken.date(), QLocale::ShortFormat),
-                                          QLocale().toString(b.taken.time(), QLocale::LongFormat), b.name});
+                                         {b.pid, radio.name, radio.model,
+                                          m_locale.toString(b.taken.date(), QLocale::ShortFormat),
+                                          m_locale.toString(b.taken.time(), QLocale::LongFormat), b.name});
         item->setData(0, Qt::UserRole, b.path);
-        item->setToolTip(3, QDir::toNativeSeparators(b.path));
+        item->setToolTip(5, QDir::toNativeSeparators(b.path));
     }
     if (m_pList->topLevelItemCount() > 0)
         m_pList->setCurrentItem(m_pList->topLevelItem(0));

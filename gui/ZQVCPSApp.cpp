@@ -341,6 +341,24 @@ bool CZQVCPSApp::OpenProfile(const QString &path)
     return true;
 }
 
+CChildFrame *CZQVCPSApp::OpenProfileCopy(const QString &path, const QString &title)
+{
+    if (!m_pMainFrame)
+        return nullptr;
+    std::unique_ptr<CRadioDataModel> checked = CheckProfile(path);
+    if (!checked)
+        return nullptr;
+    CChildFrame *child = CreateChild();
+    if (!child->OpenDocument(path, std::move(checked))) {
+        delete child;
+        return nullptr;
+    }
+    child->Document().SetPathName(QString());
+    child->SetTitle(title);
+    m_pMainFrame->AddChild(child);
+    return child;
+}
+
 void CZQVCPSApp::OnOpenRecentFile(int index)
 {
     const QStringList files = RecentFiles();

@@ -98,6 +98,10 @@ public:
     // Opens a profile (Open, recent file, dropped file, command line). A profile that is
     // already open is brought to the front. False when it was not opened.
     bool OpenProfile(const QString &path);
+    // Opens a profile as an untitled copy named `title`: the window has no file, so Save asks
+    // where to save and the file itself is never written; it is not added to the recent files.
+    // The window, or null when it was not opened.
+    CChildFrame *OpenProfileCopy(const QString &path, const QString &title);
     void OnOpenRecentFile(int index);
     void OnAppAbout();
     void OnDealerInfo();

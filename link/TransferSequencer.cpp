@@ -5,6 +5,8 @@
 #include "WriteChanges.h"
 
 #include <QDate>
+#include <QFile>
+#include <utility>
 
 namespace zqv {
 
@@ -59,11 +61,18 @@ QString ITransferHost::FailureText(int code) const
     return CTransferSequencer::FailureMessage(code);
 }
 
-bool ITransferHost::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes)
+bool ITransferHost::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes,
+                                        const OtherRadioBackup &other)
 {
-    const QString text = changes.empty()
-        ? LoadStr(IDS_SAFE_NOTHING_CHANGES)
-        : FormatStr(IDS_SAFE_CHANGE_REPORT, {link::DescribeDifferences(changes).join(QLatin1Char('\n'))});
+    const QString list = link::DescribeDifferences(changes).join(QLatin1Char('\n'));
+    QString text;
+    if (other.IsSet())
+        text = FormatStr(IDS_RESTORE_OTHER_RADIO, {other.backupRadio, other.connectedRadio}) + QStringLiteral("\n\n") +
+            (changes.empty() ? LoadStr(IDS_RESTORE_CHANGES_NOTHING) : FormatStr(IDS_RESTORE_CHANGES, {list})) +
+            QStringLiteral("\n\n") +
+            FormatStr(IDS_RESTORE_OTHER_RADIO_QUESTION, {other.backupRadio, other.connectedRadio});
+    else
+        text = changes.empty() ? LoadStr(IDS_SAFE_NOTHING_CHANGES) : FormatStr(IDS_SAFE_CHANGE_REPORT, {list});
     return prompter.Show(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
@@ -238,6 +247,8 @@ FlowResult CTransferSequencer::WriteFlow()
     // Likewise the outcome and the backup: a write stopped at a question took neither.
     m_writeOutcome = WriteOutcome::None;
     m_strBackupPath.clear();
+    m_strNewestKept.clear();
+    m_strPendingBackup.clear();
     m_host.RecreateLink();
     if (!m_host.ActiveProfileToRecord())
         return FlowResult::Failed;
@@ -266,6 +277,7 @@ FlowResult CTransferSequencer::WriteFlow()
             return backup;
     }
     WriteRecord(false);
+    SettleBackup(m_host.LastWriteSentData());
     return FlowResult::Done;
 }
 
@@ -290,23 +302,57 @@ FlowResult CTransferSequencer::TakeBackup()
     if (!ReadRadioInto(before, IDS_SAFE_BACKING_UP))
         return FlowResult::Failed;  // the read has shown why
     const QString root = m_host.BackupFolder();
+    const auto kept = link::ListBackups(root, link::BackupFolderName(before.limit.pid));
+    m_strNewestKept = kept.empty() ? QString() : kept.front().path;
     const QString path = link::NewBackupPath(root, before.limit.pid, QDateTime::currentDateTime());
     if (path.isEmpty() || !m_host.SaveRecordAsProfile(before, path)) {
+        if (!path.isEmpty())
+            QFile::remove(path);
         m_prompter.Show(FormatStr(IDS_SAFE_BACKUP_SAVE_FAILED, {path.isEmpty() ? root : path}), MB_OK | MB_ICONERROR);
         return FlowResult::Failed;
     }
-    link::PruneBackups(root, before.limit.pid, m_host.BackupKeepCount());
-    m_strBackupPath = path;
     m_backup = before;
     m_backupTaken = QDateTime::currentDateTime();
-    m_host.ShowNotice(FormatStr(IDS_SAFE_BACKUP_SAVED, {path}));
+    // A radio unchanged since its newest backup keeps that one as its backup: the new file is
+    // named nowhere, kept only if the write sends something, so every path shown exists and
+    // declined writes leave the backups as they were.
+    if (!m_strNewestKept.isEmpty() && link::SameProgramming(path, m_strNewestKept)) {
+        m_strPendingBackup = path;
+        m_strBackupPath = m_strNewestKept;
+        m_host.ShowNotice(FormatStr(IDS_SAFE_BACKUP_SAME_AS_KEPT, {m_strBackupPath}));
+    } else {
+        m_strBackupPath = path;
+        m_host.ShowNotice(FormatStr(IDS_SAFE_BACKUP_SAVED, {path}));
+    }
 
-    const VirtualCPData expected = link::ExpectedAfterWrite(m_host.TransferRecord(), before.limit);
-    if (!m_host.ConfirmChangeReport(m_prompter, link::CompareRecords(before, expected))) {
+    const VirtualCPData &profile = m_host.TransferRecord();
+    OtherRadioBackup other;
+    if (m_host.WritingBackup() && profile.limit.pid != before.limit.pid)
+        other = {link::RadioLabel(profile), link::RadioLabel(before)};
+    const VirtualCPData expected = link::ExpectedAfterWrite(profile, before.limit);
+    if (!m_host.ConfirmChangeReport(m_prompter, link::CompareRecords(before, expected), other)) {
+        SettleBackup(false);
         m_host.QuestionDeclined();
         return FlowResult::Failed;
     }
     return FlowResult::Done;
+}
+
+// Pruning waits until the write has ended and never takes this write's backup. A write that
+// sent nothing drops a new file that only repeats the newest backup.
+void CTransferSequencer::SettleBackup(bool sentData)
+{
+    if (m_strBackupPath.isEmpty())
+        return;
+    if (!m_strPendingBackup.isEmpty()) {
+        const QString pending = std::exchange(m_strPendingBackup, QString());
+        if (!sentData) {
+            QFile::remove(pending);
+            return;
+        }
+        m_strBackupPath = pending;  // the same programming, taken now
+    }
+    link::PruneBackups(m_host.BackupFolder(), m_backup.limit.pid, m_host.BackupKeepCount(), m_strBackupPath);
 }
 
 void CTransferSequencer::WriteRecord(bool restoreOffered)

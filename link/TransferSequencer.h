@@ -57,6 +57,14 @@ enum TransferNoticeKind : int {
 // What a flow ended with.
 enum class FlowResult { Done, Cancelled, Failed };
 
+// A restore of a backup that was taken of another radio than the connected one: both radios
+// as messages name them ("Ann (20000002)"); empty for every other write.
+struct OtherRadioBackup {
+    QString backupRadio;
+    QString connectedRadio;
+    bool IsSet() const { return !backupRadio.isEmpty(); }
+};
+
 class ITransferHost {
 public:
     virtual ~ITransferHost() = default;
@@ -127,8 +135,13 @@ public:
         return false;
     }
     // Shows what the write changes in the radio and asks whether to write; true to write.
-    // The default asks through the prompter with the whole list.
-    virtual bool ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes);
+    // The default asks through the prompter with the whole list. `other` names both radios
+    // when a backup of another radio is about to be written.
+    virtual bool ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes,
+                                     const OtherRadioBackup &other);
+    // The profile being written is a backup (a restore): the change report says so when the
+    // backup was taken of another radio than the one connected.
+    virtual bool WritingBackup() const { return false; }
     // The next RunTransferDialog(false, ...) reads for this purpose (a string id: backing up,
     // verifying); 0 for an ordinary read.
     virtual void SetReadPurpose(int textId) { (void)textId; }
@@ -194,6 +207,9 @@ private:
     // Reads the radio into `out` with the host's read; the transfer record is kept.
     bool ReadRadioInto(VirtualCPData &out, int purposeId);
     FlowResult TakeBackup();
+    // Once it is known whether the write sent anything: keeps or drops a backup that repeats
+    // the newest one, then prunes.
+    void SettleBackup(bool sentData);
     // Writes the transfer record; then verifies it, or offers the backup after a failure.
     void WriteRecord(bool restoreOffered);
     void Verify(const VirtualCPData &sent);
@@ -208,6 +224,8 @@ private:
     bool m_bWriteToOlderRadio = false;
     WriteOutcome m_writeOutcome = WriteOutcome::None;
     QString m_strBackupPath;
+    QString m_strNewestKept;  // the radio's newest backup before this write's
+    QString m_strPendingBackup;  // this write's file while the newest one holds the same
     VirtualCPData m_backup;
     QDateTime m_backupTaken;
 };

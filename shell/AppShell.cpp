@@ -66,6 +66,13 @@ bool CAppShell::LoadTranslation(const QString &path)
     return true;
 }
 
+QLocale CAppShell::Locale() const
+{
+    if (m_pTranslator && !m_pTranslator->language().isEmpty())
+        return QLocale(m_pTranslator->language());
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
 void CAppShell::DropTranslation()
 {
     if (QCoreApplication::instance()) {

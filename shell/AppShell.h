@@ -11,6 +11,7 @@
 #include "Languages.h"
 #include "XmlDom.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -73,6 +74,9 @@ public:
     const std::shared_ptr<CXmlDocument> &GetMergeDoc() const { return m_spMergeDoc; }
     // True when a translation was loaded for the current language.
     bool HasTranslation() const { return m_pTranslator != nullptr; }
+    // The locale of the program's language (its translation's; English without one), for the
+    // dates and times the windows show.
+    QLocale Locale() const;
 
     // The template chosen in the New Profile dialog, read when a new profile is created.
     const QString &GetNewProfileTemplatePath() const { return m_strNewTemplatePath; }

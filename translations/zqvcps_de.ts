@@ -1368,16 +1368,6 @@ Möchten Sie die vor dem Schreiben angelegte Sicherung zurück in das Funkgerät
         <translation>Sicherungen aller Funkgeräte anzeigen</translation>
     </message>
     <message>
-        <source>Radio
-Date
-Time
-Name</source>
-        <translation>Funkgerät
-Datum
-Uhrzeit
-Name</translation>
-    </message>
-    <message>
         <source>Changes to the Radio</source>
         <translation>Änderungen am Funkgerät</translation>
     </message>
@@ -1848,6 +1838,48 @@ Nullzeiger-Ausnahme!</translation>
     <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>This is a backup of the radio %s, not of the connected radio %s.</source>
+        <translation>Dies ist eine Sicherung des Funkgeräts %s, nicht des angeschlossenen Funkgeräts %s.</translation>
+    </message>
+    <message>
+        <source>Do you want to write the backup of the radio %s into the radio %s?</source>
+        <translation>Möchten Sie die Sicherung des Funkgeräts %s in das Funkgerät %s schreiben?</translation>
+    </message>
+    <message>
+        <source>Writing it changes the radio as follows:
+
+%s</source>
+        <translation>Das Schreiben ändert das Funkgerät wie folgt:
+
+%s</translation>
+    </message>
+    <message>
+        <source>Writing it changes nothing in the radio.</source>
+        <translation>Das Schreiben ändert nichts am Funkgerät.</translation>
+    </message>
+    <message>
+        <source>Radio
+Name
+Model
+Date
+Time
+Backup</source>
+        <translation>Funkgerät
+Name
+Modell
+Datum
+Uhrzeit
+Sicherung</translation>
+    </message>
+    <message>
+        <source>Backup %s %s</source>
+        <translation>Sicherung %s %s</translation>
+    </message>
+    <message>
+        <source>The radio holds what it held when the backup %s was taken: that backup stays its backup.</source>
+        <translation>Das Funkgerät enthält dasselbe wie beim Anlegen der Sicherung %s: Diese Sicherung bleibt seine Sicherung.</translation>
     </message>
 </context>
 </TS>

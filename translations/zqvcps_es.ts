@@ -1368,16 +1368,6 @@ Do you want to write the backup taken before the write back into the radio?
         <translation>Mostrar las copias de seguridad de todas las radios</translation>
     </message>
     <message>
-        <source>Radio
-Date
-Time
-Name</source>
-        <translation>Radio
-Fecha
-Hora
-Nombre</translation>
-    </message>
-    <message>
         <source>Changes to the Radio</source>
         <translation>Cambios en la radio</translation>
     </message>
@@ -1848,6 +1838,48 @@ Null pointer exception!</source>
     <message>
         <source>Untitled</source>
         <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>This is a backup of the radio %s, not of the connected radio %s.</source>
+        <translation>Esta es una copia de seguridad de la radio %s, no de la radio conectada %s.</translation>
+    </message>
+    <message>
+        <source>Do you want to write the backup of the radio %s into the radio %s?</source>
+        <translation>¿Desea escribir la copia de seguridad de la radio %s en la radio %s?</translation>
+    </message>
+    <message>
+        <source>Writing it changes the radio as follows:
+
+%s</source>
+        <translation>Escribirla cambia la radio de la siguiente manera:
+
+%s</translation>
+    </message>
+    <message>
+        <source>Writing it changes nothing in the radio.</source>
+        <translation>Escribirla no cambia nada en la radio.</translation>
+    </message>
+    <message>
+        <source>Radio
+Name
+Model
+Date
+Time
+Backup</source>
+        <translation>Radio
+Nombre
+Modelo
+Fecha
+Hora
+Copia</translation>
+    </message>
+    <message>
+        <source>Backup %s %s</source>
+        <translation>Copia de seguridad %s %s</translation>
+    </message>
+    <message>
+        <source>The radio holds what it held when the backup %s was taken: that backup stays its backup.</source>
+        <translation>La radio contiene lo mismo que cuando se hizo la copia de seguridad %s: esa copia sigue siendo su copia de seguridad.</translation>
     </message>
 </context>
 </TS>

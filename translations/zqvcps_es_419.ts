@@ -1368,16 +1368,6 @@ Do you want to write the backup taken before the write back into the radio?
         <translation>Mostrar los respaldos de todos los radios</translation>
     </message>
     <message>
-        <source>Radio
-Date
-Time
-Name</source>
-        <translation>Radio
-Fecha
-Hora
-Nombre</translation>
-    </message>
-    <message>
         <source>Changes to the Radio</source>
         <translation>Cambios en el radio</translation>
     </message>
@@ -1848,6 +1838,48 @@ Null pointer exception!</source>
     <message>
         <source>Untitled</source>
         <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>This is a backup of the radio %s, not of the connected radio %s.</source>
+        <translation>Este es un respaldo del radio %s, no del radio conectado %s.</translation>
+    </message>
+    <message>
+        <source>Do you want to write the backup of the radio %s into the radio %s?</source>
+        <translation>¿Desea escribir el respaldo del radio %s en el radio %s?</translation>
+    </message>
+    <message>
+        <source>Writing it changes the radio as follows:
+
+%s</source>
+        <translation>Escribirlo cambia el radio de la siguiente manera:
+
+%s</translation>
+    </message>
+    <message>
+        <source>Writing it changes nothing in the radio.</source>
+        <translation>Escribirlo no cambia nada en el radio.</translation>
+    </message>
+    <message>
+        <source>Radio
+Name
+Model
+Date
+Time
+Backup</source>
+        <translation>Radio
+Nombre
+Modelo
+Fecha
+Hora
+Respaldo</translation>
+    </message>
+    <message>
+        <source>Backup %s %s</source>
+        <translation>Respaldo %s %s</translation>
+    </message>
+    <message>
+        <source>The radio holds what it held when the backup %s was taken: that backup stays its backup.</source>
+        <translation>El radio contiene lo mismo que cuando se hizo el respaldo %s: ese respaldo sigue siendo su respaldo.</translation>
     </message>
 </context>
 </TS>

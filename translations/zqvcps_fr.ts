@@ -1368,16 +1368,6 @@ Voulez-vous réécrire dans la radio la sauvegarde faite avant l&apos;écriture&
         <translation>Voir les sauvegardes de toutes les radios</translation>
     </message>
     <message>
-        <source>Radio
-Date
-Time
-Name</source>
-        <translation>Radio
-Date
-Heure
-Nom</translation>
-    </message>
-    <message>
         <source>Changes to the Radio</source>
         <translation>Changements dans la radio</translation>
     </message>
@@ -1848,6 +1838,48 @@ Exception de pointeur nul&#xa0;!</translation>
     <message>
         <source>Untitled</source>
         <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>This is a backup of the radio %s, not of the connected radio %s.</source>
+        <translation>Ceci est une sauvegarde de la radio %s, pas de la radio connectée %s.</translation>
+    </message>
+    <message>
+        <source>Do you want to write the backup of the radio %s into the radio %s?</source>
+        <translation>Voulez-vous écrire la sauvegarde de la radio %s dans la radio %s ?</translation>
+    </message>
+    <message>
+        <source>Writing it changes the radio as follows:
+
+%s</source>
+        <translation>L&apos;écriture modifie la radio comme suit :
+
+%s</translation>
+    </message>
+    <message>
+        <source>Writing it changes nothing in the radio.</source>
+        <translation>L&apos;écriture ne change rien dans la radio.</translation>
+    </message>
+    <message>
+        <source>Radio
+Name
+Model
+Date
+Time
+Backup</source>
+        <translation>Radio
+Nom
+Modèle
+Date
+Heure
+Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backup %s %s</source>
+        <translation>Sauvegarde %s %s</translation>
+    </message>
+    <message>
+        <source>The radio holds what it held when the backup %s was taken: that backup stays its backup.</source>
+        <translation>La radio contient ce qu&apos;elle contenait lors de la sauvegarde %s : cette sauvegarde reste sa sauvegarde.</translation>
     </message>
 </context>
 </TS>

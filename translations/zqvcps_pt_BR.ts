@@ -1368,16 +1368,6 @@ Deseja gravar de volta no rádio o backup feito antes da gravação?
         <translation>Mostrar os backups de todos os rádios</translation>
     </message>
     <message>
-        <source>Radio
-Date
-Time
-Name</source>
-        <translation>Rádio
-Data
-Hora
-Nome</translation>
-    </message>
-    <message>
         <source>Changes to the Radio</source>
         <translation>Alterações no rádio</translation>
     </message>
@@ -1848,6 +1838,48 @@ Exceção de ponteiro nulo!</translation>
     <message>
         <source>Untitled</source>
         <translation>Sem título</translation>
+    </message>
+    <message>
+        <source>This is a backup of the radio %s, not of the connected radio %s.</source>
+        <translation>Este é um backup do rádio %s, não do rádio conectado %s.</translation>
+    </message>
+    <message>
+        <source>Do you want to write the backup of the radio %s into the radio %s?</source>
+        <translation>Deseja gravar o backup do rádio %s no rádio %s?</translation>
+    </message>
+    <message>
+        <source>Writing it changes the radio as follows:
+
+%s</source>
+        <translation>A gravação altera o rádio da seguinte forma:
+
+%s</translation>
+    </message>
+    <message>
+        <source>Writing it changes nothing in the radio.</source>
+        <translation>A gravação não altera nada no rádio.</translation>
+    </message>
+    <message>
+        <source>Radio
+Name
+Model
+Date
+Time
+Backup</source>
+        <translation>Rádio
+Nome
+Modelo
+Data
+Hora
+Backup</translation>
+    </message>
+    <message>
+        <source>Backup %s %s</source>
+        <translation>Backup %s %s</translation>
+    </message>
+    <message>
+        <source>The radio holds what it held when the backup %s was taken: that backup stays its backup.</source>
+        <translation>O rádio contém o mesmo que continha quando o backup %s foi feito: esse backup continua sendo o seu backup.</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QSpinBox>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace zqv;
 using namespace zqvtest;
@@ -45,6 +46,11 @@ class TestSafeWriteGui : public QObject, public CRadioWorldFixture {
     }
     VirtualCPData RadioMemory() const { return test::LoadRecord(m_sim->DumpPath()); }
     static std::vector<link::BackupEntry> Backups() { return link::ListBackups(CConfigStore::BackupFolder()); }
+    static QByteArray ReadAll(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
 
 private slots:
     void initTestCase()
@@ -82,6 +88,10 @@ private slots:
         QCOMPARE(m_driver->changeReports.size(), 1);
         QCOMPARE(Shown(m_world->prompter), QStringList());
         QVERIFY(!m_sim->ReceivedAnyWrite());
+        // A second declined write leaves the one backup of the unchanged radio alone.
+        QVERIFY(RunCommand(ID_DEVICE_WRITE));
+        QCOMPARE(m_driver->changeReports.size(), 2);
+        QCOMPARE(int(Backups().size()), 1);
     }
 
     // The line drops part-way; Yes to the offer writes the backup back. Then Device > Restore
@@ -115,6 +125,65 @@ private slots:
         QCOMPARE(Shown(m_world->prompter),
                  (QStringList{LoadStr(IDS_SAFE_NOTHING_CHANGES), LoadStr(IDS_SAFE_VERIFIED)}));
         QCOMPARE(RadioMemory().texts[0], QString("Hello"));
+
+        // It was written from an untitled copy: Save asks for a new file and never touches the
+        // backup, which is no recent file either.
+        CChildFrame *copy = m_world->Frame().ActiveChild();
+        QVERIFY(copy && copy->Document().GetPathName().isEmpty());
+        QVERIFY(!m_world->app->RecentFiles().contains(backup));
+        const QByteArray before = ReadAll(backup);
+        copy->SetModified();
+        QVERIFY(!copy->Save(false));
+        QCOMPARE(m_world->fileDialog.asked, 1);
+        QCOMPARE(ReadAll(backup), before);
+    }
+
+    // A backup of another radio: the report's first line and its question name both radios.
+    void restoreNamesWhoseBackupItIs()
+    {
+        QVERIFY(StartWorld({}));
+        VirtualCPData other = test::LoadRecord(m_world->CopyOfTemplate("other.zqv"));
+        other.limit.pid = QStringLiteral("10000999");
+        const QString folder = CConfigStore::BackupFolder() + QStringLiteral("/10000999");
+        QVERIFY(QDir().mkpath(folder));
+        test::SaveProfile(other, folder + QStringLiteral("/2026-01-01_00-00-00.zqv"));
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto *dlg = qobject_cast<CRestoreBackupDialog *>(QApplication::activeModalWidget()))
+                dlg->accept();
+        });
+        answer.start(10);
+        m_driver->writeChanges = false;
+        QVERIFY(RunCommand(ID_DEVICE_RESTORE));
+        QCOMPARE(m_driver->changeReportIntros.size(), 1);
+        const QString connected = QStringLiteral("My Radio (10000101)");
+        QVERIFY2(m_driver->changeReportIntros.first().startsWith(
+                     FormatStr(IDS_RESTORE_OTHER_RADIO, {"10000999", connected}) + u'\n'),
+                 qPrintable(m_driver->changeReportIntros.first()));
+        QCOMPARE(m_driver->changeReportQuestions.first(),
+                 FormatStr(IDS_RESTORE_OTHER_RADIO_QUESTION, {"10000999", connected}));
+    }
+
+    // The list names each backup's radio and model, orders backups of one second by their
+    // number, and writes dates in the language it is given.
+    void restoreListNamesTheRadios()
+    {
+        QTemporaryDir root;
+        const VirtualCPData radio =
+            test::LoadRecord(QStringLiteral(ZQV_DATA_SOURCE_DIR "/ProfileTemplate/ZQ-450 Standard.zqv"));
+        const QDateTime t0(QDate(2026, 3, 14), QTime(15, 9, 26));
+        for (int n = 1; n <= 10; ++n)
+            test::SaveProfile(radio, link::NewBackupPath(root.path(), radio.limit.pid, t0));
+        const QLocale german(QLocale::German, QLocale::Germany);
+        CRestoreBackupDialog dlg(root.path(), QString(), german);
+        QTreeWidget *list = dlg.List();
+        QCOMPARE(list->topLevelItemCount(), 10);
+        const QTreeWidgetItem *first = list->topLevelItem(0);
+        QCOMPARE((QStringList{first->text(0), first->text(1), first->text(2), first->text(3), first->text(5)}),
+                 (QStringList{"10000101", "This Radio", "Z450", german.toString(t0.date(), QLocale::ShortFormat),
+                              "2026-03-14_15-09-26-10"}));
+        QCOMPARE(list->topLevelItem(1)->text(5), QStringLiteral("2026-03-14_15-09-26-9"));
+        QCOMPARE(list->topLevelItem(9)->text(5), QStringLiteral("2026-03-14_15-09-26"));
     }
 
     void preferenceKeepsTheSwitches()

@@ -198,6 +198,100 @@ private slots:
         const CliResult listed = Run({"backups", "--pid", "20000001"});
         QCOMPARE(listed.exit, 0);
         QVERIFY(listed.out.endsWith(u'\t' + backups.front().path + u'\n'));
+        // It holds the codeplug password: the file and its folders are the owner's only.
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+            QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        for (const QString &path : {backups.front().path, QFileInfo(backups.front().path).path(), BackupRoot()})
+            QVERIFY2(!(QFileInfo(path).permissions() & others), qPrintable(path));
+    }
+
+    // Pruning never takes a backup that matters: the new one stays when 20 others are named
+    // later than now, and writes declined at the change report do not pile up copies of the
+    // same memory that would push real backups out.
+    void pruningKeepsTheBackupsThatMatter_data()
+    {
+        QTest::addColumn<QString>("existing");  // "future": 20 named in 2099; "older": one real, older
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("writes");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("20 named in the future") << "future" << QStringList{"--yes"} << 1 << 20;
+        QTest::newRow("three declined writes") << "older" << QStringList{} << 3 << 2;
+    }
+    void pruningKeepsTheBackupsThatMatter()
+    {
+        QFETCH(QString, existing);
+        QFETCH(QStringList, options);
+        QFETCH(int, writes);
+        QFETCH(int, kept);
+        QTemporaryDir dir;
+        const auto sim = StartRadio(BaseRadio(), dir.path());
+        QVERIFY(sim->Ok());
+        const QString folder = BackupRoot() + QStringLiteral("/20000001");
+        QVERIFY(QDir().mkpath(folder));
+        const QString older = folder + QStringLiteral("/2020-01-01_00-00-00.zqv");
+        if (existing == "future")
+            for (int i = 0; i < 20; ++i)
+                SaveProfile(CRadioSim::FullRadio(),
+                            folder + QStringLiteral("/2099-01-01_00-00-%1.zqv").arg(i, 2, 10, QChar(u'0')));
+        else
+            SaveProfile(CRadioSim::FullRadio(), older);
+        VirtualCPData profile = BaseRadio();
+        profile.setting.backlight = 30;
+        const QString file = dir.filePath("p.zqv");
+        SaveProfile(profile, file);
+        for (int i = 0; i < writes; ++i) {
+            const CliResult r = Run(QStringList{"write", "--port", sim->port} + options + QStringList{file});
+            // Every write names its backup, and the path it names exists.
+            int named = 0;
+            for (const QString &line : r.err.split(u'\n'))
+                for (const int id : {IDS_SAFE_BACKUP_SAVED, IDS_SAFE_BACKUP_SAME_AS_KEPT}) {
+                    const QStringList parts = LoadStr(id).split(QStringLiteral("%s"));
+                    if (line.startsWith(parts[0]) && line.endsWith(parts[1])) {
+                        ++named;
+                        const QString path = line.mid(parts[0].size(), line.size() - parts[0].size() - parts[1].size());
+                        QVERIFY2(QFileInfo::exists(path), qPrintable(r.err));
+                    }
+                }
+            QVERIFY2(named == 1, qPrintable(r.err));
+        }
+        const auto backups = link::ListBackups(BackupRoot(), "20000001");
+        QCOMPARE(int(backups.size()), kept);
+        if (existing == "older")
+            QCOMPARE(backups.back().path, older);
+    }
+
+    // A backup restored into another radio than the one it was taken of: the report's first
+    // line says so and the question names both radios. An ordinary write of the same file
+    // does not.
+    void restoreNamesWhoseBackupItIs_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("restore") << "restore";
+        QTest::newRow("write") << "write";
+    }
+    void restoreNamesWhoseBackupItIs()
+    {
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+        CSimProcess sim({QStringLiteral("--full")});
+        QVERIFY(sim.Ok());
+        VirtualCPData other = CRadioSim::FullRadio();
+        other.limit.pid = other.contacts[60].pid;
+        const QString file = dir.filePath("other.zqv");
+        SaveProfile(other, file);
+        const CliResult r = Run({command, "--port", sim.port, file});
+        QCOMPARE(r.exit, 1);  // No without a terminal
+        const QString backupRadio = QStringLiteral("%1 (%2)").arg(other.contacts[60].name, other.limit.pid);
+        const QString connected = QStringLiteral("My Radio (20000001)");
+        const QString first = FormatStr(IDS_RESTORE_OTHER_RADIO, {backupRadio, connected});
+        const QString question = FormatStr(IDS_RESTORE_OTHER_RADIO_QUESTION, {backupRadio, connected});
+        if (command == "restore") {
+            QVERIFY2(r.err.contains(first + QStringLiteral("\n\n") + LoadStr(IDS_RESTORE_CHANGES_NOTHING) +
+                                    QStringLiteral("\n\n") + question),
+                     qPrintable(r.err));
+        } else {
+            QVERIFY2(!r.err.contains(first) && r.err.contains(LoadStr(IDS_SAFE_NOTHING_CHANGES)), qPrintable(r.err));
+        }
     }
 
     // A record acknowledged but stored wrongly fails the write and is named.
@@ -329,6 +423,17 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
         QVERIFY(made[1].endsWith("2026-01-02_03-04-05-2.zqv"));
+        // Within a second the number orders them as a number: "-10" is newer than "-9".
+        for (int n = 1; n <= 11; ++n)
+            QVERIFY(link::NewBackupPath(dir.path(), "20000002", t0)
+                        .endsWith(n == 1 ? QStringLiteral("05.zqv") : QStringLiteral("-%1.zqv").arg(n)));
+        QStringList order;
+        for (const link::BackupEntry &b : link::ListBackups(dir.path(), "20000002"))
+            order << b.name.mid(19);
+        QCOMPARE(order, (QStringList{"-11", "-10", "-9", "-8", "-7", "-6", "-5", "-4", "-3", "-2", ""}));
+        link::PruneBackups(dir.path(), "20000002", 10);
+        QCOMPARE(link::ListBackups(dir.path(), "20000002").back().name, QStringLiteral("2026-01-02_03-04-05-2"));
+
         link::PruneBackups(dir.path(), "20000001", 2);
         const auto left = link::ListBackups(dir.path(), "20000001");
         QCOMPARE(int(left.size()), 2);

@@ -456,6 +456,7 @@ private slots:
         QCOMPARE(Cli({"read", "--port", "/dev/null"}).exit, 2);  // no output file
         QCOMPARE(Cli({"write", "--no-backup", "--no-verify", "--port", "/dev/null"}).exit, 2);  // no profile
         QCOMPARE(Cli({"identify", "--port", "/dev/null", "extra"}).exit, 2);
+        QCOMPARE(Cli({"backups", "--pid", "abc"}).exit, 2);
     }
 };
 

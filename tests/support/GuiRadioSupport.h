@@ -38,8 +38,11 @@ public:
     bool writeChanges = true;
     // A transfer dialog that ended with a failure is closed (Cancel) rather than left open.
     bool closeFailedDialogs = false;
-    // Each report shown: a row "item|change|now|after" per difference.
+    // Each report shown: a row "item|change|now|after" per difference; and its text above
+    // the list, and its question (empty when it has none).
     QList<QStringList> changeReports;
+    QStringList changeReportIntros;
+    QStringList changeReportQuestions;
     QTimer timer;
     CDialogDriver()
     {
@@ -61,6 +64,8 @@ public:
                 rows << QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}.join(u'|');
             }
             changeReports << rows;
+            changeReportIntros << report->IntroText();
+            changeReportQuestions << report->QuestionText();
             report->done(writeChanges ? QDialog::Accepted : QDialog::Rejected);
         } else if (auto *pwd = qobject_cast<zqv::CAskPwdDlg *>(modal)) {
             ++passwordPrompts;
