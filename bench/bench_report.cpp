@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
         const Stats write = Measure(iterations, [&] { WriteReport(*doc, context, kind); });
         // OK pressed: build, write, make the window, show it and lay the page out.
         const Stats shown = Measure(std::max(3, iterations / 3), [&] {
-            CReportDlg window(WriteReport(*doc, context, kind), prompter, files);
+            CReportDlg window(WriteReport(*doc, context, kind), doc->GetTitle(), QString(), prompter, files);
             window.show();
             if (!QTest::qWaitForWindowExposed(&window))
                 qFatal("the report window was not shown");
@@ -102,7 +102,8 @@ int main(int argc, char *argv[])
     }
     const Stats pdf = Measure(std::max(3, iterations / 3), [&] {
         report::WriteReportPdf(builder.Build(ReportKind::Overview), inst.Path(QStringLiteral("Report")),
-                               inst.Path(QStringLiteral("overview.pdf")), QStringLiteral("Overview Report"));
+                               inst.Path(QStringLiteral("overview.pdf")), QStringLiteral("Overview Report"),
+                               {doc->GetTitle()});
     });
     out << QStringLiteral("overview as PDF: %1 / %2\n").arg(pdf.median, 0, 'f', 1).arg(pdf.max, 0, 'f', 1);
     return 0;

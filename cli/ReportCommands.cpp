@@ -63,8 +63,8 @@ int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
     }
     const QString title =
         LoadStr(reportKind == ReportKind::RadioSpecific ? IDS_RADIO_SPECIFIC_REPORT : IDS_OVERVIEW_REPORT);
-    const bool written =
-        pdf ? report::WriteReportPdf(html, reportDir, output, title) : report::WriteReportFile(output, html);
+    const bool written = pdf ? report::WriteReportPdf(html, reportDir, output, title, {doc.GetTitle()})
+                             : report::WriteReportFile(output, html);
     if (!written) {
         ctx.Err() << FormatStr(IDS_REPORT_SAVE_FAILED, {output}) << '\n';
         return kExitFailure;

@@ -2,6 +2,7 @@
 
 #include "HelpFile.h"
 #include "Prompter.h"
+#include "ScreenFit.h"
 #include "StringTable.h"
 
 #include <QCoreApplication>
@@ -173,7 +174,7 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
             [this](const QUrl &link) { ShowPage(m_pBrowser->source().resolved(link)); });
     m_pBrowser->setOpenLinks(false);
     m_pBrowser->setSource(start);
-    resize(900, 650);
+    FitToScreen(*this, QSize(900, 650));
 }
 
 bool CHelpWindow::eventFilter(QObject *watched, QEvent *event)

@@ -4,8 +4,10 @@
 #include "Prompter.h"
 #include "ReportOptionDlg.h"
 #include "ReportPdf.h"
+#include "ScreenFit.h"
 #include "StringIds.h"
 #include "StringTable.h"
+#include "ZQVCPSDoc.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStringDecoder>
 #include <QTextBrowser>
@@ -41,10 +44,19 @@ public:
     }
 };
 
+// The paper of a PDF saved from the window: the default printer's, else the locale's.
+QPageSize PdfPaper()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    return printer.isNull() ? report::LocalePaperSize() : printer.defaultPageSize();
+}
+
 }  // namespace
 
-CReportDlg::CReportDlg(const QString &reportPath, IPrompter &prompter, IFileDialog &fileDialog, QWidget *parent)
-    : QDialog(parent), m_strPath(reportPath), m_prompter(prompter), m_fileDialog(fileDialog)
+CReportDlg::CReportDlg(const QString &reportPath, const QString &profileName, const QString &profileFolder,
+                       IPrompter &prompter, IFileDialog &fileDialog, QWidget *parent)
+    : QDialog(parent), m_strPath(reportPath), m_strProfileName(profileName), m_strProfileFolder(profileFolder),
+      m_prompter(prompter), m_fileDialog(fileDialog)
 {
     setWindowTitle(LoadStr(IDS_REPORT_WINDOW_TITLE));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -64,18 +76,27 @@ CReportDlg::CReportDlg(const QString &reportPath, IPrompter &prompter, IFileDial
     connect(m_pPreview, &QPushButton::clicked, this, &CReportDlg::OnPrintPreview);
     connect(m_pSaveAs, &QPushButton::clicked, this, &CReportDlg::OnSaveAs);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    resize(760, 640);
+    FitToScreen(*this, QSize(760, 640));
+}
+
+void CReportDlg::PreparePrinter(QPrinter &printer) const
+{
+    // A printer brings its own default paper; a file has none.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setPageSize(report::LocalePaperSize());
+    report::SetReportMargins(printer);
+    printer.setDocName(m_pBrowser->documentTitle());
 }
 
 void CReportDlg::PrintTo(QPrinter &printer)
 {
-    report::PrintReport(*m_pBrowser->document(), printer);
+    report::PrintReport(*m_pBrowser->document(), printer, {m_strProfileName});
 }
 
 void CReportDlg::OnPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(report::DefaultReportPageSize());
+    PreparePrinter(printer);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
         PrintTo(printer);
@@ -84,10 +105,10 @@ void CReportDlg::OnPrint()
 void CReportDlg::OnPrintPreview()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(report::DefaultReportPageSize());
+    PreparePrinter(printer);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(windowTitle());
-    preview.resize(900, 760);
+    FitToScreen(preview, QSize(900, 760));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { PrintTo(*p); });
     preview.exec();
 }
@@ -95,7 +116,8 @@ void CReportDlg::OnPrintPreview()
 bool CReportDlg::SaveTo(const QString &path)
 {
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return report::WriteReportPdf(*m_pBrowser->document(), path, m_pBrowser->documentTitle());
+        return report::WriteReportPdf(*m_pBrowser->document(), path, m_pBrowser->documentTitle(), {m_strProfileName},
+                                      PdfPaper());
     if (QFileInfo(path).absoluteFilePath() == QFileInfo(m_strPath).absoluteFilePath())
         return true;
     // The page as written (UTF-16 with its byte-order mark), and the pictures it shows.
@@ -111,7 +133,8 @@ bool CReportDlg::SaveTo(const QString &path)
 void CReportDlg::OnSaveAs()
 {
     IFileDialog::SaveRequest request;
-    request.proposedPath = QDir::home().filePath(QFileInfo(m_strPath).fileName());
+    const QDir folder = m_strProfileFolder.isEmpty() ? QDir::home() : QDir(m_strProfileFolder);
+    request.proposedPath = folder.filePath(QFileInfo(m_strPath).fileName());
     request.filter = LoadStr(IDS_REPORT_FILTER_HTML) + QStringLiteral(";;") + LoadStr(IDS_REPORT_FILTER_PDF);
     request.defaultExtension = QStringLiteral("htm");
     const QString path = m_fileDialog.GetSaveFileName(request);
@@ -134,7 +157,9 @@ void RunReportCommand(const CZQVCPSDoc &doc, const CReportContext &context)
     if (choice.exec() != QDialog::Accepted)
         return;
     const QString path = WriteReport(doc, context, choice.Choice());
-    CReportDlg window(path, *context.prompter, *context.fileDialog, context.parent);
+    const QString profilePath = doc.GetPathName();
+    CReportDlg window(path, doc.GetTitle(), profilePath.isEmpty() ? QString() : QFileInfo(profilePath).absolutePath(),
+                      *context.prompter, *context.fileDialog, context.parent);
     window.exec();
 }
 

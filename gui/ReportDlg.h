@@ -1,6 +1,8 @@
 // The report window: the report page as written to its file, with Print, Print Preview,
-// Save As (the page as a web page with its pictures, or as PDF) and Close. Printing uses the
-// report's margins on this window's printer only; nothing global is changed.
+// Save As (the page as a web page with its pictures, or as PDF) and Close. Printing starts
+// with the report's margins on this window's printer only (nothing global is changed); what
+// the user then sets in the print dialog wins. Every printed page carries a footer with the
+// profile's name, the page number and the date.
 //
 // RunReportCommand is the Report command: the report choice, building, writing and showing.
 #pragma once
@@ -21,7 +23,10 @@ class IPrompter;
 class CReportDlg : public QDialog {
     Q_OBJECT
 public:
-    CReportDlg(const QString &reportPath, IPrompter &prompter, IFileDialog &fileDialog, QWidget *parent = nullptr);
+    // `profileName` goes into the printed footer; Save As starts in `profileFolder` (the home
+    // folder when empty: a profile never saved).
+    CReportDlg(const QString &reportPath, const QString &profileName, const QString &profileFolder, IPrompter &prompter,
+               IFileDialog &fileDialog, QWidget *parent = nullptr);
 
     QTextBrowser *Browser() const { return m_pBrowser; }
     QPushButton *PrintButton() const { return m_pPrint; }
@@ -30,7 +35,10 @@ public:
     QPushButton *CloseButton() const { return m_pClose; }
     const QString &ReportPath() const { return m_strPath; }
 
-    // Prints the page on `printer` with the report's margins.
+    // Gives a printer the report's starting values: the report's margins, the report's title as
+    // the job's name, and, when it prints to a file rather than a printer, the locale's paper.
+    void PreparePrinter(QPrinter &printer) const;
+    // Prints the page on `printer` with the printer's paper and margins as they stand.
     void PrintTo(QPrinter &printer);
     // Saves the page: a path ending in ".pdf" as PDF, anything else as the web page with the
     // pictures it shows beside it. False (nothing reported) when it could not be written.
@@ -42,6 +50,8 @@ public:
 
 private:
     QString m_strPath;
+    QString m_strProfileName;
+    QString m_strProfileFolder;
     IPrompter &m_prompter;
     IFileDialog &m_fileDialog;
     QTextBrowser *m_pBrowser;

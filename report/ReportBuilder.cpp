@@ -42,18 +42,20 @@ const QString kParagraph = QStringLiteral("<table border=\"0\" cellpadding=\"0\"
 const QString kListStart = QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">");
 const QString kListPair = QStringLiteral("<tr><td width=\"15\">&nbsp;</td><td width=\"265\" class=\"ItemVal\">%1</td>"
                                          "<td width=\"265\" class=\"ItemVal\">%2</td></tr>");
+// The head rows of the contact tables are table heads, so a table that continues onto a new
+// printed page repeats them there.
 const QString kContactHead = QStringLiteral(
-    "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"Item\">\t\t   <tr>\t\t   "
+    "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"Item\">\t\t   <thead><tr>\t\t   "
     "<td width=\"136\" class=\"ItemTitleUC\">Name</td>\t\t   <td width=\"74\" class=\"ItemTitleUC\">PID</td>"
-    "\t\t   <td width=\"46\" class=\"ItemTitleUC\">Channel</td>\t\t   </tr>");
+    "\t\t   <td width=\"46\" class=\"ItemTitleUC\">Channel</td>\t\t   </tr></thead>");
 const QString kContactRow =
     QStringLiteral("<tr>\t\t   <td  class=\"ItemVal\">%1</td>\t\t   <td class=\"ItemVal\">%2</td>\t\t   "
                    "<td class=\"ItemVal\">%3</td>\t\t   </tr>");
 const QString kPrivateHead = QStringLiteral(
-    "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"Item\">\t\t   <tr>\t\t   "
+    "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"Item\">\t\t   <thead><tr>\t\t   "
     "<td width=\"100\" class=\"ItemTitleUC\">Name</td>\t\t   <td width=\"74\" class=\"ItemTitleUC\">PID</td>"
     "\t\t   <td width=\"48\" class=\"ItemTitleUC\">Channel</td>\t\t   "
-    "<td width=\"30\" class=\"ItemTitleUC\" Title=\"Group Only\">G.O.</td>\t\t   </tr>");
+    "<td width=\"30\" class=\"ItemTitleUC\" Title=\"Group Only\">G.O.</td>\t\t   </tr></thead>");
 const QString kPrivateRow =
     QStringLiteral("<tr>\t\t   <td class=\"ItemVal\">%1</td>\t\t   <td class=\"ItemVal\">%2</td>\t\t   "
                    "<td class=\"ItemVal\">%3</td>\t\t   <td class=\"ItemVal\">%4</td>\t\t   </tr>");

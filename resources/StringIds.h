@@ -281,6 +281,8 @@ enum StringId : int {
     IDS_REPORT_SAVE_FAILED = 30901,
     IDS_REPORT_FILTER_HTML = 30902,
     IDS_REPORT_FILTER_PDF = 30903,
+    // The footer of a printed report page: "Page 2 of 5".
+    IDS_REPORT_PAGE_OF = 31400,
 
     // Main frame (31000-31099): application name, About box, status-bar prompts with their
     // tool tips ("prompt\ntip"), toolbar button texts

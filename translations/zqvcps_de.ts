@@ -982,6 +982,10 @@ Möchten Sie das Funkgerät trotzdem beschreiben?</translation>
         <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
+        <source>Page %s of %s</source>
+        <translation>Seite %s von %s</translation>
+    </message>
+    <message>
         <source>ZQV CPS</source>
         <translation>ZQV CPS</translation>
     </message>

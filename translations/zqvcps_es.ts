@@ -982,6 +982,10 @@ Do you want to write the radio anyway?</source>
         <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
+        <source>Page %s of %s</source>
+        <translation>Página %s de %s</translation>
+    </message>
+    <message>
         <source>ZQV CPS</source>
         <translation>ZQV CPS</translation>
     </message>

@@ -982,6 +982,10 @@ Voulez-vous quand même écrire dans la radio&#xa0;?</translation>
         <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
+        <source>Page %s of %s</source>
+        <translation>Page %s sur %s</translation>
+    </message>
+    <message>
         <source>ZQV CPS</source>
         <translation>ZQV CPS</translation>
     </message>

@@ -982,6 +982,10 @@ Deseja gravar o rádio mesmo assim?</translation>
         <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
+        <source>Page %s of %s</source>
+        <translation>Página %s de %s</translation>
+    </message>
+    <message>
         <source>ZQV CPS</source>
         <translation>ZQV CPS</translation>
     </message>

@@ -15,8 +15,11 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBrowser>
@@ -29,12 +32,52 @@ using namespace zqvtest;
 
 namespace {
 
-QString PdfText(const QString &pdf)
+QString Poppler(const char *tool, const QStringList &args)
 {
     QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {pdf, QStringLiteral("-")});
+    p.start(QStandardPaths::findExecutable(QLatin1String(tool)), args);
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+bool HasPoppler()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+QString PdfText(const QString &pdf)
+{
+    return Poppler("pdftotext", {pdf, QStringLiteral("-")});
+}
+
+QString PdfInfo(const QString &pdf)
+{
+    return Poppler("pdfinfo", {pdf});
+}
+
+// The pictures a PDF holds, as "WIDTHxHEIGHT" in their own pixels.
+QStringList PdfPictureSizes(const QString &pdf)
+{
+    QStringList sizes;
+    const QStringList lines = Poppler("pdfimages", {QStringLiteral("-list"), pdf}).split(u'\n');
+    for (const QString &line : lines.mid(2)) {
+        const QStringList cells = line.simplified().split(u' ');
+        if (cells.size() > 4)
+            sizes << cells.at(3) + u'x' + cells.at(4);
+    }
+    return sizes;
+}
+
+// Where the leftmost word of a PDF's first page begins, in points from the paper's edge.
+double LeftmostText(const QString &pdf)
+{
+    const QString boxes = Poppler(
+        "pdftotext", {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    double leftmost = 1e9;
+    static const QRegularExpression xMin(QStringLiteral("<word xMin=\"([0-9.]+)\""));
+    for (auto it = xMin.globalMatch(boxes); it.hasNext();)
+        leftmost = std::min(leftmost, it.next().captured(1).toDouble());
+    return leftmost;
 }
 
 // Runs each queued step, in order, on the modal window shown next. It looks every 10 ms; a
@@ -140,9 +183,22 @@ private slots:
     void windowShowsSavesAndPrintsThePage()
     {
         const QString path = WriteReport(*fleet, Context(), ReportKind::RadioSpecific);
-        CReportDlg window(path, prompter, fileDialog);
+        const QString profileFolder = inst->Path(QStringLiteral("profiles"));
+        CReportDlg window(path, QStringLiteral("north-dock.zqv"), profileFolder, prompter, fileDialog);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The preview fits the screen's free area.
+        const QRect screenArea = window.screen()->availableGeometry();
+        CModalSteps modal;
+        QRect previewFrame;
+        modal.OnNextModal([&](QWidget *preview) {
+            previewFrame = preview->frameGeometry();
+            qobject_cast<QDialog *>(preview)->reject();
+        });
+        window.PreviewButton()->click();
+        QVERIFY(modal.AllRan());
+        QVERIFY2(screenArea.contains(previewFrame),
+                 qPrintable(QStringLiteral("%1x%2").arg(previewFrame.width()).arg(previewFrame.height())));
         const QString text = window.Browser()->document()->toPlainText();
         for (const char *expected : {"Unit Private ID", "This Radio", "Receive From", "Transmit To",
                                      "Scroll List (global)", "Text Messages", "On my way"})
@@ -158,11 +214,29 @@ private slots:
                               inst->Path(QStringLiteral("no/such/folder/page.pdf")), besideIt};
         QVERIFY(QDir().mkpath(inst->Path(QStringLiteral("out"))));
         window.SaveAsButton()->click();
+        // Save As starts in the profile's folder.
+        QCOMPARE(QFileInfo(fileDialog.lastRequest.proposedPath).absolutePath(), profileFolder);
         QCOMPARE(zqv::test::ReadBytes(inst->Path(QStringLiteral("out/page.htm"))), zqv::test::ReadBytes(path));
         QVERIFY(QFile::exists(inst->Path(QStringLiteral("out/Z450.jpg"))));
+        // The PDF goes on the default printer's paper, or the locale's where there is no printer:
+        // Letter in Canada, though Canada measures in metres.
+        const QByteArray paperBefore = qgetenv("LC_PAPER"), allBefore = qgetenv("LC_ALL");
+        qputenv("LC_PAPER", "en_CA.UTF-8");
+        qunsetenv("LC_ALL");
         window.SaveAsButton()->click();
-        if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        qputenv("LC_PAPER", paperBefore);
+        qputenv("LC_ALL", allBefore);
+        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+        const QPageSize paper =
+            defaultPrinter.isNull() ? QPageSize(QPageSize::Letter) : defaultPrinter.defaultPageSize();
+        if (HasPoppler()) {
             QVERIFY(PdfText(inst->Path(QStringLiteral("out/page.pdf"))).contains(QStringLiteral("This Radio")));
+            const QSize points = paper.sizePoints();
+            QVERIFY2(
+                PdfInfo(inst->Path(QStringLiteral("out/page.pdf")))
+                    .contains(QStringLiteral("Page size:       %1 x %2 pts").arg(points.width()).arg(points.height())),
+                qPrintable(PdfInfo(inst->Path(QStringLiteral("out/page.pdf")))));
+        }
         prompter.Clear();
         window.SaveAsButton()->click();
         QCOMPARE(prompter.Texts().size(), 1);
@@ -175,16 +249,30 @@ private slots:
         QCOMPARE(zqv::test::ReadBytes(besideIt), zqv::test::ReadBytes(path));
         QVERIFY(QFile::exists(QFileInfo(path).absolutePath() + QStringLiteral("/Z450.jpg")));
 
+        // Printing starts with the report's margins on this printer only, and the report's title
+        // names the print job.
+        const QString printed = inst->Path(QStringLiteral("out/printed.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(inst->Path(QStringLiteral("out/printed.pdf")));
-        window.PrintTo(printer);
-        // The report's margins on this printer, and nowhere else.
+        printer.setOutputFileName(printed);
+        window.PreparePrinter(printer);
         QCOMPARE(qRound(printer.pageLayout().margins(QPageLayout::Inch).left() * 1000), 237);
-        QVERIFY(zqv::test::ReadBytes(inst->Path(QStringLiteral("out/printed.pdf"))).startsWith("%PDF-"));
         QCOMPARE(qRound(QPrinter(QPrinter::HighResolution).pageLayout().margins(QPageLayout::Inch).left() * 1000) ==
                      237,
                  false);
+        QVERIFY(!window.Browser()->documentTitle().isEmpty());
+        QCOMPARE(printer.docName(), window.Browser()->documentTitle());
+        // A margin the user typed in the print dialog wins over the report's.
+        printer.setPageMargins(QMarginsF(1, 1, 1, 1), QPageLayout::Inch);
+        window.PrintTo(printer);
+        QVERIFY(zqv::test::ReadBytes(printed).startsWith("%PDF-"));
+        if (HasPoppler()) {
+            QVERIFY(PdfInfo(printed).contains(window.Browser()->documentTitle()));
+            const QString text = PdfText(printed);
+            QVERIFY2(text.contains(QStringLiteral("north-dock.zqv")) && text.contains(QStringLiteral("Page 1 of ")),
+                     qPrintable(text));
+            QVERIFY2(LeftmostText(printed) >= 71.5, qPrintable(QString::number(LeftmostText(printed))));
+        }
     }
 
     void reportCommandFromTheMenu()
@@ -219,12 +307,25 @@ private slots:
 
         // A model without a picture leaves an empty place, not a broken-picture sign.
         const QString noPicture = WriteReport(*noOwnRadio, Context(), ReportKind::Overview);
-        CReportDlg window(noPicture, prompter, fileDialog);
+        CReportDlg window(noPicture, QStringLiteral("g1.zqv"), QString(), prompter, fileDialog);
         const QImage placeholder = window.Browser()
                                        ->document()
                                        ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("41S.jpg")))
                                        .value<QImage>();
         QCOMPARE(placeholder.size(), QSize(1, 1));
+        // Printed, it leaves the same empty place: no picture on the page but the blank dot.
+        if (HasPoppler()) {
+            const QString printed = inst->Path(QStringLiteral("no-picture.pdf"));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printed);
+            window.PreparePrinter(printer);
+            window.PrintTo(printer);
+            const QStringList pictures = PdfPictureSizes(printed);
+            QVERIFY2(std::all_of(pictures.begin(), pictures.end(),
+                                 [](const QString &size) { return size == QLatin1String("1x1"); }),
+                     qPrintable(pictures.join(u' ')));
+        }
 
         // A template that is gone: message 101, and no window.
         QFile::remove(world.installPath + QStringLiteral("/Report/SpecReport.tpl"));

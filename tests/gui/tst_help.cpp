@@ -423,6 +423,8 @@ private slots:
         QVERIFY(prompter.History().empty());
         QCOMPARE(window->windowTitle(), QStringLiteral("ZQV CPS Help"));
         QCOMPARE(window->Sidebar()->count(), 3);
+        // All of it on the screen's free area, whatever the screen's size.
+        QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
         QHelpEngine &engine = window->Engine();
         QTRY_VERIFY(engine.contentModel()->rowCount() > 0);
         QTRY_VERIFY(engine.indexModel()->rowCount() > 0);

@@ -25,9 +25,11 @@ class CScriptedFileDialog : public IFileDialog {
 public:
     QStringList answers;
     int asked = 0;
-    QString GetSaveFileName(const SaveRequest &) override
+    SaveRequest lastRequest;
+    QString GetSaveFileName(const SaveRequest &request) override
     {
         ++asked;
+        lastRequest = request;
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 };

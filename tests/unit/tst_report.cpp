@@ -8,8 +8,11 @@
 #include "ReportBuilder.h"
 #include "ReportPdf.h"
 #include "StringIds.h"
+#include "StringTable.h"
 
+#include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTest>
@@ -51,6 +54,23 @@ QString FirstDifference(const QString &expected, const QString &actual)
             .arg(around(el), around(al));
     }
     return QStringLiteral("the texts are equal, the bytes are not (encoding or byte-order mark)");
+}
+
+QString Pdftotext()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+}
+
+// The text of each page of a PDF, laid out as on the page.
+QStringList PdfPages(const QString &pdf)
+{
+    QProcess p;
+    p.start(Pdftotext(), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
 }
 
 CDealerTexts SampleDealer()
@@ -236,23 +256,118 @@ private slots:
 
     void pdfCarriesTheReport()
     {
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty())
+        if (Pdftotext().isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed: run scripts/setup.sh");
         const QString html = CReportBuilder(*group3, inst->Dir(), {}).BuildRadioSpecificReport();
         const QString pdf = inst->Path(QStringLiteral("spec.pdf"));
         QVERIFY(report::WriteReportPdf(html, inst->Path(QStringLiteral("Report")), pdf,
-                                       QStringLiteral("Radio-Specific Report")));
+                                       QStringLiteral("Radio-Specific Report"), {QStringLiteral("g3.zqv")}));
         QVERIFY(ReadBytes(pdf).startsWith("%PDF-"));
-        QProcess p;
-        p.start(pdftotext, {pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(30000));
-        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        const QString text = PdfPages(pdf).join(u'\f');
         for (const char *expected : {"Base 01", "Receive From", "Night Shift", "Meeting at 10:00"})
             QVERIFY2(text.contains(QLatin1String(expected)), qPrintable(text));
         // A PDF that cannot be written is not reported as written.
-        QVERIFY(
-            !report::WriteReportPdf(html, inst->Dir(), inst->Path(QStringLiteral("no/such/folder/x.pdf")), QString()));
+        QVERIFY(!report::WriteReportPdf(html, inst->Dir(), inst->Path(QStringLiteral("no/such/folder/x.pdf")),
+                                        QString(), {}));
+    }
+
+    // Printed pages on papers of many heights, so page ends fall everywhere in the page: every
+    // page has its footer, no heading stays alone at a page's foot, and a contact table that
+    // goes on onto a new page shows its column heads there again.
+    void printedPagesKeepHeadingsHeadsAndFooters()
+    {
+        if (Pdftotext().isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: run scripts/setup.sh");
+        const QString html = CReportBuilder(*group3, inst->Dir(), SampleDealer()).BuildOverviewReport();
+        const QDate printed(2026, 3, 14);
+        const QString date = QLocale().toString(printed, QLocale::ShortFormat);
+        const QStringList headings = {
+            LoadStr(IDS_DEALER_INFO_TITLE),  LoadStr(IDS_ALL_PRIVATES),         LoadStr(IDS_ALL_PUBLIC_GROUPS),
+            LoadStr(IDS_ALL_PRIVATE_GROUPS), LoadStr(IDS_MANAGER_MODE_ENABLED), LoadStr(IDS_SEE_ALL_GROUPS_ENABLED),
+            LoadStr(IDS_GROUP_ONLY_ENABLED), LoadStr(IDS_PRIVATE_GROUPS),       LoadStr(IDS_PUBLIC_GROUPS),
+            LoadStr(IDS_GROUP_MEMBERS),      LoadStr(IDS_RECEIVE_LIST)};
+        // A row of the private contacts' table: name, PID, channel, group only.
+        const QRegularExpression privateRow(QStringLiteral("\\S\\s+\\d+\\s+\\d+\\s+(Yes|No)\\s*$"));
+        const QRegularExpression subTitle(QStringLiteral("\\(Channel \\d+\\)$"));
+        int continuedTables = 0;
+        for (int height = 70; height <= 160; height += 6) {
+            const QString pdf = inst->Path(QStringLiteral("overview-%1.pdf").arg(height));
+            QVERIFY(report::WriteReportPdf(html, inst->Path(QStringLiteral("Report")), pdf,
+                                           QStringLiteral("Overview Report"), {QStringLiteral("g3.zqv"), printed},
+                                           QPageSize(QSizeF(120, height), QPageSize::Millimeter)));
+            const QStringList pages = PdfPages(pdf);
+            QVERIFY(pages.size() > 1);
+            for (int i = 0; i < pages.size(); ++i) {
+                const QString where = QStringLiteral("%1 mm, page %2:\n%3").arg(height).arg(i + 1).arg(pages.at(i));
+                QStringList lines = pages.at(i).split(u'\n');
+                lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
+                QVERIFY2(!lines.isEmpty(), qPrintable(where));
+                const QString footer = lines.takeLast();
+                QVERIFY2(footer.contains(QStringLiteral("g3.zqv")) &&
+                             footer.contains(QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages.size())) &&
+                             footer.contains(date),
+                         qPrintable(where));
+                const QString last = lines.isEmpty() ? QString() : lines.last().trimmed();
+                QVERIFY2(!headings.contains(last) && !subTitle.match(last).hasMatch(), qPrintable(where));
+                const bool showsPrivates = std::any_of(
+                    lines.begin(), lines.end(), [&](const QString &line) { return privateRow.match(line).hasMatch(); });
+                if (!showsPrivates)
+                    continue;
+                QVERIFY2(pages.at(i).contains(QStringLiteral("G.O.")), qPrintable(where));
+                if (!pages.at(i).contains(LoadStr(IDS_ALL_PRIVATES)))
+                    ++continuedTables;
+            }
+        }
+        // Some of the papers cut the private contacts' table.
+        QVERIFY(continuedTables > 0);
+    }
+
+    // The paper where no printer chose one comes from the locale, which knows that Canada and
+    // Mexico measure in metres but print on Letter; LC_ALL wins over LC_PAPER over LANG.
+    void paperComesFromTheLocale_data()
+    {
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lcPaper");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<int>("paper");
+        const int letter = QPageSize::Letter, a4 = QPageSize::A4;
+        QTest::newRow("United States") << ""
+                                       << ""
+                                       << "en_US.UTF-8" << letter;
+        QTest::newRow("Canada, English") << ""
+                                         << "en_CA.UTF-8"
+                                         << "de_DE.UTF-8" << letter;
+        QTest::newRow("Canada, French") << ""
+                                        << "fr_CA"
+                                        << "" << letter;
+        QTest::newRow("Mexico") << ""
+                                << "es_MX.UTF-8@euro"
+                                << "en_GB.UTF-8" << letter;
+        QTest::newRow("Brazil") << ""
+                                << ""
+                                << "pt_BR.UTF-8" << a4;
+        QTest::newRow("Germany under a US paper") << "de_DE.UTF-8"
+                                                  << "en_US.UTF-8"
+                                                  << "en_US.UTF-8" << a4;
+        QTest::newRow("C") << ""
+                           << "C"
+                           << "en_US.UTF-8" << a4;
+    }
+    void paperComesFromTheLocale()
+    {
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcPaper);
+        QFETCH(QString, lang);
+        QFETCH(int, paper);
+        const QByteArray saved[] = {qgetenv("LC_ALL"), qgetenv("LC_PAPER"), qgetenv("LANG")};
+        qputenv("LC_ALL", lcAll.toUtf8());
+        qputenv("LC_PAPER", lcPaper.toUtf8());
+        qputenv("LANG", lang.toUtf8());
+        const QPageSize::PageSizeId chosen = report::LocalePaperSize().id();
+        qputenv("LC_ALL", saved[0]);
+        qputenv("LC_PAPER", saved[1]);
+        qputenv("LANG", saved[2]);
+        QCOMPARE(int(chosen), paper);
     }
 };
 
