@@ -47,6 +47,7 @@ CChangeReportDialog::CChangeReportDialog(const std::vector<link::ProfileDifferen
     auto *layout = new QVBoxLayout(this);
     auto *intro = new QLabel(FormatStr(IDS_CHANGE_REPORT_INTRO, {QDir::toNativeSeparators(backupPath)}), this);
     intro->setWordWrap(true);
+    intro->setTextFormat(Qt::PlainText);
     intro->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(intro);
     m_pList = MakeList(this, IDS_CHANGE_REPORT_COLUMNS);

@@ -1,12 +1,13 @@
 #include "ReportPdf.h"
 
+#include "FileSave.h"
 #include "ReportBuilder.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
 #include <memory>
@@ -32,22 +33,27 @@ void PrintReport(const QTextDocument &document, QPagedPaintDevice &device)
     copy->print(&device);
 }
 
-bool WriteReportPdf(const QTextDocument &document, const QString &pdfPath, const QString &title)
+bool WriteReportPdf(const QTextDocument &document, const QString &pdfPath, const QString &title, QString *reason)
 {
-    // Written through a save file, so a failure never leaves a stale or half-written file
-    // that looks like a report.
-    QSaveFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Laid out in memory and saved as every file is, so a failure never leaves a stale or
+    // half-written file that looks like a report, and never replaces a special file.
+    if (const QString refusal = SaveTargetRefusal(pdfPath); !refusal.isEmpty()) {
+        if (reason)
+            *reason = refusal;
         return false;
+    }
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     QPdfWriter writer(&file);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("ZQV CPS"));
     writer.setPageSize(DefaultReportPageSize());
     PrintReport(document, writer);
-    return file.commit();
+    return SaveFileReplacing(pdfPath, file.data(), reason);
 }
 
-bool WriteReportPdf(const QString &html, const QString &baseDir, const QString &pdfPath, const QString &title)
+bool WriteReportPdf(const QString &html, const QString &baseDir, const QString &pdfPath, const QString &title,
+                    QString *reason)
 {
     QTextDocument document;
     // The pictures come from the Report folder; a document outside a browser loads no files.
@@ -57,7 +63,7 @@ bool WriteReportPdf(const QString &html, const QString &baseDir, const QString &
             document.addResource(QTextDocument::ImageResource, QUrl(picture), image);
     }
     document.setHtml(html);
-    return WriteReportPdf(document, pdfPath, title);
+    return WriteReportPdf(document, pdfPath, title, reason);
 }
 
 }  // namespace zqv::report

@@ -15,10 +15,13 @@ namespace zqv::report {
 QPageSize DefaultReportPageSize();
 
 // Lays `html` out (pictures found in `baseDir`) and writes it to `pdfPath` with the report's
-// margins, titled `title`. False when the file cannot be written.
-bool WriteReportPdf(const QString &html, const QString &baseDir, const QString &pdfPath, const QString &title);
+// margins, titled `title`, through SaveFileReplacing. False when the file cannot be written,
+// with the cause in `reason`.
+bool WriteReportPdf(const QString &html, const QString &baseDir, const QString &pdfPath, const QString &title,
+                    QString *reason = nullptr);
 // The same for a document already laid out (the report window's).
-bool WriteReportPdf(const QTextDocument &document, const QString &pdfPath, const QString &title);
+bool WriteReportPdf(const QTextDocument &document, const QString &pdfPath, const QString &title,
+                    QString *reason = nullptr);
 // Prints `document` on `device` (a printer or PDF writer, its page size already chosen) with
 // the report's margins as the only margins.
 void PrintReport(const QTextDocument &document, QPagedPaintDevice &device);

@@ -384,6 +384,10 @@ enum StringId : int {
     IDS_RESTORE_INTRO = 31155,
     IDS_RESTORE_OPEN = 31156,
 
+    // Saving and the configuration files (31300-31349)
+    IDS_NOT_REGULAR_FILE_REASON = 31300,  // the cause of a refused save: the target is no regular file
+    IDS_CONFIG_CANNOT_READ = 31301,  // the user's settings file cannot be used: the file and the cause
+
     // Profile tree, contact and list editors, contacts overview (32000-32299)
     IDS_SETTINGS = 32000,
     IDS_CONTACTS = 32001,

@@ -358,6 +358,9 @@ constexpr StrEntry kStrings[] = {
     {IDS_CHANGE_REPORT_INTRO, QT_TRANSLATE_NOOP("StringTable", "Writing this profile changes the radio as follows. What the radio held before was saved as:\n%s")},
     {IDS_RESTORE_INTRO, QT_TRANSLATE_NOOP("StringTable", "Choose the backup to write back into the radio. It opens as a profile and is written with the same backup, change report and check as any write.")},
     {IDS_RESTORE_OPEN, QT_TRANSLATE_NOOP("StringTable", "&Restore")},
+    // Saving and the configuration files
+    {IDS_NOT_REGULAR_FILE_REASON, QT_TRANSLATE_NOOP("StringTable", "It is not a regular file (a folder, a device or a pipe).")},
+    {IDS_CONFIG_CANNOT_READ, QT_TRANSLATE_NOOP("StringTable", "Your settings cannot be read from %s:\n%s\nCorrect or remove this file, then start the program again.")},
     {IDS_SETTINGS, QT_TRANSLATE_NOOP("StringTable", "Settings")},
     {IDS_CONTACTS, QT_TRANSLATE_NOOP("StringTable", "Contacts")},
     {IDS_PRIVATES, QT_TRANSLATE_NOOP("StringTable", "Privates")},

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <sys/stat.h>
 
 using namespace zqv;
 using namespace zqvtest;
@@ -154,20 +155,28 @@ private slots:
 
         // Save As: the page with its picture, then PDF; a place that cannot be written is said so.
         const QString besideIt = QFileInfo(path).absolutePath() + QStringLiteral("/copy.htm");
+        const QString pipe = inst->Path(QStringLiteral("out/pipe.htm"));
         fileDialog.answers = {inst->Path(QStringLiteral("out/page.htm")), inst->Path(QStringLiteral("out/page.pdf")),
-                              inst->Path(QStringLiteral("no/such/folder/page.pdf")), besideIt};
+                              inst->Path(QStringLiteral("no/such/folder/page.pdf")), pipe, besideIt};
         QVERIFY(QDir().mkpath(inst->Path(QStringLiteral("out"))));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         window.SaveAsButton()->click();
         QCOMPARE(zqv::test::ReadBytes(inst->Path(QStringLiteral("out/page.htm"))), zqv::test::ReadBytes(path));
         QVERIFY(QFile::exists(inst->Path(QStringLiteral("out/Z450.jpg"))));
         window.SaveAsButton()->click();
         if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QVERIFY(PdfText(inst->Path(QStringLiteral("out/page.pdf"))).contains(QStringLiteral("This Radio")));
-        prompter.Clear();
-        window.SaveAsButton()->click();
-        QCOMPARE(prompter.Texts().size(), 1);
-        QVERIFY2(prompter.Texts().first().contains(QStringLiteral("could not be saved")),
-                 qPrintable(prompter.Texts().first()));
+        // The message says why, like a profile save's; a FIFO is refused and stays a FIFO.
+        for (const QString &reason :
+             {QStringLiteral("No such file or directory"), LoadStr(IDS_NOT_REGULAR_FILE_REASON)}) {
+            prompter.Clear();
+            window.SaveAsButton()->click();
+            QCOMPARE(prompter.Texts().size(), 1);
+            QVERIFY2(prompter.Texts().first().contains(QStringLiteral("could not be saved")) &&
+                         prompter.Texts().first().endsWith(u'\n' + reason),
+                     qPrintable(prompter.Texts().first()));
+        }
+        QVERIFY(QFileInfo::exists(pipe) && !QFileInfo(pipe).isFile());
         // Another name in the report's own folder: its pictures stay where they are.
         prompter.Clear();
         window.SaveAsButton()->click();
