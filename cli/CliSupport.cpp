@@ -213,6 +213,15 @@ bool StartTrace(const QString &path, QTextStream &err)
     return false;
 }
 
+void WarnIfTraceIncomplete(const QString &path, QTextStream &err)
+{
+    const QString reason = linktrace::WriteError();
+    if (path.isEmpty() || reason.isEmpty())
+        return;
+    err << "zqvcps-cli: warning: the trace file " << path << " is incomplete: " << reason << '\n';
+    err.flush();
+}
+
 int UsageError(CCliContext &context, const CCommand &command, const QString &reason)
 {
     context.Err() << "zqvcps-cli: " << reason << "\nUsage: zqvcps-cli " << kGlobalSynopsis << ' ' << command.synopsis
@@ -223,9 +232,15 @@ int UsageError(CCliContext &context, const CCommand &command, const QString &rea
 
 bool OpenProfile(CCliContext &context, CZQVCPSDoc &doc, const QString &path)
 {
-    if (!QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
         context.Err() << "zqvcps-cli: " << path << ": no such file\n";
         context.Prompter().ShowMessage(IDS_LOAD_PROFILE_FAILED);
+        return false;
+    }
+    // A folder, a FIFO or a device: said so, and never opened (reading a FIFO could wait forever).
+    if (!info.isFile()) {
+        context.Prompter().Show(FormatStr(IDS_PROFILE_NOT_REGULAR_FILE, {path}), MB_OK | MB_ICONERROR);
         return false;
     }
     if (doc.OnOpenDocument(path))

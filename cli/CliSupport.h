@@ -129,6 +129,9 @@ bool ParseGlobalOptions(QStringList &args, CGlobalOptions &options, QString &err
 // Starts the link trace into `path`; false with a message on `err` when the file cannot be
 // opened.
 bool StartTrace(const QString &path, QTextStream &err);
+// After a command: a warning on `err` when lines could not be written to the trace file
+// `path` (empty: no trace).
+void WarnIfTraceIncomplete(const QString &path, QTextStream &err);
 
 // Opens the profile file `path` into `doc`; false (the message shown, the trace written) when
 // it is no regular file or does not load.

@@ -98,7 +98,9 @@ int main(int argc, char *argv[])
     for (const CCommand &command : commands) {
         if (command.name == args.first()) {
             CCliContext context(installDir, out, err);
-            return command.run(context, args.mid(1));
+            const int exitCode = command.run(context, args.mid(1));
+            WarnIfTraceIncomplete(global.traceFile, err);
+            return exitCode;
         }
     }
     err << "zqvcps-cli: unknown command '" << args.first() << "'\n";

@@ -211,10 +211,12 @@ void CMainFrame::CreateStatusBar()
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
     m_pIdlePane = new QLabel(LoadStr(IDS_STATUS_IDLE), bar);
+    m_pIdlePane->setTextFormat(Qt::PlainText);
     bar->addWidget(m_pIdlePane, 1);
     auto pane = [bar](const QString &name, int minChars) {
         auto *label = new QLabel(bar);
         label->setObjectName(name);
+        label->setTextFormat(Qt::PlainText);  // the port pane shows a device path as it is
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QLatin1Char('M')) * minChars);
@@ -271,9 +273,12 @@ void CMainFrame::UpdateRecentFiles()
     for (int i = 0; i < m_recentActions.size(); ++i) {
         QAction *action = m_recentActions[i];
         if (i < files.size()) {
-            const QString name = QFileInfo(files[i]).fileName();
+            // A file's name as it is: an "&" in it is no accelerator, and markup in the path is
+            // not read as markup by the tool tip.
+            QString name = QFileInfo(files[i]).fileName();
+            name.replace(QLatin1Char('&'), QLatin1String("&&"));
             action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
-            action->setToolTip(files[i]);
+            action->setToolTip(QStringLiteral("<p style='white-space:pre'>%1</p>").arg(files[i].toHtmlEscaped()));
             action->setVisible(true);
         } else {
             action->setVisible(false);

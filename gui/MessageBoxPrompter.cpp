@@ -50,7 +50,11 @@ QMessageBox::Icon IconOf(unsigned style)
 int CMessageBoxPrompter::Show(const QString &text, unsigned style)
 {
     QWidget *parent = m_pParent ? m_pParent->window() : QApplication::activeWindow();
-    QMessageBox box(IconOf(style), LoadStr(IDS_APP_NAME), text, QMessageBox::NoButton, parent);
+    QMessageBox box(IconOf(style), LoadStr(IDS_APP_NAME), QString(), QMessageBox::NoButton, parent);
+    // Messages carry file names, contact names and system texts: shown as they are, never
+    // read as markup (a file named "<b>x</b>.zqv" shows those characters).
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
     const auto buttons = ButtonsOf(style);
     for (const auto &b : buttons)
         box.addButton(b.button);

@@ -44,6 +44,7 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     layout->addWidget(m_pTrace);
     m_pTraceFile =
         new QLabel(FormatStr(IDS_LINK_TRACE_FILE, {QDir::toNativeSeparators(CConfigStore::LinkTraceFilePath())}), this);
+    m_pTraceFile->setTextFormat(Qt::PlainText);
     m_pTraceFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pTraceFile->setWordWrap(true);
     layout->addWidget(m_pTraceFile);

@@ -113,19 +113,22 @@ void CReportDlg::OnPrintPreview()
     preview.exec();
 }
 
-bool CReportDlg::SaveTo(const QString &path)
+bool CReportDlg::SaveTo(const QString &path, QString *reason)
 {
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return report::WriteReportPdf(*m_pBrowser->document(), path, m_pBrowser->documentTitle(), {m_strProfileName},
-                                      PdfPaper());
+                                      PdfPaper(), reason);
     if (QFileInfo(path).absoluteFilePath() == QFileInfo(m_strPath).absoluteFilePath())
         return true;
     // The page as written (UTF-16 with its byte-order mark), and the pictures it shows.
     QFile source(m_strPath);
-    if (!source.open(QIODevice::ReadOnly))
+    if (!source.open(QIODevice::ReadOnly)) {
+        if (reason)
+            *reason = source.errorString();
         return false;
+    }
     const QString html = QStringDecoder(QStringDecoder::Utf16LE).decode(source.readAll().mid(2));
-    return report::WriteReportFile(path, html) &&
+    return report::WriteReportFile(path, html, reason) &&
         report::CopyPictures(report::ReferencedPictures(html), QFileInfo(m_strPath).absolutePath(),
                              QFileInfo(path).absolutePath());
 }
@@ -140,8 +143,10 @@ void CReportDlg::OnSaveAs()
     const QString path = m_fileDialog.GetSaveFileName(request);
     if (path.isEmpty())
         return;
-    if (!SaveTo(path))
-        m_prompter.Show(FormatStr(IDS_REPORT_SAVE_FAILED, {QDir::toNativeSeparators(path)}), MB_OK | MB_ICONWARNING);
+    // Like a profile save, the message says why: the system's reason on a line of its own.
+    if (QString reason; !SaveTo(path, &reason))
+        m_prompter.Show(FormatStr(IDS_REPORT_SAVE_FAILED, {QDir::toNativeSeparators(path)}) + u'\n' + reason,
+                        MB_OK | MB_ICONWARNING);
 }
 
 QString WriteReport(const CZQVCPSDoc &doc, const CReportContext &context, ReportKind kind)

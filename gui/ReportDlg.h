@@ -41,8 +41,9 @@ public:
     // Prints the page on `printer` with the printer's paper and margins as they stand.
     void PrintTo(QPrinter &printer);
     // Saves the page: a path ending in ".pdf" as PDF, anything else as the web page with the
-    // pictures it shows beside it. False (nothing reported) when it could not be written.
-    bool SaveTo(const QString &path);
+    // pictures it shows beside it. False (nothing shown) when it could not be written, with
+    // the cause in `reason`.
+    bool SaveTo(const QString &path, QString *reason = nullptr);
 
     void OnPrint();
     void OnPrintPreview();

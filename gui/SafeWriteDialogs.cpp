@@ -52,6 +52,7 @@ CChangeReportDialog::CChangeReportDialog(const std::vector<link::ProfileDifferen
     auto *intro = m_pIntro = new QLabel(introText, this);
     intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);
+    intro->setTextFormat(Qt::PlainText);
     intro->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(intro);
     m_pList = MakeList(this, IDS_CHANGE_REPORT_COLUMNS);

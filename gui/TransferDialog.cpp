@@ -68,6 +68,7 @@ CTransferDialog::CTransferDialog(const TransferUiContext &context, QWidget *pare
     m_pLayout = new QVBoxLayout(this);
     m_pStatus = new QLabel(this);
     m_pStatus->setObjectName(QStringLiteral("StatusText"));
+    m_pStatus->setTextFormat(Qt::PlainText);
     m_pStatus->setWordWrap(true);
     m_pStatus->setMinimumHeight(m_pStatus->fontMetrics().height() * 2);
     m_pProgress = new QProgressBar(this);
@@ -316,6 +317,7 @@ CReadPidDialog::CReadPidDialog(const TransferUiContext &context, QWidget *parent
 {
     setObjectName(QStringLiteral("ReadPidDialog"));
     m_pInstruction = new QLabel(this);
+    m_pInstruction->setTextFormat(Qt::PlainText);
     m_pInstruction->setWordWrap(true);
     Layout()->insertWidget(0, m_pInstruction);
 }

@@ -52,13 +52,21 @@ public:
     // The command line: "--no-splash" skips the splash picture (tests, benchmarks);
     // "--port PATH" makes PATH the only serial port, taken for the programming cable (a
     // simulated radio's pseudo-terminal, which the system's port list never shows); the
-    // first other argument is a profile to open.
+    // first other argument is a profile to open. "--help" and "--version" ask for a text
+    // instead of a start. The toolkit's own options ("-platform xcb", "-style=fusion") are
+    // passed over; any other option is an error. Needs no application object, so main() can
+    // answer before it opens a display.
     struct CommandLine {
         bool splash = true;
         QString port;
         QString profile;
+        bool help = false;
+        bool version = false;
+        QString error;  // an unknown option, or one without its value; empty when none
     };
     static CommandLine ParseCommandLine(const QStringList &arguments);
+    // What "--help" prints (and a command-line error, after its reason).
+    static QString UsageText();
 
     // Start-up. False ends the program (the failing step has shown its message). The main
     // window is shown after the splash, or at once without it.

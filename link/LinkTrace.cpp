@@ -1,5 +1,9 @@
 #include "LinkTrace.h"
 
+#include "FileSave.h"
+#include "StringIds.h"
+#include "StringTable.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -8,6 +12,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <mutex>
+#include <sys/stat.h>
 #include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcLink, "zqv.link", QtInfoMsg)
@@ -20,9 +25,10 @@ std::atomic<bool> g_fileOn{false};
 
 namespace {
 
-std::mutex g_mutex;  // guards g_fd and g_path, and keeps lines whole in the file
+std::mutex g_mutex;  // guards g_fd, g_path and g_writeError, and keeps lines whole in the file
 int g_fd = -1;
 QString g_path;
+QString g_writeError;  // why the first line that could not be written was lost
 
 qint64 MonotonicMs()
 {
@@ -31,7 +37,9 @@ qint64 MonotonicMs()
     return qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
 }
 
-// Writes all of `bytes`; a short write or an interrupted call is continued.
+// Writes all of `bytes`; a short write or an interrupted call is continued. A failure is
+// remembered (the first one) for WriteError(), never shown here: a trace that cannot be
+// written must not disturb the transfer.
 void WriteAll(int fd, const QByteArray &bytes)
 {
     const char *p = bytes.constData();
@@ -40,8 +48,11 @@ void WriteAll(int fd, const QByteArray &bytes)
         const ssize_t n = ::write(fd, p, size_t(left));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return;  // a trace that cannot be written must not disturb the transfer
+        if (n <= 0) {
+            if (g_writeError.isEmpty())
+                g_writeError = QString::fromLocal8Bit(std::strerror(n < 0 ? errno : ENOSPC));
+            return;
+        }
         p += n;
         left -= n;
     }
@@ -81,8 +92,16 @@ QString Hex(const std::uint8_t *bytes, int length)
 bool Start(const QString &path, QString *error)
 {
     Stop();
-    // Non-blocking for the open only: a named pipe nobody reads fails at once instead of
-    // hanging the program.
+    // Only a regular file takes a trace, as with every file the program writes: a device or
+    // a pipe would swallow or block the lines. Checked before the open, which could wait on
+    // a pipe or wake a device, and again on what was opened.
+    if (const QString refusal = SaveTargetRefusal(path); !refusal.isEmpty()) {
+        if (error)
+            *error = refusal;
+        return false;
+    }
+    // Non-blocking for the open only: a named pipe made in the meantime fails at once instead
+    // of hanging the program.
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
     if (fd < 0) {
@@ -90,11 +109,18 @@ bool Start(const QString &path, QString *error)
             *error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
+    if (struct stat st{}; ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (error)
+            *error = LoadStr(IDS_NOT_REGULAR_FILE_REASON);
+        return false;
+    }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     {
         std::lock_guard<std::mutex> lock(g_mutex);
         g_fd = fd;
         g_path = path;
+        g_writeError.clear();
         detail::g_fileOn.store(true, std::memory_order_relaxed);
     }
     Event(QStringLiteral("trace started: %1 %2")
@@ -116,6 +142,12 @@ QString FilePath()
 {
     std::lock_guard<std::mutex> lock(g_mutex);
     return g_path;
+}
+
+QString WriteError()
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    return g_writeError;
 }
 
 void Frame(Direction direction, const std::uint8_t *bytes, int length)

@@ -34,13 +34,17 @@ inline bool Active()
     return detail::g_fileOn.load(std::memory_order_relaxed) || lcLink().isDebugEnabled();
 }
 
-// Sends further lines to `path` (the file replaces any earlier one). False, with the OS error
-// text in `error`, when the file cannot be opened for appending; the trace is then off.
+// Sends further lines to `path` (the file replaces any earlier one). False, with the reason
+// in `error`, when the file cannot be opened for appending or is no regular file; the trace
+// is then off.
 bool Start(const QString &path, QString *error = nullptr);
 // Closes the trace file; lines then go to the logging category only.
 void Stop();
 // The file lines go to; empty when none.
 QString FilePath();
+// Why lines could not be written to the trace file since it was started (the first
+// failure: a full disk, a file-size limit); empty while every line went in.
+QString WriteError();
 
 enum class Direction { Sent, Received };
 // Traces one frame (no line when `length` <= 0; call only when Active()).

@@ -1,6 +1,7 @@
 #include "ZQVCPSDoc.h"
 
 #include "DataAdaptor.h"
+#include "FileSave.h"
 #include "ProfileFormat.h"
 #include "StringIds.h"
 #include "StringTable.h"
@@ -10,10 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
-#include <cerrno>
-#include <cstdlib>
-#include <unistd.h>
 
 namespace zqv {
 
@@ -38,50 +35,6 @@ bool FitsCp1252(const QString &text)
         if (bytes.at(i) == '?' && text.at(i) != QLatin1Char('?'))
             return false;
     return true;
-}
-
-// Creates and removes a temporary file named like the one a save makes for `path`; the
-// system's reason when that fails, else empty. The toolkit may choose that name only when the
-// file is put in place, and then reports a refusal (a name with no room for the suffix) only
-// as "Unknown error".
-QString ProbeTemporaryName(const QString &path)
-{
-    QByteArray probe = QFile::encodeName(path) + ".XXXXXX";
-    const int fd = ::mkstemp(probe.data());
-    if (fd < 0)
-        return qt_error_string(errno);
-    ::close(fd);
-    ::unlink(probe.constData());
-    return QString();
-}
-
-// Why a save file could not be opened or committed, in the system's words. `lastErrno` is
-// errno right after the failed call.
-QString SaveFailureReason(const QSaveFile &file, const QString &path, int lastErrno)
-{
-    const QString reason = file.errorString();
-    if (!reason.isEmpty() && reason != QFile().errorString())
-        return reason;
-    if (const QString probed = ProbeTemporaryName(path); !probed.isEmpty())
-        return probed;
-    return lastErrno != 0 ? qt_error_string(lastErrno) : reason;
-}
-
-// Opens `file` for a save; false with the reason when it cannot be.
-bool OpenForSave(QSaveFile &file, QIODevice::OpenMode mode, QString &reason)
-{
-    errno = 0;
-    if (file.open(mode))
-        return true;
-    const int openErrno = errno;
-    // For an existing file that may not be replaced the toolkit says only that; the system's
-    // reason (a read-only file system, a permission) is what the user needs to act on.
-    const QFileInfo info(file.fileName());
-    if (info.exists() && !info.isDir() && ::access(QFile::encodeName(file.fileName()).constData(), W_OK) != 0)
-        reason = qt_error_string(errno);
-    else
-        reason = SaveFailureReason(file, file.fileName(), openErrno);
-    return false;
 }
 
 }  // namespace
@@ -227,25 +180,12 @@ bool CZQVCPSDoc::OnSaveDocument(const QString &path)
         ShowError(e.GetMessageId(), e.GetTrace());
         return false;
     }
-    // Written next to the old file and put in its place only when complete. Unbuffered, so a
-    // short write (a full disk, a file-size limit) shows in the count written instead of being
-    // lost in a flush that reports success.
-    QSaveFile file(path);
-    if (QString reason; !OpenForSave(file, QIODevice::WriteOnly | QIODevice::Unbuffered, reason)) {
-        ShowSaveFailure(path, reason);
+    // A profile the open would refuse as too large is never written, and the old file stays.
+    if (bytes.size() > kMaxProfileBytes) {
+        ShowSaveFailure(path, FormatStr(IDS_PROFILE_TOO_LARGE, {QString::number(kMaxProfileBytes / 1024)}));
         return false;
     }
-    bool written = true;
-    for (qint64 done = 0; written && done < bytes.size();) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        written = n > 0;
-        done += n;
-    }
-    errno = 0;
-    if (!written || !file.commit()) {
-        // The reason is taken before cancelWriting(), which replaces it with its own.
-        const QString reason = SaveFailureReason(file, path, errno);
-        file.cancelWriting();
+    if (QString reason; !SaveFileReplacing(path, bytes, &reason)) {
         ShowSaveFailure(path, reason);
         return false;
     }
@@ -262,19 +202,7 @@ void CZQVCPSDoc::ShowSaveFailure(const QString &path, const QString &reason)
 
 bool CZQVCPSDoc::CanSaveTo(const QString &path, QString *reason)
 {
-    // The same open a save does, given up at once: nothing is created or changed.
-    QSaveFile file(path);
-    QString why;
-    if (!OpenForSave(file, QIODevice::WriteOnly, why)) {
-        if (reason)
-            *reason = why;
-        return false;
-    }
-    file.cancelWriting();
-    why = ProbeTemporaryName(path);
-    if (reason)
-        *reason = why;
-    return why.isEmpty();
+    return zqv::CanSaveTo(path, reason);
 }
 
 bool CZQVCPSDoc::DoSave(const QString &path, bool replace)

@@ -56,15 +56,15 @@ public:
     // (of this document's environment) that has loaded `path` already; the document takes it
     // over instead of reading the file again.
     bool OnOpenDocument(const QString &path, std::unique_ptr<CRadioDataModel> loaded = nullptr);
-    // Saves to `path` (after the active view commits its edit). The new file replaces the
-    // old one only once it is completely written; on any failure the old file is untouched
+    // Saves to `path` (after the active view commits its edit) through SaveFileReplacing:
+    // the new file replaces the old one only once it is completely written, and a target
+    // that is no regular file is never replaced; on any failure the old file is untouched
     // and the result is false. A failure to take off or convert the profile shows message
-    // 299; a failure to write the file shows IDS_SAVE_IO_ERROR with the path and the
-    // system's reason.
+    // 299; a profile over the size limit an open accepts, a target that is no regular file,
+    // and a failure to write the file show IDS_SAVE_IO_ERROR with the path and the reason.
     bool OnSaveDocument(const QString &path);
-    // Whether a save to `path` could create its file (the folder exists and is writable and
-    // the path is not a folder), without creating or changing anything; `reason` gets the
-    // system's reason when not. Lets a caller refuse before it does long work for the file.
+    // Whether a save to `path` could create its file (zqv::CanSaveTo), without creating or
+    // changing anything; `reason` gets the cause when not.
     static bool CanSaveTo(const QString &path, QString *reason = nullptr);
     // Save / Save As: without a path the file dialog asks for one (cancel: false). With
     // `replace` the document takes the new path.

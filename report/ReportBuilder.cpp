@@ -2,6 +2,7 @@
 
 #include "Collation.h"
 #include "ConfigStore.h"
+#include "FileSave.h"
 #include "ProfileFormat.h"
 #include "StringIds.h"
 #include "StringTable.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringEncoder>
 #include <algorithm>
@@ -410,15 +410,12 @@ QString DefaultReportCacheFolder()
     return cache.isEmpty() ? QDir::tempPath() : cache;
 }
 
-bool WriteReportFile(const QString &path, const QString &html)
+bool WriteReportFile(const QString &path, const QString &html, QString *reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QStringEncoder encoder(QStringEncoder::Utf16LE);
     QByteArray bytes("\xFF\xFE", 2);
     bytes += QByteArray(encoder.encode(html));
-    return file.write(bytes) == bytes.size() && file.commit();
+    return SaveFileReplacing(path, bytes, reason);
 }
 
 QStringList ReferencedPictures(const QString &html)
@@ -444,6 +441,11 @@ bool CopyPictures(const QStringList &names, const QString &fromDir, const QStrin
         const QString source = fromDir + u'/' + picture, target = toDir + u'/' + picture;
         if (!QFileInfo::exists(source))
             continue;
+        // A folder, device or pipe under a picture's name is left alone, as any save does.
+        if (!SaveTargetRefusal(target).isEmpty()) {
+            copied = false;
+            continue;
+        }
         QFile::remove(target);
         copied = QFile::copy(source, target) && copied;
     }
@@ -459,8 +461,10 @@ QString SaveReport(const QString &installDir, const QString &cacheDir, const QSt
     // The Report folder refuses the page: write it to the cache with the pictures it needs.
     QDir().mkpath(cacheDir);
     const QString second = cacheDir + u'/' + name;
-    if (!WriteReportFile(second, html))
-        ZQV_THROW(IDS_FATAL_ERROR_101, kOpSaveReport, QStringLiteral("Open report file failed"));
+    if (QString reason; !WriteReportFile(second, html, &reason))
+        ZQV_THROW_ARGS(IDS_SAVE_IO_ERROR, kOpSaveReport,
+                       QStringLiteral("Open report file failed\nFile='%1'\nDesc: %2").arg(second, reason),
+                       (QStringList{QDir::toNativeSeparators(second), reason}));
     CopyPictures(QDir(reportDir).entryList({QStringLiteral("*.jpg")}, QDir::Files), reportDir, cacheDir);
     return second;
 }

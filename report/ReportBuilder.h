@@ -58,11 +58,12 @@ QStringList SplitTemplate(const QString &text, int markers);
 QString DefaultReportCacheFolder();
 
 // Writes `html` as `name` into <installDir>/Report, or else into `cacheDir` with copies of the
-// Report folder's pictures. Returns the path written; throws 101 ("Open report file failed")
-// when neither place takes the file.
+// Report folder's pictures. Returns the path written; when neither place takes the file,
+// throws IDS_SAVE_IO_ERROR naming the cache's file and why it could not be written.
 QString SaveReport(const QString &installDir, const QString &cacheDir, const QString &name, const QString &html);
-// Writes `html` to `path` as UTF-16LE with the byte-order mark FF FE; false on any failure.
-bool WriteReportFile(const QString &path, const QString &html);
+// Writes `html` to `path` as UTF-16LE with the byte-order mark FF FE through
+// SaveFileReplacing; false on any failure, with the cause in `reason`.
+bool WriteReportFile(const QString &path, const QString &html, QString *reason = nullptr);
 // The picture files (".jpg") that `html` refers to by a plain file name.
 QStringList ReferencedPictures(const QString &html);
 // Copies the pictures `names` from `fromDir` to `toDir`, replacing older copies; a name

@@ -1,10 +1,12 @@
 #include "ReportPdf.h"
 
+#include "FileSave.h"
 #include "ReportBuilder.h"
 #include "StringIds.h"
 #include "StringTable.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
@@ -12,7 +14,6 @@
 #include <QPageRanges>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -170,24 +171,28 @@ void PrintReport(const QTextDocument &document, QPagedPaintDevice &device, const
 }
 
 bool WriteReportPdf(const QTextDocument &document, const QString &pdfPath, const QString &title,
-                    const CPrintFooter &footer, const QPageSize &paper)
+                    const CPrintFooter &footer, const QPageSize &paper, QString *reason)
 {
-    // Written through a save file, so a failure never leaves a stale or half-written file
-    // that looks like a report.
-    QSaveFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Laid out in memory and saved as every file is, so a failure never leaves a stale or
+    // half-written file that looks like a report, and never replaces a special file.
+    if (const QString refusal = SaveTargetRefusal(pdfPath); !refusal.isEmpty()) {
+        if (reason)
+            *reason = refusal;
         return false;
+    }
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     QPdfWriter writer(&file);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("ZQV CPS"));
     writer.setPageSize(paper);
     SetReportMargins(writer);
     PrintReport(document, writer, footer);
-    return file.commit();
+    return SaveFileReplacing(pdfPath, file.data(), reason);
 }
 
 bool WriteReportPdf(const QString &html, const QString &baseDir, const QString &pdfPath, const QString &title,
-                    const CPrintFooter &footer, const QPageSize &paper)
+                    const CPrintFooter &footer, const QPageSize &paper, QString *reason)
 {
     QTextDocument document;
     // The pictures come from the Report folder; a document outside a browser loads no files.
@@ -197,7 +202,7 @@ bool WriteReportPdf(const QString &html, const QString &baseDir, const QString &
             document.addResource(QTextDocument::ImageResource, QUrl(picture), image);
     }
     document.setHtml(html);
-    return WriteReportPdf(document, pdfPath, title, footer, paper);
+    return WriteReportPdf(document, pdfPath, title, footer, paper, reason);
 }
 
 }  // namespace zqv::report

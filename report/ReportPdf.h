@@ -36,12 +36,15 @@ struct CPrintFooter {
 void PrintReport(const QTextDocument &document, QPagedPaintDevice &device, const CPrintFooter &footer);
 
 // Lays `html` out (pictures found in `baseDir`) and writes it to `pdfPath` on `paper` with the
-// report's margins, titled `title`. False when the file cannot be written.
+// report's margins, titled `title`, through SaveFileReplacing. False when the file cannot be
+// written, with the cause in `reason`.
 bool WriteReportPdf(const QString &html, const QString &baseDir, const QString &pdfPath, const QString &title,
-                    const CPrintFooter &footer, const QPageSize &paper = LocalePaperSize());
+                    const CPrintFooter &footer, const QPageSize &paper = LocalePaperSize(),
+                    QString *reason = nullptr);
 // The same for a document already laid out (the report window's).
 bool WriteReportPdf(const QTextDocument &document, const QString &pdfPath, const QString &title,
-                    const CPrintFooter &footer, const QPageSize &paper = LocalePaperSize());
+                    const CPrintFooter &footer, const QPageSize &paper = LocalePaperSize(),
+                    QString *reason = nullptr);
 
 // The report's page margins in inches: left and right, top and bottom.
 inline constexpr double kReportMarginSideInch = 0.23667;

@@ -394,6 +394,10 @@ enum StringId : int {
     IDS_RESTORE_LIST_COLUMNS = 31205,
     IDS_RESTORE_COPY_TITLE = 31206,
 
+    // Saving and the configuration files (31300-31349)
+    IDS_NOT_REGULAR_FILE_REASON = 31300,  // the cause of a refused save: the target is no regular file
+    IDS_CONFIG_CANNOT_READ = 31301,  // the user's settings file cannot be used: the file and the cause
+
     // Help window: the look-for field above the index (31500-31549)
     IDS_HELP_LOOK_FOR = 31500,
 

@@ -364,8 +364,11 @@ constexpr StrEntry kStrings[] = {
     {IDS_SAFE_BACKUP_SAME_AS_KEPT, QT_TRANSLATE_NOOP("StringTable", "The radio holds what it held when the backup %s was taken: that backup stays its backup.")},
     {IDS_RESTORE_LIST_COLUMNS, QT_TRANSLATE_NOOP("StringTable", "Radio\nName\nModel\nDate\nTime\nBackup")},
     {IDS_RESTORE_COPY_TITLE, QT_TRANSLATE_NOOP("StringTable", "Backup %s %s")},
+    {IDS_NOT_REGULAR_FILE_REASON, QT_TRANSLATE_NOOP("StringTable", "It is not a regular file (a folder, a device or a pipe).")},
+    {IDS_CONFIG_CANNOT_READ, QT_TRANSLATE_NOOP("StringTable", "Your settings cannot be read from %s:\n%s\nCorrect or remove this file, then start the program again.")},
     {IDS_REPORT_PAGE_OF, QT_TRANSLATE_NOOP("StringTable", "Page %s of %s")},
     {IDS_HELP_LOOK_FOR, QT_TRANSLATE_NOOP("StringTable", "&Look for:")},
+    // Saving and the configuration files
     {IDS_SETTINGS, QT_TRANSLATE_NOOP("StringTable", "Settings")},
     {IDS_CONTACTS, QT_TRANSLATE_NOOP("StringTable", "Contacts")},
     {IDS_PRIVATES, QT_TRANSLATE_NOOP("StringTable", "Privates")},

@@ -1,17 +1,22 @@
 #include "ConfigStore.h"
 
+#include "FileSave.h"
 #include "Prompter.h"
 #include "StringIds.h"
 #include "StringTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <limits>
+#include <unistd.h>
 
 namespace zqv {
 
@@ -28,9 +33,22 @@ bool OverLimit(const ConfigValue &value, qsizetype size)
     return value.limit > 0 && size > value.limit;
 }
 
-std::unique_ptr<QSettings> SettingsFile(const QString &folder)
+// Where a settings file that must not be read is replaced: below a device, so nothing is
+// ever found there and nothing can be created.
+constexpr char kUnusableSettingsFile[] = "/dev/null/unusable.conf";
+
+// The settings file below `folder`. One that exists but is no regular file (a FIFO, a device,
+// a folder) is never handed to QSettings, which would wait forever on a FIFO: its values read
+// as absent, nothing is written, and `problem` gets the reason.
+std::unique_ptr<QSettings> SettingsFile(const QString &folder, QString *problem = nullptr)
 {
-    auto settings = std::make_unique<QSettings>(CConfigStore::ConfigFileIn(folder), QSettings::IniFormat);
+    QString file = CConfigStore::ConfigFileIn(folder);
+    if (const QString refusal = SaveTargetRefusal(file); !refusal.isEmpty()) {
+        if (problem)
+            *problem = refusal;
+        file = QLatin1String(kUnusableSettingsFile);
+    }
+    auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
     settings->setFallbacksEnabled(false);
     return settings;
 }
@@ -52,9 +70,16 @@ QString DealerDefaultToText(const QByteArray &bytes)
 }
 
 CConfigStore::CConfigStore()
-    : m_pUser(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                          QLatin1String(kConfigOrganisation), QLatin1String(kConfigApplication)))
 {
+#ifdef Q_OS_WIN
+    m_pUser = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                          QLatin1String(kConfigOrganisation), QLatin1String(kConfigApplication));
+#else
+    // The file the platform's per-user settings of this organisation and program live in.
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    m_strUserFile = ConfigFileIn(userFolder);
+    m_pUser = SettingsFile(userFolder, &m_strUserProblem);
+#endif
 #ifdef Q_OS_WIN
     // The machine's registry key, unless a folder is named explicitly.
     if (qEnvironmentVariableIsEmpty(kSystemConfigDirEnv))
@@ -69,7 +94,8 @@ CConfigStore::CConfigStore()
 }
 
 CConfigStore::CConfigStore(const QString &userFolder, const QString &systemFolder)
-    : m_pUser(SettingsFile(userFolder)), m_pSystem(SettingsFile(systemFolder))
+    : m_strUserFile(ConfigFileIn(userFolder)), m_pUser(SettingsFile(userFolder, &m_strUserProblem)),
+      m_pSystem(SettingsFile(systemFolder))
 {
 }
 
@@ -278,10 +304,33 @@ bool CConfigStore::UserSettingsUsable() const
 {
     // The counterpart of opening or creating the user's keys: the settings file must be
     // readable as settings, and either exist readable or be creatable.
-    if (m_pUser->status() != QSettings::NoError)
+    if (!m_strUserProblem.isEmpty() || m_pUser->status() != QSettings::NoError)
         return false;
     const QString file = m_pUser->fileName();
     return m_pUser->isWritable() || (QFileInfo(file).isFile() && QFileInfo(file).isReadable());
+}
+
+QString CConfigStore::UserSettingsProblem() const
+{
+    if (!m_strUserProblem.isEmpty() || m_strUserFile.isEmpty())
+        return m_strUserProblem;
+    const QByteArray file = QFile::encodeName(m_strUserFile);
+    // A regular file (anything else was refused before): what opening it says.
+    if (QFileInfo::exists(m_strUserFile)) {
+        const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            return qt_error_string(errno);
+        ::close(fd);
+        return QString();
+    }
+    // Missing: what creating it says (its folder may be a file, or not writable).
+    QDir().mkpath(QFileInfo(m_strUserFile).absolutePath());
+    const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return qt_error_string(errno);
+    ::close(fd);
+    ::unlink(file.constData());
+    return QString();
 }
 
 QString CConfigStore::SetAsideUserSettings()
@@ -326,7 +375,13 @@ bool CConfigStore::CheckRegistry(IPrompter &prompter)
         prompter.Show(FormatStr(IDS_CONFIG_UNREADABLE, {QDir::toNativeSeparators(aside)}), MB_OK | MB_ICONWARNING);
     }
     if (!UserSettingsUsable()) {
-        prompter.ShowMessage(IDS_FATAL_REGISTRY_ERROR);
+        // The file and the cause, so that the user can mend it; reinstalling would not.
+        const QString problem = UserSettingsProblem();
+        if (problem.isEmpty())
+            prompter.ShowMessage(IDS_FATAL_REGISTRY_ERROR);
+        else
+            prompter.Show(FormatStr(IDS_CONFIG_CANNOT_READ, {QDir::toNativeSeparators(m_strUserFile), problem}),
+                          MB_OK | MB_ICONERROR);
         return false;
     }
     if (!Contains(config::CurrentComPort))

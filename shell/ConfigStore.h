@@ -137,9 +137,10 @@ public:
 
     // Start-up check of the configuration: the user's settings must be readable or creatable,
     // CurrentComPort gets "COM1" when missing, an empty CurrentLanguage takes DefaultLanguage,
-    // and the dealer-text defaults are copied. Shows 10115 and fails when the user's settings
-    // cannot be opened, no default language is configured or CurrentLanguage cannot be
-    // written. A settings file that cannot be parsed is repaired first: the values this
+    // and the dealer-text defaults are copied. Fails with IDS_CONFIG_CANNOT_READ (the file and
+    // the cause) when the user's settings file cannot be read or created (another owner's, a
+    // folder, a FIFO: never waited on), and with 10115 when no default language is configured
+    // or CurrentLanguage cannot be written. A settings file that cannot be parsed is repaired first: the values this
     // program keeps that could be read go into a fresh file, the old file is kept beside it
     // (".unreadable"), and the user is told where.
     bool CheckRegistry(IPrompter &prompter);
@@ -150,10 +151,15 @@ public:
 private:
     QSettings &Scope(ConfigScope scope) const;
     bool UserSettingsUsable() const;
+    // Why the user's settings file cannot be read or created, in the system's words; empty
+    // when no cause can be named.
+    QString UserSettingsProblem() const;
     // Replaces an unparsable user settings file as CheckRegistry says; returns the path the
     // old file was kept under, empty when that failed.
     QString SetAsideUserSettings();
 
+    QString m_strUserFile;  // the user's settings file (empty where the platform keeps no file)
+    QString m_strUserProblem;  // set when that file exists and is no regular file
     std::unique_ptr<QSettings> m_pUser;
     std::unique_ptr<QSettings> m_pSystem;
 };

@@ -1434,6 +1434,18 @@ Nach dem Schreiben</translation>
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
+        <source>It is not a regular file (a folder, a device or a pipe).</source>
+        <translation>Es ist keine normale Datei (ein Ordner, ein Gerät oder eine Pipe).</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be read from %s:
+%s
+Correct or remove this file, then start the program again.</source>
+        <translation>Ihre Einstellungen können nicht aus %s gelesen werden:
+%s
+Korrigieren oder entfernen Sie diese Datei und starten Sie das Programm dann erneut.</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <translation>Kontakte</translation>
     </message>

@@ -1434,6 +1434,18 @@ Tras la escritura</translation>
         <translation>&amp;Restaurar</translation>
     </message>
     <message>
+        <source>It is not a regular file (a folder, a device or a pipe).</source>
+        <translation>No es un archivo normal (una carpeta, un dispositivo o una tubería).</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be read from %s:
+%s
+Correct or remove this file, then start the program again.</source>
+        <translation>No se puede leer su configuración de %s:
+%s
+Corrija o elimine este archivo y vuelva a iniciar el programa.</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <translation>Contactos</translation>
     </message>

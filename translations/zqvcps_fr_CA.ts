@@ -1434,6 +1434,18 @@ Après l&apos;écriture</translation>
         <translation>&amp;Restaurer</translation>
     </message>
     <message>
+        <source>It is not a regular file (a folder, a device or a pipe).</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire (un dossier, un périphérique ou un tube).</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be read from %s:
+%s
+Correct or remove this file, then start the program again.</source>
+        <translation>Vos paramètres ne peuvent pas être lus dans %s&#xa0;:
+%s
+Corrigez ou supprimez ce fichier, puis redémarrez le programme.</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <translation>Contacts</translation>
     </message>

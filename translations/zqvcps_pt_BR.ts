@@ -1434,6 +1434,18 @@ Após a gravação</translation>
         <translation>&amp;Restaurar</translation>
     </message>
     <message>
+        <source>It is not a regular file (a folder, a device or a pipe).</source>
+        <translation>Não é um arquivo comum (uma pasta, um dispositivo ou um pipe).</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be read from %s:
+%s
+Correct or remove this file, then start the program again.</source>
+        <translation>Não é possível ler suas configurações de %s:
+%s
+Corrija ou remova este arquivo e inicie o programa novamente.</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <translation>Contatos</translation>
     </message>

@@ -6,6 +6,7 @@
 #include "DealerInfoDialog.h"
 #include "GuiTestSupport.h"
 #include "LinkTrace.h"
+#include "MessageBoxPrompter.h"
 #include "NewProfileDlg.h"
 #include "PreferenceDialog.h"
 #include "RadioInfoView.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
@@ -61,6 +63,7 @@ private slots:
     void radioInfoShowsIdentity_data();
     void radioInfoShowsIdentity();
     void radioInfoWithoutIdentityRaises();
+    void messageBoxShowsTextAsItIs();
 };
 
 void TestDialogs::passwordPromptTakesFourDigitsAndChecksThem()
@@ -325,6 +328,25 @@ void TestDialogs::radioInfoWithoutIdentityRaises()
     } catch (const CZQVCPSException &e) {
         QCOMPARE(e.GetMessageId(), int(IDS_RADIO_INFO_LOAD_ERROR));
     }
+}
+
+// A message that quotes a file name shows its characters: markup in the name is not read.
+void TestDialogs::messageBoxShowsTextAsItIs()
+{
+    const QString text = QStringLiteral("<font color=green>Radio written OK<br>x.zqv could not be opened.");
+    CMessageBoxPrompter prompter;
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        format = box->textFormat();
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QCOMPARE(prompter.Show(text, MB_OK | MB_ICONERROR), IDOK);
+    QCOMPARE(shown, text);
+    QCOMPARE(format, Qt::PlainText);
 }
 
 QTEST_MAIN(TestDialogs)

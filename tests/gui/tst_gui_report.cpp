@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <sys/stat.h>
 
 using namespace zqv;
 using namespace zqvtest;
@@ -210,9 +211,11 @@ private slots:
 
         // Save As: the page with its picture, then PDF; a place that cannot be written is said so.
         const QString besideIt = QFileInfo(path).absolutePath() + QStringLiteral("/copy.htm");
+        const QString pipe = inst->Path(QStringLiteral("out/pipe.htm"));
         fileDialog.answers = {inst->Path(QStringLiteral("out/page.htm")), inst->Path(QStringLiteral("out/page.pdf")),
-                              inst->Path(QStringLiteral("no/such/folder/page.pdf")), besideIt};
+                              inst->Path(QStringLiteral("no/such/folder/page.pdf")), pipe, besideIt};
         QVERIFY(QDir().mkpath(inst->Path(QStringLiteral("out"))));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         window.SaveAsButton()->click();
         // Save As starts in the profile's folder.
         QCOMPARE(QFileInfo(fileDialog.lastRequest.proposedPath).absolutePath(), profileFolder);
@@ -237,11 +240,17 @@ private slots:
                     .contains(QStringLiteral("Page size:       %1 x %2 pts").arg(points.width()).arg(points.height())),
                 qPrintable(PdfInfo(inst->Path(QStringLiteral("out/page.pdf")))));
         }
-        prompter.Clear();
-        window.SaveAsButton()->click();
-        QCOMPARE(prompter.Texts().size(), 1);
-        QVERIFY2(prompter.Texts().first().contains(QStringLiteral("could not be saved")),
-                 qPrintable(prompter.Texts().first()));
+        // The message says why, like a profile save's; a FIFO is refused and stays a FIFO.
+        for (const QString &reason :
+             {QStringLiteral("No such file or directory"), LoadStr(IDS_NOT_REGULAR_FILE_REASON)}) {
+            prompter.Clear();
+            window.SaveAsButton()->click();
+            QCOMPARE(prompter.Texts().size(), 1);
+            QVERIFY2(prompter.Texts().first().contains(QStringLiteral("could not be saved")) &&
+                         prompter.Texts().first().endsWith(u'\n' + reason),
+                     qPrintable(prompter.Texts().first()));
+        }
+        QVERIFY(QFileInfo::exists(pipe) && !QFileInfo(pipe).isFile());
         // Another name in the report's own folder: its pictures stay where they are.
         prompter.Clear();
         window.SaveAsButton()->click();

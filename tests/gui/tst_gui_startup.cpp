@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTranslator>
 
 using namespace zqv;
@@ -57,6 +58,8 @@ private slots:
     void englishOnlyRemovesLanguagePopup();
     void choosingLanguageAsksForRestart();
     void profileOnCommandLine();
+    void commandLineAnsweredWithoutADisplay_data();
+    void commandLineAnsweredWithoutADisplay();
     void recentFilesKeepFourNewestFirst();
 };
 
@@ -234,6 +237,45 @@ void TestStartup::choosingLanguageAsksForRestart()
     QVERIFY(!frame.Action(ID_LANGUAGE_ENGLISH)->isChecked());
     // The menu texts stay English until the next start.
     QCOMPARE(frame.Action(ID_FILE_OPEN)->text(), QString("&Open..."));
+}
+
+// --help, --version and a wrong command line are answered by the program itself with no
+// display to connect to (the platform is one that would need it).
+void TestStartup::commandLineAnsweredWithoutADisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: zqvcps [--no-splash]" << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << QStringLiteral("zqvcps " ZQV_VERSION "\n")
+                               << QString();
+    QTest::newRow("unknown option") << QStringList{"--frobnicate", "x.zqv"} << 2 << QString()
+                                    << "zqvcps: unknown option --frobnicate\nUsage: zqvcps";
+    QTest::newRow("--port without its port")
+        << QStringList{"--port"} << 2 << QString() << "zqvcps: option --port needs a value\nUsage:";
+}
+
+void TestStartup::commandLineAnsweredWithoutADisplay()
+{
+    QFETCH(QStringList, arguments);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZQV_APP), arguments);
+    QVERIFY(p.waitForFinished(30000));
+    const QString outText = QString::fromLocal8Bit(p.readAllStandardOutput());
+    const QString errText = QString::fromLocal8Bit(p.readAllStandardError());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QTEST(p.exitCode(), "exitCode");
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    // Only what the program itself prints: the text asked for, or the error and the usage.
+    QVERIFY2(out.isEmpty() ? outText.isEmpty() : outText.startsWith(out), qPrintable(outText));
+    QVERIFY2(err.isEmpty() ? errText.isEmpty() : errText.startsWith(err), qPrintable(errText));
 }
 
 void TestStartup::profileOnCommandLine()

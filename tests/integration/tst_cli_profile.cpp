@@ -8,10 +8,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace zqv;
 
@@ -178,6 +181,10 @@ private slots:
         QTest::newRow("missing file") << Path("nothing-here.zqv") << int(IDS_LOAD_PROFILE_FAILED);
         QTest::newRow("clone compatibility 2") << Path("clone2.zqv") << int(IDS_RADIO_MODEL_UNSUPPORTED);
         QTest::newRow("binary") << Path("binary.zqv") << int(IDS_INVALID_PROFILE);
+        // Never opened, so a FIFO nobody writes cannot hang the command.
+        QTest::newRow("FIFO") << Path("fifo.zqv") << int(IDS_PROFILE_NOT_REGULAR_FILE);
+        QTest::newRow("folder") << Path("folder.zqv") << int(IDS_PROFILE_NOT_REGULAR_FILE);
+        QTest::newRow("device") << "/dev/null" << int(IDS_PROFILE_NOT_REGULAR_FILE);
     }
     void checkReportsBadProfilesWithTheirMessage()
     {
@@ -199,13 +206,17 @@ private slots:
                                 "ELF\x02\x01\x01\x00\x00\x00\xff\xfe",
                                 12));
         binary.close();
+        if (!QFileInfo::exists(Path("fifo.zqv")))
+            QCOMPARE(mkfifo(QFile::encodeName(Path("fifo.zqv")).constData(), 0600), 0);
+        QVERIFY(QDir().mkpath(Path("folder.zqv")));
 
         Run r = Cli({"check", file});
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains(LoadStr(message)), qPrintable(r.err));
+        const QString text = message == IDS_PROFILE_NOT_REGULAR_FILE ? FormatStr(message, {file}) : LoadStr(message);
+        QVERIFY2(r.err.contains(text), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
         // --verbose adds the trace of a load failure
-        if (QFile::exists(file)) {
+        if (QFileInfo(file).isFile()) {
             r = Cli({"check", "-v", file});
             QVERIFY2(r.err.contains("(CRadioDataModel::LoadProfile:"), qPrintable(r.err));
         }
@@ -355,21 +366,66 @@ private slots:
         QVERIFY(r.err.contains(matching.first()));
     }
 
-    // Under a file-size limit the program does not die of the signal: the save fails with the
-    // file's name and the reason, and the old file stays as it was.
-    void fileSizeLimitIsASaveFailure()
+    // A save that cannot be done fails with the file's name and the reason, and what was
+    // there stays as it was: under a file-size limit the program does not die of the signal,
+    // and a FIFO or a device node is never replaced by a regular file.
+    void saveFailureKeepsWhatWasThere_data()
     {
-        const QString target = Path("limited.zqv");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("file-size limit") << "limited.zqv"
+                                         << "File too large";
+        QTest::newRow("FIFO") << "pipe.zqv" << LoadStr(IDS_NOT_REGULAR_FILE_REASON);
+        QTest::newRow("device node") << "full.zqv" << LoadStr(IDS_NOT_REGULAR_FILE_REASON);
+    }
+    void saveFailureKeepsWhatWasThere()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        target = Path(target);
+        QFile::remove(target);
         const QByteArray old = "old bytes";
         QFile f(target);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(old);
-        f.close();
-        Run r = Cli({"convert", Fixture("g1/standard_g1.zqv"), "-o", target}, true, 2048);
+        if (reason == "File too large") {
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(old);
+            f.close();
+        } else if (target.endsWith("pipe.zqv")) {
+            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        } else if (mknod(QFile::encodeName(target).constData(), S_IFCHR | 0600, makedev(1, 7)) != 0) {
+            // A node of the device that refuses every write, where replacing it is harmless.
+            QSKIP("no device node can be made here (needs the right to make one)");
+        }
+        const bool special = reason != "File too large";
+        Run r = Cli({"convert", Fixture("g1/standard_g1.zqv"), "-o", target}, true, special ? 0 : 2048);
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains(FormatStr(IDS_SAVE_IO_ERROR, {target, "File too large"})), qPrintable(r.err));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), old);
+        QVERIFY2(r.err.contains(FormatStr(IDS_SAVE_IO_ERROR, {target, reason})), qPrintable(r.err));
+        if (special) {
+            QVERIFY(QFileInfo::exists(target) && !QFileInfo(target).isFile());
+        } else {
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), old);
+        }
+    }
+
+    // A trace that cannot be kept is said: a FIFO is refused before the command runs, and lines
+    // a file could not take end the command with a warning.
+    void traceThatCannotBeWrittenIsSaid()
+    {
+        const QString pipe = Path("trace-pipe.log");
+        if (!QFileInfo::exists(pipe))
+            QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        Run r = Cli({"--trace", pipe, "check", Fixture("profiles/valid_group3.zqv")});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(LoadStr(IDS_NOT_REGULAR_FILE_REASON)), qPrintable(r.err));
+        QVERIFY(!QFileInfo(pipe).isFile());
+
+        const QString full = Path("trace-full.log");
+        QFile::remove(full);
+        r = Cli({"--trace", full, "check", Fixture("profiles/valid_group3.zqv")}, true, 16);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY2(r.err.contains("warning: the trace file " + full + " is incomplete: File too large"),
+                 qPrintable(r.err));
     }
 
     // read checks its output before it asks the radio: the port is never opened.

@@ -11,6 +11,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zqv;
 
@@ -171,32 +174,85 @@ private slots:
         QCOMPARE(store.ReadCurrentLanguage(), QStringLiteral("French"));
     }
 
-    void checkRegistryFailsWith10115_data()
+    // A configuration start-up cannot use ends it: without a default language with 10115; with
+    // user settings that cannot be read or created with the file and the cause (the user can
+    // mend that, reinstalling would not), and a FIFO there is never waited on.
+    void checkRegistryRefusesWhatItCannotUse_data()
     {
         QTest::addColumn<QString>("defaultLanguage");
-        QTest::addColumn<bool>("userFolderUsable");
-        QTest::newRow("no default language") << QString() << true;
-        QTest::newRow("default language over its limit") << QString(50, QLatin1Char('G')) << true;
-        QTest::newRow("user settings cannot be created") << QStringLiteral("English") << false;
+        QTest::addColumn<QString>("userFile");  // what stands where the user's settings file goes
+        QTest::addColumn<QString>("cause");  // empty: message 10115
+        QTest::newRow("no default language") << QString() << QString() << QString();
+        QTest::newRow("default language over its limit") << QString(50, QLatin1Char('G')) << QString() << QString();
+        QTest::newRow("user settings cannot be created") << "English"
+                                                         << "below a file"
+                                                         << "Not a directory";
+        QTest::newRow("user settings are a folder") << "English"
+                                                    << "folder"
+                                                    << "not a regular file";
+        QTest::newRow("user settings are a FIFO") << "English"
+                                                  << "fifo"
+                                                  << "not a regular file";
+        QTest::newRow("user settings of another owner") << "English"
+                                                        << "another owner"
+                                                        << "Permission denied";
     }
-    void checkRegistryFailsWith10115()
+    void checkRegistryRefusesWhatItCannotUse()
     {
         QFETCH(QString, defaultLanguage);
-        QFETCH(bool, userFolderUsable);
+        QFETCH(QString, userFile);
+        QFETCH(QString, cause);
         Folders f;
         if (!defaultLanguage.isEmpty())
             f.Raw(ConfigScope::System, "DefaultLanguage", defaultLanguage);
         QString user = f.User();
-        if (!userFolderUsable) {
+        const QString file = CConfigStore::ConfigFileIn(user);
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        if (userFile == "below a file") {
             // A plain file where the settings folder would go: nothing can be created below it.
             QFile blocker(f.dir.filePath("blocker"));
             QVERIFY(blocker.open(QIODevice::WriteOnly));
             user = blocker.fileName();
+        } else if (userFile == "folder") {
+            QVERIFY(QDir().mkpath(file));
+        } else if (userFile == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        } else if (userFile == "another owner") {
+            // Another user's private file in folders anyone may look into.
+            f.Raw(ConfigScope::User, "CurrentLanguage", "German");
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+            const auto open =
+                QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+            for (const QString &folder : {f.dir.path(), user, QFileInfo(file).path()})
+                QVERIFY(QFile::setPermissions(folder, open));
         }
-        CConfigStore store(user, f.System());
         CScriptedPrompter prompter;
-        QVERIFY(!store.CheckRegistry(prompter));
-        QCOMPARE(prompter.Texts(), QStringList{LoadStr(IDS_FATAL_REGISTRY_ERROR)});
+        // Permissions bind the superuser's file-system identity once it is another user's
+        // (this thread only, undone at once).
+        const bool otherUser = userFile == "another owner";
+        const uid_t before = otherUser ? setfsuid(geteuid() == 0 ? 65534 : geteuid()) : 0;
+        bool started = true;
+        {
+            CConfigStore store(user, f.System());
+            started = store.CheckRegistry(prompter);
+        }
+        if (otherUser)
+            setfsuid(before);
+        QVERIFY(!started);
+        QCOMPARE(prompter.Texts().size(), qsizetype(1));
+        const QString message = prompter.Texts().first();
+        if (cause.isEmpty()) {
+            QCOMPARE(message, LoadStr(IDS_FATAL_REGISTRY_ERROR));
+        } else {
+            QVERIFY2(
+                message.startsWith(
+                    FormatStr(IDS_CONFIG_CANNOT_READ, {CConfigStore::ConfigFileIn(user), cause}).section(u'\n', 0, 0)),
+                qPrintable(message));
+            QVERIFY2(message.contains(cause, Qt::CaseInsensitive), qPrintable(message));
+        }
+        // What stood there is as it was.
+        if (userFile == "fifo" || userFile == "folder")
+            QVERIFY(QFileInfo::exists(file) && !QFileInfo(file).isFile());
     }
 
     // A user settings file that cannot be parsed: the start goes on with a repaired file (the

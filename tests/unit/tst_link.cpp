@@ -5,10 +5,15 @@
 #include "LinkTestSupport.h"
 #include "LinkTrace.h"
 #include "RadioLink.h"
+#include "StringIds.h"
+#include "StringTable.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace zqv;
@@ -253,6 +258,36 @@ private slots:
         QCOMPARE(trace.size(), 2 * kLines + 2);  // and the two "trace started" lines
         QCOMPARE(QFileInfo(path).permissions(),
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    }
+
+    // Only a regular file takes a trace: a FIFO or a device is refused before it is opened,
+    // and lines a full file cannot take are said to be lost instead of vanishing.
+    void traceGoesOnlyWhereItCanBeKept()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("fifo.log"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (const QString &path : {fifo, QStringLiteral("/dev/full"), dir.path()}) {
+            QString error;
+            QVERIFY2(!linktrace::Start(path, &error), qPrintable(path));
+            QCOMPARE(error, LoadStr(IDS_NOT_REGULAR_FILE_REASON));
+            QVERIFY(linktrace::FilePath().isEmpty());
+        }
+
+        const QString path = dir.filePath(QStringLiteral("trace.log"));
+        QVERIFY(linktrace::Start(path));
+        QVERIFY(linktrace::WriteError().isEmpty());
+        {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit old{};
+            ::getrlimit(RLIMIT_FSIZE, &old);
+            rlimit limit{rlim_t(QFileInfo(path).size()), old.rlim_max};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            linktrace::Event(QStringLiteral("a line the file has no room for"));
+            ::setrlimit(RLIMIT_FSIZE, &old);
+        }
+        linktrace::Stop();
+        QCOMPARE(linktrace::WriteError(), QStringLiteral("File too large"));
     }
 
     void exchangeNeedsAWorkingPort()

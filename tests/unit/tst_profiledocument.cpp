@@ -16,6 +16,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace zqv;
@@ -300,7 +301,16 @@ private slots:
         QTest::newRow("missing folder") << "missing"
                                         << "No such file or directory";
         QTest::newRow("path is a folder") << "folder"
-                                          << "directory";
+                                          << "not a regular file";
+        // Special files keep what they are: a save never replaces them with a regular file
+        // (nor writes through them).
+        QTest::newRow("path is a FIFO") << "fifo"
+                                        << "not a regular file";
+        QTest::newRow("path is a device node") << "device"
+                                               << "not a regular file";
+        // Over the size an open accepts: a file that could not be opened again is not written.
+        QTest::newRow("profile over the size limit") << "toolarge"
+                                                     << "too large for a profile";
         QTest::newRow("temporary file cannot be created") << "longname"
                                                           << "File name too long";
         QTest::newRow("disk full") << "full"
@@ -327,9 +337,16 @@ private slots:
         else if (how == "missing")
             target = inst->Path("out/missing/profile.zqv");
         const QByteArray old = "old profile bytes that must survive";
+        const bool special = how == "folder" || how == "fifo" || how == "device";
         if (how == "folder")
             QVERIFY(QDir(out).mkpath("profile.zqv/inside"));
-        else if (how != "missing")
+        else if (how == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        else if (how == "device") {
+            // A node of the device that refuses every write, made where replacing it is harmless.
+            if (mknod(QFile::encodeName(target).constData(), S_IFCHR | 0600, makedev(1, 7)) != 0)
+                QSKIP("no device node can be made here (needs the right to make one)");
+        } else if (how != "missing")
             WriteBytes(target, old);
         if (how == "readonly") {
             mount.emplace(out, nullptr, MS_BIND, nullptr);
@@ -338,7 +355,16 @@ private slots:
         }
 
         auto doc = NewDoc();
-        QVERIFY(doc->OnOpenDocument(Copy("profiles/valid_group3.zqv", "g3.zqv")));
+        QString source = Copy("profiles/valid_group3.zqv", "g3.zqv");
+        if (how == "toolarge") {
+            // Just under the limit as UTF-8; a character outside code page 1252 makes the save
+            // UTF-16, twice the size.
+            QByteArray bytes = ReadBytes(source);
+            const QByteArray comment = "<!-- \xE2\x82\xAC" + QByteArray(int(kMaxProfileBytes * 0.6), 'c') + " -->";
+            bytes.insert(bytes.indexOf("?>") + 2, comment);
+            WriteBytes(source, bytes);
+        }
+        QVERIFY(doc->OnOpenDocument(source));
         doc->SetModifiedFlag(true);
         bool saved = true;
         if (how == "denied") {
@@ -366,11 +392,13 @@ private slots:
         QVERIFY(doc->IsModified());
         if (how == "folder")
             QCOMPARE(QDir(target).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"inside"});
+        else if (how == "fifo" || how == "device")
+            QCOMPARE(QFileInfo(target).isFile(), false);
         else if (how == "missing")
             QVERIFY(!QFileInfo::exists(QFileInfo(target).path()));
         else
             QCOMPARE(ReadBytes(target), old);
-        const qsizetype files = how == "missing" || how == "folder" ? 0 : 1;
+        const qsizetype files = how == "missing" || special ? 0 : 1;
         QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), files);  // no leftovers
     }
 

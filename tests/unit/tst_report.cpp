@@ -9,6 +9,7 @@
 #include "ReportPdf.h"
 #include "StringIds.h"
 #include "StringTable.h"
+#include "ZQVCPSException.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -207,7 +208,7 @@ private slots:
     }
 
     // A Report folder that refuses the page sends it, with the pictures, to the cache folder;
-    // when the cache refuses it too, the failure names the report file.
+    // when the cache refuses it too, the failure names the report file and why.
     void refusedReportFolderFallsBackToTheCache()
     {
         CReportInstallation local;
@@ -225,15 +226,18 @@ private slots:
         QVERIFY(QDir(local.Path(QStringLiteral("Report"))).entryList({QStringLiteral("*.jpg")}).size() >= 6);
 
         WriteBytes(local.Path(QStringLiteral("not-a-folder")), "x");
-        QString trace;
-        QCOMPARE(ThrownBy(
-                     [&] {
-                         report::SaveReport(local.Dir(), local.Path(QStringLiteral("not-a-folder")),
-                                            QStringLiteral("SpecReport.htm"), QStringLiteral("x"));
-                     },
-                     &trace),
-                 int(IDS_FATAL_ERROR_101));
-        QVERIFY2(trace.contains(QStringLiteral("Open report file failed")), qPrintable(trace));
+        try {
+            report::SaveReport(local.Dir(), local.Path(QStringLiteral("not-a-folder")),
+                               QStringLiteral("SpecReport.htm"), QStringLiteral("x"));
+            QFAIL("no exception");
+        } catch (const CZQVCPSException &e) {
+            QCOMPARE(e.GetMessageId(), int(IDS_SAVE_IO_ERROR));
+            QCOMPARE(e.MessageText(),
+                     FormatStr(IDS_SAVE_IO_ERROR,
+                               {local.Path(QStringLiteral("not-a-folder/SpecReport.htm")),
+                                QStringLiteral("Not a directory")}));
+            QVERIFY2(e.GetTrace().contains(QStringLiteral("Open report file failed")), qPrintable(e.GetTrace()));
+        }
     }
 
     // Every picture a shipped template asks for, for every shipped model, is shipped.
