@@ -384,6 +384,12 @@ enum StringId : int {
     IDS_RESTORE_INTRO = 31155,
     IDS_RESTORE_OPEN = 31156,
 
+    // Settings and check labels (31450-31499)
+    IDS_SET_CALL_FORWARDING = 31450,
+    IDS_SET_CALL_FORWARD_ID = 31451,
+    IDS_SET_RADIO_DISABLED = 31452,
+    IDS_CHECK_DUPLICATE_PID = 31453,
+
     // Profile tree, contact and list editors, contacts overview (32000-32299)
     IDS_SETTINGS = 32000,
     IDS_CONTACTS = 32001,

@@ -1845,5 +1845,21 @@ Nullzeiger-Ausnahme!</translation>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Rufumleitung</translation>
+    </message>
+    <message>
+        <source>Call Forward ID</source>
+        <translation>ID der Rufumleitung</translation>
+    </message>
+    <message>
+        <source>Radio Disabled</source>
+        <translation>Funkgerät gesperrt</translation>
+    </message>
+    <message>
+        <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
+        <translation>%s: %s ist auch die PID von %s; das Funkgerät unterscheidet Kontakte einer Art an ihrer PID</translation>
+    </message>
 </context>
 </TS>

@@ -1845,5 +1845,21 @@ Null pointer exception!</source>
         <source>Untitled</source>
         <translation>Sin título</translation>
     </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Desvío de llamadas</translation>
+    </message>
+    <message>
+        <source>Call Forward ID</source>
+        <translation>ID de desvío de llamadas</translation>
+    </message>
+    <message>
+        <source>Radio Disabled</source>
+        <translation>Radio desactivado</translation>
+    </message>
+    <message>
+        <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
+        <translation>%s: %s también es el PID de %s; el radio distingue los contactos de un mismo tipo por su PID</translation>
+    </message>
 </context>
 </TS>
