@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
@@ -28,9 +29,10 @@ bool OverLimit(const ConfigValue &value, qsizetype size)
     return value.limit > 0 && size > value.limit;
 }
 
-std::unique_ptr<QSettings> SettingsFile(const QString &folder)
+std::unique_ptr<QSettings> SettingsFile(const QString &folder, bool isFile = false)
 {
-    auto settings = std::make_unique<QSettings>(CConfigStore::ConfigFileIn(folder), QSettings::IniFormat);
+    auto settings =
+        std::make_unique<QSettings>(isFile ? folder : CConfigStore::ConfigFileIn(folder), QSettings::IniFormat);
     settings->setFallbacksEnabled(false);
     return settings;
 }
@@ -62,7 +64,7 @@ CConfigStore::CConfigStore()
                                                 QLatin1String(kConfigOrganisation), QLatin1String(kConfigApplication));
 #endif
     if (!m_pSystem)
-        m_pSystem = SettingsFile(DefaultSystemConfigDir());
+        m_pSystem = SettingsFile(DefaultSystemConfigFile(), true);
     // A user value never falls back to a machine value of the same name.
     m_pUser->setFallbacksEnabled(false);
     m_pSystem->setFallbacksEnabled(false);
@@ -86,6 +88,50 @@ QString CConfigStore::DefaultSystemConfigDir()
             return beside;
     }
     return QLibraryInfo::path(QLibraryInfo::SettingsPath);
+}
+
+QString CConfigStore::DefaultSystemConfigFile()
+{
+    const QString folder = DefaultSystemConfigDir();
+    if (qEnvironmentVariableIsEmpty(kSystemConfigDirEnv) && QCoreApplication::instance() &&
+        folder == QLibraryInfo::path(QLibraryInfo::SettingsPath)) {
+        // <prefix>/bin/../etc for any prefix, <prefix>/bin/../../etc for /usr (and an
+        // unpacked package).
+        const QString bin = QCoreApplication::applicationDirPath();
+        for (const QString &etc : {bin + QStringLiteral("/../etc"), bin + QStringLiteral("/../../etc")}) {
+            const QString file = QDir::cleanPath(etc + QStringLiteral("/zqvcps/zqvcps.conf"));
+            if (QFileInfo::exists(file))
+                return file;
+        }
+    }
+    return ConfigFileIn(folder);
+}
+
+QString CConfigStore::DesktopLanguage(const QStringList &uiLanguages)
+{
+    for (const QString &name : uiLanguages) {
+        const QStringList parts = name.split(QRegularExpression(QStringLiteral("[-_]")));
+        const QString language = parts.value(0).toLower();
+        // The region, skipping a script part ("zh-Hant-TW").
+        QString region;
+        for (qsizetype i = 1; i < parts.size() && region.isEmpty(); ++i)
+            if (parts[i].size() != 4)
+                region = parts[i].toUpper();
+        if (language == QLatin1String("en"))
+            return QLatin1String(kEnglish);
+        if (language == QLatin1String("de"))
+            return QStringLiteral("German");
+        if (language == QLatin1String("fr"))
+            return region == QLatin1String("CA") ? QStringLiteral("CaFrench") : QStringLiteral("French");
+        // Brazilian Portuguese is the one Portuguese there is.
+        if (language == QLatin1String("pt"))
+            return QStringLiteral("LaPortuguese");
+        // Spanish of Spain, or of the Americas and every other region.
+        if (language == QLatin1String("es"))
+            return region.isEmpty() || region == QLatin1String("ES") ? QStringLiteral("Spanish")
+                                                                     : QStringLiteral("LaSpanish");
+    }
+    return QLatin1String(kEnglish);
 }
 
 QString CConfigStore::ConfigFileIn(const QString &folder)
@@ -332,7 +378,9 @@ bool CConfigStore::CheckRegistry(IPrompter &prompter)
     if (!Contains(config::CurrentComPort))
         Write(config::CurrentComPort, QStringLiteral("COM1"));
     if (ReadCurrentLanguage().isEmpty()) {
-        const QString defaultLanguage = ReadDefaultLanguage();
+        QString defaultLanguage = ReadDefaultLanguage();
+        if (defaultLanguage == QLatin1String(kDesktopLanguage))
+            defaultLanguage = DesktopLanguage(QLocale::system().uiLanguages());
         if (defaultLanguage.isEmpty()) {
             prompter.ShowMessage(IDS_FATAL_REGISTRY_ERROR);
             return false;
