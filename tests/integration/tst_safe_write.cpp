@@ -314,7 +314,7 @@ private slots:
         QTest::newRow("two private contacts under one PID") << 3 << QStringList{"~", "name: ", " → Aaa renamed"};
         QTest::newRow("another radio") << 4
                                        << QStringList{"ZQV Radio Information, Unit Private ID: 20000001 → 20000999",
-                                                      "ZQV Radio Information, Firmware Version: R5E.08.00 → R5E.09.00"};
+                                                      "ZQV Radio Information, Firmware Version: R5E.08.00 → R5E.08.01"};
     }
     void diffOfTwoFiles()
     {
@@ -336,6 +336,8 @@ private slots:
         a.firmware_revision = 0;
         if (change == 3)  // a profile can hold two contacts under one PID
             a.contacts[privates[1]].pid = a.contacts[privates[0]].pid;
+        if (change == 2)
+            a.contacts[privates[0]].name = "Tab here";
         VirtualCPData b = a;
         switch (change) {
         case 0:
@@ -347,15 +349,23 @@ private slots:
             b.setting.alarm_vol_level = 5;
             b.setting.setting_flags |= SF_TIME_FORMAT;
             break;
-        case 2: b.contacts[privates[0]].name += "\tx"; break;
+        case 2: break;  // the tab goes into the file below
         case 3: b.contacts[privates[1]].name = "Aaa renamed"; break;
         case 4:
             b.limit.pid = "20000999";
-            b.firmware_version = 9;
+            b.firmware_revision = 1;
             break;
         }
         SaveProfile(a, dir.filePath("a.zqv"));
         SaveProfile(b, dir.filePath("b.zqv"));
+        if (change == 2) {  // a tab kept as a character reference, as a profile holds it
+            QString text = ReadProfileFile(dir.filePath("b.zqv"));
+            QVERIFY(text.contains("\"Tab here\""));
+            text.replace("\"Tab here\"", "\"Tab&#9;here\"");
+            QFile f(dir.filePath("b.zqv"));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(EncodeTextFile(text, TEXT_MODE_UTF16));
+        }
         QCOMPARE(Run({"diff", dir.filePath("a.zqv"), dir.filePath("a.zqv")}).exit, 0);
         const CliResult r = Run({"diff", dir.filePath("a.zqv"), dir.filePath("b.zqv")});
         QCOMPARE(r.exit, 3);
