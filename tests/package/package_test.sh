@@ -52,13 +52,13 @@ for file in usr/bin/zqvcps usr/bin/zqvcps-cli usr/share/zqvcps/lib/Region.stv \
     usr/share/bash-completion/completions/zqvcps-cli usr/lib/udev/rules.d/70-zqvcps-cable.rules; do
   [ -e "$root/$file" ] || fail "the package lacks $file"
 done
-# The programs are built with Debian's hardening: stack protector, fortified calls, full RELRO.
+# The programs are built with Debian's hardening: stack protector and full RELRO. (Fortified
+# calls show only where a program calls a C library function that has a checked variant.)
 for program in zqvcps zqvcps-cli; do
   elf="$root/usr/bin/$program"
   readelf -lW "$elf" | grep -q GNU_RELRO || fail "$program has no RELRO segment"
   readelf -dW "$elf" | grep -Eq 'BIND_NOW|FLAGS_1.*NOW' || fail "$program does not bind its symbols at start"
   readelf -sW --dyn-syms "$elf" | grep -q '__stack_chk_fail' || fail "$program has no stack protector"
-  readelf -sW --dyn-syms "$elf" | grep -Eq '__[a-z0-9_]+_chk@' || fail "$program calls no fortified function"
 done
 # The changelog's date is a commit's, not the time of the build, so a rebuild gives the same package.
 changelog_date="$(zcat "$root/usr/share/doc/zqvcps/changelog.gz" | sed -n 's/^ -- .*>  //p')"
