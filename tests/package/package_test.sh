@@ -56,16 +56,19 @@ done
 # calls show only where a program calls a C library function that has a checked variant.)
 for program in zqvcps zqvcps-cli; do
   elf="$root/usr/bin/$program"
-  readelf -lW "$elf" | grep -q GNU_RELRO || fail "$program has no RELRO segment"
-  readelf -dW "$elf" | grep -Eq 'BIND_NOW|FLAGS_1.*NOW' || fail "$program does not bind its symbols at start"
-  readelf -sW --dyn-syms "$elf" | grep -q '__stack_chk_fail' || fail "$program has no stack protector"
+  # Read whole before grep -q ends early (pipefail would count readelf's broken pipe).
+  headers="$(readelf -lW "$elf")" dynamic="$(readelf -dW "$elf")" symbols="$(readelf -W --dyn-syms "$elf")"
+  grep -q GNU_RELRO <<<"$headers" || fail "$program has no RELRO segment"
+  grep -Eq 'BIND_NOW|FLAGS_1.*NOW' <<<"$dynamic" || fail "$program does not bind its symbols at start"
+  grep -q '__stack_chk_fail' <<<"$symbols" || fail "$program has no stack protector"
 done
 # The changelog's date is a commit's, not the time of the build, so a rebuild gives the same package.
 changelog_date="$(zcat "$root/usr/share/doc/zqvcps/changelog.gz" | sed -n 's/^ -- .*>  //p')"
 source_dir="$(cd "$(dirname "$0")/../.." && pwd)"
 if git -C "$source_dir" rev-parse >/dev/null 2>&1; then
-  git -C "$source_dir" log -300 --format=%ct | while read -r t; do LC_ALL=C date -u -d "@$t" '+%a, %d %b %Y %H:%M:%S +0000'; done |
-    grep -qxF "$changelog_date" || fail "the changelog's date '$changelog_date' is no commit's date"
+  commit_dates="$(git -C "$source_dir" log -300 --format=%ct |
+    while read -r t; do LC_ALL=C date -u -d "@$t" '+%a, %d %b %Y %H:%M:%S +0000'; done)"
+  grep -qxF "$changelog_date" <<<"$commit_dates" || fail "the changelog's date '$changelog_date' is no commit's date"
 fi
 # A double click on a .zqv file: the MIME database knows the type and the desktop entry opens it.
 update-mime-database "$root/usr/share/mime" >/dev/null 2>&1 || fail "update-mime-database refuses the MIME type"
