@@ -59,11 +59,17 @@ int main(int argc, char *argv[])
     const int contactCount = ChildItem(contacts, "PublicGroups").GetChildCount() +
         ChildItem(contacts, "PrivateGroups").GetChildCount() + ChildItem(contacts, "Privates").GetChildCount();
 
-    // Every node in turn, as clicks would.
+    // Every node in turn, as clicks would. A selection change may rebuild the tree (a folder
+    // re-sorted, a count in a label changed), which deletes its items: the next node is looked
+    // up afresh by its position each time rather than kept from before.
     std::vector<double> select;
-    const std::vector<QTreeWidgetItem *> nodes = AllNodes(w.Tree());
+    const std::size_t nodeCount = AllNodes(w.Tree()).size();
     for (int r = 0; r < rounds; ++r) {
-        for (QTreeWidgetItem *node : AllNodes(w.Tree())) {
+        for (std::size_t k = 0; k < nodeCount; ++k) {
+            const std::vector<QTreeWidgetItem *> nodes = AllNodes(w.Tree());
+            if (k >= nodes.size())
+                break;
+            QTreeWidgetItem *node = nodes[k];
             QElapsedTimer t;
             t.start();
             w.Tree().SelectNode(node);
@@ -99,7 +105,7 @@ int main(int argc, char *argv[])
     const Stats s = Summarise(select);
     const Stats n = Summarise(rename);
     out << "profile: " << contactCount << " contacts, " << ChildItem(w.Root(), "TextMessages").GetChildCount()
-        << " text messages, " << nodes.size() << " tree nodes\n";
+        << " text messages, " << nodeCount << " tree nodes\n";
     out << QStringLiteral("build tree:          %1 ms\n").arg(buildMs, 0, 'f', 2);
     out << QStringLiteral("selection change:    median %1 ms, p95 %2 ms, max %3 ms, mean %4 ms (%5 changes)\n")
                .arg(s.median, 0, 'f', 2)

@@ -537,7 +537,11 @@ int RunDiff(CCliContext &ctx, const CCommand &self, const QStringList &args)
         if (!ProfileRecord(ctx, a.Operands().at(0), QString(), before) ||
             !ProfileRecord(ctx, a.Operands().at(1), QString(), after))
             return kExitFailure;
-        return PrintDifferences(ctx, link::CompareRecords(before, after), a.Has(kJson));
+        // Two profiles may come from two radios: which radio and firmware each is from comes first.
+        std::vector<link::ProfileDifference> differences = link::CompareIdentities(before, after);
+        for (link::ProfileDifference &d : link::CompareRecords(before, after))
+            differences.push_back(std::move(d));
+        return PrintDifferences(ctx, differences, a.Has(kJson));
     }
     CCliSequenceHost host(ctx, a);
     host.SetKeepReadRecord(true);

@@ -81,6 +81,15 @@ install(FILES "${ZQV_PACKAGING_DIR}/70-zqvcps-cable.rules" DESTINATION "lib/udev
 
 # The package's documentation: copyright and a Debian changelog of this version.
 set(ZQV_PACKAGE_MAINTAINER "ZQV CPS developers <zqvcps@corvane.com>")
+# The date is that of the last commit (or SOURCE_DATE_EPOCH when set), so building the same
+# source twice gives the same package.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  execute_process(COMMAND git -C "${CMAKE_SOURCE_DIR}" log -1 --format=%ct
+    OUTPUT_VARIABLE _zqv_commit_time OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE _zqv_git_rc)
+  if(_zqv_git_rc EQUAL 0 AND _zqv_commit_time MATCHES "^[0-9]+$")
+    set(ENV{SOURCE_DATE_EPOCH} "${_zqv_commit_time}")
+  endif()
+endif()
 string(TIMESTAMP _zqv_changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
 file(WRITE "${CMAKE_BINARY_DIR}/packaging/changelog"
   "zqvcps (${PROJECT_VERSION}) unstable; urgency=medium\n\n"
@@ -119,11 +128,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's SQLite driver: the help window reads its contents and index through it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.corvane.com/zqvcps/")
 # Qt's own texts (message boxes' Yes/No/Cancel) in the program's languages; English works without.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
-# The machine-wide configuration is the administrator's to change: a conffile (the name the
-# program reads, /etc/xdg/Corvane/ZQV CPS.conf, is a link to it).
+# The machine-wide configuration is the administrator's to change: a conffile, which the program
+# reads in place.
 file(WRITE "${CMAKE_BINARY_DIR}/packaging/conffiles" "/etc/zqvcps/zqvcps.conf\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${CMAKE_BINARY_DIR}/packaging/conffiles")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -58,27 +58,6 @@ QRect WideAt(int y)
     return QRect(kLabelX, y, kField2X + kFieldW, kRowH);
 }
 
-QStringList Numbers(const std::vector<int> &values)
-{
-    QStringList out;
-    for (int v : values)
-        out << QString::number(v);
-    return out;
-}
-
-std::vector<int> Range(int first, int last)
-{
-    std::vector<int> out;
-    for (int v = first; v <= last; ++v)
-        out.push_back(v);
-    return out;
-}
-
-QString Seconds(int n)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(LoadStr(IDS_SET_SECONDS));
-}
-
 bool ReadSeconds(const QString &text, qint64 &seconds)
 {
     bool ok = false;
@@ -90,11 +69,7 @@ bool ReadSeconds(const QString &text, qint64 &seconds)
 
 const std::vector<CSettingsView::LanguageName> &CSettingsView::LanguageNames()
 {
-    static const std::vector<LanguageName> names = {
-        {0, IDS_LANGUAGE_ENGLISH},    {1, IDS_LANGUAGE_SPANISH}, {4, IDS_LANGUAGE_FRENCH},
-        {5, IDS_LANGUAGE_PORTUGUESE}, {7, IDS_LANGUAGE_GERMAN},  {9, IDS_LANGUAGE_DUTCH},
-    };
-    return names;
+    return settings::LanguageNames();
 }
 
 qint64 CSettingsView::ToSeconds(const QDate &date, const QTime &time)
@@ -111,41 +86,32 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     : CBaseView(host, tree, kNodeSettings, parent)
 {
     AddHeading(IDC_SETTINGS_HEADING, LoadStr(IDS_SETTINGS));
-    AddCheck(IDC_SETTINGS_VIBRACALL, IDS_SET_VIBRACALL, WideAt(50), "vibracall", 1, 2);
+    AddCheck(IDC_SETTINGS_VIBRACALL, WideAt(50), "vibracall");
 
     AddHeading(IDC_SETTINGS_DISPLAY_LABEL, LoadStr(IDS_SET_DISPLAY), 84, kStyleSubHeading);
-    AddList(IDC_SETTINGS_CONTRAST_LABEL, IDS_SET_CONTRAST, IDC_SETTINGS_CONTRAST, LabelAt(124), FieldAt(124),
-            "contrast", {6, 5, 4, 3, 2, 1, 0}, Numbers({6, 5, 4, 3, 2, 1, 0}));
-    AddList(IDC_SETTINGS_BACKLIGHT_LABEL, IDS_SET_BACKLIGHT, IDC_SETTINGS_BACKLIGHT, Label2At(124), Field2At(124),
-            "backlight", {90000, 30000, 20000, 10000, 5000, 0},
-            {Seconds(90), Seconds(30), Seconds(20), Seconds(10), Seconds(5), LoadStr(IDS_SET_OFF)});
+    AddList(IDC_SETTINGS_CONTRAST_LABEL, IDC_SETTINGS_CONTRAST, LabelAt(124), FieldAt(124), "contrast");
+    AddList(IDC_SETTINGS_BACKLIGHT_LABEL, IDC_SETTINGS_BACKLIGHT, Label2At(124), Field2At(124), "backlight");
 
     AddHeading(IDC_SETTINGS_CLOCK_LABEL, LoadStr(IDS_SET_CLOCK_ALARM), 158, kStyleSubHeading);
-    AddList(IDC_SETTINGS_TIME_FORMAT_LABEL, IDS_SET_TIME_FORMAT, IDC_SETTINGS_TIME_FORMAT, LabelAt(198), FieldAt(198),
-            "time_format", {0, 1}, {LoadStr(IDS_SET_12HR), LoadStr(IDS_SET_24HR)});
+    AddList(IDC_SETTINGS_TIME_FORMAT_LABEL, IDC_SETTINGS_TIME_FORMAT, LabelAt(198), FieldAt(198), "time_format");
     AddLabel(IDC_SETTINGS_TIME_LABEL, LoadStr(IDS_SET_TIME), Label2At(198));
     m_pTime = AddControl(IDC_SETTINGS_TIME, new QDateTimeEdit, Field2At(198));
-    AddList(IDC_SETTINGS_DATE_FORMAT_LABEL, IDS_SET_DATE_FORMAT, IDC_SETTINGS_DATE_FORMAT, LabelAt(232), FieldAt(232),
-            "date_format", {0, 1}, {LoadStr(IDS_SET_MM_DD), LoadStr(IDS_SET_DD_MM)});
+    AddList(IDC_SETTINGS_DATE_FORMAT_LABEL, IDC_SETTINGS_DATE_FORMAT, LabelAt(232), FieldAt(232), "date_format");
     AddLabel(IDC_SETTINGS_DATE_LABEL, LoadStr(IDS_SET_DATE), Label2At(232));
     m_pDate = AddControl(IDC_SETTINGS_DATE, new QDateTimeEdit, Field2At(232));
     m_pPcClock = AddControl(IDC_SETTINGS_PC_CLOCK, new QCheckBox(LoadStr(IDS_SET_TIME_FROM_PC)), WideAt(266));
-    AddCheck(IDC_SETTINGS_ALARM, IDS_SET_ALARM, LabelAt(300), "alarm_en", 1, 0);
+    AddCheck(IDC_SETTINGS_ALARM, LabelAt(300), "alarm_en");
     AddLabel(IDC_SETTINGS_ALARM_TIME_LABEL, LoadStr(IDS_SET_ALARM_TIME), Label2At(300));
     m_pAlarmTime = AddControl(IDC_SETTINGS_ALARM_TIME, new QDateTimeEdit, Field2At(300));
 
     // The volume lists are filled by Load: they depend on the model's highest level.
     AddHeading(IDC_SETTINGS_VOLUME_LABEL, LoadStr(IDS_SET_VOLUME), 334, kStyleSubHeading);
-    AddList(IDC_SETTINGS_RINGER_LABEL, IDS_SET_RINGER_VOLUME, IDC_SETTINGS_RINGER, LabelAt(374), FieldAt(374),
-            "ringer_vol_level", {}, {});
-    AddList(IDC_SETTINGS_SPEAKER_LABEL, IDS_SET_SPEAKER, IDC_SETTINGS_SPEAKER, Label2At(374), Field2At(374),
-            "speaker_vol_level", {}, {});
-    AddList(IDC_SETTINGS_KEYPAD_LABEL, IDS_SET_KEYPAD, IDC_SETTINGS_KEYPAD, LabelAt(408), FieldAt(408),
-            "keypad_vol_level", {}, {});
-    AddList(IDC_SETTINGS_ALARM_VOLUME_LABEL, IDS_SET_ALARM, IDC_SETTINGS_ALARM_VOLUME, Label2At(408), Field2At(408),
-            "alarm_vol_level", {}, {});
-    AddList(IDC_SETTINGS_EARPIECE_LABEL, IDS_SET_EARPIECE, IDC_SETTINGS_EARPIECE, LabelAt(442), FieldAt(442),
-            "earpiece_vol_level", {}, {});
+    AddList(IDC_SETTINGS_RINGER_LABEL, IDC_SETTINGS_RINGER, LabelAt(374), FieldAt(374), "ringer_vol_level");
+    AddList(IDC_SETTINGS_SPEAKER_LABEL, IDC_SETTINGS_SPEAKER, Label2At(374), Field2At(374), "speaker_vol_level");
+    AddList(IDC_SETTINGS_KEYPAD_LABEL, IDC_SETTINGS_KEYPAD, LabelAt(408), FieldAt(408), "keypad_vol_level");
+    AddList(IDC_SETTINGS_ALARM_VOLUME_LABEL, IDC_SETTINGS_ALARM_VOLUME, Label2At(408), Field2At(408),
+            "alarm_vol_level");
+    AddList(IDC_SETTINGS_EARPIECE_LABEL, IDC_SETTINGS_EARPIECE, LabelAt(442), FieldAt(442), "earpiece_vol_level");
 
     AddHeading(IDC_SETTINGS_ADVANCED_LABEL, LoadStr(IDS_SET_ADVANCED), 476, kStyleSubHeading);
     int y = 516;
@@ -166,8 +132,7 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
                          IDC_SETTINGS_SEEALL_ON, IDC_SETTINGS_SEEALL_ADD, IDC_SETTINGS_SEEALL_REMOVE},
                         IDS_SET_SEE_ALL_GROUPS_ON_FOR);
     y += 10;
-    AddList(IDC_SETTINGS_LANGUAGE_LABEL, IDS_SET_LANGUAGE, IDC_SETTINGS_LANGUAGE, LabelAt(y), FieldAt(y), "language",
-            {}, {});
+    AddList(IDC_SETTINGS_LANGUAGE_LABEL, IDC_SETTINGS_LANGUAGE, LabelAt(y), FieldAt(y), "language");
     y += 40;
     AddLabel(IDC_SETTINGS_PASSWORD_LABEL, LoadStr(IDS_SET_CODEPLUG_PASSWORD), QRect(kLabelX, y, 340, kRowH));
     m_pPassword = AddControl(IDC_SETTINGS_PASSWORD, new CNonPasteEdit, Field2At(y));
@@ -180,31 +145,24 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), edit));
     }
     y += 40;
-    QStringList offsets;
-    for (int i = 0; i <= 13; ++i)
-        offsets << QString::number(-i);
-    AddList(IDC_SETTINGS_TPT_OFFSET_LABEL, IDS_SET_TPT_OFFSET, IDC_SETTINGS_TPT_OFFSET, QRect(kLabelX, y, 340, kRowH),
-            Field2At(y), "tpt_offset", Range(0, 13), offsets);
+    AddList(IDC_SETTINGS_TPT_OFFSET_LABEL, IDC_SETTINGS_TPT_OFFSET, QRect(kLabelX, y, 340, kRowH), Field2At(y),
+            "tpt_offset");
     y += 34;
     AddLabel(IDC_SETTINGS_NOISE_LABEL, LoadStr(IDS_SET_AMBIENT_NOISE), QRect(kLabelX, y, 340, kRowH));
     y += 30;
-    const QStringList noise = {LoadStr(IDS_SET_NOISE_LOW), LoadStr(IDS_SET_NOISE_STANDARD),
-                               LoadStr(IDS_SET_NOISE_MEDIUM), LoadStr(IDS_SET_NOISE_HIGH)};
-    AddList(IDC_SETTINGS_NOISE_ACCESSORY_LABEL, IDS_SET_ACCESSORY, IDC_SETTINGS_NOISE_ACCESSORY, LabelAt(y), FieldAt(y),
-            "noise_level_accessory", Range(1, 4), noise);
-    AddList(IDC_SETTINGS_NOISE_RADIO_LABEL, IDS_SET_RADIO, IDC_SETTINGS_NOISE_RADIO, Label2At(y), Field2At(y),
-            "noise_level_radio", Range(1, 4), noise);
+    AddList(IDC_SETTINGS_NOISE_ACCESSORY_LABEL, IDC_SETTINGS_NOISE_ACCESSORY, LabelAt(y), FieldAt(y),
+            "noise_level_accessory");
+    AddList(IDC_SETTINGS_NOISE_RADIO_LABEL, IDC_SETTINGS_NOISE_RADIO, Label2At(y), Field2At(y), "noise_level_radio");
     y += 40;
-    AddCheck(IDC_SETTINGS_INTERNAL_PTT_DIS, IDS_SET_DISABLE_INTERNAL_PTT, WideAt(y), "internal_ptt_dis", 1, 0);
+    AddCheck(IDC_SETTINGS_INTERNAL_PTT_DIS, WideAt(y), "internal_ptt_dis");
     y += 30;
-    AddCheck(IDC_SETTINGS_PROG_MODE_DIS, IDS_SET_DISABLE_PROG_MODE, WideAt(y), "prog_mode_dis", 1, 0);
+    AddCheck(IDC_SETTINGS_PROG_MODE_DIS, WideAt(y), "prog_mode_dis");
     y += 30;
-    AddCheck(IDC_SETTINGS_TX_TOT_DIS, IDS_SET_DISABLE_TX_TOT, WideAt(y), "tx_timeout_timer_dis", 1, 0);
+    AddCheck(IDC_SETTINGS_TX_TOT_DIS, WideAt(y), "tx_timeout_timer_dis");
     y += 30;
-    AddList(IDC_SETTINGS_TX_TOT_LABEL, IDS_SET_TX_TOT, IDC_SETTINGS_TX_TOT, LabelAt(y), FieldAt(y), "tot_timer",
-            {60, 120, 180}, {Seconds(60), Seconds(120), Seconds(180)});
+    AddList(IDC_SETTINGS_TX_TOT_LABEL, IDC_SETTINGS_TX_TOT, LabelAt(y), FieldAt(y), "tot_timer");
     y += 34;
-    AddCheck(IDC_SETTINGS_PRIVATE_REPLY_DIS, IDS_SET_DISABLE_PRIVATE_REPLY, WideAt(y), "priv_grp_call_rep_dis", 1, 0);
+    AddCheck(IDC_SETTINGS_PRIVATE_REPLY_DIS, WideAt(y), "priv_grp_call_rep_dis");
 
     // The pickers show the stored seconds as they are: no time zone, no daylight saving gaps.
     // Their limits are set in the same time spec, or a time-only picker would take the local
@@ -243,19 +201,25 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
             [this] { Guarded([this] { OnRemovePrivates(m_pSeeAll); }); });
 }
 
-void CSettingsView::AddList(int labelId, int labelString, int listId, const QRect &label, const QRect &list,
-                            const char *attribute, std::vector<int> values, const QStringList &texts)
+// Labels, list entries and check-box values come from the settings table, which the change
+// report and the CLI's diff read too.
+void CSettingsView::AddList(int labelId, int listId, const QRect &label, const QRect &list, const char *attribute)
 {
-    AddLabel(labelId, LoadStr(labelString), label);
+    AddLabel(labelId, LoadStr(settings::Find(QLatin1String(attribute))->labelId), label);
     auto *combo = AddControl(listId, new QComboBox, list);
-    combo->addItems(texts);
+    std::vector<int> values;
+    for (const settings::Choice &c : settings::Choices(QLatin1String(attribute))) {
+        combo->addItem(c.text);
+        values.push_back(c.value);
+    }
     m_fields.push_back({combo, attribute, std::move(values)});
 }
 
-void CSettingsView::AddCheck(int id, int textId, const QRect &rect, const char *attribute, int on, int off)
+void CSettingsView::AddCheck(int id, const QRect &rect, const char *attribute)
 {
-    auto *check = AddControl(id, new QCheckBox(LoadStr(textId)), rect);
-    m_fields.push_back({check, attribute, {on, off}});
+    const settings::Field *field = settings::Find(QLatin1String(attribute));
+    auto *check = AddControl(id, new QCheckBox(LoadStr(field->labelId)), rect);
+    m_fields.push_back({check, attribute, {field->on, field->off}});
 }
 
 QCheckBox *CSettingsView::CheckBox(int controlId) const
@@ -305,17 +269,18 @@ void CSettingsView::Load()
     for (Field &field : m_fields) {
         const QByteArray attribute(field.attribute);
         auto *list = qobject_cast<QComboBox *>(field.widget);
-        if (attribute == "ringer_vol_level" || attribute == "keypad_vol_level")
-            field.values = Range(0, maxVolume);
-        else if (attribute.endsWith("_vol_level"))
-            field.values = Range(1, maxVolume);
-        else if (attribute == "language")
+        if (!list || !(attribute.endsWith("_vol_level") || attribute == "language"))
+            continue;
+        list->clear();
+        if (attribute == "language") {
             field.values = languageIds;
-        else
-            list = nullptr;
-        if (list) {
-            list->clear();
-            list->addItems(attribute == "language" ? languageNames : Numbers(field.values));
+            list->addItems(languageNames);
+            continue;
+        }
+        field.values.clear();
+        for (const settings::Choice &c : settings::Choices(QLatin1String(attribute), maxVolume)) {
+            field.values.push_back(c.value);
+            list->addItem(c.text);
         }
     }
 

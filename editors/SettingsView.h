@@ -9,6 +9,7 @@
 #pragma once
 
 #include "BaseView.h"
+#include "SettingFields.h"
 
 #include <QDateTime>
 #include <QString>
@@ -43,10 +44,7 @@ public:
     static QDateTime FromSeconds(qint64 seconds);
 
     // The language ids the Language list can name, with the string id of each name.
-    struct LanguageName {
-        int id;
-        int stringId;
-    };
+    using LanguageName = settings::LanguageName;
     static const std::vector<LanguageName> &LanguageNames();
 
     QCheckBox *CheckBox(int controlId) const;
@@ -72,9 +70,8 @@ private:
     };
 
     CDataItem Setting() const;
-    void AddList(int labelId, int labelString, int listId, const QRect &label, const QRect &list, const char *attribute,
-                 std::vector<int> values, const QStringList &texts);
-    void AddCheck(int id, int textId, const QRect &rect, const char *attribute, int on, int off);
+    void AddList(int labelId, int listId, const QRect &label, const QRect &list, const char *attribute);
+    void AddCheck(int id, const QRect &rect, const char *attribute);
     void ShowField(const Field &field);
     void OnFieldChanged(const Field &field);
     void AfterFieldShown(const char *attribute);

@@ -1,8 +1,10 @@
 #include "ProfileDiff.h"
 
+#include "SettingFields.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TransferRecord.h"
+#include "TransferSequencer.h"
 #include "WriteChanges.h"
 
 #include <QJsonArray>
@@ -42,46 +44,6 @@ QString YesNo(bool on)
 QString OrNone(const QString &value)
 {
     return value.isEmpty() ? LoadStr(IDS_DIFF_NONE_VALUE) : value;
-}
-
-// A profile attribute name as a person reads it. A setting named as the Settings form labels it, so the change report
-// reads like the form a dealer edited; a field the form does not show keeps its attribute name, blanks for '_'.
-QString Readable(const char *attribute)
-{
-    struct Label {
-        const char *attribute;
-        int id;
-        int detailId;  // 0, or the form's sub-label (the volume or noise the value belongs to)
-    };
-    static constexpr Label kLabels[] = {
-        {"contrast", IDS_SET_CONTRAST, 0},
-        {"backlight", IDS_SET_BACKLIGHT, 0},
-        {"vibracall", IDS_SET_VIBRACALL, 0},
-        {"alarm_time", IDS_SET_ALARM_TIME, 0},
-        {"ringer_vol_level", IDS_SET_VOLUME, IDS_SET_RINGER_VOLUME},
-        {"speaker_vol_level", IDS_SET_VOLUME, IDS_SET_SPEAKER},
-        {"keypad_vol_level", IDS_SET_VOLUME, IDS_SET_KEYPAD},
-        {"earpiece_vol_level", IDS_SET_VOLUME, IDS_SET_EARPIECE},
-        {"language", IDS_SET_LANGUAGE, 0},
-        {"noise_level_accessory", IDS_SET_AMBIENT_NOISE, IDS_SET_ACCESSORY},
-        {"noise_level_radio", IDS_SET_AMBIENT_NOISE, IDS_SET_RADIO},
-        {"tot_timer", IDS_SET_TX_TOT, 0},
-        {"tpt_offset", IDS_SET_TPT_OFFSET, 0},
-        {"time_format", IDS_SET_TIME_FORMAT, 0},
-        {"date_format", IDS_SET_DATE_FORMAT, 0},
-        {"see_all_grps", IDS_SEE_ALL_GROUPS, 0},
-        {"scan_en", IDS_SCAN_MODE, 0},
-        {"alarm_en", IDS_SET_ALARM, 0},
-        {"mngr_mode", IDS_MANAGER_MODE, 0},
-        {"prog_mode_dis", IDS_SET_DISABLE_PROG_MODE, 0},
-        {"internal_ptt_dis", IDS_SET_DISABLE_INTERNAL_PTT, 0},
-        {"tx_timeout_timer_dis", IDS_SET_DISABLE_TX_TOT, 0},
-        {"priv_grp_call_rep_dis", IDS_SET_DISABLE_PRIVATE_REPLY, 0},
-    };
-    for (const Label &l : kLabels)
-        if (qstrcmp(l.attribute, attribute) == 0)
-            return l.detailId ? QStringLiteral("%1 (%2)").arg(LoadStr(l.id), LoadStr(l.detailId)) : LoadStr(l.id);
-    return QString::fromLatin1(attribute).replace(u'_', u' ');
 }
 
 // The groups of a record (public and private) by PID, for naming memberships and home groups.
@@ -167,7 +129,7 @@ private:
                     OrNone(b.home_grp.isEmpty() ? QString() : GroupText(m_afterGroups, b.home_grp)));
         flag(IDS_DIFF_FIELD_SCROLL_LIST, a.contact_flags_a, b.contact_flags_a, CFA_IN_SCROLL_LIST);
         flag(IDS_DIFF_FIELD_SCAN_LIST, a.contact_flags_a, b.contact_flags_a, CFA_IN_SCAN_LIST);
-        flag(IDS_DIFF_FIELD_GROUP_ONLY, a.contact_flags_a, b.contact_flags_a, CFA_SHOW_GRP_ONLY);
+        flag(IDS_GROUP_ONLY, a.contact_flags_a, b.contact_flags_a, CFA_SHOW_GRP_ONLY);
         Changed(section, key, item, LoadStr(IDS_DIFF_FIELD_ALERT_TONE), QString::number(a.alert_tone),
                 QString::number(b.alert_tone));
         Changed(section, key, item, LoadStr(IDS_DIFF_FIELD_CHANNEL), QString::number(a.channel),
@@ -176,23 +138,40 @@ private:
 
     void Contacts()
     {
-        std::map<QString, int> beforeByKey;
+        // Each contact of `after` pairs with one of `before` of the same type and PID: first
+        // those with the same name too, then the rest in list order. A profile can hold two
+        // contacts under one PID, and each must find its own.
+        std::map<QString, std::vector<int>> beforeByKey;
         for (int i = 0; i < profile::kMaxContacts; ++i)
             if (InUse(m_before.contacts[i]))
-                beforeByKey.emplace(ContactKey(m_before.contacts[i]), i);
+                beforeByKey[ContactKey(m_before.contacts[i])].push_back(i);
         std::set<int> matched;
+        std::vector<int> partner(profile::kMaxContacts, -1);
+        for (const bool sameName : {true, false}) {
+            for (int i = 0; i < profile::kMaxContacts; ++i) {
+                const VirtualCPContact &b = m_after.contacts[i];
+                if (!InUse(b) || partner[i] >= 0)
+                    continue;
+                const auto found = beforeByKey.find(ContactKey(b));
+                if (found == beforeByKey.end())
+                    continue;
+                for (int k : found->second) {
+                    if (matched.count(k) || (sameName && m_before.contacts[k].name != b.name))
+                        continue;
+                    partner[i] = k;
+                    matched.insert(k);
+                    break;
+                }
+            }
+        }
         std::vector<int> added;
         for (int i = 0; i < profile::kMaxContacts; ++i) {
-            const VirtualCPContact &b = m_after.contacts[i];
-            if (!InUse(b))
+            if (!InUse(m_after.contacts[i]))
                 continue;
-            const auto found = beforeByKey.find(ContactKey(b));
-            if (found == beforeByKey.end() || matched.count(found->second)) {
+            if (partner[i] < 0)
                 added.push_back(i);
-                continue;
-            }
-            matched.insert(found->second);
-            CompareContact(m_before.contacts[found->second], b);
+            else
+                CompareContact(m_before.contacts[partner[i]], m_after.contacts[i]);
         }
         std::vector<int> removed;
         for (int i = 0; i < profile::kMaxContacts; ++i)
@@ -232,11 +211,17 @@ private:
         const VirtualCPSetting &a = m_before.setting;
         const VirtualCPSetting &b = m_after.setting;
         const QString item = LoadStr(IDS_DIFF_SETTINGS);
+        // Named and shown as the Settings form shows them.
         auto field = [&](const char *name, const QString &oldValue, const QString &newValue) {
-            Changed(QStringLiteral("setting"), QLatin1String(name), item, Readable(name), oldValue, newValue);
+            const QString attribute = QLatin1String(name);
+            Changed(QStringLiteral("setting"), attribute, item, settings::Label(attribute),
+                    settings::ValueText(attribute, oldValue), settings::ValueText(attribute, newValue));
         };
         auto number = [&](const char *name, unsigned oldValue, unsigned newValue) {
             field(name, QString::number(oldValue), QString::number(newValue));
+        };
+        auto flag = [&](const char *name, bool oldValue, bool newValue) {
+            field(name, QString::number(oldValue ? 1 : 0), QString::number(newValue ? 1 : 0));
         };
         number("contrast", a.contrast, b.contrast);
         number("backlight", a.backlight, b.backlight);
@@ -257,9 +242,10 @@ private:
         // The codeplug password is named as changed but never shown.
         if (a.password != b.password)
             m_out.push_back({ProfileDifference::Changed, QStringLiteral("setting"), QStringLiteral("password"), item,
-                             Readable("password"), LoadStr(IDS_DIFF_HIDDEN_VALUE), LoadStr(IDS_DIFF_HIDDEN_VALUE)});
+                             settings::Label(QStringLiteral("password")), LoadStr(IDS_DIFF_HIDDEN_VALUE),
+                             LoadStr(IDS_DIFF_HIDDEN_VALUE)});
         for (const FlagAttribute &f : kSettingFlagAttributes)
-            field(f.name, YesNo(a.setting_flags & f.mask), YesNo(b.setting_flags & f.mask));
+            flag(f.name, a.setting_flags & f.mask, b.setting_flags & f.mask);
     }
 
     void Features()
@@ -341,14 +327,33 @@ std::vector<ProfileDifference> CompareRecords(const VirtualCPData &before, const
     return CDiffBuilder(before, after).Build();
 }
 
+std::vector<ProfileDifference> CompareIdentities(const VirtualCPData &before, const VirtualCPData &after)
+{
+    std::vector<ProfileDifference> out;
+    const QString section = QStringLiteral("radio");
+    const QString item = LoadStr(IDS_RADIO_INFO_CAPTION);
+    if (before.limit.pid != after.limit.pid)
+        out.push_back({ProfileDifference::Changed, section, QStringLiteral("pid"), item, LoadStr(IDS_UNIT_PRIVATE_ID),
+                       OrNone(before.limit.pid), OrNone(after.limit.pid)});
+    const QString oldFirmware = CTransferSequencer::FirmwareVersionText(before);
+    const QString newFirmware = CTransferSequencer::FirmwareVersionText(after);
+    if (oldFirmware != newFirmware)
+        out.push_back({ProfileDifference::Changed, section, QStringLiteral("firmware"), item,
+                       LoadStr(IDS_FIRMWARE_VERSION), oldFirmware, newFirmware});
+    return out;
+}
+
+// Names and values are shown with their control characters as escapes: a name holding a
+// line break or an escape sequence must not break the line or steer a terminal.
 QString DescribeDifference(const ProfileDifference &d)
 {
     switch (d.kind) {
-    case ProfileDifference::Added: return FormatStr(IDS_DIFF_ADDED, {d.item});
-    case ProfileDifference::Removed: return FormatStr(IDS_DIFF_REMOVED, {d.item});
+    case ProfileDifference::Added: return FormatStr(IDS_DIFF_ADDED, {VisibleText(d.item)});
+    case ProfileDifference::Removed: return FormatStr(IDS_DIFF_REMOVED, {VisibleText(d.item)});
     case ProfileDifference::Changed: break;
     }
-    return FormatStr(IDS_DIFF_CHANGED, {d.item, d.field, d.oldValue, d.newValue});
+    return FormatStr(IDS_DIFF_CHANGED,
+                     {VisibleText(d.item), d.field, VisibleText(d.oldValue), VisibleText(d.newValue)});
 }
 
 QStringList DescribeDifferences(const std::vector<ProfileDifference> &differences)

@@ -32,7 +32,13 @@ struct ProfileDifference {
 // clock, identity and the counters a link keeps are not compared.
 std::vector<ProfileDifference> CompareRecords(const VirtualCPData &before, const VirtualCPData &after);
 
-// One difference as a line: "Private contact "Ann" (1001), name: Ann → Anne".
+// What tells two radios apart: the unit's private ID and the firmware version, as Changed
+// differences of the section "radio". A comparison of two profiles puts them first; the
+// write's change report and its check do not, as they compare one radio with itself.
+std::vector<ProfileDifference> CompareIdentities(const VirtualCPData &before, const VirtualCPData &after);
+
+// One difference as a line: "Private contact "Ann" (1001), name: Ann → Anne". Control
+// characters in names and values are shown as escapes ("\t", "\x1b").
 QString DescribeDifference(const ProfileDifference &difference);
 QStringList DescribeDifferences(const std::vector<ProfileDifference> &differences);
 // The differences as a JSON document: {"equal": bool, "differences": [{kind, section, key,

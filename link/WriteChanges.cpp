@@ -3,6 +3,7 @@
 #include "DataAdaptor.h"
 #include "LinkCodec.h"
 #include "ProfileFormat.h"
+#include "SettingFields.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TransferRecord.h"
@@ -317,39 +318,90 @@ std::vector<WriteChange> ListWriteChanges(const QString &text, const QString &ow
             list.Add(WriteChange::DuplicateName, describeSlot(sentSlots[k]), QStringLiteral("name"), StandOut(c.name),
                      describeSlot(it->second));
     }
+
+    // Two contacts of one type under one PID: the radio finds a contact by its type and PID,
+    // so calls and memberships reach only one of them.
+    std::map<std::pair<QString, QString>, int> firstWithPid;
+    for (int slot = 0; slot < int(contactElements.size()); ++slot) {
+        const QString pid = GetAttr(contactElements[slot], "pid").trimmed();
+        if (pid.isEmpty())
+            continue;
+        const auto [it, inserted] = firstWithPid.emplace(std::make_pair(NodeName(contactElements[slot]), pid), slot);
+        if (!inserted)
+            list.Add(WriteChange::DuplicatePid, describeSlot(slot), QStringLiteral("pid"), pid,
+                     describeSlot(it->second));
+    }
     return changes;
 }
 
+QString VisibleText(const QString &value)
+{
+    QString out;
+    for (const QChar c : value) {
+        if (c == u'\t')
+            out += QLatin1String("\\t");
+        else if (c == u'\n')
+            out += QLatin1String("\\n");
+        else if (c == u'\r')
+            out += QLatin1String("\\r");
+        else if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+namespace {
+
+// A field as the forms name it; a setting's values as the Settings form shows them.
+QString FieldLabel(const WriteChange &change)
+{
+    if (change.element == QLatin1String("setting"))
+        return settings::Label(change.field);
+    static constexpr std::pair<const char *, int> kFields[] = {
+        {"name", IDS_DIFF_FIELD_NAME},
+        {"pid", IDS_DIFF_FIELD_PID},
+        {"channel", IDS_DIFF_FIELD_CHANNEL},
+        {"alert_tone", IDS_DIFF_FIELD_ALERT_TONE},
+        {"home_grp", IDS_DIFF_FIELD_HOME_GROUP},
+        {"in_scroll_list", IDS_DIFF_FIELD_SCROLL_LIST},
+        {"in_scan_list", IDS_DIFF_FIELD_SCAN_LIST},
+        {"show_grp_only", IDS_GROUP_ONLY},
+        {"ParentPrivateGroup", IDS_DIFF_FIELD_GROUPS},
+        {"txt", IDS_DIFF_FIELD_TEXT},
+    };
+    for (const auto &[field, id] : kFields)
+        if (change.field == QLatin1String(field))
+            return LoadStr(id);
+    return change.field;
+}
+
+QString ValueText(const WriteChange &change, const QString &value)
+{
+    return VisibleText(change.element == QLatin1String("setting") ? settings::ValueText(change.field, value) : value);
+}
+
+}  // namespace
+
 QString DescribeWriteChange(const WriteChange &change)
 {
-    // Control characters are invisible in a message: show them as escapes.
-    auto visible = [](const QString &value) {
-        QString out;
-        for (const QChar c : value) {
-            if (c == u'\t')
-                out += QLatin1String("\\t");
-            else if (c == u'\n')
-                out += QLatin1String("\\n");
-            else if (c == u'\r')
-                out += QLatin1String("\\r");
-            else if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
-                out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-            else
-                out += c;
-        }
-        return out;
-    };
     switch (change.kind) {
-    case WriteChange::NotSent: return FormatStr(IDS_WRITE_CHANGE_NOT_SENT, {visible(change.element)});
-    case WriteChange::NotEncodable: return FormatStr(IDS_WRITE_CHANGE_NOT_ENCODABLE, {visible(change.element)});
+    case WriteChange::NotSent: return FormatStr(IDS_WRITE_CHANGE_NOT_SENT, {VisibleText(change.element)});
+    case WriteChange::NotEncodable: return FormatStr(IDS_WRITE_CHANGE_NOT_ENCODABLE, {VisibleText(change.element)});
     case WriteChange::DuplicateName:
+        return FormatStr(IDS_WRITE_CHANGE_DUPLICATE_NAME,
+                         {VisibleText(change.element), FieldLabel(change), VisibleText(change.profileValue),
+                          VisibleText(change.radioValue)});
+    case WriteChange::DuplicatePid:
         return FormatStr(
-            IDS_WRITE_CHANGE_DUPLICATE_NAME,
-            {visible(change.element), change.field, visible(change.profileValue), visible(change.radioValue)});
+            IDS_CHECK_DUPLICATE_PID,
+            {VisibleText(change.element), VisibleText(change.profileValue), VisibleText(change.radioValue)});
     case WriteChange::Value: break;
     }
     return FormatStr(IDS_WRITE_CHANGE_VALUE,
-                     {visible(change.element), change.field, visible(change.profileValue), visible(change.radioValue)});
+                     {VisibleText(change.element), FieldLabel(change), ValueText(change, change.profileValue),
+                      ValueText(change, change.radioValue)});
 }
 
 QStringList DescribeWriteChanges(const std::vector<WriteChange> &changes)

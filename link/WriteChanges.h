@@ -26,6 +26,7 @@ struct WriteChange {
         NotSent,  // the element is not written (over a limit, outside the ID blocks, no name)
         NotEncodable,  // the element is not written: its record does not fit a request
         DuplicateName,  // a private contact's name is also another's (`radioValue` names it)
+        DuplicatePid,  // a contact's PID is also another's of its type (`radioValue` names it)
     };
     Kind kind = Value;
     QString element;  // "setting", "Private[3] \"Ann\"", "TextMessage[2]"
@@ -48,11 +49,15 @@ RadioCopy StoreAsRadio(const VirtualCPData &record);
 
 // The changes a write of profile text `text` would make, in profile order: the setting
 // element, the contacts (public groups, private groups, private contacts), the text
-// messages, then duplicate private-contact names. `ownPid` is the private ID of the radio
+// messages, then duplicate private-contact names and duplicate PIDs. `ownPid` is the private ID of the radio
 // about to be written (empty when not known), as the conversion takes it for the private
 // scroll list. The radio's other limits are taken to be the profile's. Throws the data
 // model's exception when the profile does not convert (as the write would).
 std::vector<WriteChange> ListWriteChanges(const QString &text, const QString &ownPid = QString());
+
+// Control characters are invisible in a message: `value` with them as escapes ("\t",
+// "\x1b"), so a tab that became a blank, or a name holding a terminal escape, shows as such.
+QString VisibleText(const QString &value);
 
 // One change as a line of text from the string table; control characters in values are shown
 // as escapes ("\t"), so a tab that became a blank is visible.

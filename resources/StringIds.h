@@ -398,6 +398,12 @@ enum StringId : int {
     IDS_NOT_REGULAR_FILE_REASON = 31300,  // the cause of a refused save: the target is no regular file
     IDS_CONFIG_CANNOT_READ = 31301,  // the user's settings file cannot be used: the file and the cause
 
+    // Settings and check labels (31450-31499)
+    IDS_SET_CALL_FORWARDING = 31450,
+    IDS_SET_CALL_FORWARD_ID = 31451,
+    IDS_SET_RADIO_DISABLED = 31452,
+    IDS_CHECK_DUPLICATE_PID = 31453,
+
     // Help window: the look-for field above the index (31500-31549)
     IDS_HELP_LOOK_FOR = 31500,
 

@@ -367,6 +367,10 @@ constexpr StrEntry kStrings[] = {
     {IDS_NOT_REGULAR_FILE_REASON, QT_TRANSLATE_NOOP("StringTable", "It is not a regular file (a folder, a device or a pipe).")},
     {IDS_CONFIG_CANNOT_READ, QT_TRANSLATE_NOOP("StringTable", "Your settings cannot be read from %s:\n%s\nCorrect or remove this file, then start the program again.")},
     {IDS_REPORT_PAGE_OF, QT_TRANSLATE_NOOP("StringTable", "Page %s of %s")},
+    {IDS_SET_CALL_FORWARDING, QT_TRANSLATE_NOOP("StringTable", "Call Forwarding")},
+    {IDS_SET_CALL_FORWARD_ID, QT_TRANSLATE_NOOP("StringTable", "Call Forward ID")},
+    {IDS_SET_RADIO_DISABLED, QT_TRANSLATE_NOOP("StringTable", "Radio Disabled")},
+    {IDS_CHECK_DUPLICATE_PID, QT_TRANSLATE_NOOP("StringTable", "%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID")},
     {IDS_HELP_LOOK_FOR, QT_TRANSLATE_NOOP("StringTable", "&Look for:")},
     // Saving and the configuration files
     {IDS_SETTINGS, QT_TRANSLATE_NOOP("StringTable", "Settings")},

@@ -53,14 +53,17 @@ bool CAppShell::LoadTranslation(const QString &path)
     // (if useless) translation: only the load decides.
     QCoreApplication::installTranslator(translator.get());
     // Message boxes use Qt's standard buttons, whose texts come from Qt's own catalogue:
-    // without it a translated question would offer English Yes and No. The language is the
-    // one the program's translation names (es_419 falls back to Qt's es).
-    auto qtTranslator = std::make_unique<QTranslator>();
-    if (!translator->language().isEmpty() &&
-        qtTranslator->load(QLocale(translator->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(qtTranslator.get());
-        m_pQtTranslator = std::move(qtTranslator);
+    // without it a translated question would offer English Yes and No; the help window's
+    // index and search come from Qt's help catalogue. The language is the one the program's
+    // translation names (es_419 falls back to Qt's es).
+    for (const char *catalogue : {"qtbase", "qt_help"}) {
+        auto qtTranslator = std::make_unique<QTranslator>();
+        if (!translator->language().isEmpty() &&
+            qtTranslator->load(QLocale(translator->language()), QLatin1String(catalogue), QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qtTranslator.get());
+            m_qtTranslators.push_back(std::move(qtTranslator));
+        }
     }
     m_pTranslator = std::move(translator);
     return true;
@@ -78,11 +81,11 @@ void CAppShell::DropTranslation()
     if (QCoreApplication::instance()) {
         if (m_pTranslator)
             QCoreApplication::removeTranslator(m_pTranslator.get());
-        if (m_pQtTranslator)
-            QCoreApplication::removeTranslator(m_pQtTranslator.get());
+        for (const auto &qtTranslator : m_qtTranslators)
+            QCoreApplication::removeTranslator(qtTranslator.get());
     }
     m_pTranslator.reset();
-    m_pQtTranslator.reset();
+    m_qtTranslators.clear();
 }
 
 bool CAppShell::Start()

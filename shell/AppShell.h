@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QTranslator;
 
@@ -98,8 +99,9 @@ private:
     std::function<bool()> m_fnScriptCheck;
     std::unique_ptr<QTranslator> m_pTranslator;
     // Qt's own texts in the same language (the standard Yes/No/Cancel buttons of message
-    // boxes, the file dialog); absent when Qt ships none for it.
-    std::unique_ptr<QTranslator> m_pQtTranslator;
+    // boxes, the file dialog, the help window's index and search); a catalogue Qt ships none
+    // of for the language is left out.
+    std::vector<std::unique_ptr<QTranslator>> m_qtTranslators;
 
     QString m_strNewTemplatePath;
     int m_nCurrentSettingGroup = kStartupSettingGroup;

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
@@ -37,12 +38,11 @@ bool OverLimit(const ConfigValue &value, qsizetype size)
 // ever found there and nothing can be created.
 constexpr char kUnusableSettingsFile[] = "/dev/null/unusable.conf";
 
-// The settings file below `folder`. One that exists but is no regular file (a FIFO, a device,
-// a folder) is never handed to QSettings, which would wait forever on a FIFO: its values read
+// The settings file `file`. One that exists but is no regular file (a FIFO, a device, a
+// folder) is never handed to QSettings, which would wait forever on a FIFO: its values read
 // as absent, nothing is written, and `problem` gets the reason.
-std::unique_ptr<QSettings> SettingsFile(const QString &folder, QString *problem = nullptr)
+std::unique_ptr<QSettings> SettingsAt(QString file, QString *problem = nullptr)
 {
-    QString file = CConfigStore::ConfigFileIn(folder);
     if (const QString refusal = SaveTargetRefusal(file); !refusal.isEmpty()) {
         if (problem)
             *problem = refusal;
@@ -51,6 +51,12 @@ std::unique_ptr<QSettings> SettingsFile(const QString &folder, QString *problem 
     auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
     settings->setFallbacksEnabled(false);
     return settings;
+}
+
+// The settings file below `folder`.
+std::unique_ptr<QSettings> SettingsFile(const QString &folder, QString *problem = nullptr)
+{
+    return SettingsAt(CConfigStore::ConfigFileIn(folder), problem);
 }
 
 }  // namespace
@@ -87,7 +93,7 @@ CConfigStore::CConfigStore()
                                                 QLatin1String(kConfigOrganisation), QLatin1String(kConfigApplication));
 #endif
     if (!m_pSystem)
-        m_pSystem = SettingsFile(DefaultSystemConfigDir());
+        m_pSystem = SettingsAt(DefaultSystemConfigFile());
     // A user value never falls back to a machine value of the same name.
     m_pUser->setFallbacksEnabled(false);
     m_pSystem->setFallbacksEnabled(false);
@@ -112,6 +118,50 @@ QString CConfigStore::DefaultSystemConfigDir()
             return beside;
     }
     return QLibraryInfo::path(QLibraryInfo::SettingsPath);
+}
+
+QString CConfigStore::DefaultSystemConfigFile()
+{
+    const QString folder = DefaultSystemConfigDir();
+    if (qEnvironmentVariableIsEmpty(kSystemConfigDirEnv) && QCoreApplication::instance() &&
+        folder == QLibraryInfo::path(QLibraryInfo::SettingsPath)) {
+        // <prefix>/bin/../etc for any prefix, <prefix>/bin/../../etc for /usr (and an
+        // unpacked package).
+        const QString bin = QCoreApplication::applicationDirPath();
+        for (const QString &etc : {bin + QStringLiteral("/../etc"), bin + QStringLiteral("/../../etc")}) {
+            const QString file = QDir::cleanPath(etc + QStringLiteral("/zqvcps/zqvcps.conf"));
+            if (QFileInfo::exists(file))
+                return file;
+        }
+    }
+    return ConfigFileIn(folder);
+}
+
+QString CConfigStore::DesktopLanguage(const QStringList &uiLanguages)
+{
+    for (const QString &name : uiLanguages) {
+        const QStringList parts = name.split(QRegularExpression(QStringLiteral("[-_]")));
+        const QString language = parts.value(0).toLower();
+        // The region, skipping a script part ("zh-Hant-TW").
+        QString region;
+        for (qsizetype i = 1; i < parts.size() && region.isEmpty(); ++i)
+            if (parts[i].size() != 4)
+                region = parts[i].toUpper();
+        if (language == QLatin1String("en"))
+            return QLatin1String(kEnglish);
+        if (language == QLatin1String("de"))
+            return QStringLiteral("German");
+        if (language == QLatin1String("fr"))
+            return region == QLatin1String("CA") ? QStringLiteral("CaFrench") : QStringLiteral("French");
+        // Brazilian Portuguese is the one Portuguese there is.
+        if (language == QLatin1String("pt"))
+            return QStringLiteral("LaPortuguese");
+        // Spanish of Spain, or of the Americas and every other region.
+        if (language == QLatin1String("es"))
+            return region.isEmpty() || region == QLatin1String("ES") ? QStringLiteral("Spanish")
+                                                                     : QStringLiteral("LaSpanish");
+    }
+    return QLatin1String(kEnglish);
 }
 
 QString CConfigStore::ConfigFileIn(const QString &folder)
@@ -387,7 +437,9 @@ bool CConfigStore::CheckRegistry(IPrompter &prompter)
     if (!Contains(config::CurrentComPort))
         Write(config::CurrentComPort, QStringLiteral("COM1"));
     if (ReadCurrentLanguage().isEmpty()) {
-        const QString defaultLanguage = ReadDefaultLanguage();
+        QString defaultLanguage = ReadDefaultLanguage();
+        if (defaultLanguage == QLatin1String(kDesktopLanguage))
+            defaultLanguage = DesktopLanguage(QLocale::system().uiLanguages());
         if (defaultLanguage.isEmpty()) {
             prompter.ShowMessage(IDS_FATAL_REGISTRY_ERROR);
             return false;

@@ -25,6 +25,8 @@ inline constexpr char kConfigApplication[] = "ZQV CPS";
 inline constexpr char kSystemConfigDirEnv[] = "ZQV_SYSTEM_CONFIG_DIR";
 // The fallback language: needs no translation and is always offered.
 inline constexpr char kEnglish[] = "English";
+// The DefaultLanguage that stands for the desktop's own language (the installed default).
+inline constexpr char kDesktopLanguage[] = "Desktop";
 
 enum class ConfigScope { User, System };
 enum class ConfigType {
@@ -91,6 +93,11 @@ public:
     // <program folder>/../etc/xdg when it holds them (the build tree and an installed
     // prefix); else the platform's system settings folder.
     static QString DefaultSystemConfigDir();
+    // The machine-wide settings file: the one below DefaultSystemConfigDir(), except that an
+    // installed program whose folder has no build-tree file reads its package's own file,
+    // <etc>/zqvcps/zqvcps.conf (/etc for the prefix /usr), in place, so an administrator's edit
+    // is the file an upgrade keeps.
+    static QString DefaultSystemConfigFile();
     // The settings file below `folder`.
     static QString ConfigFileIn(const QString &folder);
 
@@ -144,6 +151,10 @@ public:
     // program keeps that could be read go into a fresh file, the old file is kept beside it
     // (".unreadable"), and the user is told where.
     bool CheckRegistry(IPrompter &prompter);
+    // The first of the desktop's languages (`uiLanguages`, as QLocale::uiLanguages() gives
+    // them, "de-DE", "es-419") that the program has; English when none. A DefaultLanguage of
+    // kDesktopLanguage takes this language on the first start.
+    static QString DesktopLanguage(const QStringList &uiLanguages);
     // Copies the machine's dealer-text defaults of the current language to the user's values
     // that are missing or unreadable.
     void CopyDealerInfoDefaults();

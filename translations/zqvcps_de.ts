@@ -1897,5 +1897,21 @@ Sicherung</translation>
         <source>The radio holds what it held when the backup %s was taken: that backup stays its backup.</source>
         <translation>Das Funkgerät enthält dasselbe wie beim Anlegen der Sicherung %s: Diese Sicherung bleibt seine Sicherung.</translation>
     </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Rufumleitung</translation>
+    </message>
+    <message>
+        <source>Call Forward ID</source>
+        <translation>ID der Rufumleitung</translation>
+    </message>
+    <message>
+        <source>Radio Disabled</source>
+        <translation>Funkgerät gesperrt</translation>
+    </message>
+    <message>
+        <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
+        <translation>%s: %s ist auch die PID von %s; das Funkgerät unterscheidet Kontakte einer Art an ihrer PID</translation>
+    </message>
 </context>
 </TS>

@@ -1897,5 +1897,21 @@ Copia</translation>
         <source>The radio holds what it held when the backup %s was taken: that backup stays its backup.</source>
         <translation>La radio contiene lo mismo que cuando se hizo la copia de seguridad %s: esa copia sigue siendo su copia de seguridad.</translation>
     </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Desvío de llamadas</translation>
+    </message>
+    <message>
+        <source>Call Forward ID</source>
+        <translation>ID de desvío de llamadas</translation>
+    </message>
+    <message>
+        <source>Radio Disabled</source>
+        <translation>Radio desactivada</translation>
+    </message>
+    <message>
+        <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
+        <translation>%s: %s también es el PID de %s; la radio distingue los contactos de un mismo tipo por su PID</translation>
+    </message>
 </context>
 </TS>

@@ -1897,5 +1897,21 @@ Respaldo</translation>
         <source>The radio holds what it held when the backup %s was taken: that backup stays its backup.</source>
         <translation>El radio contiene lo mismo que cuando se hizo el respaldo %s: ese respaldo sigue siendo su respaldo.</translation>
     </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Desvío de llamadas</translation>
+    </message>
+    <message>
+        <source>Call Forward ID</source>
+        <translation>ID de desvío de llamadas</translation>
+    </message>
+    <message>
+        <source>Radio Disabled</source>
+        <translation>Radio desactivado</translation>
+    </message>
+    <message>
+        <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
+        <translation>%s: %s también es el PID de %s; el radio distingue los contactos de un mismo tipo por su PID</translation>
+    </message>
 </context>
 </TS>

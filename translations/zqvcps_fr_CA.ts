@@ -1897,5 +1897,21 @@ Sauvegarde</translation>
         <source>The radio holds what it held when the backup %s was taken: that backup stays its backup.</source>
         <translation>La radio contient ce qu&apos;elle contenait lors de la sauvegarde %s : cette sauvegarde reste sa sauvegarde.</translation>
     </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Renvoi d'appel</translation>
+    </message>
+    <message>
+        <source>Call Forward ID</source>
+        <translation>ID de renvoi d'appel</translation>
+    </message>
+    <message>
+        <source>Radio Disabled</source>
+        <translation>Radio désactivée</translation>
+    </message>
+    <message>
+        <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
+        <translation>%s&#xa0;: %s est aussi le PID de %s; la radio distingue les contacts d'un même type par leur PID</translation>
+    </message>
 </context>
 </TS>

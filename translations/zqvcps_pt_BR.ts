@@ -1897,5 +1897,21 @@ Backup</translation>
         <source>The radio holds what it held when the backup %s was taken: that backup stays its backup.</source>
         <translation>O rádio contém o mesmo que continha quando o backup %s foi feito: esse backup continua sendo o seu backup.</translation>
     </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Encaminhamento de chamadas</translation>
+    </message>
+    <message>
+        <source>Call Forward ID</source>
+        <translation>ID de encaminhamento de chamadas</translation>
+    </message>
+    <message>
+        <source>Radio Disabled</source>
+        <translation>Rádio desativado</translation>
+    </message>
+    <message>
+        <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
+        <translation>%s: %s também é o PID de %s; o rádio distingue os contatos de um mesmo tipo pelo PID</translation>
+    </message>
 </context>
 </TS>

@@ -296,7 +296,7 @@ private slots:
         QTest::newRow("text over 80 characters")
             << "txt=\"On my way\""
             << "txt=\"" + longText + "\""
-            << QStringList{"TextMessage[4], txt", "would get \"" + QString(80, 'T') + "\""};
+            << QStringList{"TextMessage[4], text", "would get \"" + QString(80, 'T') + "\""};
         QTest::newRow("characters outside the radio's set")
             << "name=\"Security\""
             << "name=\"Radio \u20ac \u4e2d\""
@@ -310,14 +310,18 @@ private slots:
         QTest::newRow("membership of no private group")
             << "<ParentPrivateGroup pid =\"4012091\" />"
             << "<ParentPrivateGroup pid =\"4012555\" />"
-            << QStringList{"Private[3] \"Bruno\", ParentPrivateGroup", "has \"4012555\"", "would get \"4012091\""};
+            << QStringList{"Private[3] \"Bruno\", groups", "has \"4012555\"", "would get \"4012091\""};
         QTest::newRow("home group that is no group")
             << "home_grp=\"10000001\""
-            << "home_grp=\"4012777\"" << QStringList{"home_grp", "\"4012777\"", "would get \"\""};
+            << "home_grp=\"4012777\"" << QStringList{"home group", "\"4012777\"", "would get \"\""};
         QTest::newRow("two private contacts with one name")
             << "name=\"Bruno\""
             << "name=\"Alice\""
             << QStringList{"Private[2] \"Alice\", name: \"Alice\" is also the name of Private[1] \"Alice\""};
+        QTest::newRow("two private contacts with one PID")
+            << "pid=\"4012003\""
+            << "pid=\"4012002\""
+            << QStringList{"Private[3] \"Bruno\": 4012002 is also the PID of Private[1] \"Alice\""};
         QTest::newRow("public group outside the ID blocks")
             << "pid=\"17179869181\""
             << "pid=\"17179869000\""

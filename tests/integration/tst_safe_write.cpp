@@ -394,20 +394,84 @@ private slots:
         QVERIFY(!QFileInfo::exists(BackupRoot()));
     }
 
-    // Two files: equal is 0, different is 3 with the change named.
+    // Two files: equal is 0, different is 3 with the changes named as the forms name them.
+    void diffOfTwoFiles_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QStringList>("lines");  // the whole output, or with "~" parts of one line
+        QTest::newRow("contrast") << 0 << QStringList{"Settings, Contrast: 5 → 1"};
+        QTest::newRow("settings as the form shows them")
+            << 1
+            << QStringList{"Settings, Backlight: 30 seconds → Off", "Settings, Volume (Alarm): 3 → 5",
+                           "Settings, Time Format: 12hr → 24hr"};
+        QTest::newRow("control character in a name") << 2 << QStringList{"~", "name: ", "\\t"};
+        QTest::newRow("two private contacts under one PID") << 3 << QStringList{"~", "name: ", " → Aaa renamed"};
+        QTest::newRow("another radio") << 4
+                                       << QStringList{"ZQV Radio Information, Unit Private ID: 20000001 → 20000999",
+                                                      "ZQV Radio Information, Firmware Version: R5E.08.00 → R5E.08.01"};
+    }
     void diffOfTwoFiles()
     {
+        QFETCH(int, change);
+        QFETCH(QStringList, lines);
         QTemporaryDir dir;
-        VirtualCPData b = CRadioSim::FullRadio();
-        b.setting.contrast = 1;
-        SaveProfile(CRadioSim::FullRadio(), dir.filePath("a.zqv"));
+        VirtualCPData a = CRadioSim::FullRadio();
+        std::vector<int> privates;
+        for (int i = 0; i < int(a.contacts.size()); ++i)
+            if (a.contacts[i].cntct_type == profile::kPrivateContact && a.contacts[i].pid != a.limit.pid)
+                privates.push_back(i);
+        QVERIFY(privates.size() >= 2);
+        a.limit.pid = "20000001";
+        a.setting.backlight = 30000;
+        a.setting.alarm_vol_level = 3;
+        a.setting.setting_flags &= ~SF_TIME_FORMAT;
+        a.firmware_release = 0x5E;
+        a.firmware_version = 8;
+        a.firmware_revision = 0;
+        if (change == 3)  // a profile can hold two contacts under one PID
+            a.contacts[privates[1]].pid = a.contacts[privates[0]].pid;
+        if (change == 2)
+            a.contacts[privates[0]].name = "Tab here";
+        VirtualCPData b = a;
+        switch (change) {
+        case 0:
+            b.setting.contrast = 1;
+            a.setting.contrast = 5;
+            break;
+        case 1:
+            b.setting.backlight = 0;
+            b.setting.alarm_vol_level = 5;
+            b.setting.setting_flags |= SF_TIME_FORMAT;
+            break;
+        case 2: break;  // the tab goes into the file below
+        case 3: b.contacts[privates[1]].name = "Aaa renamed"; break;
+        case 4:
+            b.limit.pid = "20000999";
+            b.firmware_revision = 1;
+            break;
+        }
+        SaveProfile(a, dir.filePath("a.zqv"));
         SaveProfile(b, dir.filePath("b.zqv"));
+        if (change == 2) {  // a tab kept as a character reference, as a profile holds it
+            QString text = ReadProfileFile(dir.filePath("b.zqv"));
+            QVERIFY(text.contains("\"Tab here\""));
+            text.replace("\"Tab here\"", "\"Tab&#9;here\"");
+            QFile f(dir.filePath("b.zqv"));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(EncodeTextFile(text, TEXT_MODE_UTF16));
+        }
         QCOMPARE(Run({"diff", dir.filePath("a.zqv"), dir.filePath("a.zqv")}).exit, 0);
         const CliResult r = Run({"diff", dir.filePath("a.zqv"), dir.filePath("b.zqv")});
         QCOMPARE(r.exit, 3);
-        QCOMPARE(r.out,
-                 FormatStr(IDS_DIFF_CHANGED, {LoadStr(IDS_DIFF_SETTINGS), LoadStr(IDS_SET_CONTRAST), "5", "1"}) +
-                     u'\n');
+        if (lines.value(0) != "~") {
+            QCOMPARE(r.out, lines.join(u'\n') + u'\n');
+            return;
+        }
+        // One line, holding every part and no control character.
+        QCOMPARE(r.out.count(u'\n'), 1);
+        for (const QString &part : lines.mid(1))
+            QVERIFY2(r.out.contains(part), qPrintable(r.out));
+        QVERIFY2(!r.out.trimmed().contains(u'\t'), qPrintable(r.out));
     }
 
     // Backups sort by the time in their names; the oldest go beyond the keep count; a PID

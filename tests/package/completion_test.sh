@@ -22,13 +22,23 @@ expect()
     COMP_POINT=${#line}
     COMPREPLY=()
     _zqvcps_cli
-    local offered=" ${COMPREPLY[*]} " word
-    for word in $2; do
-        [[ $offered == *" $word "* ]] || { echo "FAIL: '$1' does not offer $word (offers:$offered)"; failures=$((failures + 1)); }
+    # One candidate a line; an expected word may hold an escaped blank ("ZQ-450\ Standard").
+    local offered word
+    offered=$'\n'$(printf '%s\n' "${COMPREPLY[@]}")$'\n'
+    local -a want=() refuse=()
+    read -a want <<<"$2"
+    read -a refuse <<<"${3:-}"
+    for word in "${want[@]}"; do
+        word=$(printf '%q' "$word")
+        [[ $offered == *$'\n'"$word"$'\n'* ]] || { echo "FAIL: '$1' does not offer $word (offers: ${COMPREPLY[*]})"; failures=$((failures + 1)); }
     done
-    for word in ${3:-}; do
-        [[ $offered != *" $word "* ]] || { echo "FAIL: '$1' offers $word"; failures=$((failures + 1)); }
+    for word in "${refuse[@]}"; do
+        word=$(printf '%q' "$word")
+        [[ $offered != *$'\n'"$word"$'\n'* ]] || { echo "FAIL: '$1' offers $word"; failures=$((failures + 1)); }
     done
+    local twice
+    twice=$(printf '%s\n' "${COMPREPLY[@]}" | sort | uniq -d)
+    [[ -z $twice ]] || { echo "FAIL: '$1' offers twice: $twice"; failures=$((failures + 1)); }
 }
 
 expect "" "new show check convert ports identify read write reset read-pid capture-pid help" "--help, Commands:"
@@ -38,5 +48,18 @@ expect "new -" "--template -o -v" "--port"
 expect "write -" "--port --password --yes" "-o --template"
 expect "--install-dir /tmp sh" "show" "check"
 expect "--trace t.log identify --" "--port" "--template"
+expect "diff -" "--json --port --password" ""
+expect "report --kind " "spec overview" "--kind"
+# Files by what the command writes: a report's page or PDF, a profile elsewhere.
+files="$(mktemp -d)"
+trap 'rm -rf "$files"' EXIT
+touch "$files/a.pdf" "$files/b.htm" "$files/c.zqv" "$files/d.txt"
+cd "$files" || exit 1
+expect "report --kind spec c.zqv -o " "a.pdf b.htm" "c.zqv d.txt"
+expect "convert c.zqv -o " "c.zqv" "a.pdf b.htm d.txt"
+cd - >/dev/null || exit 1
+# The templates of the installation, a name with a blank escaped as it must be typed.
+expect "new --template " 'ZQ-450\ Standard ZQ-880\ Fleet' "-o"
+expect "new --template ZQ-8" 'ZQ-880\ Fleet' 'ZQ-450\ Standard'
 [ "$failures" -eq 0 ] || exit 1
 echo "completion offers the commands and options of $("$cli" --version)"

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -334,6 +335,42 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         QCOMPARE(DealerDefaultToText(bytes), text);
+    }
+
+    // The installed DefaultLanguage stands for the desktop's language: the first of the
+    // desktop's languages the program has, by language and region.
+    void desktopLanguage_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German of Austria") << QStringList{"de-AT", "de"} << "German";
+        QTest::newRow("French of Canada") << QStringList{"fr-CA"} << "CaFrench";
+        QTest::newRow("French of Belgium") << QStringList{"fr-BE"} << "French";
+        QTest::newRow("Spanish of Spain") << QStringList{"es-ES"} << "Spanish";
+        QTest::newRow("Spanish without a region") << QStringList{"es"} << "Spanish";
+        QTest::newRow("Spanish of Mexico") << QStringList{"es_MX"} << "LaSpanish";
+        QTest::newRow("Latin-American Spanish") << QStringList{"es-419"} << "LaSpanish";
+        QTest::newRow("Portuguese of Brazil") << QStringList{"pt-BR"} << "LaPortuguese";
+        QTest::newRow("a language the program lacks, then French") << QStringList{"it-IT", "fr-FR"} << "French";
+        QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << "English";
+        QTest::newRow("none the program has") << QStringList{"ja-JP", "C"} << "English";
+        QTest::newRow("no languages") << QStringList{} << "English";
+    }
+    void desktopLanguage()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, language);
+        QCOMPARE(CConfigStore::DesktopLanguage(uiLanguages), language);
+    }
+
+    void desktopDefaultBecomesTheUsersLanguage()
+    {
+        Folders f;
+        f.Raw(ConfigScope::System, "DefaultLanguage", kDesktopLanguage);
+        CConfigStore store(f.User(), f.System());
+        CScriptedPrompter prompter;
+        QVERIFY(store.CheckRegistry(prompter));
+        QCOMPARE(store.ReadCurrentLanguage(), CConfigStore::DesktopLanguage(QLocale::system().uiLanguages()));
     }
 
     void systemFolderFromTheEnvironment()

@@ -7,6 +7,8 @@
 #include "TextFile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTest>
 
 using namespace zqv;
@@ -215,6 +217,22 @@ private slots:
         QVERIFY(fx.Shown().isEmpty());
         QCOMPARE(fx.Shell().GetCurrentLanguage(), QStringLiteral("German"));
         QVERIFY(fx.Shell().HasTranslation());
+    }
+
+    // Qt's own texts follow the language: the standard buttons (qtbase) and the help window's
+    // index and search (qt_help), where Qt ships a catalogue of the language.
+    void qtCataloguesFollowTheLanguage()
+    {
+        if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qt_help_de.qm"))
+            QSKIP("Qt's German help catalogue is not installed");
+        CShellFixture fx;
+        QVERIFY(fx.Store().WriteCurrentLanguage("German"));
+        QVERIFY(fx.Store().Write(config::GUIResource, "lang/de.qm", "German"));
+        QFile built(QStringLiteral(ZQV_BUILD_DIR "/data/translations/zqvcps_de.qm"));
+        QVERIFY2(built.open(QIODevice::ReadOnly), qPrintable(built.fileName()));
+        WriteFile(fx.InstallPath() + "/lang/de.qm", built.readAll());
+        QVERIFY(fx.Shell().Start());
+        QCOMPARE(QCoreApplication::translate("QHelpSearchQueryWidget", "Search for:"), QStringLiteral("Suche nach:"));
     }
 
     void languageMenuPruning_data()
