@@ -870,7 +870,8 @@ QString ImportReport::Summary() const
 {
     return FormatStr(IDS_CSV_SUMMARY,
                      {QString::number(Count(ImportRowResult::New) + Count(ImportRowResult::ClashRenamed)),
-                      QString::number(Count(ImportRowResult::Update) + Count(ImportRowResult::ClashReplaced)),
+                      QString::number(Count(ImportRowResult::Update) + Count(ImportRowResult::ClashReplaced) +
+                                      Count(ImportRowResult::SettingTaken)),
                       QString::number(Count(ImportRowResult::Unchanged)),
                       QString::number(Count(ImportRowResult::ClashSkipped) + Count(ImportRowResult::ClashReplaced) +
                                       Count(ImportRowResult::ClashRenamed)),
