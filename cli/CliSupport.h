@@ -145,5 +145,7 @@ void RegisterProfileCommands(CommandTable &table);
 void RegisterLinkCommands(CommandTable &table);
 // report (ReportCommands.cpp).
 void RegisterReportCommands(CommandTable &table);
+// export, import, merge (ExchangeCommands.cpp).
+void RegisterExchangeCommands(CommandTable &table);
 
 }  // namespace zqv::cli

@@ -65,6 +65,7 @@ int main(int argc, char *argv[])
     RegisterProfileCommands(commands);
     RegisterLinkCommands(commands);
     RegisterReportCommands(commands);
+    RegisterExchangeCommands(commands);
 
     QStringList args = app.arguments().mid(1);
     // Global options, before the command: where the installation data lives (by default the

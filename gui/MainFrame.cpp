@@ -5,6 +5,7 @@
 #include "CommandState.h"
 #include "CommandTable.h"
 #include "EditCommands.h"
+#include "ExchangeDialogs.h"
 #include "Languages.h"
 #include "MenuTable.h"
 #include "RadioCommands.h"
@@ -210,6 +211,9 @@ void CMainFrame::UpdateCommands()
     enable(ID_FILE_CLOSE, profile);
     enable(ID_FILE_SAVE, profile);
     enable(ID_FILE_SAVE_AS, profile);
+    for (int id :
+         {ID_FILE_IMPORT_CONTACTS, ID_FILE_IMPORT_TEXTS, ID_FILE_EXPORT_CONTACTS, ID_FILE_EXPORT_TEXTS, ID_FILE_MERGE})
+        enable(id, profile);
     enable(ID_EDIT_ADD, profile && flags.AddAllowed());
     enable(ID_EDIT_SCAN_ADD, profile && flags.ScanAllowed());
     enable(ID_EDIT_CUT, CanEdit(EditCommand::Cut, focus));
@@ -252,6 +256,24 @@ void CMainFrame::OnCommand(int id)
     case ID_FILE_SAVE_AS:
         if (CChildFrame *child = ActiveChild())
             child->Save(true);
+        break;
+    case ID_FILE_IMPORT_CONTACTS:
+    case ID_FILE_IMPORT_TEXTS:
+    case ID_FILE_EXPORT_CONTACTS:
+    case ID_FILE_EXPORT_TEXTS:
+        if (CChildFrame *child = ActiveChild()) {
+            const ExchangeKind kind = id == ID_FILE_IMPORT_CONTACTS || id == ID_FILE_EXPORT_CONTACTS
+                ? ExchangeKind::Contacts
+                : ExchangeKind::Texts;
+            if (id == ID_FILE_IMPORT_CONTACTS || id == ID_FILE_IMPORT_TEXTS)
+                RunImport(m_app, *child, kind);
+            else
+                RunExport(m_app, *child, kind);
+        }
+        break;
+    case ID_FILE_MERGE:
+        if (CChildFrame *child = ActiveChild())
+            RunMerge(m_app, *child);
         break;
     case ID_APP_EXIT: close(); break;
     case ID_EDIT_ADD:

@@ -10,6 +10,8 @@ packages=(
   # Qt's own texts in the program's languages (the standard buttons of message boxes).
   qt6-translations-l10n
   libxml2-dev libxml2-utils
+  # CSV import and export of contacts
+  libcsv-dev
   xvfb xauth imagemagick xdotool
   clang libclang-rt-14-dev
   # the formatting check of check-warnings.sh

@@ -1446,6 +1446,218 @@ Correct or remove this file, then start the program again.</source>
 Korrigieren oder entfernen Sie diese Datei und starten Sie das Programm dann erneut.</translation>
     </message>
     <message>
+        <source>Updates the contact with this PID</source>
+        <translation>Aktualisiert den Kontakt mit dieser PID</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: skipped</source>
+        <translation>Name wie bei einem vorhandenen Kontakt: übersprungen</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: replaces it</source>
+        <translation>Name wie bei einem vorhandenen Kontakt: ersetzt ihn</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: added as &quot;%s&quot;</source>
+        <translation>Name wie bei einem vorhandenen Kontakt: hinzugefügt als &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Refused: %s</source>
+        <translation>Abgelehnt: %s</translation>
+    </message>
+    <message>
+        <source>The PID %s is already on line %s of the file.</source>
+        <translation>Die PID %s steht schon in Zeile %s der Datei.</translation>
+    </message>
+    <message>
+        <source>This radio model holds at most %s contacts.</source>
+        <translation>Dieses Funkgerätemodell fasst höchstens %s Kontakte.</translation>
+    </message>
+    <message>
+        <source>This radio model holds no more contacts of this type.</source>
+        <translation>Dieses Funkgerätemodell fasst keine weiteren Kontakte dieser Art.</translation>
+    </message>
+    <message>
+        <source>This radio model holds at most %s text messages.</source>
+        <translation>Dieses Funkgerätemodell fasst höchstens %s Textnachrichten.</translation>
+    </message>
+    <message>
+        <source>There is no group named &quot;%s&quot; on the contact&apos;s channel.</source>
+        <translation>Auf dem Kanal des Kontakts gibt es keine Gruppe namens &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown contact type &quot;%s&quot;.</source>
+        <translation>Unbekannte Kontaktart &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>There is no contact named &quot;%s&quot;.</source>
+        <translation>Es gibt keinen Kontakt namens &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%s&quot; of %s is not valid.</source>
+        <translation>Der Wert &quot;%s&quot; von %s ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The file is not a table of text (CSV); nothing was imported.</source>
+        <translation>Die Datei ist keine Texttabelle (CSV); nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid CSV table (a quoted field is not closed); nothing was imported.</source>
+        <translation>Die Datei ist keine gültige CSV-Tabelle (ein Feld in Anführungszeichen wird nicht geschlossen); nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>The first line of the file names no column &quot;%s&quot;; nothing was imported.</source>
+        <translation>Die erste Zeile der Datei nennt keine Spalte &quot;%s&quot;; nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>The file is empty; nothing was imported.</source>
+        <translation>Die Datei ist leer; nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>%s new, %s updated, %s unchanged, %s name clashes, %s refused.</source>
+        <translation>%s neu, %s aktualisiert, %s unverändert, %s Namensgleichheiten, %s abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Line %s: %s</source>
+        <translation>Zeile %s: %s</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %s.</source>
+        <translation>Die Datei %s kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %s.</source>
+        <translation>Die Datei %s kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%s rows written to %s.</source>
+        <translation>%s Zeilen in %s geschrieben.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import from %s</source>
+        <translation>Import aus %s</translation>
+    </message>
+    <message>
+        <source>When a name is already in the profile:</source>
+        <translation>Wenn ein Name schon im Profil steht:</translation>
+    </message>
+    <message>
+        <source>Skip the row</source>
+        <translation>Zeile überspringen</translation>
+    </message>
+    <message>
+        <source>Replace the contact of that name</source>
+        <translation>Den Kontakt dieses Namens ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep both, the new one with a new name</source>
+        <translation>Beide behalten, den neuen mit neuem Namen</translation>
+    </message>
+    <message>
+        <source>Line
+Name
+PID
+What happens</source>
+        <translation>Zeile
+Name
+PID
+Was geschieht</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import Contacts...</source>
+        <translation>Kontakte &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Text Messages...</source>
+        <translation>&amp;Textnachrichten importieren...</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Contacts...</source>
+        <translation>Kontakte e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Export Text Messa&amp;ges...</source>
+        <translation>Textnachrichten ex&amp;portieren...</translation>
+    </message>
+    <message>
+        <source>Add or update contacts from a CSV table
+Import Contacts</source>
+        <translation>Kontakte aus einer CSV-Tabelle hinzufügen oder aktualisieren
+Kontakte importieren</translation>
+    </message>
+    <message>
+        <source>Add text messages from a CSV table
+Import Text Messages</source>
+        <translation>Textnachrichten aus einer CSV-Tabelle hinzufügen
+Textnachrichten importieren</translation>
+    </message>
+    <message>
+        <source>Write the contacts to a CSV table
+Export Contacts</source>
+        <translation>Die Kontakte in eine CSV-Tabelle schreiben
+Kontakte exportieren</translation>
+    </message>
+    <message>
+        <source>Write the text messages to a CSV table
+Export Text Messages</source>
+        <translation>Die Textnachrichten in eine CSV-Tabelle schreiben
+Textnachrichten exportieren</translation>
+    </message>
+    <message>
+        <source>Setting taken over: %s</source>
+        <translation>Einstellung übernommen: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation>Profil &amp;zusammenführen...</translation>
+    </message>
+    <message>
+        <source>Bring contacts, groups, texts or settings of another profile into this one
+Merge</source>
+        <translation>Kontakte, Gruppen, Texte oder Einstellungen eines anderen Profils in dieses übernehmen
+Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge %s into this profile</source>
+        <translation>%s in dieses Profil übernehmen</translation>
+    </message>
+    <message>
+        <source>Take from the other profile:</source>
+        <translation>Aus dem anderen Profil übernehmen:</translation>
+    </message>
+    <message>
+        <source>Private contacts</source>
+        <translation>Private Kontakte</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Text messages</source>
+        <translation>Textnachrichten</translation>
+    </message>
+    <message>
+        <source>Scroll and scan lists</source>
+        <translation>Scroll- und Scanlisten</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Zusammenführen</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <translation>Kontakte</translation>
     </message>

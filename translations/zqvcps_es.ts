@@ -1446,6 +1446,218 @@ Correct or remove this file, then start the program again.</source>
 Corrija o elimine este archivo y vuelva a iniciar el programa.</translation>
     </message>
     <message>
+        <source>Updates the contact with this PID</source>
+        <translation>Actualiza el contacto con este PID</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: skipped</source>
+        <translation>Mismo nombre que un contacto existente: omitido</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: replaces it</source>
+        <translation>Mismo nombre que un contacto existente: lo reemplaza</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: added as &quot;%s&quot;</source>
+        <translation>Mismo nombre que un contacto existente: añadido como &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Refused: %s</source>
+        <translation>Rechazado: %s</translation>
+    </message>
+    <message>
+        <source>The PID %s is already on line %s of the file.</source>
+        <translation>El PID %s ya está en la línea %s del archivo.</translation>
+    </message>
+    <message>
+        <source>This radio model holds at most %s contacts.</source>
+        <translation>Este modelo de radio admite como máximo %s contactos.</translation>
+    </message>
+    <message>
+        <source>This radio model holds no more contacts of this type.</source>
+        <translation>Este modelo de radio no admite más contactos de este tipo.</translation>
+    </message>
+    <message>
+        <source>This radio model holds at most %s text messages.</source>
+        <translation>Este modelo de radio admite como máximo %s mensajes de texto.</translation>
+    </message>
+    <message>
+        <source>There is no group named &quot;%s&quot; on the contact&apos;s channel.</source>
+        <translation>No hay ningún grupo llamado &quot;%s&quot; en el canal del contacto.</translation>
+    </message>
+    <message>
+        <source>Unknown contact type &quot;%s&quot;.</source>
+        <translation>Tipo de contacto desconocido &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>There is no contact named &quot;%s&quot;.</source>
+        <translation>No hay ningún contacto llamado &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%s&quot; of %s is not valid.</source>
+        <translation>El valor &quot;%s&quot; de %s no es válido.</translation>
+    </message>
+    <message>
+        <source>The file is not a table of text (CSV); nothing was imported.</source>
+        <translation>El archivo no es una tabla de texto (CSV); no se importó nada.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid CSV table (a quoted field is not closed); nothing was imported.</source>
+        <translation>El archivo no es una tabla CSV válida (un campo entre comillas no se cierra); no se importó nada.</translation>
+    </message>
+    <message>
+        <source>The first line of the file names no column &quot;%s&quot;; nothing was imported.</source>
+        <translation>La primera línea del archivo no nombra ninguna columna &quot;%s&quot;; no se importó nada.</translation>
+    </message>
+    <message>
+        <source>The file is empty; nothing was imported.</source>
+        <translation>El archivo está vacío; no se importó nada.</translation>
+    </message>
+    <message>
+        <source>%s new, %s updated, %s unchanged, %s name clashes, %s refused.</source>
+        <translation>%s nuevos, %s actualizados, %s sin cambios, %s nombres repetidos, %s rechazados.</translation>
+    </message>
+    <message>
+        <source>Line %s: %s</source>
+        <translation>Línea %s: %s</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %s.</source>
+        <translation>No se puede leer el archivo %s.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %s.</source>
+        <translation>No se puede escribir el archivo %s.</translation>
+    </message>
+    <message>
+        <source>%s rows written to %s.</source>
+        <translation>%s filas escritas en %s.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import from %s</source>
+        <translation>Importar de %s</translation>
+    </message>
+    <message>
+        <source>When a name is already in the profile:</source>
+        <translation>Cuando un nombre ya está en el perfil:</translation>
+    </message>
+    <message>
+        <source>Skip the row</source>
+        <translation>Omitir la fila</translation>
+    </message>
+    <message>
+        <source>Replace the contact of that name</source>
+        <translation>Reemplazar el contacto de ese nombre</translation>
+    </message>
+    <message>
+        <source>Keep both, the new one with a new name</source>
+        <translation>Conservar ambos, el nuevo con otro nombre</translation>
+    </message>
+    <message>
+        <source>Line
+Name
+PID
+What happens</source>
+        <translation>Línea
+Nombre
+PID
+Qué ocurre</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>&amp;Import Contacts...</source>
+        <translation>&amp;Importar contactos...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Text Messages...</source>
+        <translation>Importar &amp;mensajes de texto...</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Contacts...</source>
+        <translation>&amp;Exportar contactos...</translation>
+    </message>
+    <message>
+        <source>Export Text Messa&amp;ges...</source>
+        <translation>Exportar mensajes de &amp;texto...</translation>
+    </message>
+    <message>
+        <source>Add or update contacts from a CSV table
+Import Contacts</source>
+        <translation>Añadir o actualizar contactos desde una tabla CSV
+Importar contactos</translation>
+    </message>
+    <message>
+        <source>Add text messages from a CSV table
+Import Text Messages</source>
+        <translation>Añadir mensajes de texto desde una tabla CSV
+Importar mensajes de texto</translation>
+    </message>
+    <message>
+        <source>Write the contacts to a CSV table
+Export Contacts</source>
+        <translation>Escribir los contactos en una tabla CSV
+Exportar contactos</translation>
+    </message>
+    <message>
+        <source>Write the text messages to a CSV table
+Export Text Messages</source>
+        <translation>Escribir los mensajes de texto en una tabla CSV
+Exportar mensajes de texto</translation>
+    </message>
+    <message>
+        <source>Setting taken over: %s</source>
+        <translation>Ajuste adoptado: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation>&amp;Fusionar perfil...</translation>
+    </message>
+    <message>
+        <source>Bring contacts, groups, texts or settings of another profile into this one
+Merge</source>
+        <translation>Traer contactos, grupos, textos o ajustes de otro perfil a este
+Fusionar</translation>
+    </message>
+    <message>
+        <source>Merge %s into this profile</source>
+        <translation>Fusionar %s en este perfil</translation>
+    </message>
+    <message>
+        <source>Take from the other profile:</source>
+        <translation>Tomar del otro perfil:</translation>
+    </message>
+    <message>
+        <source>Private contacts</source>
+        <translation>Contactos privados</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>Text messages</source>
+        <translation>Mensajes de texto</translation>
+    </message>
+    <message>
+        <source>Scroll and scan lists</source>
+        <translation>Listas de desplazamiento y de búsqueda</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Fusionar</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <translation>Contactos</translation>
     </message>

@@ -1446,6 +1446,218 @@ Correct or remove this file, then start the program again.</source>
 Corrigez ou supprimez ce fichier, puis redémarrez le programme.</translation>
     </message>
     <message>
+        <source>Updates the contact with this PID</source>
+        <translation>Met à jour le contact de ce PID</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Inchangé</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: skipped</source>
+        <translation>Même nom qu&apos;un contact existant : ignoré</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: replaces it</source>
+        <translation>Même nom qu&apos;un contact existant : le remplace</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: added as &quot;%s&quot;</source>
+        <translation>Même nom qu&apos;un contact existant : ajouté sous le nom &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Refused: %s</source>
+        <translation>Refusé : %s</translation>
+    </message>
+    <message>
+        <source>The PID %s is already on line %s of the file.</source>
+        <translation>Le PID %s figure déjà à la ligne %s du fichier.</translation>
+    </message>
+    <message>
+        <source>This radio model holds at most %s contacts.</source>
+        <translation>Ce modèle de radio contient au plus %s contacts.</translation>
+    </message>
+    <message>
+        <source>This radio model holds no more contacts of this type.</source>
+        <translation>Ce modèle de radio ne contient plus de contacts de ce type.</translation>
+    </message>
+    <message>
+        <source>This radio model holds at most %s text messages.</source>
+        <translation>Ce modèle de radio contient au plus %s messages texte.</translation>
+    </message>
+    <message>
+        <source>There is no group named &quot;%s&quot; on the contact&apos;s channel.</source>
+        <translation>Aucun groupe nommé &quot;%s&quot; sur le canal du contact.</translation>
+    </message>
+    <message>
+        <source>Unknown contact type &quot;%s&quot;.</source>
+        <translation>Type de contact inconnu &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>There is no contact named &quot;%s&quot;.</source>
+        <translation>Aucun contact nommé &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%s&quot; of %s is not valid.</source>
+        <translation>La valeur &quot;%s&quot; de %s n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>The file is not a table of text (CSV); nothing was imported.</source>
+        <translation>Le fichier n&apos;est pas un tableau de texte (CSV) ; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid CSV table (a quoted field is not closed); nothing was imported.</source>
+        <translation>Le fichier n&apos;est pas un tableau CSV valide (un champ entre guillemets n&apos;est pas fermé) ; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The first line of the file names no column &quot;%s&quot;; nothing was imported.</source>
+        <translation>La première ligne du fichier ne nomme aucune colonne &quot;%s&quot; ; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The file is empty; nothing was imported.</source>
+        <translation>Le fichier est vide ; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%s new, %s updated, %s unchanged, %s name clashes, %s refused.</source>
+        <translation>%s nouveaux, %s mis à jour, %s inchangés, %s noms en double, %s refusés.</translation>
+    </message>
+    <message>
+        <source>Line %s: %s</source>
+        <translation>Ligne %s : %s</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %s.</source>
+        <translation>Impossible de lire le fichier %s.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %s.</source>
+        <translation>Impossible d&apos;écrire le fichier %s.</translation>
+    </message>
+    <message>
+        <source>%s rows written to %s.</source>
+        <translation>%s lignes écrites dans %s.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import from %s</source>
+        <translation>Importer depuis %s</translation>
+    </message>
+    <message>
+        <source>When a name is already in the profile:</source>
+        <translation>Quand un nom figure déjà dans le profil :</translation>
+    </message>
+    <message>
+        <source>Skip the row</source>
+        <translation>Ignorer la ligne</translation>
+    </message>
+    <message>
+        <source>Replace the contact of that name</source>
+        <translation>Remplacer le contact de ce nom</translation>
+    </message>
+    <message>
+        <source>Keep both, the new one with a new name</source>
+        <translation>Garder les deux, le nouveau sous un autre nom</translation>
+    </message>
+    <message>
+        <source>Line
+Name
+PID
+What happens</source>
+        <translation>Ligne
+Nom
+PID
+Ce qui se passe</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>&amp;Import Contacts...</source>
+        <translation>&amp;Importer des contacts...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Text Messages...</source>
+        <translation>Importer des messages &amp;texte...</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Contacts...</source>
+        <translation>E&amp;xporter les contacts...</translation>
+    </message>
+    <message>
+        <source>Export Text Messa&amp;ges...</source>
+        <translation>Exporter les messa&amp;ges texte...</translation>
+    </message>
+    <message>
+        <source>Add or update contacts from a CSV table
+Import Contacts</source>
+        <translation>Ajouter ou mettre à jour des contacts depuis un tableau CSV
+Importer des contacts</translation>
+    </message>
+    <message>
+        <source>Add text messages from a CSV table
+Import Text Messages</source>
+        <translation>Ajouter des messages texte depuis un tableau CSV
+Importer des messages texte</translation>
+    </message>
+    <message>
+        <source>Write the contacts to a CSV table
+Export Contacts</source>
+        <translation>Écrire les contacts dans un tableau CSV
+Exporter les contacts</translation>
+    </message>
+    <message>
+        <source>Write the text messages to a CSV table
+Export Text Messages</source>
+        <translation>Écrire les messages texte dans un tableau CSV
+Exporter les messages texte</translation>
+    </message>
+    <message>
+        <source>Setting taken over: %s</source>
+        <translation>Réglage repris : %s</translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation>Fusionne&amp;r un profil...</translation>
+    </message>
+    <message>
+        <source>Bring contacts, groups, texts or settings of another profile into this one
+Merge</source>
+        <translation>Reprendre les contacts, groupes, textes ou réglages d&apos;un autre profil dans celui-ci
+Fusionner</translation>
+    </message>
+    <message>
+        <source>Merge %s into this profile</source>
+        <translation>Fusionner %s dans ce profil</translation>
+    </message>
+    <message>
+        <source>Take from the other profile:</source>
+        <translation>Reprendre de l&apos;autre profil :</translation>
+    </message>
+    <message>
+        <source>Private contacts</source>
+        <translation>Contacts privés</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>Text messages</source>
+        <translation>Messages texte</translation>
+    </message>
+    <message>
+        <source>Scroll and scan lists</source>
+        <translation>Listes de défilement et de balayage</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Fusionner</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <translation>Contacts</translation>
     </message>

@@ -1446,6 +1446,218 @@ Correct or remove this file, then start the program again.</source>
 Corrija ou remova este arquivo e inicie o programa novamente.</translation>
     </message>
     <message>
+        <source>Updates the contact with this PID</source>
+        <translation>Atualiza o contato com este PID</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Sem alterações</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: skipped</source>
+        <translation>Mesmo nome de um contato existente: ignorado</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: replaces it</source>
+        <translation>Mesmo nome de um contato existente: substitui-o</translation>
+    </message>
+    <message>
+        <source>Same name as an existing contact: added as &quot;%s&quot;</source>
+        <translation>Mesmo nome de um contato existente: adicionado como &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Refused: %s</source>
+        <translation>Recusado: %s</translation>
+    </message>
+    <message>
+        <source>The PID %s is already on line %s of the file.</source>
+        <translation>O PID %s já está na linha %s do arquivo.</translation>
+    </message>
+    <message>
+        <source>This radio model holds at most %s contacts.</source>
+        <translation>Este modelo de rádio comporta no máximo %s contatos.</translation>
+    </message>
+    <message>
+        <source>This radio model holds no more contacts of this type.</source>
+        <translation>Este modelo de rádio não comporta mais contatos deste tipo.</translation>
+    </message>
+    <message>
+        <source>This radio model holds at most %s text messages.</source>
+        <translation>Este modelo de rádio comporta no máximo %s mensagens de texto.</translation>
+    </message>
+    <message>
+        <source>There is no group named &quot;%s&quot; on the contact&apos;s channel.</source>
+        <translation>Não há grupo chamado &quot;%s&quot; no canal do contato.</translation>
+    </message>
+    <message>
+        <source>Unknown contact type &quot;%s&quot;.</source>
+        <translation>Tipo de contato desconhecido &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>There is no contact named &quot;%s&quot;.</source>
+        <translation>Não há contato chamado &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%s&quot; of %s is not valid.</source>
+        <translation>O valor &quot;%s&quot; de %s não é válido.</translation>
+    </message>
+    <message>
+        <source>The file is not a table of text (CSV); nothing was imported.</source>
+        <translation>O arquivo não é uma tabela de texto (CSV); nada foi importado.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid CSV table (a quoted field is not closed); nothing was imported.</source>
+        <translation>O arquivo não é uma tabela CSV válida (um campo entre aspas não é fechado); nada foi importado.</translation>
+    </message>
+    <message>
+        <source>The first line of the file names no column &quot;%s&quot;; nothing was imported.</source>
+        <translation>A primeira linha do arquivo não nomeia nenhuma coluna &quot;%s&quot;; nada foi importado.</translation>
+    </message>
+    <message>
+        <source>The file is empty; nothing was imported.</source>
+        <translation>O arquivo está vazio; nada foi importado.</translation>
+    </message>
+    <message>
+        <source>%s new, %s updated, %s unchanged, %s name clashes, %s refused.</source>
+        <translation>%s novos, %s atualizados, %s sem alterações, %s nomes repetidos, %s recusados.</translation>
+    </message>
+    <message>
+        <source>Line %s: %s</source>
+        <translation>Linha %s: %s</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %s.</source>
+        <translation>Não é possível ler o arquivo %s.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %s.</source>
+        <translation>Não é possível gravar o arquivo %s.</translation>
+    </message>
+    <message>
+        <source>%s rows written to %s.</source>
+        <translation>%s linhas gravadas em %s.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Import from %s</source>
+        <translation>Importar de %s</translation>
+    </message>
+    <message>
+        <source>When a name is already in the profile:</source>
+        <translation>Quando um nome já está no perfil:</translation>
+    </message>
+    <message>
+        <source>Skip the row</source>
+        <translation>Ignorar a linha</translation>
+    </message>
+    <message>
+        <source>Replace the contact of that name</source>
+        <translation>Substituir o contato com esse nome</translation>
+    </message>
+    <message>
+        <source>Keep both, the new one with a new name</source>
+        <translation>Manter ambos, o novo com outro nome</translation>
+    </message>
+    <message>
+        <source>Line
+Name
+PID
+What happens</source>
+        <translation>Linha
+Nome
+PID
+O que acontece</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>&amp;Import Contacts...</source>
+        <translation>&amp;Importar contatos...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Text Messages...</source>
+        <translation>Importar &amp;mensagens de texto...</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Contacts...</source>
+        <translation>&amp;Exportar contatos...</translation>
+    </message>
+    <message>
+        <source>Export Text Messa&amp;ges...</source>
+        <translation>Exportar mensagens de &amp;texto...</translation>
+    </message>
+    <message>
+        <source>Add or update contacts from a CSV table
+Import Contacts</source>
+        <translation>Adicionar ou atualizar contatos de uma tabela CSV
+Importar contatos</translation>
+    </message>
+    <message>
+        <source>Add text messages from a CSV table
+Import Text Messages</source>
+        <translation>Adicionar mensagens de texto de uma tabela CSV
+Importar mensagens de texto</translation>
+    </message>
+    <message>
+        <source>Write the contacts to a CSV table
+Export Contacts</source>
+        <translation>Gravar os contatos em uma tabela CSV
+Exportar contatos</translation>
+    </message>
+    <message>
+        <source>Write the text messages to a CSV table
+Export Text Messages</source>
+        <translation>Gravar as mensagens de texto em uma tabela CSV
+Exportar mensagens de texto</translation>
+    </message>
+    <message>
+        <source>Setting taken over: %s</source>
+        <translation>Configuração adotada: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation>Mesc&amp;lar perfil...</translation>
+    </message>
+    <message>
+        <source>Bring contacts, groups, texts or settings of another profile into this one
+Merge</source>
+        <translation>Trazer contatos, grupos, textos ou configurações de outro perfil para este
+Mesclar</translation>
+    </message>
+    <message>
+        <source>Merge %s into this profile</source>
+        <translation>Mesclar %s neste perfil</translation>
+    </message>
+    <message>
+        <source>Take from the other profile:</source>
+        <translation>Trazer do outro perfil:</translation>
+    </message>
+    <message>
+        <source>Private contacts</source>
+        <translation>Contatos privados</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>Text messages</source>
+        <translation>Mensagens de texto</translation>
+    </message>
+    <message>
+        <source>Scroll and scan lists</source>
+        <translation>Listas de rolagem e de varredura</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Mesclar</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <translation>Contatos</translation>
     </message>

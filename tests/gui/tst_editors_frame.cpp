@@ -6,6 +6,7 @@
 #include "CommandIds.h"
 #include "CommandState.h"
 #include "ControlIds.h"
+#include "ExchangeDialogs.h"
 #include "FrameEditors.h"
 #include "HelpPane.h"
 #include "NodeKinds.h"
@@ -21,6 +22,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <functional>
 
@@ -273,6 +276,97 @@ private slots:
         QCOMPARE(Shown(m_world->prompter).size(), 1);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytes);
+    }
+
+    // File > Import: the preview lists every row's verdict and changes nothing until it is
+    // confirmed; confirming applies the table with the chosen clash policy and rebuilds the
+    // tree. File > Export writes the table through the save dialog.
+    void importPreviewAndExport_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("policy");
+        QTest::addColumn<QStringList>("names");  // the profile's private contacts afterwards
+        QTest::newRow("cancelled") << int(QDialog::Rejected) << int(ClashPolicy::Rename) << QStringList{"This Radio"};
+        QTest::newRow("confirmed, keep both")
+            << int(QDialog::Accepted) << int(ClashPolicy::Rename) << QStringList{"Anna", "This Radio", "this radio 2"};
+        QTest::newRow("confirmed, skip") << int(QDialog::Accepted) << int(ClashPolicy::Skip)
+                                         << QStringList{"Anna", "This Radio"};
+    }
+
+    void importPreviewAndExport()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, policy);
+        QFETCH(QStringList, names);
+        const QString csv = m_world->dir.filePath("in.csv");
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("Name;PID\r\nAnna;10000201\r\nFar;5\r\nthis radio;10000202\r\n");
+        f.close();
+        QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+        QStringList verdicts;
+        ExchangeTestSeams().openFile = [&](QWidget *, const QString &) { return csv; };
+        ExchangeTestSeams().runPreview = [&](CImportPreviewDlg &dialog) {
+            MergeOptions options;
+            options.policy = ClashPolicy(policy);
+            dialog.SetOptions(options);
+            for (int row = 0; row < dialog.Table()->rowCount(); ++row)
+                verdicts << dialog.Table()->item(row, 3)->text();
+            if (!dialog.findChild<QPushButton *>("importButton")->isEnabled())
+                return int(QDialog::Rejected);
+            return answer;
+        };
+        m_world->Frame().Action(ID_FILE_IMPORT_CONTACTS)->trigger();
+        ExchangeTestSeams() = ExchangeSeams();
+        QCOMPARE(verdicts.size(), 3);
+        QCOMPARE(verdicts[0], LoadStr(IDS_CSV_VERDICT_NEW));
+        QCOMPARE(verdicts[1], FormatStr(IDS_CSV_VERDICT_REFUSED, {LoadStr(IDS_ID_NOT_VALID)}));
+        QCOMPARE(verdicts[2],
+                 policy == int(ClashPolicy::Skip) ? LoadStr(IDS_CSV_VERDICT_CLASH_SKIP)
+                                                  : FormatStr(IDS_CSV_VERDICT_CLASH_RENAME, {"this radio 2"}));
+        CZQVCPSDoc &doc = Child()->Document();
+        QStringList inProfile;
+        for (xmlNodePtr c : doc.Model().ProfileDocument()->Select(nullptr, "//dfns:Private"))
+            inProfile << GetAttr(c, "name");
+        inProfile.sort();
+        QCOMPARE(inProfile, names);
+        QCOMPARE(doc.IsModified(), names.size() > 1);
+        // The tree shows what the profile holds.
+        QCOMPARE(Tree()->FindNode(kNodePrivates, 0)->childCount(), names.size());
+
+        const QString out = m_world->dir.filePath("out.csv");
+        m_world->fileDialog.answers << out;
+        m_world->Frame().Action(ID_FILE_EXPORT_CONTACTS)->trigger();
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().count("Private Contact,"), names.size());
+    }
+
+    // File > Merge: the preview follows what to take, and confirming merges just that.
+    void mergePreview()
+    {
+        const QString other = m_world->CopyOfTemplate("fleet.zqv", "ZQ-880 Fleet");
+        QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+        int rowsWithEverything = -1;
+        int rowsWithGroups = -1;
+        ExchangeTestSeams().openFile = [&](QWidget *, const QString &filter) {
+            return filter.contains("*.zqv") ? other : QString();
+        };
+        ExchangeTestSeams().runPreview = [&](CImportPreviewDlg &dialog) {
+            rowsWithEverything = dialog.Table()->rowCount();
+            MergeOptions groups{false, true, false, false, false, ClashPolicy::Skip};
+            dialog.SetOptions(groups);
+            rowsWithGroups = dialog.Table()->rowCount();
+            return int(QDialog::Accepted);
+        };
+        m_world->Frame().Action(ID_FILE_MERGE)->trigger();
+        ExchangeTestSeams() = ExchangeSeams();
+        // Everything: its public group, private group, own radio and text; groups: two.
+        QCOMPARE(rowsWithEverything, 4);
+        QCOMPARE(rowsWithGroups, 2);
+        QVERIFY(Child()->Document().Model().ProfileDocument()->SelectOne(nullptr, "//dfns:PrivateGroup"));
+        QCOMPARE(Tree()->FindNode(kNodePrivateGroups, 0)->childCount(), 1);
+        QVERIFY(Child()->Document().IsModified());
     }
 };
 

@@ -442,6 +442,83 @@ private slots:
         QCOMPARE(r.err, FormatStr(IDS_SAVE_IO_ERROR, {target, "No such file or directory"}) + '\n');
     }
 
+    // export and import as a dealer runs them: every row's refusal with its line, exit 1 when
+    // one was refused, --dry-run writing nothing, and export -> import -> diff finding nothing.
+    void csvCommands_data()
+    {
+        QTest::addColumn<QStringList>("args");  // IN.csv is {csv}, the profile {zqv}, -o {out}
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("err");  // a line stderr holds
+        QTest::addColumn<bool>("written");  // {out} exists afterwards
+        const QStringList import{"import", "--what", "contacts", "{csv}", "{zqv}"};
+        QTest::newRow("a refused row: its line, exit 1, the others saved")
+            << import + QStringList{"-o", "{out}"} << QByteArray("Name,PID\nNear,10000201\nFar,5\n") << 1
+            << FormatStr(IDS_CSV_LINE, {"3", "Far: " + FormatStr(IDS_CSV_VERDICT_REFUSED, {LoadStr(IDS_ID_NOT_VALID)})})
+            << true;
+        QTest::newRow("dry run writes nothing")
+            << import + QStringList{"--dry-run"} << QByteArray("Name,PID\nNear,10000201\n") << 0
+            << FormatStr(IDS_CSV_LINE, {"2", "Near: " + LoadStr(IDS_CSV_VERDICT_NEW)}) << false;
+        QTest::newRow("binary garbage") << import + QStringList{"-o", "{out}"}
+                                        << QByteArray("\x7f"
+                                                      "ELF\x02\x01\x01\0\0",
+                                                      9)
+                                        << 1 << LoadStr(IDS_CSV_NOT_TEXT) << false;
+        QTest::newRow("clash renamed") << import + QStringList{"--on-clash", "rename", "-o", "{out}"}
+                                       << QByteArray("Name\nTHIS RADIO\n") << 0
+                                       << FormatStr(IDS_CSV_VERDICT_CLASH_RENAME, {"THIS RADIO 2"}) << true;
+        QTest::newRow("merge, rows named by the contact")
+            << QStringList{"merge", "{zqv}", "{fleet}", "--what", "groups", "--dry-run"} << QByteArray() << 0
+            << "Group 1: " + LoadStr(IDS_CSV_VERDICT_NEW) << false;
+        QTest::newRow("import needs -o or --dry-run") << import << QByteArray("Name\n") << 2 << "OUT.zqv" << false;
+        QTest::newRow("unknown clash policy") << import + QStringList{"--on-clash", "merge", "--dry-run"}
+                                              << QByteArray("Name\n") << 2 << "--on-clash" << false;
+    }
+
+    void csvCommands()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, csv);
+        QFETCH(int, code);
+        QFETCH(QString, err);
+        QFETCH(bool, written);
+        const QString csvPath = Path("in.csv");
+        const QString out = Path("csv-out.zqv");
+        QFile::remove(out);
+        QFile f(csvPath);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(csv);
+        f.close();
+        for (QString &a : args)
+            a.replace("{csv}", csvPath)
+                .replace("{zqv}", Install() + "/ProfileTemplate/ZQ-450 Standard.zqv")
+                .replace("{fleet}", Install() + "/ProfileTemplate/ZQ-880 Fleet.zqv")
+                .replace("{out}", out);
+        const Run r = Cli(args);
+        QVERIFY2(r.err.contains(err), qPrintable(r.err));
+        QCOMPARE(r.code, code);
+        QCOMPARE(QFile::exists(out), written);
+    }
+
+    void csvExportImportDiff()
+    {
+        const QString profile = Install() + "/ProfileTemplate/ZQ-880 Fleet.zqv";
+        for (const char *what : {"contacts", "texts"}) {
+            const QString csv = Path(QStringLiteral("fleet-%1.csv").arg(what));
+            Run r = Cli({"export", "--what", what, profile, "-o", csv});
+            QCOMPARE(r.code, 0);
+            QFile written(csv);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QVERIFY(written.readAll().startsWith(qstrcmp(what, "texts") == 0 ? "\xEF\xBB\xBFText\r\n"
+                                                                             : "\xEF\xBB\xBFType,Name,PID,"));
+            r = Cli({"import", "--what", what, csv, profile, "-o", Path("fleet-again.zqv")});
+            QVERIFY2(r.code == 0, qPrintable(r.err));
+            QVERIFY2(r.out.startsWith(FormatStr(IDS_CSV_SUMMARY, {"0", "0"}).section(',', 0, 1)), qPrintable(r.out));
+            r = Cli({"diff", profile, Path("fleet-again.zqv")});
+            QVERIFY2(r.code == 0, qPrintable(r.out + r.err));
+        }
+    }
+
     void brokenInstallationIsReported()
     {
         Run r = Cli({"--install-dir", Path("no-install"), "check", Fixture("g1/standard_g1.zqv")}, false);
