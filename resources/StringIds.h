@@ -384,6 +384,17 @@ enum StringId : int {
     IDS_RESTORE_INTRO = 31155,
     IDS_RESTORE_OPEN = 31156,
 
+    // Write flow, link and transfer messages (31250-31299)
+    IDS_GARBLED_REPLIES = 31250,
+    IDS_PORT_NOT_A_TERMINAL = 31251,
+    IDS_VERIFY_OTHER_RADIO = 31252,
+    IDS_VERIFY_RETRY_OR_RESTORE = 31253,
+    IDS_VERIFY_RETRY = 31254,
+    IDS_VERIFY_RESTORE = 31255,
+    IDS_RESTORE_WRITE_FAILED = 31256,
+    IDS_CAPTURED_PID = 31257,
+    IDS_RESET_DONE = 31258,
+
     // Profile tree, contact and list editors, contacts overview (32000-32299)
     IDS_SETTINGS = 32000,
     IDS_CONTACTS = 32001,

@@ -40,6 +40,8 @@ public:
     bool closeFailedDialogs = false;
     // Each report shown: a row "item|change|now|after" per difference.
     QList<QStringList> changeReports;
+    // How often a transfer dialog waited for OK after its success.
+    int okClicks = 0;
     QTimer timer;
     CDialogDriver()
     {
@@ -50,9 +52,10 @@ public:
     {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *dlg = qobject_cast<zqv::CReadWriteDialog *>(modal)) {
-            if (dlg->OkButton()->isEnabled())
+            if (dlg->OkButton()->isEnabled()) {
+                ++okClicks;
                 dlg->OkButton()->click();
-            else if (closeFailedDialogs && dlg->IsFinished() && dlg->CancelButton()->isEnabled())
+            } else if (closeFailedDialogs && dlg->IsFinished() && dlg->CancelButton()->isEnabled())
                 dlg->CancelButton()->click();
         } else if (auto *report = qobject_cast<zqv::CChangeReportDialog *>(modal)) {
             QStringList rows;
