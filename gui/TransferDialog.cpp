@@ -173,12 +173,12 @@ void CTransferDialog::HandleSuccess()
 {
     m_bSucceeded = true;
     m_pProgress->setValue(100);
-    OnSucceeded();
     m_pOk->setEnabled(true);
     m_pCancel->setEnabled(false);
     m_pOk->setDefault(true);
     m_pOk->setFocus();
     SetPortPane(m_strPort);
+    OnSucceeded();
 }
 
 void CTransferDialog::HandleFailure(int code)
@@ -272,6 +272,7 @@ void CReadWriteDialog::OnSucceeded()
     if (m_nPurposeTextId || (m_mode == Mode::Write && m_bCheckFollows)) {
         if (m_mode == Mode::Write)
             StatusLabel()->setText(LoadStr(IDS_SAFE_VERIFYING));
+        OkButton()->setEnabled(false);  // nothing to confirm: the dialog closes by itself
         QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
         return;
     }

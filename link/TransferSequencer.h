@@ -5,8 +5,10 @@
 //
 //   Read:     delay -> identify -> [password] -> read flow (transfer, new or overwrite)
 //   Write:    unit PID -> identify -> [password] -> write flow (convert, changes, older radio,
-//             clock, password prompt, [backup read, change report], transfer, [verify read];
-//             after a write that stopped once data went out, the offer to restore the backup)
+//             clock, password prompt, [backup read, change report], transfer, [check read:
+//             the same radio? then compared; a difference offers to write again or to write
+//             the backup back]; after a write that stopped once data went out, the offer to
+//             write the backup back, or that the radio was reset)
 //   Reset:    reset operation, nothing afterwards
 //   Identify: identify, nothing afterwards (the command-line tool shows what it found)
 //
