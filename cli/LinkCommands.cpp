@@ -268,17 +268,15 @@ public:
                                                         : IDS_READING_FROM_RADIO);
         bool ok = false;
         if (write) {
-            bool radioReset = false;
             ok = m_transfer.Run([&](CRadioTransfer &t) {
                 const int result = t.WriteRadio(m_record);
-                radioReset = t.LastWriteResetRadio();
+                m_bWriteResetRadio = t.LastWriteResetRadio();
                 m_bWriteSentData = t.LastWriteSentData();
                 return result;
             }) == link::LR_SUCCESS;
-            if (ok)
+            // Success is said once the check read has found the radio as written.
+            if (ok && !m_bCheckFollows)
                 m_ctx.Err() << LoadStr(IDS_WRITING_SUCCESS) << '\n';
-            else if (radioReset)
-                m_ctx.Prompter().ShowMessage(IDS_WRITE_RADIO_WAS_RESET, MB_ICONWARNING);
             m_bTransferDone = ok;
         } else {
             ReadNotes notes;
@@ -347,6 +345,9 @@ public:
     }
     void SetReadPurpose(int textId) override { m_nReadPurpose = textId; }
     bool LastWriteSentData() const override { return m_bWriteSentData; }
+    bool LastWriteResetRadio() const override { return m_bWriteResetRadio; }
+    void SetCheckFollows(bool follows) override { m_bCheckFollows = follows; }
+    QString RadioUnitPid() const override { return m_strUnitPid; }
     void ShowNotice(const QString &text) override { m_ctx.Err() << text << '\n'; }
     bool WritingBackup() const override { return m_bWritingBackup; }
 
@@ -373,6 +374,8 @@ private:
     bool m_bKeepReadRecord = false;
     bool m_bWriteSentData = false;
     bool m_bWritingBackup = false;
+    bool m_bWriteResetRadio = false;
+    bool m_bCheckFollows = false;
     int m_nReadPurpose = 0;
 };
 
@@ -586,7 +589,10 @@ int RunReset(CCliContext &ctx, const CCommand &self, const QStringList &args)
     CCliSequenceHost host(ctx, a);
     CTransferSequencer sequencer(host, ctx.Prompter());
     host.Run(sequencer, &CTransferSequencer::Reset);
-    return host.LastOperationSucceeded() ? kExitOk : kExitFailure;
+    if (!host.LastOperationSucceeded())
+        return kExitFailure;
+    ctx.Err() << LoadStr(IDS_RESET_DONE) << '\n';
+    return kExitOk;
 }
 
 int RunReadPid(CCliContext &ctx, const CCommand &self, const QStringList &args)

@@ -216,10 +216,14 @@ bool CRadioCommands::RunTransferDialog(bool write, bool olderRadioAccepted)
                          olderRadioAccepted, UiContext(), Frame());
     if (!write)
         dlg.SetPurposeText(m_nReadPurpose);
+    else
+        dlg.SetCheckFollows(m_bCheckFollows);
     const bool ok = dlg.exec() == QDialog::Accepted;
     m_nLastDialogResult = dlg.Succeeded() ? 1 : dlg.FailureCode();
-    if (write)
+    if (write) {
         m_bWriteSentData = dlg.SentData();
+        m_bWriteResetRadio = dlg.RadioWasReset();
+    }
     // A backup or check read is part of the write: the profile window stays where it is.
     if (m_nReadPurpose)
         return ok;

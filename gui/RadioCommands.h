@@ -89,6 +89,9 @@ private:
     bool WritingBackup() const override;
     void SetReadPurpose(int textId) override { m_nReadPurpose = textId; }
     bool LastWriteSentData() const override { return m_bWriteSentData; }
+    bool LastWriteResetRadio() const override { return m_bWriteResetRadio; }
+    void SetCheckFollows(bool follows) override { m_bCheckFollows = follows; }
+    QString RadioUnitPid() const override { return m_strUnitPid; }
     void ShowNotice(const QString &text) override;
 
     // Runs `operation` on a worker thread; its outcome arrives as a notice once the thread has
@@ -109,6 +112,8 @@ private:
     int m_nLastDialogResult = 0;
     int m_nReadPurpose = 0;
     bool m_bWriteSentData = false;
+    bool m_bWriteResetRadio = false;
+    bool m_bCheckFollows = false;
     std::unique_ptr<CNoticeObserver> m_pObserver;
     std::thread m_worker;
     CRadioTransfer::PortFactory m_portFactory;

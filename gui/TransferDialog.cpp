@@ -174,12 +174,12 @@ void CTransferDialog::HandleSuccess()
 {
     m_bSucceeded = true;
     m_pProgress->setValue(100);
-    OnSucceeded();
     m_pOk->setEnabled(true);
     m_pCancel->setEnabled(false);
     m_pOk->setDefault(true);
     m_pOk->setFocus();
     SetPortPane(m_strPort);
+    OnSucceeded();
 }
 
 void CTransferDialog::HandleFailure(int code)
@@ -246,7 +246,8 @@ CReadWriteDialog::CReadWriteDialog(Mode mode, VirtualCPData &record, bool olderR
 void CReadWriteDialog::SetOpeningTexts()
 {
     const bool read = m_mode == Mode::Read;
-    setWindowTitle(LoadStr(read ? IDS_READ_TITLE : IDS_WRITE_TITLE));
+    // The backup read and the check read are steps of a write: the window says Write.
+    setWindowTitle(LoadStr(read && !m_nPurposeTextId ? IDS_READ_TITLE : IDS_WRITE_TITLE));
     StatusLabel()->setText(LoadStr(m_nPurposeTextId ? m_nPurposeTextId
                                        : read       ? IDS_READING_FROM_RADIO
                                                     : IDS_WRITING_TO_RADIO));
@@ -267,12 +268,18 @@ int CReadWriteDialog::RunOperation(CRadioTransfer &transfer)
 
 void CReadWriteDialog::OnSucceeded()
 {
+    // A backup or check read, and a write that is checked next, are steps of the write: the
+    // write goes on without waiting for OK, and success is said only once the check is done.
+    if (m_nPurposeTextId || (m_mode == Mode::Write && m_bCheckFollows)) {
+        if (m_mode == Mode::Write)
+            StatusLabel()->setText(LoadStr(IDS_SAFE_VERIFYING));
+        OkButton()->setEnabled(false);  // nothing to confirm: the dialog closes by itself
+        QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
+        return;
+    }
     const QString text = LoadStr(m_mode == Mode::Read ? IDS_READING_SUCCESSFUL : IDS_WRITING_SUCCESS);
     setWindowTitle(text);
     StatusLabel()->setText(text);
-    // A backup or check read is a step of the write: it goes on without waiting for OK.
-    if (m_nPurposeTextId)
-        QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
 }
 
 void CReadWriteDialog::OnWorkerEnded()
@@ -287,10 +294,8 @@ void CReadWriteDialog::OnWorkerEnded()
         if (!notes.isEmpty())
             Context().prompter->Show(notes.join(u'\n'), MB_OK | MB_ICONINFORMATION);
     }
-    // A write that stopped part-way left the radio reset with part of the profile; a
-    // cancelled one would otherwise end without a word.
-    if (m_mode == Mode::Write && m_bRadioReset)
-        Context().prompter->ShowMessage(IDS_WRITE_RADIO_WAS_RESET, MB_OK | MB_ICONWARNING);
+    // A write that stopped part-way and left the radio reset is reported by the write's
+    // sequence (RadioWasReset), together with the offer of the backup when there is one.
 }
 
 void CReadWriteDialog::OnQuestion(int question)
@@ -337,6 +342,9 @@ int CReadPidDialog::RunOperation(CRadioTransfer &transfer)
 void CReadPidDialog::OnSucceeded()
 {
     m_strPid = m_strWorkerPid.left(64);
+    const QString text = LoadStr(IDS_READING_SUCCESSFUL);
+    setWindowTitle(text);
+    StatusLabel()->setText(text + u'\n' + FormatStr(IDS_CAPTURED_PID, {m_strPid.trimmed()}));
 }
 
 void CReadPidDialog::OnFailed(int code)

@@ -129,6 +129,11 @@ public:
     void SetPurposeText(int textId) { m_nPurposeTextId = textId; }
     // Whether the write sent any record before it ended (after the dialog has closed).
     bool SentData() const { return m_bSentData; }
+    // Whether the write stopped part-way and the radio was reset (after the dialog has closed).
+    bool RadioWasReset() const { return m_bRadioReset; }
+    // The radio is read back after this write: its success is not the end of the write, so
+    // the dialog says it goes on checking and closes without waiting for OK.
+    void SetCheckFollows(bool follows) { m_bCheckFollows = follows; }
 
 protected:
     int RunOperation(CRadioTransfer &transfer) override;
@@ -145,6 +150,7 @@ private:
     ReadNotes m_readNotes;
     bool m_bRadioReset = false;
     bool m_bSentData = false;
+    bool m_bCheckFollows = false;
     int m_nPurposeTextId = 0;
 };
 

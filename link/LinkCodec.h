@@ -37,7 +37,9 @@ enum LinkResult : int {
     LR_TEXT_CONVERSION = -15,
     LR_PASSWORD_UNREADABLE = -17,
     LR_PORT_NOT_FOUND = -19,  // the port does not exist
-    LR_CONNECTION_LOST = -20,  // the port went away or hung up during the operation
+    LR_CONNECTION_LOST = -20,  // the port went away or hung up, or the radio fell silent, during the operation
+    LR_GARBLED_REPLIES = -21,  // replies kept arriving with bad checksums: a bad cable or noise on the line
+    LR_NOT_A_TERMINAL = -22,  // the port's path is no terminal device, so no serial port
 };
 
 // Command bytes (every request has opcode 0x9B).

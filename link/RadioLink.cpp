@@ -49,6 +49,7 @@ int CRadioLink::Build(std::uint8_t opcode, std::uint8_t command, const std::uint
 int CRadioLink::Exchange(const std::uint8_t *request, int requestLength, std::uint8_t &opcode, std::uint8_t *body,
                          bool pause)
 {
+    m_bChecksumError = false;
     if (requestLength == 0)
         return -2;
     if (!m_pPort || !m_pPort->IsOpen() || m_pPort->GetLastError() != 0)
@@ -75,6 +76,9 @@ int CRadioLink::Exchange(const std::uint8_t *request, int requestLength, std::ui
         if (result > 0)
             break;
     }
+    // A -1 from a line that still works (the request went out, the port reports no error) is a
+    // reply whose checksum did not add up.
+    m_bChecksumError = result == -1 && m_pPort->GetLastError() == 0 && m_pPort->Trouble() == PortTrouble::None;
     m_pPort->ClearErrors(nullptr, nullptr);
     return result;
 }
@@ -105,13 +109,18 @@ int CRadioLink::Command(std::uint8_t command, const std::uint8_t *payload, int p
     if (r > 0)
         reply.length = static_cast<std::uint8_t>(r);
     const int result = CommandResult(command, r, opcode, reply.body);
-    // A port failure is, for the user, one of three things: the port is held by another
-    // program, it does not exist, or the radio's cable went away during the transfer.
+    // A port failure is, for the user, one of five things: the port is held by another
+    // program, it does not exist, its path is no serial port, the radio's cable went away
+    // during the transfer, or the replies arrive garbled (a bad cable or noise).
     if (result == LR_PORT_FAILURE && m_pPort) {
         if (m_pPort->Trouble() == PortTrouble::Missing)
             return LR_PORT_NOT_FOUND;
+        if (m_pPort->Trouble() == PortTrouble::NotTerminal)
+            return LR_NOT_A_TERMINAL;
         if (m_pPort->Trouble() == PortTrouble::Lost)
             return LR_CONNECTION_LOST;
+        if (m_bChecksumError)
+            return LR_GARBLED_REPLIES;
     }
     return result;
 }

@@ -38,8 +38,10 @@ public:
 
     // Sends `request` and reads the reply, up to three attempts. Returns the reply body length
     // (> 0), 0 for no valid reply, -1 for a port failure or a checksum error, -2 for an empty
-    // request. `pause` waits the end-write pause between sending and reading.
+    // request. `pause` waits the end-write pause between sending and reading. After a -1,
+    // LastWasChecksumError() tells a garbled reply on a working line from a failing port.
     int Exchange(const std::uint8_t *request, int requestLength, std::uint8_t &opcode, std::uint8_t *body, bool pause);
+    bool LastWasChecksumError() const { return m_bChecksumError; }
 
     // Sends `command` with `payload` and applies the command-result rules.
     int Command(std::uint8_t command, const std::uint8_t *payload, int payloadLength, Reply &reply);
@@ -99,6 +101,7 @@ private:
     IBytePort *m_pPort;
     CPortSource m_source{m_pPort};
     int m_nEndWritePauseMs = 4000;
+    bool m_bChecksumError = false;
 };
 
 }  // namespace zqv

@@ -17,6 +17,8 @@ QString TransferFailureText(int code)
     case LR_PORT_FAILURE: return LoadStr(IDS_XFER_PORT_IN_USE);
     case LR_PORT_NOT_FOUND: return LoadStr(IDS_PORT_NOT_FOUND);
     case LR_CONNECTION_LOST: return LoadStr(IDS_CONNECTION_LOST);
+    case LR_GARBLED_REPLIES: return LoadStr(IDS_GARBLED_REPLIES);
+    case LR_NOT_A_TERMINAL: return LoadStr(IDS_PORT_NOT_A_TERMINAL);
     case LR_NO_REPLY: return LoadStr(IDS_XFER_NO_CONNECTION);
     case LR_EARLIER_FIRMWARE: return LoadStr(IDS_XFER_EARLIER_FIRMWARE);
     case LR_VERSION_UNSUPPORTED: return LoadStr(IDS_XFER_VERSION_UNSUPPORTED);
@@ -57,6 +59,7 @@ public:
         owner.m_bCancelReported = false;
         owner.m_bDataSent = false;
         owner.m_bRadioReset = false;
+        owner.m_bRadioAnswered = false;
         owner.m_nResult = 0;
         m_pPort = owner.m_portFactory ? owner.m_portFactory(owner.m_strPortName)
                                       : std::make_unique<CSerialPort>(owner.m_strPortName);
@@ -107,6 +110,10 @@ bool CRadioTransfer::Proceed()
 
 void CRadioTransfer::Fail(int code)
 {
+    // A radio that has answered in this operation and then falls silent was there: the
+    // connection was lost on the way, which "unable to establish a connection" would hide.
+    if (code == LR_NO_REPLY && m_bRadioAnswered)
+        code = LR_CONNECTION_LOST;
     m_bError = true;
     m_nResult = code;
     if (m_pObserver)
@@ -154,6 +161,7 @@ bool CRadioTransfer::Opening(VirtualCPData &record)
         Fail(LR_VERSION_UNSUPPORTED);
         return false;
     }
+    m_bRadioAnswered = true;
     return Proceed() && Check(m_pLink->Start(reply));
 }
 
@@ -394,7 +402,7 @@ int CRadioTransfer::CapturePid(QString &pid)
         return m_nResult;
     const int started = m_pLink->StartCapture(reply);
     if (started == LR_PORT_FAILURE || started == LR_PORT_NOT_FOUND || started == LR_CONNECTION_LOST ||
-        started == LR_NO_REPLY) {
+        started == LR_NO_REPLY || started == LR_GARBLED_REPLIES || started == LR_NOT_A_TERMINAL) {
         Fail(started);
         return m_nResult;
     }

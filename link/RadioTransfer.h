@@ -124,6 +124,7 @@ private:
     bool m_bCancelReported = false;
     bool m_bDataSent = false;
     bool m_bRadioReset = false;
+    bool m_bRadioAnswered = false;  // the radio answered the opening of this operation
     int m_nResult = 0;
     ReadNotes m_readNotes;
     std::uint64_t m_nBytesRead = 0;

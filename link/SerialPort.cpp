@@ -66,6 +66,8 @@ void CSerialPort::Open()
         RecordError(error);
         if (IsMissingDeviceError(error))
             m_trouble = PortTrouble::Missing;
+        else if (error == EISDIR)
+            m_trouble = PortTrouble::NotTerminal;
         return;
     }
     // Only one program may hold the port. The advisory lock also keeps out a second instance
@@ -77,7 +79,10 @@ void CSerialPort::Open()
     }
     termios probe{};
     if (::tcgetattr(fd, &probe) != 0) {  // not a terminal: not a serial port either
-        RecordError(errno);
+        const int error = errno;
+        RecordError(error);
+        if (error == ENOTTY || error == EINVAL)
+            m_trouble = PortTrouble::NotTerminal;
         ::close(fd);
         return;
     }

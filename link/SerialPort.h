@@ -42,6 +42,7 @@ enum class PortTrouble {
     None,  // usable, or failing for a reason not listed below
     Missing,  // the device does not exist (never there, or removed before it was opened)
     Lost,  // the device went away or hung up while it was open
+    NotTerminal,  // the path exists but is no terminal device (a file, a folder, another device)
 };
 
 class IBytePort {

@@ -34,6 +34,8 @@ QString CTransferSequencer::FailureMessage(int code)
     case -18: return LoadStr(IDS_M_PROFILE_NOT_COMPATIBLE);
     case -19: return LoadStr(IDS_PORT_NOT_FOUND);
     case -20: return LoadStr(IDS_CONNECTION_LOST);
+    case -21: return LoadStr(IDS_GARBLED_REPLIES);
+    case -22: return LoadStr(IDS_PORT_NOT_A_TERMINAL);
     default: return FormatStr(IDS_OPERATION_FAILED_CODE, {QString::number(code)});
     }
 }
@@ -249,6 +251,9 @@ FlowResult CTransferSequencer::WriteFlow()
     m_strBackupPath.clear();
     m_strNewestKept.clear();
     m_strPendingBackup.clear();
+    m_bWrittenAgain = false;
+    // The record holds the identity of the radio just asked; the check compares with it.
+    m_writtenRadio = m_host.TransferRecord();
     m_host.RecreateLink();
     if (!m_host.ActiveProfileToRecord())
         return FlowResult::Failed;
@@ -355,37 +360,82 @@ void CTransferSequencer::SettleBackup(bool sentData)
     link::PruneBackups(m_host.BackupFolder(), m_backup.limit.pid, m_host.BackupKeepCount(), m_strBackupPath);
 }
 
-void CTransferSequencer::WriteRecord(bool restoreOffered)
+void CTransferSequencer::WriteRecord(bool restoring)
 {
     const VirtualCPData sent = m_host.TransferRecord();
-    if (!m_host.RunTransferDialog(true, m_bWriteToOlderRadio || restoreOffered)) {
+    const bool check = m_host.VerifyAfterWrite();
+    m_host.SetCheckFollows(check);
+    const bool written = m_host.RunTransferDialog(true, m_bWriteToOlderRadio || restoring);
+    m_host.SetCheckFollows(false);
+    if (!written) {
         m_writeOutcome = WriteOutcome::Failed;
-        // Part of the new programming may be in the radio: offer what it held before, once.
-        if (!restoreOffered && !m_strBackupPath.isEmpty() && m_host.LastWriteSentData() &&
-            m_prompter.Show(FormatStr(IDS_SAFE_RESTORE_QUESTION, {m_strBackupPath}), MB_YESNO | MB_ICONWARNING) ==
-                IDYES) {
-            // The radio's clock went on while the write ran: it gets its own time back, not the
-            // time the backup was read.
-            VirtualCPData &record = m_host.TransferRecord();
-            record = m_backup;
-            if (record.setting.current_time != 0)
-                record.setting.current_time += quint32(m_backupTaken.secsTo(QDateTime::currentDateTime()));
-            WriteRecord(true);
-            m_writeOutcome = WriteOutcome::Failed;  // the write asked for still did not happen
+        if (restoring) {
+            // The backup did not go back in either: the radio holds part of a profile, and the
+            // dealer needs to know where the backup is to try again later.
+            m_prompter.Show(FormatStr(IDS_RESTORE_WRITE_FAILED, {m_strBackupPath}), MB_OK | MB_ICONERROR);
+            return;
+        }
+        // Part of the new programming may be in the radio: one message says so, offering the
+        // backup when there is one.
+        if (!m_strBackupPath.isEmpty() && m_host.LastWriteSentData()) {
+            if (m_prompter.Show(FormatStr(IDS_SAFE_RESTORE_QUESTION, {m_strBackupPath}), MB_YESNO | MB_ICONWARNING) ==
+                IDYES)
+                RestoreBackup();
+        } else if (m_host.LastWriteResetRadio()) {
+            m_prompter.ShowMessage(IDS_WRITE_RADIO_WAS_RESET, MB_OK | MB_ICONWARNING);
         }
         return;
     }
     m_writeOutcome = WriteOutcome::Written;
-    if (m_host.VerifyAfterWrite())
-        Verify(sent);
+    if (check)
+        Verify(sent, restoring);
 }
 
-void CTransferSequencer::Verify(const VirtualCPData &sent)
+void CTransferSequencer::RestoreBackup()
+{
+    const WriteOutcome outcome = m_writeOutcome;
+    // The radio's clock went on while the write ran: it gets its own time back, not the time
+    // the backup was read.
+    VirtualCPData &record = m_host.TransferRecord();
+    record = m_backup;
+    if (record.setting.current_time != 0)
+        record.setting.current_time += quint32(m_backupTaken.secsTo(QDateTime::currentDateTime()));
+    WriteRecord(true);
+    m_writeOutcome = outcome;  // the write asked for still did not happen
+}
+
+void CTransferSequencer::WriteAgain(const VirtualCPData &sent)
+{
+    m_bWrittenAgain = true;
+    m_host.TransferRecord() = sent;
+    WriteRecord(false);
+}
+
+bool CTransferSequencer::SameRadio(const VirtualCPData &after)
+{
+    const VirtualCPData &before = m_writtenRadio;
+    const QString pid = m_host.RadioUnitPid();
+    const bool same = FirmwareVersionText(before) == FirmwareVersionText(after) &&
+        before.codeplug_structure == after.codeplug_structure && before.codeplug_version == after.codeplug_version &&
+        before.codeplug_dev_version == after.codeplug_dev_version && (pid.isEmpty() || pid == after.limit.pid);
+    if (!same)
+        m_prompter.Show(FormatStr(IDS_VERIFY_OTHER_RADIO,
+                                  {pid, FirmwareVersionText(before), after.limit.pid, FirmwareVersionText(after)}),
+                        MB_OK | MB_ICONERROR);
+    return same;
+}
+
+void CTransferSequencer::Verify(const VirtualCPData &sent, bool restoring)
 {
     VirtualCPData after;
     if (!ReadRadioInto(after, IDS_SAFE_VERIFYING)) {
         m_writeOutcome = WriteOutcome::VerifyFailed;
         m_prompter.ShowMessage(IDS_SAFE_VERIFY_READ_FAILED, MB_ICONERROR);
+        return;
+    }
+    // Another radio on the cable says nothing about the one written: no comparison.
+    if (!SameRadio(after)) {
+        m_writeOutcome = WriteOutcome::VerifyFailed;
         return;
     }
     const auto differences = link::CompareRecords(link::ExpectedAfterWrite(sent, after.limit), after);
@@ -395,8 +445,26 @@ void CTransferSequencer::Verify(const VirtualCPData &sent)
         return;
     }
     m_writeOutcome = WriteOutcome::VerifyFailed;
-    m_prompter.Show(FormatStr(IDS_SAFE_VERIFY_FAILED, {link::DescribeDifferences(differences).join(QLatin1Char('\n'))}),
-                    MB_OK | MB_ICONERROR);
+    const QString list = link::DescribeDifferences(differences).join(QLatin1Char('\n'));
+    const bool backup = !m_strBackupPath.isEmpty();
+    // Each choice is offered once: the profile is written again at most once, and a backup
+    // written back that does not check out is only reported.
+    if (restoring || (m_bWrittenAgain && !backup)) {
+        m_prompter.Show(FormatStr(IDS_SAFE_VERIFY_FAILED, {list}), MB_OK | MB_ICONERROR);
+    } else if (m_bWrittenAgain) {
+        if (m_prompter.Show(FormatStr(IDS_VERIFY_RESTORE, {list, m_strBackupPath}), MB_YESNO | MB_ICONWARNING) == IDYES)
+            RestoreBackup();
+    } else if (!backup) {
+        if (m_prompter.Show(FormatStr(IDS_VERIFY_RETRY, {list}), MB_YESNO | MB_ICONWARNING) == IDYES)
+            WriteAgain(sent);
+    } else {
+        const int answer = m_prompter.Show(FormatStr(IDS_VERIFY_RETRY_OR_RESTORE, {list, m_strBackupPath}),
+                                           MB_YESNOCANCEL | MB_ICONWARNING);
+        if (answer == IDYES)
+            WriteAgain(sent);
+        else if (answer == IDNO)
+            RestoreBackup();
+    }
 }
 
 }  // namespace zqv

@@ -5,8 +5,10 @@
 //
 //   Read:     delay -> identify -> [password] -> read flow (transfer, new or overwrite)
 //   Write:    unit PID -> identify -> [password] -> write flow (convert, changes, older radio,
-//             clock, password prompt, [backup read, change report], transfer, [verify read];
-//             after a write that stopped once data went out, the offer to restore the backup)
+//             clock, password prompt, [backup read, change report], transfer, [check read:
+//             the same radio? then compared; a difference offers to write again or to write
+//             the backup back]; after a write that stopped once data went out, the offer to
+//             write the backup back, or that the radio was reset)
 //   Reset:    reset operation, nothing afterwards
 //   Identify: identify, nothing afterwards (the command-line tool shows what it found)
 //
@@ -147,6 +149,13 @@ public:
     virtual void SetReadPurpose(int textId) { (void)textId; }
     // Whether the last write sent any data before it ended.
     virtual bool LastWriteSentData() const { return true; }
+    // Whether the last write stopped part-way and the radio was reset afterwards.
+    virtual bool LastWriteResetRadio() const { return false; }
+    // The next RunTransferDialog(true, ...) is followed by the check read: its success is not
+    // the end of the write, so it says nothing of success and goes on without waiting.
+    virtual void SetCheckFollows(bool follows) { (void)follows; }
+    // The radio's own private ID as read at the start of the write; empty when not known.
+    virtual QString RadioUnitPid() const { return QString(); }
     // A short notice that needs no answer (where the backup went).
     virtual void ShowNotice(const QString &text) { (void)text; }
 };
@@ -211,8 +220,17 @@ private:
     // the newest one, then prunes.
     void SettleBackup(bool sentData);
     // Writes the transfer record; then verifies it, or offers the backup after a failure.
-    void WriteRecord(bool restoreOffered);
-    void Verify(const VirtualCPData &sent);
+    // `restoring`: the record is the backup being written back.
+    void WriteRecord(bool restoring);
+    // Reads the radio back and compares it with `sent`; a difference offers to write again or
+    // to write the backup back.
+    void Verify(const VirtualCPData &sent, bool restoring);
+    // The radio that answered the check is the one written (identity and own private ID).
+    bool SameRadio(const VirtualCPData &after);
+    // Writes `sent` once more, after a check that found differences.
+    void WriteAgain(const VirtualCPData &sent);
+    // Writes the backup back; the outcome stays that of the write asked for.
+    void RestoreBackup();
 
     ITransferHost &m_host;
     IPrompter &m_prompter;
@@ -228,6 +246,10 @@ private:
     QString m_strPendingBackup;  // this write's file while the newest one holds the same
     VirtualCPData m_backup;
     QDateTime m_backupTaken;
+    // The radio the write goes to, as identified before it (identity bytes).
+    VirtualCPData m_writtenRadio;
+    // The profile has been written a second time after a failed check.
+    bool m_bWrittenAgain = false;
 };
 
 }  // namespace zqv

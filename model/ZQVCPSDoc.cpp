@@ -118,6 +118,7 @@ bool CZQVCPSDoc::OnOpenDocument(const QString &path, std::unique_ptr<CRadioDataM
     if (ok) {
         SetPathName(path);
         m_bModified = false;
+        m_bRadioFormat = false;
     }
     return ok;
 }
@@ -137,7 +138,7 @@ QByteArray CZQVCPSDoc::Serialize()
 {
     CRadioDataModel &model = *m_pModel;
     try {
-        if (model.GetSettingGroup() != kLatestSettingGroup && !m_bConvert &&
+        if (model.GetSettingGroup() != kLatestSettingGroup && !m_bConvert && !m_bRadioFormat &&
             m_prompter.ShowMessage(IDS_CONVERT_TO_LATEST_FORMAT, MB_YESNO | MB_ICONQUESTION) == IDYES)
             m_bConvert = true;
         const bool convert = m_bConvert;
@@ -258,7 +259,10 @@ bool CZQVCPSDoc::SetVirtualCPData(const VirtualCPData &record)
         if (!CDataAdaptor::VirtualCP2XML(record, text))
             return false;
         CDataAdaptor::SortProfileText(text);
-        return m_pModel->LoadProfile(text, false);
+        if (!m_pModel->LoadProfile(text, false))
+            return false;
+        m_bRadioFormat = true;
+        return true;
     }
     ZQV_CATCH_RETHROW("CZQVCPSDoc::SetVirtualCPData", IDS_UNKNOWN_ERROR)
 }

@@ -124,6 +124,9 @@ private:
     std::unique_ptr<CRadioDataModel> m_pModel;
     std::shared_ptr<CXmlDocument> m_spSettingDoc;
     bool m_bConvert = false;
+    // The profile holds what a radio gave (a read, a backup): it keeps that radio's format
+    // without the question about converting, which is for profiles the user opened.
+    bool m_bRadioFormat = false;
     QString m_strPathName;
     QString m_strTitle;
     bool m_bModified = false;

@@ -394,6 +394,17 @@ enum StringId : int {
     IDS_RESTORE_LIST_COLUMNS = 31205,
     IDS_RESTORE_COPY_TITLE = 31206,
 
+    // Write flow, link and transfer messages (31250-31299)
+    IDS_GARBLED_REPLIES = 31250,
+    IDS_PORT_NOT_A_TERMINAL = 31251,
+    IDS_VERIFY_OTHER_RADIO = 31252,
+    IDS_VERIFY_RETRY_OR_RESTORE = 31253,
+    IDS_VERIFY_RETRY = 31254,
+    IDS_VERIFY_RESTORE = 31255,
+    IDS_RESTORE_WRITE_FAILED = 31256,
+    IDS_CAPTURED_PID = 31257,
+    IDS_RESET_DONE = 31258,
+
     // Saving and the configuration files (31300-31349)
     IDS_NOT_REGULAR_FILE_REASON = 31300,  // the cause of a refused save: the target is no regular file
     IDS_CONFIG_CANNOT_READ = 31301,  // the user's settings file cannot be used: the file and the cause

@@ -195,6 +195,8 @@ QByteArray CRadioSim::Answer(std::uint8_t command, const std::uint8_t *payload, 
         m_nContactTotal = m_nTextTotal = -1;
         if (onCommit)
             onCommit();
+        if (!pidAfterWrite.isEmpty())
+            memory.limit.pid = pidAfterWrite;
         return ok('P');
     case CMD_RESET:
         ++m_nResets;

@@ -60,6 +60,9 @@ public:
     // as if the cable had come out; it answers again from the next session's identity request,
     // once the cable is back.
     int dropAfterRecords = 0;
+    // After each accepted end-write (empty: never), the radio answers with this own private
+    // ID, as a different radio put on the cable before the write is read back would.
+    QString pidAfterWrite;
 
     // Called after an end-write has been accepted, before its reply goes out.
     std::function<void()> onCommit;

@@ -176,9 +176,14 @@ int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
         QStringLiteral("Stop answering after N contact and text records of a write, as if the "
                        "cable came out; answer again from the next identity request."),
         QStringLiteral("N"));
-    parser.addOptions({profileOpt, dumpOpt,     emptyOpt,   fullOpt,    logOpt,        throttleOpt, delayOpt,
-                       silentOpt,  checksumOpt, failOpt,    captureOpt, capturePidOpt, unitPidOpt,  passwordOpt,
-                       phaseOpt,   releaseOpt,  versionOpt, cloneOpt,   foreignOpt,    corruptOpt,  dropOpt});
+    const QCommandLineOption pidAfterWriteOpt(
+        QStringLiteral("pid-after-write"),
+        QStringLiteral("Answer with the own private ID N after each write, as a different radio would."),
+        QStringLiteral("N"));
+    parser.addOptions({profileOpt, dumpOpt,     emptyOpt,    fullOpt,         logOpt,     throttleOpt,
+                       delayOpt,   silentOpt,   checksumOpt, failOpt,         captureOpt, capturePidOpt,
+                       unitPidOpt, passwordOpt, phaseOpt,    releaseOpt,      versionOpt, cloneOpt,
+                       foreignOpt, corruptOpt,  dropOpt,     pidAfterWriteOpt});
     parser.process(app);
 
     if (parser.isSet(emptyOpt))
@@ -234,6 +239,8 @@ int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
         sim.corruptContactRecord = number(corruptOpt, 10);
     if (parser.isSet(dropOpt))
         sim.dropAfterRecords = number(dropOpt, 10);
+    if (parser.isSet(pidAfterWriteOpt))
+        sim.pidAfterWrite = parser.value(pidAfterWriteOpt);
     if (!ok)
         return Fail(QStringLiteral("a numeric option is out of range"));
     if (parser.isSet(silentOpt))

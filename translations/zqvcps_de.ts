@@ -2125,5 +2125,75 @@ Sicherung</translation>
         <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
         <translation>%s: %s ist auch die PID von %s; das Funkgerät unterscheidet Kontakte einer Art an ihrer PID</translation>
     </message>
+    <message>
+        <source>Error: The radio&apos;s replies arrive garbled, even after repeated attempts. Check the programming cable: a damaged or too long cable, a loose plug or electrical noise nearby can cause this.</source>
+        <translation>Fehler: Die Antworten des Funkgeräts kommen auch nach mehreren Versuchen verfälscht an. Prüfen Sie das Programmierkabel: Ein beschädigtes oder zu langes Kabel, ein lockerer Stecker oder elektrische Störungen in der Nähe können die Ursache sein.</translation>
+    </message>
+    <message>
+        <source>Error: The chosen port is not a serial port (its path is not a terminal device). Choose the programming cable&apos;s port.</source>
+        <translation>Fehler: Der gewählte Anschluss ist keine serielle Schnittstelle (sein Pfad ist kein Terminalgerät). Wählen Sie den Anschluss des Programmierkabels.</translation>
+    </message>
+    <message>
+        <source>A different radio is connected: the profile was written into the radio %s (firmware %s), but the radio that answered the check is %s (firmware %s). The write was not checked.</source>
+        <translation>Ein anderes Funkgerät ist angeschlossen: Das Profil wurde in das Funkgerät %s (Firmware %s) geschrieben, aber bei der Prüfung hat das Funkgerät %s (Firmware %s) geantwortet. Das Schreiben wurde nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:
+
+%s
+
+Yes: write the profile again.
+No: write the backup taken before the write back into the radio:
+%s
+Cancel: leave the radio as it is.</source>
+        <translation>Das Funkgerät enthält nicht, was geschrieben wurde:
+
+%s
+
+Ja: das Profil erneut schreiben.
+Nein: die vor dem Schreiben angelegte Sicherung zurück in das Funkgerät schreiben:
+%s
+Abbrechen: das Funkgerät so lassen, wie es ist.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:
+
+%s
+
+Do you want to write the profile again?</source>
+        <translation>Das Funkgerät enthält nicht, was geschrieben wurde:
+
+%s
+
+Möchten Sie das Profil erneut schreiben?</translation>
+    </message>
+    <message>
+        <source>The radio still does not hold what was written:
+
+%s
+
+Do you want to write the backup taken before the write back into the radio?
+%s</source>
+        <translation>Das Funkgerät enthält noch immer nicht, was geschrieben wurde:
+
+%s
+
+Möchten Sie die vor dem Schreiben angelegte Sicherung zurück in das Funkgerät schreiben?
+%s</translation>
+    </message>
+    <message>
+        <source>The backup could not be written back, so the radio holds part of a profile. Restore it later, once the radio answers again, with Device &gt; Restore Backup... or zqvcps-cli restore, from:
+%s</source>
+        <translation>Die Sicherung konnte nicht zurückgeschrieben werden, daher enthält das Funkgerät nur einen Teil eines Profils. Stellen Sie es später, sobald das Funkgerät wieder antwortet, mit Gerät &gt; Sicherung wiederherstellen... oder zqvcps-cli restore wieder her, aus:
+%s</translation>
+    </message>
+    <message>
+        <source>Private ID: %s</source>
+        <translation>Private ID: %s</translation>
+    </message>
+    <message>
+        <source>The radio was reset.</source>
+        <translation>Das Funkgerät wurde zurückgesetzt.</translation>
+    </message>
 </context>
 </TS>

@@ -2125,5 +2125,75 @@ Respaldo</translation>
         <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
         <translation>%s: %s también es el PID de %s; el radio distingue los contactos de un mismo tipo por su PID</translation>
     </message>
+    <message>
+        <source>Error: The radio&apos;s replies arrive garbled, even after repeated attempts. Check the programming cable: a damaged or too long cable, a loose plug or electrical noise nearby can cause this.</source>
+        <translation>Error: Las respuestas del radio llegan alteradas incluso después de varios intentos. Revise el cable de programación: un cable dañado o demasiado largo, un conector flojo o interferencia eléctrica cercana pueden causarlo.</translation>
+    </message>
+    <message>
+        <source>Error: The chosen port is not a serial port (its path is not a terminal device). Choose the programming cable&apos;s port.</source>
+        <translation>Error: El puerto elegido no es un puerto serial (su ruta no es un dispositivo de terminal). Elija el puerto del cable de programación.</translation>
+    </message>
+    <message>
+        <source>A different radio is connected: the profile was written into the radio %s (firmware %s), but the radio that answered the check is %s (firmware %s). The write was not checked.</source>
+        <translation>Hay otro radio conectado: el perfil se escribió en el radio %s (firmware %s), pero el radio que respondió a la verificación es %s (firmware %s). La escritura no se verificó.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:
+
+%s
+
+Yes: write the profile again.
+No: write the backup taken before the write back into the radio:
+%s
+Cancel: leave the radio as it is.</source>
+        <translation>El radio no contiene lo que se escribió:
+
+%s
+
+Sí: escribir el perfil otra vez.
+No: volver a escribir en el radio el respaldo hecho antes de la escritura:
+%s
+Cancelar: dejar el radio como está.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:
+
+%s
+
+Do you want to write the profile again?</source>
+        <translation>El radio no contiene lo que se escribió:
+
+%s
+
+¿Desea escribir el perfil otra vez?</translation>
+    </message>
+    <message>
+        <source>The radio still does not hold what was written:
+
+%s
+
+Do you want to write the backup taken before the write back into the radio?
+%s</source>
+        <translation>El radio todavía no contiene lo que se escribió:
+
+%s
+
+¿Desea volver a escribir en el radio el respaldo hecho antes de la escritura?
+%s</translation>
+    </message>
+    <message>
+        <source>The backup could not be written back, so the radio holds part of a profile. Restore it later, once the radio answers again, with Device &gt; Restore Backup... or zqvcps-cli restore, from:
+%s</source>
+        <translation>No se pudo volver a escribir el respaldo, así que el radio contiene solo parte de un perfil. Restáurelo más tarde, cuando el radio vuelva a responder, con Dispositivo &gt; Restaurar respaldo... o zqvcps-cli restore, desde:
+%s</translation>
+    </message>
+    <message>
+        <source>Private ID: %s</source>
+        <translation>ID privado: %s</translation>
+    </message>
+    <message>
+        <source>The radio was reset.</source>
+        <translation>El radio se restableció.</translation>
+    </message>
 </context>
 </TS>

@@ -2125,5 +2125,75 @@ Sauvegarde</translation>
         <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
         <translation>%s&#xa0;: %s est aussi le PID de %s; la radio distingue les contacts d'un même type par leur PID</translation>
     </message>
+    <message>
+        <source>Error: The radio&apos;s replies arrive garbled, even after repeated attempts. Check the programming cable: a damaged or too long cable, a loose plug or electrical noise nearby can cause this.</source>
+        <translation>Erreur&#xa0;: les réponses de la radio arrivent altérées, même après plusieurs tentatives. Vérifiez le câble de programmation&#xa0;: un câble endommagé ou trop long, une fiche mal enfoncée ou des parasites électriques à proximité peuvent en être la cause.</translation>
+    </message>
+    <message>
+        <source>Error: The chosen port is not a serial port (its path is not a terminal device). Choose the programming cable&apos;s port.</source>
+        <translation>Erreur&#xa0;: le port choisi n&apos;est pas un port série (son chemin n&apos;est pas un terminal). Choisissez le port du câble de programmation.</translation>
+    </message>
+    <message>
+        <source>A different radio is connected: the profile was written into the radio %s (firmware %s), but the radio that answered the check is %s (firmware %s). The write was not checked.</source>
+        <translation>Une autre radio est connectée&#xa0;: le profil a été écrit dans la radio %s (micrologiciel %s), mais la radio qui a répondu à la vérification est %s (micrologiciel %s). L&apos;écriture n&apos;a pas été vérifiée.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:
+
+%s
+
+Yes: write the profile again.
+No: write the backup taken before the write back into the radio:
+%s
+Cancel: leave the radio as it is.</source>
+        <translation>La radio ne contient pas ce qui a été écrit&#xa0;:
+
+%s
+
+Oui&#xa0;: écrire de nouveau le profil.
+Non&#xa0;: réécrire dans la radio la sauvegarde faite avant l&apos;écriture&#xa0;:
+%s
+Annuler&#xa0;: laisser la radio telle quelle.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:
+
+%s
+
+Do you want to write the profile again?</source>
+        <translation>La radio ne contient pas ce qui a été écrit&#xa0;:
+
+%s
+
+Voulez-vous écrire de nouveau le profil&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The radio still does not hold what was written:
+
+%s
+
+Do you want to write the backup taken before the write back into the radio?
+%s</source>
+        <translation>La radio ne contient toujours pas ce qui a été écrit&#xa0;:
+
+%s
+
+Voulez-vous réécrire dans la radio la sauvegarde faite avant l&apos;écriture&#xa0;?
+%s</translation>
+    </message>
+    <message>
+        <source>The backup could not be written back, so the radio holds part of a profile. Restore it later, once the radio answers again, with Device &gt; Restore Backup... or zqvcps-cli restore, from:
+%s</source>
+        <translation>La sauvegarde n&apos;a pas pu être réécrite&#xa0;: la radio ne contient donc qu&apos;une partie d&apos;un profil. Restaurez-la plus tard, quand la radio répondra de nouveau, avec Radio &gt; Restaurer une sauvegarde... ou zqvcps-cli restore, depuis&#xa0;:
+%s</translation>
+    </message>
+    <message>
+        <source>Private ID: %s</source>
+        <translation>ID privé&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The radio was reset.</source>
+        <translation>La radio a été réinitialisée.</translation>
+    </message>
 </context>
 </TS>

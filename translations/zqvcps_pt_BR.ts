@@ -2125,5 +2125,75 @@ Backup</translation>
         <source>%s: %s is also the PID of %s; the radio tells contacts of one type apart by their PID</source>
         <translation>%s: %s também é o PID de %s; o rádio distingue os contatos de um mesmo tipo pelo PID</translation>
     </message>
+    <message>
+        <source>Error: The radio&apos;s replies arrive garbled, even after repeated attempts. Check the programming cable: a damaged or too long cable, a loose plug or electrical noise nearby can cause this.</source>
+        <translation>Erro: as respostas do rádio chegam corrompidas, mesmo após várias tentativas. Verifique o cabo de programação: um cabo danificado ou longo demais, um conector frouxo ou interferência elétrica próxima podem causar isso.</translation>
+    </message>
+    <message>
+        <source>Error: The chosen port is not a serial port (its path is not a terminal device). Choose the programming cable&apos;s port.</source>
+        <translation>Erro: a porta escolhida não é uma porta serial (seu caminho não é um dispositivo de terminal). Escolha a porta do cabo de programação.</translation>
+    </message>
+    <message>
+        <source>A different radio is connected: the profile was written into the radio %s (firmware %s), but the radio that answered the check is %s (firmware %s). The write was not checked.</source>
+        <translation>Há outro rádio conectado: o perfil foi gravado no rádio %s (firmware %s), mas o rádio que respondeu à verificação é %s (firmware %s). A gravação não foi verificada.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:
+
+%s
+
+Yes: write the profile again.
+No: write the backup taken before the write back into the radio:
+%s
+Cancel: leave the radio as it is.</source>
+        <translation>O rádio não contém o que foi gravado:
+
+%s
+
+Sim: gravar o perfil novamente.
+Não: gravar de volta no rádio o backup feito antes da gravação:
+%s
+Cancelar: deixar o rádio como está.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:
+
+%s
+
+Do you want to write the profile again?</source>
+        <translation>O rádio não contém o que foi gravado:
+
+%s
+
+Deseja gravar o perfil novamente?</translation>
+    </message>
+    <message>
+        <source>The radio still does not hold what was written:
+
+%s
+
+Do you want to write the backup taken before the write back into the radio?
+%s</source>
+        <translation>O rádio ainda não contém o que foi gravado:
+
+%s
+
+Deseja gravar de volta no rádio o backup feito antes da gravação?
+%s</translation>
+    </message>
+    <message>
+        <source>The backup could not be written back, so the radio holds part of a profile. Restore it later, once the radio answers again, with Device &gt; Restore Backup... or zqvcps-cli restore, from:
+%s</source>
+        <translation>Não foi possível gravar o backup de volta, portanto o rádio contém apenas parte de um perfil. Restaure-o mais tarde, quando o rádio voltar a responder, com Dispositivo &gt; Restaurar backup... ou zqvcps-cli restore, a partir de:
+%s</translation>
+    </message>
+    <message>
+        <source>Private ID: %s</source>
+        <translation>ID privado: %s</translation>
+    </message>
+    <message>
+        <source>The radio was reset.</source>
+        <translation>O rádio foi reiniciado.</translation>
+    </message>
 </context>
 </TS>

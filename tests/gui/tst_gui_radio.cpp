@@ -10,6 +10,7 @@
 #include "CommandIds.h"
 #include "EditorHost.h"
 #include "FrameEditors.h"
+#include "ModelTestSupport.h"
 #include "PrivateView.h"
 #include "RadioCommands.h"
 #include "RadioDataModel.h"
@@ -38,6 +39,8 @@ private slots:
     void init();
     void cleanup();
     void readIntoNewProfile();
+    void readOfOlderRadioKeepsItsFormat_data();
+    void readOfOlderRadioKeepsItsFormat();
     void readOverActiveProfile();
     void passwordProtectedRadio();
     void passwordPromptCancelled();
@@ -148,6 +151,28 @@ void TestRadio::readIntoNewProfile()
     QCOMPARE(Shown(m_world->prompter),
              (QStringList{FormatStr(IDS_SAVE_CHANGES_QUESTION, {"20000001"}),
                           FormatStr(IDS_SAVE_CHANGES_QUESTION, {"20000001 (2)"})}));
+}
+
+// A profile read from a group-1 or group-2 radio is saved in that radio's format without the
+// question about converting, which belongs to profiles the user opened.
+void TestRadio::readOfOlderRadioKeepsItsFormat_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::newRow("group 1") << "2";
+    QTest::newRow("group 2") << "5";
+}
+
+void TestRadio::readOfOlderRadioKeepsItsFormat()
+{
+    QFETCH(QString, version);
+    QVERIFY(Start({"--fw-version", version}));
+    QVERIFY(RunCommand(ID_DEVICE_READ));
+    CChildFrame *child = m_world->Frame().ActiveChild();
+    QVERIFY(child);
+    const QString path = QDir(m_world->dir.path()).filePath("read.zqv");
+    QVERIFY(child->Document().DoSave(path, true));
+    QCOMPARE(Shown(m_world->prompter), QStringList());
+    QVERIFY(test::ReadProfileFile(path).contains(QStringLiteral("firmware_version=\"%1\"").arg(version)));
 }
 
 void TestRadio::readOverActiveProfile()
@@ -445,10 +470,12 @@ void TestRadio::capturePrivateId()
     QStringList panes;
     bool escapeIgnored = false;
     QTimer poll;
+    QString status;
     connect(&poll, &QTimer::timeout, this, [&] {
         panes << m_world->Frame().PortPaneText();
         if (!dlg.OkButton()->isEnabled())
             return;
+        status = dlg.StatusLabel()->text();
         // After success Esc does nothing; OK closes.
         QTest::keyClick(&dlg, Qt::Key_Escape);
         escapeIgnored = dlg.isVisible() && !dlg.CancelButton()->isEnabled();
@@ -459,6 +486,7 @@ void TestRadio::capturePrivateId()
     QVERIFY(escapeIgnored);
     QVERIFY(panes.contains(LoadStr(IDS_TRANSFERRING)));
     QCOMPARE(dlg.CapturedPid(), QString("20004711"));
+    QCOMPARE(status, LoadStr(IDS_READING_SUCCESSFUL) + u'\n' + FormatStr(IDS_CAPTURED_PID, {"20004711"}));
     QVERIFY(!dlg.ProgressIsRed());
     QCOMPARE(m_world->Frame().PortPaneText(), m_sim->port);
 }

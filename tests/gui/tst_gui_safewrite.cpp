@@ -74,6 +74,8 @@ private slots:
         QVERIFY2(rows.contains(QString("%1|%2|Hello|On my way").arg(FormatStr(IDS_DIFF_TEXT, {"1", "Hello"}), "text")),
                  qPrintable(rows.join(u'\n')));
         QCOMPARE(Shown(m_world->prompter), QStringList{LoadStr(IDS_SAFE_VERIFIED)});
+        // One flow: no step waited for OK, success was said after the check.
+        QCOMPARE(m_driver->okClicks, 0);
         const auto backups = Backups();
         QCOMPARE(int(backups.size()), 1);
         QCOMPARE(test::LoadRecord(backups.front().path).texts[0], QString("Hello"));
@@ -184,6 +186,52 @@ private slots:
                               "2026-03-14_15-09-26-10"}));
         QCOMPARE(list->topLevelItem(1)->text(5), QStringLiteral("2026-03-14_15-09-26-9"));
         QCOMPARE(list->topLevelItem(9)->text(5), QStringLiteral("2026-03-14_15-09-26"));
+    }
+
+    // A write that fails or does not check out ends with one message that says what happened
+    // and offers what can be done next; each offer is made once.
+    void failedWriteOrCheck_data()
+    {
+        QTest::addColumn<QStringList>("sim");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QList<int>>("shown");  // the messages, in order
+        QTest::newRow("refused part-way: only the offer of the backup")
+            << QStringList{"--fail", "31@2:q-other"} << QList<int>{IDNO} << QList<int>{IDS_SAFE_RESTORE_QUESTION};
+        QTest::newRow("the write-back fails too")
+            << QStringList{"--drop-after", "1", "--fail", "31@3:q-other"} << QList<int>{IDYES}
+            << QList<int>{IDS_SAFE_RESTORE_QUESTION, IDS_RESTORE_WRITE_FAILED};
+        QTest::newRow("check fails: written again, then the backup")
+            << QStringList{"--corrupt-record", "1"} << QList<int>{IDYES, IDYES}
+            << QList<int>{IDS_VERIFY_RETRY_OR_RESTORE, IDS_VERIFY_RESTORE, IDS_SAFE_VERIFY_FAILED};
+        QTest::newRow("check fails: Cancel leaves the radio")
+            << QStringList{"--corrupt-record", "1"} << QList<int>{IDCANCEL} << QList<int>{IDS_VERIFY_RETRY_OR_RESTORE};
+        QTest::newRow("a different radio answers the check")
+            << QStringList{"--pid-after-write", "20009999"} << QList<int>{} << QList<int>{IDS_VERIFY_OTHER_RADIO};
+    }
+    void failedWriteOrCheck()
+    {
+        QFETCH(QStringList, sim);
+        QFETCH(QList<int>, answers);
+        QFETCH(QList<int>, shown);
+        QVERIFY(StartWorld(sim));
+        m_driver->closeFailedDialogs = true;
+        for (const int answer : answers)
+            m_world->prompter.Queue(answer);
+        QVERIFY(RunCommand(ID_DEVICE_WRITE));
+        const QStringList texts = Shown(m_world->prompter);
+        QCOMPARE(texts.size(), shown.size());
+        for (int i = 0; i < shown.size(); ++i) {
+            // The fixed parts of the text around its lists and paths.
+            const QString model = LoadStr(shown[i]);
+            QVERIFY2(texts[i].startsWith(model.section(QStringLiteral("%s"), 0, 0)) &&
+                         texts[i].endsWith(model.section(QStringLiteral("%s"), -1)),
+                     qPrintable(texts.join(QStringLiteral("\n---\n"))));
+        }
+        if (shown.contains(IDS_SAFE_RESTORE_QUESTION))
+            QVERIFY(texts.first().endsWith(Backups().front().path));
+        if (shown.first() == IDS_VERIFY_OTHER_RADIO)
+            QCOMPARE(texts.first(),
+                     FormatStr(IDS_VERIFY_OTHER_RADIO, {"10000101", "R5E.08.00", "20009999", "R5E.08.00"}));
     }
 
     void preferenceKeepsTheSwitches()

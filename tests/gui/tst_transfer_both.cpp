@@ -121,23 +121,35 @@ void TestTransferBoth::writeAsksTheSameQuestions_data()
     QTest::addColumn<QList<int>>("answers");  // the desktop user's answers, in order
     QTest::addColumn<QStringList>("passwords");  // typed at the desktop's password prompt
     QTest::addColumn<QStringList>("cli");  // the same choices on the command line
-    QTest::addColumn<QString>("firstQuestion");
-    QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("firstQuestion");  // the first message; %s stands for any text
+    QTest::addColumn<bool>("written");  // the radio got data
+    QTest::addColumn<bool>("verify");  // read back after the write (no backup)
+    QTest::addColumn<int>("exit");
     const QString older = LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED);
     const QString incorrect = LoadStr(IDS_PASSWORD_INCORRECT);
     // Firmware R5E.05.00 is setting group 2: its password is never read, and the group-3
     // profile needs the question about the older radio.
     QTest::newRow("older radio with a password, Yes")
         << QStringList{"--fw-version", "5", "--password", "1234"} << QList<int>{IDYES} << QStringList{}
-        << QStringList{"--yes"} << older << true;
+        << QStringList{"--yes"} << older << true << false << 0;
     QTest::newRow("older radio with a password, No")
         << QStringList{"--fw-version", "5", "--password", "1234"} << QList<int>{IDNO} << QStringList{} << QStringList{}
-        << older << false;
+        << older << false << false << 1;
     QTest::newRow("password, wrong one") << QStringList{"--password", "1234"} << QList<int>{} << QStringList{"1243"}
-                                         << QStringList{"--password", "1243", "--yes"} << incorrect << false;
+                                         << QStringList{"--password", "1243", "--yes"} << incorrect << false << false
+                                         << 1;
     QTest::newRow("password, right one, Yes")
         << QStringList{"--password", "1234"} << QList<int>{IDYES} << QStringList{"1234"}
-        << QStringList{"--password", "1234", "--yes"} << LoadStr(IDS_WARN_RADIO_NOT_IN_PROFILE) << true;
+        << QStringList{"--password", "1234", "--yes"} << LoadStr(IDS_WARN_RADIO_NOT_IN_PROFILE) << true << false << 0;
+    // The check after the write: a record stored wrongly is offered to be written again (once);
+    // another radio on the cable is named and not compared.
+    QTest::newRow("check fails, written again")
+        << QStringList{"--unit-pid", "10000101", "--corrupt-record", "1"} << QList<int>{IDYES} << QStringList{}
+        << QStringList{"--yes"} << LoadStr(IDS_VERIFY_RETRY) << true << true << 1;
+    QTest::newRow("a different radio answers the check")
+        << QStringList{"--unit-pid", "10000101", "--pid-after-write", "20009999"} << QList<int>{} << QStringList{}
+        << QStringList{} << FormatStr(IDS_VERIFY_OTHER_RADIO, {"10000101", "R5E.08.00", "20009999", "R5E.08.00"})
+        << true << true << 1;
 }
 
 void TestTransferBoth::writeAsksTheSameQuestions()
@@ -148,6 +160,8 @@ void TestTransferBoth::writeAsksTheSameQuestions()
     QFETCH(QStringList, cli);
     QFETCH(QString, firstQuestion);
     QFETCH(bool, written);
+    QFETCH(bool, verify);
+    QFETCH(int, exit);
 
     // The desktop program.
     test::CSimProcess desktopRadio(sim);
@@ -156,21 +170,25 @@ void TestTransferBoth::writeAsksTheSameQuestions()
     const QString profile = CopyOfTemplate(dir);
     QVERIFY(!profile.isEmpty());
     QVERIFY(StartDesktop(desktopRadio, profile));
+    m_world->store->WriteSafeWrite({false, verify, CConfigStore::kDefaultBackupKeep});
     for (const int answer : answers)
         m_world->prompter.Queue(answer);
     QVERIFY(DesktopWrite(passwords));
     const std::vector<CScriptedPrompter::Shown> shown = m_world->prompter.History();
     QVERIFY(!shown.empty());
-    QCOMPARE(shown.front().text, firstQuestion);
+    QVERIFY2(shown.front().text.startsWith(firstQuestion.section(QStringLiteral("%s"), 0, 0)) &&
+                 shown.front().text.endsWith(firstQuestion.section(QStringLiteral("%s"), -1)),
+             qPrintable(shown.front().text));
 
     // The command line, on a radio started the same way.
     test::CSimProcess cliRadio(sim);
     QVERIFY(cliRadio.Ok());
-    const test::CliResult run = test::Cli(QStringList{"write", "--no-backup", "--no-verify", "--port", cliRadio.port} +
-                                          cli + QStringList{profile});
+    const QStringList safe = verify ? QStringList{"--no-backup"} : QStringList{"--no-backup", "--no-verify"};
+    const test::CliResult run =
+        test::Cli(QStringList{"write", "--port", cliRadio.port} + safe + cli + QStringList{profile});
     QVERIFY2(run.exit >= 0, qPrintable(run.err));  // finished, without a crash
     const QString &err = run.err;
-    QCOMPARE(run.exit, written ? 0 : 1);
+    QCOMPARE(run.exit, exit);
 
     // Every message of the desktop program is on stderr in the same order, each question with
     // the same answer; and the command line asked nothing more.

@@ -294,7 +294,8 @@ private slots:
         }
     }
 
-    // A record acknowledged but stored wrongly fails the write and is named.
+    // A record acknowledged but stored wrongly fails the write and is named, in the offer to
+    // write again or write the backup back.
     void verifyCatchesAWronglyStoredRecord()
     {
         CSimProcess sim({QStringLiteral("--empty"), QStringLiteral("--corrupt-record"), QStringLiteral("5")});
@@ -308,7 +309,9 @@ private slots:
         const QString line =
             FormatStr(IDS_DIFF_CHANGED,
                       {FormatStr(IDS_DIFF_PRIVATE_GROUP, {name, "30000005"}), "name", name, u'X' + name.mid(1)});
-        QVERIFY2(r.err.endsWith(FormatStr(IDS_SAFE_VERIFY_FAILED, {line}) + u'\n'), qPrintable(r.err.right(400)));
+        const QString backup = link::ListBackups(BackupRoot()).front().path;
+        QVERIFY2(r.err.contains(FormatStr(IDS_VERIFY_RETRY_OR_RESTORE, {line, backup}) + u'\n'),
+                 qPrintable(r.err.right(800)));
     }
 
     // The line drops after some records: the user is offered the backup, and writing it
@@ -327,9 +330,56 @@ private slots:
         const QString backup = link::ListBackups(BackupRoot()).front().path;
         QVERIFY2(r.err.contains(FormatStr(IDS_SAFE_RESTORE_QUESTION, {backup})), qPrintable(r.err));
         QVERIFY(r.err.endsWith(LoadStr(IDS_SAFE_VERIFIED) + u'\n'));
-        CompareAsProfiles(LoadRecord(sim->DumpPath()), BaseRadio());
+        // The radio's clock got the seconds the write took on top of the backup's time.
+        const VirtualCPData got = LoadRecord(sim->DumpPath());
+        VirtualCPData want = BaseRadio();
+        QVERIFY(got.setting.current_time - want.setting.current_time < 60);
+        want.setting.current_time = got.setting.current_time;
+        CompareAsProfiles(got, want);
         QCOMPARE(sim->Requests().count("31 1/150"), 1);  // the new profile once ...
         QCOMPARE(sim->Requests().count("31 1/149"), 1);  // ... and the backup once
+    }
+
+    // A write that fails or does not check out ends with one message that says what happened
+    // and offers the next step (--yes takes it); each offer is made once, and success is never
+    // said before the check.
+    void failedWriteOrCheck_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QList<int>>("shown");  // the messages, in order
+        QTest::newRow("refused part-way: only the offer of the backup")
+            << QStringList{"--fail", "31@2:q-other"} << QList<int>{IDS_SAFE_RESTORE_QUESTION, IDS_SAFE_VERIFIED};
+        QTest::newRow("the write-back fails too") << QStringList{"--drop-after", "1", "--fail", "31@3:q-other"}
+                                                  << QList<int>{IDS_SAFE_RESTORE_QUESTION, IDS_RESTORE_WRITE_FAILED};
+        QTest::newRow("check fails: written again, then the backup")
+            << QStringList{"--corrupt-record", "1"}
+            << QList<int>{IDS_VERIFY_RETRY_OR_RESTORE, IDS_VERIFY_RESTORE, IDS_SAFE_VERIFY_FAILED};
+        QTest::newRow("a different radio answers the check")
+            << QStringList{"--pid-after-write", "20009999"} << QList<int>{IDS_VERIFY_OTHER_RADIO};
+    }
+    void failedWriteOrCheck()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QList<int>, shown);
+        CSimProcess sim(options);
+        QVERIFY(sim.Ok());
+        VirtualCPData profile = CRadioSim::DefaultRadio();
+        profile.texts[0] = QStringLiteral("Changed");
+        const QString file = sim.Path("p.zqv");
+        SaveProfile(profile, file);
+        const CliResult r = Run({"write", "--yes", "--port", sim.port, file});
+        QCOMPARE(r.exit, 1);
+        QVERIFY2(!r.err.contains(LoadStr(IDS_WRITE_RADIO_WAS_RESET)), qPrintable(r.err));
+        QVERIFY2(!r.err.contains(LoadStr(IDS_WRITING_SUCCESS)), qPrintable(r.err));
+        qsizetype at = 0;
+        for (const int id : shown) {
+            const QString model = LoadStr(id);
+            at = r.err.indexOf(model.section(QStringLiteral("%s"), 0, 0), at);
+            QVERIFY2(at >= 0, qPrintable(QStringLiteral("%1 missing in:\n%2").arg(model, r.err)));
+        }
+        if (shown.first() == IDS_VERIFY_OTHER_RADIO)
+            QVERIFY(
+                r.err.contains(FormatStr(IDS_VERIFY_OTHER_RADIO, {"20000001", "R5E.08.00", "20009999", "R5E.08.00"})));
     }
 
     // A backup read that fails, or that the user cancels, ends the write before anything is

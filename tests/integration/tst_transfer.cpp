@@ -128,7 +128,7 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("attempts");
         QTest::newRow("silent radio") << QStringList{"--silent"} << -2 << 3;
-        QTest::newRow("bad checksums") << QStringList{"--bad-checksum"} << -1 << 3;
+        QTest::newRow("bad checksums") << QStringList{"--bad-checksum"} << -21 << 3;
         QTest::newRow("invalid opcode") << QStringList{"--fail", "25:bad-opcode"} << -6 << 1;
     }
     void lineFailures()

@@ -97,7 +97,7 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("code");
         QTest::newRow("silent radio") << QStringList{"--silent"} << -2;
-        QTest::newRow("bad checksums") << QStringList{"--bad-checksum"} << -1;
+        QTest::newRow("bad checksums: the cable") << QStringList{"--bad-checksum"} << -21;
         QTest::newRow("busy") << QStringList{"--fail", "25:q-fe"} << -11;
         QTest::newRow("reset or write first") << QStringList{"--fail", "25:q-fd"} << -14;
         QTest::newRow("earlier firmware") << QStringList{"--fail", "25:old-firmware"} << -3;
@@ -108,14 +108,20 @@ private slots:
         QTest::newRow("version misfit") << QStringList{"--fw-version", "9"} << -4;
         QTest::newRow("model misfit") << QStringList{"--clone-version", "2"} << -5;
         QTest::newRow("port that does not exist") << QStringList{} << -19;
+        QTest::newRow("a file, not a terminal") << QStringList{"/dev/null"} << -22;
+        QTest::newRow("a folder, not a terminal") << QStringList{"/tmp"} << -22;
     }
     void failureMessages()
     {
         QFETCH(QStringList, options);
         QFETCH(int, code);
-        CSimProcess sim(options);
+        // A path instead of options is the port itself.
+        const bool path = !options.isEmpty() && options.first().startsWith(u'/');
+        CSimProcess sim(path ? QStringList{} : options);
         QVERIFY(sim.Ok());
-        const QString port = options.isEmpty() ? QStringLiteral("/dev/zqv-no-such-port") : sim.port;
+        const QString port = path ? options.first()
+            : options.isEmpty()   ? QStringLiteral("/dev/zqv-no-such-port")
+                                  : sim.port;
         const CliResult r = Cli({"read-pid", "--port", port});
         QCOMPARE(r.exit, 1);
         QCOMPARE(r.err, TransferFailureText(code) + u'\n');
@@ -156,8 +162,9 @@ private slots:
         const CliResult r = Cli({"read", "--port", sim.port, "-o", file});
         QVERIFY2(r.exit == 0, qPrintable(r.err));
         QVERIFY2(r.err.endsWith(LoadStr(IDS_READING_SUCCESSFUL) + u'\n'), qPrintable(r.err));
-        // The profile keeps the radio's format; converted to the latest one it must hold what
-        // the radio holds.
+        // The profile keeps the radio's format, without the question meant for opened files;
+        // converted to the latest one it must hold what the radio holds.
+        QVERIFY2(!r.err.contains(LoadStr(IDS_CONVERT_TO_LATEST_FORMAT)), qPrintable(r.err));
         QVERIFY(ReadProfileFile(file).contains(QStringLiteral("firmware_version=\"%1\"").arg(version)));
         QString converted = file;
         if (group < 3) {
@@ -185,6 +192,16 @@ private slots:
             return;
         const CliResult check = Cli({"check", file});
         QVERIFY2(check.exit == 0, qPrintable(check.err));
+
+        // Written back, the radio's backup keeps its format too, unasked even with --yes.
+        const CliResult write = Cli({"write", "--yes", "--port", sim.port, file});
+        QVERIFY2(write.exit == 0, qPrintable(write.err));
+        QVERIFY2(!write.err.contains(LoadStr(IDS_CONVERT_TO_LATEST_FORMAT)), qPrintable(write.err));
+        const QString saved = LoadStr(IDS_SAFE_BACKUP_SAVED).section(QStringLiteral("%s"), 0, 0);
+        const qsizetype at = write.err.indexOf(saved);
+        QVERIFY2(at >= 0, qPrintable(write.err));
+        const QString backup = write.err.mid(at + saved.size()).section(u'\n', 0, 0);
+        QVERIFY(ReadProfileFile(backup).contains(QStringLiteral("firmware_version=\"%1\"").arg(version)));
     }
 
     // A radio whose firmware belongs to no setting group is refused with a message of its own,
@@ -345,7 +362,9 @@ private slots:
         CSimProcess sim({QStringLiteral("--capture-after"), QStringLiteral("1"), QStringLiteral("--capture-pid"),
                          QStringLiteral("20007777")});
         QVERIFY(sim.Ok());
-        QCOMPARE(Cli({"reset", "--port", sim.port}).exit, 0);
+        const CliResult reset = Cli({"reset", "--port", sim.port});
+        QCOMPARE(reset.exit, 0);
+        QCOMPARE(reset.err, LoadStr(IDS_RESET_DONE) + u'\n');
         QCOMPARE(sim.Commands(), (QStringList{"27", "37"}));
         const CliResult pid = Cli({"read-pid", "--port", sim.port});
         QCOMPARE(pid.exit, 0);

@@ -43,6 +43,8 @@ public:
     QList<QStringList> changeReports;
     QStringList changeReportIntros;
     QStringList changeReportQuestions;
+    // How often a transfer dialog waited for OK after its success.
+    int okClicks = 0;
     QTimer timer;
     CDialogDriver()
     {
@@ -53,9 +55,10 @@ public:
     {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *dlg = qobject_cast<zqv::CReadWriteDialog *>(modal)) {
-            if (dlg->OkButton()->isEnabled())
+            if (dlg->OkButton()->isEnabled()) {
+                ++okClicks;
                 dlg->OkButton()->click();
-            else if (closeFailedDialogs && dlg->IsFinished() && dlg->CancelButton()->isEnabled())
+            } else if (closeFailedDialogs && dlg->IsFinished() && dlg->CancelButton()->isEnabled())
                 dlg->CancelButton()->click();
         } else if (auto *report = qobject_cast<zqv::CChangeReportDialog *>(modal)) {
             QStringList rows;

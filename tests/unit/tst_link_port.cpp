@@ -57,7 +57,10 @@ private slots:
         CSerialPort notATerminal(QStringLiteral("/dev/null"));
         QVERIFY(!notATerminal.IsOpen());
         QVERIFY(notATerminal.GetLastError() != 0);
-        QCOMPARE(notATerminal.Trouble(), PortTrouble::None);
+        QCOMPARE(notATerminal.Trouble(), PortTrouble::NotTerminal);
+        CSerialPort folder(QStringLiteral("/tmp"));
+        QVERIFY(!folder.IsOpen());
+        QCOMPARE(folder.Trouble(), PortTrouble::NotTerminal);
     }
 
     void opensRawAndExclusive()

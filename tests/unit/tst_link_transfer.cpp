@@ -299,6 +299,7 @@ private slots:
         QTest::newRow("cancel before any data") << "" << 20 << -12 << 0;
         QTest::newRow("busy radio: no reset") << "31@5:q-fe" << 0 << -11 << 0;
         QTest::newRow("refused before any data") << "26:q-other" << 0 << -8 << 0;
+        QTest::newRow("silent part-way: connection lost, no reset") << "31:silent" << 0 << -20 << 0;
     }
     void abortedWriteResetsTheRadio()
     {
@@ -367,7 +368,8 @@ private slots:
         QTest::addColumn<QString>("setup");
         QTest::addColumn<int>("result");
         QTest::newRow("silent") << "all:silent" << -2;
-        QTest::newRow("bad checksums") << "all:bad-checksum" << -1;
+        QTest::newRow("bad checksums: the cable, not a port in use") << "all:bad-checksum" << -21;
+        QTest::newRow("silent after answering: connection lost") << "27:silent" << -20;
         QTest::newRow("busy") << "25:q-fe" << -11;
         QTest::newRow("reset or write first") << "25:q-fd" << -14;
         QTest::newRow("earlier firmware") << "25:old-firmware" << -3;
