@@ -20,6 +20,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -41,9 +42,10 @@ CMainFrame::CMainFrame(CZQVCPSApp &app) : m_app(app)
     m_pMdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdi->setBackground(QColor(0x8a, 0x96, 0xa6));
     setCentralWidget(m_pMdi);
-    connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this] {
+    connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
         if (m_bDestroying)
             return;
+        Q_UNUSED(sub);
         UpdateFrameTitle();
         UpdateCommands();
     });
@@ -54,6 +56,11 @@ CMainFrame::CMainFrame(CZQVCPSApp &app) : m_app(app)
     CreateStatusBar();
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        for (QWidget *w = now; w; w = w->parentWidget())
+            if (auto *child = qobject_cast<CChildFrame *>(w)) {
+                child->RememberFocus(now);
+                break;
+            }
         WatchFocus(now);
         UpdateCommands();
     });
@@ -138,6 +145,9 @@ void CMainFrame::AddChild(CChildFrame *child)
         }
     }
     sub->setWindowIcon(windowIcon());
+    // A profile window that comes back to the front gives the focus to the control that had
+    // it; left to itself the area picks a control of its own choice, a Delete button perhaps.
+    connect(sub, &QMdiSubWindow::aboutToActivate, child, &CChildFrame::BeginActivation);
     connect(child, &CChildFrame::TitleChanged, this, &CMainFrame::UpdateFrameTitle);
     connect(sub, &QObject::destroyed, this, [this] {
         if (m_bDestroying)
@@ -175,8 +185,25 @@ void CMainFrame::UpdateFrameTitle()
         setWindowTitle(app);
 }
 
+QWidget *CMainFrame::EditTarget() const
+{
+    QWidget *focus = QApplication::focusWidget();
+    // The menu bar takes the focus while its menus are opened from the keyboard (Alt+E), and
+    // an open menu is a window of its own: the Edit commands still act on the control that
+    // had the focus before.
+    if (!focus || qobject_cast<QMenuBar *>(focus) || qobject_cast<QMenu *>(focus) || QApplication::activePopupWidget())
+        focus = m_pLastControl;
+    // Edit commands apply to a control of this window only, not to one in a dialog.
+    if (focus && focus->window() != this)
+        focus = nullptr;
+    return focus;
+}
+
 void CMainFrame::WatchFocus(QWidget *now)
 {
+    if (qobject_cast<QMenuBar *>(now) || qobject_cast<QMenu *>(now))
+        return;
+    m_pLastControl = now;
     if (m_pWatchedEdit)
         m_pWatchedEdit->disconnect(this);
     m_pWatchedEdit = nullptr;
@@ -198,10 +225,7 @@ void CMainFrame::UpdateCommands()
     const bool profile = ActiveChild() != nullptr;
     const bool idle = m_app.TransferIdle();
     const CCommandState &flags = CCommandState::Instance();
-    QWidget *focus = QApplication::focusWidget();
-    // Edit commands apply to an edit box of this window only, not to one in a dialog.
-    if (focus && focus->window() != this)
-        focus = nullptr;
+    QWidget *focus = EditTarget();
 
     auto enable = [this](int id, bool on) {
         if (QAction *action = Action(id))
@@ -304,9 +328,7 @@ void CMainFrame::OnCommand(int id)
 
 void CMainFrame::OnEditCommand(int id)
 {
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && focus->window() != this)
-        focus = nullptr;
+    QWidget *focus = EditTarget();
     const EditCommand command = id == ID_EDIT_CUT ? EditCommand::Cut
         : id == ID_EDIT_COPY                      ? EditCommand::Copy
         : id == ID_EDIT_PASTE                     ? EditCommand::Paste

@@ -384,6 +384,12 @@ enum StringId : int {
     IDS_RESTORE_INTRO = 31155,
     IDS_RESTORE_OPEN = 31156,
 
+    // Contact and settings forms: refusal details, ID banks, the clock (31350-31399)
+    IDS_PID_VALID_RANGE = 31350,
+    IDS_PID_HELD_BY = 31351,
+    IDS_BANK_N = 31352,
+    IDS_SET_NOW = 31353,
+
     // Profile tree, contact and list editors, contacts overview (32000-32299)
     IDS_SETTINGS = 32000,
     IDS_CONTACTS = 32001,

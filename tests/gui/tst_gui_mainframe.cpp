@@ -291,6 +291,18 @@ void TestMainFrame::editCommandsFollowTheFocusedBox()
     QVERIFY(!Enabled(frame, ID_EDIT_DELETE));
     QVERIFY(Enabled(frame, ID_EDIT_PASTE));
     form->plain->selectAll();
+    // Alt+E hands the focus to the menu bar and opens the Edit menu: the commands still follow
+    // the box that had the focus, and act on it.
+    form->plain->setFocus();
+    frame.menuBar()->setFocus(Qt::MenuBarFocusReason);
+    QVERIFY(Enabled(frame, ID_EDIT_CUT));
+    QVERIFY(Enabled(frame, ID_EDIT_COPY));
+    QVERIFY(Enabled(frame, ID_EDIT_DELETE));
+    frame.Action(ID_EDIT_DELETE)->trigger();
+    QCOMPARE(form->plain->text(), QString());
+    form->plain->setText(QStringLiteral("Harbour"));
+    form->plain->setFocus();
+    form->plain->selectAll();
     frame.Action(ID_EDIT_DELETE)->trigger();
     QCOMPARE(form->plain->text(), QString());
 
