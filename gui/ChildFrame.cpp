@@ -356,35 +356,6 @@ void CChildFrame::OnFirstShow()
     m_app.PruneLanguageMenu();
 }
 
-void CChildFrame::RememberFocus(QWidget *control)
-{
-    if (!m_bActivating && control && isAncestorOf(control))
-        m_pLastFocus = control;
-}
-
-void CChildFrame::BeginActivation()
-{
-    m_bActivating = true;
-    QPointer<CChildFrame> self(this);
-    QTimer::singleShot(0, this, [self] {
-        if (self)
-            self->RestoreFocus();
-    });
-}
-
-void CChildFrame::RestoreFocus()
-{
-    m_bActivating = false;
-    QWidget *target = m_pLastFocus;
-    // A control of a form that has gone since, or one that cannot take the focus now, hands
-    // over to the tree: the focus never lands on a button of its own accord.
-    if (!target || !isAncestorOf(target) || !target->isVisible() || !target->isEnabled() ||
-        target->focusPolicy() == Qt::NoFocus)
-        target = m_pTree->Widget();
-    if (target && !target->hasFocus())
-        target->setFocus(Qt::OtherFocusReason);
-}
-
 bool CChildFrame::TakeRadioRecord(VirtualCPData &record)
 {
     return m_app.TakeRadioRecord(record);

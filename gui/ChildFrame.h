@@ -114,13 +114,6 @@ public:
     bool IsTransferLocked() const { return m_bTransferLock; }
     // Runs the menu relabelling passes the first time the window is shown.
     void OnFirstShow();
-    // The control of this window that had the keyboard focus last (remembered as the focus
-    // moves), and the window's coming back to the front: once the area has activated it, that
-    // control gets the focus again (the tree when the control has gone). While the area
-    // activates the window, the focus it moves around is not remembered.
-    void RememberFocus(QWidget *control);
-    void BeginActivation();
-    void RestoreFocus();
 
     // IDocumentHost
     bool TakeRadioRecord(VirtualCPData &record) override;
@@ -152,8 +145,6 @@ private:
     QSplitter *m_pNested = nullptr;
     QPointer<QWidget> m_pView;
     QPointer<CHelpView> m_pHelpPane;
-    QPointer<QWidget> m_pLastFocus;
-    bool m_bActivating = false;
     QList<QPointer<QWidget>> m_retired;
     int m_nViewKind = kViewRadioInfo;
     bool m_bHelpPane = false;

@@ -42,10 +42,9 @@ CMainFrame::CMainFrame(CZQVCPSApp &app) : m_app(app)
     m_pMdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdi->setBackground(QColor(0x8a, 0x96, 0xa6));
     setCentralWidget(m_pMdi);
-    connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
+    connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this] {
         if (m_bDestroying)
             return;
-        Q_UNUSED(sub);
         UpdateFrameTitle();
         UpdateCommands();
     });
@@ -56,11 +55,6 @@ CMainFrame::CMainFrame(CZQVCPSApp &app) : m_app(app)
     CreateStatusBar();
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        for (QWidget *w = now; w; w = w->parentWidget())
-            if (auto *child = qobject_cast<CChildFrame *>(w)) {
-                child->RememberFocus(now);
-                break;
-            }
         WatchFocus(now);
         UpdateCommands();
     });
@@ -145,9 +139,6 @@ void CMainFrame::AddChild(CChildFrame *child)
         }
     }
     sub->setWindowIcon(windowIcon());
-    // A profile window that comes back to the front gives the focus to the control that had
-    // it; left to itself the area picks a control of its own choice, a Delete button perhaps.
-    connect(sub, &QMdiSubWindow::aboutToActivate, child, &CChildFrame::BeginActivation);
     connect(child, &CChildFrame::TitleChanged, this, &CMainFrame::UpdateFrameTitle);
     connect(sub, &QObject::destroyed, this, [this] {
         if (m_bDestroying)
