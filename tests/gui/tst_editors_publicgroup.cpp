@@ -92,23 +92,24 @@ private slots:
         QCOMPARE(w.closeRequests, 0);
     }
 
-    // Typing a number in the closed ID list finds it; the numbers passed on the way ("1" is
-    // taken by another group) are not tried, the one typed is taken when the typing pauses.
+    // Typing a number in the closed ID list finds it; the numbers passed on the way ("2" is
+    // taken by the other group) are not tried, the one typed is taken when the typing pauses.
     void idListFindsTypedNumbers()
     {
         CEditorWindow w;
         QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")));
         QVERIFY(w.Select(kNodePublicGroups));
         w.Tree().OnAdd();
-        QVERIFY(w.Select(kNodePublicGroup, 1));
+        QVERIFY(w.Select(kNodePublicGroup, 0));
         auto *form = w.FormAs<CPublicGroupView>();
         QVERIFY(form);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(form->IdList()->itemText(1), QStringLiteral("2  (Fleet)  x"));
         form->IdList()->setFocus();
-        QTest::keyClicks(form->IdList(), QStringLiteral("1299"));
-        QCOMPARE(form->IdList()->currentText(), QStringLiteral("1299  (Site)"));
-        QTRY_COMPARE(AttrText(ListChild(w.Root(), kNodePublicGroup, 1), "pid"), w.Document().NumberToPid(1299));
+        QTest::keyClicks(form->IdList(), QStringLiteral("20"));
+        QCOMPARE(form->IdList()->currentText(), QStringLiteral("20  (Fleet)"));
+        QTRY_COMPARE(AttrText(ListChild(w.Root(), kNodePublicGroup, 0), "pid"), w.Document().NumberToPid(20));
         QVERIFY(w.prompter.History().empty());
     }
 
