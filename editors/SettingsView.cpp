@@ -236,6 +236,9 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     connect(m_pAlarmTime, &QDateTimeEdit::dateTimeChanged, this, [this] { Guarded([this] { OnAlarmPicked(); }); });
     connect(m_pPcClock, &QCheckBox::toggled, this, [this](bool on) { Guarded([&] { OnPcClockToggled(on); }); });
     connect(m_pNow, &QPushButton::clicked, this, [this] { Guarded([this] { OnNow(); }); });
+    for (QDateTimeEdit *picker : {m_pTime, m_pDate, m_pAlarmTime})
+        if (QLineEdit *text = picker->findChild<QLineEdit *>())
+            text->installEventFilter(this);
     m_pPassword->installEventFilter(this);
     m_pConfirm->installEventFilter(this);
     connect(m_pManager, &CTwoListWidget::addRequested, this,
@@ -628,6 +631,13 @@ bool CSettingsView::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && (watched == m_pPassword || watched == m_pConfirm))
         Guarded([&] { OnPasswordLeft(static_cast<QLineEdit *>(watched)); });
+    // A click into a picker selects the field (hours, minutes, month ...) under the pointer,
+    // so that digits typed next replace it rather than make a text the picker refuses.
+    if (event->type() == QEvent::MouseButtonRelease)
+        for (QDateTimeEdit *picker : {m_pTime, m_pDate, m_pAlarmTime})
+            if (watched == picker->findChild<QLineEdit *>())
+                QMetaObject::invokeMethod(
+                    picker, [picker] { picker->setSelectedSection(picker->currentSection()); }, Qt::QueuedConnection);
     return CBaseView::eventFilter(watched, event);
 }
 
