@@ -1,5 +1,6 @@
 #include "BaseView.h"
 
+#include "ContactLists.h"
 #include "EditorHost.h"
 #include "NodeIcons.h"
 #include "ProfileItems.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -78,6 +80,10 @@ CBaseView::CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QW
     : QScrollArea(parent), m_host(host), m_tree(tree), m_nKind(kind), m_pCanvas(new QWidget)
 {
     setObjectName(QLatin1String(ViewClass() ? ViewClass() : "CBaseView"));
+    // The form is no Tab stop of its own: Tab from the tree lands in its first field.
+    setFocusPolicy(Qt::NoFocus);
+    viewport()->setFocusPolicy(Qt::NoFocus);
+    m_pCanvas->setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
     QPalette pal = m_pCanvas->palette();
@@ -249,8 +255,43 @@ void CBaseView::resizeEvent(QResizeEvent *event)
     RelayOut();
 }
 
+void CBaseView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F6 && event->modifiers() == Qt::NoModifier) {
+        m_tree.CommitPendingEdits();
+        return;
+    }
+    QScrollArea::keyPressEvent(event);
+}
+
+void CBaseView::TakeFocusFromTree()
+{
+    QWidget *last = m_pCanvas->focusWidget();
+    const auto takes = [this](QWidget *w) {
+        return w && m_pCanvas->isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus);
+    };
+    if (takes(last)) {
+        last->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    for (QWidget *w = m_pCanvas->nextInFocusChain(); w && w != m_pCanvas; w = w->nextInFocusChain())
+        if (takes(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+}
+
 bool CBaseView::eventFilter(QObject *watched, QEvent *event)
 {
+    // F6 in any control goes back to the tree, whatever the control does with other keys.
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F6 && key->modifiers() == Qt::NoModifier) {
+            m_tree.CommitPendingEdits();
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn && m_host.HelpPaneShown()) {
         const QVariant id = watched->property("controlId");
         if (id.isValid() && ViewClass())
@@ -310,16 +351,20 @@ RuleAnswer CBaseView::CallRule(const RuleCall &call, int confirm)
     return answer;
 }
 
-RuleResult CBaseView::ApplyRule(IPrompter &prompter, const RuleCall &call, const QStringList &questionArgs)
+RuleResult CBaseView::ApplyRule(IPrompter &prompter, const RuleCall &call, const QStringList &questionArgs,
+                                AnswerMode mode)
 {
     RuleAnswer answer = CallRule(call);
     if (answer.result == RuleResult::Ask) {
         const QString question =
             questionArgs.isEmpty() ? LoadStr(answer.message) : FormatStr(answer.message, questionArgs);
         const int reply = prompter.Show(question, answer.style);
-        if (reply != IDOK && reply != IDYES)
+        if (mode == AnswerMode::PassAnswer)
+            answer = CallRule(call, reply);
+        else if (reply != IDOK && reply != IDYES)
             return RuleResult::Ask;
-        answer = CallRule(call, 1);
+        else
+            answer = CallRule(call, 1);
         // A script that asks again after the user agreed has refused.
         if (answer.result == RuleResult::Ask)
             answer.result = RuleResult::Refused;
@@ -330,14 +375,14 @@ RuleResult CBaseView::ApplyRule(IPrompter &prompter, const RuleCall &call, const
 }
 
 RuleResult CBaseView::SetValue(CDataItem &item, const QString &name, const QVariant &value,
-                               const QStringList &questionArgs)
+                               const QStringList &questionArgs, AnswerMode mode)
 {
     return ApplyRule(
         Prompter(),
         [&](int confirm, int &message, int &style) {
             return item.SetAttributeValue(name, value, message, confirm, style);
         },
-        questionArgs);
+        questionArgs, mode);
 }
 
 void CBaseView::ShowNameAgain(const ViewHint &hint, const std::function<CDataItem()> &record, QLineEdit *name,
@@ -360,6 +405,51 @@ bool CBaseView::RemoveChildWhere(CDataItem &list, const char *name, const QStrin
             return ApplyRule(Prompter(), [&](int confirm, int &message, int &style) {
                        return list.RemoveChildByIndex(i, message, confirm, style);
                    }) == RuleResult::Applied;
+    return false;
+}
+
+bool CBaseView::SetPid(CDataItem &item, const QString &pid, const std::function<void()> &restore)
+{
+    RuleAnswer answer;
+    try {
+        answer = SetValueQuietly(item, QStringLiteral("pid"), pid);
+    } catch (const CZQVCPSException &e) {
+        ShowMessage(e.GetMessageId(), MB_OK);
+        answer.result = RuleResult::Refused;
+        answer.message = 0;
+    }
+    if (answer.result == RuleResult::Applied) {
+        if (answer.message != 0)
+            ShowMessage(answer.message, answer.style);
+        return true;
+    }
+    if (answer.message != 0) {
+        QString text = LoadStr(answer.message);
+        const CDataItem root = ProfileRoot();
+        if (answer.message == IDS_ID_NOT_VALID && NodeName(item.Node()) == QLatin1String("Private")) {
+            const CDataItem limit = ChildItem(root, "limit");
+            const QString low = AttrText(limit, "valid_PID_start").trimmed();
+            const QString high = AttrText(limit, "valid_PID_end").trimmed();
+            if (!low.isEmpty() && !high.isEmpty())
+                text += QLatin1Char('\n') + FormatStr(IDS_PID_VALID_RANGE, {low, high});
+        } else if (answer.message == IDS_SIMILAR_PID_EXISTS) {
+            // IDs are compared as numbers, as the rules compare them ("0042" is 42).
+            bool ok = false;
+            const qulonglong wanted = pid.trimmed().toULongLong(&ok);
+            for (xmlNodePtr contact : AllContactNodes(root)) {
+                if (!ok || contact == item.Node())
+                    continue;
+                bool held = false;
+                if (GetAttr(contact, "pid").trimmed().toULongLong(&held) == wanted && held) {
+                    text += QLatin1Char('\n') + FormatStr(IDS_PID_HELD_BY, {GetAttr(contact, "name")});
+                    break;
+                }
+            }
+        }
+        Prompter().Show(text, answer.style);
+    }
+    if (restore)
+        restore();
     return false;
 }
 
@@ -471,10 +561,23 @@ void CBaseView::FocusAndSelectAll(QWidget *edit)
     if (!edit)
         return;
     edit->setFocus(Qt::OtherFocusReason);
-    if (auto *line = qobject_cast<QLineEdit *>(edit))
-        line->selectAll();
-    else if (auto *text = qobject_cast<QPlainTextEdit *>(edit))
-        text->selectAll();
+    const auto selectAll = [](QWidget *w) {
+        if (auto *line = qobject_cast<QLineEdit *>(w))
+            line->selectAll();
+        else if (auto *text = qobject_cast<QPlainTextEdit *>(w))
+            text->selectAll();
+    };
+    selectAll(edit);
+    // Called while the focus leaves the field (a refused entry), the field's own focus-out
+    // handling still runs afterwards and drops the selection: select again once it is done.
+    QPointer<QWidget> guard(edit);
+    QMetaObject::invokeMethod(
+        edit,
+        [guard, selectAll] {
+            if (guard && guard->hasFocus())
+                selectAll(guard);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace zqv

@@ -56,12 +56,18 @@ public:
 
     // Makes `call` once and decodes the answer without showing anything.
     static RuleAnswer CallRule(const RuleCall &call, int confirm = 0);
+    // How the answer to a rule script's question goes back to it: only an agreement repeats
+    // the call (with confirm 1), or every answer is handed over as it is, for questions whose
+    // No is a choice rather than a cancel (the script decides what No does).
+    enum class AnswerMode { AgreeOnly, PassAnswer };
     // Makes `call` and shows what the script answered: a notice of an applied change, the
     // message of a refusal, or the question with its box style; an OK (or Yes) to the question
     // makes the call again with confirm 1, whose answer is shown the same way. `questionArgs`
     // fill the question's placeholders. Applied or Refused, or Ask when the user declined the
-    // question (the profile is then unchanged).
-    static RuleResult ApplyRule(IPrompter &prompter, const RuleCall &call, const QStringList &questionArgs = {});
+    // question (the profile is then unchanged). With PassAnswer the call is repeated with the
+    // box's answer itself, whatever it was.
+    static RuleResult ApplyRule(IPrompter &prompter, const RuleCall &call, const QStringList &questionArgs = {},
+                                AnswerMode mode = AnswerMode::AgreeOnly);
 
     // Styles in a form's control table: 1 and 2 are headings (light-blue band, white text);
     // read-only fields sit on the grey of a control face, so that they do not look as if
@@ -95,6 +101,9 @@ public:
     virtual void ReturnToField(int controlId) { Q_UNUSED(controlId); }
     // A change notice sent by another view.
     virtual void OnUpdate(const ViewHint &hint) { Q_UNUSED(hint); }
+    // F6 in the tree: the focus goes to the control of this form that had it last, else to
+    // its first control that takes Tab.
+    void TakeFocusFromTree();
 
     // Shows or hides the controls as page `page` of the setting document says, then lays the
     // form out again.
@@ -180,7 +189,7 @@ protected:
     // Sets attribute `name` of `item` to `value` through the rule script, as ApplyRule shows
     // and asks.
     RuleResult SetValue(CDataItem &item, const QString &name, const QVariant &value,
-                        const QStringList &questionArgs = {});
+                        const QStringList &questionArgs = {}, AnswerMode mode = AnswerMode::AgreeOnly);
     // For a refresh notice of this form's own node (the tree renamed it): shows the name of
     // the record `record` gives in `name` and `heading` again. Other notices are ignored.
     void ShowNameAgain(const ViewHint &hint, const std::function<CDataItem()> &record, QLineEdit *name,
@@ -189,6 +198,11 @@ protected:
     // script, as ApplyRule shows and asks; true when it was removed (false: no such child, or
     // refused or declined).
     bool RemoveChildWhere(CDataItem &list, const char *name, const QString &value);
+    // Writes the `pid` of contact or group `item` through the rule script. A refusal says what
+    // the user needs to pick another: a private ID outside the model's range adds that range
+    // on a second line, an ID that another contact holds names it. True when it went in;
+    // otherwise `restore` (if any) puts the control back.
+    bool SetPid(CDataItem &item, const QString &pid, const std::function<void()> &restore = {});
     // The same write without any message, for checks that report failures their own way.
     static RuleAnswer SetValueQuietly(CDataItem &item, const QString &name, const QVariant &value);
     // SetValue for a control that shows the attribute. Applied: answers true. Refused,
@@ -227,6 +241,7 @@ protected:
     int LeaveOrDeleteIncorrect(const QString &wrong, NodeKind kind, int fieldId);
 
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -36,7 +36,7 @@ CPrivateGroupView::CPrivateGroupView(IEditorHost &host, CZQVCPSTreeView &tree, Q
     m_pMembers = AddTwoList(new CTwoListWidget,
                             {IDC_PRIVATEGROUP_ALL_LABEL, IDC_PRIVATEGROUP_ALL, IDC_PRIVATEGROUP_MEMBERS_LABEL,
                              IDC_PRIVATEGROUP_MEMBERS, IDC_PRIVATEGROUP_ADD_MEMBER, IDC_PRIVATEGROUP_REMOVE_MEMBER},
-                            QRect(0, 190, 560, 260));
+                            QRect(0, 190, kMemberListsWidth, 260));
     m_pMembers->SetCaptions(LoadStr(IDS_ALL_PRIVATES), LoadStr(IDS_GROUP_MEMBERS));
     m_pDelete = AddControl(IDC_PRIVATEGROUP_DELETE, new QPushButton(LoadStr(IDS_DELETE_CURRENT_CONTACT)),
                            QRect(110, 466, 220, 30));
@@ -285,8 +285,7 @@ void CPrivateGroupView::OnIdSelected(int index)
         return;
     }
     // A refused ID is the user's to change again: the list returns to the group's own ID.
-    if (!SetValueOrRestore(group, QStringLiteral("pid"), m_pId->itemText(index),
-                           [this] { SelectQuietly(m_pId, m_nIdIndex); }))
+    if (!SetPid(group, m_pId->itemText(index), [this] { SelectQuietly(m_pId, m_nIdIndex); }))
         return;
     m_nIdIndex = index;
     SetModified();

@@ -22,6 +22,10 @@ class CTwoListWidget;
 class CPrivateGroupView : public CBaseView {
     Q_OBJECT
 public:
+    // The member lists side by side: wide enough that a contact's longest name and its count
+    // of groups left both show.
+    static constexpr int kMemberListsWidth = 760;
+
     CPrivateGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent = nullptr);
 
     void Load() override;

@@ -331,7 +331,7 @@ bool CPrivateView::CommitPid()
     }
     CDataItem contact = Contact();
     const QString old = AttrText(contact, "pid");
-    if (SetValue(contact, QStringLiteral("pid"), pid) != RuleResult::Applied) {
+    if (!SetPid(contact, pid)) {
         FocusAndSelectAll(m_pPid);
         return false;
     }
@@ -374,8 +374,11 @@ void CPrivateView::OnChannelSelected(int index)
     m_nChannelIndex = index;
     SetModified();
     FillHomeGroups();
-    // Memberships and emptied groups may be gone: the tree rebuilds both folders.
+    // Memberships and emptied groups may be gone: the tree rebuilds both folders, and this
+    // form's scroll-list lists lose the groups deleted.
     SendHint(kHintRefresh, kNodePrivate, CurrentIndex());
+    if (m_bScrollShown)
+        RefillScrollLists();
 }
 
 void CPrivateView::OnHomeGroupSelected(int index)
@@ -421,8 +424,10 @@ void CPrivateView::OnScrollEnableToggled(bool on)
         return;
     CDataItem contact = Contact();
     const QString before = AttrText(contact, "private_scroll_list");
-    // Switching on may ask whether to start the list from the global scroll list.
-    const RuleResult result = SetValue(contact, QStringLiteral("private_scroll_list"), on ? 1 : 0);
+    // Switching on may ask whether to start the list from the global scroll list: Yes starts
+    // it with those contacts, No switches it on empty, so the script gets the answer itself.
+    const RuleResult result =
+        SetValue(contact, QStringLiteral("private_scroll_list"), on ? 1 : 0, {}, AnswerMode::PassAnswer);
     const bool nowOn = AttrText(contact, "private_scroll_list").trimmed() == QLatin1String("1");
     m_pScrollEnable->setChecked(nowOn);
     if (result != RuleResult::Applied && AttrText(contact, "private_scroll_list") == before)
@@ -525,6 +530,17 @@ void CPrivateView::OnUpdate(const ViewHint &hint)
 {
     ShowNameAgain(
         hint, [this] { return Contact(); }, m_pName, m_pHeading);
+    // The scroll-list lists name every contact: a contact renamed or deleted elsewhere (in the
+    // tree, or by a change that emptied a group) shows there at once.
+    if (hint.operation == kHintRefresh && IsElementKind(static_cast<NodeKind>(hint.kind)) && m_bScrollShown &&
+        m_bLoaded && !HasDataError())
+        Guarded([this] { RefillScrollLists(); });
+}
+
+void CPrivateView::RefillScrollLists()
+{
+    FillScrollLists();
+    m_pScroll->SetListsEnabled(m_pScrollEnable->isChecked());
 }
 
 }  // namespace zqv

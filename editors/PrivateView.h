@@ -55,6 +55,8 @@ private:
     CDataItem Contact() const;
     void FillHomeGroups();
     void FillScrollLists();
+    // Refills both lists from the profile, usable as the check box says.
+    void RefillScrollLists();
     void OnNameLeft();
     void OnPidChanged(const QString &text);
     void OnPidLeft();

@@ -9,25 +9,29 @@
 #include "ZQVCPSDoc.h"
 #include "ZQVCPSTreeView.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QSignalBlocker>
+#include <QTimer>
 
 namespace zqv {
 
 namespace {
 
-QString UnusedEntry(int number)
+// An entry of the ID list: the number first, so that typing it finds it, then the bank it
+// belongs to, and "x" for a number another group uses.
+QString IdEntry(int number, const QString &bank, bool used)
 {
-    return QStringLiteral("   %1").arg(number);
-}
-
-QString UsedEntry(int number)
-{
-    return QStringLiteral("x  %1").arg(number);
+    QString text = QStringLiteral("%1  (%2)").arg(number).arg(bank);
+    if (used)
+        text += QStringLiteral("  x");
+    return text;
 }
 
 }  // namespace
@@ -50,6 +54,12 @@ CPublicGroupView::CPublicGroupView(IEditorHost &host, CZQVCPSTreeView &tree, QWi
 
     m_pName->setMaxLength(CZQVCPSTreeView::kMaxNameLength);
     m_pName->installEventFilter(this);
+    m_pId->installEventFilter(this);
+    // Typing a number moves through the list key by key; the number is taken once the typing
+    // pauses (or the list is left), not at every digit on the way.
+    m_pIdTyped = new QTimer(this);
+    m_pIdTyped->setSingleShot(true);
+    connect(m_pIdTyped, &QTimer::timeout, this, [this] { Guarded([this] { OnIdSelected(m_pId->currentIndex()); }); });
     connect(m_pChannel, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int index) { Guarded([&] { OnChannelSelected(index); }); });
     connect(m_pId, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -94,7 +104,7 @@ void CPublicGroupView::Load()
     m_pHeading->setText(name);
     m_pName->setText(name);
     m_nChannelIndex = m_pChannel->findText(FormatStr(IDS_CHANNEL_N, {AttrText(group, "channel").trimmed()}));
-    m_nIdIndex = m_pId->findText(UnusedEntry(Document().PidToNumber(ownPid)));
+    m_nIdIndex = m_pId->findData(Document().PidToNumber(ownPid));
     m_pChannel->setCurrentIndex(m_nChannelIndex);
     m_pId->setCurrentIndex(m_nIdIndex);
     m_bLoading = false;
@@ -135,16 +145,19 @@ void CPublicGroupView::FillIdList(const QString &ownPid)
     QSet<QString> used;
     for (xmlNodePtr group : ElementChildren(ListItem(ProfileRoot(), kNodePublicGroups).Node()))
         used.insert(GetAttr(group, "pid"));
-    QStringList entries;
-    for (const Bank &bank : m_banks) {
+    const CDataItem limit = ChildItem(ProfileRoot(), "limit");
+    for (std::size_t b = 0; b < m_banks.size(); ++b) {
+        const Bank &bank = m_banks[b];
+        QString name = AttrText(limit, QStringLiteral("public_grp_info_pid_name%1").arg(b).toLatin1().constData());
+        if (name.trimmed().isEmpty())
+            name = FormatStr(IDS_BANK_N, {QString::number(b + 1)});
         for (int n = bank.first; n <= bank.last; ++n) {
             // The same test as isUsed, with the groups' PIDs gathered once for the whole list.
             const QString pid = Document().NumberToPid(n);
             const bool taken = pid.isEmpty() || used.contains(pid);
-            entries << (taken && pid != ownPid ? UsedEntry(n) : UnusedEntry(n));
+            m_pId->addItem(IdEntry(n, name, taken && pid != ownPid), n);
         }
     }
-    m_pId->addItems(entries);
 }
 
 bool CPublicGroupView::isUsed(int number) const
@@ -161,18 +174,30 @@ bool CPublicGroupView::isUsed(int number) const
                                            {{QStringLiteral("pid"), pid}}) != nullptr;
 }
 
-int CPublicGroupView::EntryNumber(const QString &entry)
-{
-    int i = 0;
-    while (i < entry.size() && (entry.at(i) == QLatin1Char('x') || entry.at(i) == QLatin1Char(' ')))
-        ++i;
-    return entry.mid(i).toInt();
-}
-
 bool CPublicGroupView::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_pName && event->type() == QEvent::FocusOut)
         Guarded([this] { OnNameLeft(); });
+    if (watched == m_pId && event->type() == QEvent::FocusOut && m_pIdTyped->isActive()) {
+        m_pIdTyped->stop();
+        Guarded([this] { OnIdSelected(m_pId->currentIndex()); });
+    }
+    if (watched == m_pId && event->type() == QEvent::KeyPress && !m_bForwardingKey) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        if (!text.isEmpty() && text.at(0).isPrint() && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            // The list searches as it always does, without taking each number it passes.
+            m_bForwardingKey = true;
+            {
+                const QSignalBlocker block(m_pId);
+                QCoreApplication::sendEvent(m_pId, event);
+            }
+            m_bForwardingKey = false;
+            if (m_pId->currentIndex() != m_nIdIndex)
+                m_pIdTyped->start(QApplication::keyboardInputInterval() + kIdTypingPause);
+            return true;
+        }
+    }
     return CBaseView::eventFilter(watched, event);
 }
 
@@ -210,15 +235,16 @@ void CPublicGroupView::OnChannelSelected(int index)
 
 void CPublicGroupView::OnIdSelected(int index)
 {
+    m_pIdTyped->stop();
     if (m_bLoading || HasDataError() || index < 0 || index == m_nIdIndex)
         return;
-    const QString pid = Document().NumberToPid(EntryNumber(m_pId->itemText(index)));
+    const QString pid = Document().NumberToPid(m_pId->itemData(index).toInt());
     CDataItem group = Group();
     if (pid.isEmpty() || group.IsEmpty()) {
         ProfileDataError();
         return;
     }
-    if (!SetValueOrRestore(group, QStringLiteral("pid"), pid, [this] { SelectQuietly(m_pId, m_nIdIndex); }))
+    if (!SetPid(group, pid, [this] { SelectQuietly(m_pId, m_nIdIndex); }))
         return;
     m_nIdIndex = index;
     SetModified();
@@ -228,6 +254,8 @@ int CPublicGroupView::ValidateBeforeLeaving()
 {
     if (HasDataError())
         return 1;
+    if (m_pIdTyped->isActive())
+        OnIdSelected(m_pId->currentIndex());
     CDataItem group = Group();
     if (group.IsEmpty())
         return 1;

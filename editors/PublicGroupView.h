@@ -1,5 +1,6 @@
 // The form of one public group: its name, its channel and its ID, the latter chosen from the
-// ID numbers of the model's public-group banks (numbers other groups use carry an "x").
+// ID numbers of the model's public-group banks, each shown with its bank's name (numbers other
+// groups use carry an "x"); typing a number finds it in the list.
 // Every change goes through the rule script; a refused change leaves the profile as it was
 // and the form on the previous value. Leaving the form with a name the rule script refuses
 // offers to delete the group.
@@ -14,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace zqv {
 
@@ -33,8 +35,8 @@ public:
     // True when ID number `number` is taken by a public group (or stands for no PID). Raises
     // CZQVCPSException (the internal null-pointer error) when the form's group is gone.
     bool isUsed(int number) const;
-    // The ID number an entry of the ID list stands for ("x  12" and "   12" give 12).
-    static int EntryNumber(const QString &entry);
+    // How long after the list's own typing interval a typed number is taken, in ms.
+    static constexpr int kIdTypingPause = 100;
 
     QLineEdit *NameEdit() const { return m_pName; }
     QComboBox *ChannelList() const { return m_pChannel; }
@@ -67,6 +69,8 @@ private:
     int m_nChannelIndex = -1;
     int m_nIdIndex = -1;
     bool m_bLoading = false;
+    QTimer *m_pIdTyped = nullptr;  // runs while a typed number waits to be taken
+    bool m_bForwardingKey = false;
 };
 
 }  // namespace zqv

@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
@@ -99,6 +100,8 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     AddList(IDC_SETTINGS_DATE_FORMAT_LABEL, IDC_SETTINGS_DATE_FORMAT, LabelAt(232), FieldAt(232), "date_format");
     AddLabel(IDC_SETTINGS_DATE_LABEL, LoadStr(IDS_SET_DATE), Label2At(232));
     m_pDate = AddControl(IDC_SETTINGS_DATE, new QDateTimeEdit, Field2At(232));
+    m_pNow = AddControl(IDC_SETTINGS_NOW, new QPushButton(LoadStr(IDS_SET_NOW)),
+                        QRect(kField2X + kFieldW + 10, 198, 70, kRowH));
     m_pPcClock = AddControl(IDC_SETTINGS_PC_CLOCK, new QCheckBox(LoadStr(IDS_SET_TIME_FROM_PC)), WideAt(266));
     AddCheck(IDC_SETTINGS_ALARM, LabelAt(300), "alarm_en");
     AddLabel(IDC_SETTINGS_ALARM_TIME_LABEL, LoadStr(IDS_SET_ALARM_TIME), Label2At(300));
@@ -190,6 +193,10 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     connect(m_pDate, &QDateTimeEdit::dateTimeChanged, this, [this] { Guarded([this] { OnClockPicked(); }); });
     connect(m_pAlarmTime, &QDateTimeEdit::dateTimeChanged, this, [this] { Guarded([this] { OnAlarmPicked(); }); });
     connect(m_pPcClock, &QCheckBox::toggled, this, [this](bool on) { Guarded([&] { OnPcClockToggled(on); }); });
+    connect(m_pNow, &QPushButton::clicked, this, [this] { Guarded([this] { OnNow(); }); });
+    for (QDateTimeEdit *picker : {m_pTime, m_pDate, m_pAlarmTime})
+        if (QLineEdit *text = picker->findChild<QLineEdit *>())
+            text->installEventFilter(this);
     m_pPassword->installEventFilter(this);
     m_pConfirm->installEventFilter(this);
     connect(m_pManager, &CTwoListWidget::addRequested, this,
@@ -395,7 +402,10 @@ void CSettingsView::ApplyTimeFormat()
 {
     // 12-hour mode shows AM or PM after the minutes; it follows the time as it changes.
     const bool twelve = List(IDC_SETTINGS_TIME_FORMAT)->currentIndex() == 0;
-    SetPickerFormat(m_pTime, twelve ? QStringLiteral("hh:mm AP") : QStringLiteral("HH:mm"));
+    const QString format = twelve ? QStringLiteral("hh:mm AP") : QStringLiteral("HH:mm");
+    SetPickerFormat(m_pTime, format);
+    // The alarm is a time of day on the same radio: it reads the same way.
+    SetPickerFormat(m_pAlarmTime, format);
 }
 
 void CSettingsView::ApplyDateFormat()
@@ -409,6 +419,7 @@ void CSettingsView::ApplyClockEnabled()
     const bool pcClock = Document().PcClockFlag();
     m_pTime->setEnabled(!pcClock);
     m_pDate->setEnabled(!pcClock);
+    m_pNow->setEnabled(!pcClock);
 }
 
 qint64 CSettingsView::PickedClock() const
@@ -444,6 +455,21 @@ void CSettingsView::OnAlarmPicked()
     if (m_bLoading || HasDataError())
         return;
     WriteSeconds("alarm_time", PickedAlarm());
+}
+
+void CSettingsView::OnNow()
+{
+    if (m_bLoading || HasDataError() || Document().PcClockFlag())
+        return;
+    // The PC's local time, to the second, as the radio's clock keeps it (no time zone).
+    const QDateTime now = QDateTime::currentDateTime();
+    {
+        const QSignalBlocker blockTime(m_pTime);
+        const QSignalBlocker blockDate(m_pDate);
+        m_pDate->setDate(now.date());
+        m_pTime->setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
+    }
+    WriteSeconds("current_time", PickedClock());
 }
 
 void CSettingsView::OnPcClockToggled(bool on)
@@ -570,6 +596,13 @@ bool CSettingsView::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && (watched == m_pPassword || watched == m_pConfirm))
         Guarded([&] { OnPasswordLeft(static_cast<QLineEdit *>(watched)); });
+    // A click into a picker selects the field (hours, minutes, month ...) under the pointer,
+    // so that digits typed next replace it rather than make a text the picker refuses.
+    if (event->type() == QEvent::MouseButtonRelease)
+        for (QDateTimeEdit *picker : {m_pTime, m_pDate, m_pAlarmTime})
+            if (watched == picker->findChild<QLineEdit *>())
+                QMetaObject::invokeMethod(
+                    picker, [picker] { picker->setSelectedSection(picker->currentSection()); }, Qt::QueuedConnection);
     return CBaseView::eventFilter(watched, event);
 }
 

@@ -18,6 +18,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
+class QPushButton;
 class QLineEdit;
 
 namespace zqv {
@@ -52,6 +53,7 @@ public:
     QDateTimeEdit *TimePicker() const { return m_pTime; }
     QDateTimeEdit *DatePicker() const { return m_pDate; }
     QDateTimeEdit *AlarmPicker() const { return m_pAlarmTime; }
+    QPushButton *NowButton() const { return m_pNow; }
     QLineEdit *PasswordEdit() const { return m_pPassword; }
     QLineEdit *ConfirmEdit() const { return m_pConfirm; }
     CTwoListWidget *ManagerModeLists() const { return m_pManager; }
@@ -85,6 +87,8 @@ private:
     void OnClockPicked();
     void OnAlarmPicked();
     void OnPcClockToggled(bool on);
+    // "Now": the time and date pickers take the PC's present time.
+    void OnNow();
     // Writes attribute `name` with `seconds` when it differs from the profile; false when the
     // rule script refused it (the pickers are then put back).
     bool WriteSeconds(const char *name, qint64 seconds);
@@ -107,6 +111,7 @@ private:
     QDateTimeEdit *m_pDate = nullptr;
     QDateTimeEdit *m_pAlarmTime = nullptr;
     QCheckBox *m_pPcClock = nullptr;
+    QPushButton *m_pNow = nullptr;
     CTwoListWidget *m_pManager = nullptr;
     CTwoListWidget *m_pSeeAll = nullptr;
     QLineEdit *m_pPassword = nullptr;

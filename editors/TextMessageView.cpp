@@ -23,6 +23,8 @@ CTextMessageView::CTextMessageView(IEditorHost &host, CZQVCPSTreeView &tree, QWi
     m_pAdd = AddAddButton(IDC_TEXTMSG_ADD, kNodeTextMessage, kNodeTextMessages, QRect(0, 236, 44, 40));
     AddLabel(IDC_TEXTMSG_ADD_LABEL, LoadStr(IDS_ADD_NEW_MESSAGE), QRect(54, 243, 260, 26));
     setFocusProxy(m_pText);
+    // A message holds no tabs: Tab goes on to the next control, as in every other field.
+    m_pText->setTabChangesFocus(true);
     connect(m_pText, &QPlainTextEdit::textChanged, this, [this] { OnTextChanged(); });
     connect(del, &QPushButton::clicked, this, [this] { PostHint(kHintDelete, kNodeTextMessage, CurrentIndex()); });
 }

@@ -34,6 +34,9 @@ QListWidget *MakeList()
     list->setSortingEnabled(true);
     list->setUniformItemSizes(true);
     list->setIconSize(QSize(17, 17));
+    // A list too narrow for an entry drops letters of its middle, not its end, where a count
+    // may stand.
+    list->setTextElideMode(Qt::ElideMiddle);
     list->setPalette([&] {
         QPalette palette = list->palette();
         palette.setColor(QPalette::Base, Qt::white);
@@ -65,6 +68,10 @@ CTwoListWidget::CTwoListWidget(QWidget *parent)
     grid->setColumnStretch(2, 1);
     m_pAdd->setEnabled(false);
     m_pRemove->setEnabled(false);
+    // Tab goes as the eye does: the left list, the buttons between, the right list.
+    setTabOrder(m_pAvailable, m_pAdd);
+    setTabOrder(m_pAdd, m_pRemove);
+    setTabOrder(m_pRemove, m_pSelected);
 
     connect(m_pAdd, &QPushButton::clicked, this, &CTwoListWidget::addRequested);
     connect(m_pRemove, &QPushButton::clicked, this, &CTwoListWidget::removeRequested);

@@ -291,10 +291,16 @@ void CZQVCPSTreeView::UpdateAllViews(QObject *sender, const ViewHint &hint)
                 RebuildFolder(kNodePublicGroups);
                 RefreshAllChannelCounts();
                 break;
-            case kNodePrivateGroup: RebuildFolder(kNodePrivateGroups); break;
+            case kNodePrivateGroup:
+                RebuildFolder(kNodePrivateGroups);
+                RefreshScrollCount();
+                break;
             case kNodePrivate:
+                // A channel change may have deleted groups it left empty, scroll-list
+                // members among them.
                 RebuildFolder(kNodePrivateGroups);
                 RebuildFolder(kNodePrivates);
+                RefreshScrollCount();
                 break;
             case kNodeScrollList: RefreshScrollCount(); break;
             case kNodeScanChannel: RefreshChannelCount(hint.index + 1); break;
@@ -374,8 +380,32 @@ void CZQVCPSTreeView::keyPressEvent(QKeyEvent *event)
             OnRename();
             return;
         }
+        // F6 goes over to the form, where it left off.
+        if (event->key() == Qt::Key_F6) {
+            if (CBaseView *form = CurrentForm())
+                form->TakeFocusFromTree();
+            return;
+        }
+    }
+    // Shift+F10 opens the context menu of the selected node, as the menu key does.
+    if (state() != QAbstractItemView::EditingState && event->key() == Qt::Key_F10 &&
+        event->modifiers() == Qt::ShiftModifier) {
+        ShowContextMenuOfCurrent();
+        return;
     }
     QTreeWidget::keyPressEvent(event);
+}
+
+void CZQVCPSTreeView::ShowContextMenuOfCurrent()
+{
+    QTreeWidgetItem *item = currentItem();
+    if (!item)
+        return;
+    scrollToItem(item);
+    const QRect rect = visualItemRect(item);
+    QMenu *menu = CreateContextMenu(this);
+    menu->exec(viewport()->mapToGlobal(QPoint(rect.left() + rect.height(), rect.bottom())));
+    delete menu;
 }
 
 QMenu *CZQVCPSTreeView::CreateContextMenu(QWidget *parent)
@@ -399,6 +429,12 @@ QMenu *CZQVCPSTreeView::CreateContextMenu(QWidget *parent)
 
 void CZQVCPSTreeView::contextMenuEvent(QContextMenuEvent *event)
 {
+    // From the keyboard (the menu key) the menu belongs to the selected node, wherever the
+    // mouse pointer is.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        ShowContextMenuOfCurrent();
+        return;
+    }
     QTreeWidgetItem *item = itemAt(event->pos());
     if (!item || !visualItemRect(item).contains(event->pos()))
         return;

@@ -195,6 +195,9 @@ void CZQVCPSTreeView::ShowFormFor(QTreeWidgetItem *item)
     m_nCurrentIndex = ItemIndex(value);
     m_strFormAddText = m_strAddText;
     try {
+        // What the form left says about its own controls (a contact that cannot join a group,
+        // say) goes with it: the next form starts with the idle prompt.
+        m_host.ShowStatusText(QString());
         m_host.ShowView(ItemKind(value));
     } catch (...) {
         m_nCurrentIndex = oldIndex;

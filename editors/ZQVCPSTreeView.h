@@ -65,8 +65,10 @@ public:
     void OnScanAdd();
     void OnDelete();
     void OnRename();
-    // Before Save, Save As, Write, Report and Scan: ends a running rename and lets the form
-    // accept its pending edit. False when either refuses (the command then stops).
+    // Before Save, Save As, Write, Report and Scan, and for F6 from the form: ends a running
+    // rename, puts the focus into the tree and lets the form accept its pending edit (or ask
+    // whether to delete an element it cannot leave). False when either refuses (the command
+    // then stops).
     bool CommitPendingEdits();
     // Relabels the selected node from the profile.
     void RefreshSelectedItem();
@@ -80,6 +82,8 @@ public:
     // The context menu of the selected node: Add, Scan(Add), Delete, Rename, each enabled by
     // its flag and wired to its command.
     QMenu *CreateContextMenu(QWidget *parent);
+    // Opens that menu below the selected node (Shift+F10, the menu key).
+    void ShowContextMenuOfCurrent();
 
     // The change notice of a form (or of the tree itself): handled by the tree, then passed to
     // the form on the right unless it sent it.

@@ -21,6 +21,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -176,8 +177,25 @@ void CMainFrame::UpdateFrameTitle()
         setWindowTitle(app);
 }
 
+QWidget *CMainFrame::EditTarget() const
+{
+    QWidget *focus = QApplication::focusWidget();
+    // The menu bar takes the focus while its menus are opened from the keyboard (Alt+E), and
+    // an open menu is a window of its own: the Edit commands still act on the control that
+    // had the focus before.
+    if (!focus || qobject_cast<QMenuBar *>(focus) || qobject_cast<QMenu *>(focus) || QApplication::activePopupWidget())
+        focus = m_pLastControl;
+    // Edit commands apply to a control of this window only, not to one in a dialog.
+    if (focus && focus->window() != this)
+        focus = nullptr;
+    return focus;
+}
+
 void CMainFrame::WatchFocus(QWidget *now)
 {
+    if (qobject_cast<QMenuBar *>(now) || qobject_cast<QMenu *>(now))
+        return;
+    m_pLastControl = now;
     if (m_pWatchedEdit)
         m_pWatchedEdit->disconnect(this);
     m_pWatchedEdit = nullptr;
@@ -199,10 +217,7 @@ void CMainFrame::UpdateCommands()
     const bool profile = ActiveChild() != nullptr;
     const bool idle = m_app.TransferIdle();
     const CCommandState &flags = CCommandState::Instance();
-    QWidget *focus = QApplication::focusWidget();
-    // Edit commands apply to an edit box of this window only, not to one in a dialog.
-    if (focus && focus->window() != this)
-        focus = nullptr;
+    QWidget *focus = EditTarget();
 
     auto enable = [this](int id, bool on) {
         if (QAction *action = Action(id))
@@ -326,9 +341,7 @@ void CMainFrame::OnCommand(int id)
 
 void CMainFrame::OnEditCommand(int id)
 {
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && focus->window() != this)
-        focus = nullptr;
+    QWidget *focus = EditTarget();
     const EditCommand command = id == ID_EDIT_CUT ? EditCommand::Cut
         : id == ID_EDIT_COPY                      ? EditCommand::Copy
         : id == ID_EDIT_PASTE                     ? EditCommand::Paste

@@ -89,6 +89,9 @@ private:
     void UpdateRecentFiles();
     void UpdateLockPanes();
     void WatchFocus(QWidget *now);
+    // The control the Edit commands act on: the focused one, or the one that had the focus
+    // before the menu bar or a menu took it. Null outside this window.
+    QWidget *EditTarget() const;
     void OnCommand(int commandId);
 
     CZQVCPSApp &m_app;
@@ -108,6 +111,7 @@ private:
     QLabel *m_pNumPane = nullptr;
     QLabel *m_pScrollPane = nullptr;
     QPointer<QWidget> m_pWatchedEdit;
+    QPointer<QWidget> m_pLastControl;
     QString m_strCablePort;
     QString m_strCurrentLanguage;
     bool m_bHelpPaneShown = false;

@@ -409,6 +409,12 @@ enum StringId : int {
     IDS_NOT_REGULAR_FILE_REASON = 31300,  // the cause of a refused save: the target is no regular file
     IDS_CONFIG_CANNOT_READ = 31301,  // the user's settings file cannot be used: the file and the cause
 
+    // Contact and settings forms: refusal details, ID banks, the clock (31350-31399)
+    IDS_PID_VALID_RANGE = 31350,
+    IDS_PID_HELD_BY = 31351,
+    IDS_BANK_N = 31352,
+    IDS_SET_NOW = 31353,
+
     // Settings and check labels (31450-31499)
     IDS_SET_CALL_FORWARDING = 31450,
     IDS_SET_CALL_FORWARD_ID = 31451,

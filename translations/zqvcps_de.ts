@@ -814,6 +814,22 @@ Bitte installieren Sie CPS neu.</translation>
         <translation>Diese ID ist für dieses Funkgerätmodell nicht gültig.</translation>
     </message>
     <message>
+        <source>Valid IDs for this model: %s to %s.</source>
+        <translation>Gültige IDs für dieses Modell: %s bis %s.</translation>
+    </message>
+    <message>
+        <source>The ID is held by &quot;%s&quot;.</source>
+        <translation>Die ID gehört zu &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Bank %d</source>
+        <translation>Bank %d</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
         <source>The private scroll list is empty. Do you want to start it with the contacts of the scroll list?</source>
         <translation>Die private Blätterliste ist leer. Möchten Sie sie mit den Kontakten der Blätterliste füllen?</translation>
     </message>

@@ -814,6 +814,22 @@ Vuelva a instalar el CPS.</translation>
         <translation>Este ID no es válido para este modelo de radio.</translation>
     </message>
     <message>
+        <source>Valid IDs for this model: %s to %s.</source>
+        <translation>ID válidos para este modelo: de %s a %s.</translation>
+    </message>
+    <message>
+        <source>The ID is held by &quot;%s&quot;.</source>
+        <translation>El ID pertenece a &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Bank %d</source>
+        <translation>Banco %d</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
         <source>The private scroll list is empty. Do you want to start it with the contacts of the scroll list?</source>
         <translation>La lista de desplazamiento privada está vacía. ¿Desea llenarla con los contactos de la lista de desplazamiento?</translation>
     </message>

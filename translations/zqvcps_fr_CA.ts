@@ -814,6 +814,22 @@ Veuillez réinstaller le CPS.</translation>
         <translation>Cet ID n&apos;est pas valide pour ce modèle de radio.</translation>
     </message>
     <message>
+        <source>Valid IDs for this model: %s to %s.</source>
+        <translation>ID valides pour ce modèle : de %s à %s.</translation>
+    </message>
+    <message>
+        <source>The ID is held by &quot;%s&quot;.</source>
+        <translation>L&apos;ID appartient à &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Bank %d</source>
+        <translation>Banque %d</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
         <source>The private scroll list is empty. Do you want to start it with the contacts of the scroll list?</source>
         <translation>La liste de défilement privée est vide. Voulez-vous la remplir avec les contacts de la liste de défilement?</translation>
     </message>

@@ -814,6 +814,22 @@ Reinstale o CPS.</translation>
         <translation>Este ID não é válido para este modelo de rádio.</translation>
     </message>
     <message>
+        <source>Valid IDs for this model: %s to %s.</source>
+        <translation>IDs válidos para este modelo: de %s a %s.</translation>
+    </message>
+    <message>
+        <source>The ID is held by &quot;%s&quot;.</source>
+        <translation>O ID pertence a &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Bank %d</source>
+        <translation>Banco %d</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
         <source>The private scroll list is empty. Do you want to start it with the contacts of the scroll list?</source>
         <translation>A lista de rolagem privada está vazia. Deseja preenchê-la com os contatos da lista de rolagem?</translation>
     </message>

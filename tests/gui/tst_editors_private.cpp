@@ -132,7 +132,9 @@ private slots:
         const QString before = w.ProfileText();
         QTest::keyClicks(pid, QStringLiteral("10000101"));
         form->RingerList()->setFocus();
-        QCOMPARE(w.prompter.Texts(), QStringList{LoadStr(IDS_SIMILAR_PID_EXISTS)});
+        QCOMPARE(w.prompter.Texts(),
+                 QStringList{LoadStr(IDS_SIMILAR_PID_EXISTS) + QLatin1Char('\n') +
+                             FormatStr(IDS_PID_HELD_BY, {QStringLiteral("This Radio")})});
         QCOMPARE(w.ProfileText(), before);
         // A free one goes in.
         w.prompter.Clear();
@@ -187,6 +189,35 @@ private slots:
         QCOMPARE(form->HomeGroupList()->currentText(), LoadStr(IDS_NONE));
         QVERIFY(w.IsModified());
         QCOMPARE(w.closeRequests, 0);
+    }
+
+    // The scroll-list lists name every contact: a rename in the tree and a group that a channel
+    // change deleted show there at once, and the tree counts the scroll list again.
+    void scrollListsFollowChangesElsewhere()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        CPrivateView *form = Show(w, 0);
+        QVERIFY(form);
+        QListWidget *available = form->ScrollLists()->AvailableList();
+        QCOMPARE(Texts(available), (QStringList{"Group 1", "Public 1", "This Radio"}));
+
+        w.Tree().setFocus();
+        w.Tree().OnRename();
+        auto *edit = w.Tree().findChild<QLineEdit *>(QStringLiteral("TreeRenameEdit"));
+        QVERIFY(edit);
+        edit->setText(QStringLiteral("Base Radio"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        CEditorWindow::Flush();
+        QCOMPARE(Texts(available), (QStringList{"Base Radio", "Group 1", "Public 1"}));
+
+        // Group 1 has no other member: moving the radio to channel 2 deletes it.
+        QCOMPARE(w.Label(kNodeScrollList), QStringLiteral("Scroll (3)"));
+        w.prompter.Queue(IDOK);
+        form->ChannelList()->setCurrentIndex(1);
+        QCOMPARE(w.ChildLabels(kNodePrivateGroups), QStringList{});
+        QCOMPARE(Texts(available), (QStringList{"Base Radio", "Public 1"}));
+        QCOMPARE(w.Label(kNodeScrollList), QStringLiteral("Scroll (2)"));
     }
 
     void scannerChain()
@@ -253,9 +284,39 @@ private slots:
         form->ReadPidButton()->click();
         QCOMPARE(form->PidEdit()->text(), QStringLiteral("20004711"));
         form->RingerList()->setFocus();
-        QCOMPARE(w.prompter.History().size(), std::size_t(1));
+        QCOMPARE(w.prompter.Texts(),
+                 QStringList{LoadStr(IDS_ID_NOT_VALID) + QLatin1Char('\n') +
+                             FormatStr(IDS_PID_VALID_RANGE, {"10000101", "19999999"})});
         QVERIFY(form->PidEdit()->hasFocus());
         QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivate, 1), "pid"), QStringLiteral("10000777"));
+    }
+
+    // Switching the private scroll list on while it is empty asks whether to start it with the
+    // global scroll list (three contacts): Yes copies them, No switches it on empty.
+    void privateScrollListQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("Yes starts it with the scroll list") << int(IDYES) << 3;
+        QTest::newRow("No starts it empty") << int(IDNO) << 0;
+    }
+    void privateScrollListQuestion()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, entries);
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(kFleet));
+        CPrivateView *form = Show(w, 0);
+        QVERIFY(form);
+        QVERIFY(!form->ScrollEnable()->isChecked());
+        w.prompter.Queue(answer);
+        form->ScrollEnable()->click();
+        QCOMPARE(w.prompter.Texts(), QStringList{LoadStr(IDS_COPY_SCROLL_LIST_QUESTION)});
+        QVERIFY(form->ScrollEnable()->isChecked());
+        QCOMPARE(AttrText(ListChild(w.Root(), kNodePrivate, 0), "private_scroll_list"), QStringLiteral("1"));
+        QCOMPARE(form->ScrollLists()->SelectedList()->count(), entries);
+        QVERIFY(form->ScrollLists()->AvailableList()->isEnabled());
+        QVERIFY(w.IsModified());
     }
 
     void privateScrollListKeepsEntries()

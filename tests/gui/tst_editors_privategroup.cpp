@@ -138,8 +138,13 @@ private slots:
         QCOMPARE(Texts(lists->AvailableList()), QStringList{Left(QStringLiteral("Full"), 0)});
         QVERIFY(w.IsModified());
 
+        // The status bar's word about the full contact goes with the form.
+        QTest::mouseClick(all->viewport(), Qt::LeftButton, {}, all->visualItemRect(all->item(0)).center());
+        QCOMPARE(w.statusText, LoadStr(IDS_PRIVATE_IN_5_GROUPS));
+
         // Another group's form counts Ann's new membership.
         form = Show(w, QStringLiteral("G1"));
+        QCOMPARE(w.statusText, QString());
         QVERIFY(form);
         QVERIFY(form->Members()->AvailableList()->findItems(Left(QStringLiteral("Ann"), 4), Qt::MatchExactly).size() ==
                 1);
@@ -153,6 +158,18 @@ private slots:
         QCOMPARE(lists->SelectedList()->currentRow(), 0);
         QVERIFY(lists->AvailableList()->findItems(Left(QStringLiteral("Ann"), 5), Qt::MatchExactly).size() == 1);
         QCOMPARE(w.closeRequests, 0);
+
+        // A name of the full 20 characters shows whole, with its count.
+        Set(Contact(w, QStringLiteral("Ann")), "name", QStringLiteral("Maintenance Workshop"));
+        form = Show(w, QStringLiteral("G1"));
+        QVERIFY(form);
+        all = form->Members()->AvailableList();
+        const QList<QListWidgetItem *> long20 =
+            all->findItems(Left(QStringLiteral("Maintenance Workshop"), 5), Qt::MatchExactly);
+        QCOMPARE(long20.size(), 1);
+        const int needed = all->fontMetrics().horizontalAdvance(long20.first()->text()) + all->iconSize().width() + 16;
+        QVERIFY2(needed <= all->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(all->viewport()->width())));
     }
 
     void channelChecksAndQuestion()

@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(form->NameEdit()->maxLength(), 20);
         QCOMPARE(form->ChannelList()->count(), 16);
         QCOMPARE(form->ChannelList()->currentText(), QStringLiteral("Channel 1"));
-        QCOMPARE(form->IdList()->currentText(), QStringLiteral("   1"));
+        QCOMPARE(form->IdList()->currentText(), QStringLiteral("1  (Public)"));
         QVERIFY(form->Control(IDC_PUBLICGROUP_ADD)->isEnabled());
         QVERIFY(w.prompter.History().empty());
         QVERIFY(!w.IsModified());
@@ -54,21 +54,24 @@ private slots:
         // Both banks, every number: 1..100 and 1298..1347.
         QComboBox *ids = form->IdList();
         QCOMPARE(ids->count(), 150);
-        QCOMPARE(ids->itemText(99), QStringLiteral("   100"));
-        QCOMPARE(ids->itemText(100), QStringLiteral("   1298"));
+        QCOMPARE(ids->itemText(99), QStringLiteral("100  (Fleet)"));
+        QCOMPARE(ids->itemText(100), QStringLiteral("1298  (Site)"));
         // The other group's number carries the mark, this group's own does not.
-        QCOMPARE(ids->itemText(0), QStringLiteral("x  1"));
-        QCOMPARE(ids->currentText(), QStringLiteral("   2"));
+        QCOMPARE(ids->itemText(0), QStringLiteral("1  (Fleet)  x"));
+        QCOMPARE(ids->currentText(), QStringLiteral("2  (Fleet)"));
         QVERIFY(form->isUsed(1));
         QVERIFY(form->isUsed(2));
         QVERIFY(!form->isUsed(3));
         QVERIFY(form->isUsed(101));  // in no bank: no PID
 
-        // A marked number can be chosen; the rule script refuses it and nothing changes.
+        // A marked number can be chosen; the rule script refuses it, the message names the
+        // group that holds it, and nothing changes.
         const QString before = w.ProfileText();
         ids->setCurrentIndex(0);
-        QCOMPARE(w.prompter.Texts(), QStringList({LoadStr(IDS_SIMILAR_PID_EXISTS)}));
-        QCOMPARE(ids->currentText(), QStringLiteral("   2"));
+        QCOMPARE(w.prompter.Texts(),
+                 QStringList({LoadStr(IDS_SIMILAR_PID_EXISTS) + QLatin1Char('\n') +
+                              FormatStr(IDS_PID_HELD_BY, {QStringLiteral("Public 1")})}));
+        QCOMPARE(ids->currentText(), QStringLiteral("2  (Fleet)"));
         QCOMPARE(w.ProfileText(), before);
 
         QCOMPARE(w.closeRequests, 0);
@@ -87,6 +90,27 @@ private slots:
         QCOMPARE(w.prompter.Texts(), QStringList({LoadStr(IDS_PROGRAMMING_ERROR_108)}));
         QCOMPARE(ids->currentIndex(), 100);
         QCOMPARE(w.closeRequests, 0);
+    }
+
+    // Typing a number in the closed ID list finds it; the numbers passed on the way ("2" is
+    // taken by the other group) are not tried, the one typed is taken when the typing pauses.
+    void idListFindsTypedNumbers()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-880 Fleet.zqv")));
+        QVERIFY(w.Select(kNodePublicGroups));
+        w.Tree().OnAdd();
+        QVERIFY(w.Select(kNodePublicGroup, 0));
+        auto *form = w.FormAs<CPublicGroupView>();
+        QVERIFY(form);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(form->IdList()->itemText(1), QStringLiteral("2  (Fleet)  x"));
+        form->IdList()->setFocus();
+        QTest::keyClicks(form->IdList(), QStringLiteral("20"));
+        QCOMPARE(form->IdList()->currentText(), QStringLiteral("20  (Fleet)"));
+        QTRY_COMPARE(AttrText(ListChild(w.Root(), kNodePublicGroup, 0), "pid"), w.Document().NumberToPid(20));
+        QVERIFY(w.prompter.History().empty());
     }
 
     void isUsedWithoutItsGroupRaises()
@@ -222,6 +246,17 @@ private slots:
         w.prompter.Clear();
         form->Control(IDC_PUBLICGROUP_DELETE)->setFocus();
         QVERIFY(w.prompter.History().empty());
+
+        // A name another contact has, left with Tab: refused, and shown whole and selected, so
+        // that typing replaces it.
+        w.prompter.Clear();
+        name->setFocus();
+        name->setText(QStringLiteral("this radio"));
+        QTest::keyClick(name, Qt::Key_Tab);
+        QCOMPARE(w.prompter.Texts(), QStringList({LoadStr(IDS_SIMILAR_NAME_EXISTS)}));
+        QTRY_VERIFY(name->hasFocus());
+        QTRY_COMPARE(name->selectedText(), QStringLiteral("this radio"));
+        w.prompter.Clear();
 
         // A good name is applied when the field is left and the tree shows it.
         name->setFocus();

@@ -291,6 +291,7 @@ private slots:
         form->List(IDC_SETTINGS_DATE_FORMAT)->setCurrentIndex(1);
         form->TimePicker()->setTime(QTime(13, 5));
         QCOMPARE(form->TimePicker()->text(), QStringLiteral("01:05 PM"));
+        QCOMPARE(form->AlarmPicker()->text(), QStringLiteral("07:00 AM"));
         QCOMPARE(form->DatePicker()->text(), QStringLiteral("01/01/10"));
         QCOMPARE(SettingAttr(w, "current_time"), QString::number(1262304000 + 13 * 3600 + 5 * 60));
 
@@ -311,6 +312,7 @@ private slots:
         pc->setChecked(true);
         QVERIFY(w.Document().PcClockFlag());
         QVERIFY(!form->TimePicker()->isEnabled() && !form->DatePicker()->isEnabled());
+        QVERIFY(!form->NowButton()->isEnabled());
         const QString stored = SettingAttr(w, "current_time");
         form->DatePicker()->setDate(QDate(2020, 2, 29));
         QCOMPARE(SettingAttr(w, "current_time"), stored);
@@ -318,6 +320,13 @@ private slots:
         QVERIFY(!w.Document().PcClockFlag());
         QCOMPARE(SettingAttr(w, "current_time"),
                  QString::number(CSettingsView::ToSeconds(QDate(2020, 2, 29), QTime(23, 59, 59))));
+
+        // "Now" takes the PC's present time, to the second.
+        const QDateTime earliest = QDateTime::currentDateTime();
+        form->NowButton()->click();
+        const qint64 now = SettingAttr(w, "current_time").toLongLong();
+        const qint64 from = CSettingsView::ToSeconds(earliest.date(), earliest.time());
+        QVERIFY2(now >= from - 1 && now <= from + 2, qPrintable(QStringLiteral("%1 %2").arg(now).arg(from)));
 
         // Without a stored clock the pickers show 1 January of this year, midnight.
         xmlUnsetProp(ChildItem(w.Root(), "setting").Node(), BAD_CAST "current_time");

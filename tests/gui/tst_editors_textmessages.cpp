@@ -56,6 +56,21 @@ private slots:
         QVERIFY(!w.IsModified());
     }
 
+    // Tab leaves the message for the next control instead of typing a tab.
+    void tabLeavesTheMessage()
+    {
+        CEditorWindow w;
+        CTextMessageView *form = OpenFirstMessage(w);
+        QVERIFY(form);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QString text = form->TextEdit()->toPlainText();
+        form->TextEdit()->setFocus();
+        QTest::keyClick(form->TextEdit(), Qt::Key_Tab);
+        QVERIFY(!form->TextEdit()->hasFocus());
+        QCOMPARE(form->TextEdit()->toPlainText(), text);
+    }
+
     void blankMessageOffersToDelete()
     {
         CEditorWindow w;

@@ -4,15 +4,19 @@
 #include "ControlIds.h"
 #include "EditorTestSupport.h"
 #include "PrivateGroupView.h"
+#include "PrivateView.h"
 #include "PublicGroupView.h"
 #include "StringTable.h"
 #include "TextMessageView.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace zqvtest;
 
@@ -279,6 +283,62 @@ private slots:
         QCOMPARE(w.prompter.Texts(), QStringList({LoadStr(IDS_DELETE_PRIVATE_QUESTION)}));
         QCOMPARE(w.ProfileText(), before);
         QVERIFY(!w.IsModified());
+    }
+
+    // The keyboard between the tree and the form: Tab lands in the form's first field, F6 goes
+    // over and back (to where it left off), F6 from a contact the form cannot leave asks the
+    // leave question, and Shift+F10 opens the selected node's menu.
+    void keyboardBetweenTreeAndForm()
+    {
+        CEditorWindow w;
+        QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-450 Standard.zqv")));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(w.Select(kNodePublicGroup, 0));
+        auto *form = w.FormAs<CPublicGroupView>();
+        QVERIFY(form);
+        w.Tree().setFocus();
+        QTest::keyClick(&w.Tree(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->NameEdit());
+
+        w.Tree().setFocus();
+        QTest::keyClick(&w.Tree(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), form->NameEdit());
+        form->ChannelList()->setFocus();
+        QTest::keyClick(form->ChannelList(), Qt::Key_F6);
+        QVERIFY(w.Tree().hasFocus());
+        QTest::keyClick(&w.Tree(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), form->ChannelList());
+
+        // The empty contact the scanner chain leaves: Cancel stays, OK deletes it.
+        QVERIFY(w.Select(kNodePrivates));
+        w.Tree().OnScanAdd();
+        CEditorWindow::Flush();
+        auto *contact = w.FormAs<CPrivateView>();
+        QVERIFY(contact && contact->PidEdit()->hasFocus());
+        const QStringList question{FormatStr(IDS_INCORRECT_FIELDS_DELETE_CONTACT, {LoadStr(IDS_WRONG_FIELD_ID)})};
+        w.prompter.Queue(IDCANCEL);
+        QTest::keyClick(contact->PidEdit(), Qt::Key_F6);
+        QCOMPARE(w.prompter.Texts(), question);
+        QTRY_VERIFY(contact->PidEdit()->hasFocus());
+        w.prompter.Clear();
+        w.prompter.Queue(IDOK);
+        QTest::keyClick(contact->PidEdit(), Qt::Key_F6);
+        QCOMPARE(w.prompter.Texts(), question);
+        QCOMPARE(w.ChildLabels(kNodePrivates), QStringList({"This Radio"}));
+        QTRY_VERIFY(w.Tree().hasFocus());
+
+        QVERIFY(w.Select(kNodePrivates));
+        w.Tree().setFocus();
+        QString shown;
+        QTimer::singleShot(100, [&shown] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                shown = popup->objectName();
+                popup->close();
+            }
+        });
+        QTest::keyClick(&w.Tree(), Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(shown, QStringLiteral("TreeContextMenu"));
     }
 
     void renameInPlace()

@@ -294,6 +294,14 @@ void TestMainFrame::editCommandsFollowTheFocusedBox()
     frame.Action(ID_EDIT_DELETE)->trigger();
     QCOMPARE(form->plain->text(), QString());
 
+    // Alt+E hands the focus to the menu bar and opens the Edit menu: the commands still follow
+    // the box that had the focus, and act on it.
+    form->plain->setFocus();
+    frame.menuBar()->setFocus(Qt::MenuBarFocusReason);
+    QVERIFY(Enabled(frame, ID_EDIT_PASTE));
+    frame.Action(ID_EDIT_PASTE)->trigger();
+    QCOMPARE(form->plain->text(), QString("Harbour"));
+
     // A read-only box: Copy only.
     FocusWithSelection(form->readOnly);
     QVERIFY(!Enabled(frame, ID_EDIT_CUT));
