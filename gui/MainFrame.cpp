@@ -24,8 +24,10 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScreen>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace zqv {
 
@@ -43,9 +45,10 @@ CMainFrame::CMainFrame(CZQVCPSApp &app) : m_app(app)
     m_pMdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdi->setBackground(QColor(0x8a, 0x96, 0xa6));
     setCentralWidget(m_pMdi);
-    connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this] {
+    connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
         if (m_bDestroying)
             return;
+        RestoreFocusAfterSwitch(sub);
         UpdateFrameTitle();
         UpdateCommands();
     });
@@ -165,6 +168,20 @@ void CMainFrame::ActivateChild(CChildFrame *child)
             m_pMdi->setActiveSubWindow(sub);
             return;
         }
+}
+
+void CMainFrame::RestoreFocusAfterSwitch(QMdiSubWindow *sub)
+{
+    if (!sub)
+        return;
+    const QPointer<QWidget> focus = m_focusBeforeSwitch.take(sub);
+    // After the area has given the window its focus: the area's own restore runs after this
+    // signal.
+    if (focus)
+        QTimer::singleShot(0, focus, [focus, sub] {
+            if (focus && sub->isAncestorOf(focus) && focus->isVisible() && focus->isEnabled())
+                focus->setFocus(Qt::ActiveWindowFocusReason);
+        });
 }
 
 void CMainFrame::UpdateFrameTitle()
@@ -431,6 +448,19 @@ bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
         if (watched->isWidgetType() && IsPasswordBox(static_cast<QWidget *>(watched)) &&
             (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)))
             return true;
+        break;
+    }
+    case QEvent::ShortcutOverride: {
+        // Ctrl+Tab moves the focus on to the next control of the window it leaves before the
+        // area switches windows, so coming back would land on that control (the Delete
+        // button beside a message, where one Space deletes it). Keep the control that had the
+        // focus; the window gets it back when it is activated again.
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (key->modifiers() & Qt::ControlModifier) &&
+            m_pMdi)
+            if (QMdiSubWindow *sub = m_pMdi->activeSubWindow())
+                if (QWidget *focus = QApplication::focusWidget(); focus && sub->isAncestorOf(focus))
+                    m_focusBeforeSwitch[sub] = focus;
         break;
     }
     case QEvent::ContextMenu:

@@ -59,6 +59,8 @@ public:
     void UpdateCommands();
     // Applies the window title and the menu set for the open profiles.
     void UpdateFrameTitle();
+    // Gives a profile window activated by Ctrl+Tab back the control that had the focus.
+    void RestoreFocusAfterSwitch(QMdiSubWindow *sub);
 
     // Sees every command of the command table before it runs; a hook that answers true has
     // taken the command and it does not run (tests record which commands the keys reach).
@@ -111,6 +113,8 @@ private:
     QLabel *m_pNumPane = nullptr;
     QLabel *m_pScrollPane = nullptr;
     QPointer<QWidget> m_pWatchedEdit;
+    // The control each profile window had when Ctrl+Tab left it.
+    QHash<QMdiSubWindow *, QPointer<QWidget>> m_focusBeforeSwitch;
     QPointer<QWidget> m_pLastControl;
     QString m_strCablePort;
     QString m_strCurrentLanguage;

@@ -162,6 +162,35 @@ private slots:
         QCOMPARE(Tree()->FindNode(kNodePublicGroups)->childCount(), 1);
     }
 
+    // Ctrl+Tab there and back again leaves the focus on the message's text, not on the control
+    // after it (Delete Current Message, where one Space deletes the message).
+    void ctrlTabKeepsEachWindowsFocus()
+    {
+        QVERIFY(m_world->Start({m_world->CopyOfTemplate("b.zqv", "ZQ-210 Compact")}));
+        CMainFrame &frame = m_world->Frame();
+        QVERIFY(m_world->app->OpenProfile(m_world->CopyOfTemplate("a.zqv")));
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        const auto switchWindow = [] {
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyPress(focus, Qt::Key_Control, Qt::ControlModifier);
+            QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
+            QTest::keyRelease(focus, Qt::Key_Control, Qt::NoModifier);
+        };
+        CChildFrame *a = Child();
+        QVERIFY(Select(kNodeTextMessage, 0));
+        auto *form = qobject_cast<CTextMessageView *>(a->RightView());
+        QVERIFY(form);
+        form->TextEdit()->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), form->TextEdit());
+        switchWindow();
+        QTRY_VERIFY(Child() != a);
+        switchWindow();
+        QTRY_COMPARE(Child(), a);
+        QTRY_COMPARE(QApplication::focusWidget(), form->TextEdit());
+    }
+
     void saveCommitsTheForm()
     {
         const QString path = m_world->CopyOfTemplate("a.zqv");

@@ -196,7 +196,7 @@ private slots:
         QTest::newRow("bad checksum three times")
             << QList<QByteArray>{Hex("50F941455E080003100552B1"), Hex("50F941455E080003100552B1"),
                                  Hex("50F941455E080003100552B1")}
-            << -1 << 3
+            << -21 << 3
             << QStringList{tx, "RX 50F941455E080003100552B1", failed, tx, "RX 50F941455E080003100552B1", failed,
                            tx, "RX 50F941455E080003100552B1", failed};
         QTest::newRow("silence") << QList<QByteArray>{} << -2 << 3
