@@ -64,9 +64,9 @@ int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
     const QString title =
         LoadStr(reportKind == ReportKind::RadioSpecific ? IDS_RADIO_SPECIFIC_REPORT : IDS_OVERVIEW_REPORT);
     QString reason;
-    const bool written = pdf ? report::WriteReportPdf(html, reportDir, output, title, {doc.GetTitle()},
-                                                      report::LocalePaperSize(), &reason)
-                             : report::WriteReportFile(output, html, &reason);
+    const bool written = pdf
+        ? report::WriteReportPdf(html, reportDir, output, title, {doc.GetTitle()}, report::LocalePaperSize(), &reason)
+        : report::WriteReportFile(output, html, &reason);
     if (!written) {
         ctx.Err() << FormatStr(IDS_REPORT_SAVE_FAILED, {output}) << '\n' << reason << '\n';
         return kExitFailure;

@@ -39,12 +39,10 @@ void PrintReport(const QTextDocument &document, QPagedPaintDevice &device, const
 // report's margins, titled `title`, through SaveFileReplacing. False when the file cannot be
 // written, with the cause in `reason`.
 bool WriteReportPdf(const QString &html, const QString &baseDir, const QString &pdfPath, const QString &title,
-                    const CPrintFooter &footer, const QPageSize &paper = LocalePaperSize(),
-                    QString *reason = nullptr);
+                    const CPrintFooter &footer, const QPageSize &paper = LocalePaperSize(), QString *reason = nullptr);
 // The same for a document already laid out (the report window's).
 bool WriteReportPdf(const QTextDocument &document, const QString &pdfPath, const QString &title,
-                    const CPrintFooter &footer, const QPageSize &paper = LocalePaperSize(),
-                    QString *reason = nullptr);
+                    const CPrintFooter &footer, const QPageSize &paper = LocalePaperSize(), QString *reason = nullptr);
 
 // The report's page margins in inches: left and right, top and bottom.
 inline constexpr double kReportMarginSideInch = 0.23667;
