@@ -222,6 +222,13 @@ void WarnIfTraceIncomplete(const QString &path, QTextStream &err)
     err.flush();
 }
 
+void AddCommand(CommandTable &table, const char *name, const char *synopsis, const char *summary, CommandFunction run)
+{
+    CCommand command{QLatin1String(name), QLatin1String(synopsis), QLatin1String(summary), {}};
+    command.run = [run, command](CCliContext &ctx, const QStringList &args) { return run(ctx, command, args); };
+    table.push_back(std::move(command));
+}
+
 int UsageError(CCliContext &context, const CCommand &command, const QString &reason)
 {
     context.Err() << "zqvcps-cli: " << reason << "\nUsage: zqvcps-cli " << kGlobalSynopsis << ' ' << command.synopsis

@@ -139,8 +139,13 @@ bool OpenProfile(CCliContext &context, CZQVCPSDoc &doc, const QString &path);
 // Prints "zqvcps-cli: <reason>" and the command's usage line to stderr; returns kExitUsage.
 int UsageError(CCliContext &context, const CCommand &command, const QString &reason);
 
+// A command's function: it gets its own table row (for its usage line) and its arguments.
+using CommandFunction = int (*)(CCliContext &, const CCommand &, const QStringList &);
+// Adds the row of one command to `table`.
+void AddCommand(CommandTable &table, const char *name, const char *synopsis, const char *summary, CommandFunction run);
+
 // One per command file: new, show, check, convert (ProfileCommands.cpp); ports, identify, read,
-// write, reset, read-pid, capture-pid (LinkCommands.cpp).
+// write, restore, diff, backups, reset, read-pid, capture-pid (LinkCommands.cpp).
 void RegisterProfileCommands(CommandTable &table);
 void RegisterLinkCommands(CommandTable &table);
 // report (ReportCommands.cpp).

@@ -181,17 +181,13 @@ int RunMerge(CCliContext &ctx, const CCommand &self, const QStringList &args)
 
 void RegisterExchangeCommands(CommandTable &table)
 {
-    auto add = [&table](const char *name, const char *synopsis, const char *summary,
-                        int (*run)(CCliContext &, const CCommand &, const QStringList &)) {
-        CCommand command{QLatin1String(name), QLatin1String(synopsis), QLatin1String(summary), {}};
-        command.run = [run, command](CCliContext &ctx, const QStringList &args) { return run(ctx, command, args); };
-        table.push_back(std::move(command));
-    };
-    add("export", "export --what contacts|texts FILE -o OUT.csv [-v]",
-        "write a profile's contacts or text messages as a CSV table", RunExport);
-    add("import", "import --what contacts|texts IN.csv FILE -o OUT.zqv [--dry-run] [--on-clash skip|replace|rename]",
-        "add or update contacts or text messages from a CSV table (exit 1 when a row was refused)", RunImport);
-    add("merge",
+    AddCommand(table, "export", "export --what contacts|texts FILE -o OUT.csv [-v]",
+               "write a profile's contacts or text messages as a CSV table", RunExport);
+    AddCommand(table, "import",
+               "import --what contacts|texts IN.csv FILE -o OUT.zqv [--dry-run] [--on-clash skip|replace|rename]",
+               "add or update contacts or text messages from a CSV table (exit 1 when a row was refused)", RunImport);
+    AddCommand(
+        table, "merge",
         "merge A.zqv B.zqv -o C.zqv [--what contacts,groups,texts,lists,settings] [--on-clash skip|replace|rename] "
         "[--dry-run]",
         "bring B's contacts, groups, texts (and settings when named) into A (exit 1 when one was refused)", RunMerge);

@@ -625,36 +625,25 @@ int RunCapturePid(CCliContext &ctx, const CCommand &self, const QStringList &arg
     return kExitOk;
 }
 
-void Add(CommandTable &table, const char *name, const char *synopsis, const char *summary,
-         int (*run)(CCliContext &, const CCommand &, const QStringList &))
-{
-    CCommand command;
-    command.name = QLatin1String(name);
-    command.synopsis = QLatin1String(synopsis);
-    command.summary = QLatin1String(summary);
-    const CCommand self = command;
-    command.run = [run, self](CCliContext &ctx, const QStringList &args) { return run(ctx, self, args); };
-    table.push_back(command);
-}
-
 }  // namespace
 
 void RegisterLinkCommands(CommandTable &table)
 {
-    Add(table, "ports", "ports", "list the serial ports; mark the cable and the configured port", RunPorts);
-    Add(table, "identify", "identify --port P", "show the radio's firmware, codeplug version and setting group",
-        RunIdentify);
-    Add(table, "read", "read --port P [--password N] -o FILE", "read the radio into a new profile", RunRead);
-    Add(table, "write", "write --port P [--password N] [--yes] [--no-backup] [--no-verify] FILE",
-        "back up the radio, show what changes, write the profile, verify", RunWrite);
-    Add(table, "restore", "restore --port P [--password N] [--yes] [--no-backup] [--no-verify] FILE",
-        "write a backup (see backups) back into the radio, as safely as write", RunWrite);
-    Add(table, "diff", "diff [--json] A.zqv B.zqv | diff --port P [--password N] [--json] FILE",
-        "what differs between two profiles, or what writing FILE changes in the radio (exit 3)", RunDiff);
-    Add(table, "backups", "backups [--pid N]", "list the backups taken before writes, newest first", RunBackups);
-    Add(table, "reset", "reset --port P", "reset the radio", RunReset);
-    Add(table, "read-pid", "read-pid --port P", "show the radio's own private ID", RunReadPid);
-    Add(table, "capture-pid", "capture-pid --port P", "capture another radio's private ID over the air", RunCapturePid);
+    AddCommand(table, "ports", "ports", "list the serial ports; mark the cable and the configured port", RunPorts);
+    AddCommand(table, "identify", "identify --port P", "show the radio's firmware, codeplug version and setting group",
+               RunIdentify);
+    AddCommand(table, "read", "read --port P [--password N] -o FILE", "read the radio into a new profile", RunRead);
+    AddCommand(table, "write", "write --port P [--password N] [--yes] [--no-backup] [--no-verify] FILE",
+               "back up the radio, show what changes, write the profile, verify", RunWrite);
+    AddCommand(table, "restore", "restore --port P [--password N] [--yes] [--no-backup] [--no-verify] FILE",
+               "write a backup (see backups) back into the radio, as safely as write", RunWrite);
+    AddCommand(table, "diff", "diff [--json] A.zqv B.zqv | diff --port P [--password N] [--json] FILE",
+               "what differs between two profiles, or what writing FILE changes in the radio (exit 3)", RunDiff);
+    AddCommand(table, "backups", "backups [--pid N]", "list the backups taken before writes, newest first", RunBackups);
+    AddCommand(table, "reset", "reset --port P", "reset the radio", RunReset);
+    AddCommand(table, "read-pid", "read-pid --port P", "show the radio's own private ID", RunReadPid);
+    AddCommand(table, "capture-pid", "capture-pid --port P", "capture another radio's private ID over the air",
+               RunCapturePid);
 }
 
 }  // namespace zqv::cli

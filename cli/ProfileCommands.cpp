@@ -181,18 +181,14 @@ int RunConvert(CCliContext &ctx, const CCommand &self, const QStringList &args)
 
 void RegisterProfileCommands(CommandTable &table)
 {
-    auto add = [&table](const char *name, const char *synopsis, const char *summary,
-                        int (*run)(CCliContext &, const CCommand &, const QStringList &)) {
-        CCommand command{QLatin1String(name), QLatin1String(synopsis), QLatin1String(summary), {}};
-        command.run = [run, command](CCliContext &ctx, const QStringList &args) { return run(ctx, command, args); };
-        table.push_back(std::move(command));
-    };
-    add("new", "new --template NAME -o FILE [-v]", "create a profile from a new-profile template", RunNew);
-    add("show", "show FILE [-v]", "print a profile as plain XML", RunShow);
-    add("check", "check FILE [--strict] [-v]",
+    AddCommand(table, "new", "new --template NAME -o FILE [-v]", "create a profile from a new-profile template",
+               RunNew);
+    AddCommand(table, "show", "show FILE [-v]", "print a profile as plain XML", RunShow);
+    AddCommand(
+        table, "check", "check FILE [--strict] [-v]",
         "validate a profile, build its radio image and warn about what a write would change (--strict: exit 1 then)",
         RunCheck);
-    add("convert", "convert FILE [-o OUT] [-v]", "convert a profile to the latest format", RunConvert);
+    AddCommand(table, "convert", "convert FILE [-o OUT] [-v]", "convert a profile to the latest format", RunConvert);
 }
 
 }  // namespace zqv::cli

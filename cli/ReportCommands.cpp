@@ -81,12 +81,8 @@ int RunReport(CCliContext &ctx, const CCommand &self, const QStringList &args)
 
 void RegisterReportCommands(CommandTable &table)
 {
-    CCommand command{QStringLiteral("report"),
-                     QStringLiteral("report --kind spec|overview FILE -o OUT.htm|OUT.pdf [-v]"),
-                     QStringLiteral("write a profile's Radio-Specific or Overview Report as a web page or PDF"),
-                     {}};
-    command.run = [command](CCliContext &ctx, const QStringList &args) { return RunReport(ctx, command, args); };
-    table.push_back(std::move(command));
+    AddCommand(table, "report", "report --kind spec|overview FILE -o OUT.htm|OUT.pdf [-v]",
+               "write a profile's Radio-Specific or Overview Report as a web page or PDF", RunReport);
 }
 
 }  // namespace zqv::cli
