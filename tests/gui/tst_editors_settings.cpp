@@ -285,6 +285,13 @@ private slots:
         QCOMPARE(form->TimePicker()->time(), QTime(0, 0));
         QCOMPARE(form->AlarmPicker()->time(), QTime(7, 0));  // 25200 s
         QCOMPARE(form->DatePicker()->displayFormat(), QStringLiteral("MM/dd/yy"));
+        // A click into a picker selects the field under the pointer, so typed digits replace it.
+        auto *timeText = form->TimePicker()->findChild<QLineEdit *>();
+        QVERIFY(timeText);
+        QTest::mouseClick(timeText, Qt::LeftButton, {}, QPoint(4, timeText->height() / 2));
+        QCoreApplication::processEvents();
+        QTest::keyClicks(form->TimePicker(), QStringLiteral("1345"));
+        QCOMPARE(form->TimePicker()->time(), QTime(13, 45));
 
         // 12-hour display with AM/PM after the minutes; the date day first.
         form->List(IDC_SETTINGS_TIME_FORMAT)->setCurrentIndex(0);
