@@ -277,9 +277,10 @@ private slots:
         QVERIFY(zqv::test::ReadBytes(printed).startsWith("%PDF-"));
         if (HasPoppler()) {
             QVERIFY(PdfInfo(printed).contains(window.Browser()->documentTitle()));
-            const QString text = PdfText(printed);
-            QVERIFY2(text.contains(QStringLiteral("north-dock.zqv")) && text.contains(QStringLiteral("Page 1 of ")),
-                     qPrintable(text));
+            const QString printedText = PdfText(printed);
+            QVERIFY2(printedText.contains(QStringLiteral("north-dock.zqv")) &&
+                         printedText.contains(QStringLiteral("Page 1 of ")),
+                     qPrintable(printedText));
             QVERIFY2(LeftmostText(printed) >= 71.5, qPrintable(QString::number(LeftmostText(printed))));
         }
     }
