@@ -385,31 +385,34 @@ bool CZQVCPSApp::OpenProfile(const QString &path)
             return true;
         }
     }
-    std::unique_ptr<CRadioDataModel> checked = CheckProfile(path);
-    if (!checked)
+    CChildFrame *child = OpenChild(path);
+    if (!child)
         return false;
-    CChildFrame *child = CreateChild();
-    if (!child->OpenDocument(path, std::move(checked))) {
-        delete child;
-        return false;
-    }
     m_pMainFrame->AddChild(child);
     AddToRecentFiles(path);
     return true;
+}
+
+CChildFrame *CZQVCPSApp::OpenChild(const QString &path)
+{
+    std::unique_ptr<CRadioDataModel> checked = CheckProfile(path);
+    if (!checked)
+        return nullptr;
+    CChildFrame *child = CreateChild();
+    if (!child->OpenDocument(path, std::move(checked))) {
+        delete child;
+        return nullptr;
+    }
+    return child;
 }
 
 CChildFrame *CZQVCPSApp::OpenProfileCopy(const QString &path, const QString &title)
 {
     if (!m_pMainFrame)
         return nullptr;
-    std::unique_ptr<CRadioDataModel> checked = CheckProfile(path);
-    if (!checked)
+    CChildFrame *child = OpenChild(path);
+    if (!child)
         return nullptr;
-    CChildFrame *child = CreateChild();
-    if (!child->OpenDocument(path, std::move(checked))) {
-        delete child;
-        return nullptr;
-    }
     child->Document().SetPathName(QString());
     child->SetTitle(title);
     m_pMainFrame->AddChild(child);

@@ -138,6 +138,9 @@ private:
     // An error box about a file: its path, then the message.
     void ShowFileMessage(const QString &path, const QString &message);
     CChildFrame *CreateChild();
+    // A new profile window with the profile at `path` checked and opened, not yet shown;
+    // nullptr (the reason shown) when it does not open.
+    CChildFrame *OpenChild(const QString &path);
     void WriteRecentFiles(const QStringList &files);
 
     std::unique_ptr<IPrompter> m_pOwnPrompter;
