@@ -30,6 +30,11 @@ public:
 
     // The profile changed: set the document's modified flag and show it.
     virtual void SetModified() = 0;
+    // Groups every change made until the matching EndEdit into one undoable step named `name`
+    // ("Rename 'Public 1' to 'Depot'"). Nested pairs join the outermost step. Use CEditScope
+    // rather than calling them by hand.
+    virtual void BeginEdit(const QString &name) { Q_UNUSED(name); }
+    virtual void EndEdit() {}
     // A form found the profile inconsistent: close the window without saving. Forms call it
     // from inside their own code, so the host closes the window once control returns to the
     // event loop.
@@ -54,6 +59,18 @@ public:
     // radio link: the ID when the user closed the dialog with OK, nothing when it was cancelled
     // or failed (the dialog has shown why).
     virtual std::optional<QString> ReadPrivateIdFromRadio() = 0;
+};
+
+// Makes the changes made while it lives one named step of the host's undo history.
+class CEditScope {
+public:
+    CEditScope(IEditorHost &host, const QString &name) : m_host(host) { m_host.BeginEdit(name); }
+    ~CEditScope() { m_host.EndEdit(); }
+    CEditScope(const CEditScope &) = delete;
+    CEditScope &operator=(const CEditScope &) = delete;
+
+private:
+    IEditorHost &m_host;
 };
 
 }  // namespace zqv
