@@ -6,6 +6,8 @@
 #include "ProfileTree.h"
 #include "ZQVCPSTreeView.h"
 
+#include <QTreeWidgetItemIterator>
+
 namespace zqv {
 
 namespace {
@@ -38,6 +40,33 @@ public:
     void Build() override { m_pTree->Build(); }
     bool CommitPendingEdits() override { return m_pTree->CommitPendingEdits(); }
     void RefreshSelectedItem() override { m_pTree->RefreshSelectedItem(); }
+    void Reload() override
+    {
+        // The node shown before is found again by its kind and label (a contact keeps its
+        // name while others come and go around it), else by its place, else its folder.
+        const QTreeWidgetItem *current = m_pTree->currentItem();
+        const quint32 value = current ? CZQVCPSTreeView::NodeValue(current) : 0;
+        const QString label = current ? current->text(0) : QString();
+        m_pTree->Build();
+        if (!current)
+            return;
+        const NodeKind kind = ItemKind(value);
+        QTreeWidgetItem *target = nullptr;
+        for (QTreeWidgetItemIterator it(m_pTree); *it && !target; ++it)
+            if (ItemKind(CZQVCPSTreeView::NodeValue(*it)) == kind && (*it)->text(0) == label)
+                target = *it;
+        if (!target)
+            target = m_pTree->FindNode(kind, ItemIndex(value));
+        if (!target && IsElementKind(kind))
+            target = m_pTree->FindNode(FolderKindOf(kind));
+        if (target && target != m_pTree->currentItem())
+            m_pTree->SelectNode(target);
+    }
+    QString SelectedLabel() const override
+    {
+        const QTreeWidgetItem *current = m_pTree->currentItem();
+        return current ? current->text(0) : QString();
+    }
     void OnAdd() override { m_pTree->OnAdd(); }
     void OnDelete() override { m_pTree->OnDelete(); }
     void OnRename() override { m_pTree->OnRename(); }
@@ -49,6 +78,8 @@ public:
     void ShowView(int kind) override { m_frame.ShowView(kind); }
     QWidget *RightView() const override { return m_frame.RightView(); }
     void SetModified() override { m_frame.SetModified(true); }
+    void BeginEdit(const QString &name) override { m_frame.BeginEdit(name); }
+    void EndEdit() override { m_frame.EndEdit(); }
     void CloseWithoutSaving() override { m_frame.CloseWithoutSavingLater(); }
     bool HelpPaneShown() const override { return m_frame.HelpPaneShown(); }
     void ShowControlHelp(const QString &formClass, int controlId) override

@@ -9,6 +9,17 @@ namespace zqvbench {
 
 using namespace zqvtest;
 
+// A series of timings in one line.
+inline QString Figures(const std::vector<double> &ms)
+{
+    const Stats s = Summarise(ms);
+    return QStringLiteral("median %1 ms, p95 %2 ms, max %3 ms (%4 runs)")
+        .arg(s.median, 0, 'f', 3)
+        .arg(s.p95, 0, 'f', 3)
+        .arg(s.max, 0, 'f', 3)
+        .arg(ms.size());
+}
+
 // 50 public groups, 30 private groups, private contacts up to the model's 150 contacts, and
 // 25 text messages, all with the rule script's defaults.
 inline void FillFullProfile(CEditorWindow &w)

@@ -22,16 +22,6 @@ using namespace zqvbench;
 
 namespace {
 
-QString Figures(const std::vector<double> &ms)
-{
-    const Stats s = Summarise(ms);
-    return QStringLiteral("median %1 ms, p95 %2 ms, max %3 ms (%4 runs)")
-        .arg(s.median, 0, 'f', 3)
-        .arg(s.p95, 0, 'f', 3)
-        .arg(s.max, 0, 'f', 3)
-        .arg(ms.size());
-}
-
 int ContactCount(const CEditorWindow &w)
 {
     const CDataItem root = w.Root();

@@ -524,10 +524,19 @@ CBaseView::NameCommit CBaseView::CommitName(CDataItem item, const QString &name,
     const bool changed = AttrText(item, "name") != old;
     if (changed) {
         heading->setText(name);
+        CEditScope step(m_host, FormatStr(IDS_UNDO_RENAME, {old, AttrText(item, "name")}));
         SetModified();
     }
     SendHint(kHintRefresh, kind, CurrentIndex());
     return changed ? NameCommit::Changed : NameCommit::Kept;
+}
+
+void CBaseView::SetModifiedByMove(bool add, const QStringList &names, const QString &list)
+{
+    const QString what = names.size() == 1 ? QStringLiteral("'%1'").arg(names.first())
+                                           : FormatStr(IDS_UNDO_N_CONTACTS, {QString::number(names.size())});
+    CEditScope step(m_host, FormatStr(add ? IDS_UNDO_ADD_TO : IDS_UNDO_REMOVE_FROM, {what, list}));
+    SetModified();
 }
 
 bool CBaseView::CommitQuietly(CDataItem item, const char *attribute, const QString &value, NodeKind kind)
@@ -535,8 +544,12 @@ bool CBaseView::CommitQuietly(CDataItem item, const char *attribute, const QStri
     const QString old = AttrText(item, attribute);
     if (value.isEmpty() || SetValueQuietly(item, QLatin1String(attribute), value).result != RuleResult::Applied)
         return false;
-    if (AttrText(item, attribute) != old)
+    if (AttrText(item, attribute) != old) {
+        // A new name is a rename in the undo history; other fields take the node's name.
+        const bool name = qstrcmp(attribute, "name") == 0;
+        CEditScope step(m_host, name ? FormatStr(IDS_UNDO_RENAME, {old, AttrText(item, attribute)}) : QString());
         SetModified();
+    }
     SendHint(kHintRefresh, kind, CurrentIndex());
     return true;
 }

@@ -211,6 +211,9 @@ protected:
     // user's to correct: the window stays open.
     bool SetValueOrRestore(CDataItem &item, const QString &name, const QVariant &value,
                            const std::function<void()> &restore, const QStringList &questionArgs = {});
+    // Marks the profile modified after contacts moved between two lists, as one undo step
+    // named for the move ("Add 'Depot' to 'Scroll List'", "Remove 4 contacts from 'Yard'").
+    void SetModifiedByMove(bool add, const QStringList &names, const QString &list);
     // Change notices to the tree and the other views: now, or once control is back in the
     // event loop (for buttons whose notice replaces this very form).
     void SendHint(int operation, NodeKind kind, int index);

@@ -73,7 +73,10 @@ void CFlagListView::Move(bool add)
     }
     if (!changed)
         return;
-    SetModified();
+    QStringList names;
+    for (xmlNodePtr node : nodes)
+        names << GetAttr(node, "name");
+    SetModifiedByMove(add, names, HeadingText());
     NotifyTree();
     Fill();
     m_pLists->SelectAfterMove(from, row - static_cast<int>(nodes.size()) + 1);

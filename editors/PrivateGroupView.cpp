@@ -187,7 +187,10 @@ void CPrivateGroupView::OnMoveMembers(bool join)
     }
     if (!changed)
         return;
-    SetModified();
+    QStringList names;
+    for (xmlNodePtr node : contacts)
+        names << GetAttr(node, "name");
+    SetModifiedByMove(join, names, AttrText(group, "name"));
     if (!FillMembers()) {
         ProfileDataError();
         return;

@@ -477,7 +477,7 @@ void CPrivateView::OnScrollMove(bool add)
     }
     if (!changed)
         return;
-    SetModified();
+    SetModifiedByMove(add, names, AttrText(contact, "name"));
     SendHint(kHintRefresh, kNodeScrollList, 0);
     FillScrollLists();
     m_pScroll->SelectAfterMove(add ? m_pScroll->AvailableList() : m_pScroll->SelectedList(),

@@ -60,6 +60,17 @@ void CZQVCPSTreeView::InstallRenameDelegate()
 
 // ------------------------------------------------------------------ adding, deleting, renaming
 
+namespace {
+
+// How an element is named in the undo history: as its node is labelled.
+QString StepLabel(NodeKind kind, xmlNodePtr element)
+{
+    return kind == kNodeTextMessage ? CZQVCPSTreeView::TextMessageLabel(GetAttr(element, "txt"))
+                                    : GetAttr(element, "name");
+}
+
+}  // namespace
+
 void CZQVCPSTreeView::AddElement(NodeKind kind)
 {
     if (!IsAddKind(kind))
@@ -85,8 +96,11 @@ void CZQVCPSTreeView::AddElement(NodeKind kind)
             SyncCurrentToShown();
             return;
         }
-        m_host.SetModified();
         const NodeKind folderKind = FolderKindOf(kind);
+        {
+            CEditScope step(m_host, FormatStr(IDS_UNDO_ADD, {StepLabel(ElementKindOf(folderKind), added.Node())}));
+            m_host.SetModified();
+        }
         RebuildFolder(folderKind);
         if (folderKind != kNodeTextMessages)
             RefreshScrollCount();
@@ -117,13 +131,17 @@ void CZQVCPSTreeView::DeleteElement(NodeKind kind, int index)
         if (index < 0 || index >= list.GetChildCount())
             return;
         const Target shown = m_bShownDeleted ? Target{} : TargetOf(ShownNode());
+        const QString label = StepLabel(kind, ListChild(Root(), kind, index).Node());
         // Deleting a contact others depend on asks first.
         const RuleResult result = CBaseView::ApplyRule(m_host.Prompter(), [&](int confirm, int &message, int &style) {
             return list.RemoveChildByIndex(index, message, confirm, style);
         });
         if (result != RuleResult::Applied)
             return;
-        m_host.SetModified();
+        {
+            CEditScope step(m_host, FormatStr(IDS_UNDO_DELETE, {label}));
+            m_host.SetModified();
+        }
         switch (kind) {
         case kNodeTextMessage: RebuildFolder(kNodeTextMessages); break;
         case kNodePublicGroup:
@@ -181,8 +199,10 @@ bool CZQVCPSTreeView::ApplyRename(QTreeWidgetItem *item, const QString &text)
             if (result == RuleResult::Applied) {
                 applied = true;
                 SetLabel(item, AttrText(element, "name"));
-                if (AttrText(element, "name") != old)
+                if (AttrText(element, "name") != old) {
+                    CEditScope step(m_host, FormatStr(IDS_UNDO_RENAME, {old, AttrText(element, "name")}));
                     m_host.SetModified();
+                }
                 UpdateAllViews(this, ViewHint{kHintRefresh, kind, index});
             } else {
                 SetLabel(item, old);

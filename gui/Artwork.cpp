@@ -89,6 +89,34 @@ void Arrow(QPainter &p, QPointF from, QPointF to, const QColor &c)
     p.drawLine(b);
 }
 
+// A curved arrow turning back to the left (Undo) or on to the right (Redo, the mirror image).
+void TurnArrow(QPainter &p, bool back)
+{
+    p.save();
+    if (!back) {
+        p.translate(kGrid, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath path;
+    path.moveTo(9, 12);
+    path.cubicTo(QPointF(22, 8), QPointF(31, 16), QPointF(24, 25));
+    path.lineTo(18, 27);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pen(kBlue.darker(130), 4.4));
+    p.drawPath(path);
+    p.setPen(Pen(kBlue, 2.6));
+    p.drawPath(path);
+    QPainterPath head;
+    head.moveTo(3, 12);
+    head.lineTo(12, 5);
+    head.lineTo(12, 19);
+    head.closeSubpath();
+    p.setPen(Pen(kBlue.darker(130), 1.2));
+    p.setBrush(kBlue);
+    p.drawPath(head);
+    p.restore();
+}
+
 void DrawIcon(QPainter &p, ToolIcon which)
 {
     switch (which) {
@@ -182,6 +210,8 @@ void DrawIcon(QPainter &p, ToolIcon which)
         p.drawRoundedRect(QRectF(9, 3, 8, 5), 1.5, 1.5);
         Page(p, QRectF(13, 11, 15, 18), true);
         break;
+    case ToolIcon::Undo:
+    case ToolIcon::Redo: TurnArrow(p, which == ToolIcon::Undo); break;
     case ToolIcon::Read:
         Radio(p, QRectF(3, 11, 11, 19));
         Arrow(p, QPointF(17, 14), QPointF(29, 14), kGreen);

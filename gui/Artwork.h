@@ -8,7 +8,7 @@
 
 namespace zqv {
 
-enum class ToolIcon { New, Open, Save, Add, Scan, Delete, Cut, Copy, Paste, Read, Write, Report, About };
+enum class ToolIcon { New, Open, Save, Add, Scan, Delete, Cut, Copy, Paste, Undo, Redo, Read, Write, Report, About };
 
 QIcon ToolbarIcon(ToolIcon which);
 QIcon AppIcon();

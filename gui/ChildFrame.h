@@ -7,6 +7,7 @@
 #include "ProfileTree.h"
 #include "ZQVCPSDoc.h"
 
+#include <QByteArray>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -14,6 +15,7 @@
 #include <optional>
 
 class QSplitter;
+class QUndoStack;
 
 namespace zqv {
 
@@ -68,10 +70,32 @@ public:
     // Renames the document as the window shows it (its file name does not change).
     void SetTitle(const QString &title);
     bool IsModified() const;
+    // The profile changed (true): the change becomes a step of the undo history, or part of
+    // the step of the edit running (BeginEdit), and the modified mark shows. False marks the
+    // profile as saved.
     void SetModified(bool modified = true);
-    // Re-reads everything from the profile (after it was replaced, for example by a radio
-    // read) and shows the title and modified mark.
+    // Re-reads everything from the profile after it was replaced (opened, a radio read, a
+    // conversion while saving) and shows the title and modified mark. The undo history starts
+    // afresh from the new profile.
     void ProfileChanged();
+
+    // The undo history of this window: one step per change, each holding the profile before
+    // and after it, at most kUndoSteps of them.
+    static constexpr int kUndoSteps = 100;
+    QUndoStack &UndoStack() const { return *m_pUndo; }
+    // Every change until the matching EndEdit is one step named `name`; pairs nest, and the
+    // outermost names the step.
+    void BeginEdit(const QString &name);
+    void EndEdit();
+    // The bytes the history holds: every state its steps keep, each counted once.
+    qint64 HistoryBytes() const;
+    // Undo and Redo let the form accept its pending edit first.
+    void Undo();
+    void Redo();
+    // Back to the profile as last saved: through the history when it still reaches that
+    // state (and Redo goes forward again), else read again from the file after a question.
+    bool CanRevert() const;
+    void Revert();
 
     // The right-hand form.
     void ShowView(int kind);
@@ -131,6 +155,15 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    friend class CProfileStep;
+    // Records the change since the last step as a new step (nothing when the profile is as it
+    // was). An empty name takes the selected node's.
+    void RecordChange(const QString &name);
+    // Puts the profile into a state the history keeps (compressed) and lets the views re-read it.
+    void RestoreState(const QByteArray &packed);
+    void ResetHistory();
+    void FollowCleanState();
+
     QWidget *CreateView(int kind);
     void PlaceRightView(QWidget *view);
     // Takes a replaced form (or its row) out of the window and deletes it later.
@@ -154,6 +187,14 @@ private:
     bool m_bFirstShown = false;
     bool m_bTransferLock = false;
     bool m_bClosePending = false;
+
+    QUndoStack *m_pUndo = nullptr;
+    QByteArray m_committed;  // the profile as the last step left it
+    QByteArray m_committedPacked;  // the same, compressed as the steps keep it
+    int m_nEditDepth = 0;
+    QString m_strEditName;
+    bool m_bEditChanged = false;
+    bool m_bRestoring = false;
 };
 
 }  // namespace zqv

@@ -13,12 +13,15 @@ const std::vector<CommandSpec> &CommandTable()
         {ID_FILE_CLOSE, IDS_MENU_FILE_CLOSE, IDS_PROMPT_FILE_CLOSE, std::nullopt},
         {ID_FILE_SAVE, IDS_MENU_FILE_SAVE, IDS_PROMPT_FILE_SAVE, ToolIcon::Save, IDS_TOOLBAR_SAVE},
         {ID_FILE_SAVE_AS, IDS_MENU_FILE_SAVE_AS, IDS_PROMPT_FILE_SAVE_AS, std::nullopt},
+        {ID_FILE_REVERT, IDS_MENU_FILE_REVERT, IDS_PROMPT_FILE_REVERT, std::nullopt},
         {ID_FILE_IMPORT_CONTACTS, IDS_MENU_FILE_IMPORT_CONTACTS, IDS_PROMPT_FILE_IMPORT_CONTACTS, std::nullopt},
         {ID_FILE_IMPORT_TEXTS, IDS_MENU_FILE_IMPORT_TEXTS, IDS_PROMPT_FILE_IMPORT_TEXTS, std::nullopt},
         {ID_FILE_EXPORT_CONTACTS, IDS_MENU_FILE_EXPORT_CONTACTS, IDS_PROMPT_FILE_EXPORT_CONTACTS, std::nullopt},
         {ID_FILE_EXPORT_TEXTS, IDS_MENU_FILE_EXPORT_TEXTS, IDS_PROMPT_FILE_EXPORT_TEXTS, std::nullopt},
         {ID_FILE_MERGE, IDS_MENU_FILE_MERGE, IDS_PROMPT_FILE_MERGE, std::nullopt},
         {ID_APP_EXIT, IDS_MENU_FILE_EXIT, IDS_PROMPT_APP_EXIT, std::nullopt},
+        {ID_EDIT_UNDO, IDS_MENU_EDIT_UNDO, IDS_PROMPT_EDIT_UNDO, ToolIcon::Undo, IDS_TOOLBAR_UNDO},
+        {ID_EDIT_REDO, IDS_MENU_EDIT_REDO, IDS_PROMPT_EDIT_REDO, ToolIcon::Redo, IDS_TOOLBAR_REDO},
         {ID_EDIT_ADD, IDS_MENU_EDIT_ADD, IDS_PROMPT_EDIT_ADD, ToolIcon::Add, IDS_TOOLBAR_ADD},
         {ID_EDIT_SCAN_ADD, IDS_MENU_EDIT_SCAN_ADD, IDS_PROMPT_EDIT_SCAN_ADD, ToolIcon::Scan, IDS_TOOLBAR_SCAN},
         {ID_EDIT_CUT, IDS_MENU_EDIT_CUT, IDS_PROMPT_EDIT_CUT, ToolIcon::Cut, IDS_TOOLBAR_CUT},
@@ -54,7 +57,8 @@ const CommandSpec *FindCommand(int id)
 
 const std::vector<int> &ToolbarLayout()
 {
-    // Positions 3, 7, 11 and 14 of the classic toolbar are separators.
+    // Positions 3, 7, 11 and 14 of the classic toolbar are separators; Undo and Redo follow
+    // the clipboard group.
     static const std::vector<int> layout = {
         ID_FILE_NEW,
         ID_FILE_OPEN,
@@ -67,6 +71,9 @@ const std::vector<int> &ToolbarLayout()
         ID_EDIT_CUT,
         ID_EDIT_COPY,
         ID_EDIT_PASTE,
+        0,
+        ID_EDIT_UNDO,
+        ID_EDIT_REDO,
         0,
         ID_DEVICE_READ,
         ID_DEVICE_WRITE,

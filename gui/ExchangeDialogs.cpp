@@ -31,10 +31,14 @@ QString CsvFilter()
 
 // After an import or merge went in: the modified mark, the tree rebuilt from the profile, the
 // counts in the status bar.
-void ShowApplied(CChildFrame &child, const ImportReport &report)
+void ShowApplied(CChildFrame &child, const ImportReport &report, const QString &step)
 {
-    if (report.Changed())
+    if (report.Changed()) {
+        // The whole import or merge is one step of the undo history.
+        child.BeginEdit(step);
         child.SetModified();
+        child.EndEdit();
+    }
     child.Tree().Build();
     child.ShowStatusText(report.Summary());
 }
@@ -202,7 +206,8 @@ void RunImport(CZQVCPSApp &app, CChildFrame &child, ExchangeKind kind)
         const int answer = seams.runPreview ? seams.runPreview(dialog) : dialog.exec();
         if (answer != QDialog::Accepted)
             return;
-        ShowApplied(child, CContactExchange::Apply(doc.Model().RootItem(), csv, kind, dialog.Options().policy));
+        ShowApplied(child, CContactExchange::Apply(doc.Model().RootItem(), csv, kind, dialog.Options().policy),
+                    FormatStr(IDS_UNDO_IMPORT, {QFileInfo(path).fileName()}));
     } catch (const CZQVCPSException &e) {
         app.Prompter().ShowMessage(e.GetMessageId());
     }
@@ -231,7 +236,8 @@ void RunMerge(CZQVCPSApp &app, CChildFrame &child)
         const int answer = seams.runPreview ? seams.runPreview(dialog) : dialog.exec();
         if (answer != QDialog::Accepted)
             return;
-        ShowApplied(child, CContactExchange::Merge(doc.Model().RootItem(), source.RootItem(), dialog.Options()));
+        ShowApplied(child, CContactExchange::Merge(doc.Model().RootItem(), source.RootItem(), dialog.Options()),
+                    FormatStr(IDS_UNDO_MERGE, {QFileInfo(path).fileName()}));
     } catch (const CZQVCPSException &e) {
         app.Prompter().ShowMessage(e.GetMessageId());
     }

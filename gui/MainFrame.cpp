@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace zqv {
 
@@ -144,6 +145,9 @@ void CMainFrame::AddChild(CChildFrame *child)
     }
     sub->setWindowIcon(windowIcon());
     connect(child, &CChildFrame::TitleChanged, this, &CMainFrame::UpdateFrameTitle);
+    // Undo and Redo carry the names of the steps they would take.
+    connect(&child->UndoStack(), &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommands);
+    connect(&child->UndoStack(), &QUndoStack::cleanChanged, this, &CMainFrame::UpdateCommands);
     connect(sub, &QObject::destroyed, this, [this] {
         if (m_bDestroying)
             return;
@@ -246,6 +250,7 @@ void CMainFrame::UpdateCommands()
     for (int id :
          {ID_FILE_IMPORT_CONTACTS, ID_FILE_IMPORT_TEXTS, ID_FILE_EXPORT_CONTACTS, ID_FILE_EXPORT_TEXTS, ID_FILE_MERGE})
         enable(id, profile);
+    UpdateUndoCommands();
     enable(ID_EDIT_ADD, profile && flags.AddAllowed());
     enable(ID_EDIT_SCAN_ADD, profile && flags.ScanAllowed());
     enable(ID_EDIT_CUT, CanEdit(EditCommand::Cut, focus));
@@ -266,6 +271,34 @@ void CMainFrame::UpdateCommands()
         pane->setChecked(profile && ActiveChild()->HelpPaneShown());
     for (const LanguageEntry &lang : kLanguages)
         Action(lang.commandId)->setChecked(m_strCurrentLanguage == QLatin1String(lang.name));
+}
+
+void CMainFrame::UpdateUndoCommands()
+{
+    CChildFrame *child = ActiveChild();
+    const QUndoStack *stack = child ? &child->UndoStack() : nullptr;
+    const bool idle = m_app.TransferIdle();
+    const auto label = [](int plainId, int namedId, bool can, const QString &name) {
+        if (!can || name.isEmpty())
+            return SplitMenuText(LoadStr(plainId)).label;
+        QString shown = name;
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        return SplitMenuText(FormatStr(namedId, {shown})).label;
+    };
+    const bool canUndo = idle && stack && stack->canUndo();
+    const bool canRedo = idle && stack && stack->canRedo();
+    if (QAction *undo = Action(ID_EDIT_UNDO)) {
+        undo->setEnabled(canUndo);
+        undo->setText(
+            label(IDS_MENU_EDIT_UNDO, IDS_MENU_EDIT_UNDO_NAMED, canUndo, stack ? stack->undoText() : QString()));
+    }
+    if (QAction *redo = Action(ID_EDIT_REDO)) {
+        redo->setEnabled(canRedo);
+        redo->setText(
+            label(IDS_MENU_EDIT_REDO, IDS_MENU_EDIT_REDO_NAMED, canRedo, stack ? stack->redoText() : QString()));
+    }
+    if (QAction *revert = Action(ID_FILE_REVERT))
+        revert->setEnabled(idle && child && child->CanRevert());
 }
 
 void CMainFrame::OnCommand(int id)
@@ -306,6 +339,19 @@ void CMainFrame::OnCommand(int id)
     case ID_FILE_MERGE:
         if (CChildFrame *child = ActiveChild())
             RunMerge(m_app, *child);
+        break;
+    case ID_FILE_REVERT:
+        if (CChildFrame *child = ActiveChild())
+            child->Revert();
+        break;
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+        if (CChildFrame *child = ActiveChild()) {
+            if (id == ID_EDIT_UNDO)
+                child->Undo();
+            else
+                child->Redo();
+        }
         break;
     case ID_APP_EXIT: close(); break;
     case ID_EDIT_ADD:

@@ -57,6 +57,8 @@ public:
 
     // Re-evaluates every command's enabled and checked state.
     void UpdateCommands();
+    // Undo, Redo (named after the steps they take) and Revert for the active profile window.
+    void UpdateUndoCommands();
     // Applies the window title and the menu set for the open profiles.
     void UpdateFrameTitle();
     // Gives a profile window activated by Ctrl+Tab back the control that had the focus.

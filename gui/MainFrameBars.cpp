@@ -49,6 +49,9 @@ void CMainFrame::CreateActions()
     }
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HELP_PANE})
         m_actions[id]->setCheckable(true);
+    // Redo answers both of the usual keys.
+    m_actions[ID_EDIT_REDO]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     // F1 opens the help as the classic Help command does.
     m_actions[ID_HELP_CONTENTS]->setShortcut(QKeySequence(Qt::Key_F1));
 

@@ -25,6 +25,11 @@ public:
     virtual bool CommitPendingEdits() = 0;
     // Relabels the selected node after its form changed the profile.
     virtual void RefreshSelectedItem() = 0;
+    // Fills the tree again after the profile was put back to another state (undo, redo),
+    // keeping the selected node and its form where the node still exists.
+    virtual void Reload() { Build(); }
+    // The label of the selected node (empty when none): names a change made in its form.
+    virtual QString SelectedLabel() const { return QString(); }
     virtual void OnAdd() = 0;
     virtual void OnDelete() = 0;
     virtual void OnRename() = 0;

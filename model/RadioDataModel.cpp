@@ -240,6 +240,21 @@ bool CRadioDataModel::LoadProfile(const QString &source, bool fromFile)
     }
 }
 
+bool CRadioDataModel::RestoreProfileDocument(const QByteArray &utf8)
+{
+    if (!m_spContext || !m_spScript)
+        return false;
+    auto doc = CXmlDocument::Parse(utf8);
+    if (!doc)
+        return false;
+    auto context = std::make_shared<CProfileContext>(*m_spContext);
+    context->doc = std::move(doc);
+    m_spScript->SetDocument(context->doc);
+    m_spContext = std::move(context);
+    BuildBankTable(*m_spContext->doc);
+    return true;
+}
+
 std::shared_ptr<CXmlDocument> CRadioDataModel::ProfileDocument() const
 {
     return m_spContext ? m_spContext->doc : nullptr;

@@ -78,6 +78,11 @@ public:
     const std::shared_ptr<CProfileContext> &Context() const { return m_spContext; }
     std::shared_ptr<CXmlDocument> ProfileDocument() const;
     CDataItem RootItem() const;
+    // Puts back a profile document taken from ProfileText (or its UTF-8 bytes) of this model:
+    // parsed only, since it was checked and adapted when it was first loaded. The data-item
+    // context is replaced, so every data item taken before refers to the old document. False
+    // (and the profile as it was) when the text does not parse.
+    bool RestoreProfileDocument(const QByteArray &utf8);
     // The profile document as text, and the operating document as text.
     QString ProfileText() const;
     QString OperatingText() const;

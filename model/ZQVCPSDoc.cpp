@@ -252,6 +252,17 @@ bool CZQVCPSDoc::SaveModified()
     }
 }
 
+QByteArray CZQVCPSDoc::Snapshot() const
+{
+    const auto doc = m_pModel->ProfileDocument();
+    return doc ? doc->ToUtf8() : QByteArray();
+}
+
+bool CZQVCPSDoc::RestoreSnapshot(const QByteArray &snapshot)
+{
+    return !snapshot.isEmpty() && m_pModel->RestoreProfileDocument(snapshot);
+}
+
 bool CZQVCPSDoc::SetVirtualCPData(const VirtualCPData &record)
 {
     try {

@@ -76,6 +76,14 @@ public:
     // for an old format), scrambles and encodes the text. Throws 299.
     QByteArray Serialize();
 
+    // The profile as it stands now, byte for byte (the profile document's UTF-8 text): what
+    // the undo history keeps of each state. Empty when no profile is loaded.
+    QByteArray Snapshot() const;
+    // Puts a snapshot of this document back as the profile (undo, redo, revert). The views
+    // must re-read the profile afterwards. False, and the profile as it was, when it does not
+    // parse.
+    bool RestoreSnapshot(const QByteArray &snapshot);
+
     // Replaces the profile by the profile text of a radio image. Throws on failure.
     bool SetVirtualCPData(const VirtualCPData &record);
     // Fills a record from the profile for writing the radio whose own private ID is

@@ -2211,5 +2211,95 @@ Möchten Sie die vor dem Schreiben angelegte Sicherung zurück in das Funkgerät
         <source>The radio was reset.</source>
         <translation>Das Funkgerät wurde zurückgesetzt.</translation>
     </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Rückgängig	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Red&amp;o	Ctrl+Y</source>
+        <translation>&amp;Wiederholen	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert</source>
+        <translation>Gespeicherte Version &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the profile
+Undo</source>
+        <translation>Die letzte Änderung am Profil zurücknehmen
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>Make the change taken back last again
+Redo</source>
+        <translation>Die zuletzt zurückgenommene Änderung erneut ausführen
+Wiederholen</translation>
+    </message>
+    <message>
+        <source>Go back to the profile as it was last saved
+Revert</source>
+        <translation>Zum zuletzt gespeicherten Stand des Profils zurückkehren
+Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s	Ctrl+Z</source>
+        <translation>&amp;Rückgängig: %s	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Red&amp;o %s	Ctrl+Y</source>
+        <translation>&amp;Wiederholen: %s	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Change &apos;%s&apos;</source>
+        <translation>&apos;%s&apos; ändern</translation>
+    </message>
+    <message>
+        <source>Add &apos;%s&apos;</source>
+        <translation>&apos;%s&apos; hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%s&apos;</source>
+        <translation>&apos;%s&apos; löschen</translation>
+    </message>
+    <message>
+        <source>Rename &apos;%s&apos; to &apos;%s&apos;</source>
+        <translation>&apos;%s&apos; in &apos;%s&apos; umbenennen</translation>
+    </message>
+    <message>
+        <source>Add %s to &apos;%s&apos;</source>
+        <translation>%s zu &apos;%s&apos; hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove %s from &apos;%s&apos;</source>
+        <translation>%s aus &apos;%s&apos; entfernen</translation>
+    </message>
+    <message>
+        <source>%d contacts</source>
+        <translation>%d Kontakte</translation>
+    </message>
+    <message>
+        <source>Import &apos;%s&apos;</source>
+        <translation>&apos;%s&apos; importieren</translation>
+    </message>
+    <message>
+        <source>Merge &apos;%s&apos;</source>
+        <translation>&apos;%s&apos; zusammenführen</translation>
+    </message>
+    <message>
+        <source>The changes to %s since it was last saved can no longer be undone one by one. Discard them all and read the profile again from its file?</source>
+        <translation>Die Änderungen an %s seit dem letzten Speichern lassen sich nicht mehr einzeln rückgängig machen. Alle verwerfen und das Profil erneut aus seiner Datei lesen?</translation>
+    </message>
 </context>
 </TS>

@@ -2211,5 +2211,95 @@ Do you want to write the backup taken before the write back into the radio?
         <source>The radio was reset.</source>
         <translation>La radio se ha restablecido.</translation>
     </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>Des&amp;hacer	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Red&amp;o	Ctrl+Y</source>
+        <translation>&amp;Volver a hacer	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert</source>
+        <translation>&amp;Revertir</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the profile
+Undo</source>
+        <translation>Deshacer el último cambio del perfil
+Deshacer</translation>
+    </message>
+    <message>
+        <source>Make the change taken back last again
+Redo</source>
+        <translation>Volver a hacer el último cambio deshecho
+Volver a hacer</translation>
+    </message>
+    <message>
+        <source>Go back to the profile as it was last saved
+Revert</source>
+        <translation>Volver al perfil tal como se guardó por última vez
+Revertir</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s	Ctrl+Z</source>
+        <translation>Des&amp;hacer %s	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Red&amp;o %s	Ctrl+Y</source>
+        <translation>&amp;Volver a hacer %s	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Change &apos;%s&apos;</source>
+        <translation>Cambiar &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Add &apos;%s&apos;</source>
+        <translation>Añadir &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%s&apos;</source>
+        <translation>Eliminar &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Rename &apos;%s&apos; to &apos;%s&apos;</source>
+        <translation>Cambiar el nombre de &apos;%s&apos; a &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Add %s to &apos;%s&apos;</source>
+        <translation>Añadir %s a &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Remove %s from &apos;%s&apos;</source>
+        <translation>Quitar %s de &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>%d contacts</source>
+        <translation>%d contactos</translation>
+    </message>
+    <message>
+        <source>Import &apos;%s&apos;</source>
+        <translation>Importar &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Merge &apos;%s&apos;</source>
+        <translation>Fusionar &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>The changes to %s since it was last saved can no longer be undone one by one. Discard them all and read the profile again from its file?</source>
+        <translation>Los cambios en %s desde que se guardó por última vez ya no se pueden deshacer uno a uno. ¿Descartarlos todos y volver a leer el perfil de su archivo?</translation>
+    </message>
 </context>
 </TS>

@@ -2211,5 +2211,95 @@ Voulez-vous réécrire dans la radio la sauvegarde faite avant l&apos;écriture&
         <source>The radio was reset.</source>
         <translation>La radio a été réinitialisée.</translation>
     </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>Annul&amp;er	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Red&amp;o	Ctrl+Y</source>
+        <translation>Ré&amp;tablir	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert</source>
+        <translation>Re&amp;venir à la version enregistrée</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the profile
+Undo</source>
+        <translation>Annuler la dernière modification du profil
+Annuler</translation>
+    </message>
+    <message>
+        <source>Make the change taken back last again
+Redo</source>
+        <translation>Refaire la dernière modification annulée
+Rétablir</translation>
+    </message>
+    <message>
+        <source>Go back to the profile as it was last saved
+Revert</source>
+        <translation>Revenir au profil tel qu&apos;il a été enregistré la dernière fois
+Revenir</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s	Ctrl+Z</source>
+        <translation>Annul&amp;er %s	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Red&amp;o %s	Ctrl+Y</source>
+        <translation>Ré&amp;tablir %s	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Change &apos;%s&apos;</source>
+        <translation>Modifier &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Add &apos;%s&apos;</source>
+        <translation>Ajouter &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%s&apos;</source>
+        <translation>Supprimer &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Rename &apos;%s&apos; to &apos;%s&apos;</source>
+        <translation>Renommer &apos;%s&apos; en &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Add %s to &apos;%s&apos;</source>
+        <translation>Ajouter %s à &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Remove %s from &apos;%s&apos;</source>
+        <translation>Retirer %s de &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>%d contacts</source>
+        <translation>%d contacts</translation>
+    </message>
+    <message>
+        <source>Import &apos;%s&apos;</source>
+        <translation>Importer &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Merge &apos;%s&apos;</source>
+        <translation>Fusionner &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>The changes to %s since it was last saved can no longer be undone one by one. Discard them all and read the profile again from its file?</source>
+        <translation>Les modifications de %s depuis le dernier enregistrement ne peuvent plus être annulées une à une. Les abandonner toutes et relire le profil depuis son fichier ?</translation>
+    </message>
 </context>
 </TS>

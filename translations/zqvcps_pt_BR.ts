@@ -2211,5 +2211,95 @@ Deseja gravar de volta no rádio o backup feito antes da gravação?
         <source>The radio was reset.</source>
         <translation>O rádio foi reiniciado.</translation>
     </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Desfazer	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Red&amp;o	Ctrl+Y</source>
+        <translation>Re&amp;fazer	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert</source>
+        <translation>Re&amp;verter para a versão salva</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the profile
+Undo</source>
+        <translation>Desfazer a última alteração do perfil
+Desfazer</translation>
+    </message>
+    <message>
+        <source>Make the change taken back last again
+Redo</source>
+        <translation>Refazer a última alteração desfeita
+Refazer</translation>
+    </message>
+    <message>
+        <source>Go back to the profile as it was last saved
+Revert</source>
+        <translation>Voltar ao perfil como foi salvo pela última vez
+Reverter</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s	Ctrl+Z</source>
+        <translation>&amp;Desfazer %s	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Red&amp;o %s	Ctrl+Y</source>
+        <translation>Re&amp;fazer %s	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Change &apos;%s&apos;</source>
+        <translation>Alterar &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Add &apos;%s&apos;</source>
+        <translation>Adicionar &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%s&apos;</source>
+        <translation>Excluir &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Rename &apos;%s&apos; to &apos;%s&apos;</source>
+        <translation>Renomear &apos;%s&apos; para &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Add %s to &apos;%s&apos;</source>
+        <translation>Adicionar %s a &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Remove %s from &apos;%s&apos;</source>
+        <translation>Remover %s de &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>%d contacts</source>
+        <translation>%d contatos</translation>
+    </message>
+    <message>
+        <source>Import &apos;%s&apos;</source>
+        <translation>Importar &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Merge &apos;%s&apos;</source>
+        <translation>Mesclar &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>The changes to %s since it was last saved can no longer be undone one by one. Discard them all and read the profile again from its file?</source>
+        <translation>As alterações em %s desde que foi salvo pela última vez não podem mais ser desfeitas uma a uma. Descartar todas e ler o perfil novamente do arquivo?</translation>
+    </message>
 </context>
 </TS>

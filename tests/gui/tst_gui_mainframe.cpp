@@ -160,9 +160,8 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
     QStringList toolbar;
     for (QAction *a : frame.ToolBar()->actions())
         toolbar << (a->isSeparator() ? QStringLiteral("|") : a->iconText());
-    QCOMPARE(toolbar,
-             (QStringList{"New", "Open", "Save", "|", "Add", "Scan", "Delete", "|", "Cut", "Copy", "Paste", "|", "Read",
-                          "Write", "|", "Report", "About"}));
+    QCOMPARE(toolbar, (QStringList{"New",   "Open", "Save", "|",    "Add", "Scan", "Delete", "|", "Cut",    "Copy",
+                                   "Paste", "|",    "Undo", "Redo", "|",   "Read", "Write",  "|", "Report", "About"}));
     for (QAction *a : frame.ToolBar()->actions())
         QVERIFY(a->isSeparator() || !a->icon().isNull());
     const QStringList noProfileMenus = {
@@ -205,6 +204,7 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
         "  &Close",
         "  &Save\tCtrl+S",
         "  Save &As...",
+        "  Re&vert",
         "  -",
         "  &Import Contacts...",
         "  Import &Text Messages...",
@@ -215,6 +215,9 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
         "  -",
         "  E&xit",
         "&Edit",
+        "  &Undo\tCtrl+Z",
+        "  Red&o\tCtrl+Y",
+        "  -",
         "  &Add\tCtrl+A",
         "  &Scan(Add)\tCtrl+T",
         "  -",
