@@ -157,6 +157,9 @@ void CChildFrame::SetModified(bool modified)
         m_pDoc->SetModifiedFlag(true);
     } else {
         RecordChange(QString());
+        // Callers mark the profile before a typed value is applied too: the mark shows at once,
+        // and the step follows when the value goes in.
+        m_pDoc->SetModifiedFlag(true);
     }
     UpdateWindowTitle();
 }
