@@ -2323,7 +2323,7 @@ Les contacts privés quittent leurs groupes privés, et les groupes restés sans
     </message>
     <message>
         <source>Contacts &amp;Table</source>
-        <translation>&amp;Tableau des contacts</translation>
+        <translation>Tableau des &amp;contacts</translation>
     </message>
     <message>
         <source>Show every contact of the profile in one table
