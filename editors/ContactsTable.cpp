@@ -235,7 +235,9 @@ QVariant CContactsTableModel::data(const QModelIndex &index, int role) const
         return {};
     case kSortRole:
         switch (column) {
-        case kColType: return static_cast<int>(r.kind);
+        case kColType:
+            // The tree's order: private contacts, private groups, public groups.
+            return r.kind == kNodePrivate ? 0 : (r.kind == kNodePrivateGroup ? 1 : 2);
         case kColName: return r.name;
         case kColPid: return r.pid;
         case kColChannel: return r.channel;

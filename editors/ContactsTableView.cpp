@@ -299,6 +299,9 @@ CContactsTableView::CContactsTableView(IEditorHost &host, CZQVCPSTreeView &tree,
     m_pTable->verticalHeader()->setVisible(false);
     m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 8);
     m_pTable->horizontalHeader()->setStretchLastSection(true);
+    // Column widths from the first rows and the headers: measuring every cell of a full
+    // profile would cost more than showing the table.
+    m_pTable->horizontalHeader()->setResizeContentsPrecision(40);
     m_pTable->setWordWrap(false);
     m_pTable->installEventFilter(this);
     connect(m_pTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { UpdateButtons(); });
@@ -315,6 +318,10 @@ void CContactsTableView::Load()
 {
     Reload();
     m_pTable->resizeColumnsToContents();
+    // Names run to 20 characters whichever rows the widths were measured on.
+    const int nameWidth = m_pTable->fontMetrics().horizontalAdvance(QStringLiteral("Private Contact 1234")) + 16;
+    if (m_pTable->columnWidth(CContactsTableModel::kColName) < nameWidth)
+        m_pTable->setColumnWidth(CContactsTableModel::kColName, nameWidth);
     FillBulkValues();
     UpdateButtons();
 }
@@ -367,13 +374,24 @@ bool CContactsTableView::IsLive(xmlNodePtr node) const
     return false;
 }
 
-void CContactsTableView::NotifyTree()
+void CContactsTableView::NotifyTree(int column)
 {
-    // The private contacts' notice rebuilds the private groups too (a change may have deleted
-    // groups it left empty) and the scroll count; the public groups' notice their channels'
-    // scan counts.
-    SendHint(kHintRefresh, kNodePrivate, 0);
-    SendHint(kHintRefresh, kNodePublicGroup, 0);
+    // The tree shows names, the radio's own contact, the scroll count and the scan counts; a
+    // home group, ringer, Group Only or membership changes nothing there.
+    switch (column) {
+    case CContactsTableModel::kColHomeGroup:
+    case CContactsTableModel::kColGroupOnly:
+    case CContactsTableModel::kColRinger:
+    case CContactsTableModel::kColPrivateGroups: return;
+    case CContactsTableModel::kColScroll: SendHint(kHintRefresh, kNodeScrollList, 0); return;
+    case CContactsTableModel::kColScan: SendHint(kHintRefresh, kNodePublicGroup, 0); return;
+    default:
+        // The private contacts' notice rebuilds the private groups too (a channel change or a
+        // delete may remove groups it left empty) and the scroll count; the public groups'
+        // notice their channels' scan counts.
+        SendHint(kHintRefresh, kNodePrivate, 0);
+        SendHint(kHintRefresh, kNodePublicGroup, 0);
+    }
 }
 
 // ------------------------------------------------------------------ selection
@@ -540,7 +558,7 @@ bool CContactsTableView::CommitCell(xmlNodePtr node, int column, const QVariant 
                 CDataItem::RepositionChild(CDataItem(root.Context(), node->parent), ElementIndex(node),
                                            QStringLiteral("name"));
             SetModified();
-            NotifyTree();
+            NotifyTree(column);
         });
     }
     // The rows are read again whatever happened, so a refused cell shows the profile's value.
@@ -701,7 +719,7 @@ CContactsTableView::BulkOutcome CContactsTableView::ApplyBulk(const std::vector<
         }
         if (outcome.changed > 0) {
             SetModified();
-            NotifyTree();
+            NotifyTree(column);
         }
     }
     Reload();
@@ -733,7 +751,7 @@ bool CContactsTableView::AddContact(NodeKind kind)
         if (added.IsEmpty())
             return false;
         SetModified();
-        NotifyTree();
+        NotifyTree(-1);
     }
     // A filter that would hide the new row goes.
     m_pFilter->clear();
@@ -789,7 +807,7 @@ int CContactsTableView::DeleteContacts(const std::vector<xmlNodePtr> &contacts)
         }
         if (removed > 0) {
             SetModified();
-            NotifyTree();
+            NotifyTree(-1);
         }
     }
     Reload();

@@ -83,7 +83,8 @@ private:
     void Reload();
     bool IsLive(xmlNodePtr node) const;
     bool CommitCell(xmlNodePtr node, int column, const QVariant &value);
-    void NotifyTree();
+    // Tells the tree what a change of `column` (-1: contacts added or deleted) altered.
+    void NotifyTree(int column);
     void FillBulkValues();
     void UpdateButtons();
     void OnApplyClicked();

@@ -464,7 +464,7 @@ constexpr StrEntry kStrings[] = {
     {IDS_STEP_RENAME, QT_TRANSLATE_NOOP("StringTable", "Rename '%s' to '%s'")},
     {IDS_STEP_CHANGE_CELL, QT_TRANSLATE_NOOP("StringTable", "Change %s of '%s'")},
     {IDS_STEP_ADD, QT_TRANSLATE_NOOP("StringTable", "Add %s")},
-    {IDS_MENU_VIEW_CONTACTS_TABLE, QT_TRANSLATE_NOOP("StringTable", "Contacts &Table")},
+    {IDS_MENU_VIEW_CONTACTS_TABLE, QT_TRANSLATE_NOOP("StringTable", "&Contacts Table")},
     {IDS_PROMPT_VIEW_CONTACTS_TABLE, QT_TRANSLATE_NOOP("StringTable", "Show every contact of the profile in one table\nContacts Table")},
     {IDS_SETTINGS, QT_TRANSLATE_NOOP("StringTable", "Settings")},
     {IDS_CONTACTS, QT_TRANSLATE_NOOP("StringTable", "Contacts")},

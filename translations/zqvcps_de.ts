@@ -2322,7 +2322,7 @@ Private Kontakte verlassen ihre privaten Gruppen, und Gruppen ohne Mitglieder we
         <translation>%s hinzufügen</translation>
     </message>
     <message>
-        <source>Contacts &amp;Table</source>
+        <source>&amp;Contacts Table</source>
         <translation>Kontakt&amp;tabelle</translation>
     </message>
     <message>

@@ -2322,7 +2322,7 @@ Los contactos privados dejan sus grupos privados, y los grupos que queden sin mi
         <translation>Agregar %s</translation>
     </message>
     <message>
-        <source>Contacts &amp;Table</source>
+        <source>&amp;Contacts Table</source>
         <translation>&amp;Tabla de contactos</translation>
     </message>
     <message>

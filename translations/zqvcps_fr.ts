@@ -2322,7 +2322,7 @@ Les contacts privés quittent leurs groupes privés, et les groupes restés sans
         <translation>Ajouter %s</translation>
     </message>
     <message>
-        <source>Contacts &amp;Table</source>
+        <source>&amp;Contacts Table</source>
         <translation>Tableau des &amp;contacts</translation>
     </message>
     <message>

@@ -2322,7 +2322,7 @@ Contatos privados saem de seus grupos privados, e grupos que ficarem sem membros
         <translation>Adicionar %s</translation>
     </message>
     <message>
-        <source>Contacts &amp;Table</source>
+        <source>&amp;Contacts Table</source>
         <translation>&amp;Tabela de contatos</translation>
     </message>
     <message>

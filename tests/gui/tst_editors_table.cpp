@@ -124,6 +124,8 @@ private slots:
         f.view->OnUpdate(ViewHint{kHintRefresh, kNodePrivate, 0});
         table->sortByColumn(CContactsTableModel::kColName, Qt::AscendingOrder);
         const QStringList names = ShownNames(table);
+        table->sortByColumn(CContactsTableModel::kColChannel, Qt::AscendingOrder);
+        QCOMPARE(table->model()->index(0, CContactsTableModel::kColChannel).data().toInt(), 1);
         QVERIFY(names.indexOf("Private 2") < names.indexOf("Private 10"));
         QVERIFY(names.indexOf("Private 10") < names.indexOf("Private 19"));
         // The type column carries the icon, the groups column the private groups' names.
