@@ -158,9 +158,23 @@ void CContactsTableModel::Load(const CDataItem &root)
         rows.push_back(std::move(r));
     }
 
+    // The same contacts, perhaps in another profile order (a rename moves a contact to its
+    // place by name): they keep their rows, so the selection and an open cell editor stay.
     bool sameRows = rows.size() == m_rows.size();
-    for (size_t i = 0; sameRows && i < rows.size(); ++i)
-        sameRows = rows[i].node == m_rows[i].node;
+    if (sameRows) {
+        QHash<xmlNodePtr, size_t> fresh;
+        for (size_t i = 0; i < rows.size(); ++i)
+            fresh.insert(rows[i].node, i);
+        for (size_t i = 0; sameRows && i < m_rows.size(); ++i)
+            sameRows = fresh.contains(m_rows[i].node);
+        if (sameRows) {
+            std::vector<Row> ordered;
+            ordered.reserve(rows.size());
+            for (const Row &old : m_rows)
+                ordered.push_back(std::move(rows[fresh.value(old.node)]));
+            rows = std::move(ordered);
+        }
+    }
     if (sameRows) {
         m_rows = std::move(rows);
         if (!m_rows.empty())

@@ -564,11 +564,22 @@ bool CContactsTableView::CommitCell(xmlNodePtr node, int column, const QVariant 
     // The rows are read again whatever happened, so a refused cell shows the profile's value.
     // When contacts went (a channel change deletes the groups it empties), the rows are rebuilt
     // once the cell's editor has closed.
-    if (static_cast<int>(AllContactNodes(ProfileRoot()).size()) == m_pModel->rowCount())
+    // The sort moves a changed row out of the selection: the selected contacts are selected
+    // again afterwards.
+    const std::vector<xmlNodePtr> selected = SelectedContacts();
+    auto reload = [this, selected] {
         Reload();
+        std::vector<xmlNodePtr> still;
+        for (xmlNodePtr contact : selected)
+            if (m_pModel->RowOf(contact) >= 0)
+                still.push_back(contact);
+        SelectContacts(still);
+    };
+    if (static_cast<int>(AllContactNodes(ProfileRoot()).size()) == m_pModel->rowCount())
+        reload();
     else
         QMetaObject::invokeMethod(
-            this, [this] { Guarded([this] { Reload(); }); }, Qt::QueuedConnection);
+            this, [this, reload] { Guarded(reload); }, Qt::QueuedConnection);
     return applied;
 }
 
@@ -577,10 +588,6 @@ bool CContactsTableView::CommitCell(xmlNodePtr node, int column, const QVariant 
 QString CContactsTableView::StepName(const BulkChange &change, int count) const
 {
     const QString n = QString::number(count);
-    QString valueText;
-    for (int i = 0; i < m_pBulkValue->count() && valueText.isEmpty(); ++i)
-        if (m_pBulkValue->itemData(i) == change.value)
-            valueText = m_pBulkValue->itemText(i);
     auto groupName = [&] {
         const QString pid = change.value.toString();
         for (xmlNodePtr node : AllContactNodes(ProfileRoot()))

@@ -198,7 +198,10 @@ private slots:
         const QModelIndex cell = CellOf(f.view->Table(), contact, column);
         QVERIFY(cell.isValid());
         const int role = column == CContactsTableModel::kColScan ? Qt::CheckStateRole : Qt::EditRole;
+        f.view->SelectContacts({node});
         f.view->Table()->model()->setData(cell, value, role);
+        // The row stays selected, also when a new name moved the contact in the profile.
+        QVERIFY(f.view->SelectedContacts() == std::vector<xmlNodePtr>{node});
         QCOMPARE(GetAttr(node, attribute.toLatin1().constData()), stored);
         QCOMPARE(int(f.w.prompter.History().size()), messages);
         const bool changed = messages == 0;
