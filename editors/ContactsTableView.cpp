@@ -299,9 +299,6 @@ CContactsTableView::CContactsTableView(IEditorHost &host, CZQVCPSTreeView &tree,
     m_pTable->verticalHeader()->setVisible(false);
     m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 8);
     m_pTable->horizontalHeader()->setStretchLastSection(true);
-    // Column widths from the first rows and the headers: measuring every cell of a full
-    // profile would cost more than showing the table.
-    m_pTable->horizontalHeader()->setResizeContentsPrecision(40);
     m_pTable->setWordWrap(false);
     m_pTable->installEventFilter(this);
     connect(m_pTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { UpdateButtons(); });
@@ -317,11 +314,28 @@ CContactsTableView::~CContactsTableView() = default;
 void CContactsTableView::Load()
 {
     Reload();
-    m_pTable->resizeColumnsToContents();
-    // Names run to 20 characters whichever rows the widths were measured on.
-    const int nameWidth = m_pTable->fontMetrics().horizontalAdvance(QStringLiteral("Private Contact 1234")) + 16;
-    if (m_pTable->columnWidth(CContactsTableModel::kColName) < nameWidth)
-        m_pTable->setColumnWidth(CContactsTableModel::kColName, nameWidth);
+    // Column widths from the headers and the widest text a column can hold, not from every
+    // cell: measuring 150 rows would cost more than showing them.
+    const QFontMetrics metrics = m_pTable->fontMetrics();
+    QHeaderView *header = m_pTable->horizontalHeader();
+    for (int c = 0; c < CContactsTableModel::kColumnCount; ++c) {
+        int width = qMax(header->sectionSizeHint(c), 40);
+        switch (c) {
+        case CContactsTableModel::kColType:
+            for (int id : {IDS_TABLE_PRIVATE, IDS_TABLE_PRIVATE_GROUP, IDS_TABLE_PUBLIC_GROUP})
+                width = qMax(width, metrics.horizontalAdvance(LoadStr(id)) + m_pTable->iconSize().width() + 24);
+            break;
+        case CContactsTableModel::kColName:
+        case CContactsTableModel::kColHomeGroup:
+            width = qMax(width, metrics.horizontalAdvance(QStringLiteral("Private Contact 1234")) + 16);
+            break;
+        case CContactsTableModel::kColPid:
+            width = qMax(width, metrics.horizontalAdvance(QStringLiteral("00000000000")) + 16);
+            break;
+        default: break;
+        }
+        m_pTable->setColumnWidth(c, width);
+    }
     FillBulkValues();
     UpdateButtons();
 }
