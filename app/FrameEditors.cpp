@@ -71,6 +71,11 @@ public:
     void OnDelete() override { m_pTree->OnDelete(); }
     void OnRename() override { m_pTree->OnRename(); }
     void OnScanAdd() override { m_pTree->OnScanAdd(); }
+    void ShowContactsTable() override
+    {
+        if (QTreeWidgetItem *node = m_pTree->FindNode(kNodeAllContacts))
+            m_pTree->SelectNode(node);
+    }
 
     // IEditorHost
     CZQVCPSDoc &Document() override { return m_frame.Document(); }

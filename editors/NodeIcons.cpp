@@ -30,6 +30,7 @@ Look LookOf(NodeKind kind, bool ownRadio)
         return ownRadio ? Look{Shape::Radio, QColor(190, 30, 30)} : Look{Shape::Person, QColor(120, 60, 150)};
     case kNodeScrollList:
     case kNodeScanChannel: return {Shape::List, QColor(40, 120, 120)};
+    case kNodeAllContacts: return {Shape::People, QColor(90, 90, 150)};
     default: return {Shape::Folder, QColor(200, 160, 40)};
     }
 }

@@ -44,9 +44,11 @@ NodeKind ElementKindOf(NodeKind folderKind)
 const char *NodeViewClass(NodeKind kind)
 {
     static const char *const kClasses[kNodeKindCount] = {
-        "CRadioInfoView",    "CSettingsView",      "CTextMessagesView", "CTextMessageView", "CContactsView",
-        "CPublicGroupsView", "CPrivateGroupsView", "CPrivatesView",     "CPublicGroupView", "CPrivateGroupView",
-        "CPrivateView",      "CListsView",         "CScrollListView",   "CScanListView",    "CScanChannelView",
+        "CRadioInfoView",     "CSettingsView",     "CTextMessagesView",  "CTextMessageView",
+        "CContactsView",      "CPublicGroupsView", "CPrivateGroupsView", "CPrivatesView",
+        "CPublicGroupView",   "CPrivateGroupView", "CPrivateView",       "CListsView",
+        "CScrollListView",    "CScanListView",     "CScanChannelView",   nullptr,
+        "CContactsTableView",
     };
     return kind >= 0 && kind < kNodeKindCount ? kClasses[kind] : nullptr;
 }

@@ -26,9 +26,11 @@ enum NodeKind : int {
     kNodeScanChannel = 14,
     // Not a node: private contacts added with a bar-code scanner (used in Add notices only).
     kNodePrivatesWithScanner = 15,
+    // Every contact in one table, at the top of the tree.
+    kNodeAllContacts = 16,
 };
 
-inline constexpr int kNodeKindCount = 15;
+inline constexpr int kNodeKindCount = 17;
 
 // A tree node's value: the node kind in the low 16 bits, the element's index among its
 // siblings in the high 16 bits.

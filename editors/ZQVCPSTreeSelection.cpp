@@ -4,6 +4,7 @@
 
 #include "BaseView.h"
 #include "ContactFolderViews.h"
+#include "ContactsTableView.h"
 #include "ContactsView.h"
 #include "EditorHost.h"
 #include "ListFormViews.h"
@@ -171,6 +172,7 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
     case kNodeScanChannel: form = new CScanChannelView(m_host, *this); break;
     case kNodeLists: form = new CListsView(m_host, *this); break;
     case kNodeScanList: form = new CScanListView(m_host, *this); break;
+    case kNodeAllContacts: form = new CContactsTableView(m_host, *this); break;
     default: return nullptr;
     }
     try {

@@ -92,6 +92,7 @@ void CZQVCPSTreeView::Build()
         const CDataItem limit = ChildItem(root, "limit");
         QTreeWidgetItem *rootNode = AddNode(nullptr, kNodeRoot, 0, profile::ModelDisplayName(AttrText(limit, "model")));
 
+        AddNode(rootNode, kNodeAllContacts, 0, LoadStr(IDS_ALL_CONTACTS));
         QTreeWidgetItem *contacts = AddNode(rootNode, kNodeContacts, 0, LoadStr(IDS_CONTACTS));
         const struct {
             NodeKind kind;

@@ -4,10 +4,10 @@
 // out adding, deleting and renaming, receives the change notices (ViewHint) of the forms, and
 // tells the main window which of its commands (Add, Scan, Delete, Rename) are available.
 //
-// Tree shape, in this order: the root (the radio model); Contacts with Privates, Private
-// Groups and Public Groups (each only when the rule script enables its element); Settings;
-// Lists with Scroll (count) and, when the model has public scanning, Scan List with one node
-// per channel; Text Messages (when enabled). Each node carries MakeItemValue(kind, index).
+// Tree shape, in this order: the root (the radio model); All Contacts (the contacts table);
+// Contacts with Privates, Private Groups and Public Groups (each only when the rule script
+// enables its element); Settings; Lists with Scroll (count) and, when the model has public
+// scanning, Scan List with one node per channel; Text Messages (when enabled). Each node carries MakeItemValue(kind, index).
 #pragma once
 
 #include "DataItem.h"

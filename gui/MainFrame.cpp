@@ -260,6 +260,7 @@ void CMainFrame::UpdateCommands()
            IsEditableEditBox(focus) ? CanEdit(EditCommand::Delete, focus) : profile && flags.DeleteAllowed());
     enable(ID_EDIT_RENAME, profile && flags.RenameAllowed());
     enable(ID_VIEW_HELP_PANE, profile);
+    enable(ID_VIEW_CONTACTS_TABLE, profile);
     enable(ID_DEVICE_READ, idle);
     enable(ID_DEVICE_WRITE, profile && idle);
     enable(ID_DEVICE_RESET, idle);
@@ -377,6 +378,10 @@ void CMainFrame::OnCommand(int id)
     case ID_EDIT_DEALER_INFO: m_app.OnDealerInfo(); break;
     case ID_EDIT_PREFERENCE: m_app.OnPreference(); break;
     case ID_VIEW_HELP_PANE: OnToggleHelpPane(); break;
+    case ID_VIEW_CONTACTS_TABLE:
+        if (CChildFrame *child = ActiveChild())
+            child->Tree().ShowContactsTable();
+        break;
     case ID_DEVICE_READ:
     case ID_DEVICE_WRITE:
     case ID_DEVICE_RESET:

@@ -34,6 +34,8 @@ public:
     virtual void OnDelete() = 0;
     virtual void OnRename() = 0;
     virtual void OnScanAdd() = 0;
+    // Shows the table of all contacts (View > Contacts Table); a tree without one ignores it.
+    virtual void ShowContactsTable() {}
 };
 
 using TreeFactory = std::function<std::unique_ptr<IProfileTree>(CChildFrame &)>;

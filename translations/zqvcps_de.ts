@@ -2274,6 +2274,104 @@ Wiederherstellen</translation>
         <translation>&apos;%s&apos; löschen</translation>
     </message>
     <message>
+        <source>All Contacts</source>
+        <translation>Alle Kontakte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Private Group</source>
+        <translation>Private Gruppe</translation>
+    </message>
+    <message>
+        <source>Public Group</source>
+        <translation>Öffentliche Gruppe</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>Fi&amp;lter:</translation>
+    </message>
+    <message>
+        <source>Name or ID</source>
+        <translation>Name oder ID</translation>
+    </message>
+    <message>
+        <source>&amp;Change selected:</source>
+        <translation>Auswahl ä&amp;ndern:</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>Ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>Lösc&amp;hen</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add to Private Group</source>
+        <translation>Zur privaten Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from Private Group</source>
+        <translation>Aus privater Gruppe entfernen</translation>
+    </message>
+    <message>
+        <source>Delete %d contacts?
+Private contacts leave their private groups, and groups left without members are deleted.</source>
+        <translation>%d Kontakte löschen?
+Private Kontakte verlassen ihre privaten Gruppen, und Gruppen ohne Mitglieder werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>%d of %d contacts were left unchanged:</source>
+        <translation>%d von %d Kontakten wurden nicht geändert:</translation>
+    </message>
+    <message>
+        <source>This does not apply to this kind of contact.</source>
+        <translation>Dies gilt nicht für diese Art von Kontakt.</translation>
+    </message>
+    <message>
+        <source>Left unchanged: the question was declined.</source>
+        <translation>Nicht geändert: Die Frage wurde verneint.</translation>
+    </message>
+    <message>
+        <source>This concerns %d of the selected contacts:
+
+%s</source>
+        <translation>Dies betrifft %d der ausgewählten Kontakte:
+
+%s</translation>
+    </message>
+    <message>
+        <source>Set channel %d on %d contacts</source>
+        <translation>Kanal %d für %d Kontakte setzen</translation>
+    </message>
+    <message>
+        <source>Set ringer %d on %d contacts</source>
+        <translation>Rufton %d für %d Kontakte setzen</translation>
+    </message>
+    <message>
+        <source>Set %s to &apos;%s&apos; on %d contacts</source>
+        <translation>%s auf &apos;%s&apos; für %d Kontakte setzen</translation>
+    </message>
+    <message>
+        <source>Add %d contacts to &apos;%s&apos;</source>
+        <translation>%d Kontakte zu &apos;%s&apos; hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove %d contacts from &apos;%s&apos;</source>
+        <translation>%d Kontakte aus &apos;%s&apos; entfernen</translation>
+    </message>
+    <message>
+        <source>Delete %d contacts</source>
+        <translation>%d Kontakte löschen</translation>
+    </message>
+    <message>
         <source>Rename &apos;%s&apos; to &apos;%s&apos;</source>
         <translation>&apos;%s&apos; in &apos;%s&apos; umbenennen</translation>
     </message>
@@ -2300,6 +2398,24 @@ Wiederherstellen</translation>
     <message>
         <source>The changes to %s since it was last saved can no longer be undone one by one. Discard them all and read the profile again from its file?</source>
         <translation>Die Änderungen an %s seit dem letzten Speichern lassen sich nicht mehr einzeln rückgängig machen. Alle verwerfen und das Profil erneut aus seiner Datei lesen?</translation>
+    </message>
+    <message>
+        <source>Change %s of &apos;%s&apos;</source>
+        <translation>%s von &apos;%s&apos; ändern</translation>
+    </message>
+    <message>
+        <source>Add %s</source>
+        <translation>%s hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Contacts Table</source>
+        <translation>Kontakt&amp;tabelle</translation>
+    </message>
+    <message>
+        <source>Show every contact of the profile in one table
+Contacts Table</source>
+        <translation>Alle Kontakte des Profils in einer Tabelle anzeigen
+Kontakttabelle</translation>
     </message>
 </context>
 </TS>

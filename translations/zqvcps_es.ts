@@ -2301,5 +2301,125 @@ Revertir</translation>
         <source>The changes to %s since it was last saved can no longer be undone one by one. Discard them all and read the profile again from its file?</source>
         <translation>Los cambios en %s desde que se guardó por última vez ya no se pueden deshacer uno a uno. ¿Descartarlos todos y volver a leer el perfil de su archivo?</translation>
     </message>
+    <message>
+        <source>All Contacts</source>
+        <translation>Todos los contactos</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Private Group</source>
+        <translation>Grupo privado</translation>
+    </message>
+    <message>
+        <source>Public Group</source>
+        <translation>Grupo público</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>Fi&amp;ltro:</translation>
+    </message>
+    <message>
+        <source>Name or ID</source>
+        <translation>Nombre o ID</translation>
+    </message>
+    <message>
+        <source>&amp;Change selected:</source>
+        <translation>&amp;Cambiar selección:</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>A&amp;plicar</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>Elimina&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Add to Private Group</source>
+        <translation>Añadir a grupo privado</translation>
+    </message>
+    <message>
+        <source>Remove from Private Group</source>
+        <translation>Quitar de grupo privado</translation>
+    </message>
+    <message>
+        <source>Delete %d contacts?
+Private contacts leave their private groups, and groups left without members are deleted.</source>
+        <translation>¿Eliminar %d contactos?
+Los contactos privados dejan sus grupos privados, y los grupos que queden sin miembros se eliminan.</translation>
+    </message>
+    <message>
+        <source>%d of %d contacts were left unchanged:</source>
+        <translation>%d de %d contactos no se han cambiado:</translation>
+    </message>
+    <message>
+        <source>This does not apply to this kind of contact.</source>
+        <translation>Esto no se aplica a este tipo de contacto.</translation>
+    </message>
+    <message>
+        <source>Left unchanged: the question was declined.</source>
+        <translation>Sin cambios: se rechazó la pregunta.</translation>
+    </message>
+    <message>
+        <source>This concerns %d of the selected contacts:
+
+%s</source>
+        <translation>Esto afecta a %d de los contactos seleccionados:
+
+%s</translation>
+    </message>
+    <message>
+        <source>Set channel %d on %d contacts</source>
+        <translation>Poner canal %d en %d contactos</translation>
+    </message>
+    <message>
+        <source>Set ringer %d on %d contacts</source>
+        <translation>Poner timbre %d en %d contactos</translation>
+    </message>
+    <message>
+        <source>Set %s to &apos;%s&apos; on %d contacts</source>
+        <translation>Poner %s a &apos;%s&apos; en %d contactos</translation>
+    </message>
+    <message>
+        <source>Add %d contacts to &apos;%s&apos;</source>
+        <translation>Añadir %d contactos a &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Remove %d contacts from &apos;%s&apos;</source>
+        <translation>Quitar %d contactos de &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Delete %d contacts</source>
+        <translation>Eliminar %d contactos</translation>
+    </message>
+    <message>
+        <source>Rename &apos;%s&apos; to &apos;%s&apos;</source>
+        <translation>Renombrar &apos;%s&apos; como &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Change %s of &apos;%s&apos;</source>
+        <translation>Cambiar %s de &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Add %s</source>
+        <translation>Añadir %s</translation>
+    </message>
+    <message>
+        <source>&amp;Contacts Table</source>
+        <translation>&amp;Tabla de contactos</translation>
+    </message>
+    <message>
+        <source>Show every contact of the profile in one table
+Contacts Table</source>
+        <translation>Mostrar todos los contactos del perfil en una tabla
+Tabla de contactos</translation>
+    </message>
 </context>
 </TS>

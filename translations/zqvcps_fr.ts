@@ -2274,6 +2274,104 @@ Revenir</translation>
         <translation>Supprimer &apos;%s&apos;</translation>
     </message>
     <message>
+        <source>All Contacts</source>
+        <translation>Tous les contacts</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Private Group</source>
+        <translation>Groupe privé</translation>
+    </message>
+    <message>
+        <source>Public Group</source>
+        <translation>Groupe public</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>Fi&amp;ltre :</translation>
+    </message>
+    <message>
+        <source>Name or ID</source>
+        <translation>Nom ou ID</translation>
+    </message>
+    <message>
+        <source>&amp;Change selected:</source>
+        <translation>&amp;Changer la sélection :</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>A&amp;ppliquer</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>Supprime&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Add to Private Group</source>
+        <translation>Ajouter au groupe privé</translation>
+    </message>
+    <message>
+        <source>Remove from Private Group</source>
+        <translation>Retirer du groupe privé</translation>
+    </message>
+    <message>
+        <source>Delete %d contacts?
+Private contacts leave their private groups, and groups left without members are deleted.</source>
+        <translation>Supprimer %d contacts ?
+Les contacts privés quittent leurs groupes privés, et les groupes restés sans membres sont supprimés.</translation>
+    </message>
+    <message>
+        <source>%d of %d contacts were left unchanged:</source>
+        <translation>%d des %d contacts n&apos;ont pas été modifiés :</translation>
+    </message>
+    <message>
+        <source>This does not apply to this kind of contact.</source>
+        <translation>Ceci ne s&apos;applique pas à ce type de contact.</translation>
+    </message>
+    <message>
+        <source>Left unchanged: the question was declined.</source>
+        <translation>Non modifié : la question a été refusée.</translation>
+    </message>
+    <message>
+        <source>This concerns %d of the selected contacts:
+
+%s</source>
+        <translation>Ceci concerne %d des contacts sélectionnés :
+
+%s</translation>
+    </message>
+    <message>
+        <source>Set channel %d on %d contacts</source>
+        <translation>Régler le canal %d sur %d contacts</translation>
+    </message>
+    <message>
+        <source>Set ringer %d on %d contacts</source>
+        <translation>Régler la sonnerie %d sur %d contacts</translation>
+    </message>
+    <message>
+        <source>Set %s to &apos;%s&apos; on %d contacts</source>
+        <translation>Régler %s à &apos;%s&apos; sur %d contacts</translation>
+    </message>
+    <message>
+        <source>Add %d contacts to &apos;%s&apos;</source>
+        <translation>Ajouter %d contacts à &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Remove %d contacts from &apos;%s&apos;</source>
+        <translation>Retirer %d contacts de &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Delete %d contacts</source>
+        <translation>Supprimer %d contacts</translation>
+    </message>
+    <message>
         <source>Rename &apos;%s&apos; to &apos;%s&apos;</source>
         <translation>Renommer &apos;%s&apos; en &apos;%s&apos;</translation>
     </message>
@@ -2300,6 +2398,24 @@ Revenir</translation>
     <message>
         <source>The changes to %s since it was last saved can no longer be undone one by one. Discard them all and read the profile again from its file?</source>
         <translation>Les modifications de %s depuis le dernier enregistrement ne peuvent plus être annulées une à une. Les abandonner toutes et relire le profil depuis son fichier ?</translation>
+    </message>
+    <message>
+        <source>Change %s of &apos;%s&apos;</source>
+        <translation>Modifier %s de &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Add %s</source>
+        <translation>Ajouter %s</translation>
+    </message>
+    <message>
+        <source>&amp;Contacts Table</source>
+        <translation>Tableau des &amp;contacts</translation>
+    </message>
+    <message>
+        <source>Show every contact of the profile in one table
+Contacts Table</source>
+        <translation>Afficher tous les contacts du profil dans un tableau
+Tableau des contacts</translation>
     </message>
 </context>
 </TS>

@@ -2274,6 +2274,104 @@ Reverter</translation>
         <translation>Excluir &apos;%s&apos;</translation>
     </message>
     <message>
+        <source>All Contacts</source>
+        <translation>Todos os contatos</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Private Group</source>
+        <translation>Grupo privado</translation>
+    </message>
+    <message>
+        <source>Public Group</source>
+        <translation>Grupo público</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>Fi&amp;ltro:</translation>
+    </message>
+    <message>
+        <source>Name or ID</source>
+        <translation>Nome ou ID</translation>
+    </message>
+    <message>
+        <source>&amp;Change selected:</source>
+        <translation>&amp;Alterar seleção:</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>A&amp;plicar</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Adi&amp;cionar</translation>
+    </message>
+    <message>
+        <source>Add to Private Group</source>
+        <translation>Adicionar ao grupo privado</translation>
+    </message>
+    <message>
+        <source>Remove from Private Group</source>
+        <translation>Remover do grupo privado</translation>
+    </message>
+    <message>
+        <source>Delete %d contacts?
+Private contacts leave their private groups, and groups left without members are deleted.</source>
+        <translation>Excluir %d contatos?
+Contatos privados saem de seus grupos privados, e grupos que ficarem sem membros são excluídos.</translation>
+    </message>
+    <message>
+        <source>%d of %d contacts were left unchanged:</source>
+        <translation>%d de %d contatos não foram alterados:</translation>
+    </message>
+    <message>
+        <source>This does not apply to this kind of contact.</source>
+        <translation>Isto não se aplica a este tipo de contato.</translation>
+    </message>
+    <message>
+        <source>Left unchanged: the question was declined.</source>
+        <translation>Não alterado: a pergunta foi recusada.</translation>
+    </message>
+    <message>
+        <source>This concerns %d of the selected contacts:
+
+%s</source>
+        <translation>Isto afeta %d dos contatos selecionados:
+
+%s</translation>
+    </message>
+    <message>
+        <source>Set channel %d on %d contacts</source>
+        <translation>Definir canal %d em %d contatos</translation>
+    </message>
+    <message>
+        <source>Set ringer %d on %d contacts</source>
+        <translation>Definir toque %d em %d contatos</translation>
+    </message>
+    <message>
+        <source>Set %s to &apos;%s&apos; on %d contacts</source>
+        <translation>Definir %s como &apos;%s&apos; em %d contatos</translation>
+    </message>
+    <message>
+        <source>Add %d contacts to &apos;%s&apos;</source>
+        <translation>Adicionar %d contatos a &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Remove %d contacts from &apos;%s&apos;</source>
+        <translation>Remover %d contatos de &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Delete %d contacts</source>
+        <translation>Excluir %d contatos</translation>
+    </message>
+    <message>
         <source>Rename &apos;%s&apos; to &apos;%s&apos;</source>
         <translation>Renomear &apos;%s&apos; para &apos;%s&apos;</translation>
     </message>
@@ -2300,6 +2398,24 @@ Reverter</translation>
     <message>
         <source>The changes to %s since it was last saved can no longer be undone one by one. Discard them all and read the profile again from its file?</source>
         <translation>As alterações em %s desde que foi salvo pela última vez não podem mais ser desfeitas uma a uma. Descartar todas e ler o perfil novamente do arquivo?</translation>
+    </message>
+    <message>
+        <source>Change %s of &apos;%s&apos;</source>
+        <translation>Alterar %s de &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Add %s</source>
+        <translation>Adicionar %s</translation>
+    </message>
+    <message>
+        <source>&amp;Contacts Table</source>
+        <translation>&amp;Tabela de contatos</translation>
+    </message>
+    <message>
+        <source>Show every contact of the profile in one table
+Contacts Table</source>
+        <translation>Mostrar todos os contatos do perfil em uma tabela
+Tabela de contatos</translation>
     </message>
 </context>
 </TS>

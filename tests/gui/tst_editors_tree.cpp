@@ -40,7 +40,8 @@ private slots:
         QVERIFY(w.NewFromTemplate(QStringLiteral("ZQ-450 Standard.zqv")));
         QCOMPARE(w.Tree().topLevelItemCount(), 1);
         QCOMPARE(w.Label(kNodeRoot), QStringLiteral("ZQV450"));
-        QCOMPARE(w.ChildLabels(kNodeRoot), QStringList({"Contacts", "Settings", "Lists", "Text Messages"}));
+        QCOMPARE(w.ChildLabels(kNodeRoot),
+                 QStringList({"All Contacts", "Contacts", "Settings", "Lists", "Text Messages"}));
         QCOMPARE(w.ChildLabels(kNodeContacts), QStringList({"Privates", "Private Groups", "Public Groups"}));
         QCOMPARE(w.ChildLabels(kNodeLists), QStringList({"Scroll (2)", "Scan List"}));
         const QStringList channels = w.ChildLabels(kNodeScanList);

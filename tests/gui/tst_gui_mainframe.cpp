@@ -234,6 +234,7 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
         "  &Toolbar",
         "  &Status Bar",
         "  &Help Pane",
+        "  &Contacts Table",
         "&Device",
         "  &Read\tCtrl+R",
         "  &Write\tCtrl+W",

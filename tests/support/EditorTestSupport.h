@@ -76,6 +76,9 @@ public:
     // The read-private-ID dialog's scripted outcome, and how often a form opened it.
     std::optional<QString> readPidAnswer;
     int readPidRequests = 0;
+    QStringList editSteps;
+    int editDepth = 0;
+    int modifiedOutsideSteps = 0;
 
     CEditorWindow()
     {
@@ -180,7 +183,20 @@ public:
             old->deleteLater();
     }
     QWidget *RightView() const override { return m_pView; }
-    void SetModified() override { m_pDoc->SetModifiedFlag(true); }
+    void SetModified() override
+    {
+        m_pDoc->SetModifiedFlag(true);
+        if (editDepth == 0)
+            ++modifiedOutsideSteps;
+    }
+    // The named steps of the edit history (outermost scopes only), and the changes made
+    // outside any step.
+    void BeginEdit(const QString &name) override
+    {
+        if (editDepth++ == 0)
+            editSteps << name;
+    }
+    void EndEdit() override { --editDepth; }
     void CloseWithoutSaving() override { ++closeRequests; }
     bool HelpPaneShown() const override { return helpPane; }
     void ShowControlHelp(const QString &viewClass, int controlId) override
