@@ -24,12 +24,17 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zqv {
 
 namespace {
 
-enum Column { ColWhen, ColRadio, ColPid, ColProfile, ColResult, ColBackup, ColChanges, ColCount };
+// What changed comes before the files, whose long paths would push it out of sight.
+enum Column { ColWhen, ColRadio, ColPid, ColResult, ColChanges, ColProfile, ColBackup, ColCount };
+
+// The widest the change summary column opens; the whole list is in its tool tip.
+constexpr int kMaxChangesWidth = 360;
 
 // A date box with a tick box before it: the date filters only while ticked.
 QDateEdit *DateFilter(QCheckBox *&on, int labelId, const QDate &start, QWidget *parent, QHBoxLayout *row)
@@ -78,8 +83,8 @@ CWriteHistoryDialog::CWriteHistoryDialog(const QString &historyPath, IPrompter &
     m_pList->setRootIsDecorated(false);
     m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_pList->setHeaderLabels({LoadStr(IDS_JOBSHEET_WHEN), LoadStr(IDS_JOBSHEET_RADIO), LoadStr(IDS_HISTORY_COL_PID),
-                              LoadStr(IDS_HISTORY_COL_PROFILE), LoadStr(IDS_JOBSHEET_RESULT),
-                              LoadStr(IDS_HISTORY_COL_BACKUP), LoadStr(IDS_JOBSHEET_CHANGES)});
+                              LoadStr(IDS_JOBSHEET_RESULT), LoadStr(IDS_JOBSHEET_CHANGES),
+                              LoadStr(IDS_HISTORY_COL_PROFILE), LoadStr(IDS_HISTORY_COL_BACKUP)});
     layout->addWidget(m_pList, 1);
     m_pCount = new QLabel(this);
     m_pCount->setTextFormat(Qt::PlainText);
@@ -138,13 +143,14 @@ void CWriteHistoryDialog::Refill()
         auto *item =
             new QTreeWidgetItem(m_pList,
                                 {locale.toString(e.when.toLocalTime(), QLocale::ShortFormat), e.radioName, e.unitPid,
-                                 QDir::toNativeSeparators(e.profileFile), link::HistoryResultText(e.result),
-                                 QDir::toNativeSeparators(e.backupFile), changes});
+                                 link::HistoryResultText(e.result), changes, QDir::toNativeSeparators(e.profileFile),
+                                 QDir::toNativeSeparators(e.backupFile)});
         item->setData(ColWhen, Qt::UserRole, int(i));
         item->setToolTip(ColChanges, e.changes.join(QLatin1Char('\n')));
     }
     for (int c = 0; c < ColCount; ++c)
         m_pList->resizeColumnToContents(c);
+    m_pList->setColumnWidth(ColChanges, std::min(m_pList->columnWidth(ColChanges), kMaxChangesWidth));
     m_pCount->setText(m_history.IsOpen() ? FormatStr(IDS_HISTORY_COUNT, {QString::number(m_entries.size())})
                                          : FormatStr(IDS_HISTORY_OPEN_FAILED,
                                                      {QDir::toNativeSeparators(m_strPath), m_history.LastError()}));

@@ -114,8 +114,8 @@ private slots:
 
         QStringList all, other, sheet;
         QVERIFY(WithDialog<CWriteHistoryDialog>(ID_DEVICE_HISTORY, [&](CWriteHistoryDialog &dlg) {
-            all = Rows(dlg.List(), {2, 3, 4});
-            QVERIFY(dlg.List()->topLevelItem(0)->text(6).contains(QStringLiteral("On my way")));
+            all = Rows(dlg.List(), {2, 5, 3});
+            QVERIFY(dlg.List()->topLevelItem(0)->text(4).contains(QStringLiteral("On my way")));
             dlg.RadioBox()->setText(QStringLiteral("999"));
             other = Rows(dlg.List(), {2});
             dlg.RadioBox()->setText(QStringLiteral("10000101"));
