@@ -296,6 +296,10 @@ public:
     // A read always makes a new profile, saved like File Save As: there is no open profile to
     // overwrite, so the question about one does not arise.
     bool HasActiveProfile() const override { return false; }
+    QString ActiveProfilePath() const override
+    {
+        return m_pDoc ? QFileInfo(m_pDoc->GetPathName()).absoluteFilePath() : QString();
+    }
     void NewProfileFromRecord() override
     {
         if (m_bKeepReadRecord) {

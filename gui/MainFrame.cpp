@@ -4,12 +4,14 @@
 #include "CommandIds.h"
 #include "CommandState.h"
 #include "CommandTable.h"
+#include "CompareRadioDialog.h"
 #include "EditCommands.h"
 #include "ExchangeDialogs.h"
 #include "Languages.h"
 #include "MenuTable.h"
 #include "RadioCommands.h"
 #include "StringTable.h"
+#include "WriteHistoryDialog.h"
 #include "ZQVCPSApp.h"
 
 #include <QAction>
@@ -265,6 +267,7 @@ void CMainFrame::UpdateCommands()
     enable(ID_DEVICE_WRITE, profile && idle);
     enable(ID_DEVICE_RESET, idle);
     enable(ID_DEVICE_RESTORE, idle);
+    enable(ID_DEVICE_COMPARE, profile && idle);
     enable(ID_REPORT, profile && m_app.HasReportHandler());
     enable(ID_WINDOW_CASCADE, profile);
     enable(ID_WINDOW_TILE, profile);
@@ -397,6 +400,8 @@ void CMainFrame::OnCommand(int id)
             m_app.Radio().Reset();
         break;
     case ID_DEVICE_RESTORE: m_app.Radio().RestoreBackup(); break;
+    case ID_DEVICE_COMPARE: CompareWithRadio(m_app); break;
+    case ID_DEVICE_HISTORY: ShowWriteHistory(m_app); break;
     case ID_REPORT: m_app.OnReport(); break;
     case ID_WINDOW_CASCADE: m_pMdi->cascadeSubWindows(); break;
     case ID_WINDOW_TILE: m_pMdi->tileSubWindows(); break;

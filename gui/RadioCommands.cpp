@@ -238,6 +238,15 @@ bool CRadioCommands::HasActiveProfile() const
     return m_pTarget != nullptr;
 }
 
+QString CRadioCommands::ActiveProfilePath() const
+{
+    CChildFrame *child = m_pTarget;
+    if (!child)
+        return QString();
+    const CZQVCPSDoc &doc = child->Document();
+    return doc.GetPathName().isEmpty() ? doc.GetTitle() : doc.GetPathName();
+}
+
 void CRadioCommands::NewProfileFromRecord()
 {
     m_app.SetRadioRecordForNew(m_record);

@@ -72,6 +72,7 @@ private:
     bool AskPassword(const QString &expected, QString &entered) override;
     bool RunTransferDialog(bool write, bool olderRadioAccepted) override;
     bool HasActiveProfile() const override;
+    QString ActiveProfilePath() const override;
     void NewProfileFromRecord() override;
     void OverwriteActiveProfile() override;
     bool ActiveProfileToRecord() override;

@@ -3,6 +3,7 @@
 #include "BackupStore.h"
 #include "StringTable.h"
 #include "WriteChanges.h"
+#include "WriteHistory.h"
 
 #include <QDate>
 #include <QFile>
@@ -281,8 +282,10 @@ FlowResult CTransferSequencer::WriteFlow()
         if (backup != FlowResult::Done)
             return backup;
     }
+    const VirtualCPData sent = m_host.TransferRecord();
     WriteRecord(false);
     SettleBackup(m_host.LastWriteSentData());
+    link::RecordWrite(m_host.RadioUnitPid(), m_host.ActiveProfilePath(), m_writeOutcome, m_strBackupPath, sent);
     return FlowResult::Done;
 }
 

@@ -101,6 +101,8 @@ public:
 
     // The active profile window.
     virtual bool HasActiveProfile() const = 0;
+    // The active profile's file (its title when it has none yet), as the write history names it.
+    virtual QString ActiveProfilePath() const { return QString(); }
     virtual void NewProfileFromRecord() = 0;
     virtual void OverwriteActiveProfile() = 0;
     // Converts the active profile into the transfer record; shows the failure and returns

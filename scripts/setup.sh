@@ -12,6 +12,8 @@ packages=(
   libxml2-dev libxml2-utils
   # CSV import and export of contacts
   libcsv-dev
+  # Qt SQL's SQLite driver: the write history (and the help's index)
+  libqt6sql6-sqlite
   xvfb xauth imagemagick xdotool
   clang libclang-rt-14-dev
   # the formatting check of check-warnings.sh

@@ -4,8 +4,9 @@
 // protocol on it until it is stopped (SIGTERM, SIGINT, SIGHUP). Its memory is a profile file
 // or a fresh radio; a write changes it, and --dump saves it as a profile after every completed
 // write and at exit. --throttle paces both directions to the real 9600-baud wire (10 bits a
-// byte); the fault options make it misbehave the ways a real radio can. It ends with the
-// process that started it, so a test that dies never leaves it running.
+// byte); the fault options make it misbehave the ways a real radio can. --count N starts N such
+// radios at once, each on a pseudo-terminal of its own with its own unit PID, for programming a
+// fleet. It ends with the process that started it, so a test that dies never leaves it running.
 #include "RadioSim.h"
 
 #include "DataAdaptor.h"
@@ -28,7 +29,9 @@
 #include <ctime>
 #include <deque>
 #include <fcntl.h>
+#include <memory>
 #include <poll.h>
+#include <vector>
 #ifdef __linux__
 #include <sys/prctl.h>
 #endif
@@ -106,13 +109,43 @@ bool DumpProfile(const QString &path, const CRadioSim &sim)
     return file.commit();
 }
 
+// The longest private ID a radio holds.
+constexpr int kMaxPidLength = 11;
+
+// Gives the radio a new own private ID; its own private contact follows.
+void SetUnitPid(VirtualCPData &memory, const QString &pid)
+{
+    const QString oldPid = memory.limit.pid;
+    memory.limit.pid = pid;
+    for (VirtualCPContact &c : memory.contacts) {
+        if (c.cntct_type == profile::kPrivateContact && c.pid == oldPid)
+            c.pid = pid;
+    }
+}
+
+// The file of radio `index` (1-based) of a fleet: "dump.zqv" becomes "dump-2.zqv"; a lone
+// radio keeps the name as given.
+QString RadioFile(const QString &path, int index, int count)
+{
+    if (path.isEmpty() || count == 0)
+        return path;
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    const QString stem = path.left(path.size() - suffix.size());
+    return stem + QLatin1Char('-') + QString::number(index) + suffix;
+}
+
 // What the loop needs from the command line beyond the radio itself.
 struct SimOptions {
     QString dumpPath;
+    QString logPath;
     bool throttle = false;
     std::int64_t delayNs = 0;
-    std::FILE *log = nullptr;
+    int count = 0;  // 0: one radio, its path alone on the first line; N: N radios, "PATH PID" each
 };
+
+// The most radios one simulator runs: a fleet of cables on one PC, with room to spare.
+constexpr int kMaxRadios = 64;
 
 // Reads the command line into the radio and `options`; on a bad option returns the exit code
 // after saying why (0 when all is well).
@@ -180,10 +213,16 @@ int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
         QStringLiteral("pid-after-write"),
         QStringLiteral("Answer with the own private ID N after each write, as a different radio would."),
         QStringLiteral("N"));
-    parser.addOptions({profileOpt, dumpOpt,     emptyOpt,    fullOpt,         logOpt,     throttleOpt,
-                       delayOpt,   silentOpt,   checksumOpt, failOpt,         captureOpt, capturePidOpt,
-                       unitPidOpt, passwordOpt, phaseOpt,    releaseOpt,      versionOpt, cloneOpt,
-                       foreignOpt, corruptOpt,  dropOpt,     pidAfterWriteOpt});
+    const QCommandLineOption countOpt(
+        QStringLiteral("count"),
+        QStringLiteral("Run N radios, each on its own pseudo-terminal, printed one a line as \"PATH PID\". "
+                       "The unit PIDs count up from the first radio's; --dump and --log files get \"-1\", "
+                       "\"-2\" ... before their suffix."),
+        QStringLiteral("N"));
+    parser.addOptions({profileOpt, dumpOpt,     emptyOpt,    fullOpt,          logOpt,     throttleOpt,
+                       delayOpt,   silentOpt,   checksumOpt, failOpt,          captureOpt, capturePidOpt,
+                       unitPidOpt, passwordOpt, phaseOpt,    releaseOpt,       versionOpt, cloneOpt,
+                       foreignOpt, corruptOpt,  dropOpt,     pidAfterWriteOpt, countOpt});
     parser.process(app);
 
     if (parser.isSet(emptyOpt))
@@ -195,14 +234,7 @@ int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
         if (!LoadProfile(parser.value(profileOpt), sim.memory, error))
             return Fail(QStringLiteral("cannot load the profile: ") + error);
     }
-    const QString dumpPath = parser.value(dumpOpt);
-    options.dumpPath = dumpPath;
-    if (!dumpPath.isEmpty()) {
-        sim.onCommit = [&sim, dumpPath] {
-            if (!DumpProfile(dumpPath, sim))
-                QTextStream(stderr) << "zqv-radio-sim: cannot write " << dumpPath << "\n";
-        };
-    }
+    options.dumpPath = parser.value(dumpOpt);
 
     bool ok = true;
     const auto number = [&](const QCommandLineOption &opt, int base) {
@@ -211,13 +243,18 @@ int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
         ok = ok && good && v >= 0 && v <= 255;
         return std::uint8_t(v);
     };
-    if (parser.isSet(unitPidOpt)) {
-        const QString oldPid = sim.memory.limit.pid;
-        sim.memory.limit.pid = parser.value(unitPidOpt);
-        for (VirtualCPContact &c : sim.memory.contacts) {
-            if (c.cntct_type == profile::kPrivateContact && c.pid == oldPid)
-                c.pid = sim.memory.limit.pid;
-        }
+    if (parser.isSet(unitPidOpt))
+        SetUnitPid(sim.memory, parser.value(unitPidOpt));
+    if (parser.isSet(countOpt)) {
+        bool good = false;
+        options.count = parser.value(countOpt).toInt(&good);
+        if (!good || options.count < 1 || options.count > kMaxRadios)
+            return Fail(QStringLiteral("--count takes 1 to %1").arg(kMaxRadios));
+        // The PIDs count up from the first radio's, so they must be a number with room for all.
+        const QString &first = sim.memory.limit.pid;
+        const qulonglong base = first.toULongLong(&good);
+        if (!good || QString::number(base + options.count - 1).size() > kMaxPidLength)
+            return Fail(QStringLiteral("--count needs a numeric unit PID with room for %1 radios").arg(options.count));
     }
     if (parser.isSet(passwordOpt))
         sim.memory.setting.password = parser.value(passwordOpt);
@@ -256,14 +293,7 @@ int Configure(const QCoreApplication &app, CRadioSim &sim, SimOptions &options)
     options.throttle = parser.isSet(throttleOpt);
     options.delayNs = std::int64_t(parser.value(delayOpt).toInt()) * 1000000;
 
-    if (parser.isSet(logOpt)) {
-        std::FILE *log = std::fopen(QFile::encodeName(parser.value(logOpt)).constData(), "a");
-        if (!log)
-            return Fail(QStringLiteral("cannot open the log file"));
-        std::setvbuf(log, nullptr, _IOLBF, 0);
-        options.log = log;
-        sim.onRequest = [log](const QString &line) { std::fprintf(log, "%s\n", line.toUtf8().constData()); };
-    }
+    options.logPath = parser.value(logOpt);
     return 0;
 }
 
@@ -326,61 +356,132 @@ pid_t FollowParent()
     return parent;
 }
 
-// Answers the protocol on the pseudo-terminal until a stop signal comes or the parent is gone.
-void Run(CRadioSim &sim, int master, const SimOptions &options, const sigset_t &waitMask, pid_t parent)
-{
-    const bool throttle = options.throttle;
-    const std::int64_t delayNs = options.delayNs;
-    // Bytes waiting to go out, each with the time its last bit leaves the wire.
+// One radio of the simulator: its memory and faults, its pseudo-terminal, its files, and the
+// reply bytes on their way out, each with the time its last bit leaves the wire.
+struct SimRadio {
+    CRadioSim sim;
+    PseudoTerminal pty;
+    QString dumpPath;
+    std::FILE *log = nullptr;
     std::deque<std::pair<std::int64_t, std::uint8_t>> out;
     std::int64_t inDone = 0;  // when the last received byte has fully arrived
     std::int64_t outDone = 0;  // when the last scheduled reply byte leaves
-    std::uint8_t buffer[512];
-    // A parent that ended before the request for its signal took hold is seen at once here.
-    while (!g_stop && getppid() == parent) {
-        std::int64_t now = NowNs();
-        std::size_t due = 0;
-        while (due < out.size() && out[due].first <= now && due < sizeof buffer) {
-            buffer[due] = out[due].second;
-            ++due;
-        }
-        bool blocked = false;  // the terminal side holds as much unread data as it takes
-        if (due > 0) {
-            const ssize_t n = write(master, buffer, due);
-            if (n > 0)
-                out.erase(out.begin(), out.begin() + n);
-            blocked = n < 0 && errno == EAGAIN;
-        }
+    bool blocked = false;  // the terminal side holds as much unread data as it takes
 
-        pollfd pfd{master, short(POLLIN | (blocked ? POLLOUT : 0)), 0};
-        std::int64_t left = kParentCheckNs;
-        if (!out.empty() && !blocked)
-            left = std::clamp<std::int64_t>(out.front().first - NowNs(), 0, kParentCheckNs);
-        const timespec wait{time_t(left / 1000000000), long(left % 1000000000)};
-        if (ppoll(&pfd, 1, &wait, &waitMask) <= 0)
-            continue;
-        if (!(pfd.revents & POLLIN)) {
-            if (!(pfd.revents & POLLOUT))
-                usleep(10000);
-            continue;
-        }
-        const ssize_t n = read(master, buffer, sizeof buffer);
-        if (n <= 0)
-            continue;
-        now = NowNs();
-        for (ssize_t i = 0; i < n; ++i) {
-            inDone = throttle ? std::max(now, inDone) + kByteNs : now;
-            for (const QByteArray &reply : sim.Receive(buffer + i, 1)) {
-                std::int64_t t = std::max(inDone + delayNs, outDone);
-                for (const char b : reply) {
-                    if (throttle)
-                        t += kByteNs;
-                    out.emplace_back(t, std::uint8_t(b));
-                }
-                outDone = t;
+    ~SimRadio()
+    {
+        if (log)
+            std::fclose(log);
+        if (pty.keep >= 0)
+            close(pty.keep);
+        if (pty.master >= 0)
+            close(pty.master);
+    }
+};
+
+// Sends the reply bytes that are due; notes whether the terminal side is full.
+void SendDue(SimRadio &radio, std::int64_t now)
+{
+    std::uint8_t buffer[512];
+    std::size_t due = 0;
+    while (due < radio.out.size() && radio.out[due].first <= now && due < sizeof buffer) {
+        buffer[due] = radio.out[due].second;
+        ++due;
+    }
+    radio.blocked = false;
+    if (due > 0) {
+        const ssize_t n = write(radio.pty.master, buffer, due);
+        if (n > 0)
+            radio.out.erase(radio.out.begin(), radio.out.begin() + n);
+        radio.blocked = n < 0 && errno == EAGAIN;
+    }
+}
+
+// Takes what the PC sent and schedules the replies, paced to the wire when throttled.
+void TakeRequests(SimRadio &radio, const SimOptions &options)
+{
+    std::uint8_t buffer[512];
+    const ssize_t n = read(radio.pty.master, buffer, sizeof buffer);
+    if (n <= 0)
+        return;
+    const std::int64_t now = NowNs();
+    for (ssize_t i = 0; i < n; ++i) {
+        radio.inDone = options.throttle ? std::max(now, radio.inDone) + kByteNs : now;
+        for (const QByteArray &reply : radio.sim.Receive(buffer + i, 1)) {
+            std::int64_t t = std::max(radio.inDone + options.delayNs, radio.outDone);
+            for (const char b : reply) {
+                if (options.throttle)
+                    t += kByteNs;
+                radio.out.emplace_back(t, std::uint8_t(b));
             }
+            radio.outDone = t;
         }
     }
+}
+
+// Answers the protocol on every radio's pseudo-terminal until a stop signal comes or the
+// parent is gone. Each radio keeps its own timeline, so throttled radios run side by side.
+void Run(std::vector<std::unique_ptr<SimRadio>> &radios, const SimOptions &options, const sigset_t &waitMask,
+         pid_t parent)
+{
+    std::vector<pollfd> fds(radios.size());
+    // A parent that ended before the request for its signal took hold is seen at once here.
+    while (!g_stop && getppid() == parent) {
+        std::int64_t left = kParentCheckNs;
+        for (std::size_t i = 0; i < radios.size(); ++i) {
+            SimRadio &radio = *radios[i];
+            SendDue(radio, NowNs());
+            fds[i] = pollfd{radio.pty.master, short(POLLIN | (radio.blocked ? POLLOUT : 0)), 0};
+            if (!radio.out.empty() && !radio.blocked)
+                left = std::min(left, std::clamp<std::int64_t>(radio.out.front().first - NowNs(), 0, kParentCheckNs));
+        }
+        const timespec wait{time_t(left / 1000000000), long(left % 1000000000)};
+        if (ppoll(fds.data(), nfds_t(fds.size()), &wait, &waitMask) <= 0)
+            continue;
+        bool idle = true;  // nothing but a hang-up: the terminal side is closed
+        for (std::size_t i = 0; i < radios.size(); ++i) {
+            if (fds[i].revents & POLLIN) {
+                TakeRequests(*radios[i], options);
+                idle = false;
+            } else if (fds[i].revents & POLLOUT) {
+                idle = false;
+            }
+        }
+        if (idle)
+            usleep(10000);
+    }
+}
+
+// Sets up radio `index` (1-based) of `count` from the configured radio `model`: its unit PID,
+// files and pseudo-terminal. Returns the exit code after saying why when it cannot (0 when
+// all is well).
+int SetUpRadio(SimRadio &radio, const CRadioSim &model, const SimOptions &options, int index)
+{
+    radio.sim = model;
+    if (options.count > 0) {
+        const QString &first = model.memory.limit.pid;
+        SetUnitPid(radio.sim.memory,
+                   QStringLiteral("%1").arg(first.toULongLong() + index - 1, int(first.size()), 10, QLatin1Char('0')));
+    }
+    radio.dumpPath = RadioFile(options.dumpPath, index, options.count);
+    if (!radio.dumpPath.isEmpty()) {
+        CRadioSim &sim = radio.sim;
+        const QString dumpPath = radio.dumpPath;
+        sim.onCommit = [&sim, dumpPath] {
+            if (!DumpProfile(dumpPath, sim))
+                QTextStream(stderr) << "zqv-radio-sim: cannot write " << dumpPath << "\n";
+        };
+    }
+    const QString logPath = RadioFile(options.logPath, index, options.count);
+    if (!logPath.isEmpty()) {
+        std::FILE *log = std::fopen(QFile::encodeName(logPath).constData(), "a");
+        if (!log)
+            return Fail(QStringLiteral("cannot open the log file"));
+        std::setvbuf(log, nullptr, _IOLBF, 0);
+        radio.log = log;
+        radio.sim.onRequest = [log](const QString &line) { std::fprintf(log, "%s\n", line.toUtf8().constData()); };
+    }
+    return OpenPseudoTerminal(radio.pty);
 }
 
 }  // namespace
@@ -391,25 +492,31 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zqv-radio-sim"));
 
-    CRadioSim sim;
+    CRadioSim model;
     SimOptions options;
-    if (const int code = Configure(app, sim, options))
+    if (const int code = Configure(app, model, options))
         return code;
-    PseudoTerminal pty;
-    if (const int code = OpenPseudoTerminal(pty))
-        return code;
+    std::vector<std::unique_ptr<SimRadio>> radios;
+    for (int i = 1; i <= std::max(options.count, 1); ++i) {
+        radios.push_back(std::make_unique<SimRadio>());
+        if (const int code = SetUpRadio(*radios.back(), model, options, i))
+            return code;
+    }
     sigset_t waitMask;
     CatchStopSignals(waitMask);
 
-    std::printf("%s\n", pty.path.constData());
+    for (const auto &radio : radios) {
+        if (options.count > 0)
+            std::printf("%s %s\n", radio->pty.path.constData(), radio->sim.memory.limit.pid.toLatin1().constData());
+        else
+            std::printf("%s\n", radio->pty.path.constData());
+    }
     std::fflush(stdout);
-    Run(sim, pty.master, options, waitMask, parent);
+    Run(radios, options, waitMask, parent);
 
-    if (!options.dumpPath.isEmpty())
-        DumpProfile(options.dumpPath, sim);
-    if (options.log)
-        std::fclose(options.log);
-    close(pty.keep);
-    close(pty.master);
+    for (const auto &radio : radios) {
+        if (!radio->dumpPath.isEmpty())
+            DumpProfile(radio->dumpPath, radio->sim);
+    }
     return 0;
 }

@@ -2417,5 +2417,177 @@ Contacts Table</source>
         <translation>Alle Kontakte des Profils in einer Tabelle anzeigen
 Kontakttabelle</translation>
     </message>
+    <message>
+        <source>Written and checked</source>
+        <translation>Geschrieben und geprüft</translation>
+    </message>
+    <message>
+        <source>Written, not checked</source>
+        <translation>Geschrieben, nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Check found differences</source>
+        <translation>Prüfung fand Unterschiede</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Job Sheet</source>
+        <translation>Arbeitsbericht</translation>
+    </message>
+    <message>
+        <source>Customer: %s</source>
+        <translation>Kunde: %s</translation>
+    </message>
+    <message>
+        <source>Printed: %s</source>
+        <translation>Gedruckt: %s</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Was sich geändert hat</translation>
+    </message>
+    <message>
+        <source>Nothing changed</source>
+        <translation>Nichts geändert</translation>
+    </message>
+    <message>
+        <source>Not recorded (no backup was taken)</source>
+        <translation>Nicht erfasst (keine Sicherung angelegt)</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>List the writes into radios and print a job sheet
+Write History</source>
+        <translation>Schreibvorgänge in Funkgeräte auflisten und einen Arbeitsbericht drucken
+Schreibverlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio...</source>
+        <translation>Mit Funkgerät ver&amp;gleichen...</translation>
+    </message>
+    <message>
+        <source>Show what writing the active profile would change in the radio
+Compare with Radio</source>
+        <translation>Zeigen, was das Schreiben des aktiven Profils im Funkgerät ändern würde
+Mit Funkgerät vergleichen</translation>
+    </message>
+    <message>
+        <source>Write History</source>
+        <translation>Schreibverlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Radio (ID or name):</source>
+        <translation>&amp;Funkgerät (ID oder Name):</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>R&amp;esult:</source>
+        <translation>&amp;Ergebnis:</translation>
+    </message>
+    <message>
+        <source>All results</source>
+        <translation>Alle Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Unit ID</source>
+        <translation>Geräte-ID</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>&amp;Print Job Sheet...</source>
+        <translation>Arbeitsbericht &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation>&amp;Kunde:</translation>
+    </message>
+    <message>
+        <source>The write history %s cannot be opened:
+%s</source>
+        <translation>Der Schreibverlauf %s kann nicht geöffnet werden:
+%s</translation>
+    </message>
+    <message>
+        <source>%s writes shown</source>
+        <translation>%s Schreibvorgänge angezeigt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The job sheet could not be saved as %s:
+%s</source>
+        <translation>Der Arbeitsbericht konnte nicht als %s gespeichert werden:
+%s</translation>
+    </message>
+    <message>
+        <source>Compare with Radio</source>
+        <translation>Mit Funkgerät vergleichen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>Im Funkgerät</translation>
+    </message>
+    <message>
+        <source>In the profile</source>
+        <translation>Im Profil</translation>
+    </message>
+    <message>
+        <source>The radio %s already holds this profile: writing it would change nothing.</source>
+        <translation>Das Funkgerät %s enthält dieses Profil bereits: Schreiben würde nichts ändern.</translation>
+    </message>
+    <message>
+        <source>Writing %s into the radio %s would change %s items:</source>
+        <translation>Das Schreiben von %s in das Funkgerät %s würde %s Einträge ändern:</translation>
+    </message>
+    <message>
+        <source>(not there)</source>
+        <translation>(nicht vorhanden)</translation>
+    </message>
+    <message>
+        <source>(there)</source>
+        <translation>(vorhanden)</translation>
+    </message>
 </context>
 </TS>

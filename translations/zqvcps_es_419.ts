@@ -2421,5 +2421,177 @@ Contacts Table</source>
         <translation>Mostrar todos los contactos del perfil en una tabla
 Tabla de contactos</translation>
     </message>
+    <message>
+        <source>Written and checked</source>
+        <translation>Escrita y verificada</translation>
+    </message>
+    <message>
+        <source>Written, not checked</source>
+        <translation>Escrita, sin verificar</translation>
+    </message>
+    <message>
+        <source>Check found differences</source>
+        <translation>La verificación encontró diferencias</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallida</translation>
+    </message>
+    <message>
+        <source>Job Sheet</source>
+        <translation>Hoja de trabajo</translation>
+    </message>
+    <message>
+        <source>Customer: %s</source>
+        <translation>Cliente: %s</translation>
+    </message>
+    <message>
+        <source>Printed: %s</source>
+        <translation>Impresa: %s</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Qué cambió</translation>
+    </message>
+    <message>
+        <source>Nothing changed</source>
+        <translation>Nada cambió</translation>
+    </message>
+    <message>
+        <source>Not recorded (no backup was taken)</source>
+        <translation>No registrado (no se hizo respaldo)</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historial...</translation>
+    </message>
+    <message>
+        <source>List the writes into radios and print a job sheet
+Write History</source>
+        <translation>Lista las escrituras en radios e imprime una hoja de trabajo
+Historial de escrituras</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio...</source>
+        <translation>Co&amp;mparar con el radio...</translation>
+    </message>
+    <message>
+        <source>Show what writing the active profile would change in the radio
+Compare with Radio</source>
+        <translation>Muestra lo que cambiaría en el radio al escribir el perfil activo
+Comparar con el radio</translation>
+    </message>
+    <message>
+        <source>Write History</source>
+        <translation>Historial de escrituras</translation>
+    </message>
+    <message>
+        <source>&amp;Radio (ID or name):</source>
+        <translation>&amp;Radio (ID o nombre):</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>R&amp;esult:</source>
+        <translation>R&amp;esultado:</translation>
+    </message>
+    <message>
+        <source>All results</source>
+        <translation>Todos los resultados</translation>
+    </message>
+    <message>
+        <source>Unit ID</source>
+        <translation>ID de la unidad</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Respaldo</translation>
+    </message>
+    <message>
+        <source>&amp;Print Job Sheet...</source>
+        <translation>&amp;Imprimir hoja de trabajo...</translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation>&amp;Cliente:</translation>
+    </message>
+    <message>
+        <source>The write history %s cannot be opened:
+%s</source>
+        <translation>No se puede abrir el historial de escrituras %s:
+%s</translation>
+    </message>
+    <message>
+        <source>%s writes shown</source>
+        <translation>%s escrituras mostradas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The job sheet could not be saved as %s:
+%s</source>
+        <translation>No se pudo guardar la hoja de trabajo como %s:
+%s</translation>
+    </message>
+    <message>
+        <source>Compare with Radio</source>
+        <translation>Comparar con el radio</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>En el radio</translation>
+    </message>
+    <message>
+        <source>In the profile</source>
+        <translation>En el perfil</translation>
+    </message>
+    <message>
+        <source>The radio %s already holds this profile: writing it would change nothing.</source>
+        <translation>El radio %s ya contiene este perfil: escribirlo no cambiaría nada.</translation>
+    </message>
+    <message>
+        <source>Writing %s into the radio %s would change %s items:</source>
+        <translation>Escribir %s en el radio %s cambiaría %s elementos:</translation>
+    </message>
+    <message>
+        <source>(not there)</source>
+        <translation>(no existe)</translation>
+    </message>
+    <message>
+        <source>(there)</source>
+        <translation>(existe)</translation>
+    </message>
 </context>
 </TS>

@@ -2417,5 +2417,177 @@ Contacts Table</source>
         <translation>Afficher tous les contacts du profil dans un tableau
 Tableau des contacts</translation>
     </message>
+    <message>
+        <source>Written and checked</source>
+        <translation>Écrit et vérifié</translation>
+    </message>
+    <message>
+        <source>Written, not checked</source>
+        <translation>Écrit, non vérifié</translation>
+    </message>
+    <message>
+        <source>Check found differences</source>
+        <translation>La vérification a trouvé des différences</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Job Sheet</source>
+        <translation>Fiche d&apos;intervention</translation>
+    </message>
+    <message>
+        <source>Customer: %s</source>
+        <translation>Client : %s</translation>
+    </message>
+    <message>
+        <source>Printed: %s</source>
+        <translation>Imprimée le : %s</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Ce qui a changé</translation>
+    </message>
+    <message>
+        <source>Nothing changed</source>
+        <translation>Aucun changement</translation>
+    </message>
+    <message>
+        <source>Not recorded (no backup was taken)</source>
+        <translation>Non enregistré (aucune sauvegarde prise)</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>List the writes into radios and print a job sheet
+Write History</source>
+        <translation>Liste les écritures dans les radios et imprime une fiche d&apos;intervention
+Historique des écritures</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio...</source>
+        <translation>C&amp;omparer avec la radio...</translation>
+    </message>
+    <message>
+        <source>Show what writing the active profile would change in the radio
+Compare with Radio</source>
+        <translation>Montre ce que l&apos;écriture du profil actif changerait dans la radio
+Comparer avec la radio</translation>
+    </message>
+    <message>
+        <source>Write History</source>
+        <translation>Historique des écritures</translation>
+    </message>
+    <message>
+        <source>&amp;Radio (ID or name):</source>
+        <translation>&amp;Radio (ID ou nom) :</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>A&amp;u :</translation>
+    </message>
+    <message>
+        <source>R&amp;esult:</source>
+        <translation>Rés&amp;ultat :</translation>
+    </message>
+    <message>
+        <source>All results</source>
+        <translation>Tous les résultats</translation>
+    </message>
+    <message>
+        <source>Unit ID</source>
+        <translation>ID de l&apos;unité</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>&amp;Print Job Sheet...</source>
+        <translation>&amp;Imprimer la fiche...</translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation>&amp;Client :</translation>
+    </message>
+    <message>
+        <source>The write history %s cannot be opened:
+%s</source>
+        <translation>Impossible d&apos;ouvrir l&apos;historique des écritures %s :
+%s</translation>
+    </message>
+    <message>
+        <source>%s writes shown</source>
+        <translation>%s écritures affichées</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The job sheet could not be saved as %s:
+%s</source>
+        <translation>Impossible d&apos;enregistrer la fiche sous %s :
+%s</translation>
+    </message>
+    <message>
+        <source>Compare with Radio</source>
+        <translation>Comparer avec la radio</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>Dans la radio</translation>
+    </message>
+    <message>
+        <source>In the profile</source>
+        <translation>Dans le profil</translation>
+    </message>
+    <message>
+        <source>The radio %s already holds this profile: writing it would change nothing.</source>
+        <translation>La radio %s contient déjà ce profil : l&apos;écrire ne changerait rien.</translation>
+    </message>
+    <message>
+        <source>Writing %s into the radio %s would change %s items:</source>
+        <translation>Écrire %s dans la radio %s changerait %s éléments :</translation>
+    </message>
+    <message>
+        <source>(not there)</source>
+        <translation>(absent)</translation>
+    </message>
+    <message>
+        <source>(there)</source>
+        <translation>(présent)</translation>
+    </message>
 </context>
 </TS>

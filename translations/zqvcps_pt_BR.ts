@@ -2417,5 +2417,177 @@ Contacts Table</source>
         <translation>Mostrar todos os contatos do perfil em uma tabela
 Tabela de contatos</translation>
     </message>
+    <message>
+        <source>Written and checked</source>
+        <translation>Gravado e verificado</translation>
+    </message>
+    <message>
+        <source>Written, not checked</source>
+        <translation>Gravado, não verificado</translation>
+    </message>
+    <message>
+        <source>Check found differences</source>
+        <translation>A verificação encontrou diferenças</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Job Sheet</source>
+        <translation>Ordem de serviço</translation>
+    </message>
+    <message>
+        <source>Customer: %s</source>
+        <translation>Cliente: %s</translation>
+    </message>
+    <message>
+        <source>Printed: %s</source>
+        <translation>Impressa em: %s</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Data e hora</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>O que mudou</translation>
+    </message>
+    <message>
+        <source>Nothing changed</source>
+        <translation>Nada mudou</translation>
+    </message>
+    <message>
+        <source>Not recorded (no backup was taken)</source>
+        <translation>Não registrado (nenhum backup foi feito)</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Histórico...</translation>
+    </message>
+    <message>
+        <source>List the writes into radios and print a job sheet
+Write History</source>
+        <translation>Lista as gravações nos rádios e imprime uma ordem de serviço
+Histórico de gravações</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio...</source>
+        <translation>Co&amp;mparar com o rádio...</translation>
+    </message>
+    <message>
+        <source>Show what writing the active profile would change in the radio
+Compare with Radio</source>
+        <translation>Mostra o que a gravação do perfil ativo mudaria no rádio
+Comparar com o rádio</translation>
+    </message>
+    <message>
+        <source>Write History</source>
+        <translation>Histórico de gravações</translation>
+    </message>
+    <message>
+        <source>&amp;Radio (ID or name):</source>
+        <translation>&amp;Rádio (ID ou nome):</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;De:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Até:</translation>
+    </message>
+    <message>
+        <source>R&amp;esult:</source>
+        <translation>Res&amp;ultado:</translation>
+    </message>
+    <message>
+        <source>All results</source>
+        <translation>Todos os resultados</translation>
+    </message>
+    <message>
+        <source>Unit ID</source>
+        <translation>ID da unidade</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>&amp;Print Job Sheet...</source>
+        <translation>&amp;Imprimir ordem de serviço...</translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation>&amp;Cliente:</translation>
+    </message>
+    <message>
+        <source>The write history %s cannot be opened:
+%s</source>
+        <translation>Não é possível abrir o histórico de gravações %s:
+%s</translation>
+    </message>
+    <message>
+        <source>%s writes shown</source>
+        <translation>%s gravações exibidas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>The job sheet could not be saved as %s:
+%s</source>
+        <translation>Não foi possível salvar a ordem de serviço como %s:
+%s</translation>
+    </message>
+    <message>
+        <source>Compare with Radio</source>
+        <translation>Comparar com o rádio</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>No rádio</translation>
+    </message>
+    <message>
+        <source>In the profile</source>
+        <translation>No perfil</translation>
+    </message>
+    <message>
+        <source>The radio %s already holds this profile: writing it would change nothing.</source>
+        <translation>O rádio %s já contém este perfil: gravá-lo não mudaria nada.</translation>
+    </message>
+    <message>
+        <source>Writing %s into the radio %s would change %s items:</source>
+        <translation>Gravar %s no rádio %s mudaria %s itens:</translation>
+    </message>
+    <message>
+        <source>(not there)</source>
+        <translation>(não existe)</translation>
+    </message>
+    <message>
+        <source>(there)</source>
+        <translation>(existe)</translation>
+    </message>
 </context>
 </TS>
