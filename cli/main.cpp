@@ -66,6 +66,7 @@ int main(int argc, char *argv[])
     RegisterLinkCommands(commands);
     RegisterReportCommands(commands);
     RegisterExchangeCommands(commands);
+    RegisterDiagCommands(commands);
 
     QStringList args = app.arguments().mid(1);
     // Global options, before the command: where the installation data lives (by default the

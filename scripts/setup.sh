@@ -12,6 +12,8 @@ packages=(
   libxml2-dev libxml2-utils
   # CSV import and export of contacts
   libcsv-dev
+  # the support bundle's zip file
+  libzip-dev
   xvfb xauth imagemagick xdotool
   clang libclang-rt-14-dev
   # the formatting check of check-warnings.sh
