@@ -155,5 +155,7 @@ void RegisterExchangeCommands(CommandTable &table);
 // DiagCommands.cpp: doctor; `ports --watch` (the cable finder) runs RunPortsWatch.
 void RegisterDiagCommands(CommandTable &table);
 int RunPortsWatch(CCliContext &ctx);
+// Makes every failed transfer print the doctor command that finds the cause.
+void InstallDoctorHint(CCliContext &ctx);
 
 }  // namespace zqv::cli

@@ -88,6 +88,17 @@ int RunPortsWatch(CCliContext &ctx)
     }
 }
 
+void InstallDoctorHint(CCliContext &ctx)
+{
+    // A failed transfer ends with the command that finds out why.
+    SetTroubleshooterHandler(
+        [&ctx](const QString &port) {
+            ctx.Err() << FormatStr(IDS_DOC_CLI_HINT, {port.isEmpty() ? QStringLiteral("PORT") : port}) << '\n';
+            ctx.Err().flush();
+        },
+        false);
+}
+
 void RegisterDiagCommands(CommandTable &table)
 {
     AddCommand(table, "doctor", "doctor [--port P]",

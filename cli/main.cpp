@@ -100,6 +100,7 @@ int main(int argc, char *argv[])
     for (const CCommand &command : commands) {
         if (command.name == args.first()) {
             CCliContext context(installDir, out, err);
+            InstallDoctorHint(context);
             const int exitCode = command.run(context, args.mid(1));
             WarnIfTraceIncomplete(global.traceFile, err);
             return exitCode;

@@ -253,32 +253,44 @@ namespace zqv {
 namespace {
 std::mutex g_handlerMutex;
 std::function<void(const QString &)> g_handler;
+bool g_asButton = true;
 }  // namespace
 
-void SetTroubleshooterHandler(std::function<void(const QString &port)> handler)
+void SetTroubleshooterHandler(std::function<void(const QString &port)> handler, bool asButton)
 {
     std::lock_guard<std::mutex> lock(g_handlerMutex);
     g_handler = std::move(handler);
+    g_asButton = asButton;
 }
 
-void ShowTransferFailure(IPrompter &prompter, const QString &text, int code, const QString &port, unsigned style)
+void TakeUpTroubleshooter(const QString &port)
 {
     std::function<void(const QString &)> handler;
     {
         std::lock_guard<std::mutex> lock(g_handlerMutex);
         handler = g_handler;
     }
-    if (code == link::LR_USER_CANCELED) {
-        prompter.Show(text, style);
-        return;
-    }
-    if (!handler) {
-        const QString shown = port.isEmpty() ? QStringLiteral("PORT") : port;
-        prompter.Show(text + u'\n' + FormatStr(IDS_DOC_CLI_HINT, {shown}), style);
-        return;
-    }
-    if (prompter.Show(text, style | MB_OFFER_TROUBLESHOOTER) == IDTROUBLESHOOT)
+    if (handler)
         handler(port);
+}
+
+void ShowTransferFailure(IPrompter &prompter, const QString &text, int code, const QString &port, unsigned style)
+{
+    std::function<void(const QString &)> handler;
+    bool asButton = true;
+    {
+        std::lock_guard<std::mutex> lock(g_handlerMutex);
+        handler = g_handler;
+        asButton = g_asButton;
+    }
+    if (!handler || code == link::LR_USER_CANCELED) {
+        prompter.Show(text, style);
+    } else if (!asButton) {
+        prompter.Show(text, style);
+        handler(port);
+    } else if (prompter.Show(text, style | MB_OFFER_TROUBLESHOOTER) == IDTROUBLESHOOT) {
+        handler(port);
+    }
 }
 
 }  // namespace zqv

@@ -89,14 +89,16 @@ namespace zqv {
 
 class IPrompter;
 
-// What the program does when the user takes up the troubleshooter after a failure (the
-// desktop program opens its Test Connection window on `port`). Without one, the offer is a
-// hint line with the command to run.
-void SetTroubleshooterHandler(std::function<void(const QString &port)> handler);
+// How the program offers the troubleshooter after a failure. With `asButton` the failure's
+// box gets a button that runs `handler` on the port (the desktop program opens its Test
+// Connection window); otherwise `handler` runs after the message (the command-line tool prints
+// the command to run). Without a handler the message is shown as it is.
+void SetTroubleshooterHandler(std::function<void(const QString &port)> handler, bool asButton = true);
+// Runs the handler on `port` (nothing without one): a window's own offer was taken up.
+void TakeUpTroubleshooter(const QString &port);
 
-// Shows a failed radio operation's message and offers the troubleshooter on `port`: a button
-// of the box when a handler is set, else a line saying which command finds the cause. A
-// cancel by the user is shown as it is.
+// Shows a failed radio operation's message and offers the troubleshooter on `port` as the
+// handler says. A cancel by the user is shown as it is.
 void ShowTransferFailure(IPrompter &prompter, const QString &text, int code, const QString &port, unsigned style = 0);
 
 }  // namespace zqv
