@@ -203,7 +203,11 @@ bool SaveSupportBundle(const QString &path, const SupportBundleInput &input, QSt
     const QByteArray bytes = BuildSupportBundle(input, error);
     if (bytes.isEmpty())
         return false;
-    return SaveFileReplacing(path, bytes, error);
+    if (!SaveFileReplacing(path, bytes, error))
+        return false;
+    // With names asked for it carries the contacts and the password: the user's alone.
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
 }
 
 }  // namespace zqv
