@@ -152,5 +152,10 @@ void RegisterLinkCommands(CommandTable &table);
 void RegisterReportCommands(CommandTable &table);
 // export, import, merge (ExchangeCommands.cpp).
 void RegisterExchangeCommands(CommandTable &table);
+// DiagCommands.cpp: doctor; `ports --watch` (the cable finder) runs RunPortsWatch.
+void RegisterDiagCommands(CommandTable &table);
+int RunPortsWatch(CCliContext &ctx);
+// Makes every failed transfer print the doctor command that finds the cause.
+void InstallDoctorHint(CCliContext &ctx);
 
 }  // namespace zqv::cli

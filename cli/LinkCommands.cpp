@@ -17,6 +17,7 @@
 #include "CliSupport.h"
 
 #include "BackupStore.h"
+#include "CableDoctor.h"
 #include "ConfigStore.h"
 #include "LinkCodec.h"
 #include "PortEnumerator.h"
@@ -102,7 +103,8 @@ public:
             case 'f':
                 m_outcome = {kNoticeFailure, e.value};
                 if (m_bShowFailures)
-                    m_ctx.Prompter().Show(TransferFailureText(e.value), MB_OK | MB_ICONERROR);
+                    ShowTransferFailure(m_ctx.Prompter(), TransferFailureText(e.value), e.value, m_strPort,
+                                        MB_ICONERROR);
                 break;
             case 'q': Answer(e.value); break;
             case 'd': done = true; break;
@@ -405,6 +407,8 @@ bool ParseRadioArgs(CCliContext &ctx, const CCommand &self, const QStringList &a
 
 int RunPorts(CCliContext &ctx, const CCommand &self, const QStringList &args)
 {
+    if (args == QStringList{QStringLiteral("--watch")})
+        return RunPortsWatch(ctx);
     if (!args.isEmpty())
         return UsageError(ctx, self, QStringLiteral("ports takes no arguments"));
     CQtPortEnumerator ports;
@@ -633,7 +637,8 @@ int RunCapturePid(CCliContext &ctx, const CCommand &self, const QStringList &arg
 
 void RegisterLinkCommands(CommandTable &table)
 {
-    AddCommand(table, "ports", "ports", "list the serial ports; mark the cable and the configured port", RunPorts);
+    AddCommand(table, "ports", "ports [--watch]",
+               "list the serial ports; mark the cable and the configured port; --watch finds the cable", RunPorts);
     AddCommand(table, "identify", "identify --port P", "show the radio's firmware, codeplug version and setting group",
                RunIdentify);
     AddCommand(table, "read", "read --port P [--password N] -o FILE", "read the radio into a new profile", RunRead);

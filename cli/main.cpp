@@ -66,6 +66,7 @@ int main(int argc, char *argv[])
     RegisterLinkCommands(commands);
     RegisterReportCommands(commands);
     RegisterExchangeCommands(commands);
+    RegisterDiagCommands(commands);
 
     QStringList args = app.arguments().mid(1);
     // Global options, before the command: where the installation data lives (by default the
@@ -99,6 +100,7 @@ int main(int argc, char *argv[])
     for (const CCommand &command : commands) {
         if (command.name == args.first()) {
             CCliContext context(installDir, out, err);
+            InstallDoctorHint(context);
             const int exitCode = command.run(context, args.mid(1));
             WarnIfTraceIncomplete(global.traceFile, err);
             return exitCode;

@@ -26,6 +26,8 @@ enum MessageBoxStyle : unsigned {
     MB_ICONWARNING = 0x30,
     MB_ICONINFORMATION = 0x40,
     MB_DEFBUTTON2 = 0x100,
+    // A failed radio operation: the box also offers the connection troubleshooter.
+    MB_OFFER_TROUBLESHOOTER = 0x10000,
 };
 
 // Answers.
@@ -37,6 +39,7 @@ enum MessageBoxAnswer : int {
     IDIGNORE = 5,
     IDYES = 6,
     IDNO = 7,
+    IDTROUBLESHOOT = 12,  // the troubleshooter's button of MB_OFFER_TROUBLESHOOTER
 };
 
 class IPrompter {

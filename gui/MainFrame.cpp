@@ -5,6 +5,7 @@
 #include "CommandState.h"
 #include "CommandTable.h"
 #include "CompareRadioDialog.h"
+#include "ConnectionDialogs.h"
 #include "EditCommands.h"
 #include "ExchangeDialogs.h"
 #include "Languages.h"
@@ -71,6 +72,7 @@ CMainFrame::CMainFrame(CZQVCPSApp &app) : m_app(app)
     qApp->installEventFilter(this);
 
     SetCablePort(m_app.FindPort(false));
+    InstallTroubleshooterOffer(m_app);
     UpdateRecentFiles();
     UpdateMenuSet();
     UpdateCommands();
@@ -78,6 +80,7 @@ CMainFrame::CMainFrame(CZQVCPSApp &app) : m_app(app)
 
 CMainFrame::~CMainFrame()
 {
+    SetTroubleshooterHandler(nullptr);
     qApp->removeEventFilter(this);
     m_app.WriteShowContextHelp(m_bHelpPaneShown);
     // The profile windows go first, while this window can still take their last notices.
@@ -268,6 +271,7 @@ void CMainFrame::UpdateCommands()
     enable(ID_DEVICE_RESET, idle);
     enable(ID_DEVICE_RESTORE, idle);
     enable(ID_DEVICE_COMPARE, profile && idle);
+    enable(ID_DEVICE_TEST_CONNECTION, idle);
     enable(ID_REPORT, profile && m_app.HasReportHandler());
     enable(ID_WINDOW_CASCADE, profile);
     enable(ID_WINDOW_TILE, profile);
@@ -402,6 +406,10 @@ void CMainFrame::OnCommand(int id)
     case ID_DEVICE_RESTORE: m_app.Radio().RestoreBackup(); break;
     case ID_DEVICE_COMPARE: CompareWithRadio(m_app); break;
     case ID_DEVICE_HISTORY: ShowWriteHistory(m_app); break;
+    case ID_DEVICE_FIND_CABLE: RunFindCable(m_app); break;
+    case ID_DEVICE_TEST_CONNECTION: RunTestConnection(m_app); break;
+    case ID_HELP_LAST_TRACE: RunOpenLastTrace(m_app); break;
+    case ID_HELP_SUPPORT_BUNDLE: RunSaveSupportBundle(m_app); break;
     case ID_REPORT: m_app.OnReport(); break;
     case ID_WINDOW_CASCADE: m_pMdi->cascadeSubWindows(); break;
     case ID_WINDOW_TILE: m_pMdi->tileSubWindows(); break;

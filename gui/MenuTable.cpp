@@ -70,10 +70,15 @@ const std::vector<MenuSpec> &MenuTable()
          IDS_MENU_DEVICE,
          false,
          {Cmd(ID_DEVICE_READ), Cmd(ID_DEVICE_WRITE, kProfile), Cmd(ID_DEVICE_RESET), Cmd(ID_DEVICE_RESTORE), Sep(),
-          Cmd(ID_DEVICE_COMPARE, kProfile), Cmd(ID_DEVICE_HISTORY)}},
+          Cmd(ID_DEVICE_COMPARE, kProfile), Cmd(ID_DEVICE_HISTORY), Sep(), Cmd(ID_DEVICE_FIND_CABLE),
+          Cmd(ID_DEVICE_TEST_CONNECTION)}},
         {MenuKind::Command, 0, kProfile, {Cmd(ID_REPORT)}, "ReportMenuEntry"},
         {MenuKind::WindowList, IDS_MENU_WINDOW, kProfile, {Cmd(ID_WINDOW_CASCADE), Cmd(ID_WINDOW_TILE)}},
-        {MenuKind::Popup, IDS_MENU_HELP, false, {Cmd(ID_HELP_CONTENTS), Sep(), Cmd(ID_APP_ABOUT)}},
+        {MenuKind::Popup,
+         IDS_MENU_HELP,
+         false,
+         {Cmd(ID_HELP_CONTENTS), Sep(), Cmd(ID_HELP_LAST_TRACE), Cmd(ID_HELP_SUPPORT_BUNDLE), Sep(),
+          Cmd(ID_APP_ABOUT)}},
     };
     return table;
 }

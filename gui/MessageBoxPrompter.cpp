@@ -64,7 +64,13 @@ int CMessageBoxPrompter::Show(const QString &text, unsigned style)
     for (const auto &b : buttons)
         if (b.answer == IDCANCEL || buttons.size() == 1)
             box.setEscapeButton(b.button);
+    // A failed radio operation offers the troubleshooter beside OK.
+    QPushButton *troubleshoot = (style & MB_OFFER_TROUBLESHOOTER)
+        ? box.addButton(LoadStr(IDS_DOC_OFFER_BUTTON), QMessageBox::ActionRole)
+        : nullptr;
     box.exec();
+    if (troubleshoot && box.clickedButton() == troubleshoot)
+        return IDTROUBLESHOOT;
     const auto clicked = box.standardButton(box.clickedButton());
     for (const auto &b : buttons)
         if (b.button == clicked)

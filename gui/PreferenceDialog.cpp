@@ -5,6 +5,7 @@
 #include "LinkTrace.h"
 #include "PortEnumerator.h"
 #include "StringTable.h"
+#include "TraceStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,6 +49,9 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     m_pTraceFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pTraceFile->setWordWrap(true);
     layout->addWidget(m_pTraceFile);
+    m_pKeepTraces = new QCheckBox(LoadStr(IDS_PREF_KEEP_TRACES), this);
+    m_pKeepTraces->setChecked(tracestore::Enabled(m_store));
+    layout->addWidget(m_pKeepTraces);
     const CConfigStore::SafeWrite safe = m_store.ReadSafeWrite();
     m_pBackup = new QCheckBox(LoadStr(IDS_PREF_BACKUP_BEFORE_WRITE), this);
     m_pBackup->setChecked(safe.backup);
@@ -139,6 +143,7 @@ void CPreferenceDialog::accept()
     m_store.Write(config::CurrentComPort, port);
     m_store.Write(config::AutoDetect, m_pAuto->isChecked() ? 1u : 0u);
     m_store.WriteLinkTrace(m_pTrace->isChecked());
+    m_store.Write(tracestore::KeepLinkTraces, m_pKeepTraces->isChecked() ? 1u : 0u);
     m_store.WriteSafeWrite({m_pBackup->isChecked(), m_pVerify->isChecked(), m_pKeep->value()});
     emit PortChosen(port);
     QDialog::accept();

@@ -56,6 +56,7 @@ private:
     QComboBox *m_pPorts;
     QCheckBox *m_pTrace;
     QLabel *m_pTraceFile;
+    QCheckBox *m_pKeepTraces = nullptr;  // every transfer keeps its trace in the cache
     QCheckBox *m_pBackup;
     QCheckBox *m_pVerify;
     QSpinBox *m_pKeep;

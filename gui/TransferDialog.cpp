@@ -1,5 +1,7 @@
 #include "TransferDialog.h"
 
+#include "ConnectionDialogs.h"
+
 #include "LinkCodec.h"
 #include "Prompter.h"
 #include "StringTable.h"
@@ -198,6 +200,7 @@ void CTransferDialog::OnFailed(int code)
         m_context.prompter->Show(TransferFailureText(code), MB_OK);
     else
         m_pStatus->setText(TransferFailureText(code));
+    OfferTroubleshooter(*this, m_strPort, code);
 }
 
 void CTransferDialog::OnQuestion(int question)

@@ -21,7 +21,8 @@ namespace zqv::linktrace {
 
 namespace detail {
 std::atomic<bool> g_fileOn{false};
-}
+std::atomic<bool> g_sessionOn{false};
+}  // namespace detail
 
 namespace {
 
@@ -29,6 +30,7 @@ std::mutex g_mutex;  // guards g_fd, g_path and g_writeError, and keeps lines wh
 int g_fd = -1;
 QString g_path;
 QString g_writeError;  // why the first line that could not be written was lost
+int g_sessionFd = -1;  // the current transfer session's trace, guarded by g_mutex
 
 qint64 MonotonicMs()
 {
@@ -62,11 +64,13 @@ void Emit(const char *kind, const QString &text)
 {
     const QString line = QString::number(MonotonicMs()) + u' ' +
         QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) + u' ' + QLatin1String(kind) + u' ' + text;
-    if (detail::g_fileOn.load(std::memory_order_relaxed)) {
+    if (detail::g_fileOn.load(std::memory_order_relaxed) || detail::g_sessionOn.load(std::memory_order_relaxed)) {
         const QByteArray bytes = (line + u'\n').toUtf8();
         std::lock_guard<std::mutex> lock(g_mutex);
         if (g_fd >= 0)
             WriteAll(g_fd, bytes);
+        if (g_sessionFd >= 0)
+            WriteAll(g_sessionFd, bytes);
     }
     qCDebug(lcLink).noquote() << line;
 }
@@ -89,16 +93,19 @@ QString Hex(const std::uint8_t *bytes, int length)
     return out;
 }
 
-bool Start(const QString &path, QString *error)
+namespace {
+
+// Opens `path` for appending with mode 0600; -1 with the reason in `error` when it cannot be
+// opened or is no regular file.
+int OpenTraceFile(const QString &path, QString *error)
 {
-    Stop();
     // Only a regular file takes a trace, as with every file the program writes: a device or
     // a pipe would swallow or block the lines. Checked before the open, which could wait on
     // a pipe or wake a device, and again on what was opened.
     if (const QString refusal = SaveTargetRefusal(path); !refusal.isEmpty()) {
         if (error)
             *error = refusal;
-        return false;
+        return -1;
     }
     // Non-blocking for the open only: a named pipe made in the meantime fails at once instead
     // of hanging the program.
@@ -107,15 +114,26 @@ bool Start(const QString &path, QString *error)
     if (fd < 0) {
         if (error)
             *error = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
+        return -1;
     }
     if (struct stat st{}; ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         if (error)
             *error = LoadStr(IDS_NOT_REGULAR_FILE_REASON);
-        return false;
+        return -1;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+}  // namespace
+
+bool Start(const QString &path, QString *error)
+{
+    Stop();
+    const int fd = OpenTraceFile(path, error);
+    if (fd < 0)
+        return false;
     {
         std::lock_guard<std::mutex> lock(g_mutex);
         g_fd = fd;
@@ -126,6 +144,27 @@ bool Start(const QString &path, QString *error)
     Event(QStringLiteral("trace started: %1 %2")
               .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()));
     return true;
+}
+
+bool StartSession(const QString &path, QString *error)
+{
+    StopSession();
+    const int fd = OpenTraceFile(path, error);
+    if (fd < 0)
+        return false;
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_sessionFd = fd;
+    detail::g_sessionOn.store(true, std::memory_order_relaxed);
+    return true;
+}
+
+void StopSession()
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    detail::g_sessionOn.store(false, std::memory_order_relaxed);
+    if (g_sessionFd >= 0)
+        ::close(g_sessionFd);
+    g_sessionFd = -1;
 }
 
 void Stop()

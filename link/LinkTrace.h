@@ -26,12 +26,14 @@ namespace zqv::linktrace {
 
 namespace detail {
 extern std::atomic<bool> g_fileOn;
-}
+extern std::atomic<bool> g_sessionOn;
+}  // namespace detail
 
 // True when a traced line goes anywhere; callers test this before they format anything.
 inline bool Active()
 {
-    return detail::g_fileOn.load(std::memory_order_relaxed) || lcLink().isDebugEnabled();
+    return detail::g_fileOn.load(std::memory_order_relaxed) || detail::g_sessionOn.load(std::memory_order_relaxed) ||
+        lcLink().isDebugEnabled();
 }
 
 // Sends further lines to `path` (the file replaces any earlier one). False, with the reason
@@ -40,6 +42,10 @@ inline bool Active()
 bool Start(const QString &path, QString *error = nullptr);
 // Closes the trace file; lines then go to the logging category only.
 void Stop();
+// A second file that takes the same lines for one transfer session (the per-session traces
+// kept in the cache); replaces any earlier session file. False, with the reason, as Start.
+bool StartSession(const QString &path, QString *error = nullptr);
+void StopSession();
 // The file lines go to; empty when none.
 QString FilePath();
 // Why lines could not be written to the trace file since it was started (the first

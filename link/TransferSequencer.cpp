@@ -1,7 +1,9 @@
 #include "TransferSequencer.h"
 
 #include "BackupStore.h"
+#include "CableDoctor.h"
 #include "StringTable.h"
+#include "TraceStore.h"
 #include "WriteChanges.h"
 #include "WriteHistory.h"
 
@@ -92,6 +94,7 @@ void CTransferSequencer::SetIdle(bool idle)
     if (m_bIdle == idle)
         return;
     m_bIdle = idle;
+    idle ? tracestore::EndSession() : tracestore::BeginSession();
     m_host.IdleChanged(idle);
 }
 
@@ -156,7 +159,7 @@ void CTransferSequencer::OnNotice(int kind, int code)
 {
     if (kind == kNoticeFailure) {
         // The step stays where it was; the next command starts its sequence afresh.
-        m_prompter.Show(m_host.FailureText(code), MB_OK);
+        ShowTransferFailure(m_prompter, m_host.FailureText(code), code, m_host.CablePort());
         SetIdle(true);
         return;
     }

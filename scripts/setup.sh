@@ -14,6 +14,8 @@ packages=(
   libcsv-dev
   # Qt SQL's SQLite driver: the write history (and the help's index)
   libqt6sql6-sqlite
+  # the support bundle's zip file
+  libzip-dev
   xvfb xauth imagemagick xdotool
   clang libclang-rt-14-dev
   # the formatting check of check-warnings.sh

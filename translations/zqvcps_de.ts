@@ -2589,5 +2589,219 @@ Mit Funkgerät vergleichen</translation>
         <source>(there)</source>
         <translation>(vorhanden)</translation>
     </message>
+    <message>
+        <source>The port exists</source>
+        <translation>Der Anschluss ist vorhanden</translation>
+    </message>
+    <message>
+        <source>This user may open the port</source>
+        <translation>Dieser Benutzer darf den Anschluss öffnen</translation>
+    </message>
+    <message>
+        <source>No other program holds the port</source>
+        <translation>Kein anderes Programm belegt den Anschluss</translation>
+    </message>
+    <message>
+        <source>The radio answers</source>
+        <translation>Das Funkgerät antwortet</translation>
+    </message>
+    <message>
+        <source>The replies are well-formed</source>
+        <translation>Die Antworten sind fehlerfrei</translation>
+    </message>
+    <message>
+        <source>The model and setting group are supported</source>
+        <translation>Modell und Einstellungsgruppe werden unterstützt</translation>
+    </message>
+    <message>
+        <source>[passed] %s</source>
+        <translation>[bestanden] %s</translation>
+    </message>
+    <message>
+        <source>[FAILED] %s</source>
+        <translation>[FEHLGESCHLAGEN] %s</translation>
+    </message>
+    <message>
+        <source>No port is chosen and no serial port is present. Plug in the programming cable, then choose its port with Device &gt; Find Cable.</source>
+        <translation>Kein Anschluss ist gewählt und kein serieller Anschluss ist vorhanden. Schließen Sie das Programmierkabel an und wählen Sie seinen Anschluss mit Gerät &gt; Kabel finden.</translation>
+    </message>
+    <message>
+        <source>The port %s does not exist. Plug in the programming cable, or choose the port it uses with Device &gt; Find Cable.</source>
+        <translation>Der Anschluss %s ist nicht vorhanden. Schließen Sie das Programmierkabel an oder wählen Sie mit Gerät &gt; Kabel finden den Anschluss, den es benutzt.</translation>
+    </message>
+    <message>
+        <source>You may not open %s: the port belongs to the group "%s".</source>
+        <translation>Sie dürfen %s nicht öffnen: Der Anschluss gehört der Gruppe "%s".</translation>
+    </message>
+    <message>
+        <source>You are not a member of that group. Add yourself with this command, then log out and log in again:
+%s</source>
+        <translation>Sie sind nicht Mitglied dieser Gruppe. Nehmen Sie sich mit diesem Befehl auf, melden Sie sich dann ab und wieder an:
+%s</translation>
+    </message>
+    <message>
+        <source>You are a member of that group, but this session started before you were added: log out and log in again.</source>
+        <translation>Sie sind Mitglied dieser Gruppe, aber diese Sitzung begann, bevor Sie aufgenommen wurden: Melden Sie sich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>The programming cable's access rule is installed (%s): unplug the programming cable and plug it in again so that the rule applies to it.</source>
+        <translation>Die Zugriffsregel des Programmierkabels ist installiert (%s): Ziehen Sie das Programmierkabel ab und stecken Sie es wieder ein, damit die Regel greift.</translation>
+    </message>
+    <message>
+        <source>The programming cable's access rule is not installed; installing the program's package installs it.</source>
+        <translation>Die Zugriffsregel des Programmierkabels ist nicht installiert; das Paket des Programms installiert sie.</translation>
+    </message>
+    <message>
+        <source>Another program holds %s open: %s. Close that program, then try again.</source>
+        <translation>Ein anderes Programm hält %s offen: %s. Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Another program holds %s, and the system does not say which. Close the programs that use serial ports, then try again.</source>
+        <translation>Ein anderes Programm belegt %s, und das System sagt nicht, welches. Schließen Sie die Programme, die serielle Anschlüsse benutzen, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%s (process ID %s)</source>
+        <translation>%s (Prozess-ID %s)</translation>
+    </message>
+    <message>
+        <source>The radio does not answer on %s. Check that the radio is switched on, that the cable is pushed fully into the radio's programming socket, and that it is the programming cable for this radio.</source>
+        <translation>Das Funkgerät antwortet nicht an %s. Prüfen Sie, ob das Funkgerät eingeschaltet ist, ob das Kabel ganz in der Programmierbuchse des Funkgeräts steckt und ob es das Programmierkabel für dieses Funkgerät ist.</translation>
+    </message>
+    <message>
+        <source>The radio answers on %s, but its replies arrive garbled. The cable is damaged or too long, or a plug is loose: try another programming cable, without an extension lead.</source>
+        <translation>Das Funkgerät antwortet an %s, aber seine Antworten kommen verstümmelt an. Das Kabel ist beschädigt oder zu lang, oder ein Stecker sitzt locker: Versuchen Sie ein anderes Programmierkabel ohne Verlängerung.</translation>
+    </message>
+    <message>
+        <source>The radio has firmware %s, which this version of the program does not support. Ask your supplier for a version that supports it.</source>
+        <translation>Das Funkgerät hat die Firmware %s, die diese Version des Programms nicht unterstützt. Fragen Sie Ihren Lieferanten nach einer Version, die sie unterstützt.</translation>
+    </message>
+    <message>
+        <source>The radio (model %s) is not one this program programs. Check that it belongs to this family of radios.</source>
+        <translation>Das Funkgerät (Modell %s) gehört nicht zu denen, die dieses Programm programmiert. Prüfen Sie, ob es zu dieser Funkgerätefamilie gehört.</translation>
+    </message>
+    <message>
+        <source>Every check passed: the radio on %s answers (model %s, firmware %s, setting group %s).</source>
+        <translation>Alle Prüfungen bestanden: Das Funkgerät an %s antwortet (Modell %s, Firmware %s, Einstellungsgruppe %s).</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection...</source>
+        <translation>Verbindung &amp;testen...</translation>
+    </message>
+    <message>
+        <source>To find out why, run: zqvcps-cli doctor --port %s</source>
+        <translation>Um die Ursache zu finden, führen Sie aus: zqvcps-cli doctor --port %s</translation>
+    </message>
+    <message>
+        <source>Unplug the programming cable, then plug it in again. The port that goes and comes back is the cable's.</source>
+        <translation>Ziehen Sie das Programmierkabel ab und stecken Sie es wieder ein. Der Anschluss, der verschwindet und wiederkommt, ist der des Kabels.</translation>
+    </message>
+    <message>
+        <source>Port|USB product|Vendor:product|Serial number|Programming cable|Held open by</source>
+        <translation>Anschluss|USB-Produkt|Hersteller:Produkt|Seriennummer|Programmierkabel|Geöffnet von</translation>
+    </message>
+    <message>
+        <source>%s went away.</source>
+        <translation>%s ist verschwunden.</translation>
+    </message>
+    <message>
+        <source>%s came back: it is the cable's port.</source>
+        <translation>%s ist wieder da: Das ist der Anschluss des Kabels.</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Port</source>
+        <translation>Diesen Anschluss &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>From now on the program uses the port %s.</source>
+        <translation>Ab jetzt verwendet das Programm den Anschluss %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle is one zip file with:
+- the link traces of the last transfers;
+- the program's version;
+- the system: distribution, Qt and libxml2 versions;
+- the configuration, without the dealer texts and the recent files;
+- the last result of Test Connection;
+- the open profile's model, firmware and counts.</source>
+        <translation>Das Support-Paket ist eine ZIP-Datei mit:
+- den Verbindungsaufzeichnungen der letzten Übertragungen;
+- der Version des Programms;
+- dem System: Distribution, Qt- und libxml2-Version;
+- der Konfiguration, ohne die Händlertexte und die zuletzt geöffneten Dateien;
+- dem letzten Ergebnis von Verbindung testen;
+- Modell, Firmware und Anzahlen des geöffneten Profils.</translation>
+    </message>
+    <message>
+        <source>Names, IDs and the codeplug password are left out: each frame of a trace keeps only its first four bytes.</source>
+        <translation>Namen, IDs und das Codeplug-Passwort bleiben draußen: Jeder Rahmen einer Aufzeichnung behält nur seine ersten vier Bytes.</translation>
+    </message>
+    <message>
+        <source>&amp;Include names and IDs: the profile's contacts and the traces' whole frames (which also carry the codeplug password)</source>
+        <translation>Namen und IDs &amp;einschließen: die Kontakte des Profils und die ganzen Rahmen der Aufzeichnungen (die auch das Codeplug-Passwort enthalten)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved as %s.</source>
+        <translation>Das Support-Paket wurde als %s gespeichert.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved as %s: %s</source>
+        <translation>Das Support-Paket konnte nicht als %s gespeichert werden: %s</translation>
+    </message>
+    <message>
+        <source>the zip file could not be made</source>
+        <translation>die ZIP-Datei konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>No link trace has been kept yet. Each transfer keeps one while "Keep a trace of each transfer" is ticked in Preference.</source>
+        <translation>Es wurde noch keine Verbindungsaufzeichnung aufbewahrt. Jede Übertragung bewahrt eine auf, solange "Von jeder Übertragung eine Aufzeichnung aufbewahren" in Einstellungen angekreuzt ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a trace of each transfer (the last 10, in the cache folder)</source>
+        <translation>Von jeder Übertragung eine Aufzeichnung auf&amp;bewahren (die letzten 10, im Cache-Ordner)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Cable...</source>
+        <translation>&amp;Kabel finden...</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection...</source>
+        <translation>Verbindung &amp;testen...</translation>
+    </message>
+    <message>
+        <source>Open Last Link &amp;Trace</source>
+        <translation>Letzte &amp;Verbindungsaufzeichnung öffnen</translation>
+    </message>
+    <message>
+        <source>Save Support B&amp;undle...</source>
+        <translation>Support-&amp;Paket speichern...</translation>
+    </message>
+    <message>
+        <source>List the serial ports and find the programming cable's port
+Find Cable</source>
+        <translation>Die seriellen Anschlüsse auflisten und den Anschluss des Programmierkabels finden
+Kabel finden</translation>
+    </message>
+    <message>
+        <source>Check the cable, the port and the radio one step after the other
+Test Connection</source>
+        <translation>Kabel, Anschluss und Funkgerät Schritt für Schritt prüfen
+Verbindung testen</translation>
+    </message>
+    <message>
+        <source>Show the frames of the last transfer
+Last Link Trace</source>
+        <translation>Die Rahmen der letzten Übertragung zeigen
+Letzte Verbindungsaufzeichnung</translation>
+    </message>
+    <message>
+        <source>Save one zip file to send in when a radio will not talk to the program
+Save Support Bundle</source>
+        <translation>Eine ZIP-Datei speichern, die Sie einsenden, wenn ein Funkgerät nicht mit dem Programm spricht
+Support-Paket speichern</translation>
+    </message>
+    <message>
+        <source>Use %s for the radio from now on?</source>
+        <translation>Ab jetzt %s für das Funkgerät verwenden?</translation>
+    </message>
 </context>
 </TS>

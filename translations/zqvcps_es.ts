@@ -2593,5 +2593,219 @@ Comparar con la radio</translation>
         <source>(there)</source>
         <translation>(existe)</translation>
     </message>
+    <message>
+        <source>The port exists</source>
+        <translation>El puerto existe</translation>
+    </message>
+    <message>
+        <source>This user may open the port</source>
+        <translation>Este usuario puede abrir el puerto</translation>
+    </message>
+    <message>
+        <source>No other program holds the port</source>
+        <translation>Ningún otro programa ocupa el puerto</translation>
+    </message>
+    <message>
+        <source>The radio answers</source>
+        <translation>La radio responde</translation>
+    </message>
+    <message>
+        <source>The replies are well-formed</source>
+        <translation>Las respuestas son correctas</translation>
+    </message>
+    <message>
+        <source>The model and setting group are supported</source>
+        <translation>El modelo y el grupo de ajustes son compatibles</translation>
+    </message>
+    <message>
+        <source>[passed] %s</source>
+        <translation>[correcto] %s</translation>
+    </message>
+    <message>
+        <source>[FAILED] %s</source>
+        <translation>[FALLO] %s</translation>
+    </message>
+    <message>
+        <source>No port is chosen and no serial port is present. Plug in the programming cable, then choose its port with Device &gt; Find Cable.</source>
+        <translation>No hay ningún puerto elegido ni ningún puerto serie presente. Conecte el cable de programación y elija su puerto con Dispositivo &gt; Buscar cable.</translation>
+    </message>
+    <message>
+        <source>The port %s does not exist. Plug in the programming cable, or choose the port it uses with Device &gt; Find Cable.</source>
+        <translation>El puerto %s no existe. Conecte el cable de programación o elija el puerto que usa con Dispositivo &gt; Buscar cable.</translation>
+    </message>
+    <message>
+        <source>You may not open %s: the port belongs to the group "%s".</source>
+        <translation>No puede abrir %s: el puerto pertenece al grupo "%s".</translation>
+    </message>
+    <message>
+        <source>You are not a member of that group. Add yourself with this command, then log out and log in again:
+%s</source>
+        <translation>No es miembro de ese grupo. Añádase con esta orden y después cierre la sesión y vuelva a entrar:
+%s</translation>
+    </message>
+    <message>
+        <source>You are a member of that group, but this session started before you were added: log out and log in again.</source>
+        <translation>Es miembro de ese grupo, pero esta sesión empezó antes de que se le añadiera: cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <source>The programming cable's access rule is installed (%s): unplug the programming cable and plug it in again so that the rule applies to it.</source>
+        <translation>La regla de acceso del cable de programación está instalada (%s): desconecte el cable de programación y vuelva a conectarlo para que la regla se aplique.</translation>
+    </message>
+    <message>
+        <source>The programming cable's access rule is not installed; installing the program's package installs it.</source>
+        <translation>La regla de acceso del cable de programación no está instalada; el paquete del programa la instala.</translation>
+    </message>
+    <message>
+        <source>Another program holds %s open: %s. Close that program, then try again.</source>
+        <translation>Otro programa tiene %s abierto: %s. Cierre ese programa y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Another program holds %s, and the system does not say which. Close the programs that use serial ports, then try again.</source>
+        <translation>Otro programa ocupa %s y el sistema no dice cuál. Cierre los programas que usan puertos serie y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%s (process ID %s)</source>
+        <translation>%s (ID de proceso %s)</translation>
+    </message>
+    <message>
+        <source>The radio does not answer on %s. Check that the radio is switched on, that the cable is pushed fully into the radio's programming socket, and that it is the programming cable for this radio.</source>
+        <translation>La radio no responde en %s. Compruebe que la radio está encendida, que el cable está bien metido en el conector de programación de la radio y que es el cable de programación de esta radio.</translation>
+    </message>
+    <message>
+        <source>The radio answers on %s, but its replies arrive garbled. The cable is damaged or too long, or a plug is loose: try another programming cable, without an extension lead.</source>
+        <translation>La radio responde en %s, pero sus respuestas llegan alteradas. El cable está dañado o es demasiado largo, o un conector está flojo: pruebe otro cable de programación, sin alargador.</translation>
+    </message>
+    <message>
+        <source>The radio has firmware %s, which this version of the program does not support. Ask your supplier for a version that supports it.</source>
+        <translation>La radio tiene el firmware %s, que esta versión del programa no admite. Pida a su proveedor una versión que lo admita.</translation>
+    </message>
+    <message>
+        <source>The radio (model %s) is not one this program programs. Check that it belongs to this family of radios.</source>
+        <translation>La radio (modelo %s) no es de las que programa este programa. Compruebe que pertenece a esta familia de radios.</translation>
+    </message>
+    <message>
+        <source>Every check passed: the radio on %s answers (model %s, firmware %s, setting group %s).</source>
+        <translation>Todas las comprobaciones son correctas: la radio en %s responde (modelo %s, firmware %s, grupo de ajustes %s).</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection...</source>
+        <translation>&amp;Probar conexión...</translation>
+    </message>
+    <message>
+        <source>To find out why, run: zqvcps-cli doctor --port %s</source>
+        <translation>Para saber por qué, ejecute: zqvcps-cli doctor --port %s</translation>
+    </message>
+    <message>
+        <source>Unplug the programming cable, then plug it in again. The port that goes and comes back is the cable's.</source>
+        <translation>Desconecte el cable de programación y vuelva a conectarlo. El puerto que desaparece y vuelve es el del cable.</translation>
+    </message>
+    <message>
+        <source>Port|USB product|Vendor:product|Serial number|Programming cable|Held open by</source>
+        <translation>Puerto|Producto USB|Fabricante:producto|Número de serie|Cable de programación|Abierto por</translation>
+    </message>
+    <message>
+        <source>%s went away.</source>
+        <translation>%s ha desaparecido.</translation>
+    </message>
+    <message>
+        <source>%s came back: it is the cable's port.</source>
+        <translation>%s ha vuelto: es el puerto del cable.</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Port</source>
+        <translation>&amp;Usar este puerto</translation>
+    </message>
+    <message>
+        <source>From now on the program uses the port %s.</source>
+        <translation>A partir de ahora el programa usa el puerto %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle is one zip file with:
+- the link traces of the last transfers;
+- the program's version;
+- the system: distribution, Qt and libxml2 versions;
+- the configuration, without the dealer texts and the recent files;
+- the last result of Test Connection;
+- the open profile's model, firmware and counts.</source>
+        <translation>El paquete de soporte es un archivo zip con:
+- los registros de enlace de las últimas transferencias;
+- la versión del programa;
+- el sistema: distribución, versiones de Qt y libxml2;
+- la configuración, sin los textos del distribuidor ni los archivos recientes;
+- el último resultado de Probar conexión;
+- el modelo, el firmware y los recuentos del perfil abierto.</translation>
+    </message>
+    <message>
+        <source>Names, IDs and the codeplug password are left out: each frame of a trace keeps only its first four bytes.</source>
+        <translation>Los nombres, los ID y la contraseña del codeplug quedan fuera: cada trama de un registro conserva solo sus cuatro primeros bytes.</translation>
+    </message>
+    <message>
+        <source>&amp;Include names and IDs: the profile's contacts and the traces' whole frames (which also carry the codeplug password)</source>
+        <translation>&amp;Incluir nombres e ID: los contactos del perfil y las tramas completas de los registros (que también llevan la contraseña del codeplug)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved as %s.</source>
+        <translation>El paquete de soporte se ha guardado como %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved as %s: %s</source>
+        <translation>No se ha podido guardar el paquete de soporte como %s: %s</translation>
+    </message>
+    <message>
+        <source>the zip file could not be made</source>
+        <translation>no se ha podido crear el archivo zip</translation>
+    </message>
+    <message>
+        <source>No link trace has been kept yet. Each transfer keeps one while "Keep a trace of each transfer" is ticked in Preference.</source>
+        <translation>Todavía no se ha guardado ningún registro de enlace. Cada transferencia guarda uno mientras "Guardar un registro de cada transferencia" esté marcado en Preferencias.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a trace of each transfer (the last 10, in the cache folder)</source>
+        <translation>&amp;Guardar un registro de cada transferencia (los 10 últimos, en la carpeta de caché)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Cable...</source>
+        <translation>&amp;Buscar cable...</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection...</source>
+        <translation>&amp;Probar conexión...</translation>
+    </message>
+    <message>
+        <source>Open Last Link &amp;Trace</source>
+        <translation>Abrir el último &amp;registro de enlace</translation>
+    </message>
+    <message>
+        <source>Save Support B&amp;undle...</source>
+        <translation>&amp;Guardar paquete de soporte...</translation>
+    </message>
+    <message>
+        <source>List the serial ports and find the programming cable's port
+Find Cable</source>
+        <translation>Mostrar los puertos serie y encontrar el puerto del cable de programación
+Buscar cable</translation>
+    </message>
+    <message>
+        <source>Check the cable, the port and the radio one step after the other
+Test Connection</source>
+        <translation>Comprobar el cable, el puerto y la radio paso a paso
+Probar conexión</translation>
+    </message>
+    <message>
+        <source>Show the frames of the last transfer
+Last Link Trace</source>
+        <translation>Mostrar las tramas de la última transferencia
+Último registro de enlace</translation>
+    </message>
+    <message>
+        <source>Save one zip file to send in when a radio will not talk to the program
+Save Support Bundle</source>
+        <translation>Guardar un archivo zip para enviarlo cuando una radio no se comunica con el programa
+Guardar paquete de soporte</translation>
+    </message>
+    <message>
+        <source>Use %s for the radio from now on?</source>
+        <translation>¿Usar %s para la radio a partir de ahora?</translation>
+    </message>
 </context>
 </TS>

@@ -2589,5 +2589,219 @@ Comparer avec la radio</translation>
         <source>(there)</source>
         <translation>(présent)</translation>
     </message>
+    <message>
+        <source>The port exists</source>
+        <translation>Le port existe</translation>
+    </message>
+    <message>
+        <source>This user may open the port</source>
+        <translation>Cet utilisateur peut ouvrir le port</translation>
+    </message>
+    <message>
+        <source>No other program holds the port</source>
+        <translation>Aucun autre programme n'occupe le port</translation>
+    </message>
+    <message>
+        <source>The radio answers</source>
+        <translation>La radio répond</translation>
+    </message>
+    <message>
+        <source>The replies are well-formed</source>
+        <translation>Les réponses sont correctes</translation>
+    </message>
+    <message>
+        <source>The model and setting group are supported</source>
+        <translation>Le modèle et le groupe de réglages sont pris en charge</translation>
+    </message>
+    <message>
+        <source>[passed] %s</source>
+        <translation>[réussi] %s</translation>
+    </message>
+    <message>
+        <source>[FAILED] %s</source>
+        <translation>[ÉCHEC] %s</translation>
+    </message>
+    <message>
+        <source>No port is chosen and no serial port is present. Plug in the programming cable, then choose its port with Device &gt; Find Cable.</source>
+        <translation>Aucun port n'est choisi et aucun port série n'est présent. Branchez le câble de programmation, puis choisissez son port avec Appareil &gt; Trouver le câble.</translation>
+    </message>
+    <message>
+        <source>The port %s does not exist. Plug in the programming cable, or choose the port it uses with Device &gt; Find Cable.</source>
+        <translation>Le port %s n'existe pas. Branchez le câble de programmation ou choisissez le port qu'il utilise avec Appareil &gt; Trouver le câble.</translation>
+    </message>
+    <message>
+        <source>You may not open %s: the port belongs to the group "%s".</source>
+        <translation>Vous ne pouvez pas ouvrir %s : le port appartient au groupe « %s ».</translation>
+    </message>
+    <message>
+        <source>You are not a member of that group. Add yourself with this command, then log out and log in again:
+%s</source>
+        <translation>Vous n'êtes pas membre de ce groupe. Ajoutez-vous avec cette commande, puis fermez la session et ouvrez-la de nouveau :
+%s</translation>
+    </message>
+    <message>
+        <source>You are a member of that group, but this session started before you were added: log out and log in again.</source>
+        <translation>Vous êtes membre de ce groupe, mais cette session a commencé avant votre ajout : fermez la session et ouvrez-la de nouveau.</translation>
+    </message>
+    <message>
+        <source>The programming cable's access rule is installed (%s): unplug the programming cable and plug it in again so that the rule applies to it.</source>
+        <translation>La règle d'accès du câble de programmation est installée (%s) : débranchez le câble de programmation et rebranchez-le pour que la règle s'applique.</translation>
+    </message>
+    <message>
+        <source>The programming cable's access rule is not installed; installing the program's package installs it.</source>
+        <translation>La règle d'accès du câble de programmation n'est pas installée; le paquet du programme l'installe.</translation>
+    </message>
+    <message>
+        <source>Another program holds %s open: %s. Close that program, then try again.</source>
+        <translation>Un autre programme garde %s ouvert : %s. Fermez ce programme, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Another program holds %s, and the system does not say which. Close the programs that use serial ports, then try again.</source>
+        <translation>Un autre programme occupe %s, et le système ne dit pas lequel. Fermez les programmes qui utilisent des ports série, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>%s (process ID %s)</source>
+        <translation>%s (processus %s)</translation>
+    </message>
+    <message>
+        <source>The radio does not answer on %s. Check that the radio is switched on, that the cable is pushed fully into the radio's programming socket, and that it is the programming cable for this radio.</source>
+        <translation>La radio ne répond pas sur %s. Vérifiez que la radio est allumée, que le câble est bien enfoncé dans la prise de programmation de la radio et que c'est le câble de programmation de cette radio.</translation>
+    </message>
+    <message>
+        <source>The radio answers on %s, but its replies arrive garbled. The cable is damaged or too long, or a plug is loose: try another programming cable, without an extension lead.</source>
+        <translation>La radio répond sur %s, mais ses réponses arrivent brouillées. Le câble est abîmé ou trop long, ou une fiche a du jeu : essayez un autre câble de programmation, sans rallonge.</translation>
+    </message>
+    <message>
+        <source>The radio has firmware %s, which this version of the program does not support. Ask your supplier for a version that supports it.</source>
+        <translation>La radio a le micrologiciel %s, que cette version du programme ne prend pas en charge. Demandez à votre fournisseur une version qui le prend en charge.</translation>
+    </message>
+    <message>
+        <source>The radio (model %s) is not one this program programs. Check that it belongs to this family of radios.</source>
+        <translation>La radio (modèle %s) n'est pas de celles que ce programme programme. Vérifiez qu'elle appartient à cette famille de radios.</translation>
+    </message>
+    <message>
+        <source>Every check passed: the radio on %s answers (model %s, firmware %s, setting group %s).</source>
+        <translation>Toutes les vérifications ont réussi : la radio sur %s répond (modèle %s, micrologiciel %s, groupe de réglages %s).</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection...</source>
+        <translation>Tester la c&amp;onnexion...</translation>
+    </message>
+    <message>
+        <source>To find out why, run: zqvcps-cli doctor --port %s</source>
+        <translation>Pour en trouver la cause, lancez : zqvcps-cli doctor --port %s</translation>
+    </message>
+    <message>
+        <source>Unplug the programming cable, then plug it in again. The port that goes and comes back is the cable's.</source>
+        <translation>Débranchez le câble de programmation, puis rebranchez-le. Le port qui disparaît et revient est celui du câble.</translation>
+    </message>
+    <message>
+        <source>Port|USB product|Vendor:product|Serial number|Programming cable|Held open by</source>
+        <translation>Port|Produit USB|Fabricant:produit|Numéro de série|Câble de programmation|Ouvert par</translation>
+    </message>
+    <message>
+        <source>%s went away.</source>
+        <translation>%s a disparu.</translation>
+    </message>
+    <message>
+        <source>%s came back: it is the cable's port.</source>
+        <translation>%s est revenu : c'est le port du câble.</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Port</source>
+        <translation>&amp;Utiliser ce port</translation>
+    </message>
+    <message>
+        <source>From now on the program uses the port %s.</source>
+        <translation>Désormais, le programme utilise le port %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle is one zip file with:
+- the link traces of the last transfers;
+- the program's version;
+- the system: distribution, Qt and libxml2 versions;
+- the configuration, without the dealer texts and the recent files;
+- the last result of Test Connection;
+- the open profile's model, firmware and counts.</source>
+        <translation>Le paquet d'assistance est un fichier zip contenant :
+- les traces de liaison des derniers transferts;
+- la version du programme;
+- le système : distribution, versions de Qt et de libxml2;
+- la configuration, sans les textes du revendeur ni les fichiers récents;
+- le dernier résultat de Tester la connexion;
+- le modèle, le micrologiciel et les nombres d'éléments du profil ouvert.</translation>
+    </message>
+    <message>
+        <source>Names, IDs and the codeplug password are left out: each frame of a trace keeps only its first four bytes.</source>
+        <translation>Les noms, les ID et le mot de passe du codeplug sont exclus : chaque trame d'une trace ne garde que ses quatre premiers octets.</translation>
+    </message>
+    <message>
+        <source>&amp;Include names and IDs: the profile's contacts and the traces' whole frames (which also carry the codeplug password)</source>
+        <translation>&amp;Inclure les noms et les ID : les contacts du profil et les trames complètes des traces (qui contiennent aussi le mot de passe du codeplug)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved as %s.</source>
+        <translation>Le paquet d'assistance a été enregistré sous %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved as %s: %s</source>
+        <translation>Le paquet d'assistance n'a pas pu être enregistré sous %s : %s</translation>
+    </message>
+    <message>
+        <source>the zip file could not be made</source>
+        <translation>le fichier zip n'a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>No link trace has been kept yet. Each transfer keeps one while "Keep a trace of each transfer" is ticked in Preference.</source>
+        <translation>Aucune trace de liaison n'a encore été conservée. Chaque transfert en conserve une tant que « Conserver une trace de chaque transfert » est coché dans Préférences.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a trace of each transfer (the last 10, in the cache folder)</source>
+        <translation>&amp;Conserver une trace de chaque transfert (les 10 dernières, dans le dossier de cache)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Cable...</source>
+        <translation>&amp;Trouver le câble...</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection...</source>
+        <translation>Tester la c&amp;onnexion...</translation>
+    </message>
+    <message>
+        <source>Open Last Link &amp;Trace</source>
+        <translation>Ouvrir la dernière &amp;trace de liaison</translation>
+    </message>
+    <message>
+        <source>Save Support B&amp;undle...</source>
+        <translation>Enregistrer le paquet d'&amp;assistance...</translation>
+    </message>
+    <message>
+        <source>List the serial ports and find the programming cable's port
+Find Cable</source>
+        <translation>Lister les ports série et trouver le port du câble de programmation
+Trouver le câble</translation>
+    </message>
+    <message>
+        <source>Check the cable, the port and the radio one step after the other
+Test Connection</source>
+        <translation>Vérifier le câble, le port et la radio étape par étape
+Tester la connexion</translation>
+    </message>
+    <message>
+        <source>Show the frames of the last transfer
+Last Link Trace</source>
+        <translation>Afficher les trames du dernier transfert
+Dernière trace de liaison</translation>
+    </message>
+    <message>
+        <source>Save one zip file to send in when a radio will not talk to the program
+Save Support Bundle</source>
+        <translation>Enregistrer un fichier zip à envoyer quand une radio ne communique pas avec le programme
+Enregistrer le paquet d'assistance</translation>
+    </message>
+    <message>
+        <source>Use %s for the radio from now on?</source>
+        <translation>Utiliser %s pour la radio désormais?</translation>
+    </message>
 </context>
 </TS>

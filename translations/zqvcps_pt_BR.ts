@@ -2589,5 +2589,219 @@ Comparar com o rádio</translation>
         <source>(there)</source>
         <translation>(existe)</translation>
     </message>
+    <message>
+        <source>The port exists</source>
+        <translation>A porta existe</translation>
+    </message>
+    <message>
+        <source>This user may open the port</source>
+        <translation>Este usuário pode abrir a porta</translation>
+    </message>
+    <message>
+        <source>No other program holds the port</source>
+        <translation>Nenhum outro programa ocupa a porta</translation>
+    </message>
+    <message>
+        <source>The radio answers</source>
+        <translation>O rádio responde</translation>
+    </message>
+    <message>
+        <source>The replies are well-formed</source>
+        <translation>As respostas estão corretas</translation>
+    </message>
+    <message>
+        <source>The model and setting group are supported</source>
+        <translation>O modelo e o grupo de configurações são suportados</translation>
+    </message>
+    <message>
+        <source>[passed] %s</source>
+        <translation>[ok] %s</translation>
+    </message>
+    <message>
+        <source>[FAILED] %s</source>
+        <translation>[FALHOU] %s</translation>
+    </message>
+    <message>
+        <source>No port is chosen and no serial port is present. Plug in the programming cable, then choose its port with Device &gt; Find Cable.</source>
+        <translation>Nenhuma porta foi escolhida e nenhuma porta serial está presente. Conecte o cabo de programação e escolha a porta dele com Dispositivo &gt; Localizar cabo.</translation>
+    </message>
+    <message>
+        <source>The port %s does not exist. Plug in the programming cable, or choose the port it uses with Device &gt; Find Cable.</source>
+        <translation>A porta %s não existe. Conecte o cabo de programação ou escolha a porta que ele usa com Dispositivo &gt; Localizar cabo.</translation>
+    </message>
+    <message>
+        <source>You may not open %s: the port belongs to the group "%s".</source>
+        <translation>Você não pode abrir %s: a porta pertence ao grupo "%s".</translation>
+    </message>
+    <message>
+        <source>You are not a member of that group. Add yourself with this command, then log out and log in again:
+%s</source>
+        <translation>Você não é membro desse grupo. Adicione-se com este comando e depois saia da sessão e entre novamente:
+%s</translation>
+    </message>
+    <message>
+        <source>You are a member of that group, but this session started before you were added: log out and log in again.</source>
+        <translation>Você é membro desse grupo, mas esta sessão começou antes de você ser adicionado: saia da sessão e entre novamente.</translation>
+    </message>
+    <message>
+        <source>The programming cable's access rule is installed (%s): unplug the programming cable and plug it in again so that the rule applies to it.</source>
+        <translation>A regra de acesso do cabo de programação está instalada (%s): desconecte o cabo de programação e conecte-o novamente para que a regra seja aplicada.</translation>
+    </message>
+    <message>
+        <source>The programming cable's access rule is not installed; installing the program's package installs it.</source>
+        <translation>A regra de acesso do cabo de programação não está instalada; o pacote do programa a instala.</translation>
+    </message>
+    <message>
+        <source>Another program holds %s open: %s. Close that program, then try again.</source>
+        <translation>Outro programa mantém %s aberta: %s. Feche esse programa e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Another program holds %s, and the system does not say which. Close the programs that use serial ports, then try again.</source>
+        <translation>Outro programa ocupa %s, e o sistema não diz qual. Feche os programas que usam portas seriais e tente novamente.</translation>
+    </message>
+    <message>
+        <source>%s (process ID %s)</source>
+        <translation>%s (ID do processo %s)</translation>
+    </message>
+    <message>
+        <source>The radio does not answer on %s. Check that the radio is switched on, that the cable is pushed fully into the radio's programming socket, and that it is the programming cable for this radio.</source>
+        <translation>O rádio não responde em %s. Verifique se o rádio está ligado, se o cabo está totalmente encaixado no conector de programação do rádio e se é o cabo de programação deste rádio.</translation>
+    </message>
+    <message>
+        <source>The radio answers on %s, but its replies arrive garbled. The cable is damaged or too long, or a plug is loose: try another programming cable, without an extension lead.</source>
+        <translation>O rádio responde em %s, mas as respostas chegam corrompidas. O cabo está danificado ou é longo demais, ou um conector está frouxo: tente outro cabo de programação, sem extensão.</translation>
+    </message>
+    <message>
+        <source>The radio has firmware %s, which this version of the program does not support. Ask your supplier for a version that supports it.</source>
+        <translation>O rádio tem o firmware %s, que esta versão do programa não suporta. Peça ao seu fornecedor uma versão que o suporte.</translation>
+    </message>
+    <message>
+        <source>The radio (model %s) is not one this program programs. Check that it belongs to this family of radios.</source>
+        <translation>O rádio (modelo %s) não é um dos que este programa programa. Verifique se ele pertence a esta família de rádios.</translation>
+    </message>
+    <message>
+        <source>Every check passed: the radio on %s answers (model %s, firmware %s, setting group %s).</source>
+        <translation>Todas as verificações passaram: o rádio em %s responde (modelo %s, firmware %s, grupo de configurações %s).</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection...</source>
+        <translation>&amp;Testar conexão...</translation>
+    </message>
+    <message>
+        <source>To find out why, run: zqvcps-cli doctor --port %s</source>
+        <translation>Para descobrir o motivo, execute: zqvcps-cli doctor --port %s</translation>
+    </message>
+    <message>
+        <source>Unplug the programming cable, then plug it in again. The port that goes and comes back is the cable's.</source>
+        <translation>Desconecte o cabo de programação e conecte-o novamente. A porta que some e volta é a do cabo.</translation>
+    </message>
+    <message>
+        <source>Port|USB product|Vendor:product|Serial number|Programming cable|Held open by</source>
+        <translation>Porta|Produto USB|Fabricante:produto|Número de série|Cabo de programação|Aberta por</translation>
+    </message>
+    <message>
+        <source>%s went away.</source>
+        <translation>%s sumiu.</translation>
+    </message>
+    <message>
+        <source>%s came back: it is the cable's port.</source>
+        <translation>%s voltou: é a porta do cabo.</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Port</source>
+        <translation>&amp;Usar esta porta</translation>
+    </message>
+    <message>
+        <source>From now on the program uses the port %s.</source>
+        <translation>A partir de agora o programa usa a porta %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle is one zip file with:
+- the link traces of the last transfers;
+- the program's version;
+- the system: distribution, Qt and libxml2 versions;
+- the configuration, without the dealer texts and the recent files;
+- the last result of Test Connection;
+- the open profile's model, firmware and counts.</source>
+        <translation>O pacote de suporte é um arquivo zip com:
+- os registros do link das últimas transferências;
+- a versão do programa;
+- o sistema: distribuição, versões do Qt e da libxml2;
+- a configuração, sem os textos do revendedor e os arquivos recentes;
+- o último resultado de Testar conexão;
+- o modelo, o firmware e as contagens do perfil aberto.</translation>
+    </message>
+    <message>
+        <source>Names, IDs and the codeplug password are left out: each frame of a trace keeps only its first four bytes.</source>
+        <translation>Nomes, IDs e a senha do codeplug ficam de fora: cada quadro de um registro mantém apenas os seus quatro primeiros bytes.</translation>
+    </message>
+    <message>
+        <source>&amp;Include names and IDs: the profile's contacts and the traces' whole frames (which also carry the codeplug password)</source>
+        <translation>&amp;Incluir nomes e IDs: os contatos do perfil e os quadros completos dos registros (que também contêm a senha do codeplug)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved as %s.</source>
+        <translation>O pacote de suporte foi salvo como %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved as %s: %s</source>
+        <translation>Não foi possível salvar o pacote de suporte como %s: %s</translation>
+    </message>
+    <message>
+        <source>the zip file could not be made</source>
+        <translation>não foi possível criar o arquivo zip</translation>
+    </message>
+    <message>
+        <source>No link trace has been kept yet. Each transfer keeps one while "Keep a trace of each transfer" is ticked in Preference.</source>
+        <translation>Nenhum registro do link foi guardado ainda. Cada transferência guarda um enquanto "Guardar um registro de cada transferência" estiver marcado em Preferências.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a trace of each transfer (the last 10, in the cache folder)</source>
+        <translation>&amp;Guardar um registro de cada transferência (os 10 últimos, na pasta de cache)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Cable...</source>
+        <translation>Locali&amp;zar cabo...</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection...</source>
+        <translation>&amp;Testar conexão...</translation>
+    </message>
+    <message>
+        <source>Open Last Link &amp;Trace</source>
+        <translation>Abrir o último &amp;registro do link</translation>
+    </message>
+    <message>
+        <source>Save Support B&amp;undle...</source>
+        <translation>Salvar pacote de s&amp;uporte...</translation>
+    </message>
+    <message>
+        <source>List the serial ports and find the programming cable's port
+Find Cable</source>
+        <translation>Listar as portas seriais e encontrar a porta do cabo de programação
+Localizar cabo</translation>
+    </message>
+    <message>
+        <source>Check the cable, the port and the radio one step after the other
+Test Connection</source>
+        <translation>Verificar o cabo, a porta e o rádio passo a passo
+Testar conexão</translation>
+    </message>
+    <message>
+        <source>Show the frames of the last transfer
+Last Link Trace</source>
+        <translation>Mostrar os quadros da última transferência
+Último registro do link</translation>
+    </message>
+    <message>
+        <source>Save one zip file to send in when a radio will not talk to the program
+Save Support Bundle</source>
+        <translation>Salvar um arquivo zip para enviar quando um rádio não se comunica com o programa
+Salvar pacote de suporte</translation>
+    </message>
+    <message>
+        <source>Use %s for the radio from now on?</source>
+        <translation>Usar %s para o rádio a partir de agora?</translation>
+    </message>
 </context>
 </TS>

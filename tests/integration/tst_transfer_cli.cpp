@@ -124,7 +124,8 @@ private slots:
                                   : sim.port;
         const CliResult r = Cli({"read-pid", "--port", port});
         QCOMPARE(r.exit, 1);
-        QCOMPARE(r.err, TransferFailureText(code) + u'\n');
+        // Every failure ends with the command that finds its cause.
+        QCOMPARE(r.err, TransferFailureText(code) + u'\n' + FormatStr(IDS_DOC_CLI_HINT, {port}) + u'\n');
         QVERIFY(r.out.isEmpty());
     }
 
@@ -139,7 +140,7 @@ private slots:
         const CliResult r = Cli({"read-pid", "--port", sim.port});
         ::close(fd);
         QCOMPARE(r.exit, 1);
-        QCOMPARE(r.err, TransferFailureText(-1) + u'\n');
+        QCOMPARE(r.err, TransferFailureText(-1) + u'\n' + FormatStr(IDS_DOC_CLI_HINT, {sim.port}) + u'\n');
     }
 
     // Radios of each setting group are read into a profile that holds what the radio holds.
@@ -252,7 +253,8 @@ private slots:
         SaveProfile(CRadioSim::FullRadio(), file);
         const CliResult r = Cli({"write", "--no-backup", "--no-verify", "--port", sim.port, "--yes", file});
         QCOMPARE(r.exit, 1);
-        QVERIFY2(r.err.endsWith(TransferFailureText(-8) + u'\n' + LoadStr(IDS_WRITE_RADIO_WAS_RESET) + u'\n'),
+        QVERIFY2(r.err.endsWith(TransferFailureText(-8) + u'\n' + FormatStr(IDS_DOC_CLI_HINT, {sim.port}) + u'\n' +
+                                LoadStr(IDS_WRITE_RADIO_WAS_RESET) + u'\n'),
                  qPrintable(r.err));
         QCOMPARE(sim.Commands().mid(sim.Commands().size() - 2), (QStringList{"27", "37"}));
     }
