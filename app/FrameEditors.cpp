@@ -42,6 +42,8 @@ public:
     void OnDelete() override { m_pTree->OnDelete(); }
     void OnRename() override { m_pTree->OnRename(); }
     void OnScanAdd() override { m_pTree->OnScanAdd(); }
+    ExchangeClip CopyItems() const override { return m_pTree->CopyItems(); }
+    void PasteItems(const ExchangeClip &clip) override { m_pTree->PasteItems(clip); }
 
     // IEditorHost
     CZQVCPSDoc &Document() override { return m_frame.Document(); }

@@ -34,6 +34,12 @@ CZQVCPSTreeView::CZQVCPSTreeView(IEditorHost &host, QWidget *parent) : QTreeWidg
     setColumnCount(1);
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Contacts and texts are dragged to other profile windows and dropped from them; the
+    // nodes never move inside the tree.
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::CopyAction);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     InstallRenameDelegate();
     setContextMenuPolicy(Qt::DefaultContextMenu);

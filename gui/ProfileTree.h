@@ -7,6 +7,8 @@
 // the forms' plug-in, CChildFrame::SetViewFactory) and offers none of the tree commands.
 #pragma once
 
+#include "ContactExchange.h"
+
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
@@ -29,6 +31,10 @@ public:
     virtual void OnDelete() = 0;
     virtual void OnRename() = 0;
     virtual void OnScanAdd() = 0;
+    // The contacts and texts of the selected node for the clipboard, and pasting such items
+    // into the profile (the full profile tree does both; this one neither).
+    virtual ExchangeClip CopyItems() const { return {}; }
+    virtual void PasteItems(const ExchangeClip &clip) { Q_UNUSED(clip); }
 };
 
 using TreeFactory = std::function<std::unique_ptr<IProfileTree>(CChildFrame &)>;

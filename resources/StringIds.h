@@ -476,6 +476,12 @@ enum StringId : int {
     IDS_MERGE_LISTS = 31648,
     IDS_MERGE_SETTINGS = 31649,
     IDS_MERGE_BUTTON = 31650,
+    IDS_PASTE_VERDICT_LEFT_OUT = 31651,
+    IDS_PASTE_NO_FEATURE = 31652,
+    IDS_PASTE_STEP = 31653,
+    IDS_PASTE_LEFT_OUT = 31654,
+    IDS_PASTE_LEFT_OUT_ITEM = 31655,
+    IDS_PASTE_MORE = 31656,
 
     // Profile tree, contact and list editors, contacts overview (32000-32299)
     IDS_SETTINGS = 32000,

@@ -2211,5 +2211,35 @@ Möchten Sie die vor dem Schreiben angelegte Sicherung zurück in das Funkgerät
         <source>The radio was reset.</source>
         <translation>Das Funkgerät wurde zurückgesetzt.</translation>
     </message>
+    <message>
+        <source>%s; left out: %s</source>
+        <translation>%s; weggelassen: %s</translation>
+    </message>
+    <message>
+        <source>This radio model has no &quot;%s&quot;.</source>
+        <translation>Dieses Funkgerätemodell hat kein „%s“.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>%s
+
+This profile could not take everything that was pasted:
+%s</source>
+        <translation>%s
+
+Dieses Profil konnte nicht alles Eingefügte aufnehmen:
+%s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>... and %s more.</source>
+        <translation>... und %s weitere.</translation>
+    </message>
 </context>
 </TS>

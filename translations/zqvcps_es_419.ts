@@ -2211,5 +2211,35 @@ Do you want to write the backup taken before the write back into the radio?
         <source>The radio was reset.</source>
         <translation>El radio se restableció.</translation>
     </message>
+    <message>
+        <source>%s; left out: %s</source>
+        <translation>%s; omitido: %s</translation>
+    </message>
+    <message>
+        <source>This radio model has no &quot;%s&quot;.</source>
+        <translation>Este modelo de radio no tiene &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>%s
+
+This profile could not take everything that was pasted:
+%s</source>
+        <translation>%s
+
+Este perfil no pudo aceptar todo lo que se pegó:
+%s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>... and %s more.</source>
+        <translation>... y %s más.</translation>
+    </message>
 </context>
 </TS>

@@ -2211,5 +2211,35 @@ Deseja gravar de volta no rádio o backup feito antes da gravação?
         <source>The radio was reset.</source>
         <translation>O rádio foi reiniciado.</translation>
     </message>
+    <message>
+        <source>%s; left out: %s</source>
+        <translation>%s; deixado de fora: %s</translation>
+    </message>
+    <message>
+        <source>This radio model has no &quot;%s&quot;.</source>
+        <translation>Este modelo de rádio não tem &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>%s
+
+This profile could not take everything that was pasted:
+%s</source>
+        <translation>%s
+
+Este perfil não pôde aceitar tudo o que foi colado:
+%s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>... and %s more.</source>
+        <translation>... e mais %s.</translation>
+    </message>
 </context>
 </TS>
