@@ -77,6 +77,9 @@ QTreeWidgetItem *CZQVCPSTreeView::AddNode(QTreeWidgetItem *parent, NodeKind kind
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (IsRenameKind(kind))
         flags |= Qt::ItemIsEditable;
+    // Contacts, texts and their folders are dragged to other profile windows (CopyItems).
+    if (IsElementKind(kind) || IsAddKind(kind) || kind == kNodeContacts)
+        flags |= Qt::ItemIsDragEnabled;
     node->setFlags(flags);
     if (!IsElementKind(kind) && kind != kNodeScanChannel)
         m_folders[kind] = node;
