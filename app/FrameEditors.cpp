@@ -76,6 +76,8 @@ public:
         if (QTreeWidgetItem *node = m_pTree->FindNode(kNodeAllContacts))
             m_pTree->SelectNode(node);
     }
+    ExchangeClip CopyItems() const override { return m_pTree->CopyItems(); }
+    void PasteItems(const ExchangeClip &clip) override { m_pTree->PasteItems(clip); }
 
     // IEditorHost
     CZQVCPSDoc &Document() override { return m_frame.Document(); }

@@ -75,6 +75,8 @@ CXmlDocument::CXmlDocument(xmlDocPtr doc) : m_pDoc(doc)
 
 CXmlDocument::~CXmlDocument()
 {
+    for (auto &entry : m_compiled)
+        xmlXPathFreeCompExpr(entry.second);
     if (m_pXPath)
         xmlXPathFreeContext(m_pXPath);
     for (xmlNodePtr node : m_orphans)
@@ -245,6 +247,10 @@ void CXmlDocument::BindPrefix(const char *prefix, const char *uri)
     xmlXPathRegisterNs(m_pXPath, X(prefix), X(uri));
 }
 
+namespace {
+constexpr size_t kMaxCompiledExpressions = 256;
+}  // namespace
+
 xmlXPathObjectPtr CXmlDocument::Eval(xmlNodePtr context, const QString &xpath, const XPathVars &vars) const
 {
     QString message;
@@ -255,7 +261,23 @@ xmlXPathObjectPtr CXmlDocument::Eval(xmlNodePtr context, const QString &xpath, c
         const QByteArray value = var.second.toUtf8();
         xmlXPathRegisterVariable(m_pXPath, X(var.first.toUtf8().constData()), xmlXPathNewString(X(value.constData())));
     }
-    xmlXPathObjectPtr result = xmlXPathEvalExpression(X(xpath.toUtf8().constData()), m_pXPath);
+    const QByteArray utf8 = xpath.toUtf8();
+    std::string key(utf8.constData(), size_t(utf8.size()));
+    auto compiled = m_compiled.find(key);
+    xmlXPathCompExprPtr expression = compiled == m_compiled.end() ? nullptr : compiled->second;
+    if (!expression) {
+        expression = xmlXPathCtxtCompile(m_pXPath, X(utf8.constData()));
+        // The expressions come from the program and the rule script, a few dozen in all; a
+        // cache that grows past that is started afresh.
+        if (expression && m_compiled.size() >= kMaxCompiledExpressions) {
+            for (auto &entry : m_compiled)
+                xmlXPathFreeCompExpr(entry.second);
+            m_compiled.clear();
+        }
+        if (expression)
+            m_compiled.emplace(std::move(key), expression);
+    }
+    xmlXPathObjectPtr result = expression ? xmlXPathCompiledEval(expression, m_pXPath) : nullptr;
     if (!vars.empty())
         xmlXPathRegisteredVariablesCleanup(m_pXPath);
     m_pXPath->userData = nullptr;

@@ -16,6 +16,8 @@
 #include <libxml/tree.h>
 #include <libxml/xpath.h>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -90,6 +92,9 @@ private:
 
     xmlDocPtr m_pDoc;
     xmlXPathContextPtr m_pXPath = nullptr;
+    // Expressions compiled once, by their text: the rule script and the import run the same
+    // few queries thousands of times.
+    mutable std::unordered_map<std::string, xmlXPathCompExprPtr> m_compiled;
     std::vector<xmlNodePtr> m_orphans;
 };
 

@@ -34,6 +34,12 @@ CZQVCPSTreeView::CZQVCPSTreeView(IEditorHost &host, QWidget *parent) : QTreeWidg
     setColumnCount(1);
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Contacts and texts are dragged to other profile windows and dropped from them; the
+    // nodes never move inside the tree.
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::CopyAction);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     InstallRenameDelegate();
     setContextMenuPolicy(Qt::DefaultContextMenu);
@@ -71,6 +77,9 @@ QTreeWidgetItem *CZQVCPSTreeView::AddNode(QTreeWidgetItem *parent, NodeKind kind
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (IsRenameKind(kind))
         flags |= Qt::ItemIsEditable;
+    // Contacts, texts and their folders are dragged to other profile windows (CopyItems).
+    if (IsElementKind(kind) || IsAddKind(kind) || kind == kNodeContacts)
+        flags |= Qt::ItemIsDragEnabled;
     node->setFlags(flags);
     if (!IsElementKind(kind) && kind != kNodeScanChannel)
         m_folders[kind] = node;

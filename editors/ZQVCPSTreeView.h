@@ -10,6 +10,7 @@
 // scanning, Scan List with one node per channel; Text Messages (when enabled). Each node carries MakeItemValue(kind, index).
 #pragma once
 
+#include "ContactExchange.h"
 #include "DataItem.h"
 #include "NodeKinds.h"
 
@@ -85,6 +86,13 @@ public:
     // Opens that menu below the selected node (Shift+F10, the menu key).
     void ShowContextMenuOfCurrent();
 
+    // Copy and paste of contacts and texts between profile windows (Edit menu, drags): the
+    // items of the selected node (a contact or text itself; a folder all of its items;
+    // Contacts every contact), and putting such items into this profile as one step, followed
+    // by the list of what the profile could not take.
+    ExchangeClip CopyItems() const;
+    void PasteItems(const ExchangeClip &clip);
+
     // The change notice of a form (or of the tree itself): handled by the tree, then passed to
     // the form on the right unless it sent it.
     void UpdateAllViews(QObject *sender, const ViewHint &hint);
@@ -106,6 +114,12 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // A node dragged out carries its items (CopyItems); items dropped from another window are
+    // pasted here.
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     // A click or drag selects the node under the mouse after the selection handling has run
     // (which may have refused the move, or re-sorted the nodes): the highlight is put back on
     // the node whose form is shown.

@@ -2,6 +2,7 @@
 
 #include "ChildFrame.h"
 #include "NonPasteEdit.h"
+#include "ProfileTree.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -82,6 +83,30 @@ bool CanEdit(EditCommand command, const QWidget *focus)
     case EditCommand::Delete: return IsEditableEditBox(focus) && EditBoxHasSelection(focus);
     }
     return false;
+}
+
+bool CanCopyItems(CChildFrame *child, const QWidget *focus)
+{
+    // Enabled with the tree's focus whatever its node (the enabling follows the focus, not each
+    // move in the tree); a node without contacts or texts copies nothing.
+    return child && focus && focus == child->Tree().Widget();
+}
+
+bool CanPasteItems(CChildFrame *child, const QWidget *focus)
+{
+    return child && !IsEditBox(focus) && ExchangeClip::IsIn(QApplication::clipboard()->mimeData());
+}
+
+void CopyItems(CChildFrame &child)
+{
+    const ExchangeClip clip = child.Tree().CopyItems();
+    if (!clip.IsEmpty())
+        QApplication::clipboard()->setMimeData(clip.ToMimeData());
+}
+
+void PasteItems(CChildFrame &child)
+{
+    child.Tree().PasteItems(ExchangeClip::FromMimeData(QApplication::clipboard()->mimeData()));
 }
 
 bool DoEdit(EditCommand command, QWidget *focus)

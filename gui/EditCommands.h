@@ -12,6 +12,8 @@ class QWidget;
 
 namespace zqv {
 
+class CChildFrame;
+
 // The dynamic property by which a form's control carries its dialog-control id.
 inline constexpr const char kControlIdProperty[] = "controlId";
 
@@ -28,5 +30,13 @@ bool CanEdit(EditCommand command, const QWidget *focus);
 // Sends the request to the box; returns false when `focus` is not an edit box. A paste into a
 // box that refuses pasting (CNonPasteEdit) does nothing.
 bool DoEdit(EditCommand command, QWidget *focus);
+
+// Copy and Paste of whole contacts and texts between profile windows, when the focus is not
+// in an edit box: Copy takes the items of the tree's selected node while the tree has the
+// focus (a node without any copies nothing); Paste puts the clipboard's items into the profile of `child`.
+bool CanCopyItems(CChildFrame *child, const QWidget *focus);
+bool CanPasteItems(CChildFrame *child, const QWidget *focus);
+void CopyItems(CChildFrame &child);
+void PasteItems(CChildFrame &child);
 
 }  // namespace zqv

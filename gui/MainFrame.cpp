@@ -259,8 +259,8 @@ void CMainFrame::UpdateCommands()
     enable(ID_EDIT_ADD, profile && flags.AddAllowed());
     enable(ID_EDIT_SCAN_ADD, profile && flags.ScanAllowed());
     enable(ID_EDIT_CUT, CanEdit(EditCommand::Cut, focus));
-    enable(ID_EDIT_COPY, CanEdit(EditCommand::Copy, focus));
-    enable(ID_EDIT_PASTE, CanEdit(EditCommand::Paste, focus));
+    enable(ID_EDIT_COPY, CanEdit(EditCommand::Copy, focus) || CanCopyItems(ActiveChild(), focus));
+    enable(ID_EDIT_PASTE, CanEdit(EditCommand::Paste, focus) || CanPasteItems(ActiveChild(), focus));
     enable(ID_EDIT_DELETE,
            IsEditableEditBox(focus) ? CanEdit(EditCommand::Delete, focus) : profile && flags.DeleteAllowed());
     enable(ID_EDIT_RENAME, profile && flags.RenameAllowed());
@@ -436,6 +436,10 @@ void CMainFrame::OnEditCommand(int id)
             return;
         }
     }
+    if (CChildFrame *child = ActiveChild(); child && command == EditCommand::Copy && CanCopyItems(child, focus))
+        CopyItems(*child);
+    if (CChildFrame *child = ActiveChild(); child && command == EditCommand::Paste && CanPasteItems(child, focus))
+        PasteItems(*child);
     if (command == EditCommand::Delete) {
         if (CChildFrame *child = ActiveChild(); child && CCommandState::Instance().DeleteAllowed())
             child->Tree().OnDelete();

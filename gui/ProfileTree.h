@@ -7,6 +7,8 @@
 // the forms' plug-in, CChildFrame::SetViewFactory) and offers none of the tree commands.
 #pragma once
 
+#include "ContactExchange.h"
+
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
@@ -36,6 +38,10 @@ public:
     virtual void OnScanAdd() = 0;
     // Shows the table of all contacts (View > Contacts Table); a tree without one ignores it.
     virtual void ShowContactsTable() {}
+    // The contacts and texts of the selected node for the clipboard, and pasting such items
+    // into the profile (the full profile tree does both; this one neither).
+    virtual ExchangeClip CopyItems() const { return {}; }
+    virtual void PasteItems(const ExchangeClip &clip) { Q_UNUSED(clip); }
 };
 
 using TreeFactory = std::function<std::unique_ptr<IProfileTree>(CChildFrame &)>;

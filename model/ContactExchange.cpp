@@ -7,6 +7,7 @@
 #include "ZQVCPSException.h"
 
 #include <QHash>
+#include <QMimeData>
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -147,6 +148,8 @@ QString RuleMessageText(int id)
 
 // ------------------------------------------------------------------ profile look-ups
 
+// Paths start at the root: the schema fixes where each list is (the profile was validated
+// when it was read), and a query over the whole document would walk every contact's children.
 class CProfileView {
 public:
     explicit CProfileView(const CDataItem &root) : m_root(root), m_doc(*root.Context()->doc) {}
@@ -160,14 +163,20 @@ public:
     {
         return m_doc.Select(nullptr, xpath, vars);
     }
-    CDataItem List(const char *name) const { return Item(One(QStringLiteral("//dfns:") + QLatin1String(name))); }
+    // A list of the profile: TextMessages, or one of the contact lists.
+    CDataItem List(const char *name) const
+    {
+        return Item(One(QStringLiteral("/dfns:ZQVProfile/dfns:%1 | /dfns:ZQVProfile/dfns:Contacts/dfns:%1")
+                            .arg(QLatin1String(name))));
+    }
     std::vector<xmlNodePtr> Contacts() const
     {
-        return All(QStringLiteral("//dfns:Contacts/dfns:*/dfns:*[@cntct_type]"));
+        return All(QStringLiteral("/dfns:ZQVProfile/dfns:Contacts/dfns:*/dfns:*[@cntct_type]"));
     }
     xmlNodePtr ByPid(int kind, const QString &pid) const
     {
-        return One(QStringLiteral("//dfns:%1/dfns:%2[@pid=$p]").arg(kKinds[kind].list, kKinds[kind].element),
+        return One(QStringLiteral("/dfns:ZQVProfile/dfns:Contacts/dfns:%1/dfns:%2[@pid=$p]")
+                       .arg(kKinds[kind].list, kKinds[kind].element),
                    {{"p", pid}});
     }
     // The contact whose name equals `name` in the name order (case and accents folded).
@@ -181,9 +190,10 @@ public:
     // A group (private groups first) with this name: the exact name, else one alike.
     xmlNodePtr GroupByName(const QString &name, bool privateOnly) const
     {
-        const QString path = privateOnly ? QStringLiteral("//dfns:PrivateGroups/dfns:PrivateGroup")
-                                         : QStringLiteral("//dfns:PrivateGroups/dfns:PrivateGroup | "
-                                                          "//dfns:PublicGroups/dfns:PublicGroup");
+        const QString path = privateOnly
+            ? QStringLiteral("/dfns:ZQVProfile/dfns:Contacts/dfns:PrivateGroups/dfns:PrivateGroup")
+            : QStringLiteral("/dfns:ZQVProfile/dfns:Contacts/dfns:PrivateGroups/dfns:PrivateGroup | "
+                             "/dfns:ZQVProfile/dfns:Contacts/dfns:PublicGroups/dfns:PublicGroup");
         const std::vector<xmlNodePtr> groups = All(path);
         for (xmlNodePtr g : groups)
             if (GetAttr(g, "name") == name)
@@ -195,7 +205,7 @@ public:
     }
     qint64 Limit(const char *name) const
     {
-        xmlNodePtr limit = One(QStringLiteral("//dfns:limit"));
+        xmlNodePtr limit = One(QStringLiteral("/dfns:ZQVProfile/dfns:limit"));
         return limit ? qint64(AttrNumber(limit, name)) : 0;
     }
 
@@ -314,7 +324,12 @@ struct RowWork {
 
 class CImporter {
 public:
-    CImporter(const CDataItem &root, ClashPolicy policy) : m_view(root), m_policy(policy) {}
+    // A lenient importer (a paste) leaves out what the profile cannot take of a row's links
+    // and switches instead of refusing the row.
+    CImporter(const CDataItem &root, ClashPolicy policy, bool lenient = false)
+        : m_view(root), m_policy(policy), m_bLenient(lenient)
+    {
+    }
 
     bool ReadHeader(const QStringList &header, ExchangeKind kind, QString &error);
     void ImportContacts(std::vector<RowWork> &rows);
@@ -334,15 +349,22 @@ private:
     bool WriteOwnValues(RowWork &w);
     bool WriteLinks(RowWork &w);
     bool Write(RowWork &w, xmlNodePtr element, const char *attribute, const QString &value, int answer = 1);
+    bool TryWrite(RowWork &w, xmlNodePtr element, const char *attribute, const QString &value, int answer,
+                  QString &refusal);
+    // A refused part of a row: the whole row is refused, unless the importer is lenient and
+    // the part is one the row can go in without (then it is noted and the row goes on).
+    bool RefusePart(RowWork &w, const QString &message);
     bool WriteFlag(RowWork &w, int column, const char *attribute, int answer = 1);
     bool WriteMemberships(RowWork &w);
     bool WriteScrollEntries(RowWork &w);
     void Refuse(RowWork &w, const QString &message);
     QString UniqueName(const QString &name) const;
+    bool LacksFeature(int column) const;
     QString LimitMessage() const;
 
     CProfileView m_view;
     ClashPolicy m_policy;
+    bool m_bLenient = false;
     int m_columnAt[ColCount];
     int m_textAt = -1;
 };
@@ -382,6 +404,7 @@ void CImporter::Refuse(RowWork &w, const QString &message)
     w.changed = false;
     w.result.verdict = ImportRowResult::Refused;
     w.result.detail = message;
+    w.result.leftOut.clear();
 }
 
 QString CImporter::UniqueName(const QString &name) const
@@ -393,6 +416,17 @@ QString CImporter::UniqueName(const QString &name) const
             return candidate;
     }
     return name;
+}
+
+// Whether the profile's model switches off the feature behind a column's switch.
+bool CImporter::LacksFeature(int column) const
+{
+    const char *feature = column == ColManagerMode ? "mngr_mode_en"
+        : column == ColSeeAllGroups                ? "see_all_groups_en"
+        : column == ColInScanList                  ? "public_scan_en"
+                                                   : nullptr;
+    xmlNodePtr limit = m_view.One(QStringLiteral("/dfns:ZQVProfile/dfns:limit"));
+    return feature && limit && HasAttr(limit, feature) && GetAttr(limit, feature) == QLatin1String("0");
 }
 
 // Why the rule script would not add a contact: all the model holds, or all of that type.
@@ -445,8 +479,9 @@ void CImporter::PlaceRow(RowWork &w, std::map<std::pair<int, QString>, int> &see
     if (w.target)
         return;
     // A new contact: the rule script creates it with its defaults, then the row's values go in.
+    // Its add hook refuses (adds nothing) when the list may take no more.
     CDataItem list = m_view.List(kKinds[w.kind].list);
-    if (list.IsEmpty() || !list.CanAddChild()) {
+    if (list.IsEmpty()) {
         Refuse(w, LimitMessage());
         return;
     }
@@ -468,6 +503,28 @@ void CImporter::PlaceRow(RowWork &w, std::map<std::pair<int, QString>, int> &see
 
 bool CImporter::Write(RowWork &w, xmlNodePtr element, const char *attribute, const QString &value, int answer)
 {
+    QString refusal;
+    if (TryWrite(w, element, attribute, value, answer, refusal))
+        return true;
+    Refuse(w, refusal);
+    return false;
+}
+
+bool CImporter::RefusePart(RowWork &w, const QString &message)
+{
+    if (!m_bLenient) {
+        Refuse(w, message);
+        return false;
+    }
+    // A group missing for the memberships and the home group alike is named once.
+    if (!w.result.leftOut.contains(message))
+        w.result.leftOut << message;
+    return true;
+}
+
+bool CImporter::TryWrite(RowWork &w, xmlNodePtr element, const char *attribute, const QString &value, int answer,
+                         QString &refusal)
+{
     const QString old = GetAttr(element, attribute);
     if (old == value)
         return true;
@@ -481,7 +538,7 @@ bool CImporter::Write(RowWork &w, xmlNodePtr element, const char *attribute, con
         result = item.SetAttributeValue(QLatin1String(attribute), value, r1, answer, r2);
     if (result != 0) {
         const QString text = r1 != 0 ? RuleMessageText(r1) : QString();
-        Refuse(w, text.isEmpty() ? FormatStr(IDS_CSV_BAD_VALUE, {value, QLatin1String(attribute)}) : text);
+        refusal = text.isEmpty() ? FormatStr(IDS_CSV_BAD_VALUE, {value, QLatin1String(attribute)}) : text;
         return false;
     }
     w.changed = true;
@@ -501,11 +558,14 @@ bool CImporter::WriteFlag(RowWork &w, int column, const char *attribute, int ans
     if (!Given(w, column))
         return true;
     const int on = ParseFlag(Cell(w, column));
-    if (on < 0) {
-        Refuse(w, FormatStr(IDS_CSV_BAD_VALUE, {Cell(w, column), QLatin1String(kColumns[column].header)}));
-        return false;
-    }
-    return Write(w, w.target, attribute, QString::number(on), answer);
+    if (on < 0)
+        return RefusePart(w, FormatStr(IDS_CSV_BAD_VALUE, {Cell(w, column), QLatin1String(kColumns[column].header)}));
+    // A switch of a feature the target's model lacks is left out of a paste rather than
+    // stored where the radio would ignore it.
+    if (m_bLenient && on == 1 && LacksFeature(column))
+        return RefusePart(w, FormatStr(IDS_PASTE_NO_FEATURE, {QLatin1String(kColumns[column].header)}));
+    QString refusal;
+    return TryWrite(w, w.target, attribute, QString::number(on), answer, refusal) || RefusePart(w, refusal);
 }
 
 // The values of the contact itself: name, PID, channel, switches, ringer.
@@ -524,7 +584,9 @@ bool CImporter::WriteOwnValues(RowWork &w)
         return false;
     if (w.kind != KindPrivate)
         return true;
-    if (Given(w, ColRinger) && !Write(w, w.target, "alert_tone", Cell(w, ColRinger)))
+    QString refusal;
+    if (Given(w, ColRinger) && !TryWrite(w, w.target, "alert_tone", Cell(w, ColRinger), 1, refusal) &&
+        !RefusePart(w, refusal))
         return false;
     return WriteFlag(w, ColGroupOnly, "show_grp_only") && WriteFlag(w, ColIdInUse, "id_in_use") &&
         WriteFlag(w, ColSeeAllGroups, "see_all_groups") && WriteFlag(w, ColManagerMode, "mngr_mode");
@@ -538,15 +600,17 @@ bool CImporter::WriteMemberships(RowWork &w)
     for (const QString &groupName : SplitNames(Cell(w, ColMemberOf))) {
         xmlNodePtr group = m_view.GroupByName(groupName, true);
         if (!group || GetAttr(group, "channel") != GetAttr(w.target, "channel")) {
-            Refuse(w, FormatStr(IDS_CSV_UNKNOWN_GROUP, {groupName}));
-            return false;
+            if (!RefusePart(w, FormatStr(IDS_CSV_UNKNOWN_GROUP, {groupName})))
+                return false;
+            continue;
         }
         if (!wanted.contains(GetAttr(group, "pid")))
             wanted << GetAttr(group, "pid");
     }
     if (wanted.size() > 5) {
-        Refuse(w, LoadStr(IDS_PRIVATE_IN_MAX_GROUPS));
-        return false;
+        if (!RefusePart(w, LoadStr(IDS_PRIVATE_IN_MAX_GROUPS)))
+            return false;
+        wanted = wanted.mid(0, 5);
     }
     xmlNodePtr holder = ChildNamed(w.target, "ParentPrivateGroups");
     if (!holder)
@@ -599,8 +663,9 @@ bool CImporter::WriteMemberships(RowWork &w)
             continue;
         QString refusal;
         if (!addMembership(groupPid, refusal)) {
-            Refuse(w, refusal);
-            return false;
+            if (!RefusePart(w, refusal))
+                return false;
+            continue;
         }
         w.changed = true;
         if (!w.isNew)
@@ -616,12 +681,14 @@ bool CImporter::WriteScrollEntries(RowWork &w)
     xmlNodePtr holder = ChildNamed(w.target, "scrolllist");
     if (!holder)
         return true;
-    const QStringList wanted = SplitNames(Cell(w, ColScrollListContacts));
-    for (const QString &name : wanted)
-        if (!m_view.One(QStringLiteral("//dfns:Contacts/dfns:*/dfns:*[@cntct_type and @name=$n]"), {{"n", name}})) {
-            Refuse(w, FormatStr(IDS_CSV_UNKNOWN_CONTACT, {name}));
+    QStringList wanted;
+    for (const QString &name : SplitNames(Cell(w, ColScrollListContacts))) {
+        if (m_view.One(QStringLiteral("/dfns:ZQVProfile/dfns:Contacts/dfns:*/dfns:*[@cntct_type and @name=$n]"),
+                       {{"n", name}}))
+            wanted << name;
+        else if (!RefusePart(w, FormatStr(IDS_CSV_UNKNOWN_CONTACT, {name})))
             return false;
-        }
+    }
     const CDataItem holderItem = m_view.Item(holder);
     auto add = [holderItem](const QString &name) {
         CDataItem list = holderItem;
@@ -643,8 +710,9 @@ bool CImporter::WriteScrollEntries(RowWork &w)
         if (find(name))
             continue;
         if (!add(name)) {
-            Refuse(w, FormatStr(IDS_CSV_UNKNOWN_CONTACT, {name}));
-            return false;
+            if (!RefusePart(w, FormatStr(IDS_CSV_UNKNOWN_CONTACT, {name})))
+                return false;
+            continue;
         }
         w.changed = true;
         if (!w.isNew)
@@ -666,13 +734,13 @@ bool CImporter::WriteLinks(RowWork &w)
         QString pid;
         if (!Cell(w, ColHomeGroup).isEmpty()) {
             xmlNodePtr group = m_view.GroupByName(Cell(w, ColHomeGroup), false);
-            if (!group || GetAttr(group, "channel") != GetAttr(w.target, "channel")) {
-                Refuse(w, FormatStr(IDS_CSV_UNKNOWN_GROUP, {Cell(w, ColHomeGroup)}));
+            if (group && GetAttr(group, "channel") == GetAttr(w.target, "channel"))
+                pid = GetAttr(group, "pid");
+            else if (!RefusePart(w, FormatStr(IDS_CSV_UNKNOWN_GROUP, {Cell(w, ColHomeGroup)})))
                 return false;
-            }
-            pid = GetAttr(group, "pid");
         }
-        if (!Write(w, w.target, "home_grp", pid))
+        QString refusal;
+        if (!TryWrite(w, w.target, "home_grp", pid, 1, refusal) && !RefusePart(w, refusal))
             return false;
     }
     if (!WriteScrollEntries(w))
@@ -726,7 +794,7 @@ void CImporter::ImportTexts(std::vector<RowWork> &rows)
             w.result.verdict = ImportRowResult::Unchanged;
             continue;
         }
-        if (m_view.One(QStringLiteral("//dfns:TextMessages/dfns:TextMessage[@txt=$t]"), {{"t", text}})) {
+        if (m_view.One(QStringLiteral("/dfns:ZQVProfile/dfns:TextMessages/dfns:TextMessage[@txt=$t]"), {{"t", text}})) {
             w.result.verdict = ImportRowResult::Unchanged;
             continue;
         }
@@ -763,9 +831,9 @@ void CImporter::ImportTexts(std::vector<RowWork> &rows)
 
 // The header row first, then the rows; the verdicts are appended to `report`.
 void ApplyTable(const CDataItem &root, const std::vector<CCsvTable::Row> &table, ExchangeKind kind, ClashPolicy policy,
-                ImportReport &report)
+                ImportReport &report, bool lenient = false)
 {
-    CImporter importer(root, policy);
+    CImporter importer(root, policy, lenient);
     if (!importer.ReadHeader(table.front().fields, kind, report.fileError))
         return;
     std::vector<RowWork> rows(table.size() - 1);
@@ -810,8 +878,8 @@ void MergeSettings(const CDataItem &target, const CDataItem &source, ImportRepor
 {
     const CProfileView to(target);
     const CProfileView from(source);
-    xmlNodePtr mine = to.One(QStringLiteral("//dfns:setting"));
-    xmlNodePtr theirs = from.One(QStringLiteral("//dfns:setting"));
+    xmlNodePtr mine = to.One(QStringLiteral("/dfns:ZQVProfile/dfns:setting"));
+    xmlNodePtr theirs = from.One(QStringLiteral("/dfns:ZQVProfile/dfns:setting"));
     if (!mine || !theirs)
         return;
     for (xmlAttrPtr a = theirs->properties; a; a = a->next) {
@@ -851,8 +919,20 @@ bool ImportReport::Changed() const
         0;
 }
 
+bool ImportReport::AnyLeftOut() const
+{
+    return std::any_of(rows.begin(), rows.end(), [](const ImportRowResult &r) {
+        return r.verdict == ImportRowResult::Refused || !r.leftOut.isEmpty();
+    });
+}
+
 QString ImportReport::VerdictText(const ImportRowResult &row)
 {
+    if (!row.leftOut.isEmpty() && row.verdict != ImportRowResult::Refused) {
+        ImportRowResult taken = row;
+        taken.leftOut.clear();
+        return FormatStr(IDS_PASTE_VERDICT_LEFT_OUT, {VerdictText(taken), row.leftOut.join(QLatin1Char(' '))});
+    }
     switch (row.verdict) {
     case ImportRowResult::New: return LoadStr(IDS_CSV_VERDICT_NEW);
     case ImportRowResult::Update: return LoadStr(IDS_CSV_VERDICT_UPDATE);
@@ -880,14 +960,19 @@ QString ImportReport::Summary() const
 
 // ------------------------------------------------------------------ CContactExchange
 
-std::vector<QStringList> CContactExchange::ExportRows(const CDataItem &root, ExchangeKind kind)
+namespace {
+
+// The export table of the profile's contacts or texts; with `only`, of just those elements.
+std::vector<QStringList> TableOf(const CDataItem &root, ExchangeKind kind, const std::vector<xmlNodePtr> *only)
 {
     const CProfileView view(root);
+    auto wanted = [only](xmlNodePtr e) { return !only || std::find(only->begin(), only->end(), e) != only->end(); };
     std::vector<QStringList> rows;
     if (kind == ExchangeKind::Texts) {
         rows.push_back({QLatin1String(kTextHeader)});
-        for (xmlNodePtr t : view.All(QStringLiteral("//dfns:TextMessages/dfns:TextMessage")))
-            rows.push_back({GetAttr(t, "txt")});
+        for (xmlNodePtr t : view.All(QStringLiteral("/dfns:ZQVProfile/dfns:TextMessages/dfns:TextMessage")))
+            if (wanted(t))
+                rows.push_back({GetAttr(t, "txt")});
         return rows;
     }
     QStringList header;
@@ -896,10 +981,94 @@ std::vector<QStringList> CContactExchange::ExportRows(const CDataItem &root, Exc
     rows.push_back(header);
     const PidNames names = NamesByPid(view);
     for (int kind3 : {KindPrivate, KindPrivateGroup, KindPublicGroup})
-        for (xmlNodePtr c :
-             view.All(QStringLiteral("//dfns:%1/dfns:%2").arg(kKinds[kind3].list, kKinds[kind3].element)))
-            rows.push_back(ContactRow(names, kind3, c));
+        for (xmlNodePtr c : view.All(QStringLiteral("/dfns:ZQVProfile/dfns:Contacts/dfns:%1/dfns:%2")
+                                         .arg(kKinds[kind3].list, kKinds[kind3].element)))
+            if (wanted(c))
+                rows.push_back(ContactRow(names, kind3, c));
     return rows;
+}
+
+// The rows of a clip's table (none for an empty one); `ok` false when it cannot be read.
+std::vector<CCsvTable::Row> ClipRows(const QByteArray &csv, bool &ok)
+{
+    CCsvTable table;
+    ok = csv.isEmpty() || CCsvTable::Parse(csv, table) == CCsvTable::Status::Ok;
+    return ok ? table.Rows() : std::vector<CCsvTable::Row>();
+}
+
+}  // namespace
+
+std::vector<QStringList> CContactExchange::ExportRows(const CDataItem &root, ExchangeKind kind)
+{
+    return TableOf(root, kind, nullptr);
+}
+
+// The clipboard types of the two tables.
+constexpr char kContactsMime[] = "application/x-zqvcps-contacts";
+constexpr char kTextsMime[] = "application/x-zqvcps-texts";
+
+QMimeData *ExchangeClip::ToMimeData() const
+{
+    auto *data = new QMimeData;
+    if (!contacts.isEmpty())
+        data->setData(QLatin1String(kContactsMime), contacts);
+    if (!texts.isEmpty())
+        data->setData(QLatin1String(kTextsMime), texts);
+    data->setText(names);
+    return data;
+}
+
+ExchangeClip ExchangeClip::FromMimeData(const QMimeData *data)
+{
+    ExchangeClip clip;
+    if (!data)
+        return clip;
+    clip.contacts = data->data(QLatin1String(kContactsMime));
+    clip.texts = data->data(QLatin1String(kTextsMime));
+    if (!clip.IsEmpty())
+        clip.names = data->text();
+    return clip;
+}
+
+bool ExchangeClip::IsIn(const QMimeData *data)
+{
+    return data && (data->hasFormat(QLatin1String(kContactsMime)) || data->hasFormat(QLatin1String(kTextsMime)));
+}
+
+ExchangeClip CContactExchange::Copy(const CDataItem &root, const std::vector<xmlNodePtr> &elements)
+{
+    ExchangeClip clip;
+    const std::vector<QStringList> contacts = TableOf(root, ExchangeKind::Contacts, &elements);
+    const std::vector<QStringList> texts = TableOf(root, ExchangeKind::Texts, &elements);
+    QStringList names;
+    if (contacts.size() > 1)
+        clip.contacts = CCsvTable::Write(contacts);
+    if (texts.size() > 1)
+        clip.texts = CCsvTable::Write(texts);
+    for (size_t i = 1; i < contacts.size(); ++i)
+        names << contacts[i][ColName];
+    for (size_t i = 1; i < texts.size(); ++i)
+        names << texts[i][0];
+    clip.names = names.join(QLatin1Char('\n'));
+    return clip;
+}
+
+ImportReport CContactExchange::Paste(const CDataItem &target, const ExchangeClip &clip)
+{
+    ImportReport report;
+    bool contactsOk = false;
+    bool textsOk = false;
+    const std::vector<CCsvTable::Row> contacts = ClipRows(clip.contacts, contactsOk);
+    const std::vector<CCsvTable::Row> texts = ClipRows(clip.texts, textsOk);
+    if (!contactsOk || !textsOk) {
+        report.fileError = LoadStr(IDS_CSV_MALFORMED);
+        return report;
+    }
+    if (contacts.size() > 1)
+        ApplyTable(target, contacts, ExchangeKind::Contacts, ClashPolicy::Rename, report, true);
+    if (texts.size() > 1)
+        ApplyTable(target, texts, ExchangeKind::Texts, ClashPolicy::Rename, report, true);
+    return report;
 }
 
 QByteArray CContactExchange::ExportCsv(const CDataItem &root, ExchangeKind kind)

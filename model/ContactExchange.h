@@ -12,6 +12,8 @@
 
 #include <QString>
 #include <QStringList>
+
+class QMimeData;
 #include <vector>
 
 namespace zqv {
@@ -30,6 +32,9 @@ struct ImportRowResult {
     QString name;  // as the row gives it (texts: the text)
     QString pid;
     QString detail;  // a refusal's message; the new name of a renamed contact
+    // What of a pasted row the profile could not take while the row itself went in (a group
+    // it lacks, a value its model refuses), one message each.
+    QStringList leftOut;
 };
 
 // What a merge takes from the other profile. The settings are taken only when asked for.
@@ -42,6 +47,21 @@ struct MergeOptions {
     ClashPolicy policy = ClashPolicy::Skip;
 };
 
+// Contacts and text messages of a profile on their way to another (the clipboard, a drag):
+// the export's tables of just those items, so a paste reads them as an import does.
+struct ExchangeClip {
+    QByteArray contacts;  // CSV, the export's header and one row per contact
+    QByteArray texts;  // CSV, the export's header and one row per text
+    QString names;  // the names and texts one a line, for an edit box or another program
+    bool IsEmpty() const { return contacts.isEmpty() && texts.isEmpty(); }
+
+    // As clipboard or drag data: a type of its own for each table, and the names as plain
+    // text. FromMimeData gives an empty clip for data without those types.
+    QMimeData *ToMimeData() const;
+    static ExchangeClip FromMimeData(const QMimeData *data);
+    static bool IsIn(const QMimeData *data);
+};
+
 struct ImportReport {
     // Set when the table as a whole is refused (nothing was applied): its message.
     QString fileError;
@@ -49,6 +69,8 @@ struct ImportReport {
 
     int Count(ImportRowResult::Verdict verdict) const;
     bool AnyRefused() const { return Count(ImportRowResult::Refused) > 0; }
+    // Rows refused or taken without some of their parts: what a paste lists afterwards.
+    bool AnyLeftOut() const;
     // Whether applying it changed the profile.
     bool Changed() const;
     // The text of a row's verdict, and the one-line summary of the counts.
@@ -73,6 +95,17 @@ public:
     static ImportReport Merge(const CDataItem &target, const CDataItem &source, const MergeOptions &options);
     static ImportReport PreviewMerge(const CModelEnvironment &environment, const QString &targetText,
                                      const CDataItem &source, const MergeOptions &options);
+
+    // The contacts and texts among `elements` (other elements are ignored), in the export's
+    // order. Members of a copied group are not copied with it; their memberships travel with
+    // the contacts that are.
+    static ExchangeClip Copy(const CDataItem &root, const std::vector<xmlNodePtr> &elements);
+    // Puts the clip's contacts and texts into the profile under `target` as an import does,
+    // with these differences: a contact whose name is taken is added under a new name, and
+    // a group, contact or value the target cannot take leaves that part out (listed in the
+    // row's leftOut) instead of refusing the contact. The name, PID and channel are still
+    // the contact's own: when the target refuses one of them, the row is refused.
+    static ImportReport Paste(const CDataItem &target, const ExchangeClip &clip);
 
     // Apply() on a scratch copy of the profile text: what an import would do, nothing changed.
     static ImportReport PreviewImport(const CModelEnvironment &environment, const QString &profileText,

@@ -5,6 +5,7 @@
 
 #include <QJSEngine>
 #include <QJSValueIterator>
+#include <algorithm>
 #include <cmath>
 
 namespace zqv {
@@ -24,6 +25,12 @@ QString AttributeText(const QJSValue &value)
     if (value.isNull() || value.isUndefined())
         return QString();
     return value.toString();
+}
+
+bool InProfileNamespace(xmlNodePtr node)
+{
+    return IsElement(node) && node->ns &&
+        xmlStrEqual(node->ns->href, reinterpret_cast<const xmlChar *>(kProfileNamespace));
 }
 
 XPathVars ToVars(const QJSValue &vars)
@@ -223,6 +230,55 @@ QJSValue CJsNode::selectNodes(const QString &xpath, const QJSValue &vars) const
     } catch (const CZQVCPSException &e) {
         return m_pBridge->Fail(e.GetTrace().trimmed());
     }
+}
+
+std::vector<xmlNodePtr> CJsNode::Contacts() const
+{
+    std::vector<xmlNodePtr> contacts;
+    xmlNodePtr root = m_pNode && m_pNode->doc ? xmlDocGetRootElement(m_pNode->doc) : nullptr;
+    if (!root)
+        return contacts;
+    for (xmlNodePtr folder = root->children; folder; folder = folder->next) {
+        if (!IsProfileElement(folder, "Contacts"))
+            continue;
+        for (xmlNodePtr list = folder->children; list; list = list->next) {
+            if (!InProfileNamespace(list))
+                continue;
+            for (xmlNodePtr c = list->children; c; c = c->next)
+                if (InProfileNamespace(c) && HasAttr(c, "cntct_type"))
+                    contacts.push_back(c);
+        }
+    }
+    return contacts;
+}
+
+int CJsNode::contactCount() const
+{
+    return int(Contacts().size());
+}
+
+int CJsNode::countContactsNamedLike(const QString &name) const
+{
+    int count = 0;
+    for (xmlNodePtr c : Contacts())
+        if (CollateNames(GetAttr(c, "name"), name) == 0)
+            ++count;
+    return count;
+}
+
+QJSValue CJsNode::contactNumbers(const QString &attribute) const
+{
+    const std::vector<xmlNodePtr> contacts = Contacts();
+    const QByteArray name = attribute.toUtf8();
+    QJSValue list = m_pBridge->Engine()->newArray(static_cast<uint>(contacts.size()));
+    for (size_t i = 0; i < contacts.size(); ++i) {
+        const QString text = GetAttr(contacts[i], name.constData()).trimmed();
+        const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar ch) {
+            return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+        });
+        list.setProperty(static_cast<quint32>(i), digits ? text.toDouble() : qQNaN());
+    }
+    return list;
 }
 
 QJSValue CJsNode::appendChild(const QJSValue &child)

@@ -63,6 +63,15 @@ public:
     Q_INVOKABLE QJSValue getAttributeNode(const QString &name) const;
     Q_INVOKABLE QJSValue selectSingleNode(const QString &xpath, const QJSValue &vars = QJSValue()) const;
     Q_INVOKABLE QJSValue selectNodes(const QString &xpath, const QJSValue &vars = QJSValue()) const;
+    // Questions about all contacts of the node's profile (the elements with a cntct_type in
+    // the lists under the root's Contacts). The rules ask them on every edit and every
+    // imported row; these answer without an XPath query or a script object per contact.
+    // How many contacts there are; how many have a name equal to `name` in the name order;
+    // and one attribute of each as a number (what the script's number() makes of the text:
+    // NaN unless it is digits, blanks around them aside), in document order.
+    Q_INVOKABLE int contactCount() const;
+    Q_INVOKABLE int countContactsNamedLike(const QString &name) const;
+    Q_INVOKABLE QJSValue contactNumbers(const QString &attribute) const;
     Q_INVOKABLE QJSValue appendChild(const QJSValue &child);
     Q_INVOKABLE QJSValue insertBefore(const QJSValue &child, const QJSValue &reference);
     Q_INVOKABLE QJSValue removeChild(const QJSValue &child);
@@ -75,6 +84,8 @@ public:
 
 private:
     bool IsAttribute() const { return !m_strAttribute.isNull(); }
+    // The contacts of the node's profile, in document order.
+    std::vector<xmlNodePtr> Contacts() const;
     CScriptBridge *m_pBridge;
     xmlNodePtr m_pNode;  // the node, or the owning element of an attribute
     QString m_strAttribute;  // the attribute's name for attribute nodes

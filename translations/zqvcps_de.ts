@@ -2803,5 +2803,35 @@ Support-Paket speichern</translation>
         <source>Use %s for the radio from now on?</source>
         <translation>Ab jetzt %s für das Funkgerät verwenden?</translation>
     </message>
+    <message>
+        <source>%s; left out: %s</source>
+        <translation>%s; weggelassen: %s</translation>
+    </message>
+    <message>
+        <source>This radio model has no &quot;%s&quot;.</source>
+        <translation>Dieses Funkgerätemodell hat kein „%s“.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>%s
+
+This profile could not take everything that was pasted:
+%s</source>
+        <translation>%s
+
+Dieses Profil konnte nicht alles Eingefügte aufnehmen:
+%s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>... and %s more.</source>
+        <translation>... und %s weitere.</translation>
+    </message>
 </context>
 </TS>

@@ -2807,5 +2807,35 @@ Guardar paquete de soporte</translation>
         <source>Use %s for the radio from now on?</source>
         <translation>¿Usar %s para la radio a partir de ahora?</translation>
     </message>
+    <message>
+        <source>%s; left out: %s</source>
+        <translation>%s; omitido: %s</translation>
+    </message>
+    <message>
+        <source>This radio model has no &quot;%s&quot;.</source>
+        <translation>Este modelo de radio no tiene «%s».</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>%s
+
+This profile could not take everything that was pasted:
+%s</source>
+        <translation>%s
+
+Este perfil no pudo aceptar todo lo que se pegó:
+%s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>... and %s more.</source>
+        <translation>... y %s más.</translation>
+    </message>
 </context>
 </TS>

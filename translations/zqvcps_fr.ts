@@ -2803,5 +2803,35 @@ Enregistrer le paquet d'assistance</translation>
         <source>Use %s for the radio from now on?</source>
         <translation>Utiliser %s pour la radio désormais ?</translation>
     </message>
+    <message>
+        <source>%s; left out: %s</source>
+        <translation>%s ; omis : %s</translation>
+    </message>
+    <message>
+        <source>This radio model has no &quot;%s&quot;.</source>
+        <translation>Ce modèle de radio n&apos;a pas « %s ».</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>%s
+
+This profile could not take everything that was pasted:
+%s</source>
+        <translation>%s
+
+Ce profil n&apos;a pas pu accepter tout ce qui a été collé :
+%s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s : %s</translation>
+    </message>
+    <message>
+        <source>... and %s more.</source>
+        <translation>... et %s de plus.</translation>
+    </message>
 </context>
 </TS>

@@ -2803,5 +2803,35 @@ Salvar pacote de suporte</translation>
         <source>Use %s for the radio from now on?</source>
         <translation>Usar %s para o rádio a partir de agora?</translation>
     </message>
+    <message>
+        <source>%s; left out: %s</source>
+        <translation>%s; deixado de fora: %s</translation>
+    </message>
+    <message>
+        <source>This radio model has no &quot;%s&quot;.</source>
+        <translation>Este modelo de rádio não tem &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>%s
+
+This profile could not take everything that was pasted:
+%s</source>
+        <translation>%s
+
+Este perfil não pôde aceitar tudo o que foi colado:
+%s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>... and %s more.</source>
+        <translation>... e mais %s.</translation>
+    </message>
 </context>
 </TS>

@@ -159,7 +159,7 @@ function flag(text) {
 }
 
 function limitOf(node) {
-    return node.selectSingleNode("//dfns:limit");
+    return node.selectSingleNode("/dfns:ZQVProfile/dfns:limit");
 }
 
 function limitNumber(node, name) {
@@ -171,30 +171,37 @@ function removeNode(node) {
     node.parentNode.removeChild(node);
 }
 
+const CONTACTS_PATH = "/dfns:ZQVProfile/dfns:Contacts/dfns:*/dfns:*[@cntct_type]";
+
 function allContacts(node) {
-    return node.selectNodes("//dfns:Contacts/dfns:*/dfns:*[@cntct_type]");
+    return node.selectNodes(CONTACTS_PATH);
+}
+
+// Is `node` one of allContacts()?
+function isContact(node) {
+    return node.selectSingleNode("self::dfns:*[@cntct_type][parent::dfns:*/parent::dfns:Contacts]") !== null;
 }
 
 function privates(node) {
-    return node.selectNodes("//dfns:Privates/dfns:Private");
+    return node.selectNodes("/dfns:ZQVProfile/dfns:Contacts/dfns:Privates/dfns:Private");
 }
 
 function contactByName(node, name) {
-    return node.selectSingleNode("//dfns:Contacts/dfns:*/dfns:*[@cntct_type and @name=$n]", { n: name });
+    return node.selectSingleNode("/dfns:ZQVProfile/dfns:Contacts/dfns:*/dfns:*[@cntct_type and @name=$n]", { n: name });
 }
 
 function contactByPid(node, pid) {
-    return node.selectSingleNode("//dfns:Contacts/dfns:*/dfns:*[@cntct_type and @pid=$p]", { p: pid });
+    return node.selectSingleNode("/dfns:ZQVProfile/dfns:Contacts/dfns:*/dfns:*[@cntct_type and @pid=$p]", { p: pid });
 }
 
 function privateGroupByPid(node, pid) {
-    return node.selectSingleNode("//dfns:PrivateGroups/dfns:PrivateGroup[@pid=$p]", { p: pid });
+    return node.selectSingleNode("/dfns:ZQVProfile/dfns:Contacts/dfns:PrivateGroups/dfns:PrivateGroup[@pid=$p]", { p: pid });
 }
 
 // The group a home-group PID names: a private group first, then a public group.
 function groupByPid(node, pid) {
     return privateGroupByPid(node, pid) ||
-           node.selectSingleNode("//dfns:PublicGroups/dfns:PublicGroup[@pid=$p]", { p: pid });
+           node.selectSingleNode("/dfns:ZQVProfile/dfns:Contacts/dfns:PublicGroups/dfns:PublicGroup[@pid=$p]", { p: pid });
 }
 
 // The ParentPrivateGroup entries of one private contact.
@@ -204,12 +211,12 @@ function membershipsOf(contact) {
 
 // The ParentPrivateGroup entries, over all private contacts, that name a group.
 function membersOf(node, groupPid) {
-    return node.selectNodes("//dfns:Privates/dfns:Private/dfns:ParentPrivateGroups/dfns:ParentPrivateGroup[@pid=$p]",
+    return node.selectNodes("/dfns:ZQVProfile/dfns:Contacts/dfns:Privates/dfns:Private/dfns:ParentPrivateGroups/dfns:ParentPrivateGroup[@pid=$p]",
                             { p: groupPid });
 }
 
 function scanListCount(node, channel, except) {
-    return node.selectNodes("//dfns:PublicGroups/dfns:PublicGroup[@in_scan_list = 1]")
+    return node.selectNodes("/dfns:ZQVProfile/dfns:Contacts/dfns:PublicGroups/dfns:PublicGroup[@in_scan_list = 1]")
         .filter(g => g !== except && number(attr(g, "channel")) === channel).length;
 }
 
@@ -229,8 +236,14 @@ function isLatin1Text(text) {
     return true;
 }
 
+// The scans of every contact below (names, IDs, the count) run on every edit and every
+// imported row: the node answers them itself (contactCount, countContactsNamedLike,
+// contactNumbers) instead of a script object per contact.
 function nameTaken(node, name, except) {
-    return allContacts(node).some(c => c !== except && Host.compareNames(attr(c, "name"), name) === 0);
+    let similar = node.countContactsNamedLike(name);
+    if (similar > 0 && except && isContact(except) && Host.compareNames(attr(except, "name"), name) === 0)
+        --similar;
+    return similar > 0;
 }
 
 // The message that refuses a contact name, or 0.
@@ -268,6 +281,9 @@ function maySharePid(a, b) {
 
 function pidTaken(contact, pid) {
     const n = number(pid);
+    // Most IDs are free: only when some contact has it are the contacts themselves looked at.
+    if (contact.contactNumbers("pid").indexOf(n) < 0)
+        return false;
     return allContacts(contact).some(c => c !== contact && number(attr(c, "pid")) === n && !maySharePid(contact, c));
 }
 
@@ -294,9 +310,7 @@ function publicBanks(node) {
 }
 
 function usedPids(node) {
-    const used = new Set();
-    allContacts(node).forEach(c => used.add(number(attr(c, "pid"))));
-    return used;
+    return new Set(node.contactNumbers("pid"));
 }
 
 function freePrivatePid(node) {
@@ -326,7 +340,7 @@ function freePublicPid(node) {
 function clearForeignHomeGroups(group) {
     const pid = attr(group, "pid");
     const channel = attr(group, "channel");
-    group.selectNodes("//dfns:Privates/dfns:Private[@home_grp=$p]", { p: pid })
+    group.selectNodes("/dfns:ZQVProfile/dfns:Contacts/dfns:Privates/dfns:Private[@home_grp=$p]", { p: pid })
         .filter(c => attr(c, "channel") !== channel)
         .forEach(c => c.setAttribute("home_grp", ""));
 }
@@ -337,9 +351,9 @@ function followPid(node, oldPid, newPid) {
     if (!privateGroupByPid(node, oldPid))
         membersOf(node, oldPid).forEach(m => m.setAttribute("pid", newPid));
     if (!groupByPid(node, oldPid))
-        node.selectNodes("//dfns:Privates/dfns:Private[@home_grp=$p]", { p: oldPid })
+        node.selectNodes("/dfns:ZQVProfile/dfns:Contacts/dfns:Privates/dfns:Private[@home_grp=$p]", { p: oldPid })
             .forEach(c => c.setAttribute("home_grp", newPid));
-    const setting = node.selectSingleNode("//dfns:setting[@call_forward_id=$p]", { p: oldPid });
+    const setting = node.selectSingleNode("/dfns:ZQVProfile/dfns:setting[@call_forward_id=$p]", { p: oldPid });
     if (setting && !contactByPid(node, oldPid))
         setting.setAttribute("call_forward_id", newPid);
 }
@@ -347,7 +361,7 @@ function followPid(node, oldPid, newPid) {
 function renameScrollEntries(node, oldName, newName) {
     if (contactByName(node, oldName))
         return;  // another contact still carries the old name
-    node.selectNodes("//dfns:scrolllist/dfns:list[@name=$n]", { n: oldName })
+    node.selectNodes("/dfns:ZQVProfile/dfns:Contacts/dfns:Privates/dfns:Private/dfns:scrolllist/dfns:list[@name=$n]", { n: oldName })
         .forEach(e => e.setAttribute("name", newName));
 }
 
@@ -364,15 +378,15 @@ function removeContact(contact) {
     if (kind === "PrivateGroup" && !privateGroupByPid(list, pid))
         membersOf(list, pid).forEach(removeNode);
     if (kind !== "Private" && !groupByPid(list, pid))
-        list.selectNodes("//dfns:Privates/dfns:Private[@home_grp=$p]", { p: pid })
+        list.selectNodes("/dfns:ZQVProfile/dfns:Contacts/dfns:Privates/dfns:Private[@home_grp=$p]", { p: pid })
             .forEach(c => c.setAttribute("home_grp", ""));
     if (!contactByPid(list, pid)) {
-        const setting = list.selectSingleNode("//dfns:setting[@call_forward_id=$p]", { p: pid });
+        const setting = list.selectSingleNode("/dfns:ZQVProfile/dfns:setting[@call_forward_id=$p]", { p: pid });
         if (setting)
             setting.setAttribute("call_forward_id", "");
     }
     if (!contactByName(list, name))
-        list.selectNodes("//dfns:scrolllist/dfns:list[@name=$n]", { n: name }).forEach(removeNode);
+        list.selectNodes("/dfns:ZQVProfile/dfns:Contacts/dfns:Privates/dfns:Private/dfns:scrolllist/dfns:list[@name=$n]", { n: name }).forEach(removeNode);
     groups.forEach(g => removeGroupIfEmpty(list, g));
 }
 
@@ -578,7 +592,7 @@ function SetPrivateScrollList(element, attribute, value, r1, param, r2) {
     if (on === 1 && flag(attr(element, "private_scroll_list")) !== 1) {
         const list = element.selectSingleNode("dfns:scrolllist");
         const empty = !list || list.selectNodes("dfns:list").length === 0;
-        const global = element.selectNodes("//dfns:Contacts/dfns:*/dfns:*[@cntct_type and @in_scroll_list = 1]");
+        const global = element.selectNodes("/dfns:ZQVProfile/dfns:Contacts/dfns:*/dfns:*[@cntct_type and @in_scroll_list = 1]");
         if (empty && global.length > 0) {
             if (param === 0)
                 return ask(r1, r2, MSG.COPY_SCROLL_LIST_QUESTION, MB.YESNO | MB.ICONQUESTION);
@@ -665,7 +679,7 @@ function SetPassword(element, attribute, value, r1, param, r2) {
 
 function SetLanguage(element, attribute, value, r1, param, r2) {
     const id = number(value);
-    const offered = element.selectNodes("//dfns:limit/dfns:languages/dfns:language")
+    const offered = element.selectNodes("/dfns:ZQVProfile/dfns:limit/dfns:languages/dfns:language")
         .some(l => number(attr(l, "language_id")) === id);
     if (!offered)
         return refuse(r1, r2, MSG.VALUE_NOT_VALID);
@@ -684,7 +698,7 @@ function SetCallForwardId(element, attribute, value, r1, param, r2) {
 // ------------------------------------------------------------------ CanAddChild
 
 function contactCount(node) {
-    return allContacts(node).length;
+    return node.contactCount();
 }
 
 function CanAddPublicGroup(element) {

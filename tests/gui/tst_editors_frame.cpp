@@ -19,7 +19,11 @@
 #include "ZQVCPSTreeView.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDragEnterEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -369,6 +373,69 @@ private slots:
         QFile written(out);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll().count("Private Contact,"), names.size());
+    }
+
+    // Edit > Copy on a folder of one profile window's tree, Edit > Paste in another window of
+    // a smaller model, and the same items dropped on a third window's tree: the items go in,
+    // and what the target cannot take is listed.
+    void copyPasteAndDropBetweenWindows()
+    {
+        const QString fleet = m_world->CopyOfTemplate("fleet.zqv", "ZQ-880 Fleet");
+        QVERIFY(m_world->Start({fleet}));
+        CChildFrame *from = Child();
+        CDataItem privates = ListItem(from->Document().Model().RootItem(), kNodePrivates);
+        for (const auto &[name, pid] : {std::pair{"Near", "10000300"}, std::pair{"Far Away", "10500000"}}) {
+            CDataItem p;
+            privates.AddNewPriGrpPrivate(QStringLiteral("Private"), p);
+            int r1 = 0;
+            int r2 = 0;
+            QCOMPARE(p.SetAttributeValue("name", name, r1, 1, r2), 0);
+            QCOMPARE(p.SetAttributeValue("pid", pid, r1, 1, r2), 0);
+        }
+        from->Tree().Build();
+        QApplication::setActiveWindow(&m_world->Frame());
+        QVERIFY(Select(kNodePrivates));
+        Tree()->setFocus();
+        QTRY_VERIFY(Tree()->hasFocus());
+        QVERIFY(m_world->Frame().Action(ID_EDIT_COPY)->isEnabled());
+        m_world->Frame().Action(ID_EDIT_COPY)->trigger();
+        QVERIFY(ExchangeClip::IsIn(QApplication::clipboard()->mimeData()));
+        QVERIFY(QApplication::clipboard()->text().contains("Far Away"));
+
+        auto names = [this] {
+            QStringList out;
+            for (xmlNodePtr c : Child()->Document().Model().ProfileDocument()->Select(nullptr, "//dfns:Private"))
+                out << GetAttr(c, "name");
+            return out;
+        };
+        const QString refused = FormatStr(IDS_PASTE_LEFT_OUT_ITEM, {"Far Away", LoadStr(IDS_ID_NOT_VALID)});
+        QVERIFY(m_world->app->OpenProfile(m_world->CopyOfTemplate("compact.zqv", "ZQ-210 Compact")));
+        QVERIFY(Child() != from);
+        Tree()->setFocus();
+        QTRY_VERIFY(Tree()->hasFocus());
+        QVERIFY(m_world->Frame().Action(ID_EDIT_PASTE)->isEnabled());
+        m_world->Frame().Action(ID_EDIT_PASTE)->trigger();
+        QVERIFY(names().contains("Near"));
+        QVERIFY(!names().contains("Far Away"));
+        QVERIFY(Child()->Document().IsModified());
+        QCOMPARE(Tree()->FindNode(kNodePrivates, 0)->childCount(), names().size());
+        QCOMPARE(Shown(m_world->prompter).size(), 1);
+        QVERIFY2(Shown(m_world->prompter).last().contains(refused), qPrintable(Shown(m_world->prompter).last()));
+
+        QVERIFY(m_world->app->OpenProfile(m_world->CopyOfTemplate("third.zqv", "ZQ-210 Compact")));
+        const std::unique_ptr<QMimeData> dragged(
+            ExchangeClip::FromMimeData(QApplication::clipboard()->mimeData()).ToMimeData());
+        QWidget *viewport = Tree()->viewport();
+        const QPointF at(viewport->rect().center());
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_VERIFY(names().contains("Near"));
+        QCOMPARE(Shown(m_world->prompter).size(), 2);
+        QVERIFY(Shown(m_world->prompter).last().contains(refused));
     }
 
     // File > Merge: the preview follows what to take, and confirming merges just that.

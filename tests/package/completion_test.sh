@@ -50,6 +50,9 @@ expect "--install-dir /tmp sh" "show" "check"
 expect "--trace t.log identify --" "--port" "--template"
 expect "diff -" "--json --port --password" ""
 expect "report --kind " "spec overview" "--kind"
+expect "export --what " "contacts texts" "groups"
+expect "import --on-clash " "skip replace rename" "contacts"
+expect "merge a.zqv b.zqv --what g" "groups" "contacts"
 # Files by what the command writes: a report's page or PDF, a profile elsewhere.
 files="$(mktemp -d)"
 trap 'rm -rf "$files"' EXIT
@@ -57,6 +60,10 @@ touch "$files/a.pdf" "$files/b.htm" "$files/c.zqv" "$files/d.txt"
 cd "$files" || exit 1
 expect "report --kind spec c.zqv -o " "a.pdf b.htm" "c.zqv d.txt"
 expect "convert c.zqv -o " "c.zqv" "a.pdf b.htm d.txt"
+touch e.csv
+expect "export --what contacts c.zqv -o " "e.csv" "c.zqv"
+expect "import --what contacts " "e.csv" "c.zqv"
+expect "import --what contacts e.csv " "c.zqv" "e.csv"
 cd - >/dev/null || exit 1
 # The templates of the installation, a name with a blank escaped as it must be typed.
 expect "new --template " 'ZQ-450\ Standard ZQ-880\ Fleet' "-o"

@@ -7,6 +7,7 @@
 #include "StringIds.h"
 #include "StringTable.h"
 
+#include <QMimeData>
 #include <QStringEncoder>
 #include <QtTest>
 
@@ -152,6 +153,8 @@ private slots:
     void roundTrip();
     void merge_data();
     void merge();
+    void paste_data();
+    void paste();
 
 private:
     CTestInstallation m_inst;
@@ -369,6 +372,114 @@ void TestCsvExchange::merge()
     QVERIFY2(refusal.isEmpty() || refusals.contains(refusal), qPrintable(refusals.join('|')));
     for (const QString &check : checks)
         QVERIFY2(target.ProfileDocument()->SelectOne(nullptr, check), qPrintable(check));
+}
+
+void TestCsvExchange::paste_data()
+{
+    QTest::addColumn<QStringList>("items");  // names of the source's contacts and texts copied
+    QTest::addColumn<QString>("target");  // a template, or "same" for the source itself
+    QTest::addColumn<QString>("targetHas");  // g: a group "NIGHT CREW" on channel 1; s: a full scan list
+    QTest::addColumn<QStringList>("leftOut");  // what the paste lists, "name: reason"
+    QTest::addColumn<QString>("check");  // an XPath the target then matches
+
+    const QString noGroup = FormatStr(IDS_CSV_UNKNOWN_GROUP, {QStringLiteral("Night Crew")});
+    const QString fleet = QStringLiteral("ZQ-880 Fleet");
+    QTest::newRow("membership and home group follow by name")
+        << QStringList{"Anna"} << fleet << "g" << QStringList()
+        << "//dfns:Private[@name='Anna' and @mngr_mode='1' and @home_grp = //dfns:PrivateGroup[@name='NIGHT "
+           "CREW']/@pid and dfns:ParentPrivateGroups/dfns:ParentPrivateGroup/@pid = @home_grp]";
+    QTest::newRow("a group the target lacks is left out, the contact goes in")
+        << QStringList{"Anna"} << fleet << "" << QStringList{"Anna: " + noGroup}
+        << "//dfns:Private[@name='Anna' and @home_grp='' and not(dfns:ParentPrivateGroups/*)]";
+    QTest::newRow("into a smaller model")
+        << QStringList{"Anna", "Far Away", "Chan Nine", "Back at base"} << "ZQ-210 Compact"
+        << "g"
+        << QStringList{"Anna: " + FormatStr(IDS_PASTE_NO_FEATURE, {QStringLiteral("Manager Mode")}),
+                       "Far Away: " + LoadStr(IDS_ID_NOT_VALID), "Chan Nine: " + LoadStr(IDS_VALUE_NOT_VALID)}
+        << "/dfns:ZQVProfile[//dfns:Private[@name='Anna' and @mngr_mode='0'] and "
+           "//dfns:TextMessage[@txt='Back at base'] and not(//dfns:Private[@name='Far Away'])]";
+    QTest::newRow("a full scan list") << QStringList{"Depot"} << fleet << "s"
+                                      << QStringList{"Depot: " + LoadStr(IDS_SCAN_LIST_AT_MAXIMUM)}
+                                      << "//dfns:PublicGroup[@name='Depot' and @in_scan_list='0']";
+    QTest::newRow("the same profile: nothing doubled") << QStringList{"Anna", "Back at base"} << "same"
+                                                       << "" << QStringList()
+                                                       << "/dfns:ZQVProfile[count(//dfns:Private[@name='Anna']) = 1 "
+                                                          "and count(//dfns:TextMessage[@txt='Back at base']) = 1]";
+}
+
+// Items copied from one profile and pasted into another go in through the rule script; what
+// the target cannot take is listed, never dropped in silence.
+void TestCsvExchange::paste()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QString, target);
+    QFETCH(QString, targetHas);
+    QFETCH(QStringList, leftOut);
+    QFETCH(QString, check);
+    CRadioDataModel source(m_inst.Environment());
+    QVERIFY(source.LoadProfile(TemplatePath(m_inst, QStringLiteral("ZQ-880 Fleet")), true));
+    CDataItem g;
+    List(source, "PrivateGroups").AddNewPriGrpPrivate(QStringLiteral("Group"), g);
+    Set(g, "name", "Night Crew");
+    CDataItem pub;
+    List(source, "PublicGroups").AddNewChild(pub);
+    Set(pub, "name", "Depot");
+    Set(pub, "pid", "17179869100");  // an ID no group of the target has
+    Set(pub, "in_scan_list", "1");
+    const char *people[][4] = {
+        {"Anna", "10000201", "1", "1"}, {"Far Away", "10500000", "1", "0"}, {"Chan Nine", "10000203", "9", "0"}};
+    for (const auto &person : people) {
+        CDataItem p;
+        List(source, "Privates").AddNewPriGrpPrivate(QStringLiteral("Private"), p);
+        Set(p, "name", person[0]);
+        Set(p, "pid", person[1]);
+        Set(p, "channel", person[2]);
+        Set(p, "mngr_mode", person[3]);
+    }
+    CDataItem anna(source.Context(), source.ProfileDocument()->SelectOne(nullptr, "//dfns:Private[@name='Anna']"));
+    CDataItem holder;
+    anna.GetChildByName(QStringLiteral("ParentPrivateGroups"), holder);
+    CDataItem entry;
+    holder.AddNewChild(entry);
+    Set(entry, "pid", GetAttr(g.Node(), "pid"));
+    Set(anna, "home_grp", GetAttr(g.Node(), "pid"));
+    CDataItem text;
+    List(source, "TextMessages").AddNewChild(text);
+    Set(text, "txt", "Back at base");
+
+    CRadioDataModel other(m_inst.Environment());
+    CRadioDataModel &into = target == QLatin1String("same") ? source : other;
+    if (&into == &other)
+        QVERIFY(other.LoadProfile(TemplatePath(m_inst, target), true));
+    if (targetHas.contains('g')) {
+        CDataItem crew;
+        List(into, "PrivateGroups").AddNewPriGrpPrivate(QStringLiteral("Group"), crew);
+        Set(crew, "name", "NIGHT CREW");
+    }
+    for (int i = 0; targetHas.contains('s') && i < 10; ++i) {
+        CDataItem full;
+        List(into, "PublicGroups").AddNewChild(full);  // on channel 1's scan list while it has room
+    }
+
+    std::vector<xmlNodePtr> chosen;
+    for (const QString &name : items)
+        chosen.push_back(source.ProfileDocument()->SelectOne(
+            nullptr, "//dfns:*[@cntct_type and @name=$n] | //dfns:TextMessage[@txt=$n]", {{"n", name}}));
+    const ExchangeClip clip = CContactExchange::Copy(source.RootItem(), chosen);
+    const QString before = into.ProfileText();
+    const ImportReport report = CContactExchange::Paste(
+        into.RootItem(), ExchangeClip::FromMimeData(std::unique_ptr<QMimeData>(clip.ToMimeData()).get()));
+    QStringList listed;
+    for (const ImportRowResult &row : report.rows)
+        if (row.verdict == ImportRowResult::Refused)
+            listed << row.name + ": " + row.detail;
+        else if (!row.leftOut.isEmpty())
+            listed << row.name + ": " + row.leftOut.join(' ');
+    QCOMPARE(listed, leftOut);
+    QCOMPARE(report.AnyLeftOut(), !leftOut.isEmpty());
+    QVERIFY2(into.ProfileDocument()->SelectOne(nullptr, check), qPrintable(check));
+    if (target == QLatin1String("same"))
+        QCOMPARE(into.ProfileText(), before);
 }
 
 QTEST_MAIN(TestCsvExchange)
