@@ -255,6 +255,8 @@ void CMainFrame::UpdateCommands()
            IsEditableEditBox(focus) ? CanEdit(EditCommand::Delete, focus) : profile && flags.DeleteAllowed());
     enable(ID_EDIT_RENAME, profile && flags.RenameAllowed());
     enable(ID_VIEW_HELP_PANE, profile);
+    enable(ID_VIEW_PROBLEMS, profile);
+    enable(ID_VIEW_FILTER, profile);
     enable(ID_DEVICE_READ, idle);
     enable(ID_DEVICE_WRITE, profile && idle);
     enable(ID_DEVICE_RESET, idle);
@@ -264,6 +266,8 @@ void CMainFrame::UpdateCommands()
     enable(ID_WINDOW_TILE, profile);
     if (QAction *pane = Action(ID_VIEW_HELP_PANE))
         pane->setChecked(profile && ActiveChild()->HelpPaneShown());
+    if (QAction *problems = Action(ID_VIEW_PROBLEMS))
+        problems->setChecked(profile && ActiveChild()->ProblemsShown());
     for (const LanguageEntry &lang : kLanguages)
         Action(lang.commandId)->setChecked(m_strCurrentLanguage == QLatin1String(lang.name));
 }
@@ -331,6 +335,14 @@ void CMainFrame::OnCommand(int id)
     case ID_EDIT_DEALER_INFO: m_app.OnDealerInfo(); break;
     case ID_EDIT_PREFERENCE: m_app.OnPreference(); break;
     case ID_VIEW_HELP_PANE: OnToggleHelpPane(); break;
+    case ID_VIEW_PROBLEMS:
+        if (CChildFrame *child = ActiveChild())
+            child->ShowProblems(!child->ProblemsShown());
+        break;
+    case ID_VIEW_FILTER:
+        if (CChildFrame *child = ActiveChild())
+            child->Tree().FocusFilter();
+        break;
     case ID_DEVICE_READ:
     case ID_DEVICE_WRITE:
     case ID_DEVICE_RESET:

@@ -47,7 +47,7 @@ void CMainFrame::CreateActions()
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         m_actions.insert(id, action);
     }
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HELP_PANE})
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HELP_PANE, ID_VIEW_PROBLEMS})
         m_actions[id]->setCheckable(true);
     // F1 opens the help as the classic Help command does.
     m_actions[ID_HELP_CONTENTS]->setShortcut(QKeySequence(Qt::Key_F1));
