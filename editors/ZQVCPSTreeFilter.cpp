@@ -16,13 +16,14 @@ void CZQVCPSTreeView::SetFilter(const QString &text)
     // With the filter gone every node shows again.
     if (m_strFilterKey.isEmpty()) {
         for (QTreeWidgetItemIterator it(this); *it; ++it)
-            (*it)->setHidden(false);
+            if ((*it)->isHidden())
+                (*it)->setHidden(false);
         return;
     }
     ApplyFilter();
 }
 
-bool CZQVCPSTreeView::MatchesFilter(QTreeWidgetItem *node) const
+bool CZQVCPSTreeView::MatchesFilter(QTreeWidgetItem *node, FilterElements &elements) const
 {
     if (m_strFilterKey.isEmpty())
         return false;
@@ -33,19 +34,24 @@ bool CZQVCPSTreeView::MatchesFilter(QTreeWidgetItem *node) const
     const NodeKind kind = ItemKind(value);
     if (!IsElementKind(kind))
         return false;
-    const CDataItem element = ListChild(Root(), kind, ItemIndex(value));
-    if (element.IsEmpty())
+    // Each folder's elements are looked up once per pass, not once per node.
+    auto found = elements.find(kind);
+    if (found == elements.end())
+        found = elements.emplace(kind, ElementChildren(ListItem(Root(), FolderKindOf(kind)).Node())).first;
+    const int index = ItemIndex(value);
+    if (index >= int(found->second.size()))
         return false;
     const char *attribute = kind == kNodeTextMessage ? "txt" : "pid";
-    return CollationSearchKey(GetAttr(element.Node(), attribute)).contains(m_strFilterKey);
+    return CollationSearchKey(GetAttr(found->second[index], attribute)).contains(m_strFilterKey);
 }
 
-bool CZQVCPSTreeView::FilterNode(QTreeWidgetItem *node)
+bool CZQVCPSTreeView::FilterNode(QTreeWidgetItem *node, FilterElements &elements)
 {
-    bool shown = MatchesFilter(node);
+    bool shown = MatchesFilter(node, elements);
     for (int i = 0; i < node->childCount(); ++i)
-        shown = FilterNode(node->child(i)) || shown;
-    node->setHidden(!shown);
+        shown = FilterNode(node->child(i), elements) || shown;
+    if (node->isHidden() == shown)
+        node->setHidden(!shown);
     return shown;
 }
 
@@ -53,19 +59,21 @@ void CZQVCPSTreeView::ApplyFilter()
 {
     if (m_strFilterKey.isEmpty())
         return;
+    FilterElements elements;
     // The root stays, so the tree never looks empty; below it only matches and their folders.
     for (int i = 0; i < topLevelItemCount(); ++i) {
         QTreeWidgetItem *root = topLevelItem(i);
         for (int c = 0; c < root->childCount(); ++c)
-            FilterNode(root->child(c));
+            FilterNode(root->child(c), elements);
         root->setHidden(false);
     }
 }
 
 QTreeWidgetItem *CZQVCPSTreeView::FirstMatch() const
 {
+    FilterElements elements;
     for (QTreeWidgetItemIterator it(const_cast<CZQVCPSTreeView *>(this)); *it; ++it)
-        if (MatchesFilter(*it))
+        if (MatchesFilter(*it, elements))
             return *it;
     return nullptr;
 }

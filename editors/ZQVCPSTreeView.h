@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QString>
 #include <QTreeWidget>
+#include <map>
+#include <vector>
 
 class QMenu;
 
@@ -162,8 +164,9 @@ private:
     void ShowException(int messageId);
 
     // Filter (ZQVCPSTreeFilter.cpp).
-    bool MatchesFilter(QTreeWidgetItem *node) const;
-    bool FilterNode(QTreeWidgetItem *node);
+    using FilterElements = std::map<NodeKind, std::vector<xmlNodePtr>>;
+    bool MatchesFilter(QTreeWidgetItem *node, FilterElements &elements) const;
+    bool FilterNode(QTreeWidgetItem *node, FilterElements &elements);
     void ApplyFilter();
 
     // Selection and forms (ZQVCPSTreeSelection.cpp).
