@@ -4,6 +4,7 @@
 #include "CommandState.h"
 #include "EditorHost.h"
 #include "ProfileTree.h"
+#include "TreeFilterBox.h"
 #include "ZQVCPSTreeView.h"
 
 #include <QTreeWidgetItemIterator>
@@ -17,7 +18,8 @@ namespace {
 class CFrameTree : public IProfileTree, public IEditorHost {
 public:
     CFrameTree(CChildFrame &frame, IPrompter &prompter)
-        : m_frame(frame), m_prompter(prompter), m_pTree(new CZQVCPSTreeView(*this))
+        : m_frame(frame), m_prompter(prompter), m_pTree(new CZQVCPSTreeView(*this)),
+          m_pColumn(new CTreeFilterBox(m_pTree))
     {
         QObject::connect(m_pTree, &CZQVCPSTreeView::CommandFlagsChanged, m_pTree, [tree = m_pTree] {
             const CZQVCPSTreeView::CommandFlags f = tree->Flags();
@@ -30,13 +32,14 @@ public:
         // The window deletes its document before its widgets: the form and the tree go now,
         // while the document they work on is still there.
         delete m_frame.RightView();
-        delete m_pTree;
+        delete m_pColumn;
     }
 
     CZQVCPSTreeView &Tree() { return *m_pTree; }
 
     // IProfileTree
     QWidget *Widget() override { return m_pTree; }
+    QWidget *Column() override { return m_pColumn; }
     void Build() override { m_pTree->Build(); }
     bool CommitPendingEdits() override { return m_pTree->CommitPendingEdits(); }
     void RefreshSelectedItem() override { m_pTree->RefreshSelectedItem(); }
@@ -78,6 +81,20 @@ public:
     }
     ExchangeClip CopyItems() const override { return m_pTree->CopyItems(); }
     void PasteItems(const ExchangeClip &clip) override { m_pTree->PasteItems(clip); }
+    void FocusFilter() override { m_pColumn->FocusFilter(); }
+    bool ShowNode(int kind, int index) override
+    {
+        QTreeWidgetItem *node = m_pTree->FindNode(kind, index);
+        if (!node)
+            return false;
+        for (QTreeWidgetItem *n = node; n; n = n->parent())
+            if (n->isHidden()) {
+                m_pColumn->ClearFilter();
+                break;
+            }
+        m_pTree->setFocus(Qt::OtherFocusReason);
+        return m_pTree->SelectNode(node);
+    }
 
     // IEditorHost
     CZQVCPSDoc &Document() override { return m_frame.Document(); }
@@ -101,6 +118,7 @@ private:
     CChildFrame &m_frame;
     IPrompter &m_prompter;
     CZQVCPSTreeView *m_pTree;
+    CTreeFilterBox *m_pColumn;  // the filter box and the tree
 };
 
 }  // namespace

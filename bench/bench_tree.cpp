@@ -1,6 +1,7 @@
 // The profile tree with a full profile: selecting every node in turn (each change shows the
 // node's form after the form left has been validated) and renaming contacts so that they sort
-// elsewhere (rename in the tree, then leave the node, which re-sorts the folder).
+// elsewhere (rename in the tree, then leave the node, which re-sorts the folder); the filter,
+// keystroke by keystroke; and the problems list of the full profile.
 //
 //   bench_tree [--rounds N] [--renames N]
 //
@@ -8,6 +9,7 @@
 // 30 private groups, the rest private contacts) and 25 text messages through the rule script.
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise. One frame is 16 ms.
 #include "BenchSupport.h"
+#include "ProfileProblems.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -102,8 +104,39 @@ int main(int argc, char *argv[])
         rename.push_back(t.nsecsElapsed() / 1e6);
     }
 
+    // The filter, one keystroke at a time as a dealer types a name and then a PID, then
+    // deleting it again; each step re-filters every node and lets the tree repaint.
+    std::vector<double> filter;
+    for (const QString &typed : {QStringLiteral("private 1"), QStringLiteral("40")}) {
+        QStringList steps;
+        for (int i = 1; i <= typed.size(); ++i)
+            steps << typed.left(i);
+        for (int i = typed.size() - 1; i >= 0; --i)
+            steps << typed.left(i);
+        for (const QString &text : steps) {
+            QElapsedTimer t;
+            t.start();
+            w.Tree().SetFilter(text);
+            CEditorWindow::Flush();
+            filter.push_back(t.nsecsElapsed() / 1e6);
+        }
+    }
+
+    // The Problems panel's list of the full profile (what the panel computes after an edit).
+    std::vector<double> problems;
+    std::size_t problemCount = 0;
+    for (int r = 0; r < 10; ++r) {
+        QElapsedTimer t;
+        t.start();
+        const CRadioDataModel &model = w.Document().Model();
+        problemCount = link::ListProfileProblems(*model.ProfileDocument(), model.ProfileText()).size();
+        problems.push_back(t.nsecsElapsed() / 1e6);
+    }
+
     const Stats s = Summarise(select);
     const Stats n = Summarise(rename);
+    const Stats f = Summarise(filter);
+    const Stats p = Summarise(problems);
     out << "profile: " << contactCount << " contacts, " << ChildItem(w.Root(), "TextMessages").GetChildCount()
         << " text messages, " << nodeCount << " tree nodes\n";
     out << QStringLiteral("build tree:          %1 ms\n").arg(buildMs, 0, 'f', 2);
@@ -119,6 +152,16 @@ int main(int argc, char *argv[])
                .arg(n.max, 0, 'f', 2)
                .arg(n.mean, 0, 'f', 2)
                .arg(rename.size());
+    out << QStringLiteral("filter keystroke:    median %1 ms, p95 %2 ms, max %3 ms, mean %4 ms (%5 keystrokes)\n")
+               .arg(f.median, 0, 'f', 2)
+               .arg(f.p95, 0, 'f', 2)
+               .arg(f.max, 0, 'f', 2)
+               .arg(f.mean, 0, 'f', 2)
+               .arg(filter.size());
+    out << QStringLiteral("problems list:       median %1 ms, max %2 ms (%3 problems)\n")
+               .arg(p.median, 0, 'f', 2)
+               .arg(p.max, 0, 'f', 2)
+               .arg(problemCount);
     out << "target: under 16 ms each (one frame)\n";
     return 0;
 }

@@ -1,6 +1,6 @@
 // The profile commands of zqvcps-cli: new, show, check, convert.
 #include "CliSupport.h"
-
+#include "ProfileProblems.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "WriteChanges.h"
@@ -144,6 +144,10 @@ int RunCheck(CCliContext &ctx, const CCommand &self, const QStringList &args)
     ctx.Out().flush();
     for (const QString &line : link::DescribeWriteChanges(changes))
         ctx.Err() << FormatStr(IDS_CLI_WARNING, {line}) << '\n';
+    // What a dealer should look at besides; advice only, so --strict does not count it.
+    if (const auto doc = s.doc.Model().ProfileDocument())
+        for (const link::ProfileProblem &problem : link::ListDealerProblems(*doc))
+            ctx.Err() << FormatStr(IDS_CLI_NOTE, {problem.text}) << '\n';
     ctx.Err().flush();
     return strict && !changes.empty() ? kExitFailure : kExitOk;
 }

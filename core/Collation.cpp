@@ -81,4 +81,14 @@ int CollateNames(const QString &a, const QString &b)
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
+QString CollationSearchKey(const QString &text)
+{
+    QString key(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text.at(i).unicode();
+        key[i] = QChar(unit <= 255 ? char16_t(kWeights[unit]) : unit);
+    }
+    return key;
+}
+
 }  // namespace zqv

@@ -14,6 +14,12 @@ int CollationWeight(char16_t unit);
 // first sorts first. Negative, zero or positive like strcmp.
 int CollateNames(const QString &a, const QString &b);
 
+// The text as a key for searching with the collation: each code unit the collation weighs is
+// replaced by its weight (so case and the folded accents disappear), every other code unit is
+// kept as it is (above all weights), so one key contains another exactly when the texts do
+// but for case and accents.
+QString CollationSearchKey(const QString &text);
+
 inline bool CollateLess(const QString &a, const QString &b)
 {
     return CollateNames(a, b) < 0;

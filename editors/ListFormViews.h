@@ -5,6 +5,7 @@
 #pragma once
 
 #include "BaseView.h"
+#include "ProfileFormat.h"
 
 #include <libxml/tree.h>
 #include <vector>
@@ -65,7 +66,7 @@ class CScanChannelView : public CFlagListView {
     Q_OBJECT
 public:
     // The most public groups one channel scans.
-    static constexpr int kMaxScanList = 10;
+    static constexpr int kMaxScanList = profile::kMaxScanListEntries;
 
     CScanChannelView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent = nullptr);
 

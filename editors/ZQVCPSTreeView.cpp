@@ -139,6 +139,7 @@ void CZQVCPSTreeView::Build()
             RebuildFolder(kNodeTextMessages);
         }
         expandAll();
+        ApplyFilter();
         SetCurrentQuietly(rootNode);
         ShowFormFor(rootNode);
     } catch (const CZQVCPSException &e) {
@@ -192,6 +193,7 @@ void CZQVCPSTreeView::RebuildFolder(NodeKind folderKind)
     }
     while (folder->childCount() > count)
         delete folder->takeChild(folder->childCount() - 1);
+    ApplyFilter();
 }
 
 void CZQVCPSTreeView::RefreshScrollCount()

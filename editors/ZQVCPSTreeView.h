@@ -17,6 +17,8 @@
 #include <QPointer>
 #include <QString>
 #include <QTreeWidget>
+#include <map>
+#include <vector>
 
 class QMenu;
 
@@ -106,6 +108,15 @@ public:
     // The label of a text message's node: its text, cut after 20 characters with "...".
     static QString TextMessageLabel(const QString &text);
 
+    // The filter: only the nodes whose label, PID or message text contains `text` (case and
+    // accents aside, as the name collation sees them) are shown, with the folders above them;
+    // an empty text shows every node again. Nodes are only hidden, so the counts in the
+    // folders' labels keep counting everything. Kept while the tree rebuilds nodes.
+    void SetFilter(const QString &text);
+    const QString &FilterText() const { return m_strFilterText; }
+    // The first node the filter matches, in tree order; null without a filter or a match.
+    QTreeWidgetItem *FirstMatch() const;
+
 signals:
     void CommandFlagsChanged();
 
@@ -166,6 +177,12 @@ private:
     QTreeWidgetItem *NodeOfElement(NodeKind kind, xmlNodePtr element) const;
     void ShowException(int messageId);
 
+    // Filter (ZQVCPSTreeFilter.cpp).
+    using FilterElements = std::map<NodeKind, std::vector<xmlNodePtr>>;
+    bool MatchesFilter(QTreeWidgetItem *node, FilterElements &elements) const;
+    bool FilterNode(QTreeWidgetItem *node, FilterElements &elements);
+    void ApplyFilter();
+
     // Selection and forms (ZQVCPSTreeSelection.cpp).
     void OnCurrentItemChanged(QTreeWidgetItem *now, QTreeWidgetItem *previous);
     bool MoveSelection(const Target &target, bool validate);
@@ -201,6 +218,8 @@ private:
     QString m_strAddText;  // remembered from an add of a private contact
     QString m_strFormAddText;  // handed to the form shown last
     CommandFlags m_flags;
+    QString m_strFilterText;  // the filter as typed
+    QString m_strFilterKey;  // and as a collation search key
 };
 
 }  // namespace zqv

@@ -1,6 +1,7 @@
 #include "ChildFrame.h"
 
 #include "MessageBoxPrompter.h"
+#include "ProblemsPanel.h"
 #include "RadioCommands.h"
 #include "StringTable.h"
 #include "TransferDialog.h"
@@ -90,13 +91,22 @@ CChildFrame::CChildFrame(CZQVCPSApp &app, bool helpPane) : m_app(app), m_bHelpPa
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pSplitter->setObjectName(QStringLiteral("MainSplitter"));
     m_pSplitter->setChildrenCollapsible(false);
-    layout->addWidget(m_pSplitter);
+    m_pProblemsSplitter = new QSplitter(Qt::Vertical, this);
+    m_pProblemsSplitter->setObjectName(QStringLiteral("ProblemsSplitter"));
+    m_pProblemsSplitter->setChildrenCollapsible(false);
+    m_pProblemsSplitter->addWidget(m_pSplitter);
+    m_pProblems = new CProblemsPanel(*this);
+    m_pProblems->hide();
+    m_pProblemsSplitter->addWidget(m_pProblems);
+    m_pProblemsSplitter->setStretchFactor(0, 1);
+    m_pProblemsSplitter->setStretchFactor(1, 0);
+    layout->addWidget(m_pProblemsSplitter);
 
     if (TreeFactoryRef())
         m_pTree = TreeFactoryRef()(*this);
     if (!m_pTree)
         m_pTree = std::make_unique<CProfileRootTree>(*this);
-    m_pSplitter->addWidget(m_pTree->Widget());
+    m_pSplitter->addWidget(m_pTree->Column());
     m_pSplitter->setStretchFactor(0, 0);
     // The tree keeps the width the user gives it while forms come and go on the right.
     connect(m_pSplitter, &QSplitter::splitterMoved, this, [this] {
@@ -425,6 +435,18 @@ void CChildFrame::ToggleHelpPane()
     m_pTree->Widget()->setFocus();
     m_bHelpPane = !m_bHelpPane;
     ShowView(m_nViewKind);
+}
+
+bool CChildFrame::ProblemsShown() const
+{
+    return !m_pProblems->isHidden();
+}
+
+void CChildFrame::ShowProblems(bool show)
+{
+    m_pProblems->setVisible(show);
+    if (show)
+        m_pProblems->RefreshIfStale();
 }
 
 void CChildFrame::ShowControlHelp(const QString &formClass, int controlId)

@@ -20,6 +20,7 @@ class QUndoStack;
 namespace zqv {
 
 class CZQVCPSApp;
+class CProblemsPanel;
 
 // The view kinds: which form the right-hand side shows.
 enum ViewKind : int {
@@ -111,6 +112,11 @@ public:
     int HelpPaneHeight() const { return m_nHelpPaneHeight; }
     // Shows or hides the help pane, keeping the form's kind.
     void ToggleHelpPane();
+    // The Problems panel below the tree and the form (hidden until asked for); shown, it
+    // lists the profile's problems at once.
+    CProblemsPanel *Problems() const { return m_pProblems; }
+    bool ProblemsShown() const;
+    void ShowProblems(bool show);
     // A control of the form got the focus / a new form is shown: passed to the pane when it
     // is shown.
     void ShowControlHelp(const QString &formClass, int controlId);
@@ -175,6 +181,8 @@ private:
     std::unique_ptr<CZQVCPSDoc> m_pDoc;
     std::unique_ptr<IProfileTree> m_pTree;
     QSplitter *m_pSplitter = nullptr;
+    QSplitter *m_pProblemsSplitter = nullptr;  // the tree and form above, the problems below
+    CProblemsPanel *m_pProblems = nullptr;
     QSplitter *m_pNested = nullptr;
     QPointer<QWidget> m_pView;
     QPointer<CHelpView> m_pHelpPane;

@@ -266,6 +266,8 @@ void CMainFrame::UpdateCommands()
     enable(ID_EDIT_RENAME, profile && flags.RenameAllowed());
     enable(ID_VIEW_HELP_PANE, profile);
     enable(ID_VIEW_CONTACTS_TABLE, profile);
+    enable(ID_VIEW_PROBLEMS, profile);
+    enable(ID_VIEW_FILTER, profile);
     enable(ID_DEVICE_READ, idle);
     enable(ID_DEVICE_WRITE, profile && idle);
     enable(ID_DEVICE_RESET, idle);
@@ -277,6 +279,8 @@ void CMainFrame::UpdateCommands()
     enable(ID_WINDOW_TILE, profile);
     if (QAction *pane = Action(ID_VIEW_HELP_PANE))
         pane->setChecked(profile && ActiveChild()->HelpPaneShown());
+    if (QAction *problems = Action(ID_VIEW_PROBLEMS))
+        problems->setChecked(profile && ActiveChild()->ProblemsShown());
     for (const LanguageEntry &lang : kLanguages)
         Action(lang.commandId)->setChecked(m_strCurrentLanguage == QLatin1String(lang.name));
 }
@@ -388,6 +392,14 @@ void CMainFrame::OnCommand(int id)
     case ID_VIEW_CONTACTS_TABLE:
         if (CChildFrame *child = ActiveChild())
             child->Tree().ShowContactsTable();
+        break;
+    case ID_VIEW_PROBLEMS:
+        if (CChildFrame *child = ActiveChild())
+            child->ShowProblems(!child->ProblemsShown());
+        break;
+    case ID_VIEW_FILTER:
+        if (CChildFrame *child = ActiveChild())
+            child->Tree().FocusFilter();
         break;
     case ID_DEVICE_READ:
     case ID_DEVICE_WRITE:

@@ -47,7 +47,7 @@ void CMainFrame::CreateActions()
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         m_actions.insert(id, action);
     }
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HELP_PANE})
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HELP_PANE, ID_VIEW_PROBLEMS})
         m_actions[id]->setCheckable(true);
     // Redo answers both of the usual keys.
     m_actions[ID_EDIT_REDO]->setShortcuts(

@@ -65,7 +65,7 @@ const std::vector<MenuSpec> &MenuTable()
          IDS_MENU_VIEW,
          false,
          {Cmd(ID_VIEW_TOOLBAR), Cmd(ID_VIEW_STATUS_BAR), Cmd(ID_VIEW_HELP_PANE, kProfile),
-          Cmd(ID_VIEW_CONTACTS_TABLE, kProfile)}},
+          Cmd(ID_VIEW_CONTACTS_TABLE, kProfile), Cmd(ID_VIEW_PROBLEMS, kProfile), Cmd(ID_VIEW_FILTER, kProfile)}},
         {MenuKind::Popup,
          IDS_MENU_DEVICE,
          false,

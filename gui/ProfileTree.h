@@ -21,6 +21,8 @@ class IProfileTree {
 public:
     virtual ~IProfileTree() = default;
     virtual QWidget *Widget() = 0;
+    // What the window puts in its left column: the tree, or the tree with what goes with it.
+    virtual QWidget *Column() { return Widget(); }
     // Fills the tree from the profile, selects the root and shows its form.
     virtual void Build() = 0;
     // Asks the right-hand form to accept its pending edit; false when it refuses.
@@ -42,6 +44,18 @@ public:
     // into the profile (the full profile tree does both; this one neither).
     virtual ExchangeClip CopyItems() const { return {}; }
     virtual void PasteItems(const ExchangeClip &clip) { Q_UNUSED(clip); }
+    // Ctrl+F: the focus into the filter box above the tree (a tree without one has nothing
+    // to do).
+    virtual void FocusFilter() {}
+    // Selects the node of view kind `kind` and element index `index` as a click does, with
+    // the filter cleared when it hides the node. False when there is no such node or the
+    // form kept the selection.
+    virtual bool ShowNode(int kind, int index)
+    {
+        Q_UNUSED(kind);
+        Q_UNUSED(index);
+        return false;
+    }
 };
 
 using TreeFactory = std::function<std::unique_ptr<IProfileTree>(CChildFrame &)>;

@@ -4,6 +4,7 @@
 #include "AskPwdDlg.h"
 #include "ChildFrame.h"
 #include "MainFrame.h"
+#include "ProblemsPanel.h"
 #include "SafeWriteDialogs.h"
 #include "StringTable.h"
 #include "WriteChanges.h"
@@ -91,6 +92,8 @@ void CRadioCommands::Read()
 
 void CRadioCommands::Write()
 {
+    if (!ConfirmProblemsBeforeWrite(Frame() ? Frame()->ActiveChild() : nullptr, m_app.Prompter()))
+        return;
     HoldTarget(Frame() ? Frame()->ActiveChild() : nullptr);
     m_sequencer.Write();
     if (m_sequencer.IsIdle())

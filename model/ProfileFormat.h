@@ -47,6 +47,8 @@ inline constexpr int kMaxTextMessages = 25;
 inline constexpr int kMaxLanguages = 6;
 inline constexpr int kMaxParentGroups = 5;
 inline constexpr int kPublicGroupBanks = 4;
+// Public groups on one channel's scan list.
+inline constexpr int kMaxScanListEntries = 10;
 
 // The version check made on profile text before it is parsed: the value of the first
 // `clone_compatibility_version="..."` must be exactly "1" or "3".

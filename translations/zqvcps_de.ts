@@ -2833,5 +2833,73 @@ Dieses Profil konnte nicht alles Eingefügte aufnehmen:
         <source>... and %s more.</source>
         <translation>... und %s weitere.</translation>
     </message>
+    <message>
+        <source>Private group &quot;%s&quot; has no members</source>
+        <translation>Die private Gruppe &quot;%s&quot; hat keine Mitglieder</translation>
+    </message>
+    <message>
+        <source>Private contact &quot;%s&quot; is in no private group</source>
+        <translation>Der private Kontakt &quot;%s&quot; gehört zu keiner privaten Gruppe</translation>
+    </message>
+    <message>
+        <source>The scan list of channel %s holds %s public groups, the most it can hold is %s</source>
+        <translation>Die Scanliste von Kanal %s enthält %s öffentliche Gruppen, mehr als %s kann sie nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>Private contact &quot;%s&quot; is on channel %s, but its home group &quot;%s&quot; is on channel %s</source>
+        <translation>Der private Kontakt &quot;%s&quot; ist auf Kanal %s, seine Heimatgruppe &quot;%s&quot; aber auf Kanal %s</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; has the same name as &quot;%s&quot; but for case or accents, so lists cannot tell them apart</source>
+        <translation>&quot;%s&quot; hat bis auf Groß- und Kleinschreibung oder Akzente denselben Namen wie &quot;%s&quot;, daher können Listen sie nicht unterscheiden</translation>
+    </message>
+    <message>
+        <source>This profile has problems you should look at (the Problems panel lists them):
+
+%s
+
+Do you want to write the radio anyway?</source>
+        <translation>Dieses Profil hat Probleme, die Sie prüfen sollten (der Bereich Probleme listet sie auf):
+
+%s
+
+Möchten Sie das Funkgerät trotzdem beschreiben?</translation>
+    </message>
+    <message>
+        <source>Problems (%s)</source>
+        <translation>Probleme (%s)</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Keine Probleme gefunden.</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>&amp;Probleme</translation>
+    </message>
+    <message>
+        <source>Show or hide the problems of the profile below the form
+Problems</source>
+        <translation>Zeigt oder verbirgt die Probleme des Profils unter dem Formular
+Probleme</translation>
+    </message>
+    <message>
+        <source>&amp;Filter Tree	Ctrl+F</source>
+        <translation>Baum &amp;filtern	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Show only the tree nodes whose name or PID holds a text
+Filter Tree</source>
+        <translation>Zeigt nur die Knoten des Baums, deren Name oder PID einen Text enthält
+Baum filtern</translation>
+    </message>
+    <message>
+        <source>Filter by name or PID</source>
+        <translation>Nach Name oder PID filtern</translation>
+    </message>
+    <message>
+        <source>Note: %s</source>
+        <translation>Hinweis: %s</translation>
+    </message>
 </context>
 </TS>

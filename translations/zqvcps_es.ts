@@ -2837,5 +2837,73 @@ Este perfil no pudo aceptar todo lo que se pegó:
         <source>... and %s more.</source>
         <translation>... y %s más.</translation>
     </message>
+    <message>
+        <source>Private group &quot;%s&quot; has no members</source>
+        <translation>El grupo privado &quot;%s&quot; no tiene miembros</translation>
+    </message>
+    <message>
+        <source>Private contact &quot;%s&quot; is in no private group</source>
+        <translation>El contacto privado &quot;%s&quot; no pertenece a ningún grupo privado</translation>
+    </message>
+    <message>
+        <source>The scan list of channel %s holds %s public groups, the most it can hold is %s</source>
+        <translation>La lista de exploración del canal %s contiene %s grupos públicos; como máximo admite %s</translation>
+    </message>
+    <message>
+        <source>Private contact &quot;%s&quot; is on channel %s, but its home group &quot;%s&quot; is on channel %s</source>
+        <translation>El contacto privado &quot;%s&quot; está en el canal %s, pero su grupo de inicio &quot;%s&quot; está en el canal %s</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; has the same name as &quot;%s&quot; but for case or accents, so lists cannot tell them apart</source>
+        <translation>&quot;%s&quot; tiene el mismo nombre que &quot;%s&quot; salvo mayúsculas o acentos, por lo que las listas no pueden distinguirlos</translation>
+    </message>
+    <message>
+        <source>This profile has problems you should look at (the Problems panel lists them):
+
+%s
+
+Do you want to write the radio anyway?</source>
+        <translation>Este perfil tiene problemas que debería revisar (el panel Problemas los muestra):
+
+%s
+
+¿Desea escribir la radio de todos modos?</translation>
+    </message>
+    <message>
+        <source>Problems (%s)</source>
+        <translation>Problemas (%s)</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>No se encontraron problemas.</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>P&amp;roblemas</translation>
+    </message>
+    <message>
+        <source>Show or hide the problems of the profile below the form
+Problems</source>
+        <translation>Muestra u oculta los problemas del perfil debajo del formulario
+Problemas</translation>
+    </message>
+    <message>
+        <source>&amp;Filter Tree	Ctrl+F</source>
+        <translation>&amp;Filtrar árbol	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Show only the tree nodes whose name or PID holds a text
+Filter Tree</source>
+        <translation>Muestra solo los nodos del árbol cuyo nombre o PID contiene un texto
+Filtrar árbol</translation>
+    </message>
+    <message>
+        <source>Filter by name or PID</source>
+        <translation>Filtrar por nombre o PID</translation>
+    </message>
+    <message>
+        <source>Note: %s</source>
+        <translation>Nota: %s</translation>
+    </message>
 </context>
 </TS>

@@ -2833,5 +2833,73 @@ Ce profil n&apos;a pas pu accepter tout ce qui a été collé :
         <source>... and %s more.</source>
         <translation>... et %s de plus.</translation>
     </message>
+    <message>
+        <source>Private group &quot;%s&quot; has no members</source>
+        <translation>Le groupe privé &quot;%s&quot; n&apos;a aucun membre</translation>
+    </message>
+    <message>
+        <source>Private contact &quot;%s&quot; is in no private group</source>
+        <translation>Le contact privé &quot;%s&quot; n&apos;appartient à aucun groupe privé</translation>
+    </message>
+    <message>
+        <source>The scan list of channel %s holds %s public groups, the most it can hold is %s</source>
+        <translation>La liste de scan du canal %s contient %s groupes publics, elle n&apos;en accepte pas plus de %s</translation>
+    </message>
+    <message>
+        <source>Private contact &quot;%s&quot; is on channel %s, but its home group &quot;%s&quot; is on channel %s</source>
+        <translation>Le contact privé &quot;%s&quot; est sur le canal %s, mais son groupe principal &quot;%s&quot; est sur le canal %s</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; has the same name as &quot;%s&quot; but for case or accents, so lists cannot tell them apart</source>
+        <translation>&quot;%s&quot; porte le même nom que &quot;%s&quot; aux majuscules et accents près, les listes ne peuvent donc pas les distinguer</translation>
+    </message>
+    <message>
+        <source>This profile has problems you should look at (the Problems panel lists them):
+
+%s
+
+Do you want to write the radio anyway?</source>
+        <translation>Ce profil présente des problèmes à examiner (le volet Problèmes les liste)&#xa0;:
+
+%s
+
+Voulez-vous quand même écrire dans la radio&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Problems (%s)</source>
+        <translation>Problèmes (%s)</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Aucun problème trouvé.</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>&amp;Problèmes</translation>
+    </message>
+    <message>
+        <source>Show or hide the problems of the profile below the form
+Problems</source>
+        <translation>Affiche ou masque les problèmes du profil sous le formulaire
+Problèmes</translation>
+    </message>
+    <message>
+        <source>&amp;Filter Tree	Ctrl+F</source>
+        <translation>&amp;Filtrer l&apos;arborescence	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Show only the tree nodes whose name or PID holds a text
+Filter Tree</source>
+        <translation>N&apos;affiche que les nœuds de l&apos;arborescence dont le nom ou le PID contient un texte
+Filtrer l&apos;arborescence</translation>
+    </message>
+    <message>
+        <source>Filter by name or PID</source>
+        <translation>Filtrer par nom ou PID</translation>
+    </message>
+    <message>
+        <source>Note: %s</source>
+        <translation>Remarque&#xa0;: %s</translation>
+    </message>
 </context>
 </TS>

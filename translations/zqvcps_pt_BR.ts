@@ -2833,5 +2833,73 @@ Este perfil não pôde aceitar tudo o que foi colado:
         <source>... and %s more.</source>
         <translation>... e mais %s.</translation>
     </message>
+    <message>
+        <source>Private group &quot;%s&quot; has no members</source>
+        <translation>O grupo privado &quot;%s&quot; não tem membros</translation>
+    </message>
+    <message>
+        <source>Private contact &quot;%s&quot; is in no private group</source>
+        <translation>O contato privado &quot;%s&quot; não pertence a nenhum grupo privado</translation>
+    </message>
+    <message>
+        <source>The scan list of channel %s holds %s public groups, the most it can hold is %s</source>
+        <translation>A lista de varredura do canal %s contém %s grupos públicos; o máximo que ela aceita é %s</translation>
+    </message>
+    <message>
+        <source>Private contact &quot;%s&quot; is on channel %s, but its home group &quot;%s&quot; is on channel %s</source>
+        <translation>O contato privado &quot;%s&quot; está no canal %s, mas seu grupo principal &quot;%s&quot; está no canal %s</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; has the same name as &quot;%s&quot; but for case or accents, so lists cannot tell them apart</source>
+        <translation>&quot;%s&quot; tem o mesmo nome que &quot;%s&quot;, exceto por maiúsculas ou acentos, então as listas não conseguem distingui-los</translation>
+    </message>
+    <message>
+        <source>This profile has problems you should look at (the Problems panel lists them):
+
+%s
+
+Do you want to write the radio anyway?</source>
+        <translation>Este perfil tem problemas que você deve verificar (o painel Problemas os lista):
+
+%s
+
+Deseja gravar o rádio mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Problems (%s)</source>
+        <translation>Problemas (%s)</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Nenhum problema encontrado.</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>&amp;Problemas</translation>
+    </message>
+    <message>
+        <source>Show or hide the problems of the profile below the form
+Problems</source>
+        <translation>Mostra ou oculta os problemas do perfil abaixo do formulário
+Problemas</translation>
+    </message>
+    <message>
+        <source>&amp;Filter Tree	Ctrl+F</source>
+        <translation>&amp;Filtrar árvore	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Show only the tree nodes whose name or PID holds a text
+Filter Tree</source>
+        <translation>Mostra só os nós da árvore cujo nome ou PID contém um texto
+Filtrar árvore</translation>
+    </message>
+    <message>
+        <source>Filter by name or PID</source>
+        <translation>Filtrar por nome ou PID</translation>
+    </message>
+    <message>
+        <source>Note: %s</source>
+        <translation>Observação: %s</translation>
+    </message>
 </context>
 </TS>

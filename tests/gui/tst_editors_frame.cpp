@@ -10,6 +10,7 @@
 #include "FrameEditors.h"
 #include "HelpPane.h"
 #include "NodeKinds.h"
+#include "ProblemsPanel.h"
 #include "ProfileItems.h"
 #include "PublicGroupView.h"
 #include "RadioInfoView.h"
@@ -23,6 +24,7 @@
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -164,6 +166,73 @@ private slots:
         QVERIFY(frame.Action(ID_EDIT_DELETE)->isEnabled());
         frame.Action(ID_EDIT_DELETE)->trigger();
         QCOMPARE(Tree()->FindNode(kNodePublicGroups)->childCount(), 1);
+    }
+
+    // The filter box above the tree: Ctrl+F puts the focus there, typing narrows the tree,
+    // Enter selects the first match, Escape shows everything again. The Problems panel lists
+    // a name that differs only in case, and its line leads to the contact; Write asks about
+    // it first (Cancel: nothing else happens; OK: the write goes on) and shows the panel.
+    void filterBoxAndProblemsBeforeWrite()
+    {
+        const QString path = m_world->CopyOfTemplate("a.zqv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray patched = file.readAll().replace("name=\"Public 1\"", "name=\"this radio\"");
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(patched);
+        file.close();
+        QVERIFY(m_world->Start({path}));
+        CMainFrame &frame = m_world->Frame();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        auto *box = Child()->findChild<QLineEdit *>(QStringLiteral("TreeFilter"));
+        QVERIFY(box);
+        frame.Action(ID_VIEW_FILTER)->trigger();
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClicks(box, "RADIO");
+        QVERIFY(Tree()->FindNode(kNodeSettings)->isHidden());
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(Child()->ViewKind(), int(kViewPrivate));
+        QVERIFY(Tree()->hasFocus());
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(box->text().isEmpty());
+        QVERIFY(!Tree()->FindNode(kNodeSettings)->isHidden());
+        QVERIFY(Tree()->hasFocus());
+
+        QVERIFY(!Child()->ProblemsShown());
+        frame.Action(ID_VIEW_PROBLEMS)->trigger();
+        QVERIFY(Child()->ProblemsShown());
+        CProblemsPanel *panel = Child()->Problems();
+        const QString duplicate = FormatStr(IDS_PROBLEM_DUPLICATE_NAME, {"This Radio", "this radio"});
+        QCOMPARE(panel->List()->count(), 1);
+        QCOMPARE(panel->List()->item(0)->text(), duplicate);
+        QVERIFY(Select(kNodeSettings));
+        QTest::mouseClick(panel->List()->viewport(), Qt::LeftButton, {},
+                          panel->List()->visualItemRect(panel->List()->item(0)).center());
+        QCOMPARE(Child()->ViewKind(), int(kViewPrivate));
+        // Write asks first and shows the panel: Cancel stops there, OK goes on.
+        frame.Action(ID_VIEW_PROBLEMS)->trigger();
+        QVERIFY(!Child()->ProblemsShown());
+        const QString question = FormatStr(IDS_PROBLEMS_QUESTION, {duplicate});
+        m_world->prompter.Queue(IDCANCEL);
+        frame.Action(ID_DEVICE_WRITE)->trigger();
+        QCOMPARE(Shown(m_world->prompter), QStringList{question});
+        QVERIFY(Child()->ProblemsShown());
+        m_world->prompter.Clear();
+        m_world->prompter.Queue({IDOK, IDOK});
+        frame.Action(ID_DEVICE_WRITE)->trigger();
+        const QStringList shown = Shown(m_world->prompter);
+        QVERIFY2(shown.size() == 2 && shown[0] == question, qPrintable(shown.join('|')));
+
+        // An edit that mends it empties the list once the panel has caught up.
+        QVERIFY(Select(kNodePublicGroup, 0));
+        auto *form = qobject_cast<CPublicGroupView *>(Child()->RightView());
+        QVERIFY(form);
+        form->NameEdit()->setText(QStringLiteral("Yard"));
+        QVERIFY(Select(kNodeSettings));
+        QTRY_COMPARE(panel->Problems().size(), size_t(0));
     }
 
     // Ctrl+Tab there and back again leaves the focus on the message's text, not on the control

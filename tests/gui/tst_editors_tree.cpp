@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidgetItemIterator>
 
 using namespace zqvtest;
 
@@ -33,7 +34,66 @@ private:
         });
     }
 
+    // The element nodes the tree shows, in tree order.
+    static QStringList ShownElements(CZQVCPSTreeView &tree)
+    {
+        QStringList out;
+        for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
+            bool shown = IsElementKind(ItemKind(CZQVCPSTreeView::NodeValue(*it)));
+            for (QTreeWidgetItem *n = *it; n && shown; n = n->parent())
+                shown = !n->isHidden();
+            if (shown)
+                out << (*it)->text(0);
+        }
+        return out;
+    }
+    static QStringList AllLabels(CZQVCPSTreeView &tree)
+    {
+        QStringList out;
+        for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+            out << (*it)->text(0);
+        return out;
+    }
+
 private slots:
+    // Typing narrows the tree to the contacts and messages whose name, PID or text holds the
+    // text, case and accents aside; the first match is the first in tree order, the folders
+    // keep their counts, and an empty filter shows everything again.
+    void filterNarrowsTheTree_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("name, other case") << "BRU" << QStringList{"Bruno"};
+        QTest::newRow("accent left out") << "chloe" << QStringList{QStringLiteral("Chlo\u00e9")};
+        QTest::newRow("accent typed") << QStringLiteral("CHLO\u00c9") << QStringList{QStringLiteral("Chlo\u00e9")};
+        QTest::newRow("PID of a contact and a group") << "4012090" << QStringList{"Spare ID 90", "Night Shift"};
+        QTest::newRow("part of a PID") << "1200"
+                                       << QStringList{"Alice", "Base 01", "Bruno", QStringLiteral("Chlo\u00e9")};
+        QTest::newRow("text past the label's cut") << "yard office" << QStringList{"Meeting at 10:00 in ..."};
+        QTest::newRow("no match") << "zzz" << QStringList{};
+    }
+    void filterNarrowsTheTree()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, shown);
+        CEditorWindow w;
+        QVERIFY(w.Open(QStringLiteral(ZQV_FIXTURES_DIR "/profiles/valid_group3.zqv")));
+        const QStringList labels = AllLabels(w.Tree());
+        const int everything = ShownElements(w.Tree()).size();
+        w.Tree().SetFilter(typed);
+        QCOMPARE(ShownElements(w.Tree()), shown);
+        QCOMPARE(w.Tree().FirstMatch() ? w.Tree().FirstMatch()->text(0) : QString(), shown.value(0));
+        QVERIFY(!w.Tree().topLevelItem(0)->isHidden());
+        QCOMPARE(AllLabels(w.Tree()), labels);
+        // A rebuilt folder is filtered again: a contact renamed to match shows up.
+        const QString renamed = QStringLiteral("Match ") + typed;
+        SetAttr(ListChild(w.Root(), kNodePrivate, 4).Node(), "name", renamed);
+        w.Tree().UpdateAllViews(nullptr, ViewHint{kHintRefresh, kNodePrivate, 4});
+        QVERIFY(ShownElements(w.Tree()).contains(renamed));
+        w.Tree().SetFilter(QString());
+        QCOMPARE(ShownElements(w.Tree()).size(), everything);
+    }
+
     void shapeWithAndWithoutScanList()
     {
         CEditorWindow w;

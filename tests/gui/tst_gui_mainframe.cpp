@@ -241,6 +241,8 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
         "  &Status Bar",
         "  &Help Pane",
         "  &Contacts Table",
+        "  &Problems",
+        "  &Filter Tree\tCtrl+F",
         "&Device",
         "  &Read\tCtrl+R",
         "  &Write\tCtrl+W",
@@ -442,7 +444,7 @@ void TestMainFrame::everyAcceleratorRunsItsCommand()
         QTest::keyClick(&frame, key[0].key(), key[0].keyboardModifiers());
         QCOMPARE(ran, enabled ? QList<int>{spec.id} : QList<int>{});
     }
-    QCOMPARE(walked, 16);
+    QCOMPARE(walked, 17);
     // What must be reachable from the keyboard in each state.
     QList<int> reachable;
     for (const CommandSpec &spec : CommandTable())
@@ -451,7 +453,7 @@ void TestMainFrame::everyAcceleratorRunsItsCommand()
     QList<int> expected{ID_FILE_NEW, ID_FILE_OPEN, ID_DEVICE_READ, ID_DEVICE_RESET, ID_HELP_CONTENTS};
     if (profile)
         expected << ID_FILE_SAVE << ID_EDIT_ADD << ID_EDIT_SCAN_ADD << ID_EDIT_DELETE << ID_EDIT_RENAME
-                 << ID_DEVICE_WRITE;
+                 << ID_DEVICE_WRITE << ID_VIEW_FILTER;
     std::sort(reachable.begin(), reachable.end());
     std::sort(expected.begin(), expected.end());
     QCOMPARE(reachable, expected);

@@ -282,6 +282,8 @@ private slots:
             {"cmd_view_toolbar.htm", {IDS_MENU_VIEW, IDS_MENU_VIEW_TOOLBAR}},
             {"cmd_view_status_bar.htm", {IDS_MENU_VIEW, IDS_MENU_VIEW_STATUS_BAR}},
             {"cmd_view_help_pane.htm", {IDS_MENU_VIEW, IDS_MENU_VIEW_HELP_PANE}},
+            {"cmd_view_problems.htm", {IDS_MENU_VIEW, IDS_MENU_VIEW_PROBLEMS}},
+            {"cmd_view_filter.htm", {IDS_MENU_VIEW, IDS_MENU_VIEW_FILTER}},
             {"cmd_radio_read.htm", {IDS_MENU_DEVICE, IDS_MENU_DEVICE_READ}},
             {"cmd_radio_write.htm", {IDS_MENU_DEVICE, IDS_MENU_DEVICE_WRITE}},
             {"cmd_radio_reset.htm", {IDS_MENU_DEVICE, IDS_MENU_DEVICE_RESET}},

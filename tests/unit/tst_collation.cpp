@@ -124,6 +124,32 @@ private slots:
         QVERIFY(CollateNames("9", "!") < 0);  // digits before punctuation
         QCOMPARE(CollateNames("", ""), 0);
     }
+
+    // Searching ignores case and the folded accents only: letters the collation weighs alike
+    // but that are different letters (outside Latin-1) stay apart.
+    void searchKeysContainAsADealerExpects_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("contains");
+        QTest::newRow("case") << "Night Shift"
+                              << "SHIFT" << true;
+        QTest::newRow("accent") << QStringLiteral("Chlo\u00e9") << "chloe" << true;
+        QTest::newRow("accent typed") << "Zurich" << QStringLiteral("Z\u00dcR") << true;
+        QTest::newRow("digits") << "4012003"
+                                << "1200" << true;
+        QTest::newRow("own letter") << QStringLiteral("\u00c6sir") << "aes" << false;
+        QTest::newRow("beyond Latin-1") << QStringLiteral("\u0416\u0430\u043d") << QStringLiteral("\u0424") << false;
+        QTest::newRow("beyond Latin-1 found")
+            << QStringLiteral("\u0416\u0430\u043d") << QStringLiteral("\u0430\u043d") << true;
+    }
+    void searchKeysContainAsADealerExpects()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        QFETCH(bool, contains);
+        QCOMPARE(CollationSearchKey(text).contains(CollationSearchKey(typed)), contains);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCollation)
