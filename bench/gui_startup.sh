@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The desktop program's start-up time against a bare Qt main window, and its memory with a
-# 150-contact profile open, on a private Xvfb display with a configuration of its own.
+# The desktop program's start-up time and memory against a bare Qt main window of the same
+# size and bars (a program of its own that links Qt Widgets only), without and with a
+# 150-contact profile, and the first open of that profile; on a private Xvfb display with a
+# configuration of its own. Build the target bench_gui_startup first.
 #   bench/gui_startup.sh [BUILD_DIR] [--runs N] [--language NAME]   (NAME: German, say)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -1,0 +1,66 @@
+// zqvcps's start-up for the start-up benchmark (bench/gui_startup.sh): linked as zqvcps is
+// and doing what its main does (the splash skipped), it reports when the main frame is on
+// screen.
+//
+//   bench_gui_app [PROFILE]          PROFILE opened from the command line, as zqvcps does
+//   bench_gui_app --open PROFILE     PROFILE opened once the frame has settled: its open time
+#include "FirstFrame.h"
+#include "FrameEditors.h"
+#include "MainFrame.h"
+#include "ZQVCPSApp.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <memory>
+
+using namespace zqv;
+
+namespace {
+
+// Attaches the on-screen watch to the main frame when it is first shown (inside InitInstance).
+class CMainFrameWatch : public QObject {
+public:
+    explicit CMainFrameWatch(std::function<QString()> after) : m_fnAfter(std::move(after)) {}
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show && !m_pWatch && o->objectName() == QLatin1String("MainFrame"))
+            m_pWatch = std::make_unique<zqvbench::CFrameOnScreen>(static_cast<QWidget *>(o), m_fnAfter);
+        return false;
+    }
+
+private:
+    std::function<QString()> m_fnAfter;
+    std::unique_ptr<zqvbench::CFrameOnScreen> m_pWatch;
+};
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication qapp(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Corvane"));
+    QApplication::setApplicationName(QStringLiteral("ZQV CPS"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.corvane.zqvcps"));
+    QStringList args = QApplication::arguments();
+    QString openLater;
+    if (args.size() >= 3 && args[1] == QLatin1String("--open")) {
+        openLater = args[2];
+        args = args.mid(0, 1);
+    }
+    CZQVCPSApp app;
+    std::function<QString()> after;
+    if (!openLater.isEmpty())
+        after = [&app, openLater] {
+            QElapsedTimer clock;
+            clock.start();
+            const bool opened = app.OpenProfile(openLater);
+            return QStringLiteral("open_us %1").arg(opened ? clock.nsecsElapsed() / 1000 : -1);
+        };
+    CMainFrameWatch watch(after);
+    qapp.installEventFilter(&watch);
+    InstallEditors(app.Prompter());
+    args.insert(1, QStringLiteral("--no-splash"));
+    if (!app.InitInstance(args))
+        return 1;
+    return QApplication::exec();
+}
