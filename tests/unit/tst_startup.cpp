@@ -166,6 +166,22 @@ private slots:
         QVERIFY(!fx.Shell().Start());
         QCOMPARE(fx.Shown(), CShellFixture::Messages({IDS_VBSCRIPT_ENGINE_MISSING}));
         QVERIFY(!fx.Shell().GetHelpPaneDoc());  // nothing after the check ran
+
+        // Left to the first profile: the start goes through, the first profile hears why it
+        // cannot be built, and so does every later one; the engine is tried only once.
+        CShellFixture deferred;
+        int checks = 0;
+        deferred.Shell().SetScriptEngineCheck([&checks] {
+            ++checks;
+            return false;
+        });
+        QVERIFY(deferred.Shell().Start(true));
+        QCOMPARE(checks, 0);
+        QVERIFY(deferred.Shown().isEmpty());
+        QVERIFY(!deferred.Shell().ScriptEngineReady());
+        QVERIFY(!deferred.Shell().ScriptEngineReady());
+        QCOMPARE(checks, 1);
+        QCOMPARE(deferred.Shown(), CShellFixture::Messages({IDS_VBSCRIPT_ENGINE_MISSING, IDS_VBSCRIPT_ENGINE_MISSING}));
     }
 
     void languageChoice_data()
