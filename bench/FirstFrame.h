@@ -20,6 +20,15 @@ inline qint64 RealtimeNs()
     return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
 }
 
+// The processor time the process has used so far, all its threads: unlike the wall clock it
+// hardly depends on what else the machine is doing.
+inline qint64 ProcessCpuUs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return qint64(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
+}
+
 inline qint64 ResidentKb()
 {
     QFile f(QStringLiteral("/proc/self/status"));
@@ -34,9 +43,9 @@ inline qint64 ResidentKb()
 // Watches `window` for its first frame on screen: the window's first paint starts the paint
 // of the whole window (its children after it) into the backing store, which is then flushed to
 // the display; a zero timer queued at that first paint runs once all of that has happened.
-// Then prints "shown <ns since the epoch> rss_kb <kB>" (memory 300 ms later, once the window
-// has settled and whatever it does after its first frame has run), and whatever `after`
-// returns, and ends the program.
+// Then prints "shown <ns since the epoch> cpu_us <processor time until then> rss_kb <kB>"
+// (memory 300 ms later, once the window has settled and whatever it does after its first frame
+// has run), and whatever `after` returns, and ends the program.
 class CFrameOnScreen : public QObject {
 public:
     explicit CFrameOnScreen(QWidget *window, std::function<QString()> after = {}) : m_fnAfter(std::move(after))
@@ -48,10 +57,10 @@ public:
         if (event->type() == QEvent::Paint && !m_bSeen) {
             m_bSeen = true;
             QTimer::singleShot(0, this, [this] {
-                const qint64 shown = RealtimeNs();
-                QTimer::singleShot(300, this, [this, shown] {
+                const qint64 shown = RealtimeNs(), cpu = ProcessCpuUs();
+                QTimer::singleShot(300, this, [this, shown, cpu] {
                     QTextStream out(stdout);
-                    out << "shown " << shown << " rss_kb " << ResidentKb();
+                    out << "shown " << shown << " cpu_us " << cpu << " rss_kb " << ResidentKb();
                     if (m_fnAfter)
                         out << ' ' << m_fnAfter();
                     out << Qt::endl;

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <ctime>
 #include <memory>
 
 using namespace zqv;
@@ -53,8 +54,14 @@ int main(int argc, char *argv[])
         after = [&app, openLater] {
             QElapsedTimer clock;
             clock.start();
+            timespec cpu0{}, cpu1{};
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu0);
             const bool opened = app.OpenProfile(openLater);
-            return QStringLiteral("open_us %1").arg(opened ? clock.nsecsElapsed() / 1000 : -1);
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu1);
+            const qint64 cpuUs = (cpu1.tv_sec - cpu0.tv_sec) * 1000000 + (cpu1.tv_nsec - cpu0.tv_nsec) / 1000;
+            return QStringLiteral("open_us %1 open_cpu_us %2")
+                .arg(opened ? clock.nsecsElapsed() / 1000 : -1)
+                .arg(cpuUs);
         };
     CMainFrameWatch watch(after);
     qapp.installEventFilter(&watch);

@@ -1,6 +1,7 @@
 // The desktop program's start-up time and memory against a bare Qt window.
 //
-//   bench_gui_startup [--runs N] [--language NAME]   (needs a display: bench/gui_startup.sh gives one)
+//   bench_gui_startup [--runs N] [--language NAME] [--app PATH]   (needs a display: bench/gui_startup.sh
+//   gives one; --app measures another build's bench_gui_app, a copy from before a change say)
 //
 // Two programs of their own, each started as a process per run: bench_gui_baseline, which
 // links Qt Widgets only and shows a maximised main window with six menus and a status text,
@@ -41,8 +42,10 @@ qint64 RealtimeNs()
 
 struct Sample {
     qint64 us = -1;  // microseconds from process start to the window on screen
+    qint64 cpuUs = -1;  // the processor time the process used until then
     qint64 rssKb = -1;  // resident memory once settled
     qint64 openUs = -1;  // the first open's time (--open runs)
+    qint64 openCpuUs = -1;  // and the processor time the program's thread spent on it
 };
 
 // `configHome`, when given, is the child's XDG_CONFIG_HOME (a user configuration of its own).
@@ -60,13 +63,16 @@ Sample RunOnce(const QString &program, const QStringList &args, const QString &c
     if (!child.waitForFinished(60000) || child.exitCode() != 0)
         qFatal("%s %s failed", qPrintable(program), qPrintable(args.join(u' ')));
     const QList<QByteArray> words = child.readAllStandardOutput().trimmed().split(' ');
-    if (words.size() < 4 || words[0] != "shown")
+    if (words.size() < 6 || words[0] != "shown")
         qFatal("%s printed no on-screen time", qPrintable(program));
     Sample s;
     s.us = (words[1].toLongLong() - start) / 1000;
-    s.rssKb = words[3].toLongLong();
-    if (words.size() >= 6 && words[4] == "open_us")
-        s.openUs = words[5].toLongLong();
+    s.cpuUs = words[3].toLongLong();
+    s.rssKb = words[5].toLongLong();
+    if (words.size() >= 8 && words[6] == "open_us")
+        s.openUs = words[7].toLongLong();
+    if (words.size() >= 10 && words[8] == "open_cpu_us")
+        s.openCpuUs = words[9].toLongLong();
     return s;
 }
 
@@ -98,7 +104,9 @@ int main(int argc, char *argv[])
         runs = qMax(1, args[at + 1].toInt());
     const int languageAt = args.indexOf(QStringLiteral("--language"));
     const QString language = languageAt >= 0 && languageAt + 1 < args.size() ? args[languageAt + 1] : QString();
-    const QString bareProgram = QStringLiteral(ZQV_BENCH_BASELINE), appProgram = QStringLiteral(ZQV_BENCH_APP);
+    const int appAt = args.indexOf(QStringLiteral("--app"));
+    const QString bareProgram = QStringLiteral(ZQV_BENCH_BASELINE);
+    const QString appProgram = appAt >= 0 && appAt + 1 < args.size() ? args[appAt + 1] : QStringLiteral(ZQV_BENCH_APP);
     QTextStream out(stdout);
 
     // The 150-contact profile: the simulator's full radio as profile text.
@@ -115,12 +123,14 @@ int main(int argc, char *argv[])
     }
 
     struct Series {
-        std::vector<qint64> us, rssKb, openUs;
+        std::vector<qint64> us, cpuUs, rssKb, openUs, openCpuUs;
         void Add(const Sample &s)
         {
             us.push_back(s.us);
+            cpuUs.push_back(s.cpuUs);
             rssKb.push_back(s.rssKb);
             openUs.push_back(s.openUs);
+            openCpuUs.push_back(s.openCpuUs);
         }
     } bare, app, withProfile, opened;
     const QStringList openArgs{QStringLiteral("--open"), profile};
@@ -142,7 +152,13 @@ int main(int argc, char *argv[])
     out << "  zqvcps, no profile:          " << Ms(appUs) << "   ratio " << ratio(appUs, bareUs)
         << " (target <= 1.2)\n";
     out << "  zqvcps, 150-contact profile: " << Ms(profileUs) << "   ratio " << ratio(profileUs, bareUs) << "\n";
-    out << "first open of the 150-contact profile after start-up: " << Ms(Median(opened.openUs)) << "\n";
+    const double bareCpu = Median(bare.cpuUs), appCpu = Median(app.cpuUs), profileCpu = Median(withProfile.cpuUs);
+    out << "processor time until then (median; steadier than the wall clock on a busy machine)\n";
+    out << "  bare window:                 " << Ms(bareCpu) << "\n";
+    out << "  zqvcps, no profile:          " << Ms(appCpu) << "   ratio " << ratio(appCpu, bareCpu) << "\n";
+    out << "  zqvcps, 150-contact profile: " << Ms(profileCpu) << "   ratio " << ratio(profileCpu, bareCpu) << "\n";
+    out << "first open of the 150-contact profile after start-up: " << Ms(Median(opened.openUs)) << " (processor time "
+        << Ms(Median(opened.openCpuUs)) << ")\n";
     out << "resident memory (median)\n";
     out << "  bare window:                 " << Mb(bareKb) << "\n";
     out << "  zqvcps, no profile:          " << Mb(appKb) << "   ratio " << ratio(appKb, bareKb)

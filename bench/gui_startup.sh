@@ -3,7 +3,8 @@
 # size and bars (a program of its own that links Qt Widgets only), without and with a
 # 150-contact profile, and the first open of that profile; on a private Xvfb display with a
 # configuration of its own. Build the target bench_gui_startup first.
-#   bench/gui_startup.sh [BUILD_DIR] [--runs N] [--language NAME]   (NAME: German, say)
+#   bench/gui_startup.sh [BUILD_DIR] [--runs N] [--language NAME] [--app PATH]   (NAME: German, say;
+#   PATH: another build's bench_gui_app, to compare with)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # The build folder is the first argument only when it is not an option.
