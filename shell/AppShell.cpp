@@ -8,6 +8,7 @@
 #include "ZQVCPSException.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJSEngine>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -113,9 +114,12 @@ bool CAppShell::Start(bool deferScriptCheck)
             return false;
 
         m_strInstallPath = m_store.ReadInstallPath();
-        m_spHelpPaneDoc = LoadSettingDoc(m_strInstallPath, QLatin1String(kHelpPaneDocName), m_prompter);
-        if (!m_spHelpPaneDoc)
+        // The help-pane map is only needed once a form shows its help: here it must be there.
+        const QFileInfo helpPane(SettingDocPath(m_strInstallPath, QLatin1String(kHelpPaneDocName)));
+        if (!helpPane.isFile() || !helpPane.isReadable() || helpPane.size() == 0) {
+            m_prompter.ShowMessage(IDS_FILES_MISSING);
             return false;
+        }
 
         m_strCurrentLanguage = m_store.ReadCurrentLanguage();
         m_strHelpFilePath = m_store.GetHelpFilePath(m_strCurrentLanguage);
@@ -187,6 +191,14 @@ QString CAppShell::GetLanguageDisplayName(const QString &language) const
 
 QString CAppShell::GetHelpPageName(const QString &section, int id) const
 {
+    if (!m_bHelpPaneRead) {
+        m_bHelpPaneRead = true;
+        try {
+            m_spHelpPaneDoc = LoadSettingDoc(m_strInstallPath, QLatin1String(kHelpPaneDocName), m_prompter);
+        } catch (const CZQVCPSException &e) {
+            m_prompter.ShowMessage(e.GetMessageId());
+        }
+    }
     return m_spHelpPaneDoc ? zqv::GetHelpPageName(*m_spHelpPaneDoc, section, id) : QString();
 }
 

@@ -45,7 +45,8 @@ public:
     void SetScriptEngineCheck(std::function<bool()> check) { m_fnScriptCheck = std::move(check); }
 
     // The start-up checks, in this order: configuration; CurrentLanguage and its translation
-    // (message 223 and English when it cannot be loaded); the script engine (294); HelpPane.stv;
+    // (message 223 and English when it cannot be loaded); the script engine (294); HelpPane.stv
+    // is there (read at the first help-page look-up);
     // the current language and help file; Region.stv and its region (222 unless "ZQV");
     // UpDownGradeSetting.stv; the working setting document of group 3. A setting document that
     // cannot be read shows 222; a broken one shows 102 or 106. With `deferScriptCheck` the
@@ -74,6 +75,7 @@ public:
     const QString &GetInstallPath() const { return m_strInstallPath; }
     int GetCurrentSettingGroup() const { return m_nCurrentSettingGroup; }
     const std::shared_ptr<CXmlDocument> &GetRegionDoc() const { return m_spRegionDoc; }
+    // HelpPane.stv once a look-up has read it (null before, or when it is broken).
     const std::shared_ptr<CXmlDocument> &GetHelpPaneDoc() const { return m_spHelpPaneDoc; }
     const std::shared_ptr<CXmlDocument> &GetUpgradeDoc() const { return m_spUpgradeDoc; }
     const std::shared_ptr<CXmlDocument> &GetWorkingSettingDoc() const { return m_spWorkingDoc; }
@@ -112,7 +114,9 @@ private:
     int m_nCurrentSettingGroup = kStartupSettingGroup;
     std::shared_ptr<CXmlDocument> m_spWorkingDoc;
     std::shared_ptr<CXmlDocument> m_spRegionDoc;
-    std::shared_ptr<CXmlDocument> m_spHelpPaneDoc;
+    // Read at the first look-up; a broken document shows its message at that look-up only.
+    mutable std::shared_ptr<CXmlDocument> m_spHelpPaneDoc;
+    mutable bool m_bHelpPaneRead = false;
     std::shared_ptr<CXmlDocument> m_spUpgradeDoc;
     QString m_strHelpFilePath;
     QString m_strCurrentLanguage;
