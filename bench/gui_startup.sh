@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The desktop program's start-up time against a bare Qt main window, and its memory with a
-# 150-contact profile open, on a private Xvfb display with a configuration of its own.
-#   bench/gui_startup.sh [BUILD_DIR] [--runs N] [--language NAME]   (NAME: German, say)
+# The desktop program's start-up time and memory against a bare Qt main window of the same
+# size and bars (a program of its own that links Qt Widgets only), without and with a
+# 150-contact profile, and the first open of that profile; on a private Xvfb display with a
+# configuration of its own. Build the target bench_gui_startup first.
+#   bench/gui_startup.sh [BUILD_DIR] [--runs N] [--language NAME] [--app PATH]   (NAME: German, say;
+#   PATH: another build's bench_gui_app, to compare with)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # The build folder is the first argument only when it is not an option.

@@ -71,8 +71,8 @@ CMainFrame::CMainFrame(CZQVCPSApp &app) : m_app(app)
     connect(&m_app, &CZQVCPSApp::RecentFilesChanged, this, &CMainFrame::UpdateRecentFiles);
     qApp->installEventFilter(this);
 
-    SetCablePort(m_app.FindPort(false));
     InstallTroubleshooterOffer(m_app);
+    // The cable's port is looked for once the first frame is on screen (see event()).
     UpdateRecentFiles();
     UpdateMenuSet();
     UpdateCommands();
@@ -516,6 +516,24 @@ void CMainFrame::dropEvent(QDropEvent *event)
     for (const QUrl &url : urls)
         if (url.isLocalFile())
             m_app.OpenProfile(url.toLocalFile());
+}
+
+bool CMainFrame::event(QEvent *event)
+{
+    // What can wait until the window is on screen runs after its first paint (the window's
+    // own paint comes first, its children's and the flush to the screen follow in the same
+    // pass): the scan of the serial devices for the cable takes noticeable time, and the
+    // status bar's port pane shows its result a moment later.
+    if (event->type() == QEvent::Paint && !m_bFirstFrameSeen) {
+        m_bFirstFrameSeen = true;
+        QTimer::singleShot(0, this, [this] {
+            // A radio command may have looked for the cable already.
+            if (m_strCablePort.isEmpty())
+                SetCablePort(m_app.FindPort(false));
+            emit FirstFrameShown();
+        });
+    }
+    return QMainWindow::event(event);
 }
 
 bool CMainFrame::eventFilter(QObject *watched, QEvent *event)

@@ -75,11 +75,16 @@ public:
     void OnHelpContents();
     void OnToggleHelpPane();
 
+signals:
+    // Once, when the window's first frame is on screen and the cable's port has been looked for.
+    void FirstFrameShown();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void CreateActions();
@@ -122,6 +127,7 @@ private:
     QString m_strCurrentLanguage;
     bool m_bHelpPaneShown = false;
     bool m_bDestroying = false;
+    bool m_bFirstFrameSeen = false;
     CommandHook m_fnCommandHook;
 };
 

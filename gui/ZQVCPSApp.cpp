@@ -184,7 +184,8 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
         m_pPorts = std::move(ports);
     }
 
-    if (!m_pShell->Start())
+    // The window needs no script engine: it is checked before the first profile is built.
+    if (!m_pShell->Start(true))
         return false;
     QString traceError;
     if (!CPreferenceDialog::ApplyLinkTrace(*m_pStore, &traceError))
@@ -196,10 +197,16 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
     QApplication::setWindowIcon(AppIcon());
 
     // A plain start opens nothing; a profile named on the command line is opened, and a
-    // profile that cannot be opened ends the start as the shell command would.
-    if (!cmd.profile.isEmpty() && !OpenProfile(cmd.profile)) {
-        delete m_pMainFrame;
-        return false;
+    // profile that cannot be opened ends the start as the shell command would. It goes into
+    // the recent-file list once the window is on screen: writing the configuration file can
+    // wait until then.
+    if (!cmd.profile.isEmpty()) {
+        if (!OpenProfile(cmd.profile, false)) {
+            delete m_pMainFrame;
+            return false;
+        }
+        connect(m_pMainFrame, &CMainFrame::FirstFrameShown, this,
+                [this, path = cmd.profile] { AddToRecentFiles(path); });
     }
 
     LocalizeMenus();
@@ -315,6 +322,8 @@ void CZQVCPSApp::ShowFileMessage(const QString &path, const QString &message)
 
 std::unique_ptr<CRadioDataModel> CZQVCPSApp::CheckProfile(const QString &path)
 {
+    if (!m_pShell->ScriptEngineReady())
+        return nullptr;
     // The messages name the file: several may be opened at once (a drop, a command line).
     try {
         auto model = std::make_unique<CRadioDataModel>(ModelEnvironment());
@@ -334,6 +343,10 @@ void CZQVCPSApp::OnFileNew()
 {
     if (!m_pMainFrame)
         return;
+    if (!m_pShell->ScriptEngineReady()) {
+        m_bNewFromRadio = false;
+        return;
+    }
     if (!m_bNewFromRadio) {
         CNewProfileDlg dlg(m_pShell->GetInstallPath(), *m_pPrompter, m_pMainFrame);
         if (dlg.exec() != QDialog::Accepted)
@@ -372,7 +385,7 @@ void CZQVCPSApp::OnFileOpen()
         OpenProfile(path);
 }
 
-bool CZQVCPSApp::OpenProfile(const QString &path)
+bool CZQVCPSApp::OpenProfile(const QString &path, bool addToRecent)
 {
     if (!m_pMainFrame)
         return false;
@@ -389,7 +402,8 @@ bool CZQVCPSApp::OpenProfile(const QString &path)
     if (!child)
         return false;
     m_pMainFrame->AddChild(child);
-    AddToRecentFiles(path);
+    if (addToRecent)
+        AddToRecentFiles(path);
     return true;
 }
 

@@ -104,8 +104,9 @@ public:
     void OnFileNew();
     void OnFileOpen();
     // Opens a profile (Open, recent file, dropped file, command line). A profile that is
-    // already open is brought to the front. False when it was not opened.
-    bool OpenProfile(const QString &path);
+    // already open is brought to the front. False when it was not opened. A profile opened
+    // is put first in the recent-file list unless `addToRecent` is false.
+    bool OpenProfile(const QString &path, bool addToRecent = true);
     // Opens a profile as an untitled copy named `title`: the window has no file, so Save asks
     // where to save and the file itself is never written; it is not added to the recent files.
     // The window, or null when it was not opened.

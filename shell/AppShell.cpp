@@ -8,6 +8,7 @@
 #include "ZQVCPSException.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJSEngine>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -88,7 +89,16 @@ void CAppShell::DropTranslation()
     m_qtTranslators.clear();
 }
 
-bool CAppShell::Start()
+bool CAppShell::ScriptEngineReady()
+{
+    if (m_scriptEngine == EngineState::Unchecked)
+        m_scriptEngine = m_fnScriptCheck && m_fnScriptCheck() ? EngineState::Works : EngineState::Missing;
+    if (m_scriptEngine == EngineState::Missing)
+        m_prompter.ShowMessage(IDS_VBSCRIPT_ENGINE_MISSING);
+    return m_scriptEngine == EngineState::Works;
+}
+
+bool CAppShell::Start(bool deferScriptCheck)
 {
     try {
         if (!m_store.CheckRegistry(m_prompter))
@@ -100,15 +110,16 @@ bool CAppShell::Start()
             m_prompter.ShowMessage(IDS_LANGUAGE_FILE_MISSING);
         }
 
-        if (!m_fnScriptCheck || !m_fnScriptCheck()) {
-            m_prompter.ShowMessage(IDS_VBSCRIPT_ENGINE_MISSING);
+        if (!deferScriptCheck && !ScriptEngineReady())
             return false;
-        }
 
         m_strInstallPath = m_store.ReadInstallPath();
-        m_spHelpPaneDoc = LoadSettingDoc(m_strInstallPath, QLatin1String(kHelpPaneDocName), m_prompter);
-        if (!m_spHelpPaneDoc)
+        // The help-pane map is only needed once a form shows its help: here it must be there.
+        const QFileInfo helpPane(SettingDocPath(m_strInstallPath, QLatin1String(kHelpPaneDocName)));
+        if (!helpPane.isFile() || !helpPane.isReadable() || helpPane.size() == 0) {
+            m_prompter.ShowMessage(IDS_FILES_MISSING);
             return false;
+        }
 
         m_strCurrentLanguage = m_store.ReadCurrentLanguage();
         m_strHelpFilePath = m_store.GetHelpFilePath(m_strCurrentLanguage);
@@ -126,8 +137,8 @@ bool CAppShell::Start()
         if (!m_spUpgradeDoc)
             return false;
 
-        m_spMergeDoc = CXmlDocument::Create();
-        if (!m_spMergeDoc || !m_spMergeDoc->Doc())
+        // The XML library must be able to make a document before any is merged.
+        if (const auto probe = CXmlDocument::Create(); !probe || !probe->Doc())
             ZQV_THROW(IDS_FATAL_ERROR_REINSTALL, kOpInitInstance, QStringLiteral("create XML document failed"));
 
         return BuildGroupSettingDoc(kStartupSettingGroup) != nullptr;
@@ -146,8 +157,8 @@ std::shared_ptr<CXmlDocument> CAppShell::BuildGroupSettingDoc(int group)
     try {
         if (!m_spUpgradeDoc)
             ZQV_THROW(IDS_UNKNOWN_ERROR, kOpBuild, QStringLiteral("no upgrade document is loaded"));
+        // Only the working document is kept: the merged one is a step on the way to it.
         GroupSettingDocs docs = MergeGroupSettingDoc(*m_spUpgradeDoc, group, m_strRegion);
-        m_spMergeDoc = std::move(docs.merged);
         m_spWorkingDoc = std::move(docs.working);
         m_nCurrentSettingGroup = group;
         return m_spWorkingDoc;
@@ -180,6 +191,14 @@ QString CAppShell::GetLanguageDisplayName(const QString &language) const
 
 QString CAppShell::GetHelpPageName(const QString &section, int id) const
 {
+    if (!m_bHelpPaneRead) {
+        m_bHelpPaneRead = true;
+        try {
+            m_spHelpPaneDoc = LoadSettingDoc(m_strInstallPath, QLatin1String(kHelpPaneDocName), m_prompter);
+        } catch (const CZQVCPSException &e) {
+            m_prompter.ShowMessage(e.GetMessageId());
+        }
+    }
     return m_spHelpPaneDoc ? zqv::GetHelpPageName(*m_spHelpPaneDoc, section, id) : QString();
 }
 

@@ -45,11 +45,18 @@ public:
     void SetScriptEngineCheck(std::function<bool()> check) { m_fnScriptCheck = std::move(check); }
 
     // The start-up checks, in this order: configuration; CurrentLanguage and its translation
-    // (message 223 and English when it cannot be loaded); the script engine (294); HelpPane.stv;
+    // (message 223 and English when it cannot be loaded); the script engine (294); HelpPane.stv
+    // is there (read at the first help-page look-up);
     // the current language and help file; Region.stv and its region (222 unless "ZQV");
     // UpDownGradeSetting.stv; the working setting document of group 3. A setting document that
-    // cannot be read shows 222; a broken one shows 102 or 106.
-    bool Start();
+    // cannot be read shows 222; a broken one shows 102 or 106. With `deferScriptCheck` the
+    // script engine is left out and checked by ScriptEngineReady before the first profile is
+    // built (the desktop program, whose window needs no engine).
+    bool Start(bool deferScriptCheck = false);
+
+    // True when the rule-script engine works; checked on the first call only. When it does not,
+    // every call shows message 294 (the cause a profile cannot be opened or made).
+    bool ScriptEngineReady();
 
     // The working setting document of setting group `group`, built afresh from the upgrade
     // document; on success it becomes the current one and `group` the current setting group.
@@ -68,11 +75,10 @@ public:
     const QString &GetInstallPath() const { return m_strInstallPath; }
     int GetCurrentSettingGroup() const { return m_nCurrentSettingGroup; }
     const std::shared_ptr<CXmlDocument> &GetRegionDoc() const { return m_spRegionDoc; }
+    // HelpPane.stv once a look-up has read it (null before, or when it is broken).
     const std::shared_ptr<CXmlDocument> &GetHelpPaneDoc() const { return m_spHelpPaneDoc; }
     const std::shared_ptr<CXmlDocument> &GetUpgradeDoc() const { return m_spUpgradeDoc; }
     const std::shared_ptr<CXmlDocument> &GetWorkingSettingDoc() const { return m_spWorkingDoc; }
-    // The upgrade document as merged by the last successful build.
-    const std::shared_ptr<CXmlDocument> &GetMergeDoc() const { return m_spMergeDoc; }
     // True when a translation was loaded for the current language.
     bool HasTranslation() const { return m_pTranslator != nullptr; }
     // The locale of the program's language (its translation's; English without one), for the
@@ -97,6 +103,7 @@ private:
     CConfigStore &m_store;
     IPrompter &m_prompter;
     std::function<bool()> m_fnScriptCheck;
+    enum class EngineState { Unchecked, Works, Missing } m_scriptEngine = EngineState::Unchecked;
     std::unique_ptr<QTranslator> m_pTranslator;
     // Qt's own texts in the same language (the standard Yes/No/Cancel buttons of message
     // boxes, the file dialog, the help window's index and search); a catalogue Qt ships none
@@ -107,9 +114,10 @@ private:
     int m_nCurrentSettingGroup = kStartupSettingGroup;
     std::shared_ptr<CXmlDocument> m_spWorkingDoc;
     std::shared_ptr<CXmlDocument> m_spRegionDoc;
-    std::shared_ptr<CXmlDocument> m_spHelpPaneDoc;
+    // Read at the first look-up; a broken document shows its message at that look-up only.
+    mutable std::shared_ptr<CXmlDocument> m_spHelpPaneDoc;
+    mutable bool m_bHelpPaneRead = false;
     std::shared_ptr<CXmlDocument> m_spUpgradeDoc;
-    std::shared_ptr<CXmlDocument> m_spMergeDoc;
     QString m_strHelpFilePath;
     QString m_strCurrentLanguage;
     QString m_strRegion;

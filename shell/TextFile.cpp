@@ -92,7 +92,14 @@ QString ReadTextFile(const QString &path, int *mode, qint64 maxBytes, TextFileSt
     // limit, and nothing larger is ever held in memory.
     if (file.size() > maxBytes)
         return fail(TextFileStatus::TooLarge);
-    const QByteArray bytes = file.read(maxBytes + 1);
+    // The buffer is the file's size (a read allocates what it is asked for, and the limit may
+    // be tens of megabytes); a file that has grown since is read on, up to the limit.
+    QByteArray bytes = file.read(file.size() + 1);
+    for (QByteArray more; bytes.size() <= maxBytes; bytes += more) {
+        more = file.read(qMin<qint64>(maxBytes + 1 - bytes.size(), 1 << 20));
+        if (more.isEmpty())
+            break;
+    }
     if (bytes.size() > maxBytes)
         return fail(TextFileStatus::TooLarge);
     if (status)

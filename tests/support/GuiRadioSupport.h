@@ -119,7 +119,8 @@ protected:
         zqv::CRadioTransfer::Timing timing;
         timing.endWritePauseMs = 0;
         m_world->app->Radio().SetTiming(timing);
-        return m_world->Frame().CablePort() == m_sim->port;
+        // The frame looks for the cable once it is on screen.
+        return QTest::qWaitFor([this] { return m_world->Frame().CablePort() == m_sim->port; }, 5000);
     }
 
     // Waits up to 30 s for the running transfer to end; true when none runs.

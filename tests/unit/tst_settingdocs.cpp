@@ -9,12 +9,28 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <csignal>
 #include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace zqv;
 
 namespace {
+
+// The process's address space (VmSize), in kB.
+qint64 VirtualMemoryKb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmSize:"))
+            return line.mid(7).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
 
 const QString kPlainRegion = QStringLiteral(
     "<?xml version=\"1.0\"?><RegionSetting xmlns=\"urn:corvane:zqv-cps:profile\"><Region name=\"ZQV\"/>"
@@ -105,6 +121,29 @@ private slots:
         QCOMPARE(status, TextFileStatus::TooLarge);
         QCOMPARE(ReadTextFile(file.fileName(), &mode, 101, &status).size(), 101);
         QCOMPARE(status, TextFileStatus::Ok);
+        // A small file under the default limit needs no more memory than its size: read in a
+        // child whose address space has 16 MB to spare, far less than the limit.
+        const pid_t child = fork();
+        if (child == 0) {
+            rlimit limit{};
+            limit.rlim_cur = limit.rlim_max = rlim_t(VirtualMemoryKb() + 16 * 1024) * 1024;
+            setrlimit(RLIMIT_AS, &limit);
+            // Out of memory is an exit code, not the test framework's crash report; and the
+            // child never outlives the test.
+            for (int sig : {SIGABRT, SIGSEGV, SIGBUS})
+                signal(sig, SIG_DFL);
+            alarm(30);
+            int code = 1;
+            try {
+                code = ReadTextFile(file.fileName(), &mode).size() == 101 ? 0 : 1;
+            } catch (...) {
+                code = 2;
+            }
+            _exit(code);
+        }
+        int exitStatus = -1;
+        QCOMPARE(waitpid(child, &exitStatus, 0), child);
+        QVERIFY2(WIFEXITED(exitStatus) && WEXITSTATUS(exitStatus) == 0, "the read ran out of address space");
         // A FIFO is never opened: opening it would wait for a writer.
         const QString fifo = dir.filePath("fifo.stv");
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);

@@ -76,8 +76,6 @@ private slots:
             << QByteArray("<?xml version=\"1.0\"?><RegionSetting xmlns=\"urn:corvane:zqv-cps:profile\"/>")
             << int(IDS_UNKNOWN_ERROR);
         QTest::newRow("missing HelpPane.stv") << "HelpPane.stv" << QByteArray("-") << int(IDS_FILES_MISSING);
-        QTest::newRow("truncated HelpPane.stv")
-            << "HelpPane.stv" << QByteArray("<?xml version=\"1.0\"?><HelpPane xmlns=\"urn:") << int(IDS_FILES_MISSING);
         QTest::newRow("non-XML UpDownGradeSetting.stv")
             << "UpDownGradeSetting.stv" << QByteArray("G1=5E.00.00-5E.03.99") << int(IDS_FILES_MISSING);
         // the UTF-8 mark is read past; the document is then judged by what it holds
@@ -101,6 +99,17 @@ private slots:
             fx.WriteLib(document, content);
         QVERIFY(!fx.Shell().Start());
         QCOMPARE(fx.Shown(), CShellFixture::Messages({messageId}));
+    }
+
+    void brokenHelpPaneMapIsReportedAtItsFirstLookUp()
+    {
+        CShellFixture fx;
+        fx.WriteLib("HelpPane.stv", "<?xml version=\"1.0\"?><HelpPane xmlns=\"urn:");
+        QVERIFY(fx.Shell().Start());
+        QVERIFY(fx.Shown().isEmpty());
+        QCOMPARE(fx.Shell().GetHelpPageName("CSettingsView", 1066), QString());
+        QCOMPARE(fx.Shell().GetHelpPageName("CSettingsView", 1066), QString());
+        QCOMPARE(fx.Shown(), CShellFixture::Messages({IDS_FILES_MISSING}));
     }
 
     void brokenMergeEntryShowsItsTrace()
@@ -166,6 +175,22 @@ private slots:
         QVERIFY(!fx.Shell().Start());
         QCOMPARE(fx.Shown(), CShellFixture::Messages({IDS_VBSCRIPT_ENGINE_MISSING}));
         QVERIFY(!fx.Shell().GetHelpPaneDoc());  // nothing after the check ran
+
+        // Left to the first profile: the start goes through, the first profile hears why it
+        // cannot be built, and so does every later one; the engine is tried only once.
+        CShellFixture deferred;
+        int checks = 0;
+        deferred.Shell().SetScriptEngineCheck([&checks] {
+            ++checks;
+            return false;
+        });
+        QVERIFY(deferred.Shell().Start(true));
+        QCOMPARE(checks, 0);
+        QVERIFY(deferred.Shown().isEmpty());
+        QVERIFY(!deferred.Shell().ScriptEngineReady());
+        QVERIFY(!deferred.Shell().ScriptEngineReady());
+        QCOMPARE(checks, 1);
+        QCOMPARE(deferred.Shown(), CShellFixture::Messages({IDS_VBSCRIPT_ENGINE_MISSING, IDS_VBSCRIPT_ENGINE_MISSING}));
     }
 
     void languageChoice_data()
