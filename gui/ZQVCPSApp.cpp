@@ -32,8 +32,6 @@ namespace {
 
 // The splash picture's time on screen.
 constexpr int kSplashMs = 2500;
-// The model family every radio must belong to.
-constexpr int kModelFamily = 3;
 
 QString OpenFilter()
 {
@@ -175,7 +173,6 @@ QString CZQVCPSApp::UsageText()
 
 bool CZQVCPSApp::InitInstance(const QStringList &arguments)
 {
-    CTransferContext::Instance().SetModelFamily(kModelFamily);
     const CommandLine cmd = ParseCommandLine(arguments);
     if (!cmd.port.isEmpty()) {
         // The named port is the only one, and it is taken for the programming cable.
@@ -300,7 +297,7 @@ QString CZQVCPSApp::FindPort(bool autoDetect)
 
 bool CZQVCPSApp::TransferIdle() const
 {
-    return !m_pRadio || m_pRadio->Sequencer().IsIdle();
+    return !m_pRadio || m_pRadio->IsIdle();
 }
 
 CChildFrame *CZQVCPSApp::CreateChild()
