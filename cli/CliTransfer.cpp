@@ -141,9 +141,8 @@ SafeWriteSettings CCliTransferHost::SafeWrite() const
 bool CCliTransferHost::SaveRecordAsProfile(const VirtualCPData &record, const QString &path)
 {
     CCliDocumentHost host(m_ctx);
-    host.SetRadioRecord(record);
     CZQVCPSDoc doc(m_ctx.Environment(), host, m_ctx.Prompter());
-    if (doc.OnNewDocument() && doc.DoSave(path, true))
+    if (doc.OnNewDocument(&record) && doc.DoSave(path, true))
         return true;
     m_ctx.Trace(doc.GetLastErrorTrace());
     return false;

@@ -202,8 +202,7 @@ void CRadioCommands::TakeReadRecord(const VirtualCPData &record, bool overwrite)
         OverwriteTarget(record);
         return;
     }
-    m_app.SetRadioRecordForNew(record);
-    m_app.OnFileNew();
+    m_app.NewProfileFromRecord(record);
 }
 
 void CRadioCommands::OverwriteTarget(const VirtualCPData &record)
@@ -257,19 +256,10 @@ bool CRadioCommands::ProfileForWrite(const QString &unitPid, ProfileToWrite &out
 
 namespace {
 
-// A document host that hands a radio's record to a new profile without a window: the backup
-// taken before a write is saved through it.
+// A document host without a window: the backup taken before a write is saved through it.
 class CRecordDocumentHost : public IDocumentHost {
 public:
-    CRecordDocumentHost(CZQVCPSApp &app, const VirtualCPData &record) : m_app(app), m_record(record) {}
-    bool TakeRadioRecord(VirtualCPData &record) override
-    {
-        if (m_bTaken)
-            return false;
-        record = m_record;
-        m_bTaken = true;
-        return true;
-    }
+    explicit CRecordDocumentHost(CZQVCPSApp &app) : m_app(app) {}
     QString NewProfileTemplatePath() const override { return m_app.NewProfileTemplatePath(); }
     std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) override
     {
@@ -278,8 +268,6 @@ public:
 
 private:
     CZQVCPSApp &m_app;
-    const VirtualCPData &m_record;
-    bool m_bTaken = false;
 };
 
 }  // namespace
@@ -292,9 +280,9 @@ SafeWriteSettings CRadioCommands::SafeWrite() const
 
 bool CRadioCommands::SaveRecordAsProfile(const VirtualCPData &record, const QString &path)
 {
-    CRecordDocumentHost host(m_app, record);
+    CRecordDocumentHost host(m_app);
     CZQVCPSDoc doc(m_app.ModelEnvironment(), host, m_app.Prompter());
-    return doc.OnNewDocument() && doc.DoSave(path, true);
+    return doc.OnNewDocument(&record) && doc.DoSave(path, true);
 }
 
 bool CRadioCommands::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes,
