@@ -82,7 +82,6 @@ VirtualCPData FullRecord()
 class CBenchHost : public IDocumentHost {
 public:
     explicit CBenchHost(std::shared_ptr<const CXmlDocument> upgrade) : m_spUpgrade(std::move(upgrade)) {}
-    bool TakeRadioRecord(VirtualCPData &) override { return false; }
     QString NewProfileTemplatePath() const override { return QString(); }
     std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) override
     {

@@ -11,6 +11,7 @@
 #include "RadioSim.h"
 #include "RadioTransfer.h"
 #include "TextFile.h"
+#include "TransferSession.h"
 #include "TransferTestSupport.h"
 
 #include <QCoreApplication>
@@ -49,7 +50,8 @@ void Print(const char *what, const Phase &p)
 void Phases(const VirtualCPData &profile, Phase &backup, Phase &write, Phase &verify)
 {
     CSimProcess sim({QStringLiteral("--throttle"), QStringLiteral("--full")});
-    CRadioTransfer transfer(sim.port, nullptr);
+    CTransferSession session(sim.port);
+    CRadioTransfer transfer(session, nullptr);
     VirtualCPData read;
     QElapsedTimer t;
     t.start();

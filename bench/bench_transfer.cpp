@@ -8,6 +8,7 @@
 #include "BenchTiming.h"
 #include "RadioSim.h"
 #include "RadioTransfer.h"
+#include "TransferSession.h"
 #include "TransferTestSupport.h"
 
 #include <QCoreApplication>
@@ -55,7 +56,8 @@ void Print(const char *what, const Figures &f)
 Figures TimedRead()
 {
     CSimProcess sim({QStringLiteral("--throttle"), QStringLiteral("--full")});
-    CRadioTransfer transfer(sim.port, nullptr);
+    CTransferSession session(sim.port);
+    CRadioTransfer transfer(session, nullptr);
     VirtualCPData record;
     QElapsedTimer t;
     const double cpu0 = ThreadCpuMs();
@@ -75,7 +77,8 @@ Figures TimedRead()
 Figures TimedWrite()
 {
     CSimProcess sim({QStringLiteral("--throttle"), QStringLiteral("--empty")});
-    CRadioTransfer transfer(sim.port, nullptr);
+    CTransferSession session(sim.port);
+    CRadioTransfer transfer(session, nullptr);
     QElapsedTimer t;
     const double cpu0 = ThreadCpuMs();
     t.start();

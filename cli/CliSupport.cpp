@@ -118,15 +118,6 @@ void CCliContext::Trace(const QString &trace)
     m_err.flush();
 }
 
-bool CCliDocumentHost::TakeRadioRecord(VirtualCPData &record)
-{
-    if (!m_record)
-        return false;
-    record = *m_record;
-    m_record.reset();
-    return true;
-}
-
 std::shared_ptr<const CXmlDocument> CCliDocumentHost::WorkingSettingDocument(int group)
 {
     return m_context.WorkingSettingDocument(group);

@@ -74,22 +74,19 @@ private:
     std::shared_ptr<CXmlDocument> m_spUpgradeDoc;
 };
 
-// A document host for the command line: the template or radio record it was given, and the
-// working setting documents of the installation.
+// A document host for the command line: the template it was given, and the working setting
+// documents of the installation.
 class CCliDocumentHost : public IDocumentHost {
 public:
     explicit CCliDocumentHost(CCliContext &context) : m_context(context) {}
-    bool TakeRadioRecord(VirtualCPData &record) override;
     QString NewProfileTemplatePath() const override { return m_strTemplatePath; }
     std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) override;
 
     void SetTemplatePath(const QString &path) { m_strTemplatePath = path; }
-    void SetRadioRecord(const VirtualCPData &record) { m_record = record; }
 
 private:
     CCliContext &m_context;
     QString m_strTemplatePath;
-    std::optional<VirtualCPData> m_record;
 };
 
 // The options and operands of one command: "-o FILE", "--template NAME", flags like "--yes".

@@ -123,9 +123,9 @@ CChildFrame::~CChildFrame()
         delete w.data();
 }
 
-bool CChildFrame::NewDocument()
+bool CChildFrame::NewDocument(const VirtualCPData *record)
 {
-    if (!m_pDoc->OnNewDocument())
+    if (!m_pDoc->OnNewDocument(record))
         return false;
     if (m_pDoc->GetTitle().isEmpty())
         m_pDoc->SetTitle(QStringLiteral("Profile%1").arg(++g_nNewProfileCounter));
@@ -561,11 +561,6 @@ void CChildFrame::OnFirstShow()
     m_bFirstShown = true;
     m_app.LocalizeMenus();
     m_app.PruneLanguageMenu();
-}
-
-bool CChildFrame::TakeRadioRecord(VirtualCPData &record)
-{
-    return m_app.TakeRadioRecord(record);
 }
 
 QString CChildFrame::NewProfileTemplatePath() const

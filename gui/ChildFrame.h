@@ -62,7 +62,7 @@ public:
 
     // Loads the document: a new profile (from the template or the last radio read) or a file.
     // False when it could not be loaded (the document has shown why).
-    bool NewDocument();
+    bool NewDocument(const VirtualCPData *record = nullptr);
     bool OpenDocument(const QString &path, std::unique_ptr<CRadioDataModel> loaded = nullptr);
 
     CZQVCPSDoc &Document() { return *m_pDoc; }
@@ -146,7 +146,6 @@ public:
     void OnFirstShow();
 
     // IDocumentHost
-    bool TakeRadioRecord(VirtualCPData &record) override;
     QString NewProfileTemplatePath() const override;
     std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) override;
     bool CommitPendingEdit() override;

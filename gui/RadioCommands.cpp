@@ -2,67 +2,36 @@
 
 #include "AppShell.h"
 #include "AskPwdDlg.h"
+#include "CableDoctor.h"
 #include "ChildFrame.h"
 #include "MainFrame.h"
 #include "ProblemsPanel.h"
 #include "SafeWriteDialogs.h"
 #include "StringTable.h"
+#include "TransferSession.h"
 #include "WriteChanges.h"
 #include "ZQVCPSApp.h"
 #include "ZQVCPSException.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QTimer>
-#include <mutex>
 
 namespace zqv {
 
 namespace {
 // The pause before a read identifies the radio.
 constexpr int kReadDelayMs = 200;
+// Marks the windows Restore Backup opened: what they hold is a backup.
+const char *const kBackupCopyProperty = "zqvBackupCopy";
 }  // namespace
 
-// Keeps the short operations' outcome until their thread has ended; it then becomes the
-// transfer notice on the window's thread (WorkerEnded).
-class CRadioCommands::CNoticeObserver : public ITransferObserver {
-public:
-    void OnProgress(int) override {}
-    void OnSuccess() override { Keep(kNoticeSuccess, 0); }
-    void OnFailure(int code) override { Keep(kNoticeFailure, code); }
-    void OnQuestion(int) override { CTransferContext::Instance().Answer(false); }
-
-    // Clears the outcome before an operation starts.
-    void Reset() { Keep(0, 0); }
-    std::pair<int, int> Outcome() const
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return {m_nKind, m_nCode};
-    }
-
-private:
-    void Keep(int kind, int code)
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_nKind = kind;
-        m_nCode = code;
-    }
-    mutable std::mutex m_mutex;
-    int m_nKind = 0;
-    int m_nCode = 0;
-};
-
-CRadioCommands::CRadioCommands(CZQVCPSApp &app)
-    : m_app(app), m_sequencer(*this, app.Prompter()), m_pObserver(std::make_unique<CNoticeObserver>())
-{
-}
+CRadioCommands::CRadioCommands(CZQVCPSApp &app) : m_app(app), m_sequencer(*this, app.Prompter()) {}
 
 CRadioCommands::~CRadioCommands()
 {
-    if (m_worker.joinable())
-        CTransferContext::Instance().RequestCancel();
-    JoinWorker();
     HoldTarget(nullptr);
 }
 
@@ -81,13 +50,42 @@ void CRadioCommands::ShowTarget()
         Frame()->ActivateChild(m_pTarget);
 }
 
+void CRadioCommands::RunCommand(bool (CTransferSequencer::*command)(CTransferSession &), bool detectPort)
+{
+    if (m_bBusy)
+        return;
+    m_bBusy = true;
+    if (CMainFrame *frame = Frame())
+        frame->UpdateCommands();
+    const auto run = [this, command, detectPort] {
+        QString port;
+        if (Frame() && !Frame()->CablePort().isEmpty()) {
+            port = m_app.FindPort(false);
+            if (detectPort)
+                Frame()->SetCablePort(port);
+        }
+        const std::unique_ptr<CTransferSession> session = MakeTransferSession(port, UiContext());
+        (m_sequencer.*command)(*session);
+        m_bBusy = false;
+        HoldTarget(nullptr);
+        if (CMainFrame *frame = Frame())
+            frame->UpdateCommands();
+        emit Idle();
+    };
+    // The menu command returns at once and its sequence runs from the event loop, so the
+    // window the user activates next is not the sequence's. Without a cable there is nothing
+    // to wait for: the message shows at once.
+    if (Frame() && !Frame()->CablePort().isEmpty())
+        QTimer::singleShot(0, this, run);
+    else
+        run();
+}
+
 void CRadioCommands::Read()
 {
     // A read may end by overwriting the profile that is active now.
     HoldTarget(Frame() ? Frame()->ActiveChild() : nullptr);
-    m_sequencer.Read();
-    if (m_sequencer.IsIdle())
-        HoldTarget(nullptr);
+    RunCommand(&CTransferSequencer::Read, false);
 }
 
 void CRadioCommands::Write()
@@ -95,15 +93,13 @@ void CRadioCommands::Write()
     if (!ConfirmProblemsBeforeWrite(Frame() ? Frame()->ActiveChild() : nullptr, m_app.Prompter()))
         return;
     HoldTarget(Frame() ? Frame()->ActiveChild() : nullptr);
-    m_sequencer.Write();
-    if (m_sequencer.IsIdle())
-        HoldTarget(nullptr);
+    RunCommand(&CTransferSequencer::Write, true);
 }
 
 void CRadioCommands::Reset()
 {
     HoldTarget(nullptr);
-    m_sequencer.Reset();
+    RunCommand(&CTransferSequencer::Reset, true);
 }
 
 CMainFrame *CRadioCommands::Frame() const
@@ -125,11 +121,6 @@ TransferUiContext CRadioCommands::UiContext()
     return context;
 }
 
-QString CRadioCommands::CablePort() const
-{
-    return Frame() ? Frame()->CablePort() : QString();
-}
-
 bool CRadioCommands::CommitPendingEdits()
 {
     CChildFrame *child = m_pTarget;
@@ -141,61 +132,52 @@ bool CRadioCommands::CommitPendingEdits()
     return true;
 }
 
-void CRadioCommands::JoinWorker()
+int CRadioCommands::Run(CTransferSession &session, TransferJob &job)
 {
-    if (m_worker.joinable())
-        m_worker.join();
+    if (job.kind == TransferJob::kPause) {
+        // Gives the cable a moment before a read identifies the radio.
+        QEventLoop loop;
+        QTimer::singleShot(kReadDelayMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        return link::LR_SUCCESS;
+    }
+    if (job.IsLong())
+        return RunDialog(session, job);
+    int failure = 0;
+    const int result = session.RunInEventLoop([&job](CRadioTransfer &t) { return RunTransferJob(t, job); },
+                                              [&](const TransferEvent &e) {
+                                                  if (e.kind == TransferEvent::kFailure)
+                                                      failure = e.value;
+                                                  else if (e.kind == TransferEvent::kQuestion)
+                                                      session.Answer(false);
+                                              });
+    if (failure)
+        ShowTransferFailure(m_app.Prompter(), CTransferSequencer::FailureMessage(failure), failure, session.Port());
+    return result;
 }
 
-void CRadioCommands::StartWorker(bool detectPort, std::function<int(CRadioTransfer &)> operation)
+int CRadioCommands::RunDialog(CTransferSession &session, TransferJob &job)
 {
-    JoinWorker();
-    const QString port = m_app.FindPort(false);
-    if (detectPort && Frame())
-        Frame()->SetCablePort(port);
-    m_pObserver->Reset();
-    m_worker = StartTransferWorker(
-        port, m_pObserver.get(), UiContext(), [operation = std::move(operation)](CRadioTransfer &t) { operation(t); },
-        [this] {
-            QMetaObject::invokeMethod(
-                this, [this] { WorkerEnded(); }, Qt::QueuedConnection);
-        });
-}
-
-void CRadioCommands::WorkerEnded()
-{
-    // The thread has run its last line: the join returns at once, and whatever the operation
-    // wrote into the record is complete.
-    JoinWorker();
-    const auto [kind, code] = m_pObserver->Outcome();
-    // An operation that reported nothing ends the sequence as a plain notice does.
-    m_sequencer.OnNotice(kind ? kind : kNoticeProgress, code);
-}
-
-void CRadioCommands::StartDelay()
-{
-    QTimer::singleShot(kReadDelayMs, this, [this] { m_sequencer.OnNotice(kNoticeSuccess, 0); });
-}
-
-void CRadioCommands::StartReset()
-{
-    StartWorker(true, [](CRadioTransfer &t) { return t.ResetRadio(); });
-}
-
-void CRadioCommands::StartReadUnitPid()
-{
-    m_strUnitPid.clear();
-    StartWorker(true, [this](CRadioTransfer &t) { return t.ReadUnitPid(m_strUnitPid); });
-}
-
-void CRadioCommands::StartReadIdentity()
-{
-    StartWorker(false, [this](CRadioTransfer &t) { return t.ReadIdentity(m_record); });
-}
-
-void CRadioCommands::StartReadPassword()
-{
-    StartWorker(false, [this](CRadioTransfer &t) { return t.ReadRadioPassword(m_record); });
+    const bool write = job.kind == TransferJob::kWrite;
+    CReadWriteDialog dlg(write ? CReadWriteDialog::Mode::Write : CReadWriteDialog::Mode::Read, *job.record,
+                         job.olderRadioAccepted, UiContext(), &session, Frame());
+    if (write)
+        dlg.SetCheckFollows(job.checkFollows);
+    else
+        dlg.SetPurposeText(job.purposeId);
+    const bool ok = dlg.exec() == QDialog::Accepted;
+    m_nLastDialogResult = dlg.Succeeded() ? 1 : dlg.FailureCode();
+    if (write) {
+        job.sentData = dlg.SentData();
+        job.radioReset = dlg.RadioWasReset();
+    }
+    // The question that follows a plain read is about this profile: the user sees which one.
+    // A backup or check read is part of the write: the profile window stays where it is.
+    if (ok && !write && !job.purposeId)
+        ShowTarget();
+    if (ok)
+        return link::LR_SUCCESS;
+    return dlg.FailureCode() ? dlg.FailureCode() : int(link::LR_USER_CANCELED);
 }
 
 int CRadioCommands::GroupByVersion(const QString &firmwareVersion)
@@ -213,50 +195,21 @@ bool CRadioCommands::AskPassword(const QString &expected, QString &entered)
     return true;
 }
 
-bool CRadioCommands::RunTransferDialog(bool write, bool olderRadioAccepted)
-{
-    CReadWriteDialog dlg(write ? CReadWriteDialog::Mode::Write : CReadWriteDialog::Mode::Read, m_record,
-                         olderRadioAccepted, UiContext(), Frame());
-    if (!write)
-        dlg.SetPurposeText(m_nReadPurpose);
-    else
-        dlg.SetCheckFollows(m_bCheckFollows);
-    const bool ok = dlg.exec() == QDialog::Accepted;
-    m_nLastDialogResult = dlg.Succeeded() ? 1 : dlg.FailureCode();
-    if (write) {
-        m_bWriteSentData = dlg.SentData();
-        m_bWriteResetRadio = dlg.RadioWasReset();
-    }
-    // A backup or check read is part of the write: the profile window stays where it is.
-    if (m_nReadPurpose)
-        return ok;
-    // The question that follows a read is about this profile: the user sees which one.
-    if (ok && !write)
-        ShowTarget();
-    return ok;
-}
-
 bool CRadioCommands::HasActiveProfile() const
 {
     return m_pTarget != nullptr;
 }
 
-QString CRadioCommands::ActiveProfilePath() const
+void CRadioCommands::TakeReadRecord(const VirtualCPData &record, bool overwrite)
 {
-    CChildFrame *child = m_pTarget;
-    if (!child)
-        return QString();
-    const CZQVCPSDoc &doc = child->Document();
-    return doc.GetPathName().isEmpty() ? doc.GetTitle() : doc.GetPathName();
+    if (overwrite) {
+        OverwriteTarget(record);
+        return;
+    }
+    m_app.NewProfileFromRecord(record);
 }
 
-void CRadioCommands::NewProfileFromRecord()
-{
-    m_app.SetRadioRecordForNew(m_record);
-    m_app.OnFileNew();
-}
-
-void CRadioCommands::OverwriteActiveProfile()
+void CRadioCommands::OverwriteTarget(const VirtualCPData &record)
 {
     CChildFrame *child = m_pTarget;
     if (!child)
@@ -264,7 +217,7 @@ void CRadioCommands::OverwriteActiveProfile()
     CZQVCPSDoc &doc = child->Document();
     try {
         doc.SetModifiedFlag(true);
-        if (doc.SetVirtualCPData(m_record)) {
+        if (doc.SetVirtualCPData(record)) {
             // The profile's own setting document follows its (possibly new) setting group
             // before the tree and the form read it again.
             doc.SyncSettingDocument();
@@ -277,64 +230,41 @@ void CRadioCommands::OverwriteActiveProfile()
     child->SetModified(true);
 }
 
-bool CRadioCommands::ActiveProfileToRecord()
+bool CRadioCommands::ProfileForWrite(const QString &unitPid, ProfileToWrite &out)
 {
     CChildFrame *child = m_pTarget;
     if (!child)
         return false;
     // The questions and the dialog that follow are about this profile.
     ShowTarget();
+    CZQVCPSDoc &doc = child->Document();
     try {
-        return child->Document().GetVirtualCPData(m_record, m_strUnitPid);
+        if (!doc.GetVirtualCPData(out.record, unitPid))
+            return false;
     } catch (const CZQVCPSException &e) {
         m_app.Prompter().ShowMessage(e.GetMessageId());
         return false;
     }
-}
-
-QStringList CRadioCommands::ActiveProfileWriteChanges()
-{
-    CChildFrame *child = Frame() ? Frame()->ActiveChild() : nullptr;
-    if (!child)
-        return {};
     // The profile converted just before, with the same own PID, so this does not fail where
     // the record was built.
     try {
-        return link::DescribeWriteChanges(
-            link::ListWriteChanges(child->Document().Model().ProfileText(), m_strUnitPid));
+        out.changes = link::DescribeWriteChanges(link::ListWriteChanges(doc.Model().ProfileText(), unitPid));
     } catch (const CZQVCPSException &e) {
         m_app.Prompter().ShowMessage(e.GetMessageId());
-        return {};
     }
-}
-
-int CRadioCommands::ActiveProfileGroup() const
-{
-    CChildFrame *child = m_pTarget;
-    return child ? child->Document().Model().GetSettingGroup() : 0;
-}
-
-bool CRadioCommands::ActiveProfileUsesPcClock() const
-{
-    CChildFrame *child = m_pTarget;
-    return child && child->Document().PcClockFlag();
+    out.group = doc.Model().GetSettingGroup();
+    out.pcClock = doc.PcClockFlag();
+    out.isBackup = child->property(kBackupCopyProperty).toBool();
+    out.path = doc.GetPathName().isEmpty() ? doc.GetTitle() : doc.GetPathName();
+    return true;
 }
 
 namespace {
 
-// A document host that hands a radio's record to a new profile without a window: the backup
-// taken before a write is saved through it.
+// A document host without a window: the backup taken before a write is saved through it.
 class CRecordDocumentHost : public IDocumentHost {
 public:
-    CRecordDocumentHost(CZQVCPSApp &app, const VirtualCPData &record) : m_app(app), m_record(record) {}
-    bool TakeRadioRecord(VirtualCPData &record) override
-    {
-        if (m_bTaken)
-            return false;
-        record = m_record;
-        m_bTaken = true;
-        return true;
-    }
+    explicit CRecordDocumentHost(CZQVCPSApp &app) : m_app(app) {}
     QString NewProfileTemplatePath() const override { return m_app.NewProfileTemplatePath(); }
     std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) override
     {
@@ -343,59 +273,31 @@ public:
 
 private:
     CZQVCPSApp &m_app;
-    const VirtualCPData &m_record;
-    bool m_bTaken = false;
 };
 
 }  // namespace
 
-bool CRadioCommands::BackupBeforeWrite() const
+SafeWriteSettings CRadioCommands::SafeWrite() const
 {
-    return m_app.Store().ReadSafeWrite().backup;
-}
-
-bool CRadioCommands::VerifyAfterWrite() const
-{
-    return m_app.Store().ReadSafeWrite().verify;
-}
-
-int CRadioCommands::BackupKeepCount() const
-{
-    return m_app.Store().ReadSafeWrite().keep;
-}
-
-QString CRadioCommands::BackupFolder() const
-{
-    return CConfigStore::BackupFolder();
+    const CConfigStore::SafeWrite values = m_app.Store().ReadSafeWrite();
+    return {values.backup, values.verify, values.keep, CConfigStore::BackupFolder()};
 }
 
 bool CRadioCommands::SaveRecordAsProfile(const VirtualCPData &record, const QString &path)
 {
-    CRecordDocumentHost host(m_app, record);
+    CRecordDocumentHost host(m_app);
     CZQVCPSDoc doc(m_app.ModelEnvironment(), host, m_app.Prompter());
-    return doc.OnNewDocument() && doc.DoSave(path, true);
+    return doc.OnNewDocument(&record) && doc.DoSave(path, true);
 }
 
 bool CRadioCommands::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes,
-                                         const OtherRadioBackup &other)
+                                         const OtherRadioBackup &other, const QString &backupPath)
 {
     // Nothing to list: the question alone says it.
     if (changes.empty())
-        return ITransferHost::ConfirmChangeReport(prompter, changes, other);
-    CChangeReportDialog dlg(changes, m_sequencer.LastBackupPath(), other, Frame());
+        return ITransferHost::ConfirmChangeReport(prompter, changes, other, backupPath);
+    CChangeReportDialog dlg(changes, backupPath, other, Frame());
     return dlg.exec() == QDialog::Accepted;
-}
-
-namespace {
-
-// Marks the windows Restore Backup opened: what they hold is a backup.
-const char *const kBackupCopyProperty = "zqvBackupCopy";
-
-}  // namespace
-
-bool CRadioCommands::WritingBackup() const
-{
-    return m_pTarget && m_pTarget->property(kBackupCopyProperty).toBool();
 }
 
 void CRadioCommands::ShowNotice(const QString &text)
@@ -406,7 +308,7 @@ void CRadioCommands::ShowNotice(const QString &text)
 
 void CRadioCommands::RestoreBackup()
 {
-    CRestoreBackupDialog dlg(CConfigStore::BackupFolder(), m_strUnitPid, m_app.Shell().Locale(), Frame());
+    CRestoreBackupDialog dlg(CConfigStore::BackupFolder(), m_sequencer.UnitPid(), m_app.Shell().Locale(), Frame());
     if (dlg.exec() != QDialog::Accepted || dlg.Chosen().isEmpty())
         return;
     // A copy: an edit saved with Ctrl+S can never overwrite the backup itself.
@@ -417,16 +319,6 @@ void CRadioCommands::RestoreBackup()
         return;
     copy->setProperty(kBackupCopyProperty, true);
     Write();
-}
-
-void CRadioCommands::IdleChanged(bool idle)
-{
-    if (idle)
-        HoldTarget(nullptr);
-    if (CMainFrame *frame = Frame())
-        frame->UpdateCommands();
-    if (idle)
-        emit Idle();
 }
 
 }  // namespace zqv

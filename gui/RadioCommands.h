@@ -1,9 +1,7 @@
-// The main window's Read, Write and Reset commands: the transfer-step machine wired to the
-// radio link, the transfer dialogs, the password prompt and the profile windows.
-//
-// The short operations (identity, password, own private ID, reset) run on a worker thread
-// each; their outcome comes back to the window's thread as a transfer notice, which moves
-// the step machine on.
+// The main window's Read, Write and Reset commands: the link's straight-line sequence
+// (CTransferSequencer) over one transfer session per command, with the desktop program's
+// host: the transfer dialogs for the long operations, a local event loop for the short ones,
+// the password dialog, the change report and the profile windows.
 //
 // A Read or Write works on the profile window that was active when the command started, from
 // its first step to its last, whichever window the user activates meanwhile; that window
@@ -16,8 +14,8 @@
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
-#include <thread>
+#include <memory>
+#include <optional>
 
 namespace zqv {
 
@@ -31,16 +29,18 @@ public:
     explicit CRadioCommands(CZQVCPSApp &app);
     ~CRadioCommands() override;
 
-    CTransferSequencer &Sequencer() { return m_sequencer; }
-    // The main window's commands: they start the sequence on the active profile window.
+    const CTransferSequencer &Sequencer() const { return m_sequencer; }
+    // The main window's commands: each runs its sequence on the active profile window to its
+    // end (windows stay live meanwhile).
     void Read();
     void Write();
     void Reset();
     // Device > Restore Backup: the chosen backup opens as an untitled copy and is written like
     // any profile, with its own backup, change report and check.
     void RestoreBackup();
-    const VirtualCPData &Record() const { return m_record; }
-    const QString &UnitPid() const { return m_strUnitPid; }
+    // False while a command runs.
+    bool IsIdle() const { return !m_bBusy; }
+    const QString &UnitPid() const { return m_sequencer.UnitPid(); }
     // How the last transfer dialog ended: 1 after success, else its failure code (0 when it
     // ended without a report, for example without a port).
     int LastDialogResult() const { return m_nLastDialogResult; }
@@ -52,54 +52,30 @@ public:
     void SetTiming(const CRadioTransfer::Timing &timing) { m_timing = timing; }
 
 signals:
-    // A sequence reached its end (the idle flag is set again).
+    // A command reached its end.
     void Idle();
 
 private:
-    class CNoticeObserver;
-
     // ITransferHost
-    QString CablePort() const override;
-    bool CommitPendingEdits() override;
-    VirtualCPData &TransferRecord() override { return m_record; }
-    void RecreateLink() override { m_record = VirtualCPData(); }
-    void StartDelay() override;
-    void StartReset() override;
-    void StartReadUnitPid() override;
-    void StartReadIdentity() override;
-    void StartReadPassword() override;
-    int GroupByVersion(const QString &firmwareVersion) override;
+    int Run(CTransferSession &session, TransferJob &job) override;
     bool AskPassword(const QString &expected, QString &entered) override;
-    bool RunTransferDialog(bool write, bool olderRadioAccepted) override;
+    int GroupByVersion(const QString &firmwareVersion) override;
+    bool CommitPendingEdits() override;
     bool HasActiveProfile() const override;
-    QString ActiveProfilePath() const override;
-    void NewProfileFromRecord() override;
-    void OverwriteActiveProfile() override;
-    bool ActiveProfileToRecord() override;
-    QStringList ActiveProfileWriteChanges() override;
-    int ActiveProfileGroup() const override;
-    bool ActiveProfileUsesPcClock() const override;
-    void IdleChanged(bool idle) override;
-    bool BackupBeforeWrite() const override;
-    bool VerifyAfterWrite() const override;
-    int BackupKeepCount() const override;
-    QString BackupFolder() const override;
+    void TakeReadRecord(const VirtualCPData &record, bool overwrite) override;
+    bool ProfileForWrite(const QString &unitPid, ProfileToWrite &out) override;
+    SafeWriteSettings SafeWrite() const override;
     bool SaveRecordAsProfile(const VirtualCPData &record, const QString &path) override;
     bool ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes,
-                             const OtherRadioBackup &other) override;
-    bool WritingBackup() const override;
-    void SetReadPurpose(int textId) override { m_nReadPurpose = textId; }
-    bool LastWriteSentData() const override { return m_bWriteSentData; }
-    bool LastWriteResetRadio() const override { return m_bWriteResetRadio; }
-    void SetCheckFollows(bool follows) override { m_bCheckFollows = follows; }
-    QString RadioUnitPid() const override { return m_strUnitPid; }
+                             const OtherRadioBackup &other, const QString &backupPath) override;
     void ShowNotice(const QString &text) override;
 
-    // Runs `operation` on a worker thread; its outcome arrives as a notice once the thread has
-    // ended. With `detectPort` the worker looks the port up again and stores it first.
-    void StartWorker(bool detectPort, std::function<int(CRadioTransfer &)> operation);
-    void JoinWorker();
-    void WorkerEnded();
+    // Runs `command` of the sequence over a new session: on the cable's port, looked up
+    // again (and shown, with `detectPort`); none when the program has no cable.
+    void RunCommand(bool (CTransferSequencer::*command)(CTransferSession &), bool detectPort);
+    // The read or write in the transfer dialog.
+    int RunDialog(CTransferSession &session, TransferJob &job);
+    void OverwriteTarget(const VirtualCPData &record);
     CMainFrame *Frame() const;
     // Makes `child` the sequence's profile (locked against closing), or releases it (null).
     void HoldTarget(CChildFrame *child);
@@ -108,15 +84,8 @@ private:
 
     CZQVCPSApp &m_app;
     CTransferSequencer m_sequencer;
-    VirtualCPData m_record;
-    QString m_strUnitPid;
+    bool m_bBusy = false;
     int m_nLastDialogResult = 0;
-    int m_nReadPurpose = 0;
-    bool m_bWriteSentData = false;
-    bool m_bWriteResetRadio = false;
-    bool m_bCheckFollows = false;
-    std::unique_ptr<CNoticeObserver> m_pObserver;
-    std::thread m_worker;
     CRadioTransfer::PortFactory m_portFactory;
     std::optional<CRadioTransfer::Timing> m_timing;
     // The sequence's profile window (null when it started without one).

@@ -14,58 +14,23 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <chrono>
+#include <thread>
 
 namespace zqv {
 
-// Carries the worker's reports to the dialog's thread.
-class CTransferDialog::CObserver : public ITransferObserver {
-public:
-    explicit CObserver(CTransferDialog &dialog) : m_dialog(dialog) {}
-    void OnProgress(int percent) override
-    {
-        QMetaObject::invokeMethod(
-            &m_dialog, [d = &m_dialog, percent] { d->HandleProgress(percent); }, Qt::QueuedConnection);
-    }
-    void OnSuccess() override
-    {
-        QMetaObject::invokeMethod(
-            &m_dialog, [d = &m_dialog] { d->HandleSuccess(); }, Qt::QueuedConnection);
-    }
-    void OnFailure(int code) override
-    {
-        QMetaObject::invokeMethod(
-            &m_dialog, [d = &m_dialog, code] { d->HandleFailure(code); }, Qt::QueuedConnection);
-    }
-    void OnQuestion(int question) override
-    {
-        QMetaObject::invokeMethod(
-            &m_dialog, [d = &m_dialog, question] { d->OnQuestion(question); }, Qt::QueuedConnection);
-    }
-
-private:
-    CTransferDialog &m_dialog;
-};
-
-std::thread StartTransferWorker(const QString &port, ITransferObserver *observer, const TransferUiContext &context,
-                                std::function<void(CRadioTransfer &)> operation, std::function<void()> ended)
+std::unique_ptr<CTransferSession> MakeTransferSession(const QString &port, const TransferUiContext &context)
 {
-    return StartTransferThread([port, observer, factory = context.portFactory, timing = context.timing,
-                                operation = std::move(operation), ended = std::move(ended)] {
-        {
-            CRadioTransfer transfer(port, observer);
-            if (factory)
-                transfer.SetPortFactory(factory);
-            if (timing)
-                transfer.SetTiming(*timing);
-            operation(transfer);
-        }
-        if (ended)
-            ended();
-    });
+    auto session = std::make_unique<CTransferSession>(port);
+    if (context.portFactory)
+        session->SetPortFactory(context.portFactory);
+    if (context.timing)
+        session->SetTiming(*context.timing);
+    return session;
 }
 
-CTransferDialog::CTransferDialog(const TransferUiContext &context, QWidget *parent)
-    : QDialog(parent), m_context(context), m_pObserver(std::make_unique<CObserver>(*this))
+CTransferDialog::CTransferDialog(const TransferUiContext &context, CTransferSession *session, QWidget *parent)
+    : QDialog(parent), m_context(context), m_pSession(session)
 {
     m_pLayout = new QVBoxLayout(this);
     m_pStatus = new QLabel(this);
@@ -92,19 +57,22 @@ CTransferDialog::CTransferDialog(const TransferUiContext &context, QWidget *pare
 
 CTransferDialog::~CTransferDialog()
 {
-    // The worker reports to this dialog: it must be gone before the dialog is.
-    if (m_worker.joinable()) {
-        CTransferContext::Instance().RequestCancel();
-        // A question still waiting for its answer is answered no.
-        CTransferContext::Instance().Answer(false);
+    if (!m_pSession)
+        return;
+    // The worker reports to this dialog: it must be gone before the dialog is. A question
+    // still waiting for its answer is answered no.
+    m_pSession->SetNotifier(nullptr);
+    if (m_bWorkerRunning) {
+        m_pSession->RequestCancel();
+        m_pSession->Answer(false);
+        TransferEvent event{};
+        while (m_bWorkerRunning) {
+            while (m_bWorkerRunning && m_pSession->TakeEvent(event))
+                m_bWorkerRunning = event.kind != TransferEvent::kEnded;
+            if (m_bWorkerRunning)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
     }
-    JoinWorker();
-}
-
-void CTransferDialog::JoinWorker()
-{
-    if (m_worker.joinable())
-        m_worker.join();
 }
 
 void CTransferDialog::SetPortPane(const QString &text)
@@ -133,11 +101,14 @@ void CTransferDialog::Start()
 {
     m_pOk->setText(LoadStr(IDS_BUTTON_OK));
     m_pCancel->setText(LoadStr(IDS_BUTTON_CANCEL));
-    m_strPort = m_context.findPort ? m_context.findPort() : QString();
+    if (!m_pSession) {
+        m_pOwnSession = MakeTransferSession(m_context.findPort ? m_context.findPort() : QString(), m_context);
+        m_pSession = m_pOwnSession.get();
+    }
+    m_strPort = m_pSession->Port();
     SetOpeningTexts();
     if (m_strPort.isEmpty()) {
         // Nothing to talk to: no worker starts, and Cancel closes the dialog at once.
-        CTransferContext::Instance().RequestCancel();
         m_pStatus->setText(LoadStr(IDS_CANCELING_OPERATION));
         m_bNoWorker = true;
         m_bFinished = true;
@@ -149,27 +120,35 @@ void CTransferDialog::Start()
     m_pCancel->setEnabled(true);
     m_pCancel->setFocus();
     m_bWorkerRunning = true;
-    m_worker = StartTransferWorker(
-        m_strPort, m_pObserver.get(), m_context, [this](CRadioTransfer &transfer) { RunOperation(transfer); },
-        [this] {
-            QMetaObject::invokeMethod(
-                this, [this] { HandleWorkerEnded(); }, Qt::QueuedConnection);
-        });
+    m_pSession->SetNotifier([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { DrainEvents(); }, Qt::QueuedConnection);
+    });
+    m_pSession->Start([this](CRadioTransfer &transfer) { return RunOperation(transfer); });
     SetPortPane(LoadStr(IDS_TRANSFERRING));
+}
+
+void CTransferDialog::DrainEvents()
+{
+    TransferEvent event{};
+    while (m_bWorkerRunning && m_pSession->TakeEvent(event)) {
+        switch (event.kind) {
+        case TransferEvent::kProgress: m_pProgress->setValue(event.value); break;
+        case TransferEvent::kSuccess: HandleSuccess(); break;
+        case TransferEvent::kFailure: HandleFailure(event.value); break;
+        case TransferEvent::kQuestion: OnQuestion(event.value); break;
+        case TransferEvent::kEnded: HandleWorkerEnded(); break;
+        }
+    }
 }
 
 void CTransferDialog::HandleWorkerEnded()
 {
-    // The thread has run its last line: this join returns at once.
-    JoinWorker();
+    // Taking the end joined the worker: what it wrote is complete.
+    m_pSession->SetNotifier(nullptr);
     m_bWorkerRunning = false;
     OnWorkerEnded();
     emit WorkerEnded();
-}
-
-void CTransferDialog::HandleProgress(int percent)
-{
-    m_pProgress->setValue(percent);
 }
 
 void CTransferDialog::HandleSuccess()
@@ -207,14 +186,15 @@ void CTransferDialog::OnQuestion(int question)
 {
     (void)question;
     // Only the read/write dialog is asked questions; any other answers no.
-    CTransferContext::Instance().Answer(false);
+    m_pSession->Answer(false);
 }
 
 void CTransferDialog::reject()
 {
     if (!m_pCancel->isEnabled())
         return;  // the transfer succeeded: only OK ends the dialog
-    CTransferContext::Instance().RequestCancel();
+    if (m_pSession)
+        m_pSession->RequestCancel();
     m_pStatus->setText(LoadStr(IDS_CANCELING_OPERATION));
     if (m_bFinished)
         QDialog::reject();
@@ -240,8 +220,9 @@ void CTransferDialog::keyPressEvent(QKeyEvent *event)
 // ---- read / write --------------------------------------------------------------------------
 
 CReadWriteDialog::CReadWriteDialog(Mode mode, VirtualCPData &record, bool olderRadioAccepted,
-                                   const TransferUiContext &context, QWidget *parent)
-    : CTransferDialog(context, parent), m_mode(mode), m_record(record), m_bOlderRadioAccepted(olderRadioAccepted)
+                                   const TransferUiContext &context, CTransferSession *session, QWidget *parent)
+    : CTransferDialog(context, session, parent), m_mode(mode), m_record(record),
+      m_bOlderRadioAccepted(olderRadioAccepted)
 {
     setObjectName(mode == Mode::Read ? QStringLiteral("ReadDialog") : QStringLiteral("WriteDialog"));
 }
@@ -315,13 +296,13 @@ void CReadWriteDialog::OnQuestion(int question)
     } else {
         yes = prompter->ShowMessage(IDS_UNKNOWN_WARNING, MB_OK) == IDOK;
     }
-    CTransferContext::Instance().Answer(yes);
+    Session().Answer(yes);
 }
 
 // ---- read private ID -----------------------------------------------------------------------
 
 CReadPidDialog::CReadPidDialog(const TransferUiContext &context, QWidget *parent)
-    : CTransferDialog(context, parent), m_strPid(20, QLatin1Char(' '))
+    : CTransferDialog(context, nullptr, parent), m_strPid(20, QLatin1Char(' '))
 {
     setObjectName(QStringLiteral("ReadPidDialog"));
     m_pInstruction = new QLabel(this);

@@ -1,7 +1,7 @@
 // The common part of the two transfer dialogs: a progress bar, a status line, OK and Cancel,
-// and the worker thread that runs one transfer operation. The worker's reports (progress,
-// success, failure, questions) reach the dialog on the window's thread; Cancel sets the
-// process-wide cancel flag and the dialog waits for the worker to stop.
+// over one radio's transfer session, which runs the operation on its worker thread. The
+// session's events (progress, success, failure, questions) reach the dialog on the window's
+// thread; Cancel sets the session's cancel flag and the dialog waits for the worker to stop.
 //
 // A worker may still talk to the radio after it has reported (a write that failed part-way
 // resets the radio). The window never blocks on it: the thread is joined only once it has
@@ -9,6 +9,7 @@
 #pragma once
 
 #include "RadioTransfer.h"
+#include "TransferSession.h"
 
 #include <QDialog>
 #include <atomic>
@@ -39,12 +40,8 @@ struct TransferUiContext {
     std::optional<CRadioTransfer::Timing> timing;
 };
 
-// Starts `operation` on a worker thread (the cancel flag cleared first) with a transfer on
-// `port` that reports to `observer`, using the context's port factory and timing. `ended`,
-// when given, runs last on the worker thread, after the port has been closed: joining the
-// thread once it has been heard from never blocks.
-std::thread StartTransferWorker(const QString &port, ITransferObserver *observer, const TransferUiContext &context,
-                                std::function<void(CRadioTransfer &)> operation, std::function<void()> ended = nullptr);
+// A session on `port` with the context's port factory and timing.
+std::unique_ptr<CTransferSession> MakeTransferSession(const QString &port, const TransferUiContext &context);
 
 class CTransferDialog : public QDialog {
     Q_OBJECT
@@ -55,7 +52,7 @@ public:
     QLabel *StatusLabel() const { return m_pStatus; }
     QPushButton *OkButton() const { return m_pOk; }
     QPushButton *CancelButton() const { return m_pCancel; }
-    // The port the dialog looked up when it opened.
+    // The port the dialog's session talks to.
     const QString &PortName() const { return m_strPort; }
     bool IsFinished() const { return m_bFinished; }
     bool Succeeded() const { return m_bSucceeded; }
@@ -70,7 +67,9 @@ signals:
     void WorkerEnded();
 
 protected:
-    CTransferDialog(const TransferUiContext &context, QWidget *parent);
+    // Runs on `session` (the caller's, which outlives the dialog), or on a session of its own
+    // on the port the context looks up when the dialog opens (null).
+    CTransferDialog(const TransferUiContext &context, CTransferSession *session, QWidget *parent);
 
     // Runs the operation on the worker thread; returns its result.
     virtual int RunOperation(CRadioTransfer &transfer) = 0;
@@ -82,6 +81,7 @@ protected:
     virtual void OnWorkerEnded() {}
     virtual void OnQuestion(int question);
 
+    CTransferSession &Session() const { return *m_pSession; }
     QVBoxLayout *Layout() const { return m_pLayout; }
     const TransferUiContext &Context() const { return m_context; }
     void SetPortPane(const QString &text);
@@ -90,23 +90,22 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    class CObserver;
     void Start();
-    void HandleProgress(int percent);
+    // Handles the session's queued events on the window's thread.
+    void DrainEvents();
     void HandleSuccess();
     void HandleFailure(int code);
     void HandleWorkerEnded();
-    void JoinWorker();
 
     TransferUiContext m_context;
+    std::unique_ptr<CTransferSession> m_pOwnSession;
+    CTransferSession *m_pSession;
     QVBoxLayout *m_pLayout;
     QProgressBar *m_pProgress;
     QLabel *m_pStatus;
     QPushButton *m_pOk;
     QPushButton *m_pCancel;
     QString m_strPort;
-    std::unique_ptr<CObserver> m_pObserver;
-    std::thread m_worker;
     bool m_bFinished = false;
     bool m_bSucceeded = false;
     bool m_bNoWorker = false;
@@ -123,7 +122,7 @@ public:
     // sends it. With `olderRadioAccepted` the write's question -2 is answered yes without
     // asking, because the user has accepted writing to an older radio already.
     CReadWriteDialog(Mode mode, VirtualCPData &record, bool olderRadioAccepted, const TransferUiContext &context,
-                     QWidget *parent = nullptr);
+                     CTransferSession *session = nullptr, QWidget *parent = nullptr);
     Mode GetMode() const { return m_mode; }
     // A read made for another purpose (backing up, checking a write) says so; 0 for none.
     void SetPurposeText(int textId) { m_nPurposeTextId = textId; }

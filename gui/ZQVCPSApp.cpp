@@ -32,8 +32,6 @@ namespace {
 
 // The splash picture's time on screen.
 constexpr int kSplashMs = 2500;
-// The model family every radio must belong to.
-constexpr int kModelFamily = 3;
 
 QString OpenFilter()
 {
@@ -99,83 +97,8 @@ CZQVCPSApp::~CZQVCPSApp()
     m_pRadio.reset();
 }
 
-CZQVCPSApp::CommandLine CZQVCPSApp::ParseCommandLine(const QStringList &arguments)
-{
-    // The toolkit's own options, which it takes off the command line when the application
-    // object is made; written with one dash or two, a value after them or after "=".
-    static const QStringList kToolkitValued = {QStringLiteral("platform"),
-                                               QStringLiteral("platformpluginpath"),
-                                               QStringLiteral("platformtheme"),
-                                               QStringLiteral("plugin"),
-                                               QStringLiteral("qwindowgeometry"),
-                                               QStringLiteral("geometry"),
-                                               QStringLiteral("qwindowtitle"),
-                                               QStringLiteral("title"),
-                                               QStringLiteral("qwindowicon"),
-                                               QStringLiteral("icon"),
-                                               QStringLiteral("session"),
-                                               QStringLiteral("display"),
-                                               QStringLiteral("name"),
-                                               QStringLiteral("style"),
-                                               QStringLiteral("stylesheet")};
-    static const QStringList kToolkitFlags = {QStringLiteral("reverse"),      QStringLiteral("widgetcount"),
-                                              QStringLiteral("testability"),  QStringLiteral("nograb"),
-                                              QStringLiteral("dograb"),       QStringLiteral("sync"),
-                                              QStringLiteral("qmljsdebugger")};
-    CommandLine cmd;
-    bool operandsOnly = false;
-    for (int i = 1; i < arguments.size() && cmd.error.isEmpty(); ++i) {
-        const QString &arg = arguments[i];
-        if (operandsOnly || !arg.startsWith(u'-') || arg == QLatin1String("-")) {
-            if (cmd.profile.isEmpty())
-                cmd.profile = arg;
-        } else if (arg == QLatin1String("--")) {
-            operandsOnly = true;
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            cmd.help = true;
-        } else if (arg == QLatin1String("--version")) {
-            cmd.version = true;
-        } else if (arg == QLatin1String("--no-splash")) {
-            cmd.splash = false;
-        } else if (arg == QLatin1String("--port")) {
-            if (i + 1 < arguments.size())
-                cmd.port = arguments[++i];
-            else
-                cmd.error = QStringLiteral("option --port needs a value");
-        } else if (arg.startsWith(QLatin1String("--port="))) {
-            cmd.port = arg.mid(7);
-        } else {
-            const QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1).section(u'=', 0, 0);
-            if (kToolkitValued.contains(name)) {
-                if (!arg.contains(u'=') && ++i >= arguments.size())
-                    cmd.error = QStringLiteral("option %1 needs a value").arg(arg);
-            } else if (!kToolkitFlags.contains(name)) {
-                cmd.error = QStringLiteral("unknown option %1").arg(arg);
-            }
-        }
-    }
-    return cmd;
-}
-
-QString CZQVCPSApp::UsageText()
-{
-    return QStringLiteral("Usage: zqvcps [--no-splash] [--port PORT] [PROFILE]\n"
-                          "\n"
-                          "ZQV CPS: programs push-to-talk radios and edits their profiles (.zqv).\n"
-                          "\n"
-                          "Options:\n"
-                          "  --no-splash    start without the splash screen\n"
-                          "  --port PORT    talk to the radio over the serial device PORT in this session\n"
-                          "  --help         show this text\n"
-                          "  --version      show the program's version\n"
-                          "  PROFILE        a profile to open at start-up\n"
-                          "\n"
-                          "The toolkit's own options (-platform NAME, -style NAME, ...) are accepted too.\n");
-}
-
 bool CZQVCPSApp::InitInstance(const QStringList &arguments)
 {
-    CTransferContext::Instance().SetModelFamily(kModelFamily);
     const CommandLine cmd = ParseCommandLine(arguments);
     if (!cmd.port.isEmpty()) {
         // The named port is the only one, and it is taken for the programming cable.
@@ -244,21 +167,6 @@ std::shared_ptr<const CXmlDocument> CZQVCPSApp::WorkingSettingDocument(int group
     return m_pShell->GetWorkingSettingDoc();
 }
 
-void CZQVCPSApp::SetRadioRecordForNew(const VirtualCPData &record)
-{
-    m_radioRecord = record;
-    m_bNewFromRadio = true;
-}
-
-bool CZQVCPSApp::TakeRadioRecord(VirtualCPData &record)
-{
-    if (!m_bNewFromRadio)
-        return false;
-    record = m_radioRecord;
-    m_bNewFromRadio = false;
-    return true;
-}
-
 void CZQVCPSApp::LocalizeMenus()
 {
     if (!m_pMainFrame || !m_pShell->LocalizeMenusPasses().Take())
@@ -307,7 +215,7 @@ QString CZQVCPSApp::FindPort(bool autoDetect)
 
 bool CZQVCPSApp::TransferIdle() const
 {
-    return !m_pRadio || m_pRadio->Sequencer().IsIdle();
+    return !m_pRadio || m_pRadio->IsIdle();
 }
 
 CChildFrame *CZQVCPSApp::CreateChild()
@@ -343,22 +251,27 @@ void CZQVCPSApp::OnFileNew()
 {
     if (!m_pMainFrame)
         return;
-    if (!m_pShell->ScriptEngineReady()) {
-        m_bNewFromRadio = false;
+    if (!m_pShell->ScriptEngineReady())
         return;
-    }
-    if (!m_bNewFromRadio) {
-        CNewProfileDlg dlg(m_pShell->GetInstallPath(), *m_pPrompter, m_pMainFrame);
-        if (dlg.exec() != QDialog::Accepted)
-            return;
-        m_pShell->SetNewProfileTemplatePath(dlg.TemplatePath());
-        if (!CheckProfile(dlg.TemplatePath()))
-            return;
-    }
+    CNewProfileDlg dlg(m_pShell->GetInstallPath(), *m_pPrompter, m_pMainFrame);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    m_pShell->SetNewProfileTemplatePath(dlg.TemplatePath());
+    if (!CheckProfile(dlg.TemplatePath()))
+        return;
+    AddNewChild(nullptr);
+}
+
+void CZQVCPSApp::NewProfileFromRecord(const VirtualCPData &record)
+{
+    if (m_pMainFrame && m_pShell->ScriptEngineReady())
+        AddNewChild(&record);
+}
+
+void CZQVCPSApp::AddNewChild(const VirtualCPData *record)
+{
     CChildFrame *child = CreateChild();
-    const bool ok = child->NewDocument();
-    m_bNewFromRadio = false;
-    if (!ok) {
+    if (!child->NewDocument(record)) {
         delete child;
         return;
     }

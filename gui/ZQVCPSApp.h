@@ -88,10 +88,6 @@ public:
     std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group);
     QString NewProfileTemplatePath() const { return m_pShell->GetNewProfileTemplatePath(); }
 
-    // A new profile from the last radio read: the record is handed to the next new document.
-    void SetRadioRecordForNew(const VirtualCPData &record);
-    bool TakeRadioRecord(VirtualCPData &record);
-
     // Menus: the language popup's labels and the entries the installation does not offer.
     void LocalizeMenus();
     void PruneLanguageMenu();
@@ -102,6 +98,8 @@ public:
 
     // Commands of the application.
     void OnFileNew();
+    // A new profile window made from a radio's record as read.
+    void NewProfileFromRecord(const VirtualCPData &record);
     void OnFileOpen();
     // Opens a profile (Open, recent file, dropped file, command line). A profile that is
     // already open is brought to the front. False when it was not opened. A profile opened
@@ -139,6 +137,8 @@ private:
     // An error box about a file: its path, then the message.
     void ShowFileMessage(const QString &path, const QString &message);
     CChildFrame *CreateChild();
+    // A new profile window from `record`, or from the chosen template (null).
+    void AddNewChild(const VirtualCPData *record);
     // A new profile window with the profile at `path` checked and opened, not yet shown;
     // nullptr (the reason shown) when it does not open.
     CChildFrame *OpenChild(const QString &path);
@@ -154,8 +154,6 @@ private:
     std::unique_ptr<CAppShell> m_pShell;
     QPointer<CMainFrame> m_pMainFrame;
     std::unique_ptr<CRadioCommands> m_pRadio;
-    bool m_bNewFromRadio = false;
-    VirtualCPData m_radioRecord;
     ReportHandler m_fnReport;
 };
 

@@ -3,8 +3,10 @@
 #include "LinkCodec.h"
 #include "StringTable.h"
 #include "TransferRecord.h"
+#include "TransferSession.h"
 
 #include <QStringList>
+#include <chrono>
 
 namespace zqv {
 
@@ -50,10 +52,13 @@ QStringList ReadNoteTexts(const ReadNotes &notes)
 
 // ---- one operation's frame -----------------------------------------------------------------
 
-// Holds the transfer lock, the port and the link for the length of one operation.
+// Holds the port's lock, the port and the link for the length of one operation. A port that
+// another operation holds for longer than the timing allows is not opened: the operation
+// fails at its first step with LR_PORT_FAILURE.
 class CRadioTransfer::CSession {
 public:
-    explicit CSession(CRadioTransfer &owner) : m_owner(owner), m_lock(owner.m_context.m_transferLock)
+    explicit CSession(CRadioTransfer &owner)
+        : m_owner(owner), m_pPortLock(owner.m_session.PortLock()), m_lock(*m_pPortLock, std::defer_lock)
     {
         owner.m_bError = false;
         owner.m_bCancelReported = false;
@@ -61,6 +66,10 @@ public:
         owner.m_bRadioReset = false;
         owner.m_bRadioAnswered = false;
         owner.m_nResult = 0;
+        if (!m_lock.try_lock_for(std::chrono::milliseconds(owner.m_timing.portWaitMs))) {
+            owner.Fail(LR_PORT_FAILURE);
+            return;
+        }
         m_pPort = owner.m_portFactory ? owner.m_portFactory(owner.m_strPortName)
                                       : std::make_unique<CSerialPort>(owner.m_strPortName);
         m_pLink = std::make_unique<CRadioLink>(m_pPort.get());
@@ -80,13 +89,15 @@ public:
 
 private:
     CRadioTransfer &m_owner;
-    std::lock_guard<std::mutex> m_lock;
+    std::shared_ptr<std::timed_mutex> m_pPortLock;
+    std::unique_lock<std::timed_mutex> m_lock;
     std::unique_ptr<IBytePort> m_pPort;
     std::unique_ptr<CRadioLink> m_pLink;
 };
 
-CRadioTransfer::CRadioTransfer(const QString &portName, ITransferObserver *observer)
-    : m_strPortName(portName), m_pObserver(observer), m_context(CTransferContext::Instance())
+CRadioTransfer::CRadioTransfer(CTransferSession &session, ITransferObserver *observer)
+    : m_strPortName(session.Port()), m_pObserver(observer), m_portFactory(session.PortFactory()),
+      m_timing(session.Timing()), m_session(session)
 {
 }
 
@@ -95,7 +106,7 @@ bool CRadioTransfer::Proceed()
     // A failure has been reported already: stop without a second report.
     if (m_bError)
         return false;
-    if (m_context.IsCancelRequested()) {
+    if (m_session.IsCancelRequested()) {
         if (!m_bCancelReported) {
             m_bCancelReported = true;
             m_bError = true;
@@ -136,12 +147,12 @@ void CRadioTransfer::Progress(int percent)
 void CRadioTransfer::Ask(int question)
 {
     if (!m_pObserver) {
-        m_context.RequestCancel();
+        m_session.RequestCancel();
         return;
     }
-    m_context.BeginQuestion();
+    m_session.BeginQuestion();
     m_pObserver->OnQuestion(question);
-    m_context.WaitForAnswer();
+    m_session.WaitForAnswer();
 }
 
 bool CRadioTransfer::Check(int code)
@@ -174,7 +185,7 @@ bool CRadioTransfer::ReadLimits(VirtualCPLimit &limit)
         Fail(LR_OPERATION_FAILED);
         return false;
     }
-    if (!ModelFits(limit.clone_compatibility_version, m_context.ModelFamily())) {
+    if (!ModelFits(limit.clone_compatibility_version, m_session.ModelFamily())) {
         Fail(LR_MODEL_UNSUPPORTED);
         return false;
     }
@@ -331,7 +342,7 @@ int CRadioTransfer::WriteRadio(const VirtualCPData &source)
         return finish();
     if (!CheckFits(copy, radio))
         Ask(-2);
-    if (!m_context.IsCancelRequested() && FindContact(copy, radio.pid, profile::kPrivateContact) < 0)
+    if (!m_session.IsCancelRequested() && FindContact(copy, radio.pid, profile::kPrivateContact) < 0)
         Ask(-1);
     if (!Proceed())
         return finish();
@@ -364,7 +375,7 @@ void CRadioTransfer::ResetAfterAbortedWrite()
         return;
     VirtualCPLimit limit;
     if (!DecodeLimit(reply.Data(), reply.DataLength(), limit) ||
-        !ModelFits(limit.clone_compatibility_version, m_context.ModelFamily()))
+        !ModelFits(limit.clone_compatibility_version, m_session.ModelFamily()))
         return;
     m_bRadioReset = m_pLink->Reset(reply) == LR_SUCCESS;
 }
@@ -415,7 +426,7 @@ int CRadioTransfer::CapturePid(QString &pid)
             Fail(LR_TIMED_OUT);
             return m_nResult;
         }
-        m_context.SleepUnlessCancelled(m_timing.capturePollMs);
+        m_session.SleepUnlessCancelled(m_timing.capturePollMs);
         if (!Proceed())
             return m_nResult;
         const int code = m_pLink->PollCapture(reply);

@@ -2,17 +2,15 @@
 // reset it, read its own private ID, capture another radio's private ID, read its codeplug
 // password and read its identity.
 //
-// Each operation takes the process-wide transfer lock (operations never overlap), opens the
-// port, drives the commands, and reports to an observer: progress, success, failure (with its
+// Each operation takes its port's lock (two operations never share a port), opens the port,
+// drives the commands, and reports to an observer: progress, success, failure (with its
 // result code) and questions. Every operation also returns its result (1 or the failure code),
-// so callers that need no observer can chain them. The long operations run on a worker thread
-// (StartTransferThread); the user-interface thread cancels through CTransferContext and
-// answers questions there.
+// so callers that need no observer can chain them. A transfer belongs to a CTransferSession,
+// whose worker thread runs it and whose cancel flag and question handshake it uses.
 #pragma once
 
 #include "RadioLink.h"
 #include "SerialPort.h"
-#include "TransferContext.h"
 #include "VirtualCPData.h"
 
 #include <QString>
@@ -23,6 +21,11 @@
 
 namespace zqv {
 
+class CTransferSession;
+
+// The clone-compatibility family radios must belong to.
+inline constexpr int kModelFamily = 3;
+
 // Receives what a transfer operation reports, on the operation's thread.
 class ITransferObserver {
 public:
@@ -32,8 +35,8 @@ public:
     // `code` is a LinkResult; LR_USER_CANCELED when the user cancelled.
     virtual void OnFailure(int code) = 0;
     // A write asks: -1 the radio being programmed is not in this profile, -2 some profile
-    // information is not supported by the radio. The operation waits until
-    // CTransferContext::Answer is called, from any thread, before or after this returns.
+    // information is not supported by the radio. The operation waits until its session's
+    // Answer is called, from any thread, before or after this returns.
     virtual void OnQuestion(int question) = 0;
 };
 
@@ -61,10 +64,12 @@ public:
     struct Timing {
         int endWritePauseMs = 4000;  // between the end-write command and its reply
         int capturePollMs = 3000;  // between the polls of a private-ID capture
+        int portWaitMs = 2000;  // how long an operation waits for a port another one holds
     };
 
-    // `observer` may be null (nothing is reported; a question is then answered no).
-    CRadioTransfer(const QString &portName, ITransferObserver *observer);
+    // A transfer on `session`'s port, with its port factory, timing, cancel flag and question
+    // handshake. `observer` may be null (nothing is reported; a question is then answered no).
+    CRadioTransfer(CTransferSession &session, ITransferObserver *observer);
 
     // Tests put a scripted port in place of the serial port.
     void SetPortFactory(PortFactory factory) { m_portFactory = std::move(factory); }
@@ -116,7 +121,7 @@ private:
     ITransferObserver *m_pObserver;
     PortFactory m_portFactory;
     Timing m_timing;
-    CTransferContext &m_context;
+    CTransferSession &m_session;
 
     // Per operation.
     CRadioLink *m_pLink = nullptr;

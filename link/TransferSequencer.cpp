@@ -1,9 +1,9 @@
 #include "TransferSequencer.h"
 
 #include "BackupStore.h"
-#include "CableDoctor.h"
 #include "StringTable.h"
 #include "TraceStore.h"
+#include "TransferSession.h"
 #include "WriteChanges.h"
 #include "WriteHistory.h"
 
@@ -61,14 +61,44 @@ quint32 CTransferSequencer::ClockSeconds(const QDateTime &local)
     return static_cast<quint32>(days * 86400 + t.hour() * 3600 + t.minute() * 60 + t.second());
 }
 
-QString ITransferHost::FailureText(int code) const
+int RunTransferJob(CRadioTransfer &transfer, TransferJob &job)
 {
-    return CTransferSequencer::FailureMessage(code);
+    switch (job.kind) {
+    case TransferJob::kPause: return link::LR_SUCCESS;
+    case TransferJob::kReset: return transfer.ResetRadio();
+    case TransferJob::kUnitPid: return transfer.ReadUnitPid(*job.pid);
+    case TransferJob::kIdentity: return transfer.ReadIdentity(*job.record);
+    case TransferJob::kPassword: return transfer.ReadRadioPassword(*job.record);
+    case TransferJob::kRead: {
+        const int result = transfer.ReadRadio(*job.record);
+        job.notes = transfer.LastReadNotes();
+        return result;
+    }
+    case TransferJob::kWrite: {
+        const int result = transfer.WriteRadio(*job.record);
+        job.sentData = transfer.LastWriteSentData();
+        job.radioReset = transfer.LastWriteResetRadio();
+        return result;
+    }
+    }
+    return 0;
+}
+
+bool AnswerWriteQuestion(IPrompter &prompter, int question, bool olderRadioAccepted)
+{
+    if (question == -2 && olderRadioAccepted)
+        return true;
+    if (question == -1 || question == -2) {
+        const int id = question == -1 ? IDS_WARN_RADIO_NOT_IN_PROFILE : IDS_WARN_PROFILE_NOT_SUPPORTED;
+        return prompter.ShowMessage(id, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    }
+    return prompter.ShowMessage(IDS_UNKNOWN_WARNING, MB_OK) == IDOK;
 }
 
 bool ITransferHost::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes,
-                                        const OtherRadioBackup &other)
+                                        const OtherRadioBackup &other, const QString &backupPath)
 {
+    (void)backupPath;
     const QString list = link::DescribeDifferences(changes).join(QLatin1Char('\n'));
     QString text;
     if (other.IsSet())
@@ -81,238 +111,186 @@ bool ITransferHost::ConfirmChangeReport(IPrompter &prompter, const std::vector<l
     return prompter.Show(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-bool CTransferSequencer::PortPresent()
+// Marks a command as running for its whole length, whichever way it returns.
+class CTransferSequencer::CBusy {
+public:
+    CBusy(CTransferSequencer &owner, CTransferSession &session) : m_owner(owner)
+    {
+        owner.m_bBusy = true;
+        owner.m_pSession = &session;
+        tracestore::BeginSession();
+    }
+    ~CBusy()
+    {
+        tracestore::EndSession();
+        m_owner.m_bBusy = false;
+        m_owner.m_pSession = nullptr;
+    }
+
+private:
+    CTransferSequencer &m_owner;
+};
+
+bool CTransferSequencer::PortPresent(const CTransferSession &session)
 {
-    if (!m_host.CablePort().isEmpty())
+    if (!session.Port().isEmpty())
         return true;
     m_prompter.ShowMessage(IDS_NO_COM_PORT);
     return false;
 }
 
-void CTransferSequencer::SetIdle(bool idle)
+bool CTransferSequencer::RunJob(TransferJob::Kind kind, VirtualCPData *record, QString *pid)
 {
-    if (m_bIdle == idle)
-        return;
-    m_bIdle = idle;
-    idle ? tracestore::EndSession() : tracestore::BeginSession();
-    m_host.IdleChanged(idle);
+    TransferJob job;
+    job.kind = kind;
+    job.record = record;
+    job.pid = pid;
+    return m_host.Run(*m_pSession, job) == link::LR_SUCCESS;
 }
 
-void CTransferSequencer::Read()
+bool CTransferSequencer::IdentifyForTransfer()
 {
-    if (!PortPresent())
-        return;
-    SetIdle(false);
-    m_nStep = kStepReadRequested;
-    m_host.StartDelay();
-}
-
-void CTransferSequencer::Write()
-{
-    if (!PortPresent())
-        return;
-    if (!m_host.CommitPendingEdits())
-        return;
-    SetIdle(false);
-    m_nStep = kStepWriteRequested;
-    m_host.StartReadUnitPid();
-}
-
-void CTransferSequencer::Reset()
-{
-    if (!PortPresent())
-        return;
-    SetIdle(false);
-    m_nStep = kStepReset;
-    m_host.StartReset();
-}
-
-void CTransferSequencer::Identify()
-{
-    if (!PortPresent())
-        return;
-    SetIdle(false);
-    m_nStep = kStepIdentify;
-    m_host.StartReadIdentity();
-}
-
-int CTransferSequencer::GroupOfRadio()
-{
-    m_nRadioGroup = m_host.GroupByVersion(FirmwareVersionText(m_host.TransferRecord()));
-    return m_nRadioGroup;
-}
-
-bool CTransferSequencer::TakeRadioGroup()
-{
-    const int group = GroupOfRadio();
-    if (group > 0)
+    if (!RunJob(TransferJob::kIdentity, &m_radio))
+        return false;
+    m_nRadioGroup = m_host.GroupByVersion(FirmwareVersionText(m_radio));
+    if (m_nRadioGroup <= 0) {
+        // Without a setting group nothing says which fields the radio has: stop here. A host
+        // that could not tell has said why already.
+        if (m_nRadioGroup == 0)
+            m_prompter.Show(FormatStr(IDS_SETTING_GROUP_UNKNOWN, {FirmwareVersionText(m_radio)}), MB_OK);
+        return false;
+    }
+    if (!GroupHasPassword(m_nRadioGroup))
         return true;
-    // Without a setting group nothing says which fields the radio has: stop here. A host that
-    // could not tell has said why already.
-    if (group == 0)
-        m_prompter.Show(FormatStr(IDS_SETTING_GROUP_UNKNOWN, {FirmwareVersionText(m_host.TransferRecord())}), MB_OK);
-    SetIdle(true);
-    return false;
+    if (!RunJob(TransferJob::kPassword, &m_radio))
+        return false;
+    m_strRadioPassword = m_radio.setting.password;
+    return true;
 }
 
-void CTransferSequencer::OnNotice(int kind, int code)
+bool CTransferSequencer::Identify(CTransferSession &session)
 {
-    if (kind == kNoticeFailure) {
-        // The step stays where it was; the next command starts its sequence afresh.
-        ShowTransferFailure(m_prompter, m_host.FailureText(code), code, m_host.CablePort());
-        SetIdle(true);
-        return;
-    }
-    if (kind != kNoticeSuccess) {
-        SetIdle(true);
-        return;
-    }
-
-    // The sequence stays busy while a further operation runs; it ends with a flow or with a
-    // step that has nothing more to do.
-    FlowResult result = FlowResult::Done;
-    switch (m_nStep) {
-    case kStepReadRequested:
-        m_nStep = kStepReadIdentified;
-        m_host.StartReadIdentity();
-        return;
-    case kStepReadIdentified:
-        if (!TakeRadioGroup())
-            return;
-        m_nStep = kStepReadReady;
-        if (GroupHasPassword(m_nRadioGroup)) {
-            m_host.StartReadPassword();
-            return;
-        }
-        result = ReadFlow();
-        break;
-    case kStepReadReady:
-        m_strRadioPassword = m_host.TransferRecord().setting.password;
-        result = ReadFlow();
-        break;
-    case kStepWriteRequested:
-        m_nStep = kStepWriteIdentified;
-        m_host.StartReadIdentity();
-        return;
-    case kStepWriteIdentified:
-        if (!TakeRadioGroup())
-            return;
-        m_nStep = kStepWriteReady;
-        if (GroupHasPassword(m_nRadioGroup)) {
-            m_host.StartReadPassword();
-            return;
-        }
-        result = WriteFlow();
-        break;
-    case kStepWriteReady:
-        m_strRadioPassword = m_host.TransferRecord().setting.password;
-        result = WriteFlow();
-        break;
-    case kStepIdentify: GroupOfRadio(); break;
-    default: break;
-    }
-    if (result != FlowResult::Cancelled)
-        SetIdle(true);
+    if (!PortPresent(session))
+        return false;
+    CBusy busy(*this, session);
+    m_radio = VirtualCPData();
+    if (!RunJob(TransferJob::kIdentity, &m_radio))
+        return false;
+    m_nRadioGroup = m_host.GroupByVersion(FirmwareVersionText(m_radio));
+    return true;
 }
 
-FlowResult CTransferSequencer::PasswordLoop()
+bool CTransferSequencer::Reset(CTransferSession &session)
+{
+    if (!PortPresent(session))
+        return false;
+    CBusy busy(*this, session);
+    return RunJob(TransferJob::kReset);
+}
+
+bool CTransferSequencer::PasswordLoop()
 {
     const QString expected = m_strRadioPassword;
     while (!expected.isEmpty() && expected != m_strEnteredPassword) {
-        if (!m_host.AskPassword(expected, m_strEnteredPassword)) {
-            SetIdle(true);
-            return FlowResult::Cancelled;
-        }
+        if (!m_host.AskPassword(expected, m_strEnteredPassword))
+            return false;
     }
-    return FlowResult::Done;
+    return true;
 }
 
-FlowResult CTransferSequencer::ReadFlow()
+bool CTransferSequencer::Read(CTransferSession &session)
 {
-    if (GroupHasPassword(m_nRadioGroup) && PasswordLoop() == FlowResult::Cancelled)
-        return FlowResult::Cancelled;
+    if (!PortPresent(session))
+        return false;
+    CBusy busy(*this, session);
+    if (!RunJob(TransferJob::kPause) || !IdentifyForTransfer())
+        return false;
+    if (GroupHasPassword(m_nRadioGroup) && !PasswordLoop())
+        return false;
     m_bWriteToOlderRadio = false;
-    if (!m_host.RunTransferDialog(false, false))
-        return FlowResult::Done;
+    VirtualCPData record;
+    if (!RunJob(TransferJob::kRead, &record))
+        return false;
 
     int answer = IDYES;
     if (m_host.HasActiveProfile())
         answer = m_prompter.ShowMessage(IDS_READ_NEW_OR_OVERWRITE, MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer == IDYES)
-        m_host.NewProfileFromRecord();
-    else if (answer == IDNO)
-        m_host.OverwriteActiveProfile();
-    return FlowResult::Done;
+    if (answer != IDYES && answer != IDNO)
+        return false;
+    m_host.TakeReadRecord(record, answer == IDNO);
+    return true;
 }
 
-FlowResult CTransferSequencer::WriteFlow()
+bool CTransferSequencer::Write(CTransferSession &session)
 {
-    // The acceptance belongs to this write only: a flag left over from an earlier write must
-    // not answer the write dialog's own question for a profile that does not fit.
+    // The acceptance, the outcome and the backup belong to this write only: a flag left over
+    // from an earlier write must not answer this one's questions, and a write stopped at a
+    // question took no backup.
     m_bWriteToOlderRadio = false;
-    // Likewise the outcome and the backup: a write stopped at a question took neither.
     m_writeOutcome = WriteOutcome::None;
     m_strBackupPath.clear();
     m_strNewestKept.clear();
     m_strPendingBackup.clear();
     m_bWrittenAgain = false;
-    // The record holds the identity of the radio just asked; the check compares with it.
-    m_writtenRadio = m_host.TransferRecord();
-    m_host.RecreateLink();
-    if (!m_host.ActiveProfileToRecord())
-        return FlowResult::Failed;
-    if (!link::ConfirmWriteChanges(m_prompter, m_host.ActiveProfileWriteChanges())) {
-        m_host.QuestionDeclined();
-        SetIdle(true);
-        return FlowResult::Cancelled;
-    }
+    if (!PortPresent(session) || !m_host.CommitPendingEdits())
+        return false;
+    CBusy busy(*this, session);
+    // The radio's own private ID decides whose private scroll list the record carries.
+    m_strUnitPid.clear();
+    m_radio = VirtualCPData();
+    if (!RunJob(TransferJob::kUnitPid, nullptr, &m_strUnitPid) || !IdentifyForTransfer())
+        return false;
+    return WriteFlow();
+}
+
+bool CTransferSequencer::WriteFlow()
+{
+    ProfileToWrite profile;
+    if (!m_host.ProfileForWrite(m_strUnitPid, profile))
+        return false;
+    const auto declined = [this] {
+        m_host.ShowNotice(TransferFailureText(link::LR_USER_CANCELED));
+        return false;
+    };
+    if (!link::ConfirmWriteChanges(m_prompter, profile.changes))
+        return declined();
     // The questions come before the password prompt: the user decides about the profile
     // first and is asked for the password only when something is to be written.
-    if (m_nRadioGroup < m_host.ActiveProfileGroup()) {
-        if (m_prompter.ShowMessage(IDS_WARN_PROFILE_NOT_SUPPORTED, MB_YESNO | MB_ICONQUESTION) != IDYES) {
-            m_host.QuestionDeclined();
-            SetIdle(true);
-            return FlowResult::Cancelled;
-        }
+    if (m_nRadioGroup < profile.group) {
+        if (m_prompter.ShowMessage(IDS_WARN_PROFILE_NOT_SUPPORTED, MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return declined();
         m_bWriteToOlderRadio = true;
     }
-    if (m_host.ActiveProfileUsesPcClock())
-        m_host.TransferRecord().setting.current_time = ClockSeconds(QDateTime::currentDateTime());
-    if (GroupHasPassword(m_nRadioGroup) && PasswordLoop() == FlowResult::Cancelled)
-        return FlowResult::Cancelled;
-    if (m_host.BackupBeforeWrite()) {
-        const FlowResult backup = TakeBackup();
-        if (backup != FlowResult::Done)
-            return backup;
-    }
-    const VirtualCPData sent = m_host.TransferRecord();
-    WriteRecord(false);
-    SettleBackup(m_host.LastWriteSentData());
-    link::RecordWrite(m_host.RadioUnitPid(), m_host.ActiveProfilePath(), m_writeOutcome, m_strBackupPath, sent);
-    return FlowResult::Done;
+    if (profile.pcClock)
+        profile.record.setting.current_time = ClockSeconds(QDateTime::currentDateTime());
+    if (GroupHasPassword(m_nRadioGroup) && !PasswordLoop())
+        return false;
+    m_safe = m_host.SafeWrite();
+    if (m_safe.backup && !TakeBackup(profile))
+        return false;
+    WriteRecord(profile.record, false);
+    SettleBackup(m_bLastWriteSentData);
+    link::RecordWrite(m_strUnitPid, profile.path, m_writeOutcome, m_strBackupPath, profile.record);
+    return m_writeOutcome != WriteOutcome::Failed;
 }
 
 bool CTransferSequencer::ReadRadioInto(VirtualCPData &out, int purposeId)
 {
-    VirtualCPData &record = m_host.TransferRecord();
-    const VirtualCPData kept = record;
-    record = VirtualCPData();
-    m_host.SetReadPurpose(purposeId);
-    const bool ok = m_host.RunTransferDialog(false, false);
-    m_host.SetReadPurpose(0);
-    out = m_host.TransferRecord();
-    m_host.TransferRecord() = kept;
-    return ok;
+    TransferJob job;
+    job.kind = TransferJob::kRead;
+    job.record = &out;
+    job.purposeId = purposeId;
+    return m_host.Run(*m_pSession, job) == link::LR_SUCCESS;
 }
 
 // Reads the radio and saves it before anything is sent; a read that fails or is cancelled,
 // or a backup that cannot be saved, ends the write there. Then the change report.
-FlowResult CTransferSequencer::TakeBackup()
+bool CTransferSequencer::TakeBackup(const ProfileToWrite &profile)
 {
     VirtualCPData before;
     if (!ReadRadioInto(before, IDS_SAFE_BACKING_UP))
-        return FlowResult::Failed;  // the read has shown why
-    const QString root = m_host.BackupFolder();
+        return false;  // the read has shown why
+    const QString root = m_safe.folder;
     const auto kept = link::ListBackups(root, link::BackupFolderName(before.limit.pid));
     m_strNewestKept = kept.empty() ? QString() : kept.front().path;
     const QString path = link::NewBackupPath(root, before.limit.pid, QDateTime::currentDateTime());
@@ -320,7 +298,7 @@ FlowResult CTransferSequencer::TakeBackup()
         if (!path.isEmpty())
             QFile::remove(path);
         m_prompter.Show(FormatStr(IDS_SAFE_BACKUP_SAVE_FAILED, {path.isEmpty() ? root : path}), MB_OK | MB_ICONERROR);
-        return FlowResult::Failed;
+        return false;
     }
     m_backup = before;
     m_backupTaken = QDateTime::currentDateTime();
@@ -336,17 +314,16 @@ FlowResult CTransferSequencer::TakeBackup()
         m_host.ShowNotice(FormatStr(IDS_SAFE_BACKUP_SAVED, {path}));
     }
 
-    const VirtualCPData &profile = m_host.TransferRecord();
     OtherRadioBackup other;
-    if (m_host.WritingBackup() && profile.limit.pid != before.limit.pid)
-        other = {link::RadioLabel(profile), link::RadioLabel(before)};
-    const VirtualCPData expected = link::ExpectedAfterWrite(profile, before.limit);
-    if (!m_host.ConfirmChangeReport(m_prompter, link::CompareRecords(before, expected), other)) {
+    if (profile.isBackup && profile.record.limit.pid != before.limit.pid)
+        other = {link::RadioLabel(profile.record), link::RadioLabel(before)};
+    const VirtualCPData expected = link::ExpectedAfterWrite(profile.record, before.limit);
+    if (!m_host.ConfirmChangeReport(m_prompter, link::CompareRecords(before, expected), other, m_strBackupPath)) {
         SettleBackup(false);
-        m_host.QuestionDeclined();
-        return FlowResult::Failed;
+        m_host.ShowNotice(TransferFailureText(link::LR_USER_CANCELED));
+        return false;
     }
-    return FlowResult::Done;
+    return true;
 }
 
 // Pruning waits until the write has ended and never takes this write's backup. A write that
@@ -363,16 +340,21 @@ void CTransferSequencer::SettleBackup(bool sentData)
         }
         m_strBackupPath = pending;  // the same programming, taken now
     }
-    link::PruneBackups(m_host.BackupFolder(), m_backup.limit.pid, m_host.BackupKeepCount(), m_strBackupPath);
+    link::PruneBackups(m_safe.folder, m_backup.limit.pid, m_safe.keep, m_strBackupPath);
 }
 
-void CTransferSequencer::WriteRecord(bool restoring)
+void CTransferSequencer::WriteRecord(const VirtualCPData &record, bool restoring)
 {
-    const VirtualCPData sent = m_host.TransferRecord();
-    const bool check = m_host.VerifyAfterWrite();
-    m_host.SetCheckFollows(check);
-    const bool written = m_host.RunTransferDialog(true, m_bWriteToOlderRadio || restoring);
-    m_host.SetCheckFollows(false);
+    const VirtualCPData sent = record;
+    const bool check = m_safe.verify;
+    TransferJob job;
+    job.kind = TransferJob::kWrite;
+    job.record = const_cast<VirtualCPData *>(&sent);  // a write only reads its record
+    job.olderRadioAccepted = m_bWriteToOlderRadio || restoring;
+    job.checkFollows = check;
+    const bool written = m_host.Run(*m_pSession, job) == link::LR_SUCCESS;
+    m_bLastWriteSentData = job.sentData;
+    m_bLastWriteResetRadio = job.radioReset;
     if (!written) {
         m_writeOutcome = WriteOutcome::Failed;
         if (restoring) {
@@ -383,11 +365,11 @@ void CTransferSequencer::WriteRecord(bool restoring)
         }
         // Part of the new programming may be in the radio: one message says so, offering the
         // backup when there is one.
-        if (!m_strBackupPath.isEmpty() && m_host.LastWriteSentData()) {
+        if (!m_strBackupPath.isEmpty() && m_bLastWriteSentData) {
             if (m_prompter.Show(FormatStr(IDS_SAFE_RESTORE_QUESTION, {m_strBackupPath}), MB_YESNO | MB_ICONWARNING) ==
                 IDYES)
                 RestoreBackup();
-        } else if (m_host.LastWriteResetRadio()) {
+        } else if (m_bLastWriteResetRadio) {
             m_prompter.ShowMessage(IDS_WRITE_RADIO_WAS_RESET, MB_OK | MB_ICONWARNING);
         }
         return;
@@ -402,25 +384,17 @@ void CTransferSequencer::RestoreBackup()
     const WriteOutcome outcome = m_writeOutcome;
     // The radio's clock went on while the write ran: it gets its own time back, not the time
     // the backup was read.
-    VirtualCPData &record = m_host.TransferRecord();
-    record = m_backup;
+    VirtualCPData record = m_backup;
     if (record.setting.current_time != 0)
         record.setting.current_time += quint32(m_backupTaken.secsTo(QDateTime::currentDateTime()));
-    WriteRecord(true);
+    WriteRecord(record, true);
     m_writeOutcome = outcome;  // the write asked for still did not happen
-}
-
-void CTransferSequencer::WriteAgain(const VirtualCPData &sent)
-{
-    m_bWrittenAgain = true;
-    m_host.TransferRecord() = sent;
-    WriteRecord(false);
 }
 
 bool CTransferSequencer::SameRadio(const VirtualCPData &after)
 {
-    const VirtualCPData &before = m_writtenRadio;
-    const QString pid = m_host.RadioUnitPid();
+    const VirtualCPData &before = m_radio;
+    const QString &pid = m_strUnitPid;
     const bool same = FirmwareVersionText(before) == FirmwareVersionText(after) &&
         before.codeplug_structure == after.codeplug_structure && before.codeplug_version == after.codeplug_version &&
         before.codeplug_dev_version == after.codeplug_dev_version && (pid.isEmpty() || pid == after.limit.pid);
@@ -433,6 +407,11 @@ bool CTransferSequencer::SameRadio(const VirtualCPData &after)
 
 void CTransferSequencer::Verify(const VirtualCPData &sent, bool restoring)
 {
+    // Writes `sent` once more, after a check that found differences.
+    const auto WriteAgain = [this, &sent] {
+        m_bWrittenAgain = true;
+        WriteRecord(sent, false);
+    };
     VirtualCPData after;
     if (!ReadRadioInto(after, IDS_SAFE_VERIFYING)) {
         m_writeOutcome = WriteOutcome::VerifyFailed;
@@ -462,12 +441,12 @@ void CTransferSequencer::Verify(const VirtualCPData &sent, bool restoring)
             RestoreBackup();
     } else if (!backup) {
         if (m_prompter.Show(FormatStr(IDS_VERIFY_RETRY, {list}), MB_YESNO | MB_ICONWARNING) == IDYES)
-            WriteAgain(sent);
+            WriteAgain();
     } else {
         const int answer = m_prompter.Show(FormatStr(IDS_VERIFY_RETRY_OR_RESTORE, {list, m_strBackupPath}),
                                            MB_YESNOCANCEL | MB_ICONWARNING);
         if (answer == IDYES)
-            WriteAgain(sent);
+            WriteAgain();
         else if (answer == IDNO)
             RestoreBackup();
     }

@@ -77,16 +77,15 @@ bool CZQVCPSDoc::Load(const QString &source, bool fromFile)
     }
 }
 
-bool CZQVCPSDoc::OnNewDocument()
+bool CZQVCPSDoc::OnNewDocument(const VirtualCPData *record)
 {
     m_strPathName.clear();
     m_bModified = false;
     m_bConvert = false;
     bool ok = false;
-    VirtualCPData record;
-    if (m_host.TakeRadioRecord(record)) {
+    if (record) {
         try {
-            ok = SetVirtualCPData(record);
+            ok = SetVirtualCPData(*record);
             if (ok) {
                 SetModifiedFlag(true);
                 m_strTitle = GetAttr(

@@ -24,9 +24,6 @@ namespace zqv {
 class IDocumentHost {
 public:
     virtual ~IDocumentHost() = default;
-    // When the main frame asked for a new profile from the last radio read: that read's
-    // record, and the request is cleared. False for an ordinary File New.
-    virtual bool TakeRadioRecord(VirtualCPData &record) = 0;
     // The template chosen in the New Profile dialog.
     virtual QString NewProfileTemplatePath() const = 0;
     // The working setting document of setting group `group`, built when the application's
@@ -49,9 +46,9 @@ public:
     CZQVCPSDoc(const CZQVCPSDoc &) = delete;
     CZQVCPSDoc &operator=(const CZQVCPSDoc &) = delete;
 
-    // File New: from the last radio read when the host has one (title = the radio's PID,
+    // File New: from `record`, a radio's as read, when given (title = the radio's PID,
     // modified), else from the chosen template. A load failure shows its message; false.
-    bool OnNewDocument();
+    bool OnNewDocument(const VirtualCPData *record = nullptr);
     // File Open. A load failure shows its message; false. `loaded`, when given, is a model
     // (of this document's environment) that has loaded `path` already; the document takes it
     // over instead of reading the file again.

@@ -5,6 +5,7 @@
 #include "LinkCodec.h"
 #include "RadioSim.h"
 #include "RadioTransfer.h"
+#include "TransferSession.h"
 #include "TransferTestSupport.h"
 
 #include <QElapsedTimer>
@@ -32,7 +33,14 @@ public:
     }
     void OnSuccess() override { ++successes; }
     void OnFailure(int code) override { failures.push_back(code); }
-    void OnQuestion(int) override { CTransferContext::Instance().Answer(true); }
+    void OnQuestion(int) override { session->Answer(true); }
+    // A session of its own on `port` for the next transfer.
+    CTransferSession &On(const QString &port)
+    {
+        session = std::make_unique<CTransferSession>(port);
+        return *session;
+    }
+    std::unique_ptr<CTransferSession> session;
 };
 
 // How many requests start with `prefix`.
@@ -54,15 +62,13 @@ QString ProfileText(const VirtualCPData &record)
 class TestTransfer : public QObject {
     Q_OBJECT
 private slots:
-    void init() { CTransferContext::Instance().ClearCancel(); }
-
     void readFullRadio()
     {
         CSimProcess sim({QStringLiteral("--full")});
         QVERIFY(sim.Ok());
         CObserver obs;
         VirtualCPData record;
-        CRadioTransfer transfer(sim.port, &obs);
+        CRadioTransfer transfer(obs.On(sim.port), &obs);
         QCOMPARE(transfer.ReadRadio(record), 1);
         QCOMPARE(obs.progress, (std::vector<int>{20, 40, 60, 80}));
         QCOMPARE(obs.successes, 1);
@@ -83,7 +89,7 @@ private slots:
         const VirtualCPData profile = CRadioSim::FullRadio();
         QElapsedTimer timer;
         timer.start();
-        QCOMPARE(CRadioTransfer(sim.port, &obs).WriteRadio(profile), 1);
+        QCOMPARE(CRadioTransfer(obs.On(sim.port), &obs).WriteRadio(profile), 1);
         QVERIFY(timer.elapsed() >= 4000);  // the end-write pause
         // The radio saved its memory when the write ended: as a profile it is exactly the
         // profile that was written.
@@ -100,7 +106,7 @@ private slots:
         QVERIFY(sim.Ok());
         CObserver obs;
         VirtualCPData record;
-        QCOMPARE(CRadioTransfer(sim.port, &obs).ReadRadio(record), 1);
+        QCOMPARE(CRadioTransfer(obs.On(sim.port), &obs).ReadRadio(record), 1);
         QCOMPARE(record.setting, expected.setting);
         QCOMPARE(record.texts, expected.texts);
         QCOMPARE(record.limit.pid, expected.limit.pid);
@@ -117,7 +123,7 @@ private slots:
         QVERIFY(sim.Ok());
         CObserver obs;
         VirtualCPData record;
-        QCOMPARE(CRadioTransfer(sim.port, &obs).ReadRadio(record), 1);
+        QCOMPARE(CRadioTransfer(obs.On(sim.port), &obs).ReadRadio(record), 1);
         QCOMPARE(record, CRadioSim::EmptyRadio());
         QCOMPARE(sim.Requests(), (QStringList{"25", "26", "27", "28", "30 0/0", "32 0/0"}));
     }
@@ -140,7 +146,7 @@ private slots:
         VirtualCPData record;
         QElapsedTimer timer;
         timer.start();
-        QTEST(CRadioTransfer(sim.port, &obs).ReadRadio(record), "result");
+        QTEST(CRadioTransfer(obs.On(sim.port), &obs).ReadRadio(record), "result");
         QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
         QTEST(int(sim.Requests().size()), "attempts");
         QCOMPARE(obs.failures.size(), size_t(1));
@@ -150,7 +156,7 @@ private slots:
     {
         CObserver obs;
         VirtualCPData record;
-        QCOMPARE(CRadioTransfer(QStringLiteral("/dev/zqv-no-such-port"), &obs).ReadRadio(record), -19);
+        QCOMPARE(CRadioTransfer(obs.On(QStringLiteral("/dev/zqv-no-such-port")), &obs).ReadRadio(record), -19);
         QCOMPARE(obs.failures, std::vector<int>{-19});
     }
 
@@ -164,7 +170,7 @@ private slots:
                 sim->Stop();
         };
         VirtualCPData record;
-        QCOMPARE(CRadioTransfer(sim->port, &obs).ReadRadio(record), -20);
+        QCOMPARE(CRadioTransfer(obs.On(sim->port), &obs).ReadRadio(record), -20);
         QCOMPARE(obs.failures, std::vector<int>{-20});
     }
 
@@ -176,11 +182,12 @@ private slots:
         VirtualCPData target;
         target.texts[0] = QStringLiteral("mine");
         const VirtualCPData before = target;
-        std::thread worker = StartTransferThread([&] { CRadioTransfer(sim.port, &obs).ReadRadio(target); });
+        CTransferSession &session = obs.On(sim.port);
+        std::thread worker([&] { CRadioTransfer(session, &obs).ReadRadio(target); });
         // Cancel from this thread once the contacts are coming in.
         for (int i = 0; i < 200 && CountOf(sim.Requests(), "30 ") < 5; ++i)
             QTest::qWait(10);
-        CTransferContext::Instance().RequestCancel();
+        session.RequestCancel();
         worker.join();
         QCOMPARE(obs.failures, std::vector<int>{-12});
         QCOMPARE(target, before);
@@ -197,7 +204,7 @@ private slots:
         QString pid;
         QElapsedTimer timer;
         timer.start();
-        QCOMPARE(CRadioTransfer(sim.port, &obs).CapturePid(pid), 1);
+        QCOMPARE(CRadioTransfer(obs.On(sim.port), &obs).CapturePid(pid), 1);
         QCOMPARE(pid, QStringLiteral("20004321"));
         QVERIFY(timer.elapsed() >= 3000);  // the first poll comes three seconds after listening starts
         QCOMPARE(obs.progress, std::vector<int>{20});

@@ -1,6 +1,7 @@
 // Capturing a private ID when no other radio keys up: four polls three seconds apart, progress
 // up to 100, then "Operation timed out". Takes about 12 seconds.
 #include "RadioTransfer.h"
+#include "TransferSession.h"
 #include "TransferTestSupport.h"
 
 #include <QElapsedTimer>
@@ -17,6 +18,12 @@ class TestCaptureTimeout : public QObject {
         void OnSuccess() override {}
         void OnFailure(int code) override { failures.push_back(code); }
         void OnQuestion(int) override {}
+        CTransferSession &On(const QString &port)
+        {
+            session = std::make_unique<CTransferSession>(port);
+            return *session;
+        }
+        std::unique_ptr<CTransferSession> session;
     };
 private slots:
     void nobodyKeysUp()
@@ -27,7 +34,7 @@ private slots:
         QString pid = QStringLiteral("unchanged");
         QElapsedTimer timer;
         timer.start();
-        QCOMPARE(CRadioTransfer(sim.port, &obs).CapturePid(pid), -9);
+        QCOMPARE(CRadioTransfer(obs.On(sim.port), &obs).CapturePid(pid), -9);
         QVERIFY2(timer.elapsed() >= 12000 && timer.elapsed() < 14000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(obs.progress, (std::vector<int>{20, 40, 60, 80, 100}));
         QCOMPARE(obs.failures, std::vector<int>{-9});

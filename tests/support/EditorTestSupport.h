@@ -212,7 +212,6 @@ public:
     }
 
     // IDocumentHost
-    bool TakeRadioRecord(VirtualCPData &) override { return false; }
     QString NewProfileTemplatePath() const override { return templatePath; }
     std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) override
     {

@@ -7,6 +7,7 @@
 #include "RadioTransfer.h"
 #include "SerialPort.h"
 #include "TextFile.h"
+#include "TransferSession.h"
 
 #include <QByteArray>
 #include <QList>
@@ -120,6 +121,8 @@ public:
 
     std::vector<bool> answers;
     bool answerLate = false;
+    // The session whose question handshake the answers go to (SimTransfer sets it).
+    CTransferSession *session = nullptr;
     // Called with each progress value (a test may cancel from here).
     std::function<void(int)> onProgress;
 
@@ -143,12 +146,12 @@ public:
             }
         }
         if (answerLate) {
-            std::thread([yes] {
+            std::thread([yes, s = session] {
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                CTransferContext::Instance().Answer(yes);
+                s->Answer(yes);
             }).detach();
         } else {
-            CTransferContext::Instance().Answer(yes);
+            session->Answer(yes);
         }
     }
 
@@ -184,19 +187,29 @@ private:
     std::vector<Event> m_events;
 };
 
-// A transfer whose port is the simulated radio, with no pauses.
-inline std::unique_ptr<CRadioTransfer>
-SimTransfer(CRadioSim &sim, ITransferObserver *observer,
-            std::function<QByteArray(const QByteArray &, QByteArray)> filter = {})
+// A transfer in a session of its own whose port is the simulated radio, with no pauses.
+struct SimTransferHandle {
+    std::unique_ptr<CTransferSession> session;
+    std::unique_ptr<CRadioTransfer> transfer;
+    CRadioTransfer *operator->() const { return transfer.get(); }
+};
+
+inline SimTransferHandle SimTransfer(CRadioSim &sim, CRecordingObserver *observer,
+                                     std::function<QByteArray(const QByteArray &, QByteArray)> filter = {},
+                                     const QString &port = QStringLiteral("sim"))
 {
-    auto transfer = std::make_unique<CRadioTransfer>(QStringLiteral("sim"), observer);
-    transfer->SetPortFactory(
+    SimTransferHandle handle;
+    handle.session = std::make_unique<CTransferSession>(port);
+    handle.session->SetPortFactory(
         [&sim, filter](const QString &) { return std::make_unique<CScriptedPort>(SimResponder(sim, filter)); });
     CRadioTransfer::Timing timing;
     timing.endWritePauseMs = 0;
     timing.capturePollMs = 0;
-    transfer->SetTiming(timing);
-    return transfer;
+    handle.session->SetTiming(timing);
+    if (observer)
+        observer->session = handle.session.get();
+    handle.transfer = std::make_unique<CRadioTransfer>(*handle.session, observer);
+    return handle;
 }
 
 // The lines of a link trace file as kind and text ("TX F29B254D" with the spaces of the hex

@@ -18,22 +18,11 @@ namespace zqv::test {
 class CReportHost : public IDocumentHost {
 public:
     explicit CReportHost(std::shared_ptr<const CXmlDocument> upgrade) : m_spUpgrade(std::move(upgrade)) {}
-    bool TakeRadioRecord(VirtualCPData &r) override
-    {
-        if (!record)
-            return false;
-        r = *record;
-        record.reset();
-        return true;
-    }
     QString NewProfileTemplatePath() const override { return QString(); }
     std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) override
     {
         return MergeGroupSettingDoc(*m_spUpgrade, group, QStringLiteral("ZQV")).working;
     }
-
-    // A radio record that the next new document is made from.
-    std::optional<VirtualCPData> record;
 
 private:
     std::shared_ptr<const CXmlDocument> m_spUpgrade;
@@ -64,9 +53,8 @@ public:
     // A new profile made from a radio record, as a read from a radio makes it.
     std::unique_ptr<CZQVCPSDoc> FromRecord(const VirtualCPData &record)
     {
-        host.record = record;
         auto doc = std::make_unique<CZQVCPSDoc>(Environment(&prompter), host, prompter);
-        if (!doc->OnNewDocument())
+        if (!doc->OnNewDocument(&record))
             return nullptr;
         return doc;
     }

@@ -54,8 +54,6 @@ struct CRequestLog {
 class TestLinkTransfer : public QObject {
     Q_OBJECT
 private slots:
-    void init() { CTransferContext::Instance().ClearCancel(); }
-
     // ---- operations against the simulated radio ----
 
     void readFullRadio()
@@ -166,9 +164,9 @@ private slots:
         CRadioSim sim;
         sim.memory = CRadioSim::FullRadio();
         CRecordingObserver obs;
-        obs.onProgress = [](int p) {
+        obs.onProgress = [&obs](int p) {
             if (p == 60)
-                CTransferContext::Instance().RequestCancel();
+                obs.session->RequestCancel();
         };
         VirtualCPData target;
         target.limit.pid = QStringLiteral("keep");
@@ -250,7 +248,8 @@ private slots:
         CRecordingObserver obs;
         obs.answerLate = answerLate;
         obs.answers = {yes, yes};
-        std::thread worker = StartTransferThread([&] { SimTransfer(sim, &obs)->WriteRadio(profile); });
+        auto transfer = SimTransfer(sim, &obs);
+        std::thread worker([&] { transfer->WriteRadio(profile); });
         worker.join();
         if (!yes) {
             // No: nothing but the opening and the limit record was sent, and the user sees
@@ -312,9 +311,9 @@ private slots:
             sim.faults.push_back(f);
         }
         CRecordingObserver obs;
-        obs.onProgress = [cancelAt](int p) {
+        obs.onProgress = [cancelAt, &obs](int p) {
             if (p == cancelAt)
-                CTransferContext::Instance().RequestCancel();
+                obs.session->RequestCancel();
         };
         CRequestLog log(sim);
         QFETCH(int, result);
@@ -474,37 +473,71 @@ private slots:
         QString pid;
         QElapsedTimer clock;
         int result = 0;
-        std::thread worker = StartTransferThread([&] { result = transfer->CapturePid(pid); });
+        std::thread worker([&] { result = transfer->CapturePid(pid); });
         clock.start();
         QTest::qWait(200);
-        CTransferContext::Instance().CancelFlag().store(1);
+        transfer.session->CancelFlag().store(1);
         worker.join();
         QCOMPARE(result, -12);
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     }
 
-    // Operations started on two threads at once run one after the other.
-    void operationsNeverOverlap()
+    // Sessions of two ports run side by side, each with its own cancel flag; two sessions on
+    // one port never overlap, and one that cannot get the port in time fails as "port in use"
+    // without opening it.
+    void sessionsShareNothingButTheirPort()
     {
         CRadioSim simA, simB;
         simA.memory = simB.memory = CRadioSim::FullRadio();
         std::mutex mutex;
         QString order;
+        std::atomic<int> inside{0}, most{0};
         const auto tag = [&](char c) {
             return [&, c](const QByteArray &, QByteArray reply) {
-                std::lock_guard<std::mutex> lock(mutex);
-                order += QLatin1Char(c);
+                const int now = ++inside;
+                most = std::max(most.load(), now);
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                {
+                    std::lock_guard<std::mutex> lock(mutex);
+                    order += QLatin1Char(c);
+                }
+                --inside;
                 return reply;
             };
         };
-        VirtualCPData a, b;
-        std::thread ta([&] { SimTransfer(simA, nullptr, tag('a'))->ReadRadio(a); });
-        std::thread tb([&] { SimTransfer(simB, nullptr, tag('b'))->ReadRadio(b); });
-        ta.join();
-        tb.join();
-        QCOMPARE(a, simA.memory);
-        QCOMPARE(b, simB.memory);
-        QVERIFY2(QRegularExpression("^(a+b+|b+a+)$").match(order).hasMatch(), qPrintable(order));
+        for (const bool onePort : {true, false}) {
+            order.clear();
+            most = 0;
+            CRecordingObserver obsA, obsB;
+            auto a = SimTransfer(simA, &obsA, tag('a'), QStringLiteral("simA"));
+            auto b = SimTransfer(simB, &obsB, tag('b'), onePort ? QStringLiteral("simA") : QStringLiteral("simB"));
+            // One port: the waiting session gives up at once, so the overlap shows as a failure.
+            CRadioTransfer::Timing timing;
+            timing.endWritePauseMs = 0;
+            timing.portWaitMs = onePort ? 0 : 2000;
+            b->SetTiming(timing);
+            obsB.onProgress = [&](int) { b.session->RequestCancel(); };  // b's cancel is b's only
+            VirtualCPData ra, rb;
+            int resultA = 0, resultB = 0;
+            std::thread ta([&] { resultA = a->ReadRadio(ra); });
+            while (onePort && most.load() == 0)
+                std::this_thread::yield();
+            std::thread tb([&] { resultB = b->ReadRadio(rb); });
+            ta.join();
+            tb.join();
+            QCOMPARE(resultA, 1);
+            QCOMPARE(ra, simA.memory);
+            QCOMPARE(resultB, onePort ? int(link::LR_PORT_FAILURE) : int(link::LR_USER_CANCELED));
+            QCOMPARE(obsB.Failures(), std::vector<int>{resultB});
+            if (onePort) {
+                QVERIFY2(!order.contains(u'b'), qPrintable(order));  // b never opened the port
+                QCOMPARE(most.load(), 1);
+            }
+        }
+        // Once the port is free again, the next session on it gets it.
+        CRecordingObserver obs;
+        VirtualCPData again;
+        QCOMPARE(SimTransfer(simA, &obs, {}, QStringLiteral("simA"))->ReadRadio(again), 1);
     }
 
     void failureTexts()

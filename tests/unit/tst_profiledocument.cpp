@@ -27,14 +27,6 @@ namespace {
 class CTestHost : public IDocumentHost {
 public:
     explicit CTestHost(std::shared_ptr<const CXmlDocument> upgrade) : m_spUpgrade(std::move(upgrade)) {}
-    bool TakeRadioRecord(VirtualCPData &r) override
-    {
-        if (!record)
-            return false;
-        r = *record;
-        record.reset();
-        return true;
-    }
     QString NewProfileTemplatePath() const override { return templatePath; }
     std::shared_ptr<const CXmlDocument> WorkingSettingDocument(int group) override
     {
@@ -44,7 +36,6 @@ public:
     bool CommitPendingEdit() override { return commit; }
     void ProfileReloaded() override { ++reloads; }
 
-    std::optional<VirtualCPData> record;
     QString templatePath;
     bool commit = true;
     int reloads = 0;
@@ -227,9 +218,9 @@ private slots:
 
     void newFromRadioRecord()
     {
-        host->record = RadioRecord();
+        const VirtualCPData record = RadioRecord();
         auto doc = NewDoc();
-        QVERIFY(doc->OnNewDocument());
+        QVERIFY(doc->OnNewDocument(&record));
         QCOMPARE(doc->GetTitle(), QString("4012001"));
         QVERIFY(doc->IsModified());
         QVERIFY(doc->GetPathName().isEmpty());
@@ -494,9 +485,9 @@ private slots:
 
     void closingAndSaveAs()
     {
-        host->record = RadioRecord();
+        const VirtualCPData record = RadioRecord();
         auto doc = NewDoc();
-        QVERIFY(doc->OnNewDocument());
+        QVERIFY(doc->OnNewDocument(&record));
         doc->SetTitle("4012001:radio");
         // Cancel keeps it open; No closes without writing
         prompter.Queue(IDCANCEL);

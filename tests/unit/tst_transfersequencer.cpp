@@ -1,8 +1,10 @@
 // The Read, Write, Reset and Identify sequences, driven through a scripted host: which
 // operations run in which order, when the password is asked, the questions, and what happens
-// after failures and cancels.
+// after failures and cancels. One table holds the scenarios; a row may run several commands
+// one after the other on the same sequencer.
 #include "StringTable.h"
 #include "TransferSequencer.h"
+#include "TransferSession.h"
 #include "WriteChanges.h"
 
 #include <QFile>
@@ -13,11 +15,11 @@ using namespace zqv;
 
 namespace {
 
+// Logs every radio operation, host call and (through CLoggingPrompter) every message in one
+// list, so the order of questions, prompts and operations shows in one place.
 class CFakeHost : public ITransferHost {
 public:
-    QString port = QStringLiteral("ttyUSB0");
     bool commit = true;
-    VirtualCPData record;
     int groupOfRadio = 3;
     QString radioPassword;
     bool hasProfile = false;
@@ -25,43 +27,35 @@ public:
     bool pcClock = false;
     bool convertOk = true;
     bool dialogOk = true;
+    QString failAt;  // the operation that fails (the host shows "failed <code>")
+    QStringList writeChanges;
     QStringList passwordsTyped;  // what the user types at each prompt; "" cancels
     QStringList calls;
-    bool olderAcceptedSeen = false;
-    int declined = 0;
-    QString failurePrefix;  // a host with its own failure texts puts this before the code
+    quint32 writtenClock = 0;
 
-    QString CablePort() const override { return port; }
-    bool CommitPendingEdits() override
+    int Run(CTransferSession &, TransferJob &job) override
     {
-        calls << "commit";
-        return commit;
-    }
-    VirtualCPData &TransferRecord() override { return record; }
-    void RecreateLink() override
-    {
-        calls << "recreate";
-        record = VirtualCPData();
-    }
-    void StartDelay() override { calls << "delay"; }
-    void StartReset() override { calls << "reset"; }
-    void StartReadUnitPid() override { calls << "unitpid"; }
-    void StartReadIdentity() override { calls << "identity"; }
-    void StartReadPassword() override
-    {
-        calls << "password";
-        record.setting.password = radioPassword;
+        static const char *const kNames[] = {"delay",    "reset",       "unitpid",     "identity",
+                                             "password", "read-dialog", "write-dialog"};
+        QString name = QLatin1String(kNames[job.kind]);
+        if (job.kind == TransferJob::kWrite && job.olderRadioAccepted)
+            name += QStringLiteral(" older");
+        calls << name;
+        if (name.startsWith(failAt) && !failAt.isEmpty()) {
+            calls << QStringLiteral("failed -2");
+            return -2;
+        }
+        if (job.kind == TransferJob::kPassword)
+            job.record->setting.password = radioPassword;
+        if (job.kind == TransferJob::kWrite)
+            writtenClock = job.record->setting.current_time;
+        return job.IsLong() && !dialogOk ? int(link::LR_USER_CANCELED) : 1;
     }
     int GroupByVersion(const QString &version) override
     {
         calls << "group " + version;
         return groupOfRadio;
     }
-    QString FailureText(int code) const override
-    {
-        return failurePrefix.isEmpty() ? ITransferHost::FailureText(code) : failurePrefix + QString::number(code);
-    }
-    void QuestionDeclined() override { ++declined; }
     bool AskPassword(const QString &expected, QString &entered) override
     {
         calls << "prompt";
@@ -72,34 +66,29 @@ public:
             entered = typed;
         return true;
     }
-    bool RunTransferDialog(bool write, bool olderAccepted) override
+    bool CommitPendingEdits() override
     {
-        calls << (write ? "write-dialog" : "read-dialog");
-        olderAcceptedSeen = olderAccepted;
-        return dialogOk;
+        calls << "commit";
+        return commit;
     }
     bool HasActiveProfile() const override { return hasProfile; }
-    void NewProfileFromRecord() override { calls << "new-profile"; }
-    void OverwriteActiveProfile() override { calls << "overwrite"; }
-    bool ActiveProfileToRecord() override
+    void TakeReadRecord(const VirtualCPData &, bool overwrite) override
+    {
+        calls << (overwrite ? "overwrite" : "new-profile");
+    }
+    bool ProfileForWrite(const QString &, ProfileToWrite &out) override
     {
         calls << "convert";
+        out.changes = writeChanges;
+        out.group = profileGroup;
+        out.pcClock = pcClock;
         return convertOk;
     }
-    QStringList ActiveProfileWriteChanges() override
-    {
-        calls << "changes";
-        return writeChanges;
-    }
-    QStringList writeChanges;
-    int ActiveProfileGroup() const override { return profileGroup; }
-    bool ActiveProfileUsesPcClock() const override { return pcClock; }
+    SafeWriteSettings SafeWrite() const override { return {}; }
+    bool SaveRecordAsProfile(const VirtualCPData &, const QString &) override { return false; }
+    void ShowNotice(const QString &text) override { calls << "notice " + text.left(20); }
 };
 
-}  // namespace
-
-// Records each message and question in the host's call list too, so the order of questions,
-// prompts and operations shows in one list.
 class CLoggingPrompter : public CScriptedPrompter {
 public:
     explicit CLoggingPrompter(QStringList &log) : m_log(log) {}
@@ -113,266 +102,220 @@ private:
     QStringList &m_log;
 };
 
+QString Ask(const QString &text)
+{
+    return "ask " + text.left(20);
+}
+
+}  // namespace
+
 class TestTransferSequencer : public QObject {
     Q_OBJECT
 
 private slots:
-    void readWithoutPortShowsMessageAndStaysIdle();
-    void readSequenceByRadioGroup_data();
-    void readSequenceByRadioGroup();
-    void radioOfNoSettingGroupStopsWithItsMessage();
-    void readIntoActiveProfileAsksNewOrOverwrite_data();
-    void readIntoActiveProfileAsksNewOrOverwrite();
-    void readDialogCancelledCreatesNothing();
-    void passwordPromptRepeatsUntilRightOrCancel();
-    void writeToOlderRadioAsksFirst();
-    void writeWithPcClockSetsTime();
-    void writeStopsWhenProfileCannotBeConverted();
+    void sequences_data();
+    void sequences();
     void writeAsksBeforeChangingTheProfile_data();
     void writeAsksBeforeChangingTheProfile();
-    void writeAsksItsQuestionsBeforeThePassword();
-    void failureNoticeShowsMessageAndKeepsStep();
-    void identifyReportsTheGroupWithoutStopping();
-    void hostThatCannotTellTheGroupEndsSilently();
-    void resetRunsAndEndsIdle();
+    void writeWithPcClockSetsTime();
     void failureMessages_data();
     void failureMessages();
     void firmwareVersionAndClock();
 };
 
-void TestTransferSequencer::readWithoutPortShowsMessageAndStaysIdle()
+void TestTransferSequencer::sequences_data()
 {
-    CFakeHost host;
-    host.port.clear();
-    CScriptedPrompter prompter;
-    CTransferSequencer seq(host, prompter);
-    seq.Read();
-    QCOMPARE(prompter.Texts(), QStringList{LoadStr(IDS_NO_COM_PORT)});
-    QVERIFY(seq.IsIdle());
-    QCOMPARE(seq.Step(), int(kStepNone));
-    QVERIFY(host.calls.isEmpty());
-    seq.Write();
-    seq.Reset();
-    QCOMPARE(prompter.Texts().size(), 3);
-    QVERIFY(host.calls.isEmpty());
-}
-
-void TestTransferSequencer::readSequenceByRadioGroup_data()
-{
-    QTest::addColumn<int>("group");
-    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("commands");  // run one after the other: read, write, reset, identify
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("host");  // host settings: "group=2 password=4711 profile ..." (see below)
+    QTest::addColumn<QStringList>("typed");  // at the password prompts
+    QTest::addColumn<QList<int>>("answers");  // to the questions, in order
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("group 2: no password read")
-        << 2 << QString("1234") << QStringList{"delay", "identity", "group R5E.08.00", "read-dialog", "new-profile"};
-    QTest::newRow("group 3, empty password: no prompt")
-        << 3 << QString()
-        << QStringList{"delay", "identity", "group R5E.08.00", "password", "read-dialog", "new-profile"};
+    QTest::addColumn<bool>("done");  // what the last command returned
+
+    const QString group = QStringLiteral("group R5E.08.00");
+    const QString older = Ask(LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED));
+    const QString declined = "notice " + TransferFailureText(link::LR_USER_CANCELED).left(20);
+    const QStringList writeStart{"commit", "unitpid", "identity", group};
+    const auto row = [](const char *name) { return &QTest::newRow(name); };
+
+    *row("no port: message 304, nothing asked of the radio")
+        << "read write reset" << QString() << QString() << QStringList() << QList<int>()
+        << QStringList{Ask(LoadStr(IDS_NO_COM_PORT)), Ask(LoadStr(IDS_NO_COM_PORT)), Ask(LoadStr(IDS_NO_COM_PORT))}
+        << false;
+    *row("read, group 2: no password read")
+        << "read"
+        << "ttyUSB0"
+        << "group=2 password=1234" << QStringList() << QList<int>()
+        << QStringList{"delay", "identity", group, "read-dialog", "new-profile"} << true;
+    *row("read, group 3, empty password: no prompt")
+        << "read"
+        << "ttyUSB0"
+        << "group=3" << QStringList() << QList<int>()
+        << QStringList{"delay", "identity", group, "password", "read-dialog", "new-profile"} << true;
+    *row("read, radio of no setting group")
+        << "read"
+        << "ttyUSB0"
+        << "group=0" << QStringList() << QList<int>()
+        << QStringList{"delay", "identity", group, Ask(FormatStr(IDS_SETTING_GROUP_UNKNOWN, {"R5E.08.00"}))} << false;
+    *row("write, radio of no setting group")
+        << "write"
+        << "ttyUSB0"
+        << "group=0" << QStringList() << QList<int>()
+        << writeStart + QStringList{Ask(FormatStr(IDS_SETTING_GROUP_UNKNOWN, {"R5E.08.00"}))} << false;
+    *row("host that cannot tell the group ends silently")
+        << "read"
+        << "ttyUSB0"
+        << "group=-1" << QStringList() << QList<int>() << QStringList{"delay", "identity", group} << false;
+    *row("read into an active profile, Yes: new profile")
+        << "read"
+        << "ttyUSB0"
+        << "group=2 profile" << QStringList() << QList<int>{IDYES}
+        << QStringList{"delay",      "identity", group, "read-dialog", Ask(LoadStr(IDS_READ_NEW_OR_OVERWRITE)),
+                       "new-profile"}
+        << true;
+    *row("read into an active profile, No: overwrite")
+        << "read"
+        << "ttyUSB0"
+        << "group=2 profile" << QStringList() << QList<int>{IDNO}
+        << QStringList{"delay", "identity", group, "read-dialog", Ask(LoadStr(IDS_READ_NEW_OR_OVERWRITE)), "overwrite"}
+        << true;
+    *row("read into an active profile, Cancel: nothing")
+        << "read"
+        << "ttyUSB0"
+        << "group=2 profile" << QStringList() << QList<int>{IDCANCEL}
+        << QStringList{"delay", "identity", group, "read-dialog", Ask(LoadStr(IDS_READ_NEW_OR_OVERWRITE))} << false;
+    *row("read dialog cancelled: no question, no profile")
+        << "read"
+        << "ttyUSB0"
+        << "group=2 profile dialog-fails" << QStringList() << QList<int>()
+        << QStringList{"delay", "identity", group, "read-dialog"} << false;
+    *row("password asked until right; known for the next read")
+        << "read read"
+        << "ttyUSB0"
+        << "password=4711" << QStringList{"1111", "2222", "4711"} << QList<int>()
+        << QStringList{"delay",    "identity", group,         "password",    "prompt",
+                       "prompt",   "prompt",   "read-dialog", "new-profile", "delay",
+                       "identity", group,      "password",    "read-dialog", "new-profile"}
+        << true;
+    *row("password prompt cancelled: nothing written")
+        << "write"
+        << "ttyUSB0"
+        << "password=4711" << QStringList{"1111", ""} << QList<int>()
+        << writeStart + QStringList{"password", "convert", "prompt", "prompt"} << false;
+    *row("failure of a short operation: shown, sequence ends; the next starts afresh")
+        << "read"
+        << "ttyUSB0"
+        << "fail=identity" << QStringList() << QList<int>() << QStringList{"delay", "identity", "failed -2"} << false;
+    *row("older radio, No: asked before anything is sent or the password read")
+        << "write"
+        << "ttyUSB0"
+        << "group=2 profile-group=3" << QStringList() << QList<int>{IDNO}
+        << writeStart + QStringList{"convert", older, declined} << false;
+    *row("older radio, Yes: the write knows; the next write to a radio of its group does not")
+        << "write write"
+        << "ttyUSB0"
+        << "group=2 profile-group=3 then-group=3" << QStringList() << QList<int>{IDYES}
+        << writeStart + QStringList{"convert", older, "write-dialog older"} + writeStart +
+            QStringList{"password", "convert", "write-dialog"}
+        << true;
+    *row("profile that cannot be converted: nothing written")
+        << "write"
+        << "ttyUSB0"
+        << "group=2 no-convert" << QStringList() << QList<int>() << writeStart + QStringList{"convert"} << false;
+    *row("form refuses its pending edit: nothing starts")
+        << "write"
+        << "ttyUSB0"
+        << "no-commit" << QStringList() << QList<int>() << QStringList{"commit"} << false;
+    *row("write: the profile's questions come before the password prompt") << "write"
+                                                                           << "ttyUSB0"
+                                                                           << "password=4711 changes"
+                                                                           << QStringList{"4711"} << QList<int>{IDOK}
+                                                                           << writeStart +
+            QStringList{"password", "convert", Ask(FormatStr(IDS_WRITE_CHANGES_QUESTION, {"Private[2]: name cut"})),
+                        "prompt", "write-dialog"} << true;
+    *row("write: changes declined, the host is told") << "write"
+                                                      << "ttyUSB0"
+                                                      << "changes" << QStringList() << QList<int>{IDCANCEL}
+                                                      << writeStart +
+            QStringList{"password", "convert", Ask(FormatStr(IDS_WRITE_CHANGES_QUESTION, {"Private[2]: name cut"})),
+                        declined} << false;
+    *row("write failed in the dialog") << "write"
+                                       << "ttyUSB0"
+                                       << "group=2 profile-group=2 dialog-fails" << QStringList() << QList<int>()
+                                       << writeStart + QStringList{"convert", "write-dialog"} << false;
+    *row("identify: the group, even none, without a message")
+        << "identify identify"
+        << "ttyUSB0"
+        << "group=0" << QStringList() << QList<int>() << QStringList{"identity", group, "identity", group} << true;
+    *row("identify fails: shown by the host")
+        << "identify"
+        << "ttyUSB0"
+        << "fail=identity" << QStringList() << QList<int>() << QStringList{"identity", "failed -2"} << false;
+    *row("reset") << "reset"
+                  << "ttyUSB0" << QString() << QStringList() << QList<int>() << QStringList{"reset"} << true;
 }
 
-void TestTransferSequencer::readSequenceByRadioGroup()
+void TestTransferSequencer::sequences()
 {
-    QFETCH(int, group);
-    QFETCH(QString, password);
+    QFETCH(QString, commands);
+    QFETCH(QString, port);
+    QFETCH(QString, host);
+    QFETCH(QStringList, typed);
+    QFETCH(QList<int>, answers);
     QFETCH(QStringList, expected);
-    CFakeHost host;
-    host.groupOfRadio = group;
-    host.radioPassword = password;
-    CScriptedPrompter prompter;
-    CTransferSequencer seq(host, prompter);
+    QFETCH(bool, done);
 
-    seq.Read();
-    QVERIFY(!seq.IsIdle());
-    QCOMPARE(seq.Step(), int(kStepReadRequested));
-    // Each operation's success moves the machine on until the flow has run.
-    for (int i = 0; i < 4 && !seq.IsIdle(); ++i)
-        seq.OnNotice(kNoticeSuccess, 0);
-    QCOMPARE(host.calls, expected);
-    QVERIFY(seq.IsIdle());
-    QVERIFY(prompter.History().empty());
-    QCOMPARE(seq.RadioGroup(), group);
-}
-
-// Read and write stop after the identity when the firmware is in no setting group.
-void TestTransferSequencer::radioOfNoSettingGroupStopsWithItsMessage()
-{
-    for (const bool write : {false, true}) {
-        CFakeHost host;
-        host.groupOfRadio = 0;
-        CScriptedPrompter prompter;
-        CTransferSequencer seq(host, prompter);
-        write ? seq.Write() : seq.Read();
-        for (int i = 0; i < 4 && !seq.IsIdle(); ++i)
-            seq.OnNotice(kNoticeSuccess, 0);
-        QVERIFY(seq.IsIdle());
-        const QStringList start = write ? QStringList{"commit", "unitpid"} : QStringList{"delay"};
-        QCOMPARE(host.calls, (start + QStringList{"identity", "group R5E.08.00"}));
-        QCOMPARE(prompter.Texts(), QStringList{FormatStr(IDS_SETTING_GROUP_UNKNOWN, {"R5E.08.00"})});
+    CFakeHost fake;
+    int thenGroup = 0;
+    for (const QString &setting : host.split(u' ', Qt::SkipEmptyParts)) {
+        const QString key = setting.section(u'=', 0, 0);
+        const QString value = setting.section(u'=', 1);
+        if (key == "group")
+            fake.groupOfRadio = value.toInt();
+        else if (key == "then-group")
+            thenGroup = value.toInt();
+        else if (key == "password")
+            fake.radioPassword = value;
+        else if (key == "profile")
+            fake.hasProfile = true;
+        else if (key == "profile-group")
+            fake.profileGroup = value.toInt();
+        else if (key == "dialog-fails")
+            fake.dialogOk = false;
+        else if (key == "no-convert")
+            fake.convertOk = false;
+        else if (key == "no-commit")
+            fake.commit = false;
+        else if (key == "fail")
+            fake.failAt = value;
+        else if (key == "changes")
+            fake.writeChanges = {"Private[2]: name cut"};
+        else
+            QFAIL(qPrintable("unknown host setting " + setting));
     }
-}
-
-void TestTransferSequencer::readIntoActiveProfileAsksNewOrOverwrite_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("action");
-    QTest::newRow("Yes: new profile") << int(IDYES) << QString("new-profile");
-    QTest::newRow("No: overwrite") << int(IDNO) << QString("overwrite");
-    QTest::newRow("Cancel: nothing") << int(IDCANCEL) << QString();
-}
-
-void TestTransferSequencer::readIntoActiveProfileAsksNewOrOverwrite()
-{
-    QFETCH(int, answer);
-    QFETCH(QString, action);
-    CFakeHost host;
-    host.groupOfRadio = 2;
-    host.hasProfile = true;
-    CScriptedPrompter prompter;
-    prompter.Queue(answer);
-    CTransferSequencer seq(host, prompter);
-    seq.Read();
-    seq.OnNotice(kNoticeSuccess, 0);
-    seq.OnNotice(kNoticeSuccess, 0);
-    QCOMPARE(prompter.Texts(), QStringList{LoadStr(IDS_READ_NEW_OR_OVERWRITE)});
-    QCOMPARE(prompter.History()[0].style & 0xF, unsigned(MB_YESNOCANCEL));
-    QCOMPARE(host.calls.contains("new-profile"), action == "new-profile");
-    QCOMPARE(host.calls.contains("overwrite"), action == "overwrite");
-    QVERIFY(seq.IsIdle());
-}
-
-void TestTransferSequencer::readDialogCancelledCreatesNothing()
-{
-    CFakeHost host;
-    host.groupOfRadio = 2;
-    host.hasProfile = true;
-    host.dialogOk = false;
-    CScriptedPrompter prompter;
-    CTransferSequencer seq(host, prompter);
-    seq.Read();
-    seq.OnNotice(kNoticeSuccess, 0);
-    seq.OnNotice(kNoticeSuccess, 0);
-    QVERIFY(prompter.History().empty());
-    QVERIFY(!host.calls.contains("new-profile") && !host.calls.contains("overwrite"));
-    QVERIFY(seq.IsIdle());
-}
-
-void TestTransferSequencer::passwordPromptRepeatsUntilRightOrCancel()
-{
-    // Two wrong passwords, then the right one: three prompts, then the dialog.
-    {
-        CFakeHost host;
-        host.radioPassword = "4711";
-        host.passwordsTyped = {"1111", "2222", "4711"};
-        CScriptedPrompter prompter;
-        CTransferSequencer seq(host, prompter);
-        seq.Read();
-        for (int i = 0; i < 3; ++i)
-            seq.OnNotice(kNoticeSuccess, 0);
-        QCOMPARE(host.calls.count("prompt"), 3);
-        QVERIFY(host.calls.contains("read-dialog"));
-        QCOMPARE(seq.EnteredPassword(), QString("4711"));
-        // The password stays known for the next read of this radio: no prompt then.
-        host.calls.clear();
-        seq.Read();
-        for (int i = 0; i < 3; ++i)
-            seq.OnNotice(kNoticeSuccess, 0);
-        QCOMPARE(host.calls.count("prompt"), 0);
-        QVERIFY(host.calls.contains("read-dialog"));
-    }
-    // Cancel at the prompt ends the write with nothing sent and Write enabled again.
-    {
-        CFakeHost host;
-        host.radioPassword = "4711";
-        host.passwordsTyped = {"1111", ""};
-        CScriptedPrompter prompter;
-        CTransferSequencer seq(host, prompter);
-        seq.Write();
-        for (int i = 0; i < 3; ++i)
-            seq.OnNotice(kNoticeSuccess, 0);
-        QCOMPARE(host.calls.count("prompt"), 2);
-        QVERIFY(!host.calls.contains("write-dialog"));
+    fake.passwordsTyped = typed;
+    CLoggingPrompter prompter(fake.calls);
+    for (const int answer : answers)
+        prompter.Queue(answer);
+    CTransferSequencer seq(fake, prompter);
+    CTransferSession session(port);
+    bool result = false;
+    const QStringList list = commands.split(u' ');
+    for (int i = 0; i < list.size(); ++i) {
+        if (i > 0 && thenGroup)
+            fake.groupOfRadio = thenGroup;
+        const QString &command = list.at(i);
+        result = command == "read" ? seq.Read(session)
+            : command == "write"   ? seq.Write(session)
+            : command == "reset"   ? seq.Reset(session)
+                                   : seq.Identify(session);
         QVERIFY(seq.IsIdle());
     }
-}
-
-void TestTransferSequencer::writeToOlderRadioAsksFirst()
-{
-    // A group-3 profile into a group-2 radio: question 10031 before anything is sent.
-    CFakeHost host;
-    host.groupOfRadio = 2;
-    host.profileGroup = 3;
-    host.hasProfile = true;
-    CScriptedPrompter prompter;
-    prompter.Queue(IDNO);
-    CTransferSequencer seq(host, prompter);
-    seq.Write();
-    QCOMPARE(host.calls, (QStringList{"commit", "unitpid"}));
-    QCOMPARE(seq.Step(), int(kStepWriteRequested));
-    seq.OnNotice(kNoticeSuccess, 0);  // unit PID read
-    seq.OnNotice(kNoticeSuccess, 0);  // identified: group 2, no password read
-    QCOMPARE(prompter.Texts(), QStringList{LoadStr(IDS_WARN_PROFILE_NOT_SUPPORTED)});
-    QVERIFY(!host.calls.contains("write-dialog"));
-    QVERIFY(!host.calls.contains("password"));
-    QVERIFY(seq.IsIdle());
-    QVERIFY(!seq.OlderRadioAccepted());
-
-    // Yes: the dialog runs with the acceptance, so it does not ask the same again.
-    host.calls.clear();
-    prompter.Clear();
-    prompter.Queue(IDYES);
-    seq.Write();
-    seq.OnNotice(kNoticeSuccess, 0);
-    seq.OnNotice(kNoticeSuccess, 0);
-    QVERIFY(host.calls.contains("write-dialog"));
-    QVERIFY(host.olderAcceptedSeen);
-
-    // A later write to a radio of the profile's own group does not carry the acceptance.
-    host.calls.clear();
-    host.groupOfRadio = 3;
-    seq.Write();
-    for (int i = 0; i < 3; ++i)
-        seq.OnNotice(kNoticeSuccess, 0);
-    QVERIFY(host.calls.contains("write-dialog"));
-    QVERIFY(!host.olderAcceptedSeen);
-}
-
-void TestTransferSequencer::writeWithPcClockSetsTime()
-{
-    CFakeHost host;
-    host.groupOfRadio = 2;
-    host.profileGroup = 2;
-    host.pcClock = true;
-    CScriptedPrompter prompter;
-    CTransferSequencer seq(host, prompter);
-    const quint32 before = CTransferSequencer::ClockSeconds(QDateTime::currentDateTime());
-    seq.Write();
-    seq.OnNotice(kNoticeSuccess, 0);
-    seq.OnNotice(kNoticeSuccess, 0);
-    const quint32 after = CTransferSequencer::ClockSeconds(QDateTime::currentDateTime());
-    QVERIFY(host.calls.contains("write-dialog"));
-    QVERIFY(host.record.setting.current_time >= before && host.record.setting.current_time <= after);
-}
-
-void TestTransferSequencer::writeStopsWhenProfileCannotBeConverted()
-{
-    CFakeHost host;
-    host.groupOfRadio = 2;
-    host.convertOk = false;
-    CScriptedPrompter prompter;
-    CTransferSequencer seq(host, prompter);
-    seq.Write();
-    seq.OnNotice(kNoticeSuccess, 0);
-    seq.OnNotice(kNoticeSuccess, 0);
-    QVERIFY(host.calls.contains("convert"));
-    QVERIFY(!host.calls.contains("write-dialog"));
-    QVERIFY(seq.IsIdle());
-
-    // A form that refuses its pending edit stops Write before anything starts.
-    CFakeHost refusing;
-    refusing.commit = false;
-    CTransferSequencer seq2(refusing, prompter);
-    seq2.Write();
-    QCOMPARE(refusing.calls, QStringList{"commit"});
-    QVERIFY(seq2.IsIdle());
+    QVERIFY2(fake.calls == expected, qPrintable(fake.calls.join(" | ")));
+    QCOMPARE(result, done);
+    if (commands.startsWith("identify") && done)
+        QCOMPARE(seq.RadioGroup(), fake.groupOfRadio);
 }
 
 void TestTransferSequencer::writeAsksBeforeChangingTheProfile_data()
@@ -401,9 +344,8 @@ void TestTransferSequencer::writeAsksBeforeChangingTheProfile()
     if (answer)
         prompter.Queue(answer);
     CTransferSequencer seq(host, prompter);
-    seq.Write();
-    for (int i = 0; i < 3; ++i)  // unit PID, identity, password
-        seq.OnNotice(kNoticeSuccess, 0);
+    CTransferSession session(QStringLiteral("ttyUSB0"));
+    QCOMPARE(seq.Write(session), written);
     QCOMPARE(host.calls.contains("write-dialog"), written);
     QCOMPARE(prompter.Texts().size(), qsizetype(asked ? 1 : 0));
     if (asked) {
@@ -412,117 +354,21 @@ void TestTransferSequencer::writeAsksBeforeChangingTheProfile()
                  qPrintable(question));
         QCOMPARE(prompter.History().front().style, unsigned(MB_OKCANCEL | MB_ICONWARNING));
     }
-    QVERIFY(seq.IsIdle());
 }
 
-// A group-3 write whose profile changes on the way to a password-protected radio: the profile's
-// questions come first, the password prompt last, just before the transfer.
-void TestTransferSequencer::writeAsksItsQuestionsBeforeThePassword()
+void TestTransferSequencer::writeWithPcClockSetsTime()
 {
     CFakeHost host;
-    host.radioPassword = "4711";
-    host.passwordsTyped = {"4711"};
-    host.writeChanges = {"Private[2]: name cut"};
-    CLoggingPrompter prompter(host.calls);
-    CTransferSequencer seq(host, prompter);
-    seq.Write();
-    for (int i = 0; i < 3; ++i)
-        seq.OnNotice(kNoticeSuccess, 0);
-    const QString question = "ask " + FormatStr(IDS_WRITE_CHANGES_QUESTION, {"Private[2]: name cut"}).left(20);
-    QCOMPARE(host.calls,
-             (QStringList{"commit", "unitpid", "identity", "group R5E.08.00", "password", "recreate", "convert",
-                          "changes", question, "prompt", "write-dialog"}));
-
-    // Declining a question tells the host, which may say why nothing was written.
-    for (const bool older : {false, true}) {
-        CFakeHost declining;
-        declining.groupOfRadio = older ? 2 : 3;
-        if (!older)
-            declining.writeChanges = {"Private[2]: name cut"};
-        CScriptedPrompter no;
-        no.Queue(older ? IDNO : IDCANCEL);
-        CTransferSequencer seq2(declining, no);
-        seq2.Write();
-        for (int i = 0; i < 3 && !seq2.IsIdle(); ++i)
-            seq2.OnNotice(kNoticeSuccess, 0);
-        QCOMPARE(declining.declined, 1);
-        QVERIFY(!declining.calls.contains("prompt") && !declining.calls.contains("write-dialog"));
-        QVERIFY(seq2.IsIdle());
-    }
-}
-
-void TestTransferSequencer::failureNoticeShowsMessageAndKeepsStep()
-{
-    CFakeHost host;
+    host.groupOfRadio = 2;
+    host.profileGroup = 2;
+    host.pcClock = true;
     CScriptedPrompter prompter;
     CTransferSequencer seq(host, prompter);
-    seq.Read();
-    seq.OnNotice(kNoticeSuccess, 0);  // identity asked
-    seq.OnNotice(kNoticeFailure, -2);
-    QCOMPARE(prompter.Texts(), QStringList{LoadStr(IDS_MAIN_NO_CONNECTION)});
-    QVERIFY(seq.IsIdle());
-    QCOMPARE(seq.Step(), int(kStepReadIdentified));
-    QVERIFY(!host.calls.contains("read-dialog"));
-    // The next Read starts afresh.
-    seq.Read();
-    QCOMPARE(seq.Step(), int(kStepReadRequested));
-}
-
-void TestTransferSequencer::identifyReportsTheGroupWithoutStopping()
-{
-    for (const int group : {0, 2}) {
-        CFakeHost host;
-        host.groupOfRadio = group;
-        CScriptedPrompter prompter;
-        CTransferSequencer seq(host, prompter);
-        seq.Identify();
-        QCOMPARE(seq.Step(), int(kStepIdentify));
-        QVERIFY(!seq.IsIdle());
-        seq.OnNotice(kNoticeSuccess, 0);
-        QVERIFY(seq.IsIdle());
-        QCOMPARE(seq.RadioGroup(), group);
-        QCOMPARE(host.calls, (QStringList{"identity", "group R5E.08.00"}));
-        QVERIFY(prompter.History().empty());
-    }
-    // A failure is shown with the host's own text for the code.
-    CFakeHost host;
-    host.failurePrefix = "failed ";
-    CScriptedPrompter prompter;
-    CTransferSequencer seq(host, prompter);
-    seq.Identify();
-    seq.OnNotice(kNoticeFailure, -2);
-    QCOMPARE(prompter.Texts(), QStringList{"failed -2"});
-    QVERIFY(seq.IsIdle());
-}
-
-// A host that could not read its setting documents has said so: no further message, and
-// nothing more is asked of the radio.
-void TestTransferSequencer::hostThatCannotTellTheGroupEndsSilently()
-{
-    CFakeHost host;
-    host.groupOfRadio = -1;
-    CScriptedPrompter prompter;
-    CTransferSequencer seq(host, prompter);
-    seq.Read();
-    seq.OnNotice(kNoticeSuccess, 0);
-    seq.OnNotice(kNoticeSuccess, 0);
-    QVERIFY(seq.IsIdle());
-    QVERIFY(prompter.History().empty());
-    QCOMPARE(host.calls, (QStringList{"delay", "identity", "group R5E.08.00"}));
-}
-
-void TestTransferSequencer::resetRunsAndEndsIdle()
-{
-    CFakeHost host;
-    CScriptedPrompter prompter;
-    CTransferSequencer seq(host, prompter);
-    seq.Reset();
-    QCOMPARE(host.calls, QStringList{"reset"});
-    QVERIFY(!seq.IsIdle());
-    seq.OnNotice(kNoticeSuccess, 0);
-    QVERIFY(seq.IsIdle());
-    QCOMPARE(host.calls, QStringList{"reset"});
-    QVERIFY(prompter.History().empty());
+    CTransferSession session(QStringLiteral("ttyUSB0"));
+    const quint32 before = CTransferSequencer::ClockSeconds(QDateTime::currentDateTime());
+    QVERIFY(seq.Write(session));
+    const quint32 after = CTransferSequencer::ClockSeconds(QDateTime::currentDateTime());
+    QVERIFY(host.writtenClock >= before && host.writtenClock <= after);
 }
 
 void TestTransferSequencer::failureMessages_data()
