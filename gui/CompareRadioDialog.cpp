@@ -3,6 +3,7 @@
 #include "AppShell.h"
 #include "AskPwdDlg.h"
 #include "BackupStore.h"
+#include "CableDoctor.h"
 #include "ChildFrame.h"
 #include "MainFrame.h"
 #include "Prompter.h"
@@ -11,11 +12,11 @@
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TransferDialog.h"
+#include "TransferSession.h"
 #include "ZQVCPSApp.h"
 #include "ZQVCPSException.h"
 
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
@@ -25,21 +26,14 @@ namespace zqv {
 
 namespace {
 
-// Runs the short radio operation `operation` on a worker thread and waits for it, the window
+// Runs the short radio operation `operation` over `session` and waits for it, the window
 // kept painted; returns its result code (1 on success).
-int RunShortOperation(CZQVCPSApp &app, const QString &port, std::function<int(CRadioTransfer &)> operation)
+int RunShortOperation(CTransferSession &session, const CTransferSession::Operation &operation)
 {
-    int result = 0;
-    QEventLoop loop;
-    std::thread worker = StartTransferWorker(
-        port, nullptr, app.Radio().UiContext(), [&](CRadioTransfer &t) { result = operation(t); },
-        [&loop] {
-            QMetaObject::invokeMethod(
-                &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
-        });
-    loop.exec();
-    worker.join();
-    return result;
+    return session.RunInEventLoop(operation, [&session](const TransferEvent &e) {
+        if (e.kind == TransferEvent::kQuestion)
+            session.Answer(false);
+    });
 }
 
 // Reads the radio on `port` into `radio`, asking its codeplug password when it has one;
@@ -47,12 +41,13 @@ int RunShortOperation(CZQVCPSApp &app, const QString &port, std::function<int(CR
 bool ReadRadioForCompare(CZQVCPSApp &app, const QString &port, VirtualCPData &radio)
 {
     IPrompter &prompter = app.Prompter();
-    int code = RunShortOperation(app, port, [&radio](CRadioTransfer &t) { return t.ReadIdentity(radio); });
+    const std::unique_ptr<CTransferSession> session = MakeTransferSession(port, app.Radio().UiContext());
+    int code = RunShortOperation(*session, [&radio](CRadioTransfer &t) { return t.ReadIdentity(radio); });
     const int group = code == 1 ? app.Shell().GetGroupByVersion(CTransferSequencer::FirmwareVersionText(radio)) : 0;
     if (code == 1 && GroupHasPassword(group))
-        code = RunShortOperation(app, port, [&radio](CRadioTransfer &t) { return t.ReadRadioPassword(radio); });
+        code = RunShortOperation(*session, [&radio](CRadioTransfer &t) { return t.ReadRadioPassword(radio); });
     if (code != 1) {
-        prompter.Show(CTransferSequencer::FailureMessage(code), MB_OK | MB_ICONERROR);
+        ShowTransferFailure(prompter, CTransferSequencer::FailureMessage(code), code, port, MB_OK | MB_ICONERROR);
         return false;
     }
     // The password guards the radio's contents: a comparison shows them, so it asks as a read does.
@@ -64,7 +59,8 @@ bool ReadRadioForCompare(CZQVCPSApp &app, const QString &port, VirtualCPData &ra
             return false;
         entered = dlg.Entered();
     }
-    CReadWriteDialog dlg(CReadWriteDialog::Mode::Read, radio, false, app.Radio().UiContext(), app.MainFrame());
+    CReadWriteDialog dlg(CReadWriteDialog::Mode::Read, radio, false, app.Radio().UiContext(), session.get(),
+                         app.MainFrame());
     return dlg.exec() == QDialog::Accepted;
 }
 
