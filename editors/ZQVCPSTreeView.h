@@ -7,7 +7,8 @@
 // Tree shape, in this order: the root (the radio model); All Contacts (the contacts table);
 // Contacts with Privates, Private Groups and Public Groups (each only when the rule script
 // enables its element); Settings; Lists with Scroll (count) and, when the model has public
-// scanning, Scan List with one node per channel; Text Messages (when enabled). Each node carries MakeItemValue(kind, index).
+// scanning, Scan List with one node per channel; Text Messages (when enabled). Each node carries MakeItemValue(kind,
+// index).
 #pragma once
 
 #include "ContactExchange.h"

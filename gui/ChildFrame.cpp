@@ -118,6 +118,11 @@ CChildFrame::CChildFrame(CZQVCPSApp &app, bool helpPane) : m_app(app), m_bHelpPa
 
 CChildFrame::~CChildFrame()
 {
+    // The history goes first and silently: clearing it on its own destruction would report a
+    // changed state to a frame whose document is already gone.
+    m_pUndo->disconnect();
+    delete m_pUndo;
+    m_pUndo = nullptr;
     // Forms taken out but not yet deleted go before the document they show.
     for (const QPointer<QWidget> &w : std::as_const(m_retired))
         delete w.data();

@@ -458,7 +458,7 @@ constexpr StrEntry kStrings[] = {
     {IDS_JOBSHEET_CHANGES_UNKNOWN, QT_TRANSLATE_NOOP("StringTable", "Not recorded (no backup was taken)")},
     {IDS_MENU_DEVICE_HISTORY, QT_TRANSLATE_NOOP("StringTable", "&History...")},
     {IDS_PROMPT_DEVICE_HISTORY, QT_TRANSLATE_NOOP("StringTable", "List the writes into radios and print a job sheet\nWrite History")},
-    {IDS_MENU_DEVICE_COMPARE, QT_TRANSLATE_NOOP("StringTable", "&Compare with Radio...")},
+    {IDS_MENU_DEVICE_COMPARE, QT_TRANSLATE_NOOP("StringTable", "Com&pare with Radio...")},
     {IDS_PROMPT_DEVICE_COMPARE, QT_TRANSLATE_NOOP("StringTable", "Show what writing the active profile would change in the radio\nCompare with Radio")},
     {IDS_HISTORY_TITLE, QT_TRANSLATE_NOOP("StringTable", "Write History")},
     {IDS_HISTORY_FILTER_RADIO, QT_TRANSLATE_NOOP("StringTable", "&Radio (ID or name):")},

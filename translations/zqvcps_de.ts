@@ -2480,7 +2480,7 @@ Write History</source>
 Schreibverlauf</translation>
     </message>
     <message>
-        <source>&amp;Compare with Radio...</source>
+        <source>Com&amp;pare with Radio...</source>
         <translation>Mit Funkgerät ver&amp;gleichen...</translation>
     </message>
     <message>

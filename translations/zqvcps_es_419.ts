@@ -2484,7 +2484,7 @@ Write History</source>
 Historial de escrituras</translation>
     </message>
     <message>
-        <source>&amp;Compare with Radio...</source>
+        <source>Com&amp;pare with Radio...</source>
         <translation>Co&amp;mparar con el radio...</translation>
     </message>
     <message>

@@ -2480,7 +2480,7 @@ Write History</source>
 Historique des écritures</translation>
     </message>
     <message>
-        <source>&amp;Compare with Radio...</source>
+        <source>Com&amp;pare with Radio...</source>
         <translation>C&amp;omparer avec la radio...</translation>
     </message>
     <message>
@@ -2685,7 +2685,7 @@ Comparer avec la radio</translation>
     </message>
     <message>
         <source>&amp;Test Connection...</source>
-        <translation>Tester la c&amp;onnexion...</translation>
+        <translation>Tester la conne&amp;xion...</translation>
     </message>
     <message>
         <source>To find out why, run: zqvcps-cli doctor --port %s</source>
@@ -2765,7 +2765,7 @@ Comparer avec la radio</translation>
     </message>
     <message>
         <source>&amp;Test Connection...</source>
-        <translation>Tester la c&amp;onnexion...</translation>
+        <translation>Tester la conne&amp;xion...</translation>
     </message>
     <message>
         <source>Open Last Link &amp;Trace</source>

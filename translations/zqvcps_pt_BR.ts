@@ -2480,7 +2480,7 @@ Write History</source>
 Histórico de gravações</translation>
     </message>
     <message>
-        <source>&amp;Compare with Radio...</source>
+        <source>Com&amp;pare with Radio...</source>
         <translation>Co&amp;mparar com o rádio...</translation>
     </message>
     <message>

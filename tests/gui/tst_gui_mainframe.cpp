@@ -184,6 +184,8 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
         "  R&eset\tCtrl+E",
         "  Restore &Backup...",
         "  -",
+        "  &History...",
+        "  -",
         "  Find &Cable...",
         "  &Test Connection...",
         "&Help",
@@ -248,6 +250,9 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
         "  &Write\tCtrl+W",
         "  R&eset\tCtrl+E",
         "  Restore &Backup...",
+        "  -",
+        "  Com&pare with Radio...",
+        "  &History...",
         "  -",
         "  Find &Cable...",
         "  &Test Connection...",
@@ -334,10 +339,11 @@ void TestMainFrame::editCommandsFollowTheFocusedBox()
     frame.Action(ID_EDIT_COPY)->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QString("4012001"));
 
-    // Focus outside any edit box: the edit commands are off, Delete belongs to the tree.
+    // Focus in the tree: the text commands are off, Delete belongs to the tree, and Copy copies
+    // the tree's items.
     child->Tree().Widget()->setFocus();
     QVERIFY(!Enabled(frame, ID_EDIT_CUT));
-    QVERIFY(!Enabled(frame, ID_EDIT_COPY));
+    QVERIFY(Enabled(frame, ID_EDIT_COPY));
     QVERIFY(!Enabled(frame, ID_EDIT_PASTE));
     QVERIFY(!Enabled(frame, ID_EDIT_DELETE));
 }
@@ -454,6 +460,8 @@ void TestMainFrame::everyAcceleratorRunsItsCommand()
     if (profile)
         expected << ID_FILE_SAVE << ID_EDIT_ADD << ID_EDIT_SCAN_ADD << ID_EDIT_DELETE << ID_EDIT_RENAME
                  << ID_DEVICE_WRITE << ID_VIEW_FILTER;
+    if (profile && QApplication::focusWidget() == frame.ActiveChild()->Tree().Widget())
+        expected << ID_EDIT_COPY;
     std::sort(reachable.begin(), reachable.end());
     std::sort(expected.begin(), expected.end());
     QCOMPARE(reachable, expected);

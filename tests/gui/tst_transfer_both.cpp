@@ -89,7 +89,9 @@ bool TestTransferBoth::StartDesktop(const test::CSimProcess &sim, const QString 
     CRadioTransfer::Timing timing;
     timing.endWritePauseMs = 0;
     m_world->app->Radio().SetTiming(timing);
-    return m_world->Frame().CablePort() == sim.port && m_world->Frame().ActiveChild();
+    // The frame looks for the cable once its first frame is on screen.
+    return QTest::qWaitFor([&] { return m_world->Frame().CablePort() == sim.port; }, 5000) &&
+        m_world->Frame().ActiveChild();
 }
 
 bool TestTransferBoth::DesktopWrite(QStringList passwords)
