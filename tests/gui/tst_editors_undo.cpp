@@ -6,6 +6,7 @@
 #include "BaseView.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
+#include "ContactsTableView.h"
 #include "ControlIds.h"
 #include "ExchangeDialogs.h"
 #include "FrameEditors.h"
@@ -51,6 +52,23 @@ private:
         for (QTreeWidgetItemIterator it(Tree()); *it; ++it)
             labels << (*it)->text(0);
         return labels;
+    }
+    // The contacts table's form, shown for the All Contacts node.
+    CContactsTableView *Table()
+    {
+        return Select(kNodeAllContacts) ? qobject_cast<CContactsTableView *>(Tree()->CurrentForm()) : nullptr;
+    }
+    // The table's private contacts, in its order.
+    std::vector<xmlNodePtr> TablePrivates()
+    {
+        std::vector<xmlNodePtr> privates;
+        if (CContactsTableView *table = Table()) {
+            table->Table()->selectAll();
+            for (xmlNodePtr node : table->SelectedContacts())
+                if (xmlStrEqual(node->name, BAD_CAST "Private"))
+                    privates.push_back(node);
+        }
+        return privates;
     }
     void Trigger(int command) { m_world->Frame().Action(command)->trigger(); }
     // Picks entry `row` of a form's list and presses the form's button.
@@ -334,6 +352,23 @@ const std::vector<TestEditorsUndo::Edit> &TestEditorsUndo::Edits()
              return true;
          },
          [] { return FormatStr(IDS_UNDO_MERGE, {"other.zqv"}); }, false},
+        {"table: bulk ringer on every private contact",
+         [](T &t) {
+             const std::vector<xmlNodePtr> privates = t.TablePrivates();
+             CContactsTableView::BulkChange change{CContactsTableView::BulkField::Ringer, 2};
+             return privates.size() > 1 && t.Table()->ApplyBulk(privates, change).changed == int(privates.size());
+         },
+         [] {
+             return FormatStr(IDS_STEP_SET_RINGER, {"2", "2"});
+         },
+         true},
+        {"table: delete two contacts at once",
+         [](T &t) {
+             std::vector<xmlNodePtr> privates = t.TablePrivates();
+             privates.resize(std::min<size_t>(privates.size(), 2));
+             return privates.size() == 2 && t.Table()->DeleteContacts(privates) == 2;
+         },
+         [] { return FormatStr(IDS_STEP_DELETE, {"2"}); }, true},
     };
     return edits;
 }
