@@ -352,6 +352,20 @@ const std::vector<TestEditorsUndo::Edit> &TestEditorsUndo::Edits()
              return true;
          },
          [] { return FormatStr(IDS_UNDO_MERGE, {"other.zqv"}); }, false},
+        {"paste contacts from another profile window",
+         [](T &t) {
+             const QString here = t.Child()->Document().GetPathName();
+             if (!t.m_world->app->OpenProfile(t.m_world->CopyOfTemplate("b.zqv", "ZQ-210 Compact")) ||
+                 !t.Select(kNodePrivates))
+                 return false;
+             const ExchangeClip clip = t.Tree()->CopyItems();
+             // Opening the first profile again brings its window back to the front.
+             if (clip.IsEmpty() || !t.m_world->app->OpenProfile(here))
+                 return false;
+             t.Tree()->PasteItems(clip);
+             return true;
+         },
+         [] { return LoadStr(IDS_PASTE_STEP); }, false},
         {"table: bulk ringer on every private contact",
          [](T &t) {
              const std::vector<xmlNodePtr> privates = t.TablePrivates();
