@@ -369,8 +369,8 @@ const std::vector<TestEditorsUndo::Edit> &TestEditorsUndo::Edits()
         {"table: bulk ringer on every private contact",
          [](T &t) {
              const std::vector<xmlNodePtr> privates = t.TablePrivates();
-             CContactsTableView::BulkChange change{CContactsTableView::BulkField::Ringer, 2};
-             return privates.size() > 1 && t.Table()->ApplyBulk(privates, change).changed == int(privates.size());
+             CContactsTableView::BulkChange ringer{CContactsTableView::BulkField::Ringer, 2};
+             return privates.size() > 1 && t.Table()->ApplyBulk(privates, ringer).changed == int(privates.size());
          },
          [] {
              return FormatStr(IDS_STEP_SET_RINGER, {"2", "2"});
