@@ -35,15 +35,6 @@ constexpr int kRingers = 12;
 // The most refused contacts one message lists; the rest are summed up by the count above them.
 constexpr int kMaxListedRefusals = 25;
 
-int ElementIndex(xmlNodePtr element)
-{
-    int index = 0;
-    for (xmlNodePtr n = element->prev; n; n = n->prev)
-        if (n->type == XML_ELEMENT_NODE)
-            ++index;
-    return index;
-}
-
 // The attribute a table column or bulk field writes.
 const char *ColumnAttribute(int column)
 {

@@ -108,4 +108,13 @@ QStringList PrivateGroupIdChoices(const CDataItem &root, const CDataItem &group)
     return ids;
 }
 
+int ElementIndex(xmlNodePtr element)
+{
+    int index = 0;
+    for (xmlNodePtr n = element->prev; n; n = n->prev)
+        if (n->type == XML_ELEMENT_NODE)
+            ++index;
+    return index;
+}
+
 }  // namespace zqv

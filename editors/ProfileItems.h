@@ -42,4 +42,7 @@ QString AttrText(const CDataItem &item, const char *name);
 // script lets the group take. `group` is a PrivateGroup element.
 QStringList PrivateGroupIdChoices(const CDataItem &root, const CDataItem &group);
 
+// The position of `element` among the element children of its parent.
+int ElementIndex(xmlNodePtr element);
+
 }  // namespace zqv

@@ -13,20 +13,6 @@
 
 namespace zqv {
 
-namespace {
-
-// The position of `element` among the element children of its parent.
-int ElementIndex(xmlNodePtr element)
-{
-    int index = 0;
-    for (xmlNodePtr n = element->prev; n; n = n->prev)
-        if (n->type == XML_ELEMENT_NODE)
-            ++index;
-    return index;
-}
-
-}  // namespace
-
 CZQVCPSTreeView::CZQVCPSTreeView(IEditorHost &host, QWidget *parent) : QTreeWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("ProfileTree"));

@@ -63,8 +63,13 @@ QString BackupText(const QString &path)
     return text;
 }
 
+}  // namespace
+
 bool ReadBackupRecord(const QString &path, VirtualCPData &record)
 {
+    // No path: a write that took no backup.
+    if (path.isEmpty())
+        return false;
     const QString text = BackupText(path);
     if (text.isEmpty())
         return false;
@@ -74,8 +79,6 @@ bool ReadBackupRecord(const QString &path, VirtualCPData &record)
         return false;
     }
 }
-
-}  // namespace
 
 QString BackupFolderName(const QString &pid)
 {

@@ -52,6 +52,9 @@ struct BackupRadio {
 };
 BackupRadio ReadBackupRadio(const QString &path);
 
+// The record a backup file holds; false when it cannot be read.
+bool ReadBackupRecord(const QString &path, VirtualCPData &record);
+
 // A radio as a message names it: its own contact's name and its ID ("Ann (20000001)"), or
 // the ID alone when the record has no contact of that ID.
 QString RadioLabel(const VirtualCPData &record);

@@ -1,13 +1,11 @@
 #include "WriteHistory.h"
 
+#include "BackupStore.h"
 #include "ConfigStore.h"
-#include "DataAdaptor.h"
 #include "ProfileDiff.h"
 #include "ProfileFormat.h"
 #include "StringIds.h"
 #include "StringTable.h"
-#include "TextFile.h"
-#include "ZQVCPSException.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,23 +52,6 @@ QString OwnContactName(const VirtualCPData &record, const QString &pid)
             return c.name;
     }
     return QString();
-}
-
-// The record of a backup profile file; false when it cannot be read.
-bool LoadBackup(const QString &path, VirtualCPData &record)
-{
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return false;
-    int mode = TEXT_MODE_UTF16;
-    QString text = ReadTextFile(path, &mode);
-    if (!text.startsWith(QLatin1String("<?xml"), Qt::CaseInsensitive))
-        ScrambleText(text, mode);
-    try {
-        CDataAdaptor::XML2VirtualCP(text, record);
-        return true;
-    } catch (const CZQVCPSException &) {
-        return false;
-    }
 }
 
 // Text as a value for a NOT NULL column: a null string would bind as NULL.
@@ -279,7 +260,7 @@ WriteHistoryEntry MakeWriteEntry(const QString &unitPid, const QString &profileF
     entry.backupFile = backupFile;
     entry.radioName = OwnContactName(sent, entry.unitPid);
     VirtualCPData before;
-    if (LoadBackup(backupFile, before)) {
+    if (ReadBackupRecord(backupFile, before)) {
         if (entry.radioName.isEmpty())
             entry.radioName = OwnContactName(before, entry.unitPid);
         entry.changes = DescribeDifferences(CompareRecords(before, ExpectedAfterWrite(sent, before.limit)));
