@@ -1,9 +1,13 @@
 // The main window's bars: the actions of the command table, the two menu sets built from the
-// menu table, the toolbar, the status bar with its panes, and the recent-file entries.
+// menu table, the toolbar, the status bar with its panes, the recent-file entries, and which
+// commands are enabled for the focused control and the active profile window.
 #include "MainFrame.h"
 
+#include "ChildFrame.h"
 #include "CommandIds.h"
+#include "CommandState.h"
 #include "CommandTable.h"
+#include "EditCommands.h"
 #include "Languages.h"
 #include "LockKeys.h"
 #include "MenuTable.h"
@@ -11,14 +15,19 @@
 #include "ZQVCPSApp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace zqv {
 
@@ -288,6 +297,116 @@ void CMainFrame::UpdateRecentFiles()
         }
     }
     m_pRecentPlaceholder->setVisible(files.isEmpty());
+}
+
+QWidget *CMainFrame::EditTarget() const
+{
+    QWidget *focus = QApplication::focusWidget();
+    // The menu bar takes the focus while its menus are opened from the keyboard (Alt+E), and
+    // an open menu is a window of its own: the Edit commands still act on the control that
+    // had the focus before.
+    if (!focus || qobject_cast<QMenuBar *>(focus) || qobject_cast<QMenu *>(focus) || QApplication::activePopupWidget())
+        focus = m_pLastControl;
+    // Edit commands apply to a control of this window only, not to one in a dialog.
+    if (focus && focus->window() != this)
+        focus = nullptr;
+    return focus;
+}
+
+void CMainFrame::WatchFocus(QWidget *now)
+{
+    if (qobject_cast<QMenuBar *>(now) || qobject_cast<QMenu *>(now))
+        return;
+    m_pLastControl = now;
+    if (m_pWatchedEdit)
+        m_pWatchedEdit->disconnect(this);
+    m_pWatchedEdit = nullptr;
+    if (!IsEditBox(now))
+        return;
+    m_pWatchedEdit = now;
+    if (auto *le = qobject_cast<QLineEdit *>(now))
+        connect(le, &QLineEdit::selectionChanged, this, &CMainFrame::UpdateCommands);
+    else if (auto *pe = qobject_cast<QPlainTextEdit *>(now))
+        connect(pe, &QPlainTextEdit::selectionChanged, this, &CMainFrame::UpdateCommands);
+    else if (auto *te = qobject_cast<QTextEdit *>(now))
+        connect(te, &QTextEdit::selectionChanged, this, &CMainFrame::UpdateCommands);
+}
+
+void CMainFrame::UpdateCommands()
+{
+    if (m_bDestroying)
+        return;
+    const bool profile = ActiveChild() != nullptr;
+    const bool idle = m_app.TransferIdle();
+    const CCommandState &flags = CCommandState::Instance();
+    QWidget *focus = EditTarget();
+
+    auto enable = [this](int id, bool on) {
+        if (QAction *action = Action(id))
+            action->setEnabled(on);
+    };
+    enable(ID_FILE_CLOSE, profile);
+    enable(ID_FILE_SAVE, profile);
+    enable(ID_FILE_SAVE_AS, profile);
+    for (int id :
+         {ID_FILE_IMPORT_CONTACTS, ID_FILE_IMPORT_TEXTS, ID_FILE_EXPORT_CONTACTS, ID_FILE_EXPORT_TEXTS, ID_FILE_MERGE})
+        enable(id, profile);
+    UpdateUndoCommands();
+    enable(ID_EDIT_ADD, profile && flags.AddAllowed());
+    enable(ID_EDIT_SCAN_ADD, profile && flags.ScanAllowed());
+    enable(ID_EDIT_CUT, CanEdit(EditCommand::Cut, focus));
+    enable(ID_EDIT_COPY, CanEdit(EditCommand::Copy, focus) || CanCopyItems(ActiveChild(), focus));
+    enable(ID_EDIT_PASTE, CanEdit(EditCommand::Paste, focus) || CanPasteItems(ActiveChild(), focus));
+    enable(ID_EDIT_DELETE,
+           IsEditableEditBox(focus) ? CanEdit(EditCommand::Delete, focus) : profile && flags.DeleteAllowed());
+    enable(ID_EDIT_RENAME, profile && flags.RenameAllowed());
+    enable(ID_VIEW_HELP_PANE, profile);
+    enable(ID_VIEW_CONTACTS_TABLE, profile);
+    enable(ID_VIEW_PROBLEMS, profile);
+    enable(ID_VIEW_FILTER, profile);
+    enable(ID_DEVICE_READ, idle);
+    enable(ID_DEVICE_WRITE, profile && idle);
+    enable(ID_DEVICE_RESET, idle);
+    enable(ID_DEVICE_RESTORE, idle);
+    enable(ID_DEVICE_COMPARE, profile && idle);
+    enable(ID_DEVICE_TEST_CONNECTION, idle);
+    enable(ID_REPORT, profile && m_app.HasReportHandler());
+    enable(ID_WINDOW_CASCADE, profile);
+    enable(ID_WINDOW_TILE, profile);
+    if (QAction *pane = Action(ID_VIEW_HELP_PANE))
+        pane->setChecked(profile && ActiveChild()->HelpPaneShown());
+    if (QAction *problems = Action(ID_VIEW_PROBLEMS))
+        problems->setChecked(profile && ActiveChild()->ProblemsShown());
+    for (const LanguageEntry &lang : kLanguages)
+        Action(lang.commandId)->setChecked(m_strCurrentLanguage == QLatin1String(lang.name));
+}
+
+void CMainFrame::UpdateUndoCommands()
+{
+    CChildFrame *child = ActiveChild();
+    const QUndoStack *stack = child ? &child->UndoStack() : nullptr;
+    const bool idle = m_app.TransferIdle();
+    const auto label = [](int plainId, int namedId, bool can, const QString &name) {
+        if (!can || name.isEmpty())
+            return SplitMenuText(LoadStr(plainId)).label;
+        QString shown = name;
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        return SplitMenuText(FormatStr(namedId, {shown})).label;
+    };
+    const bool canUndo = idle && stack && stack->canUndo();
+    const bool canRedo = idle && stack && stack->canRedo();
+    if (QAction *undo = Action(ID_EDIT_UNDO)) {
+        undo->setEnabled(canUndo);
+        undo->setText(
+            label(IDS_MENU_EDIT_UNDO, IDS_MENU_EDIT_UNDO_NAMED, canUndo, stack ? stack->undoText() : QString()));
+    }
+    if (QAction *redo = Action(ID_EDIT_REDO)) {
+        redo->setEnabled(canRedo);
+        redo->setText(
+            label(IDS_MENU_EDIT_REDO, IDS_MENU_EDIT_REDO_NAMED, canRedo, stack ? stack->redoText() : QString()));
+    }
+    if (QAction *revert = Action(ID_FILE_REVERT))
+        revert->setEnabled(idle && child && child->CanRevert());
 }
 
 }  // namespace zqv
