@@ -1,5 +1,6 @@
 #include "BaseView.h"
 
+#include "AccessibleName.h"
 #include "ContactLists.h"
 #include "EditorHost.h"
 #include "NodeIcons.h"
@@ -11,6 +12,7 @@
 #include "ZQVCPSDoc.h"
 #include "ZQVCPSTreeView.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -136,6 +138,49 @@ QLineEdit *CBaseView::AddReadOnlyField(int id, const QRect &design)
     field->setFrame(false);
     field->setTextMargins(4, 0, 4, 0);
     return AddControl(id, field, design, kStyleReadOnly);
+}
+
+void CBaseView::NameControlsByLabels()
+{
+    const auto isLabel = [](const ControlEntry &c) {
+        return c.widget && qobject_cast<QLabel *>(c.widget) && c.style != kStyleHeading &&
+            c.style != kStyleSubHeading && !static_cast<QLabel *>(c.widget.data())->text().trimmed().isEmpty();
+    };
+    for (const ControlEntry &c : m_controls) {
+        QWidget *w = c.widget;
+        if (!w || isLabel(c) || !(w->focusPolicy() & Qt::TabFocus) || !w->accessibleName().isEmpty())
+            continue;
+        auto *button = qobject_cast<QAbstractButton *>(w);
+        if (button && !button->text().isEmpty())
+            continue;
+        // The label of a row is beside the control's first line; an icon button's caption is
+        // on its right.
+        const int rowTop = c.design.top() - 4;
+        const int rowBottom = c.design.top() + qMin(c.design.height(), 40) + 4;
+        const ControlEntry *best = nullptr;
+        for (const ControlEntry &l : m_controls) {
+            if (!isLabel(l) || static_cast<QLabel *>(l.widget.data())->buddy())
+                continue;
+            const int centre = l.design.center().y();
+            if (centre < rowTop || centre > rowBottom)
+                continue;
+            if (button ? l.design.left() >= c.design.right() - 4 && (!best || l.design.left() < best->design.left())
+                       : l.design.right() <= c.design.left() + 4 && (!best || l.design.right() > best->design.right()))
+                best = &l;
+        }
+        if (!best) {
+            for (const ControlEntry &l : m_controls) {
+                if (!isLabel(l) || static_cast<QLabel *>(l.widget.data())->buddy())
+                    continue;
+                const bool above = l.design.bottom() <= c.design.top() + 4 && c.design.top() - l.design.bottom() <= 40;
+                const bool overlaps = l.design.left() < c.design.right() && c.design.left() < l.design.right();
+                if (above && overlaps && (!best || l.design.bottom() > best->design.bottom()))
+                    best = &l;
+            }
+        }
+        if (best)
+            NameByLabel(static_cast<QLabel *>(best->widget.data()), w);
+    }
 }
 
 QPushButton *CBaseView::AddAddButton(int id, NodeKind iconKind, NodeKind addKind, const QRect &design)

@@ -108,6 +108,10 @@ public:
     // Shows or hides the controls as page `page` of the setting document says, then lays the
     // form out again.
     void ApplyPageVisibility(const QString &page);
+    // Gives each control that has no name of its own the label that stands for it on the
+    // form: the one to its left on the same row (to its right for an icon button), else the
+    // one just above it. Called once the form is filled.
+    void NameControlsByLabels();
     // The control with dialog-control id `id` (null when the form has none).
     QWidget *Control(int id) const;
     // The text control `id` shows (label, line or text edit, button, check box, combo box).

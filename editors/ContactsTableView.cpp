@@ -279,6 +279,7 @@ CContactsTableView::CContactsTableView(IEditorHost &host, CZQVCPSTreeView &tree,
     m_pProxy->setSourceModel(m_pModel);
     m_pTable = new QTableView;
     m_pTable->setObjectName(QStringLiteral("ContactsTable"));
+    m_pTable->setAccessibleName(m_pHeading->text());
     m_pTable->setModel(m_pProxy);
     m_pTable->setItemDelegate(new CCellDelegate(*this));
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -102,6 +102,8 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     m_pDate = AddControl(IDC_SETTINGS_DATE, new QDateTimeEdit, Field2At(232));
     m_pNow = AddControl(IDC_SETTINGS_NOW, new QPushButton(LoadStr(IDS_SET_NOW)),
                         QRect(kField2X + kFieldW + 10, 198, 70, kRowH));
+    // Now sets the time beside it: Tab reaches it before the row below.
+    setTabOrder(m_pTime, m_pNow);
     m_pPcClock = AddControl(IDC_SETTINGS_PC_CLOCK, new QCheckBox(LoadStr(IDS_SET_TIME_FROM_PC)), WideAt(266));
     AddCheck(IDC_SETTINGS_ALARM, LabelAt(300), "alarm_en");
     AddLabel(IDC_SETTINGS_ALARM_TIME_LABEL, LoadStr(IDS_SET_ALARM_TIME), Label2At(300));

@@ -15,6 +15,7 @@ CTreeFilterBox::CTreeFilterBox(CZQVCPSTreeView *tree, QWidget *parent)
     setObjectName(QStringLiteral("TreeColumn"));
     m_pEdit->setObjectName(QStringLiteral("TreeFilter"));
     m_pEdit->setPlaceholderText(LoadStr(IDS_TREE_FILTER_PLACEHOLDER));
+    m_pEdit->setAccessibleName(m_pEdit->placeholderText());
     m_pEdit->setClearButtonEnabled(true);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

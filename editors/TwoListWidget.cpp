@@ -1,5 +1,6 @@
 #include "TwoListWidget.h"
 
+#include "AccessibleName.h"
 #include "Collation.h"
 #include "StringTable.h"
 
@@ -68,6 +69,8 @@ CTwoListWidget::CTwoListWidget(QWidget *parent)
     grid->setColumnStretch(2, 1);
     m_pAdd->setEnabled(false);
     m_pRemove->setEnabled(false);
+    NameByLabel(m_pAvailableLabel, m_pAvailable);
+    NameByLabel(m_pSelectedLabel, m_pSelected);
     // Tab goes as the eye does: the left list, the buttons between, the right list.
     setTabOrder(m_pAvailable, m_pAdd);
     setTabOrder(m_pAdd, m_pRemove);

@@ -177,6 +177,7 @@ QWidget *CZQVCPSTreeView::CreateForm(int kind)
     }
     try {
         form->Load();
+        form->NameControlsByLabels();
     } catch (...) {
         delete form;
         throw;

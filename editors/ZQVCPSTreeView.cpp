@@ -16,6 +16,7 @@ namespace zqv {
 CZQVCPSTreeView::CZQVCPSTreeView(IEditorHost &host, QWidget *parent) : QTreeWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("ProfileTree"));
+    setAccessibleName(LoadStr(IDS_A11Y_PROFILE_TREE));
     setHeaderHidden(true);
     setColumnCount(1);
     setRootIsDecorated(true);

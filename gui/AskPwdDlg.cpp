@@ -1,5 +1,6 @@
 #include "AskPwdDlg.h"
 
+#include "AccessibleName.h"
 #include "EditCommands.h"
 #include "Prompter.h"
 #include "StringTable.h"
@@ -24,8 +25,10 @@ CAskPwdDlg::CAskPwdDlg(const QString &expected, IPrompter &prompter, QWidget *pa
 {
     setWindowTitle(LoadStr(IDS_PASSWORD_DIALOG_TITLE));
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(LoadStr(IDS_PASSWORD_PROMPT), this));
+    auto *prompt = new QLabel(LoadStr(IDS_PASSWORD_PROMPT), this);
+    layout->addWidget(prompt);
     m_pEdit = new QLineEdit(this);
+    NameByLabel(prompt, m_pEdit);
     m_pEdit->setProperty(kControlIdProperty, kIdcPassword);
     m_pEdit->setEchoMode(QLineEdit::Password);
     m_pEdit->setMaxLength(4);

@@ -1,5 +1,6 @@
 #include "CompareRadioDialog.h"
 
+#include "AccessibleName.h"
 #include "AppShell.h"
 #include "AskPwdDlg.h"
 #include "BackupStore.h"
@@ -81,6 +82,7 @@ CCompareRadioDialog::CCompareRadioDialog(const std::vector<link::ProfileDifferen
     m_pIntro->setWordWrap(true);
     layout->addWidget(m_pIntro);
     m_pList = new QTreeWidget(this);
+    m_pList->setAccessibleName(windowTitle());
     m_pList->setRootIsDecorated(false);
     m_pList->setHeaderLabels({LoadStr(IDS_COMPARE_COL_ITEM), LoadStr(IDS_COMPARE_COL_FIELD),
                               LoadStr(IDS_COMPARE_COL_RADIO), LoadStr(IDS_COMPARE_COL_PROFILE)});

@@ -1,5 +1,6 @@
 #include "ConnectionDialogs.h"
 
+#include "AccessibleName.h"
 #include "AppShell.h"
 #include "ChildFrame.h"
 #include "ConfigStore.h"
@@ -59,6 +60,7 @@ CFindCableDialog::CFindCableDialog(IPortEnumerator &ports, QWidget *parent, int 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(WrappedLabel(LoadStr(IDS_FIND_INSTRUCTION), this));
     m_pList = new QTreeWidget(this);
+    m_pList->setAccessibleName(windowTitle());
     m_pList->setRootIsDecorated(false);
     m_pList->setHeaderLabels(LoadStr(IDS_FIND_COLUMNS).split(u'|'));
     m_pList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -124,6 +126,7 @@ CTestConnectionDialog::CTestConnectionDialog(const CCableDoctor &doctor, const Q
     setWindowTitle(TitleOf(IDS_PROMPT_DEVICE_TEST_CONNECTION) + QStringLiteral(" - ") + port);
     auto *layout = new QVBoxLayout(this);
     m_pChecks = new QTreeWidget(this);
+    m_pChecks->setAccessibleName(windowTitle());
     m_pChecks->setHeaderHidden(true);
     m_pChecks->setRootIsDecorated(false);
     m_pChecks->setMinimumSize(560, 150);

@@ -1,5 +1,6 @@
 #include "DealerInfoDialog.h"
 
+#include "AccessibleName.h"
 #include "ConfigStore.h"
 #include "EditCommands.h"
 #include "Prompter.h"
@@ -107,8 +108,10 @@ CDealerInfoDialog::CDealerInfoDialog(CConfigStore &store, IPrompter &prompter, c
     setWindowTitle(LoadStr(IDS_DEALER_INFO_TITLE));
     auto *layout = new QVBoxLayout(this);
     auto box = [this, layout](int labelId, int controlId, const QString &text) {
-        layout->addWidget(new QLabel(LoadStr(labelId), this));
+        auto *label = new QLabel(LoadStr(labelId), this);
+        layout->addWidget(label);
         auto *edit = new CLimitedTextEdit(kTextLimit, this);
+        NameByLabel(label, edit);
         edit->setProperty(kControlIdProperty, controlId);
         edit->setPlainText(ToShown(text).left(kTextLimit));
         edit->setMinimumSize(420, 80);

@@ -88,6 +88,7 @@ CImportPreviewDlg::CImportPreviewDlg(QWidget *parent, const QString &fileName, M
     layout->addLayout(policyRow);
     m_pTable = new QTableWidget(this);
     m_pTable->setObjectName(QStringLiteral("importRows"));
+    m_pTable->setAccessibleName(windowTitle());
     m_pTable->setColumnCount(4);
     m_pTable->setHorizontalHeaderLabels(LoadStr(IDS_CSV_PREVIEW_COLUMNS).split(QLatin1Char('\n')));
     m_pTable->verticalHeader()->hide();

@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "AccessibleName.h"
 #include "HelpFile.h"
 #include "Prompter.h"
 #include "ScreenFit.h"
@@ -105,6 +106,8 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
     // Contents and index, built from the help file's table of contents and keywords.
     QHelpContentWidget *contents = m_pEngine->contentWidget();
     m_pSidebar->addTab(contents, LoadStr(IDS_HELP_TAB_CONTENTS));
+    m_pBrowser->setAccessibleName(LoadStr(IDS_A11Y_HELP_PAGE));
+    contents->setAccessibleName(WithoutMnemonic(LoadStr(IDS_HELP_TAB_CONTENTS)));
     connect(contents, &QHelpContentWidget::linkActivated, this, &CHelpWindow::ShowPage);
     connect(m_pEngine->contentModel(), &QHelpContentModel::contentsCreated, contents,
             [contents] { contents->expandToDepth(0); });
@@ -125,6 +128,9 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
     indexLayout->addWidget(m_pLookFor);
     indexLayout->addWidget(index, 1);
     m_pSidebar->addTab(indexPage, LoadStr(IDS_HELP_TAB_INDEX));
+    index->setAccessibleName(WithoutMnemonic(LoadStr(IDS_HELP_TAB_INDEX)));
+    // The page comes after the sidebar, as on screen.
+    setTabOrder(index, m_pBrowser);
     const auto lookFor = [this, index] {
         const QString text = m_pLookFor->text();
         const bool wildcard = text.contains(QLatin1Char('*')) || text.contains(QLatin1Char('?'));

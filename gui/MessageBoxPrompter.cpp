@@ -55,6 +55,9 @@ int CMessageBoxPrompter::Show(const QString &text, unsigned style)
     // read as markup (a file named "<b>x</b>.zqv" shows those characters).
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    // A screen reader announces the box as it opens: the message goes with the box itself, not
+    // only with the label inside it.
+    box.setAccessibleDescription(text);
     const auto buttons = ButtonsOf(style);
     for (const auto &b : buttons)
         box.addButton(b.button);

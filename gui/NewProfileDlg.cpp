@@ -1,5 +1,6 @@
 #include "NewProfileDlg.h"
 
+#include "AccessibleName.h"
 #include "EditCommands.h"
 #include "Prompter.h"
 #include "StringTable.h"
@@ -27,6 +28,7 @@ CNewProfileDlg::CNewProfileDlg(const QString &installPath, IPrompter &prompter, 
     auto *group = new QGroupBox(LoadStr(IDS_CHOOSE_PROFILE_MODEL), this);
     auto *groupLayout = new QVBoxLayout(group);
     m_pList = new QListWidget(group);
+    m_pList->setAccessibleName(WithoutMnemonic(group->title()));
     m_pList->setProperty(kControlIdProperty, kIdcTemplateList);
     groupLayout->addWidget(m_pList);
     layout->addWidget(group);

@@ -1,5 +1,6 @@
 #include "PreferenceDialog.h"
 
+#include "AccessibleName.h"
 #include "ConfigStore.h"
 #include "EditCommands.h"
 #include "LinkTrace.h"
@@ -34,8 +35,10 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     m_pAuto = new QCheckBox(LoadStr(IDS_AUTO_DETECT_COM_PORT), this);
     m_pAuto->setProperty(kControlIdProperty, kIdcAutoDetect);
     layout->addWidget(m_pAuto);
-    layout->addWidget(new QLabel(LoadStr(IDS_SELECT_COM_PORT), this));
+    auto *portLabel = new QLabel(LoadStr(IDS_SELECT_COM_PORT), this);
+    layout->addWidget(portLabel);
     m_pPorts = new QComboBox(this);
+    NameByLabel(portLabel, m_pPorts);
     m_pPorts->setProperty(kControlIdProperty, kIdcPortList);
     m_pPorts->setMinimumWidth(220);
     layout->addWidget(m_pPorts);
@@ -60,8 +63,10 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     m_pVerify->setChecked(safe.verify);
     layout->addWidget(m_pVerify);
     auto *keepRow = new QHBoxLayout;
-    keepRow->addWidget(new QLabel(LoadStr(IDS_PREF_BACKUP_KEEP), this));
+    auto *keepLabel = new QLabel(LoadStr(IDS_PREF_BACKUP_KEEP), this);
+    keepRow->addWidget(keepLabel);
     m_pKeep = new QSpinBox(this);
+    NameByLabel(keepLabel, m_pKeep);
     m_pKeep->setRange(1, CConfigStore::kMaxBackupKeep);
     m_pKeep->setValue(safe.keep);
     keepRow->addWidget(m_pKeep);

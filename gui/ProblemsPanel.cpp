@@ -1,5 +1,6 @@
 #include "ProblemsPanel.h"
 
+#include "AccessibleName.h"
 #include "ChildFrame.h"
 #include "StringTable.h"
 #include "ZQVCPSException.h"
@@ -37,6 +38,7 @@ CProblemsPanel::CProblemsPanel(CChildFrame &frame, QWidget *parent)
     m_pList->setObjectName(QStringLiteral("ProblemsList"));
     m_pHeading->setTextFormat(Qt::PlainText);
     m_pHeading->setBuddy(m_pList);
+    m_pList->setAccessibleName(WithoutMnemonic(LoadStr(IDS_MENU_VIEW_PROBLEMS)));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);

@@ -63,6 +63,7 @@ CReportDlg::CReportDlg(const QString &reportPath, const QString &profileName, co
     auto *layout = new QVBoxLayout(this);
     m_pBrowser = new CReportBrowser(this);
     m_pBrowser->setOpenLinks(false);
+    m_pBrowser->setAccessibleName(windowTitle());
     // The page file is UTF-16 with its byte-order mark; the browser finds the pictures beside it.
     m_pBrowser->setSource(QUrl::fromLocalFile(reportPath), QTextDocument::HtmlResource);
     layout->addWidget(m_pBrowser, 1);

@@ -1,5 +1,6 @@
 #include "ReportOptionDlg.h"
 
+#include "AccessibleName.h"
 #include "StringIds.h"
 #include "StringTable.h"
 
@@ -21,8 +22,10 @@ CReportOptionDlg::CReportOptionDlg(bool radioSpecificAvailable, QWidget *parent)
 {
     setWindowTitle(LoadStr(IDS_REPORTS_TITLE));
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(LoadStr(IDS_CHOOSE_REPORT_TEMPLATE), this));
+    auto *listLabel = new QLabel(LoadStr(IDS_CHOOSE_REPORT_TEMPLATE), this);
+    layout->addWidget(listLabel);
     m_pList = new QListWidget(this);
+    NameByLabel(listLabel, m_pList);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->addItem(LoadStr(IDS_RADIO_SPECIFIC_REPORT));
     m_pList->addItem(LoadStr(IDS_OVERVIEW_REPORT));

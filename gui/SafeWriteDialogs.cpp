@@ -1,5 +1,6 @@
 #include "SafeWriteDialogs.h"
 
+#include "AccessibleName.h"
 #include "StringTable.h"
 
 #include <QCheckBox>
@@ -56,6 +57,7 @@ CChangeReportDialog::CChangeReportDialog(const std::vector<link::ProfileDifferen
     intro->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(intro);
     m_pList = MakeList(this, IDS_CHANGE_REPORT_COLUMNS);
+    m_pList->setAccessibleName(windowTitle());
     for (const link::ProfileDifference &d : changes) {
         QString change = d.field;
         if (d.kind == link::ProfileDifference::Added)
@@ -103,6 +105,7 @@ CRestoreBackupDialog::CRestoreBackupDialog(const QString &root, const QString &p
     m_pAll->setEnabled(!pid.isEmpty());
     layout->addWidget(m_pAll);
     m_pList = MakeList(this, IDS_RESTORE_LIST_COLUMNS);
+    m_pList->setAccessibleName(windowTitle());
     layout->addWidget(m_pList);
     layout->addWidget(MakeButtons(this, m_pRestore, IDS_RESTORE_OPEN));
     connect(m_pAll, &QCheckBox::toggled, this, &CRestoreBackupDialog::Fill);

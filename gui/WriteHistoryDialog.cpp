@@ -1,5 +1,6 @@
 #include "WriteHistoryDialog.h"
 
+#include "AccessibleName.h"
 #include "MainFrame.h"
 #include "Prompter.h"
 #include "ReportBuilder.h"
@@ -41,6 +42,7 @@ QDateEdit *DateFilter(QCheckBox *&on, int labelId, const QDate &start, QWidget *
 {
     on = new QCheckBox(LoadStr(labelId), parent);
     auto *date = new QDateEdit(start, parent);
+    date->setAccessibleName(WithoutMnemonic(on->text()));
     date->setCalendarPopup(true);
     date->setEnabled(false);
     QObject::connect(on, &QCheckBox::toggled, date, &QWidget::setEnabled);
@@ -80,6 +82,7 @@ CWriteHistoryDialog::CWriteHistoryDialog(const QString &historyPath, IPrompter &
     layout->addLayout(filters);
 
     m_pList = new QTreeWidget(this);
+    m_pList->setAccessibleName(windowTitle());
     m_pList->setRootIsDecorated(false);
     m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_pList->setHeaderLabels({LoadStr(IDS_JOBSHEET_WHEN), LoadStr(IDS_JOBSHEET_RADIO), LoadStr(IDS_HISTORY_COL_PID),

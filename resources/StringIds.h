@@ -646,6 +646,10 @@ enum StringId : int {
     IDS_PROMPT_HELP_SUPPORT_BUNDLE = 31946,
     IDS_FIND_USE_QUESTION = 31947,
 
+    // Names a screen reader speaks for controls without a label (31950-31964)
+    IDS_A11Y_PROFILE_TREE = 31950,
+    IDS_A11Y_HELP_PAGE = 31951,
+
     // Profile tree, contact and list editors, contacts overview (32000-32299)
     IDS_SETTINGS = 32000,
     IDS_CONTACTS = 32001,

@@ -462,7 +462,7 @@ constexpr StrEntry kStrings[] = {
     {IDS_PROMPT_DEVICE_COMPARE, QT_TRANSLATE_NOOP("StringTable", "Show what writing the active profile would change in the radio\nCompare with Radio")},
     {IDS_HISTORY_TITLE, QT_TRANSLATE_NOOP("StringTable", "Write History")},
     {IDS_HISTORY_FILTER_RADIO, QT_TRANSLATE_NOOP("StringTable", "&Radio (ID or name):")},
-    {IDS_HISTORY_FILTER_FROM, QT_TRANSLATE_NOOP("StringTable", "F&rom:")},
+    {IDS_HISTORY_FILTER_FROM, QT_TRANSLATE_NOOP("StringTable", "&From:")},
     {IDS_HISTORY_FILTER_TO, QT_TRANSLATE_NOOP("StringTable", "&To:")},
     {IDS_HISTORY_FILTER_RESULT, QT_TRANSLATE_NOOP("StringTable", "R&esult:")},
     {IDS_HISTORY_ALL_RESULTS, QT_TRANSLATE_NOOP("StringTable", "All results")},
@@ -596,6 +596,8 @@ constexpr StrEntry kStrings[] = {
     {IDS_PROMPT_HELP_LAST_TRACE, QT_TRANSLATE_NOOP("StringTable", "Show the frames of the last transfer\nLast Link Trace")},
     {IDS_PROMPT_HELP_SUPPORT_BUNDLE, QT_TRANSLATE_NOOP("StringTable", "Save one zip file to send in when a radio will not talk to the program\nSave Support Bundle")},
     {IDS_FIND_USE_QUESTION, QT_TRANSLATE_NOOP("StringTable", "Use %s for the radio from now on?")},
+    {IDS_A11Y_PROFILE_TREE, QT_TRANSLATE_NOOP("StringTable", "Profile tree")},
+    {IDS_A11Y_HELP_PAGE, QT_TRANSLATE_NOOP("StringTable", "Help page")},
     // Tree filter and problems
     {IDS_SETTINGS, QT_TRANSLATE_NOOP("StringTable", "Settings")},
     {IDS_CONTACTS, QT_TRANSLATE_NOOP("StringTable", "Contacts")},

@@ -2307,7 +2307,7 @@ Wiederherstellen</translation>
     </message>
     <message>
         <source>Dele&amp;te</source>
-        <translation>Lösc&amp;hen</translation>
+        <translation>Lö&amp;schen</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -2498,7 +2498,7 @@ Mit Funkgerät vergleichen</translation>
         <translation>&amp;Funkgerät (ID oder Name):</translation>
     </message>
     <message>
-        <source>F&amp;rom:</source>
+        <source>&amp;From:</source>
         <translation>&amp;Von:</translation>
     </message>
     <message>
@@ -2900,6 +2900,14 @@ Baum filtern</translation>
     <message>
         <source>Note: %s</source>
         <translation>Hinweis: %s</translation>
+    </message>
+    <message>
+        <source>Profile tree</source>
+        <translation>Profilbaum</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
     </message>
 </context>
 </TS>

@@ -2502,7 +2502,7 @@ Comparar con el radio</translation>
         <translation>&amp;Radio (ID o nombre):</translation>
     </message>
     <message>
-        <source>F&amp;rom:</source>
+        <source>&amp;From:</source>
         <translation>&amp;Desde:</translation>
     </message>
     <message>
@@ -2904,6 +2904,14 @@ Filtrar árbol</translation>
     <message>
         <source>Note: %s</source>
         <translation>Nota: %s</translation>
+    </message>
+    <message>
+        <source>Profile tree</source>
+        <translation>Árbol del perfil</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ayuda</translation>
     </message>
 </context>
 </TS>

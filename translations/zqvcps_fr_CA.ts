@@ -2498,12 +2498,12 @@ Comparer avec la radio</translation>
         <translation>&amp;Radio (ID ou nom) :</translation>
     </message>
     <message>
-        <source>F&amp;rom:</source>
+        <source>&amp;From:</source>
         <translation>&amp;Du :</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>A&amp;u :</translation>
+        <translation>&amp;Au :</translation>
     </message>
     <message>
         <source>R&amp;esult:</source>
@@ -2900,6 +2900,14 @@ Filtrer l&apos;arborescence</translation>
     <message>
         <source>Note: %s</source>
         <translation>Remarque&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Profile tree</source>
+        <translation>Arborescence du profil</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d&apos;aide</translation>
     </message>
 </context>
 </TS>

@@ -2498,7 +2498,7 @@ Comparar com o rádio</translation>
         <translation>&amp;Rádio (ID ou nome):</translation>
     </message>
     <message>
-        <source>F&amp;rom:</source>
+        <source>&amp;From:</source>
         <translation>&amp;De:</translation>
     </message>
     <message>
@@ -2900,6 +2900,14 @@ Filtrar árvore</translation>
     <message>
         <source>Note: %s</source>
         <translation>Observação: %s</translation>
+    </message>
+    <message>
+        <source>Profile tree</source>
+        <translation>Árvore do perfil</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ajuda</translation>
     </message>
 </context>
 </TS>
