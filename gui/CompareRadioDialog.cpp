@@ -1,6 +1,5 @@
 #include "CompareRadioDialog.h"
 
-#include "AccessibleName.h"
 #include "AppShell.h"
 #include "AskPwdDlg.h"
 #include "BackupStore.h"

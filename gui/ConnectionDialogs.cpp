@@ -1,6 +1,5 @@
 #include "ConnectionDialogs.h"
 
-#include "AccessibleName.h"
 #include "AppShell.h"
 #include "ChildFrame.h"
 #include "ConfigStore.h"
@@ -228,6 +227,7 @@ void RunOpenLastTrace(CZQVCPSApp &app)
     auto *layout = new QVBoxLayout(&dlg);
     auto *text = new QPlainTextEdit(&dlg);
     text->setReadOnly(true);
+    text->setAccessibleName(dlg.windowTitle());
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text->setPlainText(QString::fromUtf8(file.read(8 * 1024 * 1024)));

@@ -1,6 +1,5 @@
 #include "SafeWriteDialogs.h"
 
-#include "AccessibleName.h"
 #include "StringTable.h"
 
 #include <QCheckBox>
