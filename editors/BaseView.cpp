@@ -7,6 +7,7 @@
 #include "Prompter.h"
 #include "SettingDocs.h"
 #include "StringTable.h"
+#include "ThemeColours.h"
 #include "TwoListWidget.h"
 #include "ZQVCPSDoc.h"
 #include "ZQVCPSTreeView.h"
@@ -35,19 +36,16 @@ void PaintControl(QWidget *widget, int style)
 {
     QPalette pal = widget->palette();
     if (style == CBaseView::kStyleHeading || style == CBaseView::kStyleSubHeading) {
-        pal.setColor(QPalette::Window, QColor::fromRgb(CBaseView::kHeadingColour));
-        pal.setColor(QPalette::WindowText, Qt::white);
+        ApplyThemeColours(pal, ThemeRole::Heading);
         QFont font = widget->font();
         font.setBold(true);
         if (style == CBaseView::kStyleHeading)
             font.setPointSizeF(font.pointSizeF() * 1.25);
         widget->setFont(font);
     } else if (style == CBaseView::kStyleReadOnly) {
-        pal.setColor(QPalette::Window, QColor::fromRgb(CBaseView::kReadOnlyColour));
-        pal.setColor(QPalette::Base, QColor::fromRgb(CBaseView::kReadOnlyColour));
+        ApplyThemeColours(pal, ThemeRole::ReadOnly);
     } else {
-        pal.setColor(QPalette::Window, Qt::white);
-        pal.setColor(QPalette::Base, Qt::white);
+        ApplyThemeColours(pal, ThemeRole::Field);
     }
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
@@ -87,7 +85,7 @@ CBaseView::CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QW
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
     QPalette pal = m_pCanvas->palette();
-    pal.setColor(QPalette::Window, Qt::white);
+    ApplyThemeColours(pal, ThemeRole::Field);
     m_pCanvas->setPalette(pal);
     m_pCanvas->setAutoFillBackground(true);
     setWidget(m_pCanvas);
@@ -158,6 +156,9 @@ void CBaseView::RegisterPart(int id, QWidget *widget)
 CTwoListWidget *CBaseView::AddTwoList(CTwoListWidget *twoList, const TwoListIds &ids, const QRect &design)
 {
     Register(ids.selected, twoList, design, kStyleNormal);
+    // At the foot of a form the lists take the window's height, so a low window does not
+    // need scrolling and a tall one shows more entries.
+    m_controls.back().minHeight = qMin(design.height(), kMinTwoListHeight);
     // The compound carries the id for layout and visibility only; focus goes to its parts.
     twoList->setProperty("controlId", QVariant());
     twoList->setObjectName(QStringLiteral("IDC_%1_pair").arg(ids.selected));
@@ -238,15 +239,22 @@ void CBaseView::RelayOut()
     const int width = qMax(viewport()->width(), blockWidth + 2 * kMinLeftMargin);
     const int left = qMax(kMinLeftMargin, (width - blockWidth) / 2);
     const int dx = blockLeft <= blockRight ? left - blockLeft : 0;
+    const int room = viewport()->height() - kMinLeftMargin;
+    int canvasBottom = bottom;
     for (const ControlEntry &c : m_controls) {
         if (!c.widget)
             continue;
+        QRect r = c.design;
+        if (c.minHeight > 0 && c.design.bottom() == bottom) {
+            r.setHeight(qMax(c.minHeight, room - r.top()));
+            canvasBottom = r.bottom();
+        }
         if (c.style == kStyleHeading || c.style == kStyleSubHeading)
-            c.widget->setGeometry(kHeadingMargin, c.design.top(), width - 2 * kHeadingMargin, c.design.height());
+            c.widget->setGeometry(kHeadingMargin, r.top(), width - 2 * kHeadingMargin, r.height());
         else
-            c.widget->setGeometry(c.design.translated(dx, 0));
+            c.widget->setGeometry(r.translated(dx, 0));
     }
-    m_pCanvas->resize(width, qMax(viewport()->height(), bottom + kMinLeftMargin));
+    m_pCanvas->resize(width, qMax(viewport()->height(), canvasBottom + kMinLeftMargin));
 }
 
 void CBaseView::resizeEvent(QResizeEvent *event)
