@@ -226,29 +226,42 @@ void CBaseView::RelayOut()
     verticalScrollBar()->setValue(0);
 
     int blockLeft = INT_MAX;
-    int blockRight = INT_MIN;
     int bottom = 0;
     for (const ControlEntry &c : m_controls) {
         bottom = qMax(bottom, c.design.bottom());
-        if (c.style == kStyleHeading || c.style == kStyleSubHeading)
-            continue;
-        blockLeft = qMin(blockLeft, c.design.left());
-        blockRight = qMax(blockRight, c.design.right());
+        if (c.style != kStyleHeading && c.style != kStyleSubHeading)
+            blockLeft = qMin(blockLeft, c.design.left());
+    }
+    // A two-list gives up width down to kMinTwoListWidth before the form needs scrolling
+    // sideways, and the lowest one takes the height left below it.
+    const int roomRight = blockLeft + viewport()->width() - 2 * kMinLeftMargin;
+    const int roomBottom = viewport()->height() - kMinLeftMargin;
+    std::vector<QRect> rects;
+    rects.reserve(m_controls.size());
+    int blockRight = INT_MIN;
+    int canvasBottom = bottom;
+    for (const ControlEntry &c : m_controls) {
+        QRect r = c.design;
+        if (c.minHeight > 0) {
+            r.setWidth(qBound(qMin(r.width(), kMinTwoListWidth), roomRight - r.left(), r.width()));
+            if (c.design.bottom() == bottom) {
+                r.setHeight(qMax(c.minHeight, roomBottom - r.top()));
+                canvasBottom = r.bottom();
+            }
+        }
+        if (c.style != kStyleHeading && c.style != kStyleSubHeading)
+            blockRight = qMax(blockRight, r.right());
+        rects.push_back(r);
     }
     const int blockWidth = blockLeft <= blockRight ? blockRight - blockLeft + 1 : 0;
     const int width = qMax(viewport()->width(), blockWidth + 2 * kMinLeftMargin);
     const int left = qMax(kMinLeftMargin, (width - blockWidth) / 2);
     const int dx = blockLeft <= blockRight ? left - blockLeft : 0;
-    const int room = viewport()->height() - kMinLeftMargin;
-    int canvasBottom = bottom;
-    for (const ControlEntry &c : m_controls) {
+    for (size_t i = 0; i < m_controls.size(); ++i) {
+        const ControlEntry &c = m_controls[i];
         if (!c.widget)
             continue;
-        QRect r = c.design;
-        if (c.minHeight > 0 && c.design.bottom() == bottom) {
-            r.setHeight(qMax(c.minHeight, room - r.top()));
-            canvasBottom = r.bottom();
-        }
+        const QRect &r = rects[i];
         if (c.style == kStyleHeading || c.style == kStyleSubHeading)
             c.widget->setGeometry(kHeadingMargin, r.top(), width - 2 * kHeadingMargin, r.height());
         else

@@ -79,8 +79,10 @@ public:
     // least kMinLeftMargin to the left edge.
     static constexpr int kHeadingMargin = 10;
     static constexpr int kMinLeftMargin = 20;
-    // The least height of a two-list at the foot of a form.
+    // The least height of a two-list at the foot of a form, and the least width any
+    // two-list keeps in a narrow window.
     static constexpr int kMinTwoListHeight = 150;
+    static constexpr int kMinTwoListWidth = 700;
 
     CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QWidget *parent = nullptr);
     ~CBaseView() override;
@@ -253,8 +255,8 @@ private:
         QPointer<QWidget> widget;
         QRect design;
         int style;
-        // Above 0: the control takes the height left below it in the window, down to this
-        // much (only the form's lowest control does).
+        // Above 0 (two-lists): the control narrows in a narrow window, and, when it is the
+        // form's lowest, takes the height left below it, down to this much.
         int minHeight = 0;
     };
     void Register(int id, QWidget *widget, const QRect &design, int style);

@@ -90,8 +90,12 @@ void ApplyThemeColours(QPalette &palette, ThemeRole role)
     const ThemeColourPair pair = ThemeColours(role, palette);
     palette.setColor(QPalette::Window, pair.background);
     palette.setColor(QPalette::Base, pair.background);
-    palette.setColor(QPalette::WindowText, pair.text);
-    palette.setColor(QPalette::Text, pair.text);
+    // Disabled text keeps the palette's own dimmed colour, so a disabled control still
+    // looks disabled.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, pair.text);
+        palette.setColor(group, QPalette::Text, pair.text);
+    }
 }
 
 }  // namespace zqv

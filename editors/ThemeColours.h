@@ -33,7 +33,8 @@ double ContrastRatio(const QColor &a, const QColor &b);
 // True for a palette whose window is darker than its text.
 bool IsDarkPalette(const QPalette &palette);
 
-// Sets Window/Base and WindowText/Text of `palette` to the pair of `role`.
+// Sets Window/Base and (but for disabled controls) WindowText/Text of `palette` to the pair
+// of `role`.
 void ApplyThemeColours(QPalette &palette, ThemeRole role);
 
 }  // namespace zqv

@@ -81,6 +81,11 @@ private slots:
                 QStringLiteral("%1 on %2: %3:1").arg(pair.text.name(), pair.background.name()).arg(ratio, 0, 'f', 2)));
         if (role == ThemeRole::Heading || role == ThemeRole::Failure)
             QVERIFY(pair.background != palette.color(QPalette::Base));
+        // Applied to a control, the pair leaves a disabled control's dimmed text alone.
+        QPalette applied = palette;
+        ApplyThemeColours(applied, role);
+        QCOMPARE(applied.color(QPalette::Active, QPalette::Text), pair.text);
+        QCOMPARE(applied.color(QPalette::Disabled, QPalette::Text), palette.color(QPalette::Disabled, QPalette::Text));
     }
 
     void icons_data()
