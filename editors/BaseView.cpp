@@ -8,6 +8,7 @@
 #include "Prompter.h"
 #include "SettingDocs.h"
 #include "StringTable.h"
+#include "ThemeColours.h"
 #include "TwoListWidget.h"
 #include "ZQVCPSDoc.h"
 #include "ZQVCPSTreeView.h"
@@ -37,19 +38,16 @@ void PaintControl(QWidget *widget, int style)
 {
     QPalette pal = widget->palette();
     if (style == CBaseView::kStyleHeading || style == CBaseView::kStyleSubHeading) {
-        pal.setColor(QPalette::Window, QColor::fromRgb(CBaseView::kHeadingColour));
-        pal.setColor(QPalette::WindowText, Qt::white);
+        ApplyThemeColours(pal, ThemeRole::Heading);
         QFont font = widget->font();
         font.setBold(true);
         if (style == CBaseView::kStyleHeading)
             font.setPointSizeF(font.pointSizeF() * 1.25);
         widget->setFont(font);
     } else if (style == CBaseView::kStyleReadOnly) {
-        pal.setColor(QPalette::Window, QColor::fromRgb(CBaseView::kReadOnlyColour));
-        pal.setColor(QPalette::Base, QColor::fromRgb(CBaseView::kReadOnlyColour));
+        ApplyThemeColours(pal, ThemeRole::ReadOnly);
     } else {
-        pal.setColor(QPalette::Window, Qt::white);
-        pal.setColor(QPalette::Base, Qt::white);
+        ApplyThemeColours(pal, ThemeRole::Field);
     }
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
@@ -89,7 +87,7 @@ CBaseView::CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QW
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
     QPalette pal = m_pCanvas->palette();
-    pal.setColor(QPalette::Window, Qt::white);
+    ApplyThemeColours(pal, ThemeRole::Field);
     m_pCanvas->setPalette(pal);
     m_pCanvas->setAutoFillBackground(true);
     setWidget(m_pCanvas);
@@ -203,6 +201,9 @@ void CBaseView::RegisterPart(int id, QWidget *widget)
 CTwoListWidget *CBaseView::AddTwoList(CTwoListWidget *twoList, const TwoListIds &ids, const QRect &design)
 {
     Register(ids.selected, twoList, design, kStyleNormal);
+    // At the foot of a form the lists take the window's height, so a low window does not
+    // need scrolling and a tall one shows more entries.
+    m_controls.back().minHeight = qMin(design.height(), kMinTwoListHeight);
     // The compound carries the id for layout and visibility only; focus goes to its parts.
     twoList->setProperty("controlId", QVariant());
     twoList->setObjectName(QStringLiteral("IDC_%1_pair").arg(ids.selected));
@@ -270,28 +271,48 @@ void CBaseView::RelayOut()
     verticalScrollBar()->setValue(0);
 
     int blockLeft = INT_MAX;
-    int blockRight = INT_MIN;
     int bottom = 0;
     for (const ControlEntry &c : m_controls) {
         bottom = qMax(bottom, c.design.bottom());
-        if (c.style == kStyleHeading || c.style == kStyleSubHeading)
-            continue;
-        blockLeft = qMin(blockLeft, c.design.left());
-        blockRight = qMax(blockRight, c.design.right());
+        if (c.style != kStyleHeading && c.style != kStyleSubHeading)
+            blockLeft = qMin(blockLeft, c.design.left());
+    }
+    // A two-list gives up width down to kMinTwoListWidth before the form needs scrolling
+    // sideways, and the lowest one takes the height left below it.
+    const int roomRight = blockLeft + viewport()->width() - 2 * kMinLeftMargin;
+    const int roomBottom = viewport()->height() - kMinLeftMargin;
+    std::vector<QRect> rects;
+    rects.reserve(m_controls.size());
+    int blockRight = INT_MIN;
+    int canvasBottom = bottom;
+    for (const ControlEntry &c : m_controls) {
+        QRect r = c.design;
+        if (c.minHeight > 0) {
+            r.setWidth(qBound(qMin(r.width(), kMinTwoListWidth), roomRight - r.left(), r.width()));
+            if (c.design.bottom() == bottom) {
+                r.setHeight(qMax(c.minHeight, roomBottom - r.top()));
+                canvasBottom = r.bottom();
+            }
+        }
+        if (c.style != kStyleHeading && c.style != kStyleSubHeading)
+            blockRight = qMax(blockRight, r.right());
+        rects.push_back(r);
     }
     const int blockWidth = blockLeft <= blockRight ? blockRight - blockLeft + 1 : 0;
     const int width = qMax(viewport()->width(), blockWidth + 2 * kMinLeftMargin);
     const int left = qMax(kMinLeftMargin, (width - blockWidth) / 2);
     const int dx = blockLeft <= blockRight ? left - blockLeft : 0;
-    for (const ControlEntry &c : m_controls) {
+    for (size_t i = 0; i < m_controls.size(); ++i) {
+        const ControlEntry &c = m_controls[i];
         if (!c.widget)
             continue;
+        const QRect &r = rects[i];
         if (c.style == kStyleHeading || c.style == kStyleSubHeading)
-            c.widget->setGeometry(kHeadingMargin, c.design.top(), width - 2 * kHeadingMargin, c.design.height());
+            c.widget->setGeometry(kHeadingMargin, r.top(), width - 2 * kHeadingMargin, r.height());
         else
-            c.widget->setGeometry(c.design.translated(dx, 0));
+            c.widget->setGeometry(r.translated(dx, 0));
     }
-    m_pCanvas->resize(width, qMax(viewport()->height(), bottom + kMinLeftMargin));
+    m_pCanvas->resize(width, qMax(viewport()->height(), canvasBottom + kMinLeftMargin));
 }
 
 void CBaseView::resizeEvent(QResizeEvent *event)

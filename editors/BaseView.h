@@ -69,18 +69,20 @@ public:
     static RuleResult ApplyRule(IPrompter &prompter, const RuleCall &call, const QStringList &questionArgs = {},
                                 AnswerMode mode = AnswerMode::AgreeOnly);
 
-    // Styles in a form's control table: 1 and 2 are headings (light-blue band, white text);
-    // read-only fields sit on the grey of a control face, so that they do not look as if
-    // they took typing; everything else is painted opaque white with the window-text colour.
+    // Styles in a form's control table: 1 and 2 are headings (blue band, white text);
+    // read-only fields sit on the colour of a control face, so that they do not look as if
+    // they took typing; everything else is painted opaque on the palette's page colour
+    // (ThemeColours.h).
     enum ControlStyle : int { kStyleNormal = 0, kStyleHeading = 1, kStyleSubHeading = 2, kStyleReadOnly = 3 };
 
-    // The background of headings, and of read-only fields.
-    static constexpr QRgb kHeadingColour = 0xFFC0C0FF;
-    static constexpr QRgb kReadOnlyColour = 0xFFF0F0F0;
     // The layout margins: headings keep this distance to both sides, the control block at
     // least kMinLeftMargin to the left edge.
     static constexpr int kHeadingMargin = 10;
     static constexpr int kMinLeftMargin = 20;
+    // The least height of a two-list at the foot of a form, and the least width any
+    // two-list keeps in a narrow window.
+    static constexpr int kMinTwoListHeight = 150;
+    static constexpr int kMinTwoListWidth = 700;
 
     CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QWidget *parent = nullptr);
     ~CBaseView() override;
@@ -257,6 +259,9 @@ private:
         QPointer<QWidget> widget;
         QRect design;
         int style;
+        // Above 0 (two-lists): the control narrows in a narrow window, and, when it is the
+        // form's lowest, takes the height left below it, down to this much.
+        int minHeight = 0;
     };
     void Register(int id, QWidget *widget, const QRect &design, int style);
     void RegisterPart(int id, QWidget *widget);

@@ -22,7 +22,7 @@ void CContactFolderView::AddButtonRow(int buttonId, int labelId, int caption, No
         : addKind == kNodePrivateGroups                    ? kNodePrivateGroup
                                                            : kNodePrivate;
     AddAddButton(buttonId, iconKind, addKind, QRect(0, y, 44, 40));
-    AddLabel(labelId, LoadStr(caption), QRect(54, y + 7, 260, 26));
+    AddLabel(labelId, LoadStr(caption), QRect(54, y + 7, 300, 26));
     m_buttons.push_back(buttonId);
 }
 

@@ -7,6 +7,7 @@
 #include "ProfileItems.h"
 #include "Prompter.h"
 #include "StringTable.h"
+#include "ThemeColours.h"
 #include "XmlDom.h"
 #include "ZQVCPSTreeView.h"
 
@@ -182,8 +183,7 @@ CContactsTableView::CContactsTableView(IEditorHost &host, CZQVCPSTreeView &tree,
     m_pHeading->setMinimumHeight(30);
     m_pHeading->setAutoFillBackground(true);
     QPalette headingColours = m_pHeading->palette();
-    headingColours.setColor(QPalette::Window, QColor::fromRgba(kHeadingColour));
-    headingColours.setColor(QPalette::WindowText, Qt::white);
+    ApplyThemeColours(headingColours, ThemeRole::Heading);
     m_pHeading->setPalette(headingColours);
     layout->addWidget(m_pHeading);
 

@@ -1,11 +1,11 @@
 #include "NodeIcons.h"
 
 #include "NodeKinds.h"
+#include "PaintedIcon.h"
 
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace zqv {
 
@@ -35,13 +35,9 @@ Look LookOf(NodeKind kind, bool ownRadio)
     }
 }
 
-QPixmap Draw(const Look &look, int size)
+// Draws the icon on a 16 x 16 grid.
+void Draw(QPainter &p, const Look &look)
 {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 16.0, size / 16.0);
     p.setPen(QPen(look.colour.darker(150), 1));
     p.setBrush(look.colour);
     switch (look.shape) {
@@ -89,7 +85,6 @@ QPixmap Draw(const Look &look, int size)
         p.drawEllipse(QRectF(6, 6, 4, 4));
         break;
     }
-    return pm;
 }
 
 }  // namespace
@@ -102,9 +97,7 @@ QIcon NodeIcon(NodeKind kind, bool ownRadio)
     if (it != cache.constEnd())
         return *it;
     const Look look = LookOf(kind, ownRadio);
-    QIcon icon;
-    for (int size : {16, 24, 32})
-        icon.addPixmap(Draw(look, size));
+    const QIcon icon = PaintedIcon([look](QPainter &p) { Draw(p, look); }, 16);
     cache.insert(key, icon);
     return icon;
 }

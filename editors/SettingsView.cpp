@@ -101,7 +101,7 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     AddLabel(IDC_SETTINGS_DATE_LABEL, LoadStr(IDS_SET_DATE), Label2At(232));
     m_pDate = AddControl(IDC_SETTINGS_DATE, new QDateTimeEdit, Field2At(232));
     m_pNow = AddControl(IDC_SETTINGS_NOW, new QPushButton(LoadStr(IDS_SET_NOW)),
-                        QRect(kField2X + kFieldW + 10, 198, 70, kRowH));
+                        QRect(kField2X + kFieldW + 10, 198, 80, kRowH));
     // Now sets the time beside it: Tab reaches it before the row below.
     setTabOrder(m_pTime, m_pNow);
     m_pPcClock = AddControl(IDC_SETTINGS_PC_CLOCK, new QCheckBox(LoadStr(IDS_SET_TIME_FROM_PC)), WideAt(266));

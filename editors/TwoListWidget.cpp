@@ -38,11 +38,6 @@ QListWidget *MakeList()
     // A list too narrow for an entry drops letters of its middle, not its end, where a count
     // may stand.
     list->setTextElideMode(Qt::ElideMiddle);
-    list->setPalette([&] {
-        QPalette palette = list->palette();
-        palette.setColor(QPalette::Base, Qt::white);
-        return palette;
-    }());
     return list;
 }
 

@@ -1,13 +1,10 @@
 #include "Artwork.h"
 
-#include <QApplication>
-#include <QHash>
-#include <QIconEngine>
+#include "PaintedIcon.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
-#include <QStyleOption>
 
 #include <functional>
 
@@ -252,86 +249,27 @@ void DrawIcon(QPainter &p, ToolIcon which)
     }
 }
 
-QPixmap Render(int size, const std::function<void(QPainter &)> &draw)
-{
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(qreal(size) / kGrid, qreal(size) / kGrid);
-    draw(p);
-    return pm;
-}
-
-// Paints an icon when a size of it is first needed and keeps that picture: the program starts
-// without drawing pictures nobody looks at.
-class CPaintedIconEngine : public QIconEngine {
-public:
-    explicit CPaintedIconEngine(std::function<void(QPainter &)> draw) : m_draw(std::move(draw)) {}
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        QPixmap pm = pixmap(rect.size() * dpr, mode, state);
-        pm.setDevicePixelRatio(dpr);
-        painter->drawPixmap(rect, pm);
-    }
-
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
-    {
-        const int side = qMax(1, qMin(size.width(), size.height()));
-        const quint64 key = (quint64(side) << 8) | quint64(mode);
-        auto it = m_cache.constFind(key);
-        if (it != m_cache.constEnd())
-            return *it;
-        QPixmap pm = Render(side, m_draw);
-        if (mode == QIcon::Disabled) {
-            QStyleOption option;
-            option.palette = QApplication::palette();
-            pm = QApplication::style()->generatedIconPixmap(QIcon::Disabled, pm, &option);
-        }
-        m_cache.insert(key, pm);
-        return pm;
-    }
-
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
-    {
-        const int side = qMin(size.width(), size.height());
-        return QSize(side, side);
-    }
-
-    QIconEngine *clone() const override { return new CPaintedIconEngine(m_draw); }
-
-private:
-    std::function<void(QPainter &)> m_draw;
-    QHash<quint64, QPixmap> m_cache;
-};
-
-QIcon IconFrom(const std::function<void(QPainter &)> &draw)
-{
-    return QIcon(new CPaintedIconEngine(draw));
-}
-
 }  // namespace
 
 QIcon ToolbarIcon(ToolIcon which)
 {
-    return IconFrom([which](QPainter &p) { DrawIcon(p, which); });
+    return PaintedIcon([which](QPainter &p) { DrawIcon(p, which); }, kGrid);
 }
 
 QIcon AppIcon()
 {
-    return IconFrom([](QPainter &p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(kBlue);
-        p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-        Radio(p, QRectF(10, 11, 12, 19));
-        p.setPen(Pen(Qt::white, 1.6));
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(13, 0, 12, 12), 0, 90 * 16);
-        p.drawArc(QRectF(10, -3, 18, 18), 0, 90 * 16);
-    });
+    return PaintedIcon(
+        [](QPainter &p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(kBlue);
+            p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+            Radio(p, QRectF(10, 11, 12, 19));
+            p.setPen(Pen(Qt::white, 1.6));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(13, 0, 12, 12), 0, 90 * 16);
+            p.drawArc(QRectF(10, -3, 18, 18), 0, 90 * 16);
+        },
+        kGrid);
 }
 
 QPixmap SplashPixmap(const QString &appName, const QString &versionText)

@@ -3,11 +3,11 @@
 #include "ChildFrame.h"
 #include "StringIds.h"
 #include "StringTable.h"
+#include "ThemeColours.h"
 #include "ZQVCPSApp.h"
 #include "ZQVCPSException.h"
 
 #include <QCheckBox>
-#include <QColor>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -150,7 +150,7 @@ void CImportPreviewDlg::Refresh()
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
             if (row.verdict == ImportRowResult::Refused)
-                item->setForeground(QColor(0xB0, 0x00, 0x00));
+                item->setForeground(ThemeColours(ThemeRole::Refusal, m_pTable->palette()).text);
             m_pTable->setItem(i, c, item);
         }
     }

@@ -47,7 +47,6 @@ CMainFrame::CMainFrame(CZQVCPSApp &app) : m_app(app)
     m_pMdi->setObjectName(QStringLiteral("MdiArea"));
     m_pMdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_pMdi->setBackground(QColor(0x8a, 0x96, 0xa6));
     setCentralWidget(m_pMdi);
     connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
         if (m_bDestroying)

@@ -5,6 +5,7 @@
 #include "LinkCodec.h"
 #include "Prompter.h"
 #include "StringTable.h"
+#include "ThemeColours.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -337,8 +338,7 @@ void CReadPidDialog::OnFailed(int code)
     if (code == link::LR_TIMED_OUT) {
         m_bRed = true;
         QPalette pal = ProgressBar()->palette();
-        pal.setColor(QPalette::Base, QColor(0xFF, 0x00, 0x00));
-        pal.setColor(QPalette::Window, QColor(0xFF, 0x00, 0x00));
+        ApplyThemeColours(pal, ThemeRole::Failure);
         ProgressBar()->setPalette(pal);
         ProgressBar()->setAutoFillBackground(true);
     }

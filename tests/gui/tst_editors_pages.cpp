@@ -9,7 +9,9 @@
 #include "RadioInfoView.h"
 #include "ScanListView.h"
 #include "StringTable.h"
+#include "ThemeColours.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -156,13 +158,15 @@ private slots:
         QCOMPARE(form->ControlText(IDC_RADIOINFO_FIRMWARE_LABEL),
                  LoadStr(IDS_FIRMWARE_VERSION) + LoadStr(IDS_LABEL_COLON));
         QWidget *heading = form->Control(IDC_RADIOINFO_HEADING);
-        QCOMPARE(heading->palette().color(QPalette::Window), QColor(192, 192, 255));
+        QCOMPARE(heading->palette().color(QPalette::Window),
+                 ThemeColours(ThemeRole::Heading, QApplication::palette()).background);
         QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
 
         auto *pid = qobject_cast<QLineEdit *>(form->Control(IDC_RADIOINFO_PID));
         QVERIFY(pid && pid->isReadOnly());
-        QCOMPARE(pid->palette().color(QPalette::Base), QColor::fromRgb(CBaseView::kReadOnlyColour));
-        QVERIFY(pid->palette().color(QPalette::Base) != QColor(Qt::white));
+        QCOMPARE(pid->palette().color(QPalette::Base),
+                 ThemeColours(ThemeRole::ReadOnly, QApplication::palette()).background);
+        QVERIFY(pid->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base));
         w.helpPane = true;
         pid->setFocus();
         QTRY_COMPARE(w.helpRequests, QStringList({"CRadioInfoView:1102"}));
@@ -324,7 +328,8 @@ private slots:
         auto *form = w.FormAs<CPublicGroupView>();
         QVERIFY(form);
         QWidget *heading = form->Control(IDC_PUBLICGROUP_HEADING);
-        QCOMPARE(heading->palette().color(QPalette::Window), QColor(192, 192, 255));
+        QCOMPARE(heading->palette().color(QPalette::Window),
+                 ThemeColours(ThemeRole::Heading, QApplication::palette()).background);
         QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
         QCOMPARE(form->NameEdit()->palette().color(QPalette::Base), QColor(Qt::white));
 

@@ -1,0 +1,132 @@
+// Colours and icons under other desktops: the program's own colours stay readable (4.5:1)
+// on a light, a dark and a high-contrast palette, and every icon is drawn for the pixel size
+// a scaled screen asks for instead of stretching a smaller picture.
+#include "Artwork.h"
+#include "NodeIcons.h"
+#include "NodeKinds.h"
+#include "ThemeColours.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <memory>
+
+using namespace zqv;
+
+Q_DECLARE_METATYPE(ThemeRole)
+
+namespace {
+
+QPalette Palette(QRgb window, QRgb text, QRgb base, QRgb button, QRgb highlight, QRgb highlightedText)
+{
+    QPalette p;
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, button);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Highlight, highlight);
+    p.setColor(QPalette::HighlightedText, highlightedText);
+    return p;
+}
+
+// The palettes a dealer's desktop may hand the program.
+QList<QPair<const char *, QPalette>> Palettes()
+{
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return {
+        {"default", fusion->standardPalette()},
+        {"dark", Palette(0xff353535, 0xffeeeeee, 0xff2a2a2a, 0xff454545, 0xff2a82da, 0xffffffff)},
+        {"high contrast", Palette(0xff000000, 0xffffffff, 0xff000000, 0xff000000, 0xff1aebff, 0xff000000)},
+    };
+}
+
+}  // namespace
+
+class TestThemes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void colours_data()
+    {
+        QTest::addColumn<ThemeRole>("role");
+        QTest::addColumn<QPalette>("palette");
+        const QList<QPair<const char *, ThemeRole>> roles{{"heading", ThemeRole::Heading},
+                                                          {"read-only", ThemeRole::ReadOnly},
+                                                          {"field", ThemeRole::Field},
+                                                          {"refusal", ThemeRole::Refusal},
+                                                          {"failure", ThemeRole::Failure}};
+        for (const auto &palette : Palettes())
+            for (const auto &role : roles)
+                QTest::addRow("%s, %s", role.first, palette.first) << role.second << palette.second;
+    }
+
+    // Text and background of every role reach 4.5:1; a band (heading, failed bar) also stands
+    // out from the page it lies on.
+    void colours()
+    {
+        QFETCH(ThemeRole, role);
+        QFETCH(QPalette, palette);
+        const ThemeColourPair pair = ThemeColours(role, palette);
+        const double ratio = ContrastRatio(pair.text, pair.background);
+        QVERIFY2(
+            ratio >= 4.5,
+            qPrintable(
+                QStringLiteral("%1 on %2: %3:1").arg(pair.text.name(), pair.background.name()).arg(ratio, 0, 'f', 2)));
+        if (role == ThemeRole::Heading || role == ThemeRole::Failure)
+            QVERIFY(pair.background != palette.color(QPalette::Base));
+        // Applied to a control, the pair leaves a disabled control's dimmed text alone.
+        QPalette applied = palette;
+        ApplyThemeColours(applied, role);
+        QCOMPARE(applied.color(QPalette::Active, QPalette::Text), pair.text);
+        QCOMPARE(applied.color(QPalette::Disabled, QPalette::Text), palette.color(QPalette::Disabled, QPalette::Text));
+    }
+
+    void icons_data()
+    {
+        QTest::addColumn<QIcon>("icon");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qreal>("scale");
+        QList<QPair<QString, QIcon>> icons{{QStringLiteral("application"), AppIcon()}};
+        for (int i = 0; i <= int(ToolIcon::About); ++i)
+            icons.append({QStringLiteral("tool %1").arg(i), ToolbarIcon(ToolIcon(i))});
+        for (int kind = 0; kind < kNodeKindCount; ++kind)
+            icons.append({QStringLiteral("node %1").arg(kind), NodeIcon(NodeKind(kind))});
+        icons.append({QStringLiteral("own radio"), NodeIcon(kNodePrivate, true)});
+        // The sizes the tree, the lists, the profile window's tree and the toolbar ask for.
+        for (const auto &icon : icons)
+            for (int size : {16, 17, 20, 24})
+                for (qreal scale : {1.0, 1.5, 2.0})
+                    QTest::addRow("%s, %d px at %.1f", qPrintable(icon.first), size, scale)
+                        << icon.second << size << scale;
+    }
+
+    // The picture has the screen's pixels, and at a scale above 1 it is not the 1x picture
+    // stretched.
+    void icons()
+    {
+        QFETCH(QIcon, icon);
+        QFETCH(int, size);
+        QFETCH(qreal, scale);
+        const QPixmap pm = icon.pixmap(QSize(size, size), scale);
+        const int pixels = qRound(size * scale);
+        QCOMPARE(pm.size(), QSize(pixels, pixels));
+        QCOMPARE(pm.devicePixelRatio(), scale);
+        if (scale > 1) {
+            const QImage stretched = icon.pixmap(QSize(size, size), 1.0)
+                                         .toImage()
+                                         .scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QVERIFY(pm.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) != stretched);
+        }
+    }
+};
+
+QTEST_MAIN(TestThemes)
+#include "tst_themes.moc"
