@@ -46,6 +46,23 @@ XPathVars ToVars(const QJSValue &vars)
     return out;
 }
 
+// What the script's number() makes of an attribute's text that has no blanks around it: the
+// value of a string of digits, NaN for anything else. Up to 18 digits the value is added up
+// exactly in an integer and rounded once to a double, as a decimal parse rounds it; longer
+// strings (no ID has them) take the general parse.
+double DigitsValue(const QString &text)
+{
+    if (text.isEmpty())
+        return qQNaN();
+    quint64 value = 0;
+    for (const QChar ch : text) {
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
+            return qQNaN();
+        value = value * 10 + (ch.unicode() - '0');
+    }
+    return text.size() <= 18 ? static_cast<double>(value) : text.toDouble();
+}
+
 }  // namespace
 
 // ---- CJsNode ---------------------------------------------------------------------------
@@ -272,11 +289,7 @@ QJSValue CJsNode::contactNumbers(const QString &attribute) const
     const QByteArray name = attribute.toUtf8();
     QJSValue list = m_pBridge->Engine()->newArray(static_cast<uint>(contacts.size()));
     for (size_t i = 0; i < contacts.size(); ++i) {
-        const QString text = GetAttr(contacts[i], name.constData()).trimmed();
-        const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar ch) {
-            return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
-        });
-        list.setProperty(static_cast<quint32>(i), digits ? text.toDouble() : qQNaN());
+        list.setProperty(static_cast<quint32>(i), DigitsValue(GetAttr(contacts[i], name.constData()).trimmed()));
     }
     return list;
 }

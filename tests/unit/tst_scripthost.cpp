@@ -62,13 +62,15 @@ private slots:
 
     void runawayScriptIsStopped()
     {
+        // Calls under the default limit of 5 s went before: the shorter limit still holds.
+        QVERIFY(Run("return 1;").ok);
         host->SetTimeLimit(200);
         QElapsedTimer timer;
         timer.start();
         auto r = Run("while (true) {}");
         QVERIFY(!r.ok);
         QVERIFY(r.errorText.contains("did not return"));
-        QVERIFY(timer.elapsed() < 5000);
+        QVERIFY2(timer.elapsed() < 2500, qPrintable(QString::number(timer.elapsed())));
         // and the engine works again afterwards
         r = Run("return 41 + 1;");
         QVERIFY(r.ok);
