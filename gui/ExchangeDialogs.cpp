@@ -43,6 +43,29 @@ void ShowApplied(CChildFrame &child, const ImportReport &report, const QString &
     child.ShowStatusText(report.Summary());
 }
 
+// What the preview left of the last options it ran with: the profile after the import or merge
+// on its scratch copy.
+struct PreviewResult {
+    MergeOptions options;
+    QByteArray after;
+};
+
+bool SameOptions(const MergeOptions &a, const MergeOptions &b)
+{
+    return a.contacts == b.contacts && a.groups == b.groups && a.texts == b.texts && a.lists == b.lists &&
+        a.settings == b.settings && a.policy == b.policy;
+}
+
+// The preview already ran the confirmed import or merge on a copy of the profile as it still
+// is: its result becomes the profile, so confirming does not run every row again. False (the
+// caller applies afresh) when the options or the profile differ from what the preview saw.
+bool AdoptPreview(CZQVCPSDoc &doc, const QString &previewedText, const PreviewResult &previewed,
+                  const MergeOptions &confirmed)
+{
+    return !previewed.after.isEmpty() && SameOptions(previewed.options, confirmed) &&
+        doc.Model().ProfileText() == previewedText && doc.RestoreSnapshot(previewed.after);
+}
+
 }  // namespace
 
 ExchangeSeams &ExchangeTestSeams()
@@ -201,13 +224,20 @@ void RunImport(CZQVCPSApp &app, CChildFrame &child, ExchangeKind kind)
     const QString profileText = doc.Model().ProfileText();
     const CModelEnvironment environment = app.ModelEnvironment();
     try {
+        PreviewResult previewed;
         CImportPreviewDlg dialog(&child, path, CImportPreviewDlg::Mode::Import, [&](const MergeOptions &options) {
-            return CContactExchange::PreviewImport(environment, profileText, csv, kind, options.policy);
+            previewed.options = options;
+            return CContactExchange::PreviewImport(environment, profileText, csv, kind, options.policy,
+                                                   &previewed.after);
         });
         const int answer = seams.runPreview ? seams.runPreview(dialog) : dialog.exec();
         if (answer != QDialog::Accepted)
             return;
-        ShowApplied(child, CContactExchange::Apply(doc.Model().RootItem(), csv, kind, dialog.Options().policy),
+        const MergeOptions confirmed = dialog.Options();
+        ShowApplied(child,
+                    AdoptPreview(doc, profileText, previewed, confirmed)
+                        ? dialog.Report()
+                        : CContactExchange::Apply(doc.Model().RootItem(), csv, kind, confirmed.policy),
                     FormatStr(IDS_UNDO_IMPORT, {QFileInfo(path).fileName()}));
     } catch (const CZQVCPSException &e) {
         app.Prompter().ShowMessage(e.GetMessageId());
@@ -231,13 +261,20 @@ void RunMerge(CZQVCPSApp &app, CChildFrame &child)
         CRadioDataModel source(environment);
         source.LoadProfile(path, true);
         const QString profileText = doc.Model().ProfileText();
+        PreviewResult previewed;
         CImportPreviewDlg dialog(&child, path, CImportPreviewDlg::Mode::Merge, [&](const MergeOptions &options) {
-            return CContactExchange::PreviewMerge(environment, profileText, source.RootItem(), options);
+            previewed.options = options;
+            return CContactExchange::PreviewMerge(environment, profileText, source.RootItem(), options,
+                                                  &previewed.after);
         });
         const int answer = seams.runPreview ? seams.runPreview(dialog) : dialog.exec();
         if (answer != QDialog::Accepted)
             return;
-        ShowApplied(child, CContactExchange::Merge(doc.Model().RootItem(), source.RootItem(), dialog.Options()),
+        const MergeOptions confirmed = dialog.Options();
+        ShowApplied(child,
+                    AdoptPreview(doc, profileText, previewed, confirmed)
+                        ? dialog.Report()
+                        : CContactExchange::Merge(doc.Model().RootItem(), source.RootItem(), confirmed),
                     FormatStr(IDS_UNDO_MERGE, {QFileInfo(path).fileName()}));
     } catch (const CZQVCPSException &e) {
         app.Prompter().ShowMessage(e.GetMessageId());

@@ -1109,24 +1109,42 @@ ImportReport CContactExchange::Merge(const CDataItem &target, const CDataItem &s
     return report;
 }
 
+namespace {
+
+// The text of a scratch profile after a preview ran on it, for the caller that adopts it.
+void KeepResult(const CRadioDataModel &scratch, const ImportReport &report, QByteArray *after)
+{
+    if (!after)
+        return;
+    const auto doc = scratch.ProfileDocument();
+    *after = report.fileError.isEmpty() && doc ? doc->ToUtf8() : QByteArray();
+}
+
+}  // namespace
+
 ImportReport CContactExchange::PreviewMerge(const CModelEnvironment &environment, const QString &targetText,
-                                            const CDataItem &source, const MergeOptions &options)
+                                            const CDataItem &source, const MergeOptions &options, QByteArray *after)
 {
     CModelEnvironment quiet = environment;
     quiet.prompter = nullptr;
     CRadioDataModel scratch(quiet);
     scratch.LoadProfile(targetText, false);
-    return Merge(scratch.RootItem(), source, options);
+    ImportReport report = Merge(scratch.RootItem(), source, options);
+    KeepResult(scratch, report, after);
+    return report;
 }
 
 ImportReport CContactExchange::PreviewImport(const CModelEnvironment &environment, const QString &profileText,
-                                             const QByteArray &csv, ExchangeKind kind, ClashPolicy policy)
+                                             const QByteArray &csv, ExchangeKind kind, ClashPolicy policy,
+                                             QByteArray *after)
 {
     CModelEnvironment quiet = environment;
     quiet.prompter = nullptr;
     CRadioDataModel scratch(quiet);
     scratch.LoadProfile(profileText, false);
-    return Apply(scratch.RootItem(), csv, kind, policy);
+    ImportReport report = Apply(scratch.RootItem(), csv, kind, policy);
+    KeepResult(scratch, report, after);
+    return report;
 }
 
 }  // namespace zqv

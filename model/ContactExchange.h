@@ -94,7 +94,7 @@ public:
     // line numbers; a refused setting is a row named after its attribute).
     static ImportReport Merge(const CDataItem &target, const CDataItem &source, const MergeOptions &options);
     static ImportReport PreviewMerge(const CModelEnvironment &environment, const QString &targetText,
-                                     const CDataItem &source, const MergeOptions &options);
+                                     const CDataItem &source, const MergeOptions &options, QByteArray *after = nullptr);
 
     // The contacts and texts among `elements` (other elements are ignored), in the export's
     // order. Members of a copied group are not copied with it; their memberships travel with
@@ -108,8 +108,12 @@ public:
     static ImportReport Paste(const CDataItem &target, const ExchangeClip &clip);
 
     // Apply() on a scratch copy of the profile text: what an import would do, nothing changed.
+    // With `after`, the scratch profile's text once the rows went in (UTF-8, empty when the
+    // table was refused): a caller that confirms the preview puts it in place of the profile
+    // (CRadioDataModel::RestoreProfileDocument) instead of running every row a second time.
     static ImportReport PreviewImport(const CModelEnvironment &environment, const QString &profileText,
-                                      const QByteArray &csv, ExchangeKind kind, ClashPolicy policy);
+                                      const QByteArray &csv, ExchangeKind kind, ClashPolicy policy,
+                                      QByteArray *after = nullptr);
 };
 
 }  // namespace zqv

@@ -99,10 +99,19 @@ public:
     Q_INVOKABLE int compareNames(const QString &a, const QString &b) const;
 };
 
+// A plain path of the kind the rules ask on every edit, answered by walking the tree (see
+// ScriptBridge.cpp); null for an expression XPath has to evaluate.
+struct CPlainPath;
+
 class CScriptBridge : public QObject {
     Q_OBJECT
 public:
     explicit CScriptBridge(QJSEngine *engine);
+    ~CScriptBridge() override;
+
+    // The nodes an expression selects from `context`, in document order (with `firstOnly`, at
+    // most the first); throws as CXmlDocument::Select does.
+    std::vector<xmlNodePtr> Select(xmlNodePtr context, const QString &xpath, const QJSValue &vars, bool firstOnly);
 
     void SetDocument(std::shared_ptr<CXmlDocument> doc);
     CXmlDocument *Document() const { return m_spDoc.get(); }
@@ -120,6 +129,7 @@ private:
     std::shared_ptr<CXmlDocument> m_spDoc;
     QHash<xmlNodePtr, CJsNode *> m_nodes;
     QHash<QPair<xmlNodePtr, QString>, CJsNode *> m_attributes;
+    QHash<QString, std::shared_ptr<const CPlainPath>> m_plainPaths;  // by expression; null: not plain
 };
 
 }  // namespace zqv

@@ -11,7 +11,9 @@
 namespace zqv {
 
 // Interrupts the engine when a call runs past its deadline. One thread per host, idle
-// between calls.
+// between bursts of calls. While calls follow one another, the thread sleeps until the
+// deadline it last saw and then waits on for the latest one, so a call costs no thread switch;
+// only a call that finds it idle, or asleep past the call's own deadline, wakes it.
 class CScriptWatchdog {
 public:
     explicit CScriptWatchdog(QJSEngine *engine) : m_pEngine(engine), m_thread([this] { Run(); }) {}
@@ -28,13 +30,17 @@ public:
 
     void Arm(int milliseconds)
     {
+        bool wake = false;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             m_deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
             m_bArmed = true;
             m_bFired = false;
+            // A thread asleep until a later deadline (a call with a longer limit) must look again.
+            wake = m_bIdle || m_deadline < m_sleepsUntil;
         }
-        m_cv.notify_all();
+        if (wake)
+            m_cv.notify_all();
     }
 
     // Ends the watch; true when the deadline had passed and the engine was interrupted.
@@ -51,10 +57,15 @@ private:
         std::unique_lock<std::mutex> lock(m_mutex);
         while (!m_bStop) {
             if (!m_bArmed) {
+                m_bIdle = true;
                 m_cv.wait(lock);
+                m_bIdle = false;
                 continue;
             }
-            if (m_cv.wait_until(lock, m_deadline) == std::cv_status::timeout && m_bArmed &&
+            // A later Arm moves the deadline without waking this thread; the loop then waits
+            // for the new one. A disarmed watch that times out goes idle.
+            m_sleepsUntil = m_deadline;
+            if (m_cv.wait_until(lock, m_sleepsUntil) == std::cv_status::timeout && m_bArmed &&
                 std::chrono::steady_clock::now() >= m_deadline) {
                 m_bFired = true;
                 m_bArmed = false;
@@ -67,8 +78,10 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_cv;
     std::chrono::steady_clock::time_point m_deadline;
+    std::chrono::steady_clock::time_point m_sleepsUntil;  // what the thread waits for while armed
     bool m_bArmed = false;
     bool m_bFired = false;
+    bool m_bIdle = false;
     bool m_bStop = false;
     std::thread m_thread;
 };

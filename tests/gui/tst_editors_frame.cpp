@@ -388,11 +388,15 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("policy");
         QTest::addColumn<QStringList>("names");  // the profile's private contacts afterwards
-        QTest::newRow("cancelled") << int(QDialog::Rejected) << int(ClashPolicy::Rename) << QStringList{"This Radio"};
-        QTest::newRow("confirmed, keep both")
-            << int(QDialog::Accepted) << int(ClashPolicy::Rename) << QStringList{"Anna", "This Radio", "this radio 2"};
+        QTest::addColumn<bool>("editBetween");  // the profile changes while the preview is open
+        QTest::newRow("cancelled") << int(QDialog::Rejected) << int(ClashPolicy::Rename) << QStringList{"This Radio"}
+                                   << false;
+        QTest::newRow("confirmed, keep both") << int(QDialog::Accepted) << int(ClashPolicy::Rename)
+                                              << QStringList{"Anna", "This Radio", "this radio 2"} << false;
         QTest::newRow("confirmed, skip") << int(QDialog::Accepted) << int(ClashPolicy::Skip)
-                                         << QStringList{"Anna", "This Radio"};
+                                         << QStringList{"Anna", "This Radio"} << false;
+        QTest::newRow("confirmed after the profile changed: the change stays")
+            << int(QDialog::Accepted) << int(ClashPolicy::Skip) << QStringList{"Anna", "This Radio"} << true;
     }
 
     void importPreviewAndExport()
@@ -400,6 +404,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(int, policy);
         QFETCH(QStringList, names);
+        QFETCH(bool, editBetween);
         const QString csv = m_world->dir.filePath("in.csv");
         QFile f(csv);
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -416,6 +421,9 @@ private slots:
                 verdicts << dialog.Table()->item(row, 3)->text();
             if (!dialog.findChild<QPushButton *>("importButton")->isEnabled())
                 return int(QDialog::Rejected);
+            if (editBetween)
+                SetAttr(Child()->Document().Model().ProfileDocument()->SelectOne(nullptr, "//dfns:Private"),
+                        "alert_tone", "7");
             return answer;
         };
         m_world->Frame().Action(ID_FILE_IMPORT_CONTACTS)->trigger();
@@ -433,6 +441,8 @@ private slots:
         inProfile.sort();
         QCOMPARE(inProfile, names);
         QCOMPARE(doc.IsModified(), names.size() > 1);
+        QCOMPARE(bool(doc.Model().ProfileDocument()->SelectOne(nullptr, "//dfns:Private[@alert_tone='7']")),
+                 editBetween);
         // The tree shows what the profile holds.
         QCOMPARE(Tree()->FindNode(kNodePrivates, 0)->childCount(), names.size());
 
