@@ -27,6 +27,7 @@
 #include "TransferSequencer.h"
 #include "VirtualCPData.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -192,8 +193,12 @@ public:
     QByteArray RunTableCsv() const;
     QString RunTableHtml(const QString &title) const;
 
-    // Texts for a result and an action ("Verified", "Write").
+    // The text of a result ("Done", "Refused" ...).
     static QString ResultText(FleetResult result);
+    // The run table's column titles, and one radio's cells in that order (the CSV file, the
+    // printed page and the command line's table).
+    static QStringList RunTableColumns();
+    static QStringList RunTableCells(const FleetRunEntry &entry);
 
 private:
     class CRadio;
@@ -201,9 +206,13 @@ private:
     friend class CRadio;
 
     FleetRow &RowRef(int rowId);
-    void Publish(const FleetRow &row);
-    void Pump(int waitMs);
+    // A worker's copy of its row, shown: what the worker knows of the radio and its step.
+    void UpdateRow(const FleetRow &fromWorker);
+    // Once every radio of a write is prepared or has ended: the one confirmation.
     void MaybeConfirm();
+    // Whether the run may go on with `expected` as a radio's password (asks the host).
+    bool PasswordFor(int rowId, const QString &expected);
+    void CancelAll();
     void Finish(CRadio &radio);
 
     IFleetHost &m_host;
@@ -227,6 +236,9 @@ private:
     std::unique_ptr<CChannel> m_spChannel;
     std::vector<std::unique_ptr<CRadio>> m_radios;
     FleetAction m_action = FleetAction::Identify;
+    bool m_bConfirmAsked = false;
+    bool m_bCancelled = false;
+    QHash<QString, QString> m_privateNames;  // the profile's private contacts: PID -> name
 };
 
 // Adds each radio (unit PID, name) to the profile below `root` as a private contact, through
