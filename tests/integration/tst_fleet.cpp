@@ -4,6 +4,7 @@
 // only a window does while a run goes on: Stop, and a cable plugged in appearing as a row.
 #include "CliTestSupport.h"
 #include "FleetRun.h"
+#include "FleetTestSupport.h"
 #include "RadioSim.h"
 #include "SettingDocs.h"
 #include "StringTable.h"
@@ -30,38 +31,6 @@ QString Line(const QString &pid, FleetResult result)
 {
     return pid + u' ' + CFleetRun::ResultText(result);
 }
-
-// The fleet run's host for the in-process test: confirms, answers every question yes, saves
-// records as profiles, and records what it was shown.
-class CTestFleetHost : public IFleetHost {
-public:
-    std::function<void(const FleetRow &)> onRow;
-    QStringList asked;
-    QList<int> rowsSeenWhileRunning;
-    CFleetRun *run = nullptr;
-
-    void RowChanged(const FleetRow &row) override
-    {
-        if (run && run->IsRunning() && !rowsSeenWhileRunning.contains(row.id))
-            rowsSeenWhileRunning << row.id;
-        if (onRow)
-            onRow(row);
-    }
-    bool ConfirmWrite(const std::vector<FleetRadioPlan> &) override { return true; }
-    bool AskPassword(const FleetRow &, bool, QString &) override { return false; }
-    int AskRadio(const FleetRow &, const QString &text, unsigned) override
-    {
-        asked << text;
-        return IDYES;
-    }
-    bool SaveRecordAsProfile(const VirtualCPData &record, const QString &path) override
-    {
-        QString text;
-        CDataAdaptor::VirtualCP2XML(record, text);
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(EncodeTextFile(text, TEXT_MODE_UTF16)) > 0;
-    }
-};
 
 }  // namespace
 
