@@ -60,9 +60,12 @@ private slots:
         m_env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
         m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
         m_env.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
-        // The profile holds the private contacts 20000001 to 20000100; the radios get it too.
+        // The profile holds the private contacts from 20000001 on, with room for one more; the
+        // radios get it too.
         m_profile = m_home.filePath(QStringLiteral("fleet.zqv"));
-        SaveProfile(CRadioSim::FullRadio(), m_profile);
+        VirtualCPData radio = CRadioSim::FullRadio();
+        radio.contacts[149] = VirtualCPContact();
+        SaveProfile(radio, m_profile);
     }
     void init() { QDir(m_home.filePath(QStringLiteral("data"))).removeRecursively(); }
 
@@ -83,7 +86,7 @@ private slots:
         // Three verified writes; the radio without its own contact refused with its reason; the
         // dropped one offered its backup, which goes back in; every write in the history.
         QTest::newRow("write five radios")
-            << five << QStringList{"write", "--password", "1234", "--yes"} << 1
+            << five << QStringList{"write", "--password", "1234", "--yes", "--add-missing"} << 1
             << QStringList{Line("20000001", FleetResult::Succeeded), Line("20000002", FleetResult::Succeeded),
                            Line("20000003", FleetResult::Succeeded), Line("20000004", FleetResult::Failed),
                            Line("29999999", FleetResult::Refused)}
@@ -132,8 +135,11 @@ private slots:
         const QString action = args.first();
         args.replaceInStrings(QStringLiteral("OUT"), out.path());
         args << "--ports" << ports.join(u',') << "--json";
+        // Each row writes into a copy of the profile (--add-missing changes it).
+        const QString profile = out.filePath(QStringLiteral("profile.zqv"));
+        QVERIFY(QFile::copy(m_profile, profile));
         if (action != QLatin1String("read"))
-            args << m_profile;
+            args << profile;
         const CliResult r = Cli(QStringList{"fleet"} + args, m_env);
         QVERIFY2(r.exit == exitCode, qPrintable(r.err + r.out));
 
@@ -160,6 +166,13 @@ private slots:
             QCOMPARE(LoadRecord(out.filePath("20000002.zqv")).limit.pid, QStringLiteral("20000002"));
         if (lines.contains(Line("20000004", FleetResult::Failed)))
             QVERIFY(r.err.contains(LoadStr(IDS_SAFE_RESTORE_QUESTION).section(u'\n', 0, 0)));
+        // The radio refused for want of its own contact is one now, and so gets written next time.
+        const auto own = [&](const QString &pid) {
+            const VirtualCPData record = LoadRecord(profile);
+            return std::any_of(record.contacts.begin(), record.contacts.end(),
+                               [&](const VirtualCPContact &c) { return c.pid == pid; });
+        };
+        QCOMPARE(own("29999999"), args.contains("--add-missing"));
         link::CWriteHistory history(HistoryPath());
         QCOMPARE(int(history.Find().size()), historyEntries);
     }
