@@ -196,6 +196,8 @@ private slots:
         CScriptedPrompter prompter;
         run.SetCablesOnly(false);
         run.SetPollInterval(50);
+        // As a window waits: in a local event loop (the command line's plain wait is in the rows above).
+        run.SetWaitInEventLoop(true);
         run.SetUpgradeDocument(
             LoadSettingDoc(QStringLiteral(ZQV_DATA_SOURCE_DIR), QLatin1String(kUpgradeDocName), prompter));
         run.SetProfile({ReadProfileFile(m_profile), 3, false, m_profile});
