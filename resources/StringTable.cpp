@@ -596,6 +596,10 @@ constexpr StrEntry kStrings[] = {
     {IDS_PROMPT_HELP_LAST_TRACE, QT_TRANSLATE_NOOP("StringTable", "Show the frames of the last transfer\nLast Link Trace")},
     {IDS_PROMPT_HELP_SUPPORT_BUNDLE, QT_TRANSLATE_NOOP("StringTable", "Save one zip file to send in when a radio will not talk to the program\nSave Support Bundle")},
     {IDS_FIND_USE_QUESTION, QT_TRANSLATE_NOOP("StringTable", "Use %s for the radio from now on?")},
+    // Keyboard use and context help
+    {IDS_MENU_HELP_CONTEXT, QT_TRANSLATE_NOOP("StringTable", "Context &Help\tF1")},
+    {IDS_PROMPT_HELP_CONTEXT,
+     QT_TRANSLATE_NOOP("StringTable", "Open the help at the topic of the field or list that has the focus\nContext Help")},
     // Tree filter and problems
     {IDS_SETTINGS, QT_TRANSLATE_NOOP("StringTable", "Settings")},
     {IDS_CONTACTS, QT_TRANSLATE_NOOP("StringTable", "Contacts")},

@@ -2901,5 +2901,15 @@ Baum filtern</translation>
         <source>Note: %s</source>
         <translation>Hinweis: %s</translation>
     </message>
+    <message>
+        <source>Context &amp;Help	F1</source>
+        <translation>&amp;Kontexthilfe	F1</translation>
+    </message>
+    <message>
+        <source>Open the help at the topic of the field or list that has the focus
+Context Help</source>
+        <translation>Öffnet die Hilfe beim Thema des Felds oder der Liste mit dem Fokus
+Kontexthilfe</translation>
+    </message>
 </context>
 </TS>

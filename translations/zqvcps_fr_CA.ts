@@ -2901,5 +2901,15 @@ Filtrer l&apos;arborescence</translation>
         <source>Note: %s</source>
         <translation>Remarque&#xa0;: %s</translation>
     </message>
+    <message>
+        <source>Context &amp;Help	F1</source>
+        <translation>Aide &amp;contextuelle	F1</translation>
+    </message>
+    <message>
+        <source>Open the help at the topic of the field or list that has the focus
+Context Help</source>
+        <translation>Ouvre l&apos;aide au sujet du champ ou de la liste qui a le focus
+Aide contextuelle</translation>
+    </message>
 </context>
 </TS>
