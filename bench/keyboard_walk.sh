@@ -114,7 +114,10 @@ if not (b.startswith(b'\xff\xfe') or b.lstrip(b'\xef\xbb\xbf').startswith(b'<'))
 print(b[2:].decode('utf-16-le') if b.startswith(b'\xff\xfe') else b.decode('utf-8', 'replace'))
 PY
 }
-contains() { profile_text "$1" | grep -q "$2" || fail "$1 does not hold $2"; }
+contains() {
+  profile_text "$1" >"$work/text" || fail "cannot read $1"
+  grep -q "$2" "$work/text" || fail "$1 does not hold $2"
+}
 
 window "ZQV CPS"
 
