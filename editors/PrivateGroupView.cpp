@@ -206,9 +206,15 @@ void CPrivateGroupView::OnMoveMembers(bool join)
         for (int i = qMin(qMax(0, first), all->count()) - 1; i >= 0 && pick < 0; --i)
             if (all->item(i)->flags() & Qt::ItemIsSelectable)
                 pick = i;
-        if (pick >= 0)
+        if (pick >= 0) {
             CTwoListWidget::SelectRow(all, pick, false);
-        all->setFocus(Qt::OtherFocusReason);
+            all->setFocus(Qt::OtherFocusReason);
+        } else {
+            // Nobody left who can join: the keyboard goes on to the members rather than stay
+            // in a list where it can do nothing.
+            CTwoListWidget::SelectRow(m_pMembers->SelectedList(), 0, false);
+            m_pMembers->SelectedList()->setFocus(Qt::OtherFocusReason);
+        }
     } else {
         QListWidget *members = m_pMembers->SelectedList();
         CTwoListWidget::SelectRow(members, first, true);

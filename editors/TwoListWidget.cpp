@@ -5,9 +5,13 @@
 #include "StringTable.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QVBoxLayout>
 
 namespace zqv {
@@ -28,9 +32,27 @@ public:
     }
 };
 
+// A list that shows the keyboard focus even while it is empty (the style marks only the
+// current entry, and an empty list has none).
+class CFocusShowingList : public QListWidget {
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QListWidget::paintEvent(event);
+        if (!hasFocus() || count() > 0)
+            return;
+        QPainter painter(viewport());
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = viewport()->rect().adjusted(1, 1, -1, -1);
+        option.backgroundColor = palette().color(QPalette::Base);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+};
+
 QListWidget *MakeList()
 {
-    auto *list = new QListWidget;
+    auto *list = new CFocusShowingList;
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setSortingEnabled(true);
     list->setUniformItemSizes(true);
@@ -75,7 +97,14 @@ CTwoListWidget::CTwoListWidget(QWidget *parent)
     connect(m_pRemove, &QPushButton::clicked, this, &CTwoListWidget::removeRequested);
     for (QListWidget *list : {m_pAvailable, m_pSelected}) {
         connect(list, &QListWidget::itemPressed, this, [this, list] { OnPressed(list); });
-        connect(list, &QListWidget::itemSelectionChanged, this, &CTwoListWidget::UpdateButtons);
+        // Selecting with the keyboard in one list ends the selection in the other, as a click does.
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+            if (list->hasFocus())
+                OnPressed(list);
+            else
+                UpdateButtons();
+        });
+        list->installEventFilter(this);
         connect(list, &QListWidget::itemDoubleClicked, this, [this, list] {
             if (list->selectedItems().isEmpty())
                 return;
@@ -202,6 +231,46 @@ void CTwoListWidget::UpdateButtons()
 {
     m_pAdd->setEnabled(m_pAvailable->isEnabled() && !m_pAvailable->selectedItems().isEmpty());
     m_pRemove->setEnabled(m_pSelected->isEnabled() && !m_pSelected->selectedItems().isEmpty());
+}
+
+bool CTwoListWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // Tabbing into a list works in it as a click does: without a selection its current entry is
+    // selected, so the button and Enter act at once, and the other list's selection ends. Enter
+    // moves the selected entries across, as a double click does.
+    if (event->type() == QEvent::FocusIn && (watched == m_pAvailable || watched == m_pSelected)) {
+        auto *list = static_cast<QListWidget *>(watched);
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && list->selectedItems().isEmpty()) {
+            // The current entry, or the first that can be chosen when it cannot.
+            const auto choosable = [list](int row) {
+                return row < list->count() && (list->item(row)->flags() & Qt::ItemIsSelectable);
+            };
+            int row = qMax(0, list->currentRow());
+            if (!choosable(row))
+                for (row = 0; row < list->count() && !choosable(row); ++row) {
+                }
+            if (row < list->count())
+                list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        }
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            OnPressed(list);
+    }
+    if (event->type() == QEvent::KeyPress && (watched == m_pAvailable || watched == m_pSelected)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            auto *list = static_cast<QListWidget *>(watched);
+            if (!list->selectedItems().isEmpty()) {
+                if (list == m_pAvailable)
+                    emit addRequested();
+                else
+                    emit removeRequested();
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CTwoListWidget::OnPressed(QListWidget *list)

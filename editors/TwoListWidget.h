@@ -4,11 +4,12 @@
 // carries its name and a payload (a node, an index) as data, so a form never parses an
 // entry's text back into a name.
 //
-// The widget never moves anything on its own: a button or a double click only emits
-// addRequested / removeRequested, the form asks the rule script for each selected entry and
-// moves the ones that went in with MoveToSelected / MoveToAvailable. Clicking into one list
-// clears the selection of the other; each button is enabled exactly when its list has a
-// selection.
+// The widget never moves anything on its own: a button, a double click or Enter in a list only
+// emits addRequested / removeRequested, the form asks the rule script for each selected entry
+// and moves the ones that went in with MoveToSelected / MoveToAvailable. Clicking into one list
+// (or selecting in it with the keyboard) clears the selection of the other; tabbing into a list
+// with nothing selected selects its current entry; each button is enabled exactly when its list
+// has a selection.
 #pragma once
 
 #include <QIcon>
@@ -90,6 +91,9 @@ signals:
     // click), or of the selected list.
     void addRequested();
     void removeRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QListWidgetItem *Insert(QListWidget *list, const Entry &entry);

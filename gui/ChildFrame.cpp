@@ -296,6 +296,29 @@ void CChildFrame::ShowControlHelp(const QString &formClass, int controlId)
         pane->ShowControlHelp(formClass, controlId);
 }
 
+QString CChildFrame::HelpPageFor(const QWidget *focus) const
+{
+    const CAppShell &shell = m_app.Shell();
+    const QString form = m_pView ? m_pView->objectName() : QString();
+    if (focus && m_pView && m_pView->isAncestorOf(focus)) {
+        // A control's inner parts (a list's edit box, a picker's fields) carry no id of their
+        // own: the nearest control with one gives the topic.
+        for (const QWidget *w = focus; w && w != m_pView; w = w->parentWidget()) {
+            const QVariant id = w->property("controlId");
+            if (!id.isValid())
+                continue;
+            const QString page = shell.GetHelpPageName(form, id.toInt());
+            if (!page.isEmpty())
+                return page;
+            break;
+        }
+    }
+    // The contacts table has no controls of its own in the map; its page explains all of it.
+    if (form == QLatin1String("CContactsTableView"))
+        return QStringLiteral("contactstable.htm");
+    return shell.GetFormHelpPageName(form);
+}
+
 void CChildFrame::BlankHelpPane()
 {
     if (IHelpPane *pane = HelpPaneInterface())

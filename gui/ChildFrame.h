@@ -121,6 +121,9 @@ public:
     // is shown.
     void ShowControlHelp(const QString &formClass, int controlId);
     void BlankHelpPane();
+    // The help page for the keyboard focus `focus`: the page of the form's control that holds
+    // it, else the page of the form shown (the tree, the filter and the panels share it).
+    QString HelpPageFor(const QWidget *focus) const;
     // A text in the main window's message pane; an empty text brings the idle prompt back.
     void ShowStatusText(const QString &text);
 

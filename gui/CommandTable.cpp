@@ -1,7 +1,7 @@
 #include "CommandTable.h"
 
 #include "CommandIds.h"
-#include "StringIds.h"
+#include "StringTable.h"
 
 namespace zqv {
 
@@ -49,6 +49,7 @@ const std::vector<CommandSpec> &CommandTable()
         {ID_WINDOW_CASCADE, IDS_MENU_WINDOW_CASCADE, IDS_PROMPT_WINDOW_CASCADE, std::nullopt},
         {ID_WINDOW_TILE, IDS_MENU_WINDOW_TILE, IDS_PROMPT_WINDOW_TILE, std::nullopt},
         {ID_HELP_CONTENTS, IDS_MENU_HELP_CONTENTS, IDS_PROMPT_HELP_CONTENTS, std::nullopt},
+        {ID_HELP_CONTEXT, IDS_MENU_HELP_CONTEXT, IDS_PROMPT_HELP_CONTEXT, std::nullopt},
         {ID_HELP_LAST_TRACE, IDS_MENU_HELP_LAST_TRACE, IDS_PROMPT_HELP_LAST_TRACE, std::nullopt},
         {ID_HELP_SUPPORT_BUNDLE, IDS_MENU_HELP_SUPPORT_BUNDLE, IDS_PROMPT_HELP_SUPPORT_BUNDLE, std::nullopt},
         {ID_APP_ABOUT, IDS_MENU_HELP_ABOUT, IDS_PROMPT_APP_ABOUT, ToolIcon::About, IDS_TOOLBAR_ABOUT},
@@ -103,6 +104,19 @@ MenuText SplitMenuText(const QString &text)
     if (key.compare(QLatin1String("Del"), Qt::CaseInsensitive) == 0)
         key = QStringLiteral("Delete");
     return {text.left(tab), QKeySequence::fromString(key, QKeySequence::PortableText)};
+}
+
+QList<QKeySequence> CommandShortcuts(const CommandSpec &spec)
+{
+    switch (spec.id) {
+    // F1 is the context help's; the contents keep their menu entry without a key.
+    case ID_HELP_CONTENTS: return {};
+    // Redo answers both of the usual keys.
+    case ID_EDIT_REDO: return {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    default: break;
+    }
+    const QKeySequence key = SplitMenuText(LoadStr(spec.textId)).accelerator;
+    return key.isEmpty() ? QList<QKeySequence>() : QList<QKeySequence>{key};
 }
 
 PromptText SplitPromptText(const QString &text)

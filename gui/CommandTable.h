@@ -6,6 +6,7 @@
 #include "Artwork.h"
 
 #include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -32,6 +33,11 @@ struct MenuText {
     QKeySequence accelerator;
 };
 MenuText SplitMenuText(const QString &text);
+
+// The keys of command `spec` in the current language: the accelerator of its menu text, with
+// the few commands that answer another key or none. The main window's actions and the help's
+// keyboard page both take them from here.
+QList<QKeySequence> CommandShortcuts(const CommandSpec &spec);
 
 // A prompt text split at its line break: the status-bar prompt and the tool tip (the prompt
 // itself when the text has no tip part).

@@ -6,6 +6,7 @@
 #include "ScreenFit.h"
 #include "StringTable.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHelpContentWidget>
@@ -46,7 +47,8 @@ private:
 
 }  // namespace
 
-CHelpWindow *CHelpWindow::ShowHelp(const QString &helpFilePath, IPrompter &prompter, QWidget *owner)
+CHelpWindow *CHelpWindow::ShowHelp(const QString &helpFilePath, IPrompter &prompter, QWidget *owner,
+                                   const QString &page)
 {
     if (helpFilePath.isEmpty()) {
         prompter.ShowMessage(IDS_HELP_FILE_NOT_IN_REGISTRY);
@@ -83,13 +85,16 @@ CHelpWindow *CHelpWindow::ShowHelp(const QString &helpFilePath, IPrompter &promp
         return nullptr;
     }
     auto *window = new CHelpWindow(std::move(dir), std::move(engine), start, owner);
+    window->m_strHelpFilePath = helpFilePath;
+    if (!page.isEmpty())
+        window->ShowTopic(page);
     window->show();
     return window;
 }
 
 CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHelpEngine> engine, const QUrl &start,
                          QWidget *owner)
-    : QMainWindow(owner, Qt::Window), m_pDir(std::move(dir)), m_pEngine(std::move(engine))
+    : QMainWindow(owner, Qt::Window), m_pDir(std::move(dir)), m_pEngine(std::move(engine)), m_start(start)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HelpWindow"));
@@ -180,7 +185,47 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
             [this](const QUrl &link) { ShowPage(m_pBrowser->source().resolved(link)); });
     m_pBrowser->setOpenLinks(false);
     m_pBrowser->setSource(start);
+    // Escape closes the help as it closes a dialog; the keyboard goes back to the window that
+    // opened it.
+    auto *close = new QAction(this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    close->setShortcutContext(Qt::WindowShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
     FitToScreen(*this, QSize(900, 650));
+}
+
+QUrl CHelpWindow::PageUrl(const QString &page) const
+{
+    const QUrl url = m_start.resolved(QUrl(page));
+    QUrl file = url;
+    file.setFragment(QString());
+    if (url.scheme() != m_start.scheme() || url.host() != m_start.host() || m_pEngine->fileData(file).isEmpty())
+        return QUrl();
+    return url;
+}
+
+void CHelpWindow::ShowTopic(const QString &page)
+{
+    const QUrl url = PageUrl(page);
+    ShowPage(url.isValid() ? url : m_start);
+    m_pBrowser->setFocus();
+}
+
+void CHelpWindow::ShowContents()
+{
+    ShowPage(m_start);
+    m_pSidebar->setCurrentIndex(0);
+    m_pEngine->contentWidget()->setFocus();
+}
+
+void CHelpWindow::Activate()
+{
+    show();
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
 }
 
 bool CHelpWindow::eventFilter(QObject *watched, QEvent *event)

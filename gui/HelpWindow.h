@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <memory>
 
 class QHelpEngine;
@@ -21,10 +22,20 @@ class CHelpWindow : public QMainWindow {
 public:
     // Checks the help file and opens it: message 10144 without a help file configured, 10142
     // when the file is missing and 10143 when it is not a readable help file. Returns the
-    // window (it deletes itself when closed, and closes with `owner`), or null.
-    static CHelpWindow *ShowHelp(const QString &helpFilePath, IPrompter &prompter, QWidget *owner = nullptr);
+    // window (it deletes itself when closed, and closes with `owner`), or null. The window
+    // opens at `page` ("settings.htm#contrast") when the file has it, else at its start page.
+    static CHelpWindow *ShowHelp(const QString &helpFilePath, IPrompter &prompter, QWidget *owner = nullptr,
+                                 const QString &page = QString());
 
     ~CHelpWindow() override;
+    const QString &HelpFilePath() const { return m_strHelpFilePath; }
+    // Shows `page` of the help file (its start page when the file lacks it), with the keyboard
+    // on the page.
+    void ShowTopic(const QString &page);
+    // Shows the start page with the contents beside it, with the keyboard on the contents.
+    void ShowContents();
+    // Brings the window to the front with the keyboard in it.
+    void Activate();
     QTextBrowser *Browser() const { return m_pBrowser; }
     QTabWidget *Sidebar() const { return m_pSidebar; }
     QHelpEngine &Engine() const { return *m_pEngine; }
@@ -37,9 +48,13 @@ private:
     CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHelpEngine> engine, const QUrl &start,
                 QWidget *owner);
     void ShowPage(const QUrl &url);
+    // The address of `page` in the help file, or an invalid address when the file lacks it.
+    QUrl PageUrl(const QString &page) const;
 
     std::unique_ptr<QTemporaryDir> m_pDir;
     std::unique_ptr<QHelpEngine> m_pEngine;
+    QUrl m_start;
+    QString m_strHelpFilePath;
     QTextBrowser *m_pBrowser;
     QTabWidget *m_pSidebar;
     QLineEdit *m_pLookFor;

@@ -163,6 +163,9 @@ void CMainFrame::AddChild(CChildFrame *child)
     sub->showMaximized();
     child->OnFirstShow();
     m_pMdi->setActiveSubWindow(sub);
+    // A new window starts with the keyboard on its tree (the area would leave it on the
+    // window's frame, where no key does anything).
+    child->Tree().Widget()->setFocus(Qt::OtherFocusReason);
     UpdateFrameTitle();
     UpdateCommands();
 }
@@ -315,6 +318,9 @@ void CMainFrame::OnCommand(int id)
     case ID_WINDOW_CASCADE: m_pMdi->cascadeSubWindows(); break;
     case ID_WINDOW_TILE: m_pMdi->tileSubWindows(); break;
     case ID_HELP_CONTENTS: OnHelpContents(); break;
+    case ID_HELP_CONTEXT:
+        m_app.OnHelpTopic(ActiveChild() ? ActiveChild()->HelpPageFor(EditTarget()) : QString());
+        break;
     case ID_APP_ABOUT: m_app.OnAppAbout(); break;
     default: break;
     }

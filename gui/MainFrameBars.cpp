@@ -42,8 +42,7 @@ void CMainFrame::CreateActions()
         auto *action = new QAction(menu.label, this);
         action->setObjectName(QString::number(spec.id));
         action->setData(spec.id);
-        if (!menu.accelerator.isEmpty())
-            action->setShortcut(menu.accelerator);
+        action->setShortcuts(CommandShortcuts(spec));
         action->setStatusTip(prompt.prompt);
         action->setToolTip(prompt.tip);
         if (spec.icon)
@@ -58,11 +57,6 @@ void CMainFrame::CreateActions()
     }
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HELP_PANE, ID_VIEW_PROBLEMS})
         m_actions[id]->setCheckable(true);
-    // Redo answers both of the usual keys.
-    m_actions[ID_EDIT_REDO]->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    // F1 opens the help as the classic Help command does.
-    m_actions[ID_HELP_CONTENTS]->setShortcut(QKeySequence(Qt::Key_F1));
 
     // The Language menu's commands are the command table's language ids.
     static_assert(kLanguages[0].commandId == ID_LANGUAGE_CA_FRENCH && kLanguages[1].commandId == ID_LANGUAGE_FRENCH &&

@@ -77,8 +77,8 @@ const std::vector<MenuSpec> &MenuTable()
         {MenuKind::Popup,
          IDS_MENU_HELP,
          false,
-         {Cmd(ID_HELP_CONTENTS), Sep(), Cmd(ID_HELP_LAST_TRACE), Cmd(ID_HELP_SUPPORT_BUNDLE), Sep(),
-          Cmd(ID_APP_ABOUT)}},
+         {Cmd(ID_HELP_CONTENTS), Cmd(ID_HELP_CONTEXT), Sep(), Cmd(ID_HELP_LAST_TRACE), Cmd(ID_HELP_SUPPORT_BUNDLE),
+          Sep(), Cmd(ID_APP_ABOUT)}},
     };
     return table;
 }

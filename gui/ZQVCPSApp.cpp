@@ -434,7 +434,25 @@ void CZQVCPSApp::OnPreference()
 
 void CZQVCPSApp::OnHelpContents()
 {
-    CHelpWindow::ShowHelp(m_pShell->GetHelpFilePath(), *m_pPrompter, m_pMainFrame);
+    OnHelpTopic(QString());
+    if (m_pHelpWindow)
+        m_pHelpWindow->ShowContents();
+}
+
+void CZQVCPSApp::OnHelpTopic(const QString &page)
+{
+    // One help window at a time: another topic replaces the page it shows. A language change
+    // names another help file, which opens in a window of its own.
+    const QString path = m_pShell->GetHelpFilePath();
+    if (m_pHelpWindow && m_pHelpWindow->HelpFilePath() == path) {
+        m_pHelpWindow->ShowTopic(page);
+    } else {
+        if (m_pHelpWindow)
+            m_pHelpWindow->close();
+        m_pHelpWindow = CHelpWindow::ShowHelp(path, *m_pPrompter, m_pMainFrame, page);
+    }
+    if (m_pHelpWindow)
+        m_pHelpWindow->Activate();
 }
 
 void CZQVCPSApp::OnReport()

@@ -672,6 +672,10 @@ enum StringId : int {
     IDS_A11Y_PROFILE_TREE = 31950,
     IDS_A11Y_HELP_PAGE = 31951,
 
+    // Keyboard use and context help (31965-31979)
+    IDS_MENU_HELP_CONTEXT = 31965,
+    IDS_PROMPT_HELP_CONTEXT = 31966,
+
     // Profile tree, contact and list editors, contacts overview (32000-32299)
     IDS_SETTINGS = 32000,
     IDS_CONTACTS = 32001,

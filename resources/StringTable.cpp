@@ -618,6 +618,10 @@ constexpr StrEntry kStrings[] = {
     {IDS_FIND_USE_QUESTION, QT_TRANSLATE_NOOP("StringTable", "Use %s for the radio from now on?")},
     {IDS_A11Y_PROFILE_TREE, QT_TRANSLATE_NOOP("StringTable", "Profile tree")},
     {IDS_A11Y_HELP_PAGE, QT_TRANSLATE_NOOP("StringTable", "Help page")},
+    // Keyboard use and context help
+    {IDS_MENU_HELP_CONTEXT, QT_TRANSLATE_NOOP("StringTable", "Context &Help\tF1")},
+    {IDS_PROMPT_HELP_CONTEXT,
+     QT_TRANSLATE_NOOP("StringTable", "Open the help at the topic of the field or list that has the focus\nContext Help")},
     // Tree filter and problems
     {IDS_SETTINGS, QT_TRANSLATE_NOOP("StringTable", "Settings")},
     {IDS_CONTACTS, QT_TRANSLATE_NOOP("StringTable", "Contacts")},

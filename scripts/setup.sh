@@ -17,6 +17,8 @@ packages=(
   # the support bundle's zip file
   libzip-dev
   xvfb xauth imagemagick xdotool
+  # a window manager for bench/keyboard_walk.sh (it gives new windows the focus, as a desktop does)
+  openbox
   clang libclang-rt-14-dev
   # the formatting check of check-warnings.sh
   clang-format

@@ -189,7 +189,7 @@ QString CAppShell::GetLanguageDisplayName(const QString &language) const
     return m_spRegionDoc ? zqv::GetLanguageDisplayName(*m_spRegionDoc, language) : QStringLiteral(" ");
 }
 
-QString CAppShell::GetHelpPageName(const QString &section, int id) const
+const CXmlDocument *CAppShell::HelpPaneDoc() const
 {
     if (!m_bHelpPaneRead) {
         m_bHelpPaneRead = true;
@@ -199,7 +199,19 @@ QString CAppShell::GetHelpPageName(const QString &section, int id) const
             m_prompter.ShowMessage(e.GetMessageId());
         }
     }
-    return m_spHelpPaneDoc ? zqv::GetHelpPageName(*m_spHelpPaneDoc, section, id) : QString();
+    return m_spHelpPaneDoc.get();
+}
+
+QString CAppShell::GetHelpPageName(const QString &section, int id) const
+{
+    const CXmlDocument *doc = HelpPaneDoc();
+    return doc ? zqv::GetHelpPageName(*doc, section, id) : QString();
+}
+
+QString CAppShell::GetFormHelpPageName(const QString &section) const
+{
+    const CXmlDocument *doc = HelpPaneDoc();
+    return doc ? zqv::GetFormHelpPageName(*doc, section) : QString();
 }
 
 }  // namespace zqv

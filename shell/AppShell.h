@@ -68,6 +68,7 @@ public:
     QStringList GetSupportLanguages() const;
     QString GetLanguageDisplayName(const QString &language) const;
     QString GetHelpPageName(const QString &section, int id) const;
+    QString GetFormHelpPageName(const QString &section) const;
 
     const QString &GetCurrentLanguage() const { return m_strCurrentLanguage; }
     const QString &GetRegion() const { return m_strRegion; }
@@ -97,6 +98,8 @@ public:
     IPrompter &Prompter() { return m_prompter; }
 
 private:
+    // HelpPane.stv, read at the first look-up (null when it is broken).
+    const CXmlDocument *HelpPaneDoc() const;
     bool LoadTranslation(const QString &path);
     void DropTranslation();
 

@@ -82,6 +82,14 @@ QString GetHelpPageName(const CXmlDocument &helpDoc, const QString &section, int
     return GetAttr(node, "pageName");
 }
 
+QString GetFormHelpPageName(const CXmlDocument &helpDoc, const QString &section)
+{
+    if (!IsQueryName(section))
+        return QString();
+    xmlNodePtr node = helpDoc.SelectOne(nullptr, QStringLiteral("//dfns:%1/dfns:map[@pageName][1]").arg(section));
+    return GetAttr(node, "pageName").section(QLatin1Char('#'), 0, 0);
+}
+
 bool IsQueryName(const QString &name)
 {
     const QByteArray utf8 = name.toUtf8();

@@ -47,6 +47,9 @@ QString GetRegion(const CXmlDocument &regionDoc);
 
 // The help page of control `id` of view class `section`, or an empty string.
 QString GetHelpPageName(const CXmlDocument &helpDoc, const QString &section, int id);
+// The page of the form of view class `section` as a whole: the page of its first map without
+// the anchor, or an empty string when the form has no map.
+QString GetFormHelpPageName(const CXmlDocument &helpDoc, const QString &section);
 
 // True when `name` can stand as one element name in a query step (an XML name without a
 // prefix). Names taken from documents are checked with it before they go into a query.

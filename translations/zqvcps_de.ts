@@ -2989,5 +2989,15 @@ Baum filtern</translation>
         <source>No radio to work on: no programming cable is connected.</source>
         <translation>Kein Funkgerät zu bearbeiten: Es ist kein Programmierkabel angeschlossen.</translation>
     </message>
+    <message>
+        <source>Context &amp;Help	F1</source>
+        <translation>&amp;Kontexthilfe	F1</translation>
+    </message>
+    <message>
+        <source>Open the help at the topic of the field or list that has the focus
+Context Help</source>
+        <translation>Öffnet die Hilfe beim Thema des Felds oder der Liste mit dem Fokus
+Kontexthilfe</translation>
+    </message>
 </context>
 </TS>

@@ -2993,5 +2993,15 @@ Filtrar árbol</translation>
         <source>No radio to work on: no programming cable is connected.</source>
         <translation>No hay ningún radio con el cual trabajar: no hay ningún cable de programación conectado.</translation>
     </message>
+    <message>
+        <source>Context &amp;Help	F1</source>
+        <translation>A&amp;yuda contextual	F1</translation>
+    </message>
+    <message>
+        <source>Open the help at the topic of the field or list that has the focus
+Context Help</source>
+        <translation>Abre la ayuda en el tema del campo o la lista que tiene el foco
+Ayuda contextual</translation>
+    </message>
 </context>
 </TS>

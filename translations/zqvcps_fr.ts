@@ -2989,5 +2989,15 @@ Filtrer l&apos;arborescence</translation>
         <source>No radio to work on: no programming cable is connected.</source>
         <translation>Aucune radio à traiter : aucun câble de programmation n'est branché.</translation>
     </message>
+    <message>
+        <source>Context &amp;Help	F1</source>
+        <translation>Aide &amp;contextuelle	F1</translation>
+    </message>
+    <message>
+        <source>Open the help at the topic of the field or list that has the focus
+Context Help</source>
+        <translation>Ouvre l&apos;aide au sujet du champ ou de la liste qui a le focus
+Aide contextuelle</translation>
+    </message>
 </context>
 </TS>

@@ -2989,5 +2989,15 @@ Filtrar árvore</translation>
         <source>No radio to work on: no programming cable is connected.</source>
         <translation>Nenhum rádio para trabalhar: nenhum cabo de programação está conectado.</translation>
     </message>
+    <message>
+        <source>Context &amp;Help	F1</source>
+        <translation>A&amp;juda contextual	F1</translation>
+    </message>
+    <message>
+        <source>Open the help at the topic of the field or list that has the focus
+Context Help</source>
+        <translation>Abre a ajuda no tópico do campo ou da lista que tem o foco
+Ajuda contextual</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "StringTable.h"
 #include "TwoListWidget.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -137,6 +138,10 @@ private slots:
                  (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("This Radio")}));
         QCOMPARE(Texts(lists->AvailableList()), QStringList{Left(QStringLiteral("Full"), 0)});
         QVERIFY(w.IsModified());
+        // With nobody left who can join, the keyboard goes on to the members.
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(lists->SelectedList()));
+        QCOMPARE(lists->SelectedChosen().size(), 1);
+        QVERIFY(lists->RemoveButton()->isEnabled());
 
         // The status bar's word about the full contact goes with the form.
         QTest::mouseClick(all->viewport(), Qt::LeftButton, {}, all->visualItemRect(all->item(0)).center());

@@ -27,9 +27,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 using namespace zqv;
@@ -88,6 +90,27 @@ QStringList MenuLayout(CMainFrame &frame)
     return out;
 }
 
+// A help file at `out` with a start page and a page with two topics, built from a project in
+// `dir`.
+bool MakeHelpFile(const QString &dir, const QString &out)
+{
+    const auto write = [&dir](const char *name, const char *text) {
+        QFile file(QDir(dir).filePath(QString::fromLatin1(name)));
+        return file.open(QIODevice::WriteOnly) && file.write(text) > 0;
+    };
+    return write("help.qhp",
+                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?><QtHelpProject version=\"1.0\">"
+                 "<namespace>corvane.zqvcps.test</namespace><virtualFolder>doc</virtualFolder><filterSection>"
+                 "<toc><section title=\"Start\" ref=\"index.html\"/><section title=\"Settings\" "
+                 "ref=\"settings.htm\"/></toc><files><file>index.html</file><file>settings.htm</file></files>"
+                 "</filterSection></QtHelpProject>") &&
+        write("index.html", "<html><head><title>ZQV CPS Help</title></head><body><h1>Welcome</h1></body></html>") &&
+        write("settings.htm",
+              "<html><head><title>Settings</title></head><body><h1><a name=\"overview\">Settings</a></h1>"
+              "<h2><a name=\"contrast\">Contrast</a></h2><p>How dark the display is.</p></body></html>") &&
+        QProcess::execute(QStringLiteral(ZQV_QHELPGENERATOR), {QDir(dir).filePath("help.qhp"), "-o", out}) == 0;
+}
+
 void FocusWithSelection(QLineEdit *edit)
 {
     edit->setFocus();
@@ -117,6 +140,8 @@ private slots:
     void exitAsksForEveryModifiedProfile();
     void droppedFilesOpen();
     void helpCommandChecksTheHelpFile();
+    void f1OpensTheFocusedControlsTopic();
+    void newProfileWindowHasTheKeyboardOnItsTree();
 
 private:
     std::unique_ptr<CGuiWorld> m_world;
@@ -189,7 +214,8 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
         "  Find &Cable...",
         "  &Test Connection...",
         "&Help",
-        "  &Content and Index...\tF1",
+        "  &Content and Index...",
+        "  Context &Help\tF1",
         "  -",
         "  Open Last Link &Trace",
         "  Save Support B&undle...",
@@ -262,7 +288,8 @@ void TestMainFrame::menusAndToolbarFollowOpenProfiles()
         "  &Tile",
         "  -",
         "&Help",
-        "  &Content and Index...\tF1",
+        "  &Content and Index...",
+        "  Context &Help\tF1",
         "  -",
         "  Open Last Link &Trace",
         "  Save Support B&undle...",
@@ -456,7 +483,7 @@ void TestMainFrame::everyAcceleratorRunsItsCommand()
     for (const CommandSpec &spec : CommandTable())
         if (!frame.Action(spec.id)->shortcut().isEmpty() && frame.Action(spec.id)->isEnabled())
             reachable << spec.id;
-    QList<int> expected{ID_FILE_NEW, ID_FILE_OPEN, ID_DEVICE_READ, ID_DEVICE_RESET, ID_HELP_CONTENTS};
+    QList<int> expected{ID_FILE_NEW, ID_FILE_OPEN, ID_DEVICE_READ, ID_DEVICE_RESET, ID_HELP_CONTEXT};
     if (profile)
         expected << ID_FILE_SAVE << ID_EDIT_ADD << ID_EDIT_SCAN_ADD << ID_EDIT_DELETE << ID_EDIT_RENAME
                  << ID_DEVICE_WRITE << ID_VIEW_FILTER;
@@ -642,21 +669,7 @@ void TestMainFrame::helpCommandChecksTheHelpFile()
     QCOMPARE(Shown(m_world->prompter), (QStringList{LoadStr(IDS_HELP_FILE_NOT_FOUND), LoadStr(IDS_HELP_FILE_INVALID)}));
 
     // A real help file opens at its start page, in a window that closes with the program.
-    const QString project = m_world->dir.filePath("help.qhp");
-    QFile qhp(project);
-    QVERIFY(qhp.open(QIODevice::WriteOnly));
-    qhp.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?><QtHelpProject version=\"1.0\">"
-              "<namespace>corvane.zqvcps.test</namespace><virtualFolder>doc</virtualFolder><filterSection>"
-              "<toc><section title=\"Start\" ref=\"index.html\"/></toc><files><file>index.html</file></files>"
-              "</filterSection></QtHelpProject>");
-    qhp.close();
-    QFile page(m_world->dir.filePath("index.html"));
-    QVERIFY(page.open(QIODevice::WriteOnly));
-    page.write("<html><head><title>ZQV CPS Help</title></head><body><h1>Welcome</h1></body></html>");
-    page.close();
-    QCOMPARE(QProcess::execute(QStringLiteral(ZQV_QHELPGENERATOR),
-                               {project, "-o", m_world->installPath + "/help/manual.qch"}),
-             0);
+    QVERIFY(MakeHelpFile(m_world->dir.path(), m_world->installPath + "/help/manual.qch"));
     m_world->Frame().Action(ID_HELP_CONTENTS)->trigger();
     QCOMPARE(Shown(m_world->prompter).mid(2), QStringList());
     auto *help = m_world->Frame().findChild<CHelpWindow *>("HelpWindow");
@@ -664,6 +677,84 @@ void TestMainFrame::helpCommandChecksTheHelpFile()
     QVERIFY(help->isVisible());
     QCOMPARE(help->windowTitle(), QString("ZQV CPS Help"));
     QVERIFY(help->Browser()->toPlainText().contains("Welcome"));
+}
+
+// F1 opens the help at the topic of the focused control, else at the page of the form shown,
+// else (no profile) at the start page, always in the one help window; Help > Content and Index
+// opens the contents beside the start page; Escape closes the help.
+void TestMainFrame::f1OpensTheFocusedControlsTopic()
+{
+    m_world->store->Write(config::HelpFileName, QStringLiteral("help/manual.qch"), "English");
+    QDir().mkpath(m_world->installPath + "/help");
+    QVERIFY(MakeHelpFile(m_world->dir.path(), m_world->installPath + "/help/manual.qch"));
+    QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+    CMainFrame &frame = m_world->Frame();
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    CChildFrame *child = frame.ActiveChild();
+    child->ShowView(1);
+    auto *form = dynamic_cast<CEditForm *>(child->RightView());
+    QVERIFY(form);
+    // The test's form stands for the Settings form; its first box for the Contrast list.
+    form->setObjectName(QStringLiteral("CSettingsView"));
+    form->plain->setProperty(kControlIdProperty, 1204);
+    const auto pressF1 = [&frame](QWidget *focus) {
+        QApplication::setActiveWindow(&frame);
+        focus->setFocus();
+        QTest::keyClick(&frame, Qt::Key_F1);
+    };
+    const auto shown = [&frame] {
+        auto *help = frame.findChild<CHelpWindow *>("HelpWindow");
+        if (!help)
+            return QString();
+        const QUrl url = help->Browser()->source();
+        return url.fileName() + (url.hasFragment() ? "#" + url.fragment() : QString());
+    };
+
+    pressF1(form->plain);
+    QCOMPARE(shown(), QStringLiteral("settings.htm#contrast"));
+    auto *help = frame.findChild<CHelpWindow *>("HelpWindow");
+    QCOMPARE(help->focusWidget(), static_cast<QWidget *>(help->Browser()));
+    QVERIFY(help->Browser()->toPlainText().contains("How dark"));
+    // A box without a topic of its own, and the tree: the form's page, in the same window.
+    pressF1(form->readOnly);
+    QCOMPARE(shown(), QStringLiteral("settings.htm"));
+    form->plain->setFocus();
+    pressF1(child->Tree().Widget());
+    QCOMPARE(shown(), QStringLiteral("settings.htm"));
+    QCOMPARE(frame.findChildren<CHelpWindow *>().size(), 1);
+    // The contents: the start page, the Contents tab, the keyboard on the contents.
+    frame.Action(ID_HELP_CONTENTS)->trigger();
+    QCOMPARE(shown(), QStringLiteral("index.html"));
+    QCOMPARE(help->Sidebar()->currentIndex(), 0);
+    QVERIFY(help->Sidebar()->currentWidget()->isAncestorOf(help->focusWidget()) ||
+            help->Sidebar()->currentWidget() == help->focusWidget());
+    QCOMPARE(frame.findChildren<CHelpWindow *>().size(), 1);
+    // Escape closes the help.
+    QApplication::setActiveWindow(help);
+    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    QTRY_VERIFY(!frame.findChild<CHelpWindow *>("HelpWindow"));
+
+    // Without a profile: the start page.
+    frame.Action(ID_FILE_CLOSE)->trigger();
+    QTRY_COMPARE(frame.Children().size(), 0);
+    QApplication::setActiveWindow(&frame);
+    QTest::keyClick(&frame, Qt::Key_F1);
+    QCOMPARE(shown(), QStringLiteral("index.html"));
+    QVERIFY(Shown(m_world->prompter).isEmpty());
+}
+
+// Every new profile window, the first and the next ones, starts with the keyboard on its tree.
+void TestMainFrame::newProfileWindowHasTheKeyboardOnItsTree()
+{
+    QVERIFY(m_world->Start({m_world->CopyOfTemplate("a.zqv")}));
+    CMainFrame &frame = m_world->Frame();
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QTRY_COMPARE(QApplication::focusWidget(), frame.ActiveChild()->Tree().Widget());
+    QVERIFY(m_world->app->OpenProfile(m_world->CopyOfTemplate("b.zqv")));
+    QTRY_COMPARE(QApplication::focusWidget(), frame.ActiveChild()->Tree().Widget());
+    QCOMPARE(frame.ActiveChild()->Title(), QStringLiteral("b.zqv"));
 }
 
 QTEST_MAIN(TestMainFrame)

@@ -1,8 +1,10 @@
 // The help files the build makes, the help pane that shows their pages for the focused
 // control, and the help window of the Help command.
+#include "CommandTable.h"
 #include "HelpFile.h"
 #include "HelpPane.h"
 #include "HelpWindow.h"
+#include "MenuTable.h"
 #include "Prompter.h"
 #include "SettingDocs.h"
 #include "StringTable.h"
@@ -18,6 +20,8 @@
 #include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
+#include <QKeySequence>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -353,6 +357,55 @@ private slots:
             &exitCode);
         QCOMPARE(exitCode, message.isEmpty() ? 0 : 1);
         QVERIFY2(errors.contains(message), qPrintable(errors));
+    }
+
+    // The keyboard page of every language lists every key of every menu command, named as
+    // that language's menus show key and command, and no key that no command has.
+    void keyboardPageListsEveryShortcut_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : BuiltHelpFiles().keys())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void keyboardPageListsEveryShortcut()
+    {
+        QFETCH(QString, language);
+        QSettings conf(QStringLiteral(ZQV_BUILD_SYSTEM_CONFIG), QSettings::IniFormat);
+        const QString resource = conf.value(QStringLiteral("Language/%1/GUIResource").arg(language)).toString();
+        QTranslator translator;
+        QTranslator qtTranslator;
+        if (language != QLatin1String("English")) {
+            QVERIFY(translator.load(QDir(conf.value(QStringLiteral("InstallPath")).toString()).filePath(resource)));
+            QVERIFY(qtTranslator.load(QLocale(translator.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+            QCoreApplication::installTranslator(&translator);
+            QCoreApplication::installTranslator(&qtTranslator);
+        }
+        QStringList expected;
+        for (const MenuSpec &menu : MenuTable())
+            for (const MenuEntrySpec &entry : menu.entries)
+                if (const CommandSpec *spec =
+                        entry.kind == MenuEntryKind::Command ? FindCommand(entry.commandId) : nullptr)
+                    for (const QKeySequence &key : CommandShortcuts(*spec))
+                        expected << key.toString(QKeySequence::NativeText) + QStringLiteral(" | ") +
+                                (menu.textId ? Shown(menu.textId) + QStringLiteral(" > ") : QString()) +
+                                Shown(spec->textId);
+        QCoreApplication::removeTranslator(&qtTranslator);
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY(expected.size() >= 17);
+
+        const auto file = CHelpFile::Open(BuiltHelpFiles().value(language));
+        const QString html = QString::fromUtf8(file->FileData(file->PageUrl(QStringLiteral("keyboard.htm"))));
+        static const QRegularExpression row(QStringLiteral("<tr><td>(.*?)</td><td>(.*?)</td></tr>"));
+        QStringList listed;
+        for (auto m = row.globalMatch(html); m.hasNext();) {
+            const QRegularExpressionMatch match = m.next();
+            listed << QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText() + QStringLiteral(" | ") +
+                    QTextDocumentFragment::fromHtml(match.captured(2)).toPlainText();
+        }
+        expected.sort();
+        listed.sort();
+        QCOMPARE(listed, expected);
     }
 
     // The pane: the page of the focused control, the compiled-help address with blanks as %20,

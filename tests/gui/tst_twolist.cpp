@@ -4,6 +4,7 @@
 #include "EditorTestSupport.h"
 #include "TwoListWidget.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -103,6 +104,39 @@ private slots:
         QTest::mouseDClick(right->viewport(), Qt::LeftButton, {}, right->visualItemRect(right->item(0)).center());
         QCOMPARE(removes.size(), 1);
         QCOMPARE(adds.size(), 1);
+
+        // The keyboard alone: arrows select in a list (ending the other list's selection) and
+        // Enter asks for the move, as the buttons do.
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        // Tab into a list without a selection: its current entry is selected.
+        left->clearSelection();
+        right->clearSelection();
+        left->setFocus(Qt::TabFocusReason);
+        QCOMPARE(w.SelectedAvailable().size(), 1);
+        QVERIFY(w.AddButton()->isEnabled());
+        right->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        QTest::keyClick(left, Qt::Key_Down);
+        QVERIFY(!w.SelectedAvailable().isEmpty());
+        QVERIFY(right->selectedItems().isEmpty());
+        QVERIFY(w.AddButton()->isEnabled() && !w.RemoveButton()->isEnabled());
+        QTest::keyClick(left, Qt::Key_Return);
+        QCOMPARE(adds.size(), 2);
+        right->setFocus(Qt::BacktabFocusReason);
+        QVERIFY(left->selectedItems().isEmpty());
+        QTest::keyClick(right, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(removes.size(), 2);
+        QCOMPARE(adds.size(), 2);
+
+        // An empty list shows that it has the focus.
+        CTwoListWidget empty;
+        empty.AddAvailable(E(QStringLiteral("a")));
+        empty.show();
+        QVERIFY(QTest::qWaitForWindowActive(&empty));
+        empty.AvailableList()->setFocus();
+        const QImage before = empty.SelectedList()->grab().toImage();
+        QTest::keyClick(empty.AvailableList(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(empty.SelectedList()));
+        QVERIFY(empty.SelectedList()->grab().toImage() != before);
 
         // Disabled lists lose their selections and take no button.
         w.SetListsEnabled(false);
