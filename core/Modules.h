@@ -1,6 +1,6 @@
 // The parts of the program that stand on a large library (the rule-script engine, the write
-// history's database, the help engine, printing) are built as modules of their own and loaded
-// the first time they are used, so a start that never needs them never loads those libraries.
+// history's database, printing) are built as modules of their own and loaded the first time
+// they are used, so a start that never needs them never loads those libraries.
 //
 // A module is looked for in the program's own installation: the installed module folder
 // relative to the program's folder, else (in a build tree) lib/zqvcps one, two or three
