@@ -14,10 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPagedPaintDevice>
 #include <QPushButton>
 #include <QStringDecoder>
 #include <QTextBrowser>
@@ -47,8 +44,8 @@ public:
 // The paper of a PDF saved from the window: the default printer's, else the locale's.
 QPageSize PdfPaper()
 {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    return printer.isNull() ? report::LocalePaperSize() : printer.defaultPageSize();
+    QPageSize paper;
+    return DefaultPrinterPaper(&paper) ? paper : report::LocalePaperSize();
 }
 
 }  // namespace
@@ -80,38 +77,35 @@ CReportDlg::CReportDlg(const QString &reportPath, const QString &profileName, co
     FitToScreen(*this, QSize(760, 640));
 }
 
-void CReportDlg::PreparePrinter(QPrinter &printer) const
+CPrintJob CReportDlg::PrintJob()
 {
-    // A printer brings its own default paper; a file has none.
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        printer.setPageSize(report::LocalePaperSize());
-    report::SetReportMargins(printer);
-    printer.setDocName(m_pBrowser->documentTitle());
-}
-
-void CReportDlg::PrintTo(QPrinter &printer)
-{
-    report::PrintReport(*m_pBrowser->document(), printer, {m_strProfileName});
+    CPrintJob job;
+    job.docName = m_pBrowser->documentTitle();
+    job.previewTitle = windowTitle();
+    job.prepare = [](QPagedPaintDevice &device, bool toFile) {
+        // A printer brings its own default paper; a file has none.
+        if (toFile)
+            device.setPageSize(report::LocalePaperSize());
+        report::SetReportMargins(device);
+    };
+    job.paint = [this](QPagedPaintDevice &device) {
+        report::PrintReport(*m_pBrowser->document(), device, {m_strProfileName});
+    };
+    job.fitPreview = [](QWidget &preview) { FitToScreen(preview, QSize(900, 760)); };
+    return job;
 }
 
 void CReportDlg::OnPrint()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        PrintTo(printer);
+    // Printing is a module of its own; one that cannot be loaded is an incomplete installation.
+    if (QString error; !PrintWithDialog(this, PrintJob(), &error))
+        m_prompter.Show(LoadStr(IDS_FILES_MISSING) + u'\n' + error, MB_OK | MB_ICONERROR);
 }
 
 void CReportDlg::OnPrintPreview()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer);
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(windowTitle());
-    FitToScreen(preview, QSize(900, 760));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { PrintTo(*p); });
-    preview.exec();
+    if (QString error; !PrintPreview(this, PrintJob(), &error))
+        m_prompter.Show(LoadStr(IDS_FILES_MISSING) + u'\n' + error, MB_OK | MB_ICONERROR);
 }
 
 bool CReportDlg::SaveTo(const QString &path, QString *reason)

@@ -7,11 +7,11 @@
 // RunReportCommand is the Report command: the report choice, building, writing and showing.
 #pragma once
 
+#include "PrintModule.h"
 #include "ReportBuilder.h"
 
 #include <QDialog>
 
-class QPrinter;
 class QPushButton;
 class QTextBrowser;
 
@@ -35,11 +35,10 @@ public:
     QPushButton *CloseButton() const { return m_pClose; }
     const QString &ReportPath() const { return m_strPath; }
 
-    // Gives a printer the report's starting values: the report's margins, the report's title as
-    // the job's name, and, when it prints to a file rather than a printer, the locale's paper.
-    void PreparePrinter(QPrinter &printer) const;
-    // Prints the page on `printer` with the printer's paper and margins as they stand.
-    void PrintTo(QPrinter &printer);
+    // The print job of the page: a printer starts with the report's margins, the report's title
+    // as the job's name and, when it prints to a file rather than a printer, the locale's paper;
+    // the page is printed with the printer's paper and margins as the user left them.
+    CPrintJob PrintJob();
     // Saves the page: a path ending in ".pdf" as PDF, anything else as the web page with the
     // pictures it shows beside it. False (nothing shown) when it could not be written, with
     // the cause in `reason`.

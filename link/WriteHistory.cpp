@@ -4,6 +4,7 @@
 #include "ConfigStore.h"
 #include "ProfileDiff.h"
 #include "ProfileFormat.h"
+#include "SqlDatabase.h"
 #include "StringIds.h"
 #include "StringTable.h"
 
@@ -11,14 +12,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QSysInfo>
 #include <QUuid>
 #include <QVariant>
-#include <atomic>
 #include <mutex>
 
 namespace zqv::link {
@@ -100,13 +96,9 @@ QString DefaultHistoryPath()
 
 CWriteHistory::CWriteHistory(const QString &path)
 {
-    static std::atomic<int> s_nConnections{0};
-    m_strConnection = QStringLiteral("zqv-history-%1").arg(++s_nConnections);
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_strConnection);
-    if (!db.isValid()) {
-        m_strError = db.lastError().text();
+    m_pDb = CreateSqlDatabase(&m_strError);
+    if (!m_pDb)
         return;
-    }
     // The history names customers' radios: the file is the user's own, like the backups.
     const QFileInfo info(path);
     if (!QDir().mkpath(info.path())) {
@@ -125,47 +117,36 @@ CWriteHistory::CWriteHistory(const QString &path)
         }
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     }
-    db.setDatabaseName(path);
-    if (!db.open()) {
-        m_strError = db.lastError().text();
+    if (!m_pDb->Open(path)) {
+        m_strError = m_pDb->LastError();
         return;
     }
     m_bOpen = EnsureTable();
 }
 
-CWriteHistory::~CWriteHistory()
-{
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_strConnection, false);
-        if (db.isOpen())
-            db.close();
-    }
-    QSqlDatabase::removeDatabase(m_strConnection);
-}
+CWriteHistory::~CWriteHistory() = default;
 
 bool CWriteHistory::EnsureTable()
 {
-    QSqlDatabase db = QSqlDatabase::database(m_strConnection, false);
-    if (db.tables().contains(QLatin1String(kTable)))
+    if (m_pDb->HasTable(QLatin1String(kTable)))
         return true;
-    QSqlQuery query(db);
-    const bool ok = query.exec(QStringLiteral("CREATE TABLE write_history ("
-                                              "entry_id VARCHAR(40) NOT NULL PRIMARY KEY, "
-                                              "written_at VARCHAR(20) NOT NULL, "
-                                              "unit_pid VARCHAR(16) NOT NULL, "
-                                              "radio_name VARCHAR(64) NOT NULL, "
-                                              "profile_file VARCHAR(1024) NOT NULL, "
-                                              "result VARCHAR(16) NOT NULL, "
-                                              "backup_file VARCHAR(1024) NOT NULL, "
-                                              "changes_known INTEGER NOT NULL, "
-                                              "change_count INTEGER NOT NULL, "
-                                              "changes TEXT NOT NULL, "
-                                              "station VARCHAR(255) NOT NULL)")) &&
-        query.exec(QStringLiteral("CREATE INDEX write_history_radio ON write_history (unit_pid, written_at)"));
+    const bool ok = m_pDb->Exec(QStringLiteral("CREATE TABLE write_history ("
+                                               "entry_id VARCHAR(40) NOT NULL PRIMARY KEY, "
+                                               "written_at VARCHAR(20) NOT NULL, "
+                                               "unit_pid VARCHAR(16) NOT NULL, "
+                                               "radio_name VARCHAR(64) NOT NULL, "
+                                               "profile_file VARCHAR(1024) NOT NULL, "
+                                               "result VARCHAR(16) NOT NULL, "
+                                               "backup_file VARCHAR(1024) NOT NULL, "
+                                               "changes_known INTEGER NOT NULL, "
+                                               "change_count INTEGER NOT NULL, "
+                                               "changes TEXT NOT NULL, "
+                                               "station VARCHAR(255) NOT NULL)")) &&
+        m_pDb->Exec(QStringLiteral("CREATE INDEX write_history_radio ON write_history (unit_pid, written_at)"));
     // Another writer (a radio of the same fleet run, another PC of the shop) may have made the
     // table in the meantime: that is as good as making it.
-    if (!ok && !db.tables().contains(QLatin1String(kTable))) {
-        m_strError = query.lastError().text();
+    if (!ok && !m_pDb->HasTable(QLatin1String(kTable))) {
+        m_strError = m_pDb->LastError();
         return false;
     }
     return true;
@@ -181,17 +162,14 @@ bool CWriteHistory::Record(WriteHistoryEntry entry)
         entry.station = QSysInfo::machineHostName();
     if (!entry.when.isValid())
         entry.when = QDateTime::currentDateTimeUtc();
-    QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
-    query.prepare(QStringLiteral("INSERT INTO write_history (entry_id, written_at, unit_pid, radio_name, profile_file, "
-                                 "result, backup_file, changes_known, change_count, changes, station) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant &value :
-         {Text(entry.id), Text(TimeText(entry.when)), Text(entry.unitPid), Text(entry.radioName),
-          Text(entry.profileFile), Text(entry.result), Text(entry.backupFile), QVariant(entry.changesKnown ? 1 : 0),
-          QVariant(int(entry.changes.size())), Text(entry.changes.join(QLatin1Char('\n'))), Text(entry.station)})
-        query.addBindValue(value);
-    if (!query.exec()) {
-        m_strError = query.lastError().text();
+    if (!m_pDb->Exec(
+            QStringLiteral("INSERT INTO write_history (entry_id, written_at, unit_pid, radio_name, profile_file, "
+                           "result, backup_file, changes_known, change_count, changes, station) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {Text(entry.id), Text(TimeText(entry.when)), Text(entry.unitPid), Text(entry.radioName),
+             Text(entry.profileFile), Text(entry.result), Text(entry.backupFile), QVariant(entry.changesKnown ? 1 : 0),
+             QVariant(int(entry.changes.size())), Text(entry.changes.join(QLatin1Char('\n'))), Text(entry.station)})) {
+        m_strError = m_pDb->LastError();
         return false;
     }
     return true;
@@ -225,30 +203,26 @@ std::vector<WriteHistoryEntry> CWriteHistory::Find(const WriteHistoryFilter &fil
     if (!conditions.isEmpty())
         sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     sql += QStringLiteral(" ORDER BY written_at DESC, entry_id");
-    QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!query.exec()) {
-        m_strError = query.lastError().text();
+    std::vector<QVariantList> rows;
+    if (!m_pDb->Exec(sql, values, &rows)) {
+        m_strError = m_pDb->LastError();
         return entries;
     }
-    while (query.next()) {
+    for (const QVariantList &row : rows) {
         WriteHistoryEntry e;
-        e.id = query.value(0).toString();
-        e.when = QDateTime::fromString(query.value(1).toString(), QLatin1String(kTimeFormat));
+        e.id = row.value(0).toString();
+        e.when = QDateTime::fromString(row.value(1).toString(), QLatin1String(kTimeFormat));
         e.when.setTimeSpec(Qt::UTC);
-        e.unitPid = query.value(2).toString();
-        e.radioName = query.value(3).toString();
-        e.profileFile = query.value(4).toString();
-        e.result = query.value(5).toString();
-        e.backupFile = query.value(6).toString();
-        e.changesKnown = query.value(7).toInt() != 0;
-        const QString changes = query.value(8).toString();
+        e.unitPid = row.value(2).toString();
+        e.radioName = row.value(3).toString();
+        e.profileFile = row.value(4).toString();
+        e.result = row.value(5).toString();
+        e.backupFile = row.value(6).toString();
+        e.changesKnown = row.value(7).toInt() != 0;
+        const QString changes = row.value(8).toString();
         if (!changes.isEmpty())
             e.changes = changes.split(QLatin1Char('\n'));
-        e.station = query.value(9).toString();
+        e.station = row.value(9).toString();
         entries.push_back(std::move(e));
     }
     return entries;

@@ -9,6 +9,7 @@
 // database server by opening another driver; each entry names the PC that made it.
 #pragma once
 
+#include "SqlDatabase.h"
 #include "TransferSequencer.h"
 #include "VirtualCPData.h"
 
@@ -16,6 +17,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 namespace zqv::link {
@@ -72,7 +74,7 @@ public:
 private:
     bool EnsureTable();
 
-    QString m_strConnection;
+    std::unique_ptr<ISqlDatabase> m_pDb;  // from the SQL module, loaded at the first history
     bool m_bOpen = false;
     QString m_strError;
 };

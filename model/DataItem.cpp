@@ -15,7 +15,7 @@ const char kOpGetAttributeValue[] = "CDataItem::GetAttributeValue";
 const char kOpSetAttributeValue[] = "CDataItem::SetAttributeValue";
 const char kOpRemoveChildByIndex[] = "CDataItem::RemoveChildByIndex";
 
-QString InvokeFailed(const QString &what, const CScriptHost::Result &result)
+QString InvokeFailed(const QString &what, const CRuleResult &result)
 {
     QString text = QStringLiteral("Invoke script function failed\nfunction name=") + what;
     if (!result.errorText.isEmpty())
@@ -127,20 +127,18 @@ int CDataItem::SetAttributeValue(const QString &name, const QVariant &value, int
     QString function;
     const QString text = ValueText(value);
     if (GetScriptHandler(m_pNode, "SetVal", function, name)) {
-        CScriptHost &script = *m_spContext->script;
-        QJSValue ref1 = script.NewRef(0);
-        QJSValue ref2 = script.NewRef(0);
-        const auto result = script.Call(
+        const CRuleResult result = m_spContext->script->CallRule(
             function,
-            {script.Wrap(m_pNode), script.WrapAttribute(m_pNode, name), QJSValue(text), ref1, QJSValue(param), ref2});
+            {CRuleArg::Node(m_pNode), CRuleArg::Attribute(m_pNode, name), CRuleArg::Text(text), CRuleArg::Ref(),
+             CRuleArg::Number(param), CRuleArg::Ref()});
         if (!result.ok)
             ZQV_THROW(IDS_UNKNOWN_ERROR, kOpSetAttributeValue,
                       InvokeFailed(
                           QStringLiteral("SetAttributeValue,Node=%1 Attribute=%2 Value=%3").arg(GetName(), name, text),
                           result));
-        r1 = CScriptHost::RefValue(ref1);
-        r2 = CScriptHost::RefValue(ref2);
-        return result.value.toInt();
+        r1 = result.refs[0];
+        r2 = result.refs[1];
+        return result.number;
     }
     SetAttr(m_pNode, n.constData(), text);
     return 0;
@@ -163,28 +161,26 @@ bool CDataItem::CanAddChild() const
     QString function;
     if (!GetScriptHandler(m_pNode, "CanAddChild", function))
         return false;
-    CScriptHost &script = *m_spContext->script;
-    const auto result = script.Call(function, {script.Wrap(m_pNode)});
+    const CRuleResult result = m_spContext->script->CallRule(function, {CRuleArg::Node(m_pNode)});
     if (!result.ok)
         ZQV_THROW(IDS_UNKNOWN_ERROR, "CDataItem::CanAddChild",
                   InvokeFailed(QStringLiteral("CanAddChild,Node=%1").arg(GetName()), result));
-    return result.value.toBool();
+    return result.truth;
 }
 
-CDataItem CDataItem::CallOnAddNew(const QJSValueList &extra, CDataItem &item, const char *op)
+CDataItem CDataItem::CallOnAddNew(const std::vector<CRuleArg> &extra, CDataItem &item, const char *op)
 {
     RequireNode(op);
     item = CDataItem(m_spContext, nullptr);
     QString function;
     if (!GetScriptHandler(m_pNode, "OnAddNew", function))
         return item;
-    CScriptHost &script = *m_spContext->script;
-    QJSValueList args{script.Wrap(m_pNode)};
-    args += extra;
-    const auto result = script.Call(function, args);
+    std::vector<CRuleArg> args{CRuleArg::Node(m_pNode)};
+    args.insert(args.end(), extra.begin(), extra.end());
+    const CRuleResult result = m_spContext->script->CallRule(function, args);
     if (!result.ok)
         ZQV_THROW(IDS_UNKNOWN_ERROR, op, InvokeFailed(QStringLiteral("OnAddNew,Node=%1").arg(GetName()), result));
-    if (xmlNodePtr created = script.Unwrap(result.value))
+    if (xmlNodePtr created = result.node)
         item = CDataItem(m_spContext, created);
     return item;
 }
@@ -196,12 +192,12 @@ CDataItem CDataItem::AddNewChild(CDataItem &item)
 
 CDataItem CDataItem::AddNewPriScrList(const QString &text, CDataItem &item)
 {
-    return CallOnAddNew({QJSValue(text)}, item, "CDataItem::AddNewPriScrList");
+    return CallOnAddNew({CRuleArg::Text(text)}, item, "CDataItem::AddNewPriScrList");
 }
 
 CDataItem CDataItem::AddNewPriGrpPrivate(const QString &text, CDataItem &item)
 {
-    return CallOnAddNew({QJSValue(text)}, item, "CDataItem::AddNewPriGrpPrivate");
+    return CallOnAddNew({CRuleArg::Text(text)}, item, "CDataItem::AddNewPriGrpPrivate");
 }
 
 int CDataItem::RemoveChildByIndex(int index, int &r1, int param, int &r2)
@@ -216,16 +212,14 @@ int CDataItem::RemoveChildByIndex(int index, int &r1, int param, int &r2)
 
     QString function;
     if (GetScriptHandler(child, "OnDelete", function)) {
-        CScriptHost &script = *m_spContext->script;
-        QJSValue ref1 = script.NewRef(0);
-        QJSValue ref2 = script.NewRef(0);
-        const auto result = script.Call(function, {script.Wrap(child), ref1, QJSValue(param), ref2});
+        const CRuleResult result = m_spContext->script->CallRule(
+            function, {CRuleArg::Node(child), CRuleArg::Ref(), CRuleArg::Number(param), CRuleArg::Ref()});
         if (!result.ok)
             ZQV_THROW(IDS_UNKNOWN_ERROR, kOpRemoveChildByIndex,
                       InvokeFailed(QStringLiteral("OnDelete,Node=%1").arg(NodeName(child)), result));
-        r1 = CScriptHost::RefValue(ref1);
-        r2 = CScriptHost::RefValue(ref2);
-        return result.value.toInt();
+        r1 = result.refs[0];
+        r2 = result.refs[1];
+        return result.number;
     }
     m_spContext->doc->Detach(child);
     return 0;
@@ -237,12 +231,11 @@ bool CDataItem::IsEnabled() const
     QString function;
     if (!GetScriptHandler(m_pNode, "IsEnabled", function))
         return true;
-    CScriptHost &script = *m_spContext->script;
-    const auto result = script.Call(function, {script.Wrap(m_pNode)});
+    const CRuleResult result = m_spContext->script->CallRule(function, {CRuleArg::Node(m_pNode)});
     if (!result.ok)
         ZQV_THROW(IDS_UNKNOWN_ERROR, "CDataItem::IsEnabled",
                   InvokeFailed(QStringLiteral("IsEnabled,Node=%1").arg(GetName()), result));
-    return result.value.toBool();
+    return result.truth;
 }
 
 // The contact look-ups answer the profile queries

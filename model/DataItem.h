@@ -7,7 +7,7 @@
 #pragma once
 
 #include "ProfileSchema.h"
-#include "ScriptHost.h"
+#include "RuleScript.h"
 #include "XmlDom.h"
 
 #include <QString>
@@ -22,7 +22,7 @@ namespace zqv {
 struct CProfileContext {
     std::shared_ptr<CXmlDocument> doc;
     std::shared_ptr<const CProfileSchema> schema;
-    std::shared_ptr<CScriptHost> script;
+    std::shared_ptr<IRuleScript> script;
 };
 
 class CDataItem {
@@ -77,7 +77,7 @@ public:
 
 private:
     void RequireNode(const char *op) const;
-    CDataItem CallOnAddNew(const QJSValueList &extra, CDataItem &item, const char *op);
+    CDataItem CallOnAddNew(const std::vector<CRuleArg> &extra, CDataItem &item, const char *op);
     QVariant TypedValue(const QString &name, const QString &text) const;
 
     std::shared_ptr<CProfileContext> m_spContext;

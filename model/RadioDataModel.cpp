@@ -74,7 +74,7 @@ bool CRadioDataModel::Initialize()
         if (!StartsWithAnyCase(text, "\"use strict\"") && !StartsWithAnyCase(text, "'use strict'"))
             ScrambleText(text, mode);
 
-        auto script = std::make_shared<CScriptHost>();
+        auto script = CreateRuleScript();
         QString error;
         if (!script->Load(text, &error)) {
             // "line N: description", as the script host reports it

@@ -122,7 +122,7 @@ private:
     QString GroupPath(int group) const;
 
     CModelEnvironment m_env;
-    std::shared_ptr<CScriptHost> m_spScript;
+    std::shared_ptr<IRuleScript> m_spScript;
     std::shared_ptr<const CProfileSchema> m_spSchema;
     std::shared_ptr<CProfileContext> m_spContext;
     std::shared_ptr<CXmlDocument> m_spOperaDoc;

@@ -9,6 +9,7 @@
 // interrupted and reported as failed, so a faulty rule can never hang the program.
 #pragma once
 
+#include "RuleScript.h"
 #include "XmlDom.h"
 
 #include <QJSEngine>
@@ -23,7 +24,7 @@ namespace zqv {
 class CScriptWatchdog;
 class CScriptBridge;
 
-class CScriptHost {
+class CScriptHost : public IRuleScript {
 public:
     // The outcome of one call.
     struct Result {
@@ -34,23 +35,25 @@ public:
     };
 
     CScriptHost();
-    ~CScriptHost();
+    ~CScriptHost() override;
     CScriptHost(const CScriptHost &) = delete;
     CScriptHost &operator=(const CScriptHost &) = delete;
 
     // Runs the script's text so its functions exist. False with "line N: description" in
     // `error` when the script does not compile or its top level throws.
-    bool Load(const QString &scriptText, QString *error = nullptr);
+    bool Load(const QString &scriptText, QString *error = nullptr) override;
 
     // The document whose nodes the script works on.
-    void SetDocument(std::shared_ptr<CXmlDocument> doc);
+    void SetDocument(std::shared_ptr<CXmlDocument> doc) override;
     const std::shared_ptr<CXmlDocument> &Document() const { return m_spDoc; }
 
     // True when the script defines a function of this name.
-    bool HasFunction(const QString &name) const;
+    bool HasFunction(const QString &name) const override;
 
     // Calls a script function with the given arguments.
     Result Call(const QString &function, const QJSValueList &args);
+    // The same for the data items: the arguments made into script values, the result read back.
+    CRuleResult CallRule(const QString &function, const std::vector<CRuleArg> &args) override;
 
     // Argument helpers.
     QJSValue Wrap(xmlNodePtr node);  // a DOM node

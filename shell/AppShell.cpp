@@ -1,6 +1,7 @@
 #include "AppShell.h"
 
 #include "ConfigStore.h"
+#include "Modules.h"
 #include "Prompter.h"
 #include "SettingDocs.h"
 #include "SettingsMerge.h"
@@ -9,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QJSEngine>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -24,12 +24,9 @@ constexpr char kOpBuild[] = "CZQVCPSApp::BuildGroupSettingDoc";
 
 bool CheckScriptEngine()
 {
-    if (!QCoreApplication::instance())
-        return false;
-    QJSEngine engine;
-    const QJSValue result =
-        engine.evaluate(QStringLiteral("\"use strict\"; (function (a, b) { return a + b; })(40, 2)"));
-    return !result.isError() && result.toInt() == 42;
+    // The engine is the rule-script module's: a module that cannot be loaded is a missing engine.
+    const auto check = ResolveModule<bool()>(kRuleScriptModule, "zqv_check_script_engine");
+    return check && check();
 }
 
 CAppShell::CAppShell(CConfigStore &store, IPrompter &prompter)

@@ -264,7 +264,7 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printed);
-        window.PreparePrinter(printer);
+        QVERIFY(PreparePrinter(printer, window.PrintJob()));
         QCOMPARE(qRound(printer.pageLayout().margins(QPageLayout::Inch).left() * 1000), 237);
         QCOMPARE(qRound(QPrinter(QPrinter::HighResolution).pageLayout().margins(QPageLayout::Inch).left() * 1000) ==
                      237,
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(printer.docName(), window.Browser()->documentTitle());
         // A margin the user typed in the print dialog wins over the report's.
         printer.setPageMargins(QMarginsF(1, 1, 1, 1), QPageLayout::Inch);
-        window.PrintTo(printer);
+        window.PrintJob().paint(printer);
         QVERIFY(zqv::test::ReadBytes(printed).startsWith("%PDF-"));
         if (HasPoppler()) {
             QVERIFY(PdfInfo(printed).contains(window.Browser()->documentTitle()));
@@ -329,8 +329,8 @@ private slots:
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(printed);
-            window.PreparePrinter(printer);
-            window.PrintTo(printer);
+            QVERIFY(PreparePrinter(printer, window.PrintJob()));
+            window.PrintJob().paint(printer);
             const QStringList pictures = PdfPictureSizes(printed);
             QVERIFY2(std::all_of(pictures.begin(), pictures.end(),
                                  [](const QString &size) { return size == QLatin1String("1x1"); }),

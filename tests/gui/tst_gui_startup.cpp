@@ -36,6 +36,16 @@ QStringList LanguageEntries(CMainFrame &frame)
     return entries;
 }
 
+// Whether the process has mapped a shared library whose file name starts with `name`.
+bool Loaded(const char *name)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(QByteArray("/") + name);
+}
+
+// The libraries the first window does without: they load when first used.
+const char *const kLoadedOnFirstUse[] = {"libQt6Qml.so", "libQt6Network.so", "libQt6PrintSupport.so"};
+
 QByteArray RegionDoc(const QByteArray &region, const QByteArray &languages)
 {
     return "<?xml version=\"1.0\"?>\n<RegionSetting xmlns=\"urn:corvane:zqv-cps:profile\"><Region name=\"" + region +
@@ -87,6 +97,8 @@ void TestStartup::plainStartShowsMainFrameWithoutProfile()
     QCOMPARE(frame.Action(ID_DEVICE_READ)->statusTip(), QString("Read from the radio"));
     QCOMPARE(frame.Action(ID_DEVICE_READ)->toolTip(), QString("Read"));
     QCOMPARE(frame.Action(ID_APP_ABOUT)->text(), QString("&About ZQV CPS..."));
+    for (const char *library : kLoadedOnFirstUse)
+        QVERIFY2(!Loaded(library), library);
     // Several copies may run at once: a second application starts beside the first.
     CGuiWorld second;
     QVERIFY(second.Start());
@@ -283,6 +295,8 @@ void TestStartup::profileOnCommandLine()
     const QString path = world.CopyOfTemplate("mine.zqv");
     QVERIFY(world.Start({path}));
     QCOMPARE(world.Frame().Children().size(), 1);
+    // The rule script's engine came with the profile.
+    QVERIFY(Loaded("libQt6Qml.so"));
     QCOMPARE(world.Frame().windowTitle(), QString("ZQV CPS - [mine.zqv]"));
     QCOMPARE(MenuBarTitles(world.Frame()),
              (QStringList{"&File", "&Edit", "&View", "&Device", "&Report", "&Window", "&Help"}));

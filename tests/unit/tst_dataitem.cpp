@@ -1,6 +1,7 @@
 // Data items over a small schema whose declarations carry every kind of rule hook, next to
 // a list of the same shape that carries none.
 #include "DataItem.h"
+#include "ScriptHost.h"
 #include "StringIds.h"
 #include "ZQVCPSException.h"
 

@@ -1,6 +1,7 @@
 // Start-up without a window: every failure ends start-up with its message, the language
 // choice with its translation, and the Language menu decisions.
 #include "Languages.h"
+#include "Modules.h"
 #include "SettingDocs.h"
 #include "ShellFixture.h"
 #include "StringIds.h"
@@ -58,6 +59,17 @@ private slots:
     }
 
     void realScriptEngineRuns() { QVERIFY(CheckScriptEngine()); }
+
+    // A module that is missing, or lacks a function, is reported with the reason, never called.
+    void moduleFailuresAreReported()
+    {
+        QString error;
+        QVERIFY(!ResolveModuleFunction("zqvnosuchmodule", "zqv_new_rule_script", &error));
+        QVERIFY2(error.contains(QStringLiteral("libzqvnosuchmodule.so")), qPrintable(error));
+        error.clear();
+        QVERIFY(!ResolveModuleFunction(kRuleScriptModule, "zqv_no_such_function", &error));
+        QVERIFY2(error.contains(QStringLiteral("zqv_no_such_function")), qPrintable(error));
+    }
 
     void failuresEndStartUp_data()
     {
