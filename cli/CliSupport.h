@@ -152,6 +152,8 @@ void RegisterExchangeCommands(CommandTable &table);
 // DiagCommands.cpp: doctor; `ports --watch` (the cable finder) runs RunPortsWatch.
 void RegisterDiagCommands(CommandTable &table);
 int RunPortsWatch(CCliContext &ctx);
+// fleet (FleetCommands.cpp).
+void RegisterFleetCommands(CommandTable &table);
 // Makes every failed transfer print the doctor command that finds the cause.
 void InstallDoctorHint(CCliContext &ctx);
 

@@ -67,6 +67,7 @@ int main(int argc, char *argv[])
     RegisterReportCommands(commands);
     RegisterExchangeCommands(commands);
     RegisterDiagCommands(commands);
+    RegisterFleetCommands(commands);
 
     QStringList args = app.arguments().mid(1);
     // Global options, before the command: where the installation data lives (by default the

@@ -2901,5 +2901,85 @@ Baum filtern</translation>
         <source>Note: %s</source>
         <translation>Hinweis: %s</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation>Weicht ab</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Not written: the radio's own ID %s is in no private contact of the profile.</source>
+        <translation>Nicht geschrieben: Die eigene ID %s des Funkgeräts steht in keinem privaten Kontakt des Profils.</translation>
+    </message>
+    <message>
+        <source>Not written: the run was not confirmed.</source>
+        <translation>Nicht geschrieben: Der Durchlauf wurde nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>Stopped before it ended.</source>
+        <translation>Vor dem Ende angehalten.</translation>
+    </message>
+    <message>
+        <source>The radio has setting group %s, older than the profile's (%s): what it lacks is left out.</source>
+        <translation>Das Funkgerät hat die Einstellungsgruppe %s, älter als die des Profils (%s): Was ihm fehlt, wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Holds what the profile gives it.</source>
+        <translation>Enthält, was das Profil vorgibt.</translation>
+    </message>
+    <message>
+        <source>%s differences</source>
+        <translation>%s Unterschiede</translation>
+    </message>
+    <message>
+        <source>Saved as %s</source>
+        <translation>Gespeichert als %s</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Einzelheiten</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Dauer (s)</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>The backup was written back into the radio.</source>
+        <translation>Die Sicherung wurde in das Funkgerät zurückgeschrieben.</translation>
+    </message>
+    <message>
+        <source>Write the profile into these %s radios?</source>
+        <translation>Das Profil in diese %s Funkgeräte schreiben?</translation>
+    </message>
+    <message>
+        <source>No radio to work on: no programming cable is connected.</source>
+        <translation>Kein Funkgerät zu bearbeiten: Es ist kein Programmierkabel angeschlossen.</translation>
+    </message>
 </context>
 </TS>

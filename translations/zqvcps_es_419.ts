@@ -2905,5 +2905,85 @@ Filtrar árbol</translation>
         <source>Note: %s</source>
         <translation>Nota: %s</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation>Difiere</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Not written: the radio's own ID %s is in no private contact of the profile.</source>
+        <translation>No se escribió: el ID propio %s del radio no está en ningún contacto privado del perfil.</translation>
+    </message>
+    <message>
+        <source>Not written: the run was not confirmed.</source>
+        <translation>No se escribió: la ejecución no se confirmó.</translation>
+    </message>
+    <message>
+        <source>Stopped before it ended.</source>
+        <translation>Detenido antes de terminar.</translation>
+    </message>
+    <message>
+        <source>The radio has setting group %s, older than the profile's (%s): what it lacks is left out.</source>
+        <translation>El radio tiene el grupo de ajustes %s, anterior al del perfil (%s): lo que le falta se omite.</translation>
+    </message>
+    <message>
+        <source>Holds what the profile gives it.</source>
+        <translation>Contiene lo que le da el perfil.</translation>
+    </message>
+    <message>
+        <source>%s differences</source>
+        <translation>%s diferencias</translation>
+    </message>
+    <message>
+        <source>Saved as %s</source>
+        <translation>Guardado como %s</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verificación</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>The backup was written back into the radio.</source>
+        <translation>La copia de seguridad se volvió a escribir en el radio.</translation>
+    </message>
+    <message>
+        <source>Write the profile into these %s radios?</source>
+        <translation>¿Escribir el perfil en estos %s radios?</translation>
+    </message>
+    <message>
+        <source>No radio to work on: no programming cable is connected.</source>
+        <translation>No hay ningún radio con el cual trabajar: no hay ningún cable de programación conectado.</translation>
+    </message>
 </context>
 </TS>

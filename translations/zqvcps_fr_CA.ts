@@ -2901,5 +2901,85 @@ Filtrer l&apos;arborescence</translation>
         <source>Note: %s</source>
         <translation>Remarque&#xa0;: %s</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation>Diffère</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Not written: the radio's own ID %s is in no private contact of the profile.</source>
+        <translation>Non écrite : l'identifiant propre %s de la radio ne figure dans aucun contact privé du profil.</translation>
+    </message>
+    <message>
+        <source>Not written: the run was not confirmed.</source>
+        <translation>Non écrite : l'opération n'a pas été confirmée.</translation>
+    </message>
+    <message>
+        <source>Stopped before it ended.</source>
+        <translation>Arrêté avant la fin.</translation>
+    </message>
+    <message>
+        <source>The radio has setting group %s, older than the profile's (%s): what it lacks is left out.</source>
+        <translation>La radio a le groupe de réglages %s, plus ancien que celui du profil (%s) : ce qui lui manque est omis.</translation>
+    </message>
+    <message>
+        <source>Holds what the profile gives it.</source>
+        <translation>Contient ce que le profil lui donne.</translation>
+    </message>
+    <message>
+        <source>%s differences</source>
+        <translation>%s différences</translation>
+    </message>
+    <message>
+        <source>Saved as %s</source>
+        <translation>Enregistré sous %s</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Durée (s)</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>The backup was written back into the radio.</source>
+        <translation>La sauvegarde a été réécrite dans la radio.</translation>
+    </message>
+    <message>
+        <source>Write the profile into these %s radios?</source>
+        <translation>Écrire le profil dans ces %s radios?</translation>
+    </message>
+    <message>
+        <source>No radio to work on: no programming cable is connected.</source>
+        <translation>Aucune radio à traiter : aucun câble de programmation n'est branché.</translation>
+    </message>
 </context>
 </TS>

@@ -2901,5 +2901,85 @@ Filtrar árvore</translation>
         <source>Note: %s</source>
         <translation>Observação: %s</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation>Difere</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Recusado</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrompido</translation>
+    </message>
+    <message>
+        <source>Not written: the radio's own ID %s is in no private contact of the profile.</source>
+        <translation>Não gravado: o ID próprio %s do rádio não está em nenhum contato privado do perfil.</translation>
+    </message>
+    <message>
+        <source>Not written: the run was not confirmed.</source>
+        <translation>Não gravado: a execução não foi confirmada.</translation>
+    </message>
+    <message>
+        <source>Stopped before it ended.</source>
+        <translation>Interrompido antes de terminar.</translation>
+    </message>
+    <message>
+        <source>The radio has setting group %s, older than the profile's (%s): what it lacks is left out.</source>
+        <translation>O rádio tem o grupo de configurações %s, mais antigo que o do perfil (%s): o que lhe falta é omitido.</translation>
+    </message>
+    <message>
+        <source>Holds what the profile gives it.</source>
+        <translation>Contém o que o perfil lhe dá.</translation>
+    </message>
+    <message>
+        <source>%s differences</source>
+        <translation>%s diferenças</translation>
+    </message>
+    <message>
+        <source>Saved as %s</source>
+        <translation>Salvo como %s</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tempo (s)</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verificação</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>The backup was written back into the radio.</source>
+        <translation>O backup foi gravado de volta no rádio.</translation>
+    </message>
+    <message>
+        <source>Write the profile into these %s radios?</source>
+        <translation>Gravar o perfil nestes %s rádios?</translation>
+    </message>
+    <message>
+        <source>No radio to work on: no programming cable is connected.</source>
+        <translation>Nenhum rádio para trabalhar: nenhum cabo de programação está conectado.</translation>
+    </message>
 </context>
 </TS>
