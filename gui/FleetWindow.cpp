@@ -461,9 +461,13 @@ void CFleetWindow::AddRunEntry(const FleetRunEntry &entry)
     auto *item = new QTreeWidgetItem(m_pRunList, cells);
     for (int c = 0; c < cells.size(); ++c)
         item->setToolTip(c, cells[c]);
-    if (m_runTable.size() == 1)
-        for (int c = 0; c < m_pRunList->columnCount() - 1; ++c)
-            m_pRunList->resizeColumnToContents(c);
+    // Every column as wide as its cells, but a long path no wider than a third of the list
+    // (its tool tip has it whole), so the columns after it stay in sight.
+    const int widest = std::max(m_pRunList->viewport()->width() / 3, 200);
+    for (int c = 0; c < m_pRunList->columnCount() - 1; ++c) {
+        m_pRunList->resizeColumnToContents(c);
+        m_pRunList->setColumnWidth(c, std::min(m_pRunList->columnWidth(c), widest));
+    }
 }
 
 // ---- Add to Profile --------------------------------------------------------------------------
