@@ -70,6 +70,10 @@ public:
         QTextStream &s = m_bJson ? m_ctx.Err() : m_ctx.Out();
         s << RadioText(e.port, e.unitPid, e.name) << ": " << CFleetRun::ResultText(e.result) << " - " << e.reason
           << '\n';
+        // What a check found, as `diff --port` lists it.
+        if (e.result == FleetResult::Differs)
+            for (const QString &line : link::DescribeDifferences(e.changes))
+                s << "  " << line << '\n';
         s.flush();
     }
 
@@ -155,8 +159,11 @@ bool AddMissing(CCliContext &ctx, CZQVCPSDoc &doc, const CFleetRun &run)
     if (radios.empty())
         return true;
     const ImportReport report = AddRadiosAsContacts(doc.Model().RootItem(), radios);
+    for (const ImportRowResult &row : report.rows)
+        if (row.verdict == ImportRowResult::Refused)
+            ctx.Err() << row.pid << ": " << ImportReport::VerdictText(row) << '\n';
     ctx.Err() << report.Summary() << '\n';
-    return doc.DoSave(doc.GetPathName(), true);
+    return !report.Changed() || doc.DoSave(doc.GetPathName(), true);
 }
 
 int RunFleet(CCliContext &ctx, const CCommand &self, const QStringList &args)

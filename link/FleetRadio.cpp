@@ -256,7 +256,7 @@ void CFleetRun::CRadio::DoRead(CTransferSequencer &sequencer, CTransferSession &
     if (!check) {
         const QString path = ReadFilePath(m_run.m_strOutputFolder, m_row.unitPid);
         if (!SaveRecordAsProfile(*m_read, path)) {
-            End(FleetResult::Failed, FormatStr(IDS_SAFE_BACKUP_SAVE_FAILED, {path}));
+            End(FleetResult::Failed, FormatStr(IDS_CSV_CANNOT_WRITE, {path}));
             return;
         }
         m_entry.file = path;

@@ -155,7 +155,8 @@ public:
     void SetPollInterval(int ms) { m_nPollMs = ms; }
     void SetWaitInEventLoop(bool on) { m_bEventLoop = on; }
 
-    // What the actions need: the setting groups by firmware (the upgrade setting document),
+    // What the actions need (set between runs: a run reads them from its workers): the setting
+    // groups by firmware (the upgrade setting document),
     // the profile (Check, Write), the folder a Read saves into, the run's codeplug password,
     // the backup folder and how many backups a radio keeps (Write takes a backup and checks
     // every radio, whatever the single write's settings say).

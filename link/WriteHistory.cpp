@@ -19,6 +19,7 @@
 #include <QUuid>
 #include <QVariant>
 #include <atomic>
+#include <mutex>
 
 namespace zqv::link {
 
@@ -161,9 +162,13 @@ bool CWriteHistory::EnsureTable()
                                               "changes TEXT NOT NULL, "
                                               "station VARCHAR(255) NOT NULL)")) &&
         query.exec(QStringLiteral("CREATE INDEX write_history_radio ON write_history (unit_pid, written_at)"));
-    if (!ok)
+    // Another writer (a radio of the same fleet run, another PC of the shop) may have made the
+    // table in the meantime: that is as good as making it.
+    if (!ok && !db.tables().contains(QLatin1String(kTable))) {
         m_strError = query.lastError().text();
-    return ok;
+        return false;
+    }
+    return true;
 }
 
 bool CWriteHistory::Record(WriteHistoryEntry entry)
@@ -274,6 +279,9 @@ bool RecordWrite(const QString &unitPid, const QString &profileFile, WriteOutcom
 {
     if (outcome == WriteOutcome::None)
         return false;
+    // The radios of a fleet run end on threads of their own: one entry is written at a time.
+    static std::mutex s_mutex;
+    std::lock_guard<std::mutex> lock(s_mutex);
     CWriteHistory history;
     return history.Record(MakeWriteEntry(unitPid, profileFile, outcome, backupFile, sent));
 }

@@ -53,6 +53,8 @@ expect "report --kind " "spec overview" "--kind"
 expect "export --what " "contacts texts" "groups"
 expect "import --on-clash " "skip replace rename" "contacts"
 expect "merge a.zqv b.zqv --what g" "groups" "contacts"
+expect "fleet " "read check write" "--ports"
+expect "fleet write --" "--ports --all-cables --password --yes --json --add-missing" "--port"
 # Files by what the command writes: a report's page or PDF, a profile elsewhere.
 files="$(mktemp -d)"
 trap 'rm -rf "$files"' EXIT
@@ -64,6 +66,8 @@ touch e.csv
 expect "export --what contacts c.zqv -o " "e.csv" "c.zqv"
 expect "import --what contacts " "e.csv" "c.zqv"
 expect "import --what contacts e.csv " "c.zqv" "e.csv"
+mkdir out
+expect "fleet read --all-cables -o " "out" "c.zqv"
 cd - >/dev/null || exit 1
 # The templates of the installation, a name with a blank escaped as it must be typed.
 expect "new --template " 'ZQ-450\ Standard ZQ-880\ Fleet' "-o"
