@@ -63,13 +63,14 @@ CZQVCPSApp::CommandLine CZQVCPSApp::ParseCommandLine(const QStringList &argument
 
 QString CZQVCPSApp::UsageText()
 {
-    return QStringLiteral("Usage: zqvcps [--no-splash] [--port PORT] [PROFILE]\n"
+    return QStringLiteral("Usage: zqvcps [--no-splash] [--port PORT[,PORT...]] [PROFILE]\n"
                           "\n"
                           "ZQV CPS: programs push-to-talk radios and edits their profiles (.zqv).\n"
                           "\n"
                           "Options:\n"
                           "  --no-splash    start without the splash screen\n"
                           "  --port PORT    talk to the radio over the serial device PORT in this session\n"
+                          "                 (several, comma separated, for the Fleet window)\n"
                           "  --help         show this text\n"
                           "  --version      show the program's version\n"
                           "  PROFILE        a profile to open at start-up\n"

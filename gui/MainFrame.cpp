@@ -8,6 +8,7 @@
 #include "ConnectionDialogs.h"
 #include "EditCommands.h"
 #include "ExchangeDialogs.h"
+#include "FleetWindow.h"
 #include "Languages.h"
 #include "MenuTable.h"
 #include "RadioCommands.h"
@@ -310,6 +311,7 @@ void CMainFrame::OnCommand(int id)
     case ID_DEVICE_RESTORE: m_app.Radio().RestoreBackup(); break;
     case ID_DEVICE_COMPARE: CompareWithRadio(m_app); break;
     case ID_DEVICE_HISTORY: ShowWriteHistory(m_app); break;
+    case ID_DEVICE_FLEET: ShowFleetWindow(m_app); break;
     case ID_DEVICE_FIND_CABLE: RunFindCable(m_app); break;
     case ID_DEVICE_TEST_CONNECTION: RunTestConnection(m_app); break;
     case ID_HELP_LAST_TRACE: RunOpenLastTrace(m_app); break;

@@ -283,11 +283,16 @@ SafeWriteSettings CRadioCommands::SafeWrite() const
     return {values.backup, values.verify, values.keep, CConfigStore::BackupFolder()};
 }
 
+bool SaveRecordAsProfileFile(CZQVCPSApp &app, const VirtualCPData &record, const QString &path)
+{
+    CRecordDocumentHost host(app);
+    CZQVCPSDoc doc(app.ModelEnvironment(), host, app.Prompter());
+    return doc.OnNewDocument(&record) && doc.DoSave(path, true);
+}
+
 bool CRadioCommands::SaveRecordAsProfile(const VirtualCPData &record, const QString &path)
 {
-    CRecordDocumentHost host(m_app);
-    CZQVCPSDoc doc(m_app.ModelEnvironment(), host, m_app.Prompter());
-    return doc.OnNewDocument(&record) && doc.DoSave(path, true);
+    return SaveRecordAsProfileFile(m_app, record, path);
 }
 
 bool CRadioCommands::ConfirmChangeReport(IPrompter &prompter, const std::vector<link::ProfileDifference> &changes,

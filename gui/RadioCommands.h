@@ -23,6 +23,10 @@ class CZQVCPSApp;
 class CChildFrame;
 class CMainFrame;
 
+// Saves a radio's record as a profile file at `path` (a backup, a radio read); false when it
+// could not (the reason has been shown).
+bool SaveRecordAsProfileFile(CZQVCPSApp &app, const VirtualCPData &record, const QString &path);
+
 class CRadioCommands : public QObject, private ITransferHost {
     Q_OBJECT
 public:

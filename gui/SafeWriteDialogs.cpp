@@ -38,6 +38,16 @@ QDialogButtonBox *MakeButtons(QDialog *dialog, QPushButton *&accept, int acceptI
 
 }  // namespace
 
+QStringList ChangeReportCells(const link::ProfileDifference &d)
+{
+    QString change = d.field;
+    if (d.kind == link::ProfileDifference::Added)
+        change = LoadStr(IDS_DIFF_KIND_ADDED);
+    else if (d.kind == link::ProfileDifference::Removed)
+        change = LoadStr(IDS_DIFF_KIND_REMOVED);
+    return {d.item, change, d.oldValue, d.newValue};
+}
+
 CChangeReportDialog::CChangeReportDialog(const std::vector<link::ProfileDifference> &changes, const QString &backupPath,
                                          const OtherRadioBackup &other, QWidget *parent)
     : QDialog(parent)
@@ -57,14 +67,8 @@ CChangeReportDialog::CChangeReportDialog(const std::vector<link::ProfileDifferen
     layout->addWidget(intro);
     m_pList = MakeList(this, IDS_CHANGE_REPORT_COLUMNS);
     m_pList->setAccessibleName(windowTitle());
-    for (const link::ProfileDifference &d : changes) {
-        QString change = d.field;
-        if (d.kind == link::ProfileDifference::Added)
-            change = LoadStr(IDS_DIFF_KIND_ADDED);
-        else if (d.kind == link::ProfileDifference::Removed)
-            change = LoadStr(IDS_DIFF_KIND_REMOVED);
-        new QTreeWidgetItem(m_pList, {d.item, change, d.oldValue, d.newValue});
-    }
+    for (const link::ProfileDifference &d : changes)
+        new QTreeWidgetItem(m_pList, ChangeReportCells(d));
     for (int c = 0; c < m_pList->columnCount() - 1; ++c)
         m_pList->resizeColumnToContents(c);
     layout->addWidget(m_pList);

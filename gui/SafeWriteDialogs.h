@@ -18,6 +18,9 @@ class QTreeWidget;
 
 namespace zqv {
 
+// One line of a change report: item, change, what the radio holds now, what it will hold.
+QStringList ChangeReportCells(const link::ProfileDifference &difference);
+
 class CChangeReportDialog : public QDialog {
     Q_OBJECT
 public:

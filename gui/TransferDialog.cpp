@@ -10,10 +10,12 @@
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QEventLoop>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <chrono>
 #include <thread>
@@ -43,6 +45,17 @@ CTransferDialog::CTransferDialog(const TransferUiContext &context, CTransferSess
     m_pProgress->setRange(0, 100);
     m_pProgress->setValue(0);
     m_pProgress->setTextVisible(true);
+    m_pTimeLeft = new QLabel(this);
+    m_pTimeLeft->setObjectName(QStringLiteral("TimeLeft"));
+    m_pTimeLeft->setTextFormat(Qt::PlainText);
+    // Wide enough for "10 min 50 s left" in any language, so the bar does not jump.
+    m_pTimeLeft->setMinimumWidth(
+        m_pTimeLeft->fontMetrics().horizontalAdvance(FormatStr(IDS_TIME_LEFT_MINUTES, {"10", "50"})));
+    m_pTimeLeft->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Between reports the time left still goes down, and a stall takes it away.
+    m_pTick = new QTimer(this);
+    m_pTick->setInterval(1000);
+    connect(m_pTick, &QTimer::timeout, this, &CTransferDialog::ShowTimeLeft);
     auto *buttons = new QDialogButtonBox(this);
     m_pOk = buttons->addButton(LoadStr(IDS_BUTTON_OK), QDialogButtonBox::AcceptRole);
     m_pCancel = buttons->addButton(LoadStr(IDS_BUTTON_CANCEL), QDialogButtonBox::RejectRole);
@@ -51,7 +64,10 @@ CTransferDialog::CTransferDialog(const TransferUiContext &context, CTransferSess
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &CTransferDialog::reject);
     m_pLayout->addWidget(m_pStatus);
-    m_pLayout->addWidget(m_pProgress);
+    auto *progressRow = new QHBoxLayout;
+    progressRow->addWidget(m_pProgress, 1);
+    progressRow->addWidget(m_pTimeLeft);
+    m_pLayout->addLayout(progressRow);
     m_pLayout->addWidget(buttons);
     setMinimumWidth(400);
 }
@@ -121,6 +137,9 @@ void CTransferDialog::Start()
     m_pCancel->setEnabled(true);
     m_pCancel->setFocus();
     m_bWorkerRunning = true;
+    m_clock.start();
+    m_eta.Restart(0);
+    m_pTick->start();
     m_pSession->SetNotifier([this] {
         QMetaObject::invokeMethod(
             this, [this] { DrainEvents(); }, Qt::QueuedConnection);
@@ -134,7 +153,10 @@ void CTransferDialog::DrainEvents()
     TransferEvent event{};
     while (m_bWorkerRunning && m_pSession->TakeEvent(event)) {
         switch (event.kind) {
-        case TransferEvent::kProgress: m_pProgress->setValue(event.value); break;
+        case TransferEvent::kProgress:
+            m_pProgress->setValue(event.value);
+            ShowTimeLeft();
+            break;
         case TransferEvent::kSuccess: HandleSuccess(); break;
         case TransferEvent::kFailure: HandleFailure(event.value); break;
         case TransferEvent::kQuestion: OnQuestion(event.value); break;
@@ -143,11 +165,20 @@ void CTransferDialog::DrainEvents()
     }
 }
 
+void CTransferDialog::ShowTimeLeft()
+{
+    m_eta.Update(m_pProgress->value(), m_clock.elapsed());
+    m_pTimeLeft->setText(m_bWorkerRunning && !m_bFinished && !m_bSucceeded ? TimeLeftText(m_eta.RemainingMs())
+                                                                           : QString());
+}
+
 void CTransferDialog::HandleWorkerEnded()
 {
     // Taking the end joined the worker: what it wrote is complete.
     m_pSession->SetNotifier(nullptr);
     m_bWorkerRunning = false;
+    m_pTick->stop();
+    m_pTimeLeft->clear();
     OnWorkerEnded();
     emit WorkerEnded();
 }
@@ -156,6 +187,7 @@ void CTransferDialog::HandleSuccess()
 {
     m_bSucceeded = true;
     m_pProgress->setValue(100);
+    m_pTimeLeft->clear();
     m_pOk->setEnabled(true);
     m_pCancel->setEnabled(false);
     m_pOk->setDefault(true);
@@ -168,6 +200,7 @@ void CTransferDialog::HandleFailure(int code)
 {
     m_bFinished = true;
     m_nFailure = code;
+    m_pTimeLeft->clear();
     OnFailed(code);
     SetPortPane(m_strPort);
     if (code == link::LR_USER_CANCELED)

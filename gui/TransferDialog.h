@@ -9,9 +9,11 @@
 #pragma once
 
 #include "RadioTransfer.h"
+#include "TransferEta.h"
 #include "TransferSession.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -21,6 +23,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 class QVBoxLayout;
 
 namespace zqv {
@@ -49,6 +52,8 @@ public:
     ~CTransferDialog() override;
 
     QProgressBar *ProgressBar() const { return m_pProgress; }
+    // The time left beside the percentage; empty until the rate is steady.
+    QLabel *TimeLeftLabel() const { return m_pTimeLeft; }
     QLabel *StatusLabel() const { return m_pStatus; }
     QPushButton *OkButton() const { return m_pOk; }
     QPushButton *CancelButton() const { return m_pCancel; }
@@ -96,12 +101,18 @@ private:
     void HandleSuccess();
     void HandleFailure(int code);
     void HandleWorkerEnded();
+    // Feeds the estimate the current percentage and shows its time left.
+    void ShowTimeLeft();
 
     TransferUiContext m_context;
     std::unique_ptr<CTransferSession> m_pOwnSession;
     CTransferSession *m_pSession;
     QVBoxLayout *m_pLayout;
     QProgressBar *m_pProgress;
+    QLabel *m_pTimeLeft;
+    CTransferEta m_eta;
+    QElapsedTimer m_clock;
+    QTimer *m_pTick;
     QLabel *m_pStatus;
     QPushButton *m_pOk;
     QPushButton *m_pCancel;

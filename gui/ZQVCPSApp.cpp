@@ -4,6 +4,7 @@
 #include "Artwork.h"
 #include "ChildFrame.h"
 #include "DealerInfoDialog.h"
+#include "FleetWindow.h"
 #include "HelpWindow.h"
 #include "MainFrame.h"
 #include "MessageBoxPrompter.h"
@@ -101,9 +102,11 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
 {
     const CommandLine cmd = ParseCommandLine(arguments);
     if (!cmd.port.isEmpty()) {
-        // The named port is the only one, and it is taken for the programming cable.
+        // The named ports are the only ones, each taken for a programming cable (several, comma
+        // separated, for the Fleet window).
         auto ports = std::make_shared<CListPortEnumerator>();
-        ports->Add(cmd.port, QString::fromLatin1(kCableDescription));
+        for (const QString &port : cmd.port.split(u',', Qt::SkipEmptyParts))
+            ports->Add(port, QString::fromLatin1(kCableDescription));
         m_pPorts = std::move(ports);
     }
 
@@ -215,7 +218,7 @@ QString CZQVCPSApp::FindPort(bool autoDetect)
 
 bool CZQVCPSApp::TransferIdle() const
 {
-    return !m_pRadio || m_pRadio->IsIdle();
+    return (!m_pRadio || m_pRadio->IsIdle()) && !FleetRunning(m_pMainFrame);
 }
 
 CChildFrame *CZQVCPSApp::CreateChild()

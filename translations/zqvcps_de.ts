@@ -2999,5 +2999,133 @@ Context Help</source>
         <translation>Öffnet die Hilfe beim Thema des Felds oder der Liste mit dem Fokus
 Kontexthilfe</translation>
     </message>
+    <message>
+        <source>%s s left</source>
+        <translation>Noch %s s</translation>
+    </message>
+    <message>
+        <source>%s min %s s left</source>
+        <translation>Noch %s min %s s</translation>
+    </message>
+    <message>
+        <source>Writing %s changes these radios. Each radio is backed up before the write and checked after it.</source>
+        <translation>Das Schreiben von %s ändert diese Funkgeräte. Jedes Funkgerät wird vor dem Schreiben gesichert und danach geprüft.</translation>
+    </message>
+    <message>
+        <source>%s changes</source>
+        <translation>%s Änderungen</translation>
+    </message>
+    <message>
+        <source>Nothing changes</source>
+        <translation>Keine Änderung</translation>
+    </message>
+    <message>
+        <source>Waiting for the confirmation</source>
+        <translation>Wartet auf die Bestätigung</translation>
+    </message>
+    <message>
+        <source>Add %s radios as contacts</source>
+        <translation>%s Funkgeräte als Kontakte hinzufügen</translation>
+    </message>
+    <message>
+        <source>The radio on %s (unit ID %s) asks for its codeplug password. The radios that follow are tried with the same password first.</source>
+        <translation>Das Funkgerät an %s (Geräte-ID %s) verlangt sein Codeplug-Passwort. Die folgenden Funkgeräte werden zuerst mit demselben Passwort versucht.</translation>
+    </message>
+    <message>
+        <source>The run table could not be saved as %s:
+%s</source>
+        <translation>Die Lauftabelle konnte nicht als %s gespeichert werden:
+%s</translation>
+    </message>
+    <message>
+        <source>%s radios</source>
+        <translation>%s Funkgeräte</translation>
+    </message>
+    <message>
+        <source>Fleet Run</source>
+        <translation>Flottenlauf</translation>
+    </message>
+    <message>
+        <source>No programming cable found. Plug in the cables: each one shows here as a row.</source>
+        <translation>Kein Programmierkabel gefunden. Stecken Sie die Kabel an: Jedes erscheint hier als eigene Zeile.</translation>
+    </message>
+    <message>
+        <source>Open a profile to check or write radios.</source>
+        <translation>Öffnen Sie ein Profil, um Funkgeräte zu prüfen oder zu beschreiben.</translation>
+    </message>
+    <message>
+        <source>&amp;Fleet...</source>
+        <translation>&amp;Flotte...</translation>
+    </message>
+    <message>
+        <source>Read, check or write many radios at once, one per cable
+Fleet</source>
+        <translation>Viele Funkgeräte auf einmal lesen, prüfen oder beschreiben, eines je Kabel
+Flotte</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Flotte</translation>
+    </message>
+    <message>
+        <source>Port|Unit ID|Name|Firmware|Group|Progress|Time left|Status</source>
+        <translation>Anschluss|Geräte-ID|Name|Firmware|Gruppe|Fortschritt|Restzeit|Status</translation>
+    </message>
+    <message>
+        <source>&amp;Read All</source>
+        <translation>Alle &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Check All</source>
+        <translation>Alle &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Write All</source>
+        <translation>Alle &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Read Selected</source>
+        <translation>Auswahl &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Check Selected</source>
+        <translation>Auswahl &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Selected</source>
+        <translation>Auswahl &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Profile</source>
+        <translation>Zum Profil &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Read &amp;into:</source>
+        <translation>Lesen &amp;nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as CSV...</source>
+        <translation>Als CSV spei&amp;chern...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>D&amp;rucken...</translation>
+    </message>
+    <message>
+        <source>Last run:</source>
+        <translation>Letzter Lauf:</translation>
+    </message>
+    <message>
+        <source>Choose the folder the radios are read into</source>
+        <translation>Ordner wählen, in den die Funkgeräte gelesen werden</translation>
+    </message>
 </context>
 </TS>

@@ -3003,5 +3003,133 @@ Context Help</source>
         <translation>Abre la ayuda en el tema del campo o la lista que tiene el foco
 Ayuda contextual</translation>
     </message>
+    <message>
+        <source>%s s left</source>
+        <translation>Quedan %s s</translation>
+    </message>
+    <message>
+        <source>%s min %s s left</source>
+        <translation>Quedan %s min %s s</translation>
+    </message>
+    <message>
+        <source>Writing %s changes these radios. Each radio is backed up before the write and checked after it.</source>
+        <translation>Escribir %s cambia estas radios. Cada radio se copia antes de la escritura y se comprueba después.</translation>
+    </message>
+    <message>
+        <source>%s changes</source>
+        <translation>%s cambios</translation>
+    </message>
+    <message>
+        <source>Nothing changes</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>Waiting for the confirmation</source>
+        <translation>Esperando la confirmación</translation>
+    </message>
+    <message>
+        <source>Add %s radios as contacts</source>
+        <translation>Añadir %s radios como contactos</translation>
+    </message>
+    <message>
+        <source>The radio on %s (unit ID %s) asks for its codeplug password. The radios that follow are tried with the same password first.</source>
+        <translation>La radio en %s (ID de la unidad %s) pide su contraseña de codeplug. Las radios siguientes se prueban primero con la misma contraseña.</translation>
+    </message>
+    <message>
+        <source>The run table could not be saved as %s:
+%s</source>
+        <translation>No se ha podido guardar la tabla de la ejecución como %s:
+%s</translation>
+    </message>
+    <message>
+        <source>%s radios</source>
+        <translation>%s radios</translation>
+    </message>
+    <message>
+        <source>Fleet Run</source>
+        <translation>Ejecución en flota</translation>
+    </message>
+    <message>
+        <source>No programming cable found. Plug in the cables: each one shows here as a row.</source>
+        <translation>No se ha encontrado ningún cable de programación. Conecte los cables: cada uno aparece aquí como una fila.</translation>
+    </message>
+    <message>
+        <source>Open a profile to check or write radios.</source>
+        <translation>Abra un perfil para comprobar o escribir radios.</translation>
+    </message>
+    <message>
+        <source>&amp;Fleet...</source>
+        <translation>&amp;Flota...</translation>
+    </message>
+    <message>
+        <source>Read, check or write many radios at once, one per cable
+Fleet</source>
+        <translation>Leer, comprobar o escribir muchas radios a la vez, una por cable
+Flota</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Flota</translation>
+    </message>
+    <message>
+        <source>Port|Unit ID|Name|Firmware|Group|Progress|Time left|Status</source>
+        <translation>Puerto|ID de la unidad|Nombre|Firmware|Grupo|Progreso|Tiempo restante|Estado</translation>
+    </message>
+    <message>
+        <source>&amp;Read All</source>
+        <translation>&amp;Leer todas</translation>
+    </message>
+    <message>
+        <source>&amp;Check All</source>
+        <translation>&amp;Comprobar todas</translation>
+    </message>
+    <message>
+        <source>&amp;Write All</source>
+        <translation>&amp;Escribir todas</translation>
+    </message>
+    <message>
+        <source>&amp;Read Selected</source>
+        <translation>&amp;Leer selección</translation>
+    </message>
+    <message>
+        <source>&amp;Check Selected</source>
+        <translation>&amp;Comprobar selección</translation>
+    </message>
+    <message>
+        <source>&amp;Write Selected</source>
+        <translation>&amp;Escribir selección</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Profile</source>
+        <translation>&amp;Añadir al perfil</translation>
+    </message>
+    <message>
+        <source>Read &amp;into:</source>
+        <translation>Leer e&amp;n:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as CSV...</source>
+        <translation>&amp;Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Last run:</source>
+        <translation>Última ejecución:</translation>
+    </message>
+    <message>
+        <source>Choose the folder the radios are read into</source>
+        <translation>Elija la carpeta en la que se leen las radios</translation>
+    </message>
 </context>
 </TS>

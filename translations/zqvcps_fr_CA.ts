@@ -2999,5 +2999,133 @@ Context Help</source>
         <translation>Ouvre l&apos;aide au sujet du champ ou de la liste qui a le focus
 Aide contextuelle</translation>
     </message>
+    <message>
+        <source>%s s left</source>
+        <translation>%s s restantes</translation>
+    </message>
+    <message>
+        <source>%s min %s s left</source>
+        <translation>%s min %s s restantes</translation>
+    </message>
+    <message>
+        <source>Writing %s changes these radios. Each radio is backed up before the write and checked after it.</source>
+        <translation>L&apos;écriture de %s modifie ces radios. Chaque radio est sauvegardée avant l&apos;écriture et vérifiée ensuite.</translation>
+    </message>
+    <message>
+        <source>%s changes</source>
+        <translation>%s changements</translation>
+    </message>
+    <message>
+        <source>Nothing changes</source>
+        <translation>Aucun changement</translation>
+    </message>
+    <message>
+        <source>Waiting for the confirmation</source>
+        <translation>En attente de la confirmation</translation>
+    </message>
+    <message>
+        <source>Add %s radios as contacts</source>
+        <translation>Ajouter %s radios comme contacts</translation>
+    </message>
+    <message>
+        <source>The radio on %s (unit ID %s) asks for its codeplug password. The radios that follow are tried with the same password first.</source>
+        <translation>La radio sur %s (ID de l&apos;unité %s) demande son mot de passe de codeplug. Les radios suivantes sont d&apos;abord essayées avec le même mot de passe.</translation>
+    </message>
+    <message>
+        <source>The run table could not be saved as %s:
+%s</source>
+        <translation>Le tableau de l&apos;exécution n&apos;a pas pu être enregistré sous %s :
+%s</translation>
+    </message>
+    <message>
+        <source>%s radios</source>
+        <translation>%s radios</translation>
+    </message>
+    <message>
+        <source>Fleet Run</source>
+        <translation>Exécution en flotte</translation>
+    </message>
+    <message>
+        <source>No programming cable found. Plug in the cables: each one shows here as a row.</source>
+        <translation>Aucun câble de programmation trouvé. Branchez les câbles : chacun s&apos;affiche ici sur une ligne.</translation>
+    </message>
+    <message>
+        <source>Open a profile to check or write radios.</source>
+        <translation>Ouvrez un profil pour vérifier ou écrire des radios.</translation>
+    </message>
+    <message>
+        <source>&amp;Fleet...</source>
+        <translation>&amp;Flotte...</translation>
+    </message>
+    <message>
+        <source>Read, check or write many radios at once, one per cable
+Fleet</source>
+        <translation>Lire, vérifier ou écrire plusieurs radios à la fois, une par câble
+Flotte</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Flotte</translation>
+    </message>
+    <message>
+        <source>Port|Unit ID|Name|Firmware|Group|Progress|Time left|Status</source>
+        <translation>Port|ID de l&apos;unité|Nom|Micrologiciel|Groupe|Progression|Temps restant|État</translation>
+    </message>
+    <message>
+        <source>&amp;Read All</source>
+        <translation>Tout &amp;lire</translation>
+    </message>
+    <message>
+        <source>&amp;Check All</source>
+        <translation>Tout &amp;vérifier</translation>
+    </message>
+    <message>
+        <source>&amp;Write All</source>
+        <translation>Tout é&amp;crire</translation>
+    </message>
+    <message>
+        <source>&amp;Read Selected</source>
+        <translation>&amp;Lire la sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Check Selected</source>
+        <translation>&amp;Vérifier la sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Write Selected</source>
+        <translation>É&amp;crire la sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Profile</source>
+        <translation>A&amp;jouter au profil</translation>
+    </message>
+    <message>
+        <source>Read &amp;into:</source>
+        <translation>Lire &amp;dans :</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as CSV...</source>
+        <translation>E&amp;nregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Last run:</source>
+        <translation>Dernière exécution :</translation>
+    </message>
+    <message>
+        <source>Choose the folder the radios are read into</source>
+        <translation>Choisissez le dossier dans lequel les radios sont lues</translation>
+    </message>
 </context>
 </TS>

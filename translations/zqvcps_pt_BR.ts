@@ -2999,5 +2999,133 @@ Context Help</source>
         <translation>Abre a ajuda no tópico do campo ou da lista que tem o foco
 Ajuda contextual</translation>
     </message>
+    <message>
+        <source>%s s left</source>
+        <translation>Faltam %s s</translation>
+    </message>
+    <message>
+        <source>%s min %s s left</source>
+        <translation>Faltam %s min %s s</translation>
+    </message>
+    <message>
+        <source>Writing %s changes these radios. Each radio is backed up before the write and checked after it.</source>
+        <translation>Gravar %s altera estes rádios. Cada rádio recebe um backup antes da gravação e é verificado depois.</translation>
+    </message>
+    <message>
+        <source>%s changes</source>
+        <translation>%s alterações</translation>
+    </message>
+    <message>
+        <source>Nothing changes</source>
+        <translation>Nenhuma alteração</translation>
+    </message>
+    <message>
+        <source>Waiting for the confirmation</source>
+        <translation>Aguardando a confirmação</translation>
+    </message>
+    <message>
+        <source>Add %s radios as contacts</source>
+        <translation>Adicionar %s rádios como contatos</translation>
+    </message>
+    <message>
+        <source>The radio on %s (unit ID %s) asks for its codeplug password. The radios that follow are tried with the same password first.</source>
+        <translation>O rádio em %s (ID da unidade %s) pede a senha do codeplug. Os rádios seguintes são tentados primeiro com a mesma senha.</translation>
+    </message>
+    <message>
+        <source>The run table could not be saved as %s:
+%s</source>
+        <translation>Não foi possível salvar a tabela da execução como %s:
+%s</translation>
+    </message>
+    <message>
+        <source>%s radios</source>
+        <translation>%s rádios</translation>
+    </message>
+    <message>
+        <source>Fleet Run</source>
+        <translation>Execução em frota</translation>
+    </message>
+    <message>
+        <source>No programming cable found. Plug in the cables: each one shows here as a row.</source>
+        <translation>Nenhum cabo de programação encontrado. Conecte os cabos: cada um aparece aqui como uma linha.</translation>
+    </message>
+    <message>
+        <source>Open a profile to check or write radios.</source>
+        <translation>Abra um perfil para verificar ou gravar rádios.</translation>
+    </message>
+    <message>
+        <source>&amp;Fleet...</source>
+        <translation>&amp;Frota...</translation>
+    </message>
+    <message>
+        <source>Read, check or write many radios at once, one per cable
+Fleet</source>
+        <translation>Ler, verificar ou gravar muitos rádios de uma vez, um por cabo
+Frota</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Frota</translation>
+    </message>
+    <message>
+        <source>Port|Unit ID|Name|Firmware|Group|Progress|Time left|Status</source>
+        <translation>Porta|ID da unidade|Nome|Firmware|Grupo|Progresso|Tempo restante|Status</translation>
+    </message>
+    <message>
+        <source>&amp;Read All</source>
+        <translation>&amp;Ler todos</translation>
+    </message>
+    <message>
+        <source>&amp;Check All</source>
+        <translation>&amp;Verificar todos</translation>
+    </message>
+    <message>
+        <source>&amp;Write All</source>
+        <translation>&amp;Gravar todos</translation>
+    </message>
+    <message>
+        <source>&amp;Read Selected</source>
+        <translation>&amp;Ler selecionados</translation>
+    </message>
+    <message>
+        <source>&amp;Check Selected</source>
+        <translation>&amp;Verificar selecionados</translation>
+    </message>
+    <message>
+        <source>&amp;Write Selected</source>
+        <translation>&amp;Gravar selecionados</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Profile</source>
+        <translation>&amp;Adicionar ao perfil</translation>
+    </message>
+    <message>
+        <source>Read &amp;into:</source>
+        <translation>Ler &amp;em:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Pro&amp;curar...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as CSV...</source>
+        <translation>&amp;Salvar como CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Last run:</source>
+        <translation>Última execução:</translation>
+    </message>
+    <message>
+        <source>Choose the folder the radios are read into</source>
+        <translation>Escolha a pasta em que os rádios são lidos</translation>
+    </message>
 </context>
 </TS>
