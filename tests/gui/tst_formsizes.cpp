@@ -188,19 +188,18 @@ private slots:
 
     // Each dialog and window as a window manager shows it on the smallest screen: at the size it
     // opens with, no larger than the screen leaves, and never below its least size, which must
-    // fit.
-    // A panel inside the main window is checked with the main window at that screen's size.
+    // fit. A panel inside the main window is checked with the main window at that screen's size.
     void windowsFitAndCutNoText()
     {
         QFETCH(QString, row);
         QFETCH(QString, language);
         QFETCH(QString, qm);
+        const QSize screen(kSmallScreen.width(), kSmallScreen.height() - kDecorationHeight);
         zqvtest::CWorld &world = m_worlds.Get(language, qm);
-        world.gui.Frame().resize(kSmallScreen.width(), kSmallScreen.height() - kDecorationHeight);
+        world.gui.Frame().resize(screen);
         QWidget *top = zqvtest::Open(world, row);
         QVERIFY2(top, qPrintable(row));
         QWidget *window = top->window();
-        const QSize screen(kSmallScreen.width(), kSmallScreen.height() - kDecorationHeight);
         const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
         QVERIFY2(least.width() <= screen.width() && least.height() <= screen.height(),
                  qPrintable(QStringLiteral("least size %1 x %2").arg(least.width()).arg(least.height())));
