@@ -1,6 +1,7 @@
-// Every form in every language at the smallest screen the program supports (1024 x 768):
-// no label, check box or button is narrower than its text, and a two-list at a form's foot
-// takes the height the window leaves it.
+// Every form, dialog and window in every language at the smallest screen the program supports
+// (1024 x 768): no label, check box or button is narrower than its text, every dialog fits that
+// screen, and a two-list at a form's foot takes the height the window leaves it.
+#include "AppWindows.h"
 #include "BaseView.h"
 #include "EditorTestSupport.h"
 #include "NodeKinds.h"
@@ -13,6 +14,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
+#include <QTabBar>
 #include <QTest>
 #include <QTranslator>
 
@@ -25,6 +27,9 @@ namespace {
 // and the status bar; the tree beside the form is this wide.
 constexpr int kFrameHeight = 110;
 constexpr int kTreeWidth = 240;
+// The smallest screen; a desktop's panel and a dialog's title bar take this much of its height.
+constexpr QSize kSmallScreen(1024, 768);
+constexpr int kDecorationHeight = 64;
 
 // A profile window shown as on a screen of `screen` logical pixels, with the form of `kind`.
 void ShowForm(CEditorWindow &w, const QSize &screen, int kind)
@@ -70,6 +75,17 @@ QString CutOff(const QWidget *form)
                                       : label->sizeHint().width() <= label->width())
                     continue;
             }
+        } else if (auto *tabs = qobject_cast<const QTabBar *>(w)) {
+            // A tab bar short of room elides its tabs' texts.
+            for (int i = 0; i < tabs->count(); ++i) {
+                const QString tab = tabs->tabText(i).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+                const int needed = tabs->fontMetrics().horizontalAdvance(tab);
+                if (tabs->tabRect(i).width() < needed)
+                    cut << QStringLiteral("tab \"%1\" (%2 of %3 px)")
+                               .arg(tab)
+                               .arg(tabs->tabRect(i).width())
+                               .arg(needed);
+            }
         } else if (auto *button = qobject_cast<const QAbstractButton *>(w)) {
             text = button->text();
             if (text.isEmpty() || Needed(button) <= button->width())
@@ -86,7 +102,16 @@ QString CutOff(const QWidget *form)
 class TestFormSizes : public QObject {
     Q_OBJECT
 
+    zqvtest::CWorldPerLanguage m_worlds;
+
 private slots:
+    void cleanup()
+    {
+        if (zqvtest::CWorld *world = m_worlds.Current())
+            world->CloseWindows();
+    }
+    void cleanupTestCase() { m_worlds.Reset(); }
+
     void noTextCutOff_data()
     {
         QTest::addColumn<QString>("qm");
@@ -144,6 +169,46 @@ private slots:
         QVERIFY(!w.Form()->horizontalScrollBar()->isVisible());
         if (high)
             QVERIFY(!w.Form()->verticalScrollBar()->isVisible());
+    }
+
+    void windowsFitAndCutNoText_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("qm");
+        for (const auto &language : zqvtest::kTestLanguages) {
+            if (!language.second.isEmpty() &&
+                !QFile::exists(QStringLiteral(ZQV_BUILD_DIR "/data/translations/") + language.second))
+                QSKIP("the translations are not built");
+            for (const zqvtest::WindowRow &w : zqvtest::Windows())
+                QTest::addRow("%s, %s", qPrintable(language.first), w.name)
+                    << QString::fromLatin1(w.name) << language.first << language.second;
+        }
+    }
+
+    // Each dialog and window as a window manager shows it on the smallest screen: at the size it
+    // opens with, no larger than the screen leaves, and never below its least size, which must
+    // fit. A panel inside the main window is checked with the main window at that screen's size.
+    void windowsFitAndCutNoText()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, language);
+        QFETCH(QString, qm);
+        const QSize screen(kSmallScreen.width(), kSmallScreen.height() - kDecorationHeight);
+        zqvtest::CWorld &world = m_worlds.Get(language, qm);
+        world.gui.Frame().resize(screen);
+        QWidget *top = zqvtest::Open(world, row);
+        QVERIFY2(top, qPrintable(row));
+        QWidget *window = top->window();
+        const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+        QVERIFY2(least.width() <= screen.width() && least.height() <= screen.height(),
+                 qPrintable(QStringLiteral("least size %1 x %2").arg(least.width()).arg(least.height())));
+        if (window != &world.gui.Frame())
+            window->resize(window->size().boundedTo(screen).expandedTo(least));
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        CEditorWindow::Flush();
+        const QString cut = CutOff(top);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut));
     }
 };
 
