@@ -14,7 +14,7 @@
 #include "DealerInfoDialog.h"
 #include "ExchangeDialogs.h"
 #include "FrameEditors.h"
-#include "HelpWindow.h"
+#include "HelpModule.h"
 #include "MessageBoxPrompter.h"
 #include "NewProfileDlg.h"
 #include "NodeKinds.h"
@@ -217,7 +217,10 @@ const std::vector<WindowRow> &Windows()
                                          w.gui.fileDialog, &w.gui.Frame()));
          }},
         {"help window", "CHelpWindow",
-         [](CWorld &w) -> QWidget * { return CHelpWindow::ShowHelp(BuiltHelpFile(), w.gui.prompter, &w.gui.Frame()); }},
+         [](CWorld &w) -> QWidget * {
+             IHelpWindow *help = ShowHelpWindow(BuiltHelpFile(), w.gui.prompter, &w.gui.Frame());
+             return help ? help->Window() : nullptr;
+         }},
     };
     return rows;
 }
@@ -452,7 +455,7 @@ private slots:
             return;
         m_world->owned.clear();
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (qobject_cast<CHelpWindow *>(w))
+            if (w->objectName() == QLatin1String("HelpWindow"))
                 delete w;
         m_world->Child().ShowProblems(false);
     }
