@@ -1,7 +1,9 @@
-// A compiled help file (a Qt help file, .qch) opened for reading its pages: the help pane and
-// the help window take their pages from it. The file is registered in a help collection of
-// its own in a private temporary folder, so nothing is written next to the installation.
+// A compiled help file (a Qt help file, .qch) opened for reading its pages: the help pane takes
+// its pages from it. The file is registered in a help collection of its own in a private
+// temporary folder, so nothing is written next to the installation. Part of the help module.
 #pragma once
+
+#include "HelpModule.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,7 +30,7 @@ std::unique_ptr<Engine> OpenHelpCollection(const QString &collection, const QStr
     return engine;
 }
 
-class CHelpFile {
+class CHelpFile : public IHelpPages {
 public:
     // The help file at `path`, opened once per process and kept while it is in use or until
     // it changes on disk; never null, but not open when the file is missing or is not a help
@@ -36,18 +38,15 @@ public:
     static std::shared_ptr<CHelpFile> Open(const QString &path);
 
     explicit CHelpFile(const QString &path);
-    ~CHelpFile();
+    ~CHelpFile() override;
     CHelpFile(const CHelpFile &) = delete;
     CHelpFile &operator=(const CHelpFile &) = delete;
 
     bool IsOpen() const { return !m_strNamespace.isEmpty(); }
-    const QString &Path() const { return m_strPath; }
+    const QString &Path() const override { return m_strPath; }
     const QString &Namespace() const { return m_strNamespace; }
-    // The address of page `page` ("settings.htm" or "settings.htm#vibracall") inside the file;
-    // invalid when the file has no such page.
-    QUrl PageUrl(const QString &page) const;
-    // The bytes of a page, style sheet or picture of the file (empty when it has none).
-    QByteArray FileData(const QUrl &url) const;
+    QUrl PageUrl(const QString &page) const override;
+    QByteArray FileData(const QUrl &url) const override;
 
 private:
     QString m_strPath;

@@ -1,6 +1,6 @@
 #include "HelpPane.h"
 
-#include "HelpFile.h"
+#include "HelpModule.h"
 
 namespace zqv {
 
@@ -64,9 +64,10 @@ void CHelpView::Navigate(const QString &url)
     file.replace(QLatin1String("%20"), QLatin1String(" "));
     const QString page = url.mid(separator + kUrlSeparator.size()).replace(QLatin1String("%20"), QLatin1String(" "));
     if (!m_spHelpFile || m_spHelpFile->Path() != file)
-        m_spHelpFile = CHelpFile::Open(file);
-    // A page the file lacks (or a file that is missing) leaves the pane blank.
-    const QUrl address = m_spHelpFile->PageUrl(page);
+        m_spHelpFile = OpenHelpPages(file);
+    // A page the file lacks (or a file that is missing, or a help module that cannot be loaded)
+    // leaves the pane blank.
+    const QUrl address = m_spHelpFile ? m_spHelpFile->PageUrl(page) : QUrl();
     if (address.isValid())
         setSource(address);
     else

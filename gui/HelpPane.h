@@ -12,7 +12,7 @@ class QWidget;
 
 namespace zqv {
 
-class CHelpFile;
+class IHelpPages;
 
 class IHelpPane {
 public:
@@ -25,11 +25,11 @@ public:
 
 // The desktop program's pane: a read-only browser that shows the help page of the control with
 // the focus, looked up in the help-pane map and read out of the help file of the current
-// language. Its location is the compiled-help address of the page,
-// "mk:@MSITStore:<help file>::<page>" with every blank as "%20"; the same address again
-// (the same control, or another control of the same topic) does not reload the page. A
-// control without a page, and a page that cannot be shown, leave the pane blank
-// ("about:blank").
+// language (through the help module, loaded when the pane first shows a page). Its location is
+// the compiled-help address of the page, "mk:@MSITStore:<help file>::<page>" with every blank
+// as "%20"; the same address again (the same control, or another control of the same topic)
+// does not reload the page. A control without a page, and a page that cannot be shown, leave
+// the pane blank ("about:blank").
 class CHelpView : public QTextBrowser, public IHelpPane {
     Q_OBJECT
 public:
@@ -66,7 +66,7 @@ private:
 
     PageLookup m_fnLookup;
     QString m_strHelpFilePath;
-    std::shared_ptr<CHelpFile> m_spHelpFile;
+    std::shared_ptr<IHelpPages> m_spHelpFile;
     QString m_strLocation = QLatin1String(kBlank);
     int m_nNavigations = 0;
     QString m_strFormClass;

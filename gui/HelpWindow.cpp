@@ -102,6 +102,7 @@ CHelpWindow::CHelpWindow(std::unique_ptr<QTemporaryDir> dir, std::unique_ptr<QHe
     m_pSidebar = new QTabWidget(splitter);
     m_pSidebar->setObjectName(QStringLiteral("HelpSidebar"));
     m_pBrowser = new CHelpBrowser(*m_pEngine, splitter);
+    m_pBrowser->setObjectName(QStringLiteral("HelpPage"));
     splitter->addWidget(m_pSidebar);
     splitter->addWidget(m_pBrowser);
     splitter->setStretchFactor(1, 1);

@@ -1,7 +1,10 @@
 // The Help command's window: the compiled help file of the current language (a Qt help file)
 // opened at its start page, with its contents, its index (with a look-for field) and a full-text
-// search beside the pages, and back and forward navigation.
+// search beside the pages, and back and forward navigation. Part of the help module: the
+// program opens it with ShowHelpWindow (HelpModule.h).
 #pragma once
+
+#include "HelpModule.h"
 
 #include <QMainWindow>
 #include <QTemporaryDir>
@@ -17,7 +20,7 @@ namespace zqv {
 
 class IPrompter;
 
-class CHelpWindow : public QMainWindow {
+class CHelpWindow : public QMainWindow, public IHelpWindow {
     Q_OBJECT
 public:
     // Checks the help file and opens it: message 10144 without a help file configured, 10142
@@ -28,14 +31,12 @@ public:
                                  const QString &page = QString());
 
     ~CHelpWindow() override;
-    const QString &HelpFilePath() const { return m_strHelpFilePath; }
-    // Shows `page` of the help file (its start page when the file lacks it), with the keyboard
-    // on the page.
-    void ShowTopic(const QString &page);
-    // Shows the start page with the contents beside it, with the keyboard on the contents.
-    void ShowContents();
-    // Brings the window to the front with the keyboard in it.
-    void Activate();
+    // IHelpWindow
+    QMainWindow *Window() override { return this; }
+    const QString &HelpFilePath() const override { return m_strHelpFilePath; }
+    void ShowTopic(const QString &page) override;
+    void ShowContents() override;
+    void Activate() override;
     QTextBrowser *Browser() const { return m_pBrowser; }
     QTabWidget *Sidebar() const { return m_pSidebar; }
     QHelpEngine &Engine() const { return *m_pEngine; }

@@ -5,7 +5,7 @@
 #include "ChildFrame.h"
 #include "DealerInfoDialog.h"
 #include "FleetWindow.h"
-#include "HelpWindow.h"
+#include "HelpModule.h"
 #include "MainFrame.h"
 #include "MessageBoxPrompter.h"
 #include "NewProfileDlg.h"
@@ -439,7 +439,7 @@ void CZQVCPSApp::OnHelpContents()
 {
     OnHelpTopic(QString());
     if (m_pHelpWindow)
-        m_pHelpWindow->ShowContents();
+        m_pHelp->ShowContents();
 }
 
 void CZQVCPSApp::OnHelpTopic(const QString &page)
@@ -447,15 +447,21 @@ void CZQVCPSApp::OnHelpTopic(const QString &page)
     // One help window at a time: another topic replaces the page it shows. A language change
     // names another help file, which opens in a window of its own.
     const QString path = m_pShell->GetHelpFilePath();
-    if (m_pHelpWindow && m_pHelpWindow->HelpFilePath() == path) {
-        m_pHelpWindow->ShowTopic(page);
+    if (m_pHelpWindow && m_pHelp->HelpFilePath() == path) {
+        m_pHelp->ShowTopic(page);
     } else {
         if (m_pHelpWindow)
             m_pHelpWindow->close();
-        m_pHelpWindow = CHelpWindow::ShowHelp(path, *m_pPrompter, m_pMainFrame, page);
+        // The help is a module of its own; one that cannot be loaded is an incomplete
+        // installation.
+        QString error;
+        m_pHelp = ShowHelpWindow(path, *m_pPrompter, m_pMainFrame, page, &error);
+        m_pHelpWindow = m_pHelp ? m_pHelp->Window() : nullptr;
+        if (!m_pHelp && !error.isEmpty())
+            m_pPrompter->Show(LoadStr(IDS_FILES_MISSING) + u'\n' + error, MB_OK | MB_ICONERROR);
     }
     if (m_pHelpWindow)
-        m_pHelpWindow->Activate();
+        m_pHelp->Activate();
 }
 
 void CZQVCPSApp::OnReport()

@@ -23,9 +23,9 @@
 namespace zqv {
 
 class CChildFrame;
-class CHelpWindow;
 class CMainFrame;
 class CRadioCommands;
+class IHelpWindow;
 
 // The desktop program's save dialog.
 class CQtFileDialog : public IFileDialog {
@@ -157,7 +157,10 @@ private:
     std::shared_ptr<IPortEnumerator> m_pPorts;
     std::unique_ptr<CAppShell> m_pShell;
     QPointer<CMainFrame> m_pMainFrame;
-    QPointer<CHelpWindow> m_pHelpWindow;
+    // The help window (from the help module) and the program's handle on it, valid while the
+    // window lives.
+    QPointer<QMainWindow> m_pHelpWindow;
+    IHelpWindow *m_pHelp = nullptr;
     std::unique_ptr<CRadioCommands> m_pRadio;
     ReportHandler m_fnReport;
 };

@@ -8,7 +8,6 @@
 #include "CommandTable.h"
 #include "DealerInfoDialog.h"
 #include "EditCommands.h"
-#include "HelpWindow.h"
 #include "NonPasteEdit.h"
 #include "StringTable.h"
 
@@ -18,6 +17,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -109,6 +109,12 @@ bool MakeHelpFile(const QString &dir, const QString &out)
               "<html><head><title>Settings</title></head><body><h1><a name=\"overview\">Settings</a></h1>"
               "<h2><a name=\"contrast\">Contrast</a></h2><p>How dark the display is.</p></body></html>") &&
         QProcess::execute(QStringLiteral(ZQV_QHELPGENERATOR), {QDir(dir).filePath("help.qhp"), "-o", out}) == 0;
+}
+
+// The page browser of the help window (which comes from the help module).
+QTextBrowser *HelpPage(QWidget *help)
+{
+    return help->findChild<QTextBrowser *>("HelpPage");
 }
 
 void FocusWithSelection(QLineEdit *edit)
@@ -674,11 +680,11 @@ void TestMainFrame::helpCommandChecksTheHelpFile()
     QVERIFY(MakeHelpFile(m_world->dir.path(), m_world->installPath + "/help/manual.qch"));
     m_world->Frame().Action(ID_HELP_CONTENTS)->trigger();
     QCOMPARE(Shown(m_world->prompter).mid(2), QStringList());
-    auto *help = m_world->Frame().findChild<CHelpWindow *>("HelpWindow");
+    auto *help = m_world->Frame().findChild<QMainWindow *>("HelpWindow");
     QVERIFY(help);
     QVERIFY(help->isVisible());
     QCOMPARE(help->windowTitle(), QString("ZQV CPS Help"));
-    QVERIFY(help->Browser()->toPlainText().contains("Welcome"));
+    QVERIFY(HelpPage(help)->toPlainText().contains("Welcome"));
 }
 
 // F1 opens the help at the topic of the focused control, else at the page of the form shown,
@@ -706,36 +712,36 @@ void TestMainFrame::f1OpensTheFocusedControlsTopic()
         QTest::keyClick(&frame, Qt::Key_F1);
     };
     const auto shown = [&frame] {
-        auto *help = frame.findChild<CHelpWindow *>("HelpWindow");
+        auto *help = frame.findChild<QMainWindow *>("HelpWindow");
         if (!help)
             return QString();
-        const QUrl url = help->Browser()->source();
+        const QUrl url = HelpPage(help)->source();
         return url.fileName() + (url.hasFragment() ? "#" + url.fragment() : QString());
     };
 
     pressF1(form->plain);
     QCOMPARE(shown(), QStringLiteral("settings.htm#contrast"));
-    auto *help = frame.findChild<CHelpWindow *>("HelpWindow");
-    QCOMPARE(help->focusWidget(), static_cast<QWidget *>(help->Browser()));
-    QVERIFY(help->Browser()->toPlainText().contains("How dark"));
+    auto *help = frame.findChild<QMainWindow *>("HelpWindow");
+    QCOMPARE(help->focusWidget(), static_cast<QWidget *>(HelpPage(help)));
+    QVERIFY(HelpPage(help)->toPlainText().contains("How dark"));
     // A box without a topic of its own, and the tree: the form's page, in the same window.
     pressF1(form->readOnly);
     QCOMPARE(shown(), QStringLiteral("settings.htm"));
     form->plain->setFocus();
     pressF1(child->Tree().Widget());
     QCOMPARE(shown(), QStringLiteral("settings.htm"));
-    QCOMPARE(frame.findChildren<CHelpWindow *>().size(), 1);
+    QCOMPARE(frame.findChildren<QMainWindow *>("HelpWindow").size(), 1);
     // The contents: the start page, the Contents tab, the keyboard on the contents.
     frame.Action(ID_HELP_CONTENTS)->trigger();
     QCOMPARE(shown(), QStringLiteral("index.html"));
-    QCOMPARE(help->Sidebar()->currentIndex(), 0);
-    QVERIFY(help->Sidebar()->currentWidget()->isAncestorOf(help->focusWidget()) ||
-            help->Sidebar()->currentWidget() == help->focusWidget());
-    QCOMPARE(frame.findChildren<CHelpWindow *>().size(), 1);
+    QCOMPARE(help->findChild<QTabWidget *>("HelpSidebar")->currentIndex(), 0);
+    QVERIFY(help->findChild<QTabWidget *>("HelpSidebar")->currentWidget()->isAncestorOf(help->focusWidget()) ||
+            help->findChild<QTabWidget *>("HelpSidebar")->currentWidget() == help->focusWidget());
+    QCOMPARE(frame.findChildren<QMainWindow *>("HelpWindow").size(), 1);
     // Escape closes the help.
     QApplication::setActiveWindow(help);
-    QTest::keyClick(help->Browser(), Qt::Key_Escape);
-    QTRY_VERIFY(!frame.findChild<CHelpWindow *>("HelpWindow"));
+    QTest::keyClick(HelpPage(help), Qt::Key_Escape);
+    QTRY_VERIFY(!frame.findChild<QMainWindow *>("HelpWindow"));
 
     // Without a profile: the start page.
     frame.Action(ID_FILE_CLOSE)->trigger();

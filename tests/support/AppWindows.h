@@ -14,7 +14,7 @@
 #include "DealerInfoDialog.h"
 #include "ExchangeDialogs.h"
 #include "FrameEditors.h"
-#include "HelpWindow.h"
+#include "HelpModule.h"
 #include "NewProfileDlg.h"
 #include "NodeKinds.h"
 #include "PreferenceDialog.h"
@@ -83,7 +83,7 @@ struct CWorld {
     {
         owned.clear();
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (qobject_cast<CHelpWindow *>(w))
+            if (w->objectName() == QLatin1String("HelpWindow"))
                 delete w;
         Child().ShowProblems(false);
     }
@@ -210,7 +210,10 @@ inline const std::vector<WindowRow> &Windows()
                                          w.gui.fileDialog, &w.gui.Frame()));
          }},
         {"help window", "CHelpWindow",
-         [](CWorld &w) -> QWidget * { return CHelpWindow::ShowHelp(BuiltHelpFile(), w.gui.prompter, &w.gui.Frame()); }},
+         [](CWorld &w) -> QWidget * {
+             IHelpWindow *help = ShowHelpWindow(BuiltHelpFile(), w.gui.prompter, &w.gui.Frame());
+             return help ? help->Window() : nullptr;
+         }},
     };
     return rows;
 }
