@@ -68,13 +68,13 @@ CHelpWindow *CHelpWindow::ShowHelp(const QString &helpFilePath, IPrompter &promp
     if (engine) {
         // The start page: index.*, else the first page, else the first file.
         const QList<QUrl> pages = engine->files(ns, QString());
-        for (const QUrl &page : pages) {
-            if (page.fileName().startsWith(QLatin1String("index."))) {
-                start = page;
+        for (const QUrl &file : pages) {
+            if (file.fileName().startsWith(QLatin1String("index."))) {
+                start = file;
                 break;
             }
-            if (!start.isValid() && page.fileName().endsWith(QLatin1String("htm"), Qt::CaseInsensitive))
-                start = page;
+            if (!start.isValid() && file.fileName().endsWith(QLatin1String("htm"), Qt::CaseInsensitive))
+                start = file;
         }
         if (!start.isValid() && !pages.isEmpty())
             start = pages.first();
