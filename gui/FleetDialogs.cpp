@@ -41,6 +41,7 @@ CFleetConfirmDialog::CFleetConfirmDialog(const std::vector<FleetRadioPlan> &plan
     layout->addWidget(intro);
 
     m_pList = new QTreeWidget(this);
+    m_pList->setAccessibleName(windowTitle());
     m_pList->setHeaderLabels(LoadStr(IDS_CHANGE_REPORT_COLUMNS).split(u'\n'));
     m_pList->header()->setStretchLastSection(true);
     std::size_t total = 0;

@@ -1,5 +1,6 @@
 #include "FleetWindow.h"
 
+#include "AccessibleName.h"
 #include "AppShell.h"
 #include "ChildFrame.h"
 #include "MainFrame.h"
@@ -111,6 +112,7 @@ CFleetWindow::CFleetWindow(CZQVCPSApp &app, QWidget *parent)
     auto *topLayout = new QVBoxLayout(top);
     topLayout->setContentsMargins(0, 0, 0, 0);
     m_pRows = MakeList(top, LoadStr(IDS_FLEET_COLUMNS).split(u'|'));
+    m_pRows->setAccessibleName(windowTitle());
     // A row's status is a sentence: its end is cut, not its middle.
     m_pRows->setTextElideMode(Qt::ElideRight);
     topLayout->addWidget(m_pRows, 1);
@@ -123,7 +125,7 @@ CFleetWindow::CFleetWindow(CZQVCPSApp &app, QWidget *parent)
     auto *runLabel = new QLabel(LoadStr(IDS_FLEET_LAST_RUN), bottom);
     bottomLayout->addWidget(runLabel);
     m_pRunList = MakeList(bottom, CFleetRun::RunTableColumns());
-    runLabel->setBuddy(m_pRunList);
+    NameByLabel(runLabel, m_pRunList);
     bottomLayout->addWidget(m_pRunList, 1);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);

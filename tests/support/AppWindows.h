@@ -13,6 +13,8 @@
 #include "ConnectionDialogs.h"
 #include "DealerInfoDialog.h"
 #include "ExchangeDialogs.h"
+#include "FleetDialogs.h"
+#include "FleetWindow.h"
 #include "FrameEditors.h"
 #include "HelpModule.h"
 #include "NewProfileDlg.h"
@@ -208,6 +210,25 @@ inline const std::vector<WindowRow> &Windows()
              f.close();
              return w.Own(new CReportDlg(page, QStringLiteral("fleet"), w.gui.dir.path(), w.gui.prompter,
                                          w.gui.fileDialog, &w.gui.Frame()));
+         }},
+        {"fleet", "CFleetWindow", [](CWorld &w) { return w.Own(new CFleetWindow(*w.gui.app, &w.gui.Frame())); }},
+        {"fleet confirmation", "CFleetConfirmDialog",
+         [](CWorld &w) {
+             FleetRadioPlan plan;
+             plan.rowId = 1;
+             plan.port = QStringLiteral("ttyUSB0");
+             plan.unitPid = QStringLiteral("20000001");
+             plan.name = QStringLiteral("Ann");
+             plan.changes = SomeDifferences();
+             return w.Own(new CFleetConfirmDialog({plan}, QStringLiteral("fleet.zqv"), &w.gui.Frame()));
+         }},
+        {"fleet password", "CFleetPasswordDialog",
+         [](CWorld &w) {
+             FleetRow row;
+             row.port = QStringLiteral("ttyUSB0");
+             row.unitPid = QStringLiteral("20000001");
+             row.name = QStringLiteral("Ann");
+             return w.Own(new CFleetPasswordDialog(row, w.gui.prompter, &w.gui.Frame()));
          }},
         {"help window", "CHelpWindow",
          [](CWorld &w) -> QWidget * {
