@@ -5,13 +5,13 @@
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TraceStore.h"
+#include "ZipArchive.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <libxml/xmlversion.h>
-#include <zip.h>
 
 namespace zqv {
 namespace {
@@ -43,21 +43,6 @@ QString ConfigurationText(const CConfigStore &config)
         if (const auto value = config.ReadDword(v))
             lines << QStringLiteral("%1=%2").arg(QLatin1String(v.key)).arg(*value);
     return lines.join(u'\n') + u'\n';
-}
-
-// Adds `bytes` as the entry `name`; false when libzip refuses.
-bool AddEntry(zip_t *archive, const QString &name, const QByteArray &bytes)
-{
-    // The source copies nothing: libzip reads the bytes when the archive is closed, and the
-    // caller keeps them alive until then.
-    zip_source_t *source = zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
-    if (!source)
-        return false;
-    if (zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
-        zip_source_free(source);
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -118,32 +103,12 @@ QString SystemText()
     return QStringLiteral("distribution=%1\nkernel=%2 %3\narchitecture=%4\nQt=%5\nlibxml2=%6\nlibzip=%7\n")
         .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
              QSysInfo::currentCpuArchitecture(), QLatin1String(qVersion()), QLatin1String(LIBXML_DOTTED_VERSION),
-             QLatin1String(zip_libzip_version()));
+             ZipLibraryVersion());
 }
 
 QByteArray BuildSupportBundle(const SupportBundleInput &input, QString *error)
 {
-    zip_error_t zerror;
-    zip_error_init(&zerror);
-    zip_source_t *memory = zip_source_buffer_create(nullptr, 0, 0, &zerror);
-    zip_t *archive = memory ? zip_open_from_source(memory, ZIP_TRUNCATE, &zerror) : nullptr;
-    const auto failed = [&](const QString &reason) {
-        if (error)
-            *error = reason;
-        return QByteArray();
-    };
-    if (!archive) {
-        const QString reason = QString::fromLocal8Bit(zip_error_strerror(&zerror));
-        if (memory)
-            zip_source_free(memory);
-        zip_error_fini(&zerror);
-        return failed(reason);
-    }
-    zip_error_fini(&zerror);
-    zip_source_keep(memory);
-
-    // Every entry's bytes stay here until the archive is closed.
-    std::vector<std::pair<QString, QByteArray>> entries;
+    std::vector<ZipEntry> entries;
     QString readme = LoadStr(IDS_BUNDLE_CONTENTS);
     if (!input.includeNames)
         readme += u'\n' + LoadStr(IDS_BUNDLE_NAMES_LEFT_OUT);
@@ -169,32 +134,13 @@ QByteArray BuildSupportBundle(const SupportBundleInput &input, QString *error)
         }
         entries.emplace_back(QStringLiteral("traces/") + QFileInfo(path).fileName(), bytes);
     }
-    for (const auto &[name, bytes] : entries)
-        if (!AddEntry(archive, name, bytes)) {
-            const QString reason = QString::fromLocal8Bit(zip_strerror(archive));
-            zip_discard(archive);
-            zip_source_free(memory);
-            return failed(reason);
-        }
-    if (zip_close(archive) < 0) {
-        const QString reason = QString::fromLocal8Bit(zip_strerror(archive));
-        zip_discard(archive);
-        zip_source_free(memory);
-        return failed(reason);
+    QString reason;
+    const QByteArray out = ZipArchiveBytes(entries, &reason);
+    if (out.isEmpty()) {
+        if (error)
+            *error = reason.isEmpty() ? LoadStr(IDS_BUNDLE_BUILD_FAILED) : reason;
+        return QByteArray();
     }
-    QByteArray out;
-    zip_stat_t st;
-    zip_stat_init(&st);
-    if (zip_source_stat(memory, &st) == 0 && zip_source_open(memory) == 0) {
-        out.resize(qsizetype(st.size));
-        const zip_int64_t n = zip_source_read(memory, out.data(), st.size);
-        zip_source_close(memory);
-        if (n != zip_int64_t(st.size))
-            out.clear();
-    }
-    zip_source_free(memory);
-    if (out.isEmpty())
-        return failed(LoadStr(IDS_BUNDLE_BUILD_FAILED));
     return out;
 }
 

@@ -52,8 +52,9 @@ for file in usr/bin/zqvcps usr/bin/zqvcps-cli usr/share/zqvcps/lib/Region.stv \
     usr/share/bash-completion/completions/zqvcps-cli usr/lib/udev/rules.d/70-zqvcps-cable.rules; do
   [ -e "$root/$file" ] || fail "the package lacks $file"
 done
-# The modules loaded on first use (the rule script's engine, printing, the SQL database, the help).
-for module in zqvrulescript zqvprint zqvsql zqvhelp; do
+# The modules loaded on first use (the rule script's engine, printing, the SQL database, the help,
+# the zip file).
+for module in zqvrulescript zqvprint zqvsql zqvhelp zqvzip; do
   [ -n "$(find "$root/usr/lib" -path '*/zqvcps/lib'"$module"'.so')" ] || fail "the package lacks the module $module"
 done
 # The programs are built with Debian's hardening: stack protector and full RELRO. (Fortified
