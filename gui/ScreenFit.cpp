@@ -9,7 +9,11 @@ namespace zqv {
 
 void FitToScreen(QWidget &window, const QSize &preferred)
 {
-    QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    // A window not shown yet opens over its parent, on the parent's screen.
+    const QWidget *parent = window.parentWidget();
+    QScreen *screen = !window.windowHandle() && parent ? parent->window()->screen() : window.screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
     if (!screen) {
         window.resize(preferred);
         return;
