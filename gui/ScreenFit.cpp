@@ -9,11 +9,7 @@ namespace zqv {
 
 void FitToScreen(QWidget &window, const QSize &preferred)
 {
-    // A window not shown yet opens over its parent, on the parent's screen.
-    const QWidget *parent = window.parentWidget();
-    QScreen *screen = !window.windowHandle() && parent ? parent->window()->screen() : window.screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen) {
         window.resize(preferred);
         return;
