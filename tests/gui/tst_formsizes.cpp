@@ -31,6 +31,13 @@ constexpr int kTreeWidth = 240;
 // The smallest screen; a desktop's panel and a dialog's title bar take this much of its height.
 constexpr QSize kSmallScreen(1024, 768);
 constexpr int kDecorationHeight = 64;
+// The screens of the offscreen platform's configuration, in logical pixels: the smallest
+// screen, and a literal 1024 x 768 monitor at scale 1.5 and at scale 2.
+struct TestScreen {
+    const char *name;
+    QSize size;
+};
+constexpr TestScreen kScreens[] = {{"small", kSmallScreen}, {"literal 1.5", {683, 512}}, {"literal 2", {512, 384}}};
 
 // A profile window shown as on a screen of `screen` logical pixels, with the form of `kind`.
 void ShowForm(CEditorWindow &w, const QSize &screen, int kind)
@@ -178,16 +185,15 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("qm");
-        // The smallest screen, and a literal 1024 x 768 monitor at scale 1.5 and at scale 2; one
-        // language after the other, as starting the program in a language is the slow part.
+        // One language after the other: starting the program in a language is the slow part.
         for (const auto &language : zqvtest::kTestLanguages) {
             if (!language.second.isEmpty() &&
                 !QFile::exists(QStringLiteral(ZQV_BUILD_DIR "/data/translations/") + language.second))
                 QSKIP("the translations are not built");
-            for (const char *screen : {"small", "literal 1.5", "literal 2"})
+            for (const TestScreen &screen : kScreens)
                 for (const zqvtest::WindowRow &w : zqvtest::Windows())
-                    QTest::addRow("%s, %s, %s", screen, qPrintable(language.first), w.name)
-                        << QString::fromLatin1(screen) << QString::fromLatin1(w.name) << language.first
+                    QTest::addRow("%s, %s, %s", screen.name, qPrintable(language.first), w.name)
+                        << QString::fromLatin1(screen.name) << QString::fromLatin1(w.name) << language.first
                         << language.second;
         }
     }
@@ -208,6 +214,9 @@ private slots:
             if (s->name() == screen)
                 target = s;
         QVERIFY2(target, qPrintable(screen));
+        for (const TestScreen &s : kScreens)
+            if (screen == QLatin1String(s.name))
+                QCOMPARE(target->size(), s.size);
         const QRect available = target->availableGeometry();
         const QSize room(available.width(), available.height() - kDecorationHeight);
         zqvtest::CWorld &world = m_worlds.Get(language, qm);
