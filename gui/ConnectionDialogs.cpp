@@ -7,6 +7,7 @@
 #include "MainFrame.h"
 #include "Prompter.h"
 #include "RadioDataModel.h"
+#include "ScreenFit.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "SupportBundle.h"
@@ -31,6 +32,7 @@
 #include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zqv {
 namespace {
@@ -40,6 +42,9 @@ QString TitleOf(int promptId)
 {
     return LoadStr(promptId).section(u'\n', -1);
 }
+
+// A list keeps a few rows in sight however small the screen; beyond them it scrolls.
+constexpr int kListLeastHeight = 100;
 
 QLabel *WrappedLabel(const QString &text, QWidget *parent)
 {
@@ -63,8 +68,9 @@ CFindCableDialog::CFindCableDialog(IPortEnumerator &ports, QWidget *parent, int 
     m_pList->setRootIsDecorated(false);
     m_pList->setHeaderLabels(LoadStr(IDS_FIND_COLUMNS).split(u'|'));
     m_pList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_pList->setMinimumSize(720, 160);
-    layout->addWidget(m_pList);
+    // The list scrolls where the screen is too small for its columns.
+    m_pList->setMinimumHeight(kListLeastHeight);
+    layout->addWidget(m_pList, 1);
     m_pStatus = WrappedLabel(QString(), this);
     layout->addWidget(m_pStatus);
     auto *buttons = new QDialogButtonBox(this);
@@ -74,6 +80,7 @@ CFindCableDialog::CFindCableDialog(IPortEnumerator &ports, QWidget *parent, int 
     connect(m_pUse, &QPushButton::clicked, this, &CFindCableDialog::OnUse);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    FitToScreen(*this, QSize(760, 320));
 
     m_finder.Start(m_ports.Ports());
     Fill();
@@ -128,18 +135,18 @@ CTestConnectionDialog::CTestConnectionDialog(const CCableDoctor &doctor, const Q
     m_pChecks->setAccessibleName(windowTitle());
     m_pChecks->setHeaderHidden(true);
     m_pChecks->setRootIsDecorated(false);
-    m_pChecks->setMinimumSize(560, 150);
+    m_pChecks->setMinimumHeight(kListLeastHeight);
     for (DoctorCheck check : {DoctorCheck::PortExists, DoctorCheck::MayOpen, DoctorCheck::NotHeld, DoctorCheck::Answers,
                               DoctorCheck::WellFormed, DoctorCheck::Supported})
         new QTreeWidgetItem(m_pChecks, {DoctorCheckName(check)});
-    layout->addWidget(m_pChecks);
+    layout->addWidget(m_pChecks, 1);
     m_pResult = WrappedLabel(QString(), this);
-    m_pResult->setMinimumWidth(560);
     layout->addWidget(m_pResult);
     auto *buttons = new QDialogButtonBox(this);
     m_pClose = buttons->addButton(LoadStr(IDS_REPORT_CLOSE), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    FitToScreen(*this, QSize(600, 320));
 }
 
 CTestConnectionDialog::~CTestConnectionDialog()
@@ -231,12 +238,12 @@ void RunOpenLastTrace(CZQVCPSApp &app)
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text->setPlainText(QString::fromUtf8(file.read(8 * 1024 * 1024)));
-    text->setMinimumSize(860, 420);
     layout->addWidget(text);
     auto *buttons = new QDialogButtonBox(&dlg);
     buttons->addButton(LoadStr(IDS_REPORT_CLOSE), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
     layout->addWidget(buttons);
+    FitToScreen(dlg, QSize(900, 500));
     dlg.exec();
 }
 
@@ -258,7 +265,7 @@ void RunSaveSupportBundle(CZQVCPSApp &app)
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
     layout->addWidget(buttons);
-    dlg.setMinimumWidth(560);
+    FitToScreen(dlg, QSize(560, std::max(dlg.heightForWidth(560), dlg.sizeHint().height())));
     if (dlg.exec() != QDialog::Accepted)
         return;
 

@@ -5,6 +5,7 @@
 #include "EditCommands.h"
 #include "Prompter.h"
 #include "ReportBuilder.h"
+#include "ScreenFit.h"
 #include "StringTable.h"
 
 #include <QDialogButtonBox>
@@ -114,7 +115,9 @@ CDealerInfoDialog::CDealerInfoDialog(CConfigStore &store, IPrompter &prompter, c
         NameByLabel(label, edit);
         edit->setProperty(kControlIdProperty, controlId);
         edit->setPlainText(ToShown(text).left(kTextLimit));
-        edit->setMinimumSize(420, 80);
+        // Two lines at least; beyond them the box scrolls.
+        edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * 2 + 2 * edit->frameWidth() +
+                               int(2 * edit->document()->documentMargin()));
         layout->addWidget(edit);
         return edit;
     };
@@ -127,6 +130,7 @@ CDealerInfoDialog::CDealerInfoDialog(CConfigStore &store, IPrompter &prompter, c
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    FitToScreen(*this, QSize(460, 420));
 }
 
 void CDealerInfoDialog::accept()

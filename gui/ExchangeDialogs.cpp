@@ -1,6 +1,8 @@
 #include "ExchangeDialogs.h"
 
 #include "ChildFrame.h"
+#include "FlowLayout.h"
+#include "ScreenFit.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "ThemeColours.h"
@@ -82,7 +84,8 @@ CImportPreviewDlg::CImportPreviewDlg(QWidget *parent, const QString &fileName, M
     setWindowTitle(FormatStr(merge ? IDS_MERGE_TITLE : IDS_CSV_PREVIEW_TITLE, {QFileInfo(fileName).fileName()}));
     auto *layout = new QVBoxLayout(this);
     if (merge) {
-        auto *takeRow = new QHBoxLayout;
+        // The choices wrap onto a second row where the dialog is narrow.
+        auto *takeRow = new CFlowLayout;
         takeRow->addWidget(new QLabel(LoadStr(IDS_MERGE_WHAT), this));
         const int labels[5] = {IDS_MERGE_CONTACTS, IDS_MERGE_GROUPS, IDS_MERGE_TEXTS, IDS_MERGE_LISTS,
                                IDS_MERGE_SETTINGS};
@@ -95,10 +98,9 @@ CImportPreviewDlg::CImportPreviewDlg(QWidget *parent, const QString &fileName, M
             connect(m_pTake[i], &QCheckBox::toggled, this, &CImportPreviewDlg::Refresh);
             takeRow->addWidget(m_pTake[i]);
         }
-        takeRow->addStretch(1);
         layout->addLayout(takeRow);
     }
-    auto *policyRow = new QHBoxLayout;
+    auto *policyRow = new CFlowLayout;
     auto *policyLabel = new QLabel(LoadStr(IDS_CSV_CLASH_POLICY), this);
     m_pPolicy = new QComboBox(this);
     m_pPolicy->setObjectName(QStringLiteral("clashPolicy"));
@@ -107,7 +109,7 @@ CImportPreviewDlg::CImportPreviewDlg(QWidget *parent, const QString &fileName, M
     m_pPolicy->addItem(LoadStr(IDS_CSV_POLICY_RENAME), int(ClashPolicy::Rename));
     policyLabel->setBuddy(m_pPolicy);
     policyRow->addWidget(policyLabel);
-    policyRow->addWidget(m_pPolicy, 1);
+    policyRow->addWidget(m_pPolicy);
     layout->addLayout(policyRow);
     m_pTable = new QTableWidget(this);
     m_pTable->setObjectName(QStringLiteral("importRows"));
@@ -132,7 +134,7 @@ CImportPreviewDlg::CImportPreviewDlg(QWidget *parent, const QString &fileName, M
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     connect(m_pPolicy, &QComboBox::currentIndexChanged, this, &CImportPreviewDlg::Refresh);
-    resize(720, 440);
+    FitToScreen(*this, QSize(720, 440));
     Refresh();
 }
 

@@ -3,6 +3,7 @@
 #include "AccessibleName.h"
 #include "AppShell.h"
 #include "ChildFrame.h"
+#include "FlowLayout.h"
 #include "MainFrame.h"
 #include "ProblemsPanel.h"
 #include "Prompter.h"
@@ -49,7 +50,7 @@ QTreeWidget *MakeList(QWidget *parent, const QStringList &columns)
     return list;
 }
 
-QPushButton *MakeButton(QHBoxLayout *row, int textId, QWidget *parent)
+QPushButton *MakeButton(QLayout *row, int textId, QWidget *parent)
 {
     auto *button = new QPushButton(LoadStr(textId), parent);
     button->setAutoDefault(false);
@@ -83,28 +84,32 @@ CFleetWindow::CFleetWindow(CZQVCPSApp &app, QWidget *parent)
     m_clock.start();
     auto *layout = new QVBoxLayout(this);
 
-    auto *actions = new QHBoxLayout;
+    // The buttons wrap onto a second row where the window is narrow.
+    auto *actions = new CFlowLayout;
     m_pRead = MakeButton(actions, IDS_FLEET_READ_ALL, this);
     m_pCheck = MakeButton(actions, IDS_FLEET_CHECK_ALL, this);
     m_pWrite = MakeButton(actions, IDS_FLEET_WRITE_ALL, this);
     m_pStop = MakeButton(actions, IDS_FLEET_STOP, this);
-    actions->addStretch(1);
+    actions->AddStretch();
     m_pAdd = MakeButton(actions, IDS_FLEET_ADD_CONTACTS, this);
     layout->addLayout(actions);
 
-    auto *where = new QHBoxLayout;
+    // The profile, then the folder with its field and button, on a second row if need be.
+    auto *where = new CFlowLayout;
     m_pProfile = new QLabel(this);
     m_pProfile->setTextFormat(Qt::PlainText);
-    where->addWidget(m_pProfile, 1);
+    where->addWidget(m_pProfile);
+    auto *folder = new QHBoxLayout;
     auto *folderLabel = new QLabel(LoadStr(IDS_FLEET_FOLDER), this);
     m_pFolder = new QLineEdit(
         QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)), this);
     folderLabel->setBuddy(m_pFolder);
-    where->addWidget(folderLabel);
-    where->addWidget(m_pFolder, 1);
+    folder->addWidget(folderLabel);
+    folder->addWidget(m_pFolder, 1);
     auto *browse = new QPushButton(LoadStr(IDS_FLEET_BROWSE), this);
     browse->setAutoDefault(false);
-    where->addWidget(browse);
+    folder->addWidget(browse);
+    where->AddLayout(folder);
     layout->addLayout(where);
 
     auto *splitter = new QSplitter(Qt::Vertical, this);
@@ -118,6 +123,7 @@ CFleetWindow::CFleetWindow(CZQVCPSApp &app, QWidget *parent)
     topLayout->addWidget(m_pRows, 1);
     m_pCount = new QLabel(top);
     m_pCount->setTextFormat(Qt::PlainText);
+    m_pCount->setWordWrap(true);
     topLayout->addWidget(m_pCount);
     auto *bottom = new QWidget(splitter);
     auto *bottomLayout = new QVBoxLayout(bottom);
@@ -131,10 +137,10 @@ CFleetWindow::CFleetWindow(CZQVCPSApp &app, QWidget *parent)
     splitter->setStretchFactor(1, 2);
     layout->addWidget(splitter, 1);
 
-    auto *end = new QHBoxLayout;
+    auto *end = new CFlowLayout;
     m_pSaveCsv = MakeButton(end, IDS_FLEET_SAVE_CSV, this);
     m_pPrint = MakeButton(end, IDS_FLEET_PRINT, this);
-    end->addStretch(1);
+    end->AddStretch();
     QPushButton *close = MakeButton(end, IDS_HISTORY_CLOSE, this);
     layout->addLayout(end);
 

@@ -1,5 +1,6 @@
 #include "SafeWriteDialogs.h"
 
+#include "ScreenFit.h"
 #include "StringTable.h"
 
 #include <QCheckBox>
@@ -80,7 +81,7 @@ CChangeReportDialog::CChangeReportDialog(const std::vector<link::ProfileDifferen
         layout->addWidget(m_pQuestion);
     }
     layout->addWidget(MakeButtons(this, m_pWrite, IDS_CHANGE_REPORT_WRITE));
-    resize(820, 420);
+    FitToScreen(*this, QSize(820, 420));
 }
 
 QString CChangeReportDialog::IntroText() const
@@ -115,7 +116,7 @@ CRestoreBackupDialog::CRestoreBackupDialog(const QString &root, const QString &p
     connect(m_pList, &QTreeWidget::itemSelectionChanged, this, [this] { m_pRestore->setEnabled(!Chosen().isEmpty()); });
     connect(m_pList, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     Fill();
-    resize(720, 360);
+    FitToScreen(*this, QSize(720, 360));
 }
 
 void CRestoreBackupDialog::Fill()

@@ -1,6 +1,7 @@
 #include "WriteHistoryDialog.h"
 
 #include "AccessibleName.h"
+#include "FlowLayout.h"
 #include "MainFrame.h"
 #include "Prompter.h"
 #include "ReportBuilder.h"
@@ -38,8 +39,9 @@ enum Column { ColWhen, ColRadio, ColPid, ColResult, ColChanges, ColProfile, ColB
 constexpr int kMaxChangesWidth = 360;
 
 // A date box with a tick box before it: the date filters only while ticked.
-QDateEdit *DateFilter(QCheckBox *&on, int labelId, const QDate &start, QWidget *parent, QHBoxLayout *row)
+QDateEdit *DateFilter(QCheckBox *&on, int labelId, const QDate &start, QWidget *parent, CFlowLayout *filters)
 {
+    auto *row = new QHBoxLayout;
     on = new QCheckBox(LoadStr(labelId), parent);
     auto *date = new QDateEdit(start, parent);
     date->setAccessibleName(WithoutMnemonic(on->text()));
@@ -48,6 +50,7 @@ QDateEdit *DateFilter(QCheckBox *&on, int labelId, const QDate &start, QWidget *
     QObject::connect(on, &QCheckBox::toggled, date, &QWidget::setEnabled);
     row->addWidget(on);
     row->addWidget(date);
+    filters->AddLayout(row);
     return date;
 }
 
@@ -61,15 +64,20 @@ CWriteHistoryDialog::CWriteHistoryDialog(const QString &historyPath, IPrompter &
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     auto *layout = new QVBoxLayout(this);
 
-    auto *filters = new QHBoxLayout;
+    // Each filter keeps its label beside its field; the filters wrap onto further rows where
+    // the window is narrow.
+    auto *filters = new CFlowLayout;
+    auto *radioRow = new QHBoxLayout;
     auto *radioLabel = new QLabel(LoadStr(IDS_HISTORY_FILTER_RADIO), this);
     m_pRadio = new QLineEdit(this);
     radioLabel->setBuddy(m_pRadio);
-    filters->addWidget(radioLabel);
-    filters->addWidget(m_pRadio, 1);
+    radioRow->addWidget(radioLabel);
+    radioRow->addWidget(m_pRadio, 1);
+    filters->AddLayout(radioRow);
     const QDate today = QDate::currentDate();
     m_pFrom = DateFilter(m_pFromOn, IDS_HISTORY_FILTER_FROM, today.addMonths(-1), this, filters);
     m_pTo = DateFilter(m_pToOn, IDS_HISTORY_FILTER_TO, today, this, filters);
+    auto *resultRow = new QHBoxLayout;
     auto *resultLabel = new QLabel(LoadStr(IDS_HISTORY_FILTER_RESULT), this);
     m_pResult = new QComboBox(this);
     resultLabel->setBuddy(m_pResult);
@@ -77,8 +85,9 @@ CWriteHistoryDialog::CWriteHistoryDialog(const QString &historyPath, IPrompter &
     for (const char *key :
          {link::kHistoryVerified, link::kHistoryWritten, link::kHistoryVerifyFailed, link::kHistoryFailed})
         m_pResult->addItem(link::HistoryResultText(QLatin1String(key)), QLatin1String(key));
-    filters->addWidget(resultLabel);
-    filters->addWidget(m_pResult);
+    resultRow->addWidget(resultLabel);
+    resultRow->addWidget(m_pResult);
+    filters->AddLayout(resultRow);
     layout->addLayout(filters);
 
     m_pList = new QTreeWidget(this);
@@ -93,12 +102,14 @@ CWriteHistoryDialog::CWriteHistoryDialog(const QString &historyPath, IPrompter &
     m_pCount->setTextFormat(Qt::PlainText);
     layout->addWidget(m_pCount);
 
-    auto *sheet = new QHBoxLayout;
+    auto *sheet = new CFlowLayout;
+    auto *customerRow = new QHBoxLayout;
     auto *customerLabel = new QLabel(LoadStr(IDS_HISTORY_CUSTOMER), this);
     m_pCustomer = new QLineEdit(this);
     customerLabel->setBuddy(m_pCustomer);
-    sheet->addWidget(customerLabel);
-    sheet->addWidget(m_pCustomer, 1);
+    customerRow->addWidget(customerLabel);
+    customerRow->addWidget(m_pCustomer, 1);
+    sheet->AddLayout(customerRow);
     auto *buttons = new QDialogButtonBox(this);
     m_pPrint = buttons->addButton(LoadStr(IDS_HISTORY_PRINT), QDialogButtonBox::ActionRole);
     buttons->addButton(LoadStr(IDS_HISTORY_CLOSE), QDialogButtonBox::RejectRole);
