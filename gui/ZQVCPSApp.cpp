@@ -1,6 +1,7 @@
 #include "ZQVCPSApp.h"
 
 #include "AboutDlg.h"
+#include "Appearance.h"
 #include "Artwork.h"
 #include "ChildFrame.h"
 #include "DealerInfoDialog.h"
@@ -117,6 +118,9 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
     if (!CPreferenceDialog::ApplyLinkTrace(*m_pStore, &traceError))
         m_pPrompter->Show(traceError, MB_OK | MB_ICONWARNING);
 
+    // A look of the program's own is in place before the first window is built (nothing
+    // happens when the desktop's is chosen).
+    ApplyAppearance(ReadAppearance(*m_pStore));
     m_pRadio = std::make_unique<CRadioCommands>(*this);
     m_pMainFrame = new CMainFrame(*this);
     m_pMainFrame->setWindowIcon(AppIcon());
