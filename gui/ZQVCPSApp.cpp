@@ -5,6 +5,7 @@
 #include "Artwork.h"
 #include "ChildFrame.h"
 #include "DealerInfoDialog.h"
+#include "DialogHelp.h"
 #include "FleetWindow.h"
 #include "HelpModule.h"
 #include "MainFrame.h"
@@ -124,6 +125,8 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
     m_pRadio = std::make_unique<CRadioCommands>(*this);
     m_pMainFrame = new CMainFrame(*this);
     m_pMainFrame->setWindowIcon(AppIcon());
+    qApp->installEventFilter(
+        new CDialogHelpKey([this](QWidget *window, const QString &page) { OnDialogHelp(window, page); }, this));
     QApplication::setWindowIcon(AppIcon());
 
     // A plain start opens nothing; a profile named on the command line is opened, and a
@@ -466,6 +469,15 @@ void CZQVCPSApp::OnHelpTopic(const QString &page)
     }
     if (m_pHelpWindow)
         m_pHelp->Activate();
+}
+
+void CZQVCPSApp::OnDialogHelp(QWidget *window, const QString &page)
+{
+    OnHelpTopic(page);
+    if (!m_pHelpWindow)
+        return;
+    KeepHelpUsable(m_pHelpWindow, window, m_pMainFrame);
+    m_pHelp->Activate();
 }
 
 void CZQVCPSApp::OnReport()

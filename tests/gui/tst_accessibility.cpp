@@ -5,6 +5,7 @@
 // mnemonic in any language of the program. One row per window; the forms are every form the
 // profile tree shows, one row per node kind.
 #include "AppWindows.h"
+#include "DialogHelp.h"
 #include "MessageBoxPrompter.h"
 #include "StringTable.h"
 
@@ -23,6 +24,7 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -232,6 +234,8 @@ private slots:
     void mnemonicsInEveryLanguage_data();
     void mnemonicsInEveryLanguage();
     void everyWindowClassHasARow();
+    void f1InDialogOpensItsPage_data();
+    void f1InDialogOpensItsPage();
     void valueChangeIsAnnounced_data();
     void valueChangeIsAnnounced();
     void messageBoxIsAnnouncedWithItsText();
@@ -298,6 +302,49 @@ void TestAccessibility::everyWindowClassHasARow()
     QVERIFY(declared.contains(QLatin1String("CAboutDlg")));
     for (const QString &cls : declared)
         QVERIFY2(covered.contains(cls), qPrintable(cls + QStringLiteral(" has no row in Windows()")));
+}
+
+void TestAccessibility::f1InDialogOpensItsPage_data()
+{
+    QTest::addColumn<QString>("row");
+    // The main window's F1 is its own command; the help window is the help itself.
+    for (const WindowRow &w : Windows())
+        if (!QByteArrayList{"CMainFrame", "CHelpWindow", "CProblemsPanel"}.contains(w.className))
+            QTest::newRow(w.name) << QString::fromLatin1(w.name);
+}
+
+// F1 in a modal dialog (or a window of its own) opens the help at the dialog's page, and the
+// help window takes the keyboard and mouse while the dialog stays open.
+void TestAccessibility::f1InDialogOpensItsPage()
+{
+    QFETCH(QString, row);
+    CWorld &world = m_worlds.Get(QStringLiteral("English"), QString());
+    world.gui.prompter.Clear();
+    QWidget *top = Open(world, row);
+    QVERIFY(top);
+    const QString page = DialogHelpPage(top);
+    QVERIFY2(!page.isEmpty(), "no help page for this window");
+    // Modal, as the program shows it.
+    top->hide();
+    top->setWindowModality(Qt::ApplicationModal);
+    top->show();
+    QCoreApplication::processEvents();
+    QTest::keyClick(top->focusWidget() ? top->focusWidget() : top, Qt::Key_F1);
+    QCoreApplication::processEvents();
+
+    QWidget *help = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("HelpWindow") && w->isVisible())
+            help = w;
+    QVERIFY2(help, qPrintable(Shown(world.gui.prompter).join('\n')));
+    const auto *browser = help->findChild<QTextBrowser *>(QStringLiteral("HelpPage"));
+    QVERIFY(browser);
+    QCOMPARE(browser->source().fileName(), page.section(u'#', 0, 0));
+    QCOMPARE(browser->source().fragment(), page.section(u'#', 1));
+    QVERIFY2(!QGuiApplicationPrivate::instance()->isWindowBlocked(help->windowHandle()),
+             "the modal dialog blocks the help window");
+    top->hide();
+    top->setWindowModality(Qt::NonModal);
 }
 
 void TestAccessibility::valueChangeIsAnnounced_data()
