@@ -10,9 +10,11 @@
 #include "ThemeColours.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QStyle>
 #include <QStyleFactory>
@@ -154,6 +156,23 @@ private slots:
                 QCOMPARE(w->palette().color(QPalette::Window), page);
         }
         QCOMPARE(QApplication::palette().color(QPalette::Window), desktop.color(QPalette::Window));
+    }
+
+    // The help's pages fix no colour of their own: their text, headings included, follows the
+    // palette of the help window, so they stay readable in the dark and high-contrast looks.
+    void helpPagesTakeThePalettesColours()
+    {
+        QDirIterator it(QStringLiteral(ZQV_SOURCE_DIR "/data/help"), {QStringLiteral("*.css")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        int sheets = 0;
+        static const QRegularExpression colour(QStringLiteral(R"((^|[;{\s])color\s*:)"));
+        while (it.hasNext()) {
+            QFile sheet(it.next());
+            QVERIFY(sheet.open(QIODevice::ReadOnly));
+            QVERIFY2(!QString::fromUtf8(sheet.readAll()).contains(colour), qPrintable(sheet.fileName()));
+            ++sheets;
+        }
+        QCOMPARE(sheets, 7);
     }
 
     void colours_data()
