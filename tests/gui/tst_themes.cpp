@@ -10,6 +10,7 @@
 #include "ThemeColours.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QIcon>
 #include <QImage>
@@ -117,8 +118,8 @@ private slots:
             }
     }
 
-    // A look chosen while forms are open repaints them: the heading bands, read-only fields and
-    // the page take the new look's colours, and the desktop's come back with it.
+    // A look chosen in the preferences while forms are open is kept and repaints them: the
+    // heading bands and the page take the new look's colours, and the desktop's come back with it.
     void switchingRepaintsOpenForm_data()
     {
         QTest::addColumn<int>("kind");
@@ -141,7 +142,13 @@ private slots:
         const QList<QWidget *> pages = roleWidgets(ThemeRole::Field);
         QVERIFY(!pages.isEmpty());
         for (Appearance look : {Appearance::Dark, Appearance::HighContrast, Appearance::Desktop}) {
-            ApplyAppearance(look);
+            {
+                CPreferenceDialog dialog(*world.gui.store, *world.gui.ports, &world.gui.Frame());
+                dialog.AppearanceList()->setCurrentIndex(int(look));
+                dialog.accept();
+            }
+            QCOMPARE(ReadAppearance(*world.gui.store), look);
+            QCOMPARE(CPreferenceDialog(*world.gui.store, *world.gui.ports).AppearanceList()->currentIndex(), int(look));
             QCoreApplication::processEvents();
             const QPalette palette = AppearancePalette(look);
             const QColor band = ThemeColours(ThemeRole::Heading, palette).background;
