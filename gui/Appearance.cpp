@@ -24,8 +24,8 @@ DesktopLook &Desktop()
 }
 
 // The window colour of the high-contrast page hides the frames a style derives from it (black
-// made darker is still black). This style draws every field, button, box and list with a
-// frame in the text colour, and the one with the keyboard focus with a thick frame in the
+// made darker is still black). This style draws every field, button, box, list, menu and tip
+// with a frame in the text colour, and the one with the keyboard focus with a thick frame in the
 // selection colour.
 class CHighContrastStyle : public QProxyStyle {
 public:
@@ -43,6 +43,9 @@ public:
         case PE_PanelButtonCommand:
         case PE_FrameGroupBox:
         case PE_FrameTabWidget:
+        case PE_FrameMenu:
+        case PE_PanelMenu:
+        case PE_PanelTipLabel:
         case PE_Frame:
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             Frame(painter, option->rect, option->palette, option->state & State_HasFocus);
