@@ -36,20 +36,18 @@ int g_nValidationSuspended = 0;
 
 void PaintControl(QWidget *widget, int style)
 {
-    QPalette pal = widget->palette();
     if (style == CBaseView::kStyleHeading || style == CBaseView::kStyleSubHeading) {
-        ApplyThemeColours(pal, ThemeRole::Heading);
+        PaintThemed(widget, ThemeRole::Heading);
         QFont font = widget->font();
         font.setBold(true);
         if (style == CBaseView::kStyleHeading)
             font.setPointSizeF(font.pointSizeF() * 1.25);
         widget->setFont(font);
     } else if (style == CBaseView::kStyleReadOnly) {
-        ApplyThemeColours(pal, ThemeRole::ReadOnly);
+        PaintThemed(widget, ThemeRole::ReadOnly);
     } else {
-        ApplyThemeColours(pal, ThemeRole::Field);
+        PaintThemed(widget, ThemeRole::Field);
     }
-    widget->setPalette(pal);
     widget->setAutoFillBackground(true);
 }
 
@@ -86,12 +84,10 @@ CBaseView::CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QW
     m_pCanvas->setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
-    QPalette pal = m_pCanvas->palette();
-    ApplyThemeColours(pal, ThemeRole::Field);
-    m_pCanvas->setPalette(pal);
+    PaintThemed(m_pCanvas, ThemeRole::Field);
     m_pCanvas->setAutoFillBackground(true);
     setWidget(m_pCanvas);
-    viewport()->setPalette(pal);
+    PaintThemed(viewport(), ThemeRole::Field);
     viewport()->setAutoFillBackground(true);
 }
 

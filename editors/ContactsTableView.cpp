@@ -182,9 +182,7 @@ CContactsTableView::CContactsTableView(IEditorHost &host, CZQVCPSTreeView &tree,
     m_pHeading->setIndent(8);
     m_pHeading->setMinimumHeight(30);
     m_pHeading->setAutoFillBackground(true);
-    QPalette headingColours = m_pHeading->palette();
-    ApplyThemeColours(headingColours, ThemeRole::Heading);
-    m_pHeading->setPalette(headingColours);
+    PaintThemed(m_pHeading, ThemeRole::Heading);
     layout->addWidget(m_pHeading);
 
     auto *top = new QHBoxLayout;

@@ -1,5 +1,9 @@
 #include "ThemeColours.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
 #include <cmath>
 
 namespace zqv {
@@ -7,6 +11,33 @@ namespace zqv {
 namespace {
 
 constexpr double kMinContrast = 4.5;
+
+// The property that names the role a widget is painted with (PaintThemed).
+constexpr char kThemeRoleProperty[] = "themeRole";
+
+// Paints every widget of PaintThemed again when the program's palette changes. A widget with
+// colours of its own hears nothing of the change itself, so this listens to the application.
+// The pair is taken from the new palette: the widget's own palette still holds the old pair.
+class CThemeKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != qApp || event->type() != QEvent::ApplicationPaletteChange)
+            return false;
+        const auto widgets = QApplication::allWidgets();
+        for (QWidget *widget : widgets) {
+            const QVariant role = widget->property(kThemeRoleProperty);
+            if (!role.isValid())
+                continue;
+            QPalette palette = QApplication::palette(widget);
+            ApplyThemeColours(palette, static_cast<ThemeRole>(role.toInt()));
+            widget->setPalette(palette);
+        }
+        return false;
+    }
+};
 
 double Channel(int value)
 {
@@ -95,6 +126,19 @@ void ApplyThemeColours(QPalette &palette, ThemeRole role)
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::WindowText, pair.text);
         palette.setColor(group, QPalette::Text, pair.text);
+    }
+}
+
+void PaintThemed(QWidget *widget, ThemeRole role)
+{
+    QPalette palette = widget->palette();
+    ApplyThemeColours(palette, role);
+    widget->setPalette(palette);
+    widget->setProperty(kThemeRoleProperty, static_cast<int>(role));
+    static QPointer<CThemeKeeper> keeper;
+    if (!keeper && qApp) {
+        keeper = new CThemeKeeper(qApp);
+        qApp->installEventFilter(keeper);
     }
 }
 

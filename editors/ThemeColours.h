@@ -8,6 +8,8 @@
 #include <QColor>
 #include <QPalette>
 
+class QWidget;
+
 namespace zqv {
 
 enum class ThemeRole {
@@ -36,5 +38,10 @@ bool IsDarkPalette(const QPalette &palette);
 // Sets Window/Base and (but for disabled controls) WindowText/Text of `palette` to the pair
 // of `role`.
 void ApplyThemeColours(QPalette &palette, ThemeRole role);
+
+// Gives `widget` the pair of `role` on its palette, and gives it the pair again whenever the
+// program's palette changes (another appearance chosen, the desktop's theme switched), so an
+// open form follows the change at once.
+void PaintThemed(QWidget *widget, ThemeRole role);
 
 }  // namespace zqv

@@ -1,6 +1,7 @@
 #include "PreferenceDialog.h"
 
 #include "AccessibleName.h"
+#include "Appearance.h"
 #include "ConfigStore.h"
 #include "EditCommands.h"
 #include "LinkTrace.h"
@@ -74,6 +75,18 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     layout->addLayout(keepRow);
     connect(m_pBackup, &QCheckBox::toggled, m_pKeep, &QWidget::setEnabled);
     m_pKeep->setEnabled(safe.backup);
+    auto *lookRow = new QHBoxLayout;
+    auto *lookLabel = new QLabel(LoadStr(IDS_PREF_APPEARANCE), this);
+    lookRow->addWidget(lookLabel);
+    m_pAppearance = new QComboBox(this);
+    // In the order of Appearance's values.
+    for (int id : {IDS_APPEARANCE_DESKTOP, IDS_APPEARANCE_DARK, IDS_APPEARANCE_HIGH_CONTRAST})
+        m_pAppearance->addItem(LoadStr(id));
+    m_pAppearance->setCurrentIndex(static_cast<int>(ReadAppearance(m_store)));
+    NameByLabel(lookLabel, m_pAppearance);
+    lookRow->addWidget(m_pAppearance);
+    lookRow->addStretch();
+    layout->addLayout(lookRow);
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(LoadStr(IDS_BUTTON_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(LoadStr(IDS_BUTTON_CANCEL), QDialogButtonBox::RejectRole);
@@ -150,6 +163,11 @@ void CPreferenceDialog::accept()
     m_store.WriteLinkTrace(m_pTrace->isChecked());
     m_store.Write(tracestore::KeepLinkTraces, m_pKeepTraces->isChecked() ? 1u : 0u);
     m_store.WriteSafeWrite({m_pBackup->isChecked(), m_pVerify->isChecked(), m_pKeep->value()});
+    const auto look = static_cast<Appearance>(m_pAppearance->currentIndex());
+    if (look != ReadAppearance(m_store)) {
+        WriteAppearance(m_store, look);
+        ApplyAppearance(look);
+    }
     emit PortChosen(port);
     QDialog::accept();
 }

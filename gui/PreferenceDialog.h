@@ -1,8 +1,8 @@
 // The Preference dialog: which serial port the transfers use, or automatic detection of the
-// programming cable, whether the link trace is written, and the safe write (backup before a
-// write, check after it, backups kept per radio). OK stores CurrentComPort, AutoDetect,
-// LinkTrace and the safe-write values, shows the port in the status bar and starts or stops
-// the trace.
+// programming cable, whether the link trace is written, the safe write (backup before a
+// write, check after it, backups kept per radio) and the program's appearance. OK stores
+// CurrentComPort, AutoDetect, LinkTrace, the safe-write values and the appearance (applied to
+// every window at once), shows the port in the status bar and starts or stops the trace.
 #pragma once
 
 #include <QDialog>
@@ -30,6 +30,8 @@ public:
     QCheckBox *BackupBox() const { return m_pBackup; }
     QCheckBox *VerifyBox() const { return m_pVerify; }
     QSpinBox *KeepBox() const { return m_pKeep; }
+    // Follow the desktop, dark or high contrast: applied to every window on OK.
+    QComboBox *AppearanceList() const { return m_pAppearance; }
 
     // Starts or stops the link trace as the stored setting says. False, with the reason in
     // `error`, when the trace is asked for and its file cannot be opened.
@@ -60,6 +62,7 @@ private:
     QCheckBox *m_pBackup;
     QCheckBox *m_pVerify;
     QSpinBox *m_pKeep;
+    QComboBox *m_pAppearance;
 };
 
 }  // namespace zqv

@@ -1,9 +1,11 @@
 #include "ZQVCPSApp.h"
 
 #include "AboutDlg.h"
+#include "Appearance.h"
 #include "Artwork.h"
 #include "ChildFrame.h"
 #include "DealerInfoDialog.h"
+#include "DialogHelp.h"
 #include "FleetWindow.h"
 #include "HelpModule.h"
 #include "MainFrame.h"
@@ -117,9 +119,14 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
     if (!CPreferenceDialog::ApplyLinkTrace(*m_pStore, &traceError))
         m_pPrompter->Show(traceError, MB_OK | MB_ICONWARNING);
 
+    // A look of the program's own is in place before the first window is built (nothing
+    // happens when the desktop's is chosen).
+    ApplyAppearance(ReadAppearance(*m_pStore));
     m_pRadio = std::make_unique<CRadioCommands>(*this);
     m_pMainFrame = new CMainFrame(*this);
     m_pMainFrame->setWindowIcon(AppIcon());
+    qApp->installEventFilter(
+        new CDialogHelpKey([this](QWidget *window, const QString &page) { OnDialogHelp(window, page); }, this));
     QApplication::setWindowIcon(AppIcon());
 
     // A plain start opens nothing; a profile named on the command line is opened, and a
@@ -462,6 +469,15 @@ void CZQVCPSApp::OnHelpTopic(const QString &page)
     }
     if (m_pHelpWindow)
         m_pHelp->Activate();
+}
+
+void CZQVCPSApp::OnDialogHelp(QWidget *window, const QString &page)
+{
+    OnHelpTopic(page);
+    if (!m_pHelpWindow)
+        return;
+    KeepHelpUsable(m_pHelpWindow, window, m_pMainFrame);
+    m_pHelp->Activate();
 }
 
 void CZQVCPSApp::OnReport()

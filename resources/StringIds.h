@@ -817,6 +817,12 @@ enum StringId : int {
     // Reports (32600-32767)
     IDS_REPORT_YES = 32600,
     IDS_REPORT_NO = 32601,
+
+    // Appearance and help in dialogs (32610-32619)
+    IDS_PREF_APPEARANCE = 32610,
+    IDS_APPEARANCE_DESKTOP = 32611,
+    IDS_APPEARANCE_DARK = 32612,
+    IDS_APPEARANCE_HIGH_CONTRAST = 32613,
 };
 
 }  // namespace zqv

@@ -755,6 +755,10 @@ constexpr StrEntry kStrings[] = {
     {IDS_ADD_NEW_MESSAGE, QT_TRANSLATE_NOOP("StringTable", "Add New Message")},
     {IDS_REPORT_YES, QT_TRANSLATE_NOOP("StringTable", "Yes")},
     {IDS_REPORT_NO, QT_TRANSLATE_NOOP("StringTable", "No")},
+    {IDS_PREF_APPEARANCE, QT_TRANSLATE_NOOP("StringTable", "&Appearance:")},
+    {IDS_APPEARANCE_DESKTOP, QT_TRANSLATE_NOOP("StringTable", "Follow the desktop")},
+    {IDS_APPEARANCE_DARK, QT_TRANSLATE_NOOP("StringTable", "Dark")},
+    {IDS_APPEARANCE_HIGH_CONTRAST, QT_TRANSLATE_NOOP("StringTable", "High contrast")},
     {IDS_UNTITLED, QT_TRANSLATE_NOOP("StringTable", "Untitled")},
 };
 

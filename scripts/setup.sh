@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-declarative-dev qt6-serialport-dev
+  # The accessibility test switches Qt's accessibility on as a screen reader would.
+  qt6-base-private-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-l10n-tools
   # Qt's own texts in the program's languages (the standard buttons of message boxes).
   qt6-translations-l10n

@@ -3127,5 +3127,21 @@ Flotte</translation>
         <source>Choose the folder the radios are read into</source>
         <translation>Ordner wählen, in den die Funkgeräte gelesen werden</translation>
     </message>
+    <message>
+        <source>&amp;Appearance:</source>
+        <translation>&amp;Darstellung:</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Wie der Desktop</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
 </context>
 </TS>

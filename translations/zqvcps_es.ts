@@ -3131,5 +3131,21 @@ Flota</translation>
         <source>Choose the folder the radios are read into</source>
         <translation>Elija la carpeta en la que se leen las radios</translation>
     </message>
+    <message>
+        <source>&amp;Appearance:</source>
+        <translation>A&amp;pariencia:</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Según el escritorio</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscura</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
 </context>
 </TS>

@@ -3127,5 +3127,21 @@ Flotte</translation>
         <source>Choose the folder the radios are read into</source>
         <translation>Choisissez le dossier dans lequel les radios sont lues</translation>
     </message>
+    <message>
+        <source>&amp;Appearance:</source>
+        <translation>A&amp;pparence :</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Suivre le bureau</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Contraste élevé</translation>
+    </message>
 </context>
 </TS>

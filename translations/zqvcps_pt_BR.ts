@@ -3127,5 +3127,21 @@ Frota</translation>
         <source>Choose the folder the radios are read into</source>
         <translation>Escolha a pasta em que os rádios são lidos</translation>
     </message>
+    <message>
+        <source>&amp;Appearance:</source>
+        <translation>&amp;Aparência:</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Seguir a área de trabalho</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escura</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
 </context>
 </TS>

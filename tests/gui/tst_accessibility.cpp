@@ -5,6 +5,7 @@
 // mnemonic in any language of the program. One row per window; the forms are every form the
 // profile tree shows, one row per node kind.
 #include "AppWindows.h"
+#include "DialogHelp.h"
 #include "MessageBoxPrompter.h"
 #include "StringTable.h"
 
@@ -12,14 +13,22 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 using namespace zqv;
 using namespace zqvtest;
@@ -193,6 +202,14 @@ QStringList DeclaredWindowClasses()
     return classes;
 }
 
+// Switches Qt's accessibility on, as a screen reader does when it starts on the desktop:
+// without one, widgets raise no events at all.
+void ActivateAccessibility()
+{
+    if (QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
+        platform->setActive(true);
+}
+
 QString ClassOf(const QObject *o)
 {
     return QString::fromLatin1(o->metaObject()->className()).section(QStringLiteral("::"), -1);
@@ -217,6 +234,10 @@ private slots:
     void mnemonicsInEveryLanguage_data();
     void mnemonicsInEveryLanguage();
     void everyWindowClassHasARow();
+    void f1InDialogOpensItsPage_data();
+    void f1InDialogOpensItsPage();
+    void valueChangeIsAnnounced_data();
+    void valueChangeIsAnnounced();
     void messageBoxIsAnnouncedWithItsText();
 };
 
@@ -283,11 +304,131 @@ void TestAccessibility::everyWindowClassHasARow()
         QVERIFY2(covered.contains(cls), qPrintable(cls + QStringLiteral(" has no row in Windows()")));
 }
 
-// A refusal reaches a screen reader: the box is a dialog that carries the message itself, which
-// is what is spoken as it opens (Qt raises the alert for it).
+void TestAccessibility::f1InDialogOpensItsPage_data()
+{
+    QTest::addColumn<QString>("row");
+    // The main window's F1 is its own command; the help window is the help itself.
+    for (const WindowRow &w : Windows())
+        if (!QByteArrayList{"CMainFrame", "CHelpWindow", "CProblemsPanel"}.contains(w.className))
+            QTest::newRow(w.name) << QString::fromLatin1(w.name);
+}
+
+// F1 in a modal dialog (or a window of its own) opens the help at the dialog's page, and the
+// help window takes the keyboard and mouse while the dialog stays open.
+void TestAccessibility::f1InDialogOpensItsPage()
+{
+    QFETCH(QString, row);
+    CWorld &world = m_worlds.Get(QStringLiteral("English"), QString());
+    world.gui.prompter.Clear();
+    QWidget *top = Open(world, row);
+    QVERIFY(top);
+    const QString page = DialogHelpPage(top);
+    QVERIFY2(!page.isEmpty(), "no help page for this window");
+    // Modal, as the program shows it.
+    top->hide();
+    top->setWindowModality(Qt::ApplicationModal);
+    top->show();
+    QCoreApplication::processEvents();
+    QTest::keyClick(top->focusWidget() ? top->focusWidget() : top, Qt::Key_F1);
+    QCoreApplication::processEvents();
+
+    QWidget *help = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("HelpWindow") && w->isVisible())
+            help = w;
+    QVERIFY2(help, qPrintable(Shown(world.gui.prompter).join('\n')));
+    const auto *browser = help->findChild<QTextBrowser *>(QStringLiteral("HelpPage"));
+    QVERIFY(browser);
+    QCOMPARE(browser->source().fileName(), page.section(u'#', 0, 0));
+    QCOMPARE(browser->source().fragment(), page.section(u'#', 1));
+    QVERIFY2(!QGuiApplicationPrivate::instance()->isWindowBlocked(help->windowHandle()),
+             "the modal dialog blocks the help window");
+    top->hide();
+    top->setWindowModality(Qt::NonModal);
+}
+
+void TestAccessibility::valueChangeIsAnnounced_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("control");  // class of the form's first editable control of that kind
+    QTest::addColumn<QList<int>>("announcements");  // the events any of which tells the change
+    const QList<int> text{QAccessible::TextInserted, QAccessible::TextUpdated, QAccessible::ValueChanged};
+    QTest::newRow("line edit") << int(kNodePrivate) << QStringLiteral("QLineEdit") << text;
+    QTest::newRow("combo box") << int(kNodePrivate) << QStringLiteral("QComboBox")
+                               << QList<int>{QAccessible::ValueChanged};
+    QTest::newRow("check box") << int(kNodePrivate) << QStringLiteral("QCheckBox")
+                               << QList<int>{QAccessible::StateChanged};
+    QTest::newRow("spin box") << int(kNodeSettings) << QStringLiteral("QAbstractSpinBox")
+                              << QList<int>{QAccessible::ValueChanged};
+}
+
+// Editing a field from the keyboard tells a screen reader about the field's new value: the
+// field itself raises the change.
+void TestAccessibility::valueChangeIsAnnounced()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, control);
+    QFETCH(QList<int>, announcements);
+    CWorld &world = m_worlds.Get(QStringLiteral("English"), QString());
+    world.gui.prompter.Clear();
+    QWidget *form = Open(world, QStringLiteral("form %1").arg(kind));
+    QVERIFY(form);
+    QWidget *field = nullptr;
+    for (QWidget *w : form->findChildren<QWidget *>()) {
+        const auto *edit = qobject_cast<QLineEdit *>(w);
+        if (w->inherits(qPrintable(control)) && w->isVisibleTo(form) && w->isEnabled() &&
+            !(edit && edit->isReadOnly()) && !qobject_cast<QAbstractSpinBox *>(w->parentWidget()) &&
+            !qobject_cast<QComboBox *>(w->parentWidget())) {
+            field = w;
+            break;
+        }
+    }
+    QVERIFY2(field, qPrintable(control));
+    field->setFocus();
+    QCoreApplication::processEvents();
+
+    static QList<QPair<QObject *, int>> heard;
+    heard.clear();
+    ActivateAccessibility();
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) { heard.append({event->object(), event->type()}); });
+    if (qobject_cast<QLineEdit *>(field)) {
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClicks(field, QStringLiteral("x"));
+    } else if (qobject_cast<QCheckBox *>(field)) {
+        QTest::keyClick(field, Qt::Key_Space);
+    } else if (qobject_cast<QComboBox *>(field)) {
+        QTest::keyClick(field, Qt::Key_Down);
+    } else {
+        QTest::keyClick(field, Qt::Key_Up);
+    }
+    QCoreApplication::processEvents();
+    QAccessible::installUpdateHandler(nullptr);
+
+    QStringList said;
+    bool announced = false;
+    for (const auto &event : heard) {
+        said << QStringLiteral("%1 from %2")
+                    .arg(event.second)
+                    .arg(event.first ? event.first->metaObject()->className() : "none");
+        announced = announced || (event.first == field && announcements.contains(event.second));
+    }
+    QVERIFY2(announced, qPrintable(said.join(QStringLiteral(", "))));
+}
+
+// A refusal reaches a screen reader: the box is a dialog that carries the message itself, and
+// it raises an alert as it opens, whose object speaks the message.
 void TestAccessibility::messageBoxIsAnnouncedWithItsText()
 {
-    const QString text = LoadStr(IDS_PASSWORD_INCORRECT);
+    const QString text = LoadStr(IDS_DUPLICATE_PUBLIC_GROUP_ID);
+    static QStringList alerts;  // what the object of each alert speaks
+    alerts.clear();
+    ActivateAccessibility();
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() != QAccessible::Alert)
+            return;
+        QAccessibleInterface *iface = event->accessibleInterface();
+        alerts << (iface ? iface->text(QAccessible::Name) + u'|' + iface->text(QAccessible::Description) : QString());
+    });
     QStringList faults(QStringLiteral("no box"));
     QTimer::singleShot(0, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -303,7 +444,10 @@ void TestAccessibility::messageBoxIsAnnouncedWithItsText()
     });
     CMessageBoxPrompter prompter;
     QCOMPARE(prompter.Show(text, MB_OK | MB_ICONERROR), int(IDOK));
+    QAccessible::installUpdateHandler(nullptr);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    QCOMPARE(alerts.size(), 1);
+    QVERIFY2(alerts.first().split(u'|').contains(text), qPrintable(alerts.first()));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -1,15 +1,22 @@
 // Colours and icons under other desktops: the program's own colours stay readable (4.5:1)
-// on a light, a dark and a high-contrast palette, and every icon is drawn for the pixel size
-// a scaled screen asks for instead of stretching a smaller picture.
+// on a light, a dark and a high-contrast palette (the desktop's, or the program's own looks),
+// open forms take the colours of a look chosen while they are shown, and every icon is drawn
+// for the pixel size a scaled screen asks for instead of stretching a smaller picture.
+#include "AppWindows.h"
+#include "Appearance.h"
 #include "Artwork.h"
 #include "NodeIcons.h"
 #include "NodeKinds.h"
 #include "ThemeColours.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDirIterator>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QRegularExpression>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
@@ -17,8 +24,10 @@
 #include <memory>
 
 using namespace zqv;
+using namespace zqvtest;
 
 Q_DECLARE_METATYPE(ThemeRole)
+Q_DECLARE_METATYPE(Appearance)
 
 namespace {
 
@@ -44,7 +53,22 @@ QList<QPair<const char *, QPalette>> Palettes()
         {"default", fusion->standardPalette()},
         {"dark", Palette(0xff353535, 0xffeeeeee, 0xff2a2a2a, 0xff454545, 0xff2a82da, 0xffffffff)},
         {"high contrast", Palette(0xff000000, 0xffffffff, 0xff000000, 0xff000000, 0xff1aebff, 0xff000000)},
+        {"own dark", AppearancePalette(Appearance::Dark)},
+        {"own high contrast", AppearancePalette(Appearance::HighContrast)},
     };
+}
+
+// The widgets of a form's page painted with `colour`, the page itself included.
+QList<QWidget *> PaintedWith(QWidget *form, const QColor &colour)
+{
+    QWidget *page = qobject_cast<QScrollArea *>(form) ? static_cast<QScrollArea *>(form)->widget() : form;
+    QList<QWidget *> widgets = page->findChildren<QWidget *>();
+    widgets << page;
+    QList<QWidget *> found;
+    for (QWidget *w : widgets)
+        if (w->autoFillBackground() && w->palette().color(QPalette::Window) == colour)
+            found << w;
+    return found;
 }
 
 }  // namespace
@@ -52,7 +76,112 @@ QList<QPair<const char *, QPalette>> Palettes()
 class TestThemes : public QObject {
     Q_OBJECT
 
+    CWorldPerLanguage m_worlds;
+
 private slots:
+    void cleanupTestCase()
+    {
+        ApplyAppearance(Appearance::Desktop);
+        m_worlds.Reset();
+    }
+
+    // The program's own looks: text on its page, on fields and buttons, and selected text,
+    // at 4.5:1 in the dark look and 7:1 in high contrast.
+    void appearancePairs_data()
+    {
+        QTest::addColumn<Appearance>("appearance");
+        QTest::addColumn<double>("least");
+        QTest::newRow("dark") << Appearance::Dark << 4.5;
+        QTest::newRow("high contrast") << Appearance::HighContrast << 7.0;
+    }
+    void appearancePairs()
+    {
+        QFETCH(Appearance, appearance);
+        QFETCH(double, least);
+        const QPalette palette = AppearancePalette(appearance);
+        const QList<QPair<QPalette::ColorRole, QPalette::ColorRole>> pairs{
+            {QPalette::Text, QPalette::Base},
+            {QPalette::WindowText, QPalette::Window},
+            {QPalette::ButtonText, QPalette::Button},
+            {QPalette::HighlightedText, QPalette::Highlight},
+            {QPalette::ToolTipText, QPalette::ToolTipBase},
+            {QPalette::Text, QPalette::AlternateBase},
+        };
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            for (const auto &pair : pairs) {
+                const double ratio = ContrastRatio(palette.color(group, pair.first), palette.color(group, pair.second));
+                QVERIFY2(ratio >= least,
+                         qPrintable(QStringLiteral("roles %1 on %2: %3:1")
+                                        .arg(int(pair.first))
+                                        .arg(int(pair.second))
+                                        .arg(ratio, 0, 'f', 2)));
+            }
+    }
+
+    // A look chosen in the preferences while forms are open is kept and repaints them: the
+    // heading bands and the page take the new look's colours, and the desktop's come back with it.
+    void switchingRepaintsOpenForm_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("private contact") << int(kNodePrivate);
+        QTest::newRow("settings") << int(kNodeSettings);
+        QTest::newRow("contacts table") << int(kNodeAllContacts);
+    }
+    void switchingRepaintsOpenForm()
+    {
+        QFETCH(int, kind);
+        CWorld &world = m_worlds.Get(QStringLiteral("English"), QString());
+        QWidget *form = world.Form(kind);
+        QVERIFY(form);
+        const QPalette desktop = QApplication::palette();
+        const auto roleWidgets = [&](ThemeRole role) {
+            return PaintedWith(form, ThemeColours(role, desktop).background);
+        };
+        const QList<QWidget *> headings = roleWidgets(ThemeRole::Heading);
+        QVERIFY(!headings.isEmpty());
+        const QList<QWidget *> pages = roleWidgets(ThemeRole::Field);
+        QVERIFY(!pages.isEmpty());
+        for (Appearance look : {Appearance::Dark, Appearance::HighContrast, Appearance::Desktop}) {
+            {
+                CPreferenceDialog dialog(*world.gui.store, *world.gui.ports, &world.gui.Frame());
+                dialog.AppearanceList()->setCurrentIndex(int(look));
+                dialog.accept();
+            }
+            QCOMPARE(ReadAppearance(*world.gui.store), look);
+            QCOMPARE(CPreferenceDialog(*world.gui.store, *world.gui.ports).AppearanceList()->currentIndex(), int(look));
+            QCoreApplication::processEvents();
+            const QPalette palette = AppearancePalette(look);
+            const QColor band = ThemeColours(ThemeRole::Heading, palette).background;
+            const QColor page = ThemeColours(ThemeRole::Field, palette).background;
+            for (QWidget *heading : headings) {
+                QCOMPARE(heading->palette().color(QPalette::Window), band);
+                QCOMPARE(heading->palette().color(QPalette::WindowText),
+                         ThemeColours(ThemeRole::Heading, palette).text);
+                QCOMPARE(heading->grab().toImage().pixelColor(1, 1), band);
+            }
+            for (QWidget *w : pages)
+                QCOMPARE(w->palette().color(QPalette::Window), page);
+        }
+        QCOMPARE(QApplication::palette().color(QPalette::Window), desktop.color(QPalette::Window));
+    }
+
+    // The help's pages fix no colour of their own: their text, headings included, follows the
+    // palette of the help window, so they stay readable in the dark and high-contrast looks.
+    void helpPagesTakeThePalettesColours()
+    {
+        QDirIterator it(QStringLiteral(ZQV_SOURCE_DIR "/data/help"), {QStringLiteral("*.css")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        int sheets = 0;
+        static const QRegularExpression colour(QStringLiteral(R"((^|[;{\s])color\s*:)"));
+        while (it.hasNext()) {
+            QFile sheet(it.next());
+            QVERIFY(sheet.open(QIODevice::ReadOnly));
+            QVERIFY2(!QString::fromUtf8(sheet.readAll()).contains(colour), qPrintable(sheet.fileName()));
+            ++sheets;
+        }
+        QCOMPARE(sheets, 7);
+    }
+
     void colours_data()
     {
         QTest::addColumn<ThemeRole>("role");

@@ -43,6 +43,14 @@ inline const QList<QPair<QString, QString>> kTestLanguages{{"English", ""},
                                                            {"CaFrench", "zqvcps_fr_CA.qm"},
                                                            {"LaPortuguese", "zqvcps_pt_BR.qm"}};
 
+// The help file the build made for English, as the build's configuration names it.
+inline QString BuiltHelpFile()
+{
+    QSettings conf(QStringLiteral(ZQV_BUILD_SYSTEM_CONFIG), QSettings::IniFormat);
+    const QString install = conf.value(QStringLiteral("InstallPath")).toString();
+    return QDir(install).filePath(conf.value(QStringLiteral("Language/English/HelpFileName")).toString());
+}
+
 // The program with the real editors and the fleet template open, in `language`.
 struct CWorld {
     CGuiWorld gui;
@@ -61,6 +69,10 @@ struct CWorld {
             gui.store->Write(config::GUIResource, QStringLiteral("translations/") + qm, language);
             gui.store->Write(config::CurrentLanguage, language);
         }
+        // F1 opens the help the build made (its English pages in every language).
+        QDir(gui.installPath).mkpath(QStringLiteral("help"));
+        QFile::link(BuiltHelpFile(), gui.installPath + QStringLiteral("/help/zqvcps.qch"));
+        gui.store->Write(config::HelpFileName, QStringLiteral("help/zqvcps.qch"), language);
         for (const auto *v : {&config::UserDealerInfo, &config::UserContactInfo, &config::UserDealerNotes})
             gui.store->Write(*v, QStringLiteral("text"), language);
         gui.ports->Add(QStringLiteral("ttyUSB0"), QStringLiteral("USB serial"));
@@ -115,14 +127,6 @@ inline std::vector<link::ProfileDifference> SomeDifferences()
     d.oldValue = QStringLiteral("Ann");
     d.newValue = QStringLiteral("Anne");
     return {d};
-}
-
-// The help file the build made for English, as the build's configuration names it.
-inline QString BuiltHelpFile()
-{
-    QSettings conf(QStringLiteral(ZQV_BUILD_SYSTEM_CONFIG), QSettings::IniFormat);
-    const QString install = conf.value(QStringLiteral("InstallPath")).toString();
-    return QDir(install).filePath(conf.value(QStringLiteral("Language/English/HelpFileName")).toString());
 }
 
 // Every window the program opens besides the forms: its class and how to open it.
