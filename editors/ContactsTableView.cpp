@@ -230,11 +230,15 @@ CContactsTableView::CContactsTableView(IEditorHost &host, CZQVCPSTreeView &tree,
     m_pDelete->setObjectName(QStringLiteral("ContactsTableDelete"));
     connect(m_pDelete, &QPushButton::clicked, this,
             [this] { Guarded([this] { DeleteContacts(SelectedContacts()); }); });
+    // The filter grows with the window up to the width of a long name or number, no further:
+    // the buttons stay beside it.
+    m_pFilter->setMaximumWidth(m_pFilter->fontMetrics().averageCharWidth() * 48);
     top->addWidget(filterLabel);
     top->addWidget(m_pFilter, 1);
     top->addSpacing(20);
     top->addWidget(m_pAdd);
     top->addWidget(m_pDelete);
+    top->addStretch(1);
     layout->addLayout(top);
 
     auto *bulk = new QHBoxLayout;

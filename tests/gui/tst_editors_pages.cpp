@@ -333,7 +333,8 @@ private slots:
         QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
         QCOMPARE(form->NameEdit()->palette().color(QPalette::Base), QColor(Qt::white));
 
-        // Wide: the heading spans the form less 10 at each side, the block is centred.
+        // Wide: the heading spans the form less 10 at each side, the fields stop at twice their
+        // design width and the block is centred.
         form->resize(1000, 500);
         CEditorWindow::Flush();
         const int width = form->viewport()->width();
@@ -341,17 +342,16 @@ private slots:
         QCOMPARE(heading->geometry().width(), width - 20);
         QWidget *label = form->Control(IDC_PUBLICGROUP_NAME_LABEL);
         QWidget *name = form->NameEdit();
+        QCOMPARE(name->width(), 2 * 220);
         const int blockLeft = label->geometry().left();
         const int blockRight = name->geometry().right();
         QVERIFY(qAbs((blockLeft - 0) - (width - 1 - blockRight)) <= 1);
-        QCOMPARE(name->geometry().left() - blockLeft, 110);
 
         // Narrow: never closer than 20 to the left edge, and the form scrolls.
-        form->horizontalScrollBar()->setValue(30);
         form->resize(200, 300);
         CEditorWindow::Flush();
         QCOMPARE(label->geometry().left(), 20);
-        QCOMPARE(form->horizontalScrollBar()->value(), 0);
+        QVERIFY(form->horizontalScrollBar()->isVisible());
     }
 
     void helpPaneFollowsTheFocus()
