@@ -190,6 +190,9 @@ private slots:
                                   << int(IDC_CONTACTS_MAX_CONTACTS);
         QTest::newRow("RadioInfo") << "RadioInfo" << int(kNodeRoot) << int(IDC_RADIOINFO_FIRMWARE)
                                    << int(IDC_RADIOINFO_CODEPLUG) << int(IDC_RADIOINFO_NAME) << int(IDC_RADIOINFO_PID);
+        QTest::newRow("RadioInfo, a whole row")
+            << "RadioInfo" << int(kNodeRoot) << int(IDC_RADIOINFO_FIRMWARE_LABEL) << int(IDC_RADIOINFO_FIRMWARE)
+            << int(IDC_RADIOINFO_NAME) << int(IDC_RADIOINFO_CODEPLUG);
     }
     void visibilityFromTheSettingDocument()
     {
@@ -223,6 +226,16 @@ private slots:
         QVERIFY(!form->Control(unnamed)->isVisibleTo(form));
         QVERIFY(form->Control(plain)->isVisibleTo(form));
         QVERIFY(form->Control(shown)->isVisibleTo(form));
+
+        // The rows below the heading keep their even spacing: a hidden row leaves no hole.
+        QList<int> rows;
+        for (const QWidget *c : form->widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (c->isVisibleTo(form) && !rows.contains(c->geometry().center().y()))
+                rows << c->geometry().center().y();
+        std::sort(rows.begin(), rows.end());
+        QVERIFY(rows.size() >= 4);
+        for (int i = 3; i < rows.size(); ++i)
+            QCOMPARE(rows[i] - rows[i - 1], rows[2] - rows[1]);
     }
 
     // One attribute write of the first public group (on channel 1's scan list) through the typed
