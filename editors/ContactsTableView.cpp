@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
@@ -314,12 +315,16 @@ void CContactsTableView::Load()
     // cell: measuring 150 rows would cost more than showing them.
     const QFontMetrics metrics = m_pTable->fontMetrics();
     QHeaderView *header = m_pTable->horizontalHeader();
+    // A table without an icon size of its own shows the style's small icons.
+    const int icon = m_pTable->iconSize().isValid()
+        ? m_pTable->iconSize().width()
+        : m_pTable->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_pTable);
     for (int c = 0; c < CContactsTableModel::kColumnCount; ++c) {
         int width = qMax(header->sectionSizeHint(c), 40);
         switch (c) {
         case CContactsTableModel::kColType:
             for (int id : {IDS_TABLE_PRIVATE, IDS_TABLE_PRIVATE_GROUP, IDS_TABLE_PUBLIC_GROUP})
-                width = qMax(width, metrics.horizontalAdvance(LoadStr(id)) + m_pTable->iconSize().width() + 24);
+                width = qMax(width, metrics.horizontalAdvance(LoadStr(id)) + icon + 24);
             break;
         case CContactsTableModel::kColName:
         case CContactsTableModel::kColHomeGroup:

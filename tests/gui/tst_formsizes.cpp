@@ -10,6 +10,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <QTranslator>
 #include <map>
@@ -135,6 +137,25 @@ QList<const QWidget *> Fields(const CBaseView *form)
     return fields;
 }
 
+// The columns of a form's tables narrower than their cells, which elide their texts (the last
+// one takes the rest).
+QStringList ElidedColumns(const QWidget *form)
+{
+    QStringList cut;
+    for (const QTableView *table : form->findChildren<QTableView *>()) {
+        const QHeaderView *header = table->horizontalHeader();
+        for (int c = 0; c < header->count() - (header->stretchLastSection() ? 1 : 0); ++c) {
+            const int needed = static_cast<const QAbstractItemView *>(table)->sizeHintForColumn(c);
+            if (!table->isColumnHidden(c) && table->columnWidth(c) < needed)
+                cut << QStringLiteral("column \"%1\" (%2 of %3 px)")
+                           .arg(table->model()->headerData(c, Qt::Horizontal).toString())
+                           .arg(table->columnWidth(c))
+                           .arg(needed);
+        }
+    }
+    return cut;
+}
+
 QString CutOff(const QWidget *form)
 {
     QStringList cut;
@@ -214,7 +235,10 @@ private slots:
         }
         CEditorWindow w;
         ShowForm(w, QSize(1024, 768), kind);
-        const QString cut = CutOff(w.Form());
+        QStringList cuts = ElidedColumns(w.Form());
+        if (const QString cut = CutOff(w.Form()); !cut.isEmpty())
+            cuts.prepend(cut);
+        const QString cut = cuts.join(QStringLiteral(", "));
         QCoreApplication::removeTranslator(&translator);
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
     }
