@@ -3,6 +3,7 @@
 #include "AccessibleName.h"
 #include "ContactLists.h"
 #include "EditorHost.h"
+#include "FormLayout.h"
 #include "NodeIcons.h"
 #include "ProfileItems.h"
 #include "Prompter.h"
@@ -14,6 +15,7 @@
 #include "ZQVCPSTreeView.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -26,6 +28,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <climits>
 
 namespace zqv {
@@ -83,7 +86,9 @@ CBaseView::CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QW
     viewport()->setFocusPolicy(Qt::NoFocus);
     m_pCanvas->setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
-    setWidgetResizable(false);
+    // The canvas takes the viewport's size, never less than its layout's least size: the form
+    // scrolls only in a window too small for it.
+    setWidgetResizable(true);
     PaintThemed(m_pCanvas, ThemeRole::Field);
     m_pCanvas->setAutoFillBackground(true);
     setWidget(m_pCanvas);
@@ -107,6 +112,32 @@ void CBaseView::Register(int id, QWidget *widget, const QRect &design, int style
     PaintControl(widget, style);
     widget->installEventFilter(this);
     m_controls.push_back({id, widget, design, style});
+    // How the control follows the window: a field grows with it up to twice its design width,
+    // a list up to half as much again and in height too; labels and buttons keep to their
+    // texts. The design height is the least, so that the rows keep the design's rhythm. A form
+    // may change any of this after adding the control.
+    if (style == kStyleHeading || style == kStyleSubHeading) {
+        widget->setMinimumHeight(design.height());
+    } else if (qobject_cast<CTwoListWidget *>(widget) || qobject_cast<QAbstractItemView *>(widget)) {
+        widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        widget->setMinimumSize(qMin(design.width(), kMinTwoListWidth), qMin(design.height(), kMinTwoListHeight));
+        widget->setMaximumWidth(design.width() * 3 / 2);
+        m_controls.back().minHeight = widget->minimumHeight();
+    } else if (auto *button = qobject_cast<QPushButton *>(widget); button && button->text().isEmpty()) {
+        widget->setFixedSize(design.size());
+    } else if (qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget)) {
+        widget->setMinimumSize(qobject_cast<QPushButton *>(widget) ? design.width() : 0, design.height());
+    } else {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setHorizontalPolicy(QSizePolicy::Expanding);
+        widget->setSizePolicy(policy);
+        widget->setMinimumWidth(design.width());
+        widget->setMaximumWidth(design.width() * kFieldGrowth);
+        if (qobject_cast<QAbstractScrollArea *>(widget))
+            widget->setFixedHeight(design.height());
+        else
+            widget->setMinimumHeight(design.height());
+    }
 }
 
 QLabel *CBaseView::AddHeading(int id, const QString &text, int y, int style)
@@ -196,10 +227,9 @@ void CBaseView::RegisterPart(int id, QWidget *widget)
 
 CTwoListWidget *CBaseView::AddTwoList(CTwoListWidget *twoList, const TwoListIds &ids, const QRect &design)
 {
+    // As the lowest list of a form the lists take the window's height, so a low window does
+    // not need scrolling and a tall one shows more entries.
     Register(ids.selected, twoList, design, kStyleNormal);
-    // At the foot of a form the lists take the window's height, so a low window does not
-    // need scrolling and a tall one shows more entries.
-    m_controls.back().minHeight = qMin(design.height(), kMinTwoListHeight);
     // The compound carries the id for layout and visibility only; focus goes to its parts.
     twoList->setProperty("controlId", QVariant());
     twoList->setObjectName(QStringLiteral("IDC_%1_pair").arg(ids.selected));
@@ -259,62 +289,100 @@ void CBaseView::ApplyPageVisibility(const QString &page)
         if (c.widget && !named.contains(c.id))
             c.widget->hide();
     RelayOut();
-}
-
-void CBaseView::RelayOut()
-{
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
+}
 
-    int blockLeft = INT_MAX;
-    int bottom = 0;
-    for (const ControlEntry &c : m_controls) {
-        bottom = qMax(bottom, c.design.bottom());
-        if (c.style != kStyleHeading && c.style != kStyleSubHeading)
-            blockLeft = qMin(blockLeft, c.design.left());
-    }
-    // A two-list gives up width down to kMinTwoListWidth before the form needs scrolling
-    // sideways, and the lowest one takes the height left below it.
-    const int roomRight = blockLeft + viewport()->width() - 2 * kMinLeftMargin;
-    const int roomBottom = viewport()->height() - kMinLeftMargin;
-    std::vector<QRect> rects;
-    rects.reserve(m_controls.size());
-    int blockRight = INT_MIN;
-    int canvasBottom = bottom;
-    for (const ControlEntry &c : m_controls) {
-        QRect r = c.design;
-        if (c.minHeight > 0) {
-            r.setWidth(qBound(qMin(r.width(), kMinTwoListWidth), roomRight - r.left(), r.width()));
-            if (c.design.bottom() == bottom) {
-                r.setHeight(qMax(c.minHeight, roomBottom - r.top()));
-                canvasBottom = r.bottom();
-            }
+void CBaseView::BuildLayout()
+{
+    delete m_pCanvas->layout();
+    auto *layout = new CFormLayout(m_pCanvas);
+    layout->setContentsMargins(kHeadingMargin, kHeadingMargin, kHeadingMargin, kMinLeftMargin);
+    layout->SetBlockMargin(kMinLeftMargin - kHeadingMargin);
+    const auto isHeading = [](const ControlEntry &c) {
+        return c.style == kStyleHeading || c.style == kStyleSubHeading;
+    };
+
+    // The columns start where the controls of the design start.
+    std::vector<int> lefts;
+    for (const ControlEntry &c : m_controls)
+        if (!isHeading(c))
+            lefts.push_back(c.design.left());
+    std::sort(lefts.begin(), lefts.end());
+    lefts.erase(std::unique(lefts.begin(), lefts.end()), lefts.end());
+    const auto columnOf = [&lefts](int x) {
+        return static_cast<int>(std::upper_bound(lefts.begin(), lefts.end(), x) - lefts.begin()) - 1;
+    };
+
+    // The rows, top to bottom: a control joins the row it overlaps; a heading is a row of its own.
+    std::vector<size_t> order(m_controls.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [this](size_t a, size_t b) { return m_controls[a].design.top() < m_controls[b].design.top(); });
+    struct Row {
+        int top;
+        int bottom;
+        bool heading;
+    };
+    std::vector<Row> rows;
+    std::vector<int> rowOf(m_controls.size(), 0);
+    for (size_t i : order) {
+        const ControlEntry &c = m_controls[i];
+        const int top = c.design.top();
+        const int bottom = top + c.design.height();
+        if (!rows.empty() && !isHeading(c) && !rows.back().heading && top < rows.back().bottom) {
+            rows.back().bottom = qMax(rows.back().bottom, bottom);
+        } else {
+            if (!rows.empty())
+                layout->SetRowGap(static_cast<int>(rows.size()), qMax(0, top - rows.back().bottom));
+            rows.push_back({top, bottom, isHeading(c)});
         }
-        if (c.style != kStyleHeading && c.style != kStyleSubHeading)
-            blockRight = qMax(blockRight, r.right());
-        rects.push_back(r);
+        rowOf[i] = static_cast<int>(rows.size()) - 1;
     }
-    const int blockWidth = blockLeft <= blockRight ? blockRight - blockLeft + 1 : 0;
-    const int width = qMax(viewport()->width(), blockWidth + 2 * kMinLeftMargin);
-    const int left = qMax(kMinLeftMargin, (width - blockWidth) / 2);
-    const int dx = blockLeft <= blockRight ? left - blockLeft : 0;
+
+    // Between two columns the space the design leaves between them.
+    std::vector<int> columnRight(lefts.size(), INT_MIN);
+    for (const ControlEntry &c : m_controls)
+        if (!isHeading(c)) {
+            const int last = columnOf(c.design.right());
+            columnRight[last] = qMax(columnRight[last], c.design.left() + c.design.width());
+        }
+    for (size_t c = 1; c < lefts.size(); ++c)
+        if (columnRight[c - 1] != INT_MIN)
+            layout->SetColumnGap(static_cast<int>(c),
+                                 qBound(kMinColumnGap, lefts[c] - columnRight[c - 1], 4 * kMinColumnGap));
+
     for (size_t i = 0; i < m_controls.size(); ++i) {
         const ControlEntry &c = m_controls[i];
         if (!c.widget)
             continue;
-        const QRect &r = rects[i];
-        if (c.style == kStyleHeading || c.style == kStyleSubHeading)
-            c.widget->setGeometry(kHeadingMargin, r.top(), width - 2 * kHeadingMargin, r.height());
-        else
-            c.widget->setGeometry(r.translated(dx, 0));
+        CFormLayout::Place place;
+        place.row = rowOf[i];
+        if (isHeading(c)) {
+            place.fit = CFormLayout::Fit::Band;
+        } else {
+            place.column = columnOf(c.design.left());
+            place.span = columnOf(c.design.right()) - place.column + 1;
+            place.fit = qobject_cast<QAbstractButton *>(c.widget) ? CFormLayout::Fit::Hint : CFormLayout::Fit::Fill;
+            place.tall = c.minHeight > 0;
+            place.height = c.design.height();
+        }
+        layout->AddControl(c.widget, place);
     }
-    m_pCanvas->resize(width, qMax(viewport()->height(), canvasBottom + kMinLeftMargin));
+    m_nLaidOut = m_controls.size();
 }
 
-void CBaseView::resizeEvent(QResizeEvent *event)
+void CBaseView::RelayOut()
 {
-    QScrollArea::resizeEvent(event);
-    RelayOut();
+    if (!m_pCanvas->layout() || m_nLaidOut != m_controls.size())
+        BuildLayout();
+    QLayout *layout = m_pCanvas->layout();
+    layout->invalidate();
+    // The scroll area takes the canvas's new least size now, not once the event loop runs.
+    QEvent request(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(this, &request);
+    layout->activate();
 }
 
 void CBaseView::keyPressEvent(QKeyEvent *event)

@@ -4,9 +4,13 @@
 // on resizing, the hooks the tree calls (validate before leaving, after-add focus, change
 // notices), the help pane's control-focus notice and the validation pause shared by all forms.
 //
-// Forms place their controls at fixed design positions; on resizing, the headings stretch
-// across the form and the other controls move sideways together so that the block stays
-// centred, never closer than 20 pixels to the left edge.
+// A form registers its controls with design rectangles, in Tab order. The rectangles give the
+// form's rows and columns, not its positions: a layout (FormLayout.h) made from them puts the
+// controls in rows in the design's order with the design's spacing, makes each label column as
+// wide as its longest label, lets fields and lists grow with the window up to a readable width
+// and keeps the block centred, runs headings across the form as bands, lets the lowest list take
+// the height left, and closes up rows whose controls are hidden. The form scrolls only in a
+// window smaller than the least size of that layout.
 #pragma once
 
 #include "DataItem.h"
@@ -75,14 +79,18 @@ public:
     // (ThemeColours.h).
     enum ControlStyle : int { kStyleNormal = 0, kStyleHeading = 1, kStyleSubHeading = 2, kStyleReadOnly = 3 };
 
-    // The layout margins: headings keep this distance to both sides, the control block at
-    // least kMinLeftMargin to the left edge.
+    // The layout margins: headings keep this distance to the sides and the top, the control
+    // block at least kMinLeftMargin to the sides and the foot.
     static constexpr int kHeadingMargin = 10;
     static constexpr int kMinLeftMargin = 20;
-    // The least height of a two-list at the foot of a form, and the least width any
-    // two-list keeps in a narrow window.
+    // The least height of the list that takes the height left, and the least width any list
+    // keeps in a narrow window.
     static constexpr int kMinTwoListHeight = 150;
     static constexpr int kMinTwoListWidth = 700;
+    // A field grows with the window up to this many times its design width.
+    static constexpr int kFieldGrowth = 2;
+    // The least space between two columns of controls.
+    static constexpr int kMinColumnGap = 10;
 
     CBaseView(IEditorHost &host, CZQVCPSTreeView &tree, NodeKind kind, QWidget *parent = nullptr);
     ~CBaseView() override;
@@ -133,7 +141,7 @@ public:
     };
 
 protected:
-    // Adds `widget` to the form's control table at its design position.
+    // Adds `widget` to the form's control table with its design rectangle (see the top).
     template <class W>
     W *AddControl(int id, W *widget, const QRect &design, int style = kStyleNormal)
     {
@@ -164,6 +172,7 @@ protected:
     CTwoListWidget *AddTwoList(CTwoListWidget *twoList, const TwoListIds &ids, const QRect &design);
 
     QWidget *Canvas() const { return m_pCanvas; }
+    // Lays the form out again now (after its controls were shown or hidden).
     void RelayOut();
 
     IEditorHost &Host() const { return m_host; }
@@ -249,7 +258,6 @@ protected:
     // deletes it and answers -1; Cancel answers 0 and puts the focus back into `fieldId`.
     int LeaveOrDeleteIncorrect(const QString &wrong, NodeKind kind, int fieldId);
 
-    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -259,11 +267,13 @@ private:
         QPointer<QWidget> widget;
         QRect design;
         int style;
-        // Above 0 (two-lists): the control narrows in a narrow window, and, when it is the
-        // form's lowest, takes the height left below it, down to this much.
+        // Above 0 (lists): the control narrows in a narrow window, and, when it is the form's
+        // lowest, takes the height left, down to this much.
         int minHeight = 0;
     };
     void Register(int id, QWidget *widget, const QRect &design, int style);
+    // Makes the canvas's layout from the control table.
+    void BuildLayout();
     void RegisterPart(int id, QWidget *widget);
 
     IEditorHost &m_host;
@@ -274,6 +284,8 @@ private:
     // Parts of compound controls: found by Control() and sending help notices, but laid out
     // by their compound.
     std::vector<std::pair<int, QPointer<QWidget>>> m_parts;
+    // How many controls the canvas's layout holds.
+    size_t m_nLaidOut = 0;
     bool m_bDataError = false;
 };
 

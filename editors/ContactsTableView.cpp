@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
@@ -228,11 +229,15 @@ CContactsTableView::CContactsTableView(IEditorHost &host, CZQVCPSTreeView &tree,
     m_pDelete->setObjectName(QStringLiteral("ContactsTableDelete"));
     connect(m_pDelete, &QPushButton::clicked, this,
             [this] { Guarded([this] { DeleteContacts(SelectedContacts()); }); });
+    // The filter grows with the window up to the width of a long name or number, no further:
+    // the buttons stay beside it.
+    m_pFilter->setMaximumWidth(m_pFilter->fontMetrics().averageCharWidth() * 48);
     top->addWidget(filterLabel);
     top->addWidget(m_pFilter, 1);
     top->addSpacing(20);
     top->addWidget(m_pAdd);
     top->addWidget(m_pDelete);
+    top->addStretch(1);
     layout->addLayout(top);
 
     auto *bulk = new QHBoxLayout;
@@ -308,12 +313,16 @@ void CContactsTableView::Load()
     // cell: measuring 150 rows would cost more than showing them.
     const QFontMetrics metrics = m_pTable->fontMetrics();
     QHeaderView *header = m_pTable->horizontalHeader();
+    // A table without an icon size of its own shows the style's small icons.
+    const int icon = m_pTable->iconSize().isValid()
+        ? m_pTable->iconSize().width()
+        : m_pTable->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_pTable);
     for (int c = 0; c < CContactsTableModel::kColumnCount; ++c) {
         int width = qMax(header->sectionSizeHint(c), 40);
         switch (c) {
         case CContactsTableModel::kColType:
             for (int id : {IDS_TABLE_PRIVATE, IDS_TABLE_PRIVATE_GROUP, IDS_TABLE_PUBLIC_GROUP})
-                width = qMax(width, metrics.horizontalAdvance(LoadStr(id)) + m_pTable->iconSize().width() + 24);
+                width = qMax(width, metrics.horizontalAdvance(LoadStr(id)) + icon + 24);
             break;
         case CContactsTableModel::kColName:
         case CContactsTableModel::kColHomeGroup:

@@ -36,6 +36,8 @@ QLineEdit *CContactsView::AddNumber(int labelId, int labelText, int valueId, int
     AddLabel(labelId, LoadStr(labelText), QRect(x, y, labelWidth, 26));
     QLineEdit *value = AddReadOnlyField(valueId, QRect(x + labelWidth + 5, y, 60, 26));
     value->setAlignment(Qt::AlignRight);
+    // A count keeps its width.
+    value->setFixedWidth(60);
     return value;
 }
 

@@ -28,21 +28,10 @@ CListsView::CListsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *parent
     m_pScan->verticalHeader()->hide();
     m_pScanMode = AddControl(IDC_LISTS_SCAN_MODE, new QCheckBox(LoadStr(IDS_SCAN_MODE)), QRect(240, 392, 200, 24));
     m_pScanMode->setEnabled(false);
-}
-
-void CListsView::resizeEvent(QResizeEvent *event)
-{
-    CBaseView::resizeEvent(event);
-    // The grid has a column per channel: the page keeps to the left edge and the grid takes
-    // all the width right of the scroll list, so that as many channels show as the window
-    // allows.
-    const int dx = m_pScroll->x() - kMinLeftMargin;
-    for (int id : {IDC_LISTS_SCROLL_LABEL, IDC_LISTS_SCROLL, IDC_LISTS_SCAN_LABEL, IDC_LISTS_SCAN, IDC_LISTS_SCAN_MODE})
-        if (QWidget *w = Control(id))
-            w->move(w->x() - dx, w->y());
-    const int right = viewport()->width() - kMinLeftMargin;
-    if (right > m_pScan->x() + m_pScan->width())
-        m_pScan->resize(right - m_pScan->x(), m_pScan->height());
+    // The grid has a column per channel: the scroll list keeps its width and the grid takes all
+    // the width the window gives, so that as many channels show as it allows.
+    m_pScroll->setMaximumWidth(220);
+    m_pScan->setMaximumWidth(QWIDGETSIZE_MAX);
 }
 
 void CListsView::Load()

@@ -21,9 +21,6 @@ public:
     QTableWidget *ScanGrid() const { return m_pScan; }
     QCheckBox *ScanMode() const { return m_pScanMode; }
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     QListWidget *m_pScroll;
     QTableWidget *m_pScan;

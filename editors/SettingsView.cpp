@@ -124,6 +124,8 @@ CSettingsView::CSettingsView(IEditorHost &host, CZQVCPSTreeView &tree, QWidget *
     const auto addPair = [this, &y](const TwoListIds &ids, int caption) {
         auto *pair = AddTwoList(new CTwoListWidget, ids, QRect(kLabelX, y, kField2X + kFieldW, 170));
         pair->SetCaptions(LoadStr(IDS_ALL_PRIVATES), LoadStr(caption));
+        // Fields follow the lists: neither list gives up height for the rows below it.
+        pair->setMinimumHeight(170);
         y += 174;
         return pair;
     };

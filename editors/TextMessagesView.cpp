@@ -17,8 +17,12 @@ CTextMessagesView::CTextMessagesView(IEditorHost &host, CZQVCPSTreeView &tree, Q
     AddHeading(IDC_TEXTMSGS_HEADING, LoadStr(IDS_TEXT_MESSAGES));
     AddLabel(IDC_TEXTMSGS_MAX_LABEL, LoadStr(IDS_MAXIMUM_TEXT_MESSAGES), QRect(0, 60, 260, 26));
     AddLabel(IDC_TEXTMSGS_CURRENT_LABEL, LoadStr(IDS_CURRENT_TEXT_MESSAGES), QRect(0, 96, 260, 26));
-    for (int id : {IDC_TEXTMSGS_MAX, IDC_TEXTMSGS_CURRENT})
-        AddReadOnlyField(id, QRect(265, id == IDC_TEXTMSGS_MAX ? 60 : 96, 60, 26))->setAlignment(Qt::AlignRight);
+    for (int id : {IDC_TEXTMSGS_MAX, IDC_TEXTMSGS_CURRENT}) {
+        // A count keeps its width.
+        QLineEdit *count = AddReadOnlyField(id, QRect(265, id == IDC_TEXTMSGS_MAX ? 60 : 96, 60, 26));
+        count->setAlignment(Qt::AlignRight);
+        count->setFixedWidth(60);
+    }
     AddAddButton(IDC_TEXTMSGS_ADD, kNodeTextMessage, kNodeTextMessages, QRect(0, 146, 44, 40));
     AddLabel(IDC_TEXTMSGS_ADD_LABEL, LoadStr(IDS_ADD_TEXT_MESSAGE), QRect(54, 153, 260, 26));
 }
