@@ -45,7 +45,7 @@ bool Loaded(const char *name)
 
 // The libraries the first window does without: they load when first used.
 const char *const kLoadedOnFirstUse[] = {"libQt6Qml.so", "libQt6Network.so", "libQt6PrintSupport.so", "libQt6Help.so",
-                                         "libQt6Sql.so", "libzip.so", "libcrypto.so"};
+                                         "libQt6Sql.so", "libzip.so",        "libcrypto.so"};
 
 QByteArray RegionDoc(const QByteArray &region, const QByteArray &languages)
 {
