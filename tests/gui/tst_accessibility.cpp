@@ -7,6 +7,7 @@
 #include "AppWindows.h"
 #include "DialogHelp.h"
 #include "MessageBoxPrompter.h"
+#include "Mnemonic.h"
 #include "StringTable.h"
 
 #include <QAbstractButton>
@@ -135,21 +136,6 @@ QStringList BackwardSteps(QWidget *top)
     return faults;
 }
 
-// The mnemonic letter of a text (after a single '&'), lower case; empty for none.
-QString MnemonicOf(const QString &text)
-{
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toLower();
-    }
-    return {};
-}
-
 // Letters that two texts with a keyboard shortcut of `top` share: labels with a buddy,
 // buttons, group box titles and tabs.
 QStringList MnemonicClashes(QWidget *top)
@@ -157,7 +143,7 @@ QStringList MnemonicClashes(QWidget *top)
     QHash<QString, QString> taken;
     QStringList faults;
     const auto add = [&](const QString &text) {
-        const QString letter = MnemonicOf(text);
+        const QString letter = zqvtest::MnemonicLetter(text);
         if (letter.isEmpty())
             return;
         if (taken.contains(letter))

@@ -5,6 +5,7 @@
 // catching a broken copy of a valid translation (the file patched in memory).
 #include "CommandTable.h"
 #include "MenuTable.h"
+#include "Mnemonic.h"
 #include "ModelTestSupport.h"
 #include "StringIds.h"
 #include "StringTable.h"
@@ -108,21 +109,6 @@ QStringList Placeholders(const QString &text)
     return found;
 }
 
-// The accelerator letter of a menu text (after a single '&'), lower case; empty for none.
-QString AcceleratorOf(const QString &text)
-{
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toLower();
-    }
-    return {};
-}
-
 // The menus as lists of string-table ids: the menu bar's titles first, then each menu.
 QList<QList<int>> MenuTextIds()
 {
@@ -185,9 +171,9 @@ QStringList Check(const QByteArray &ts)
         for (int id : menu) {
             const QString english = QString::fromUtf8(EnglishStr(id));
             const QString text = translated(id);
-            const QString letter = AcceleratorOf(text);
+            const QString letter = zqvtest::MnemonicLetter(text);
             if (letter.isEmpty()) {
-                if (!AcceleratorOf(english).isEmpty())
+                if (!zqvtest::MnemonicLetter(english).isEmpty())
                     faults << QStringLiteral("no accelerator: ") + text;
                 continue;
             }
