@@ -468,7 +468,14 @@ bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
             UpdateLockPanes();
         break;
     }
-    case QEvent::ApplicationActivate: UpdateLockPanes(); break;
+    case QEvent::ApplicationActivate:
+        // Reading the lock keys waits for the display server to answer. The first activation
+        // follows the first show, while the server is still drawing the window, and the
+        // constructor has read them moments before: it is left out.
+        if (m_bActivatedBefore)
+            UpdateLockPanes();
+        m_bActivatedBefore = true;
+        break;
     default: break;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -128,6 +128,8 @@ private:
     bool m_bHelpPaneShown = false;
     bool m_bDestroying = false;
     bool m_bFirstFrameSeen = false;
+    // An activation of the program has been seen (the first comes with the first show).
+    bool m_bActivatedBefore = false;
     CommandHook m_fnCommandHook;
 };
 
