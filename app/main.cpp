@@ -37,5 +37,6 @@ int main(int argc, char *argv[])
     // A start that ended early (its step has shown why) is a failure to the caller.
     if (!app.InitInstance(QApplication::arguments()))
         return 1;
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    return app.StartFailed() ? 1 : code;
 }

@@ -125,6 +125,15 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
     m_pRadio = std::make_unique<CRadioCommands>(*this);
     m_pMainFrame = new CMainFrame(*this);
     m_pMainFrame->setWindowIcon(AppIcon());
+    // The window needs no setting documents either: they are loaded once it is on screen (or
+    // before, by a profile named on the command line), and a start that cannot load them ends
+    // there with the reason.
+    connect(m_pMainFrame, &CMainFrame::FirstFrameShown, this, [this] {
+        if (!m_pShell->SettingDocumentsReady()) {
+            m_bStartFailed = true;
+            m_pMainFrame->close();
+        }
+    });
     qApp->installEventFilter(
         new CDialogHelpKey([this](QWidget *window, const QString &page) { OnDialogHelp(window, page); }, this));
     QApplication::setWindowIcon(AppIcon());
@@ -240,7 +249,7 @@ void CZQVCPSApp::ShowFileMessage(const QString &path, const QString &message)
 
 std::unique_ptr<CRadioDataModel> CZQVCPSApp::CheckProfile(const QString &path)
 {
-    if (!m_pShell->ScriptEngineReady())
+    if (!ProfilesCanBeBuilt())
         return nullptr;
     // The messages name the file: several may be opened at once (a drop, a command line).
     try {
@@ -257,11 +266,16 @@ std::unique_ptr<CRadioDataModel> CZQVCPSApp::CheckProfile(const QString &path)
     return nullptr;
 }
 
+bool CZQVCPSApp::ProfilesCanBeBuilt()
+{
+    return m_pShell->ScriptEngineReady() && m_pShell->SettingDocumentsReady();
+}
+
 void CZQVCPSApp::OnFileNew()
 {
     if (!m_pMainFrame)
         return;
-    if (!m_pShell->ScriptEngineReady())
+    if (!ProfilesCanBeBuilt())
         return;
     CNewProfileDlg dlg(m_pShell->GetInstallPath(), *m_pPrompter, m_pMainFrame);
     if (dlg.exec() != QDialog::Accepted)
@@ -274,7 +288,7 @@ void CZQVCPSApp::OnFileNew()
 
 void CZQVCPSApp::NewProfileFromRecord(const VirtualCPData &record)
 {
-    if (m_pMainFrame && m_pShell->ScriptEngineReady())
+    if (m_pMainFrame && ProfilesCanBeBuilt())
         AddNewChild(&record);
 }
 

@@ -72,6 +72,9 @@ public:
     // Start-up. False ends the program (the failing step has shown its message). The main
     // window is shown after the splash, or at once without it.
     bool InitInstance(const QStringList &arguments);
+    // True when start-up ended after the window was shown (the setting documents could not be
+    // loaded; the message has been shown and the window closed).
+    bool StartFailed() const { return m_bStartFailed; }
 
     IPrompter &Prompter() { return *m_pPrompter; }
     IFileDialog &FileDialog() { return *m_pFileDialog; }
@@ -141,6 +144,9 @@ private:
     // Checks a profile in a data model of its own before a window is made for it, showing what
     // is wrong (naming the file). The loaded model (a window takes it over), or null.
     std::unique_ptr<CRadioDataModel> CheckProfile(const QString &path);
+    // The script engine and the setting documents are there (checked when first needed: the
+    // window needs neither); each failure shows its message.
+    bool ProfilesCanBeBuilt();
     // An error box about a file: its path, then the message.
     void ShowFileMessage(const QString &path, const QString &message);
     CChildFrame *CreateChild();
@@ -166,6 +172,7 @@ private:
     IHelpWindow *m_pHelp = nullptr;
     std::unique_ptr<CRadioCommands> m_pRadio;
     ReportHandler m_fnReport;
+    bool m_bStartFailed = false;
 };
 
 }  // namespace zqv

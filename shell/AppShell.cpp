@@ -19,7 +19,6 @@ namespace zqv {
 
 namespace {
 constexpr char kOpInitInstance[] = "CZQVCPSApp::InitInstance";
-constexpr char kOpBuild[] = "CZQVCPSApp::BuildGroupSettingDoc";
 }  // namespace
 
 bool CheckScriptEngine()
@@ -95,7 +94,7 @@ bool CAppShell::ScriptEngineReady()
     return m_scriptEngine == EngineState::Works;
 }
 
-bool CAppShell::Start(bool deferScriptCheck)
+bool CAppShell::Start(bool deferred)
 {
     try {
         if (!m_store.CheckRegistry(m_prompter))
@@ -107,7 +106,7 @@ bool CAppShell::Start(bool deferScriptCheck)
             m_prompter.ShowMessage(IDS_LANGUAGE_FILE_MISSING);
         }
 
-        if (!deferScriptCheck && !ScriptEngineReady())
+        if (!deferred && !ScriptEngineReady())
             return false;
 
         m_strInstallPath = m_store.ReadInstallPath();
@@ -129,16 +128,39 @@ bool CAppShell::Start(bool deferScriptCheck)
             m_prompter.ShowMessage(IDS_FILES_MISSING);
             return false;
         }
+    } catch (const CZQVCPSException &e) {
+        m_prompter.ShowMessage(e.GetMessageId());
+        return false;
+    } catch (const std::bad_alloc &) {
+        m_prompter.ShowMessage(IDS_FATAL_ERROR_REINSTALL);
+        return false;
+    } catch (const std::exception &) {
+        m_prompter.ShowMessage(IDS_UNKNOWN_ERROR);
+        return false;
+    }
+    return deferred || SettingDocumentsReady();
+}
 
-        m_spUpgradeDoc = LoadSettingDoc(m_strInstallPath, QLatin1String(kUpgradeDocName), m_prompter);
-        if (!m_spUpgradeDoc)
+bool CAppShell::SettingDocumentsReady()
+{
+    if (m_spUpgradeDoc && m_spWorkingDoc)
+        return true;
+    return LoadUpgradeDoc() && (m_spWorkingDoc || BuildGroupSettingDoc(kStartupSettingGroup));
+}
+
+bool CAppShell::LoadUpgradeDoc()
+{
+    if (m_spUpgradeDoc)
+        return true;
+    try {
+        auto doc = LoadSettingDoc(m_strInstallPath, QLatin1String(kUpgradeDocName), m_prompter);
+        if (!doc)
             return false;
-
         // The XML library must be able to make a document before any is merged.
         if (const auto probe = CXmlDocument::Create(); !probe || !probe->Doc())
             ZQV_THROW(IDS_FATAL_ERROR_REINSTALL, kOpInitInstance, QStringLiteral("create XML document failed"));
-
-        return BuildGroupSettingDoc(kStartupSettingGroup) != nullptr;
+        m_spUpgradeDoc = std::move(doc);
+        return true;
     } catch (const CZQVCPSException &e) {
         m_prompter.ShowMessage(e.GetMessageId());
     } catch (const std::bad_alloc &) {
@@ -151,9 +173,9 @@ bool CAppShell::Start(bool deferScriptCheck)
 
 std::shared_ptr<CXmlDocument> CAppShell::BuildGroupSettingDoc(int group)
 {
+    if (!LoadUpgradeDoc())
+        return nullptr;
     try {
-        if (!m_spUpgradeDoc)
-            ZQV_THROW(IDS_UNKNOWN_ERROR, kOpBuild, QStringLiteral("no upgrade document is loaded"));
         // Only the working document is kept: the merged one is a step on the way to it.
         GroupSettingDocs docs = MergeGroupSettingDoc(*m_spUpgradeDoc, group, m_strRegion);
         m_spWorkingDoc = std::move(docs.working);
@@ -171,9 +193,14 @@ std::shared_ptr<CXmlDocument> CAppShell::BuildGroupSettingDoc(int group)
     return nullptr;
 }
 
-int CAppShell::GetGroupByVersion(const QString &version) const
+int CAppShell::GetGroupByVersion(const QString &version)
 {
-    return m_spUpgradeDoc ? zqv::GetGroupByVersion(*m_spUpgradeDoc, version) : 0;
+    return LoadUpgradeDoc() ? zqv::GetGroupByVersion(*m_spUpgradeDoc, version) : 0;
+}
+
+std::shared_ptr<CXmlDocument> CAppShell::GetUpgradeDoc()
+{
+    return LoadUpgradeDoc() ? m_spUpgradeDoc : nullptr;
 }
 
 QStringList CAppShell::GetSupportLanguages() const

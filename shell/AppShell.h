@@ -49,22 +49,30 @@ public:
     // is there (read at the first help-page look-up);
     // the current language and help file; Region.stv and its region (222 unless "ZQV");
     // UpDownGradeSetting.stv; the working setting document of group 3. A setting document that
-    // cannot be read shows 222; a broken one shows 102 or 106. With `deferScriptCheck` the
-    // script engine is left out and checked by ScriptEngineReady before the first profile is
-    // built (the desktop program, whose window needs no engine).
-    bool Start(bool deferScriptCheck = false);
+    // cannot be read shows 222; a broken one shows 102 or 106. With `deferred` the script
+    // engine and the last two are left out, for the desktop program, whose window needs none of
+    // them: ScriptEngineReady and SettingDocumentsReady check them when they are first needed.
+    bool Start(bool deferred = false);
+
+    // True once UpDownGradeSetting.stv is loaded and the working setting document of group 3
+    // built; loads them at the first call, and again at each call after a failure, which shows
+    // its message each time.
+    bool SettingDocumentsReady();
 
     // True when the rule-script engine works; checked on the first call only. When it does not,
     // every call shows message 294 (the cause a profile cannot be opened or made).
     bool ScriptEngineReady();
 
     // The working setting document of setting group `group`, built afresh from the upgrade
-    // document; on success it becomes the current one and `group` the current setting group.
+    // document (loaded first when it is not yet); on success it becomes the current one and
+    // `group` the current setting group.
     // A failure shows its message (the trace text for a broken merge entry, 106 for a broken
     // document), returns null and leaves the current document and group as they were.
     std::shared_ptr<CXmlDocument> BuildGroupSettingDoc(int group);
 
-    int GetGroupByVersion(const QString &version) const;
+    // Both load the upgrade document when it is not yet (0 and null when it cannot be).
+    int GetGroupByVersion(const QString &version);
+    std::shared_ptr<CXmlDocument> GetUpgradeDoc();
     QStringList GetSupportLanguages() const;
     QString GetLanguageDisplayName(const QString &language) const;
     QString GetHelpPageName(const QString &section, int id) const;
@@ -78,7 +86,6 @@ public:
     const std::shared_ptr<CXmlDocument> &GetRegionDoc() const { return m_spRegionDoc; }
     // HelpPane.stv once a look-up has read it (null before, or when it is broken).
     const std::shared_ptr<CXmlDocument> &GetHelpPaneDoc() const { return m_spHelpPaneDoc; }
-    const std::shared_ptr<CXmlDocument> &GetUpgradeDoc() const { return m_spUpgradeDoc; }
     const std::shared_ptr<CXmlDocument> &GetWorkingSettingDoc() const { return m_spWorkingDoc; }
     // True when a translation was loaded for the current language.
     bool HasTranslation() const { return m_pTranslator != nullptr; }
@@ -100,6 +107,9 @@ public:
 private:
     // HelpPane.stv, read at the first look-up (null when it is broken).
     const CXmlDocument *HelpPaneDoc() const;
+    // UpDownGradeSetting.stv, loaded at the first call (false, its message shown, when it
+    // cannot be).
+    bool LoadUpgradeDoc();
     bool LoadTranslation(const QString &path);
     void DropTranslation();
 

@@ -109,16 +109,21 @@ void TestStartup::failuresThatEndStartUp_data()
 {
     QTest::addColumn<QString>("breakage");
     QTest::addColumn<int>("message");
-    QTest::newRow("no default language") << "nodefault" << int(IDS_FATAL_REGISTRY_ERROR);
-    QTest::newRow("other region") << "region" << int(IDS_FILES_MISSING);
-    QTest::newRow("truncated setting document") << "truncated" << int(IDS_FILES_MISSING);
-    QTest::newRow("missing setting document") << "missing" << int(IDS_FILES_MISSING);
+    QTest::addColumn<bool>("named");  // a profile named on the command line
+    QTest::newRow("no default language") << "nodefault" << int(IDS_FATAL_REGISTRY_ERROR) << false;
+    QTest::newRow("other region") << "region" << int(IDS_FILES_MISSING) << false;
+    QTest::newRow("missing setting document") << "missing" << int(IDS_FILES_MISSING) << false;
+    // The window needs no upgrade document: it is loaded once the window is on screen, or
+    // before, for a profile named on the command line.
+    QTest::newRow("truncated upgrade document") << "truncated" << int(IDS_FILES_MISSING) << false;
+    QTest::newRow("truncated upgrade document, profile named") << "truncated" << int(IDS_FILES_MISSING) << true;
 }
 
 void TestStartup::failuresThatEndStartUp()
 {
     QFETCH(QString, breakage);
     QFETCH(int, message);
+    QFETCH(bool, named);
     CGuiWorld world;
     if (breakage == "nodefault")
         world.store->Remove(config::DefaultLanguage);
@@ -128,7 +133,14 @@ void TestStartup::failuresThatEndStartUp()
         world.WriteInstallFile("lib/UpDownGradeSetting.stv", "<?xml version=\"1.0\"?><UpDownGradeSetting xmlns=\"urn");
     else if (breakage == "missing")
         QVERIFY(QFile::remove(world.installPath + "/lib/HelpPane.stv"));
-    QVERIFY(!world.Start());
+    if (breakage == "truncated" && !named) {
+        QVERIFY(world.Start());
+        QTRY_COMPARE(Shown(world.prompter), QStringList{LoadStr(message)});
+        QVERIFY(!world.Frame().isVisible());
+        QVERIFY(world.app->StartFailed());
+        return;
+    }
+    QVERIFY(!world.Start(named ? QStringList{world.Template()} : QStringList()));
     QCOMPARE(Shown(world.prompter), QStringList{LoadStr(message)});
     QVERIFY(!world.app->MainFrame());
 }

@@ -104,13 +104,22 @@ private slots:
         QFETCH(QString, document);
         QFETCH(QByteArray, content);
         QFETCH(int, messageId);
-        CShellFixture fx;
-        if (content == "-")
-            QFile::remove(fx.LibDir() + '/' + document);
-        else
-            fx.WriteLib(document, content);
-        QVERIFY(!fx.Shell().Start());
-        QCOMPARE(fx.Shown(), CShellFixture::Messages({messageId}));
+        // Deferred, as the desktop program starts, the setting documents' failures come when
+        // the documents are first needed.
+        for (const bool deferred : {false, true}) {
+            CShellFixture fx;
+            if (content == "-")
+                QFile::remove(fx.LibDir() + '/' + document);
+            else
+                fx.WriteLib(document, content);
+            const bool later = deferred && document == QLatin1String("UpDownGradeSetting.stv");
+            QCOMPARE(fx.Shell().Start(deferred), later);
+            if (later) {
+                QVERIFY(fx.Shown().isEmpty());
+                QVERIFY(!fx.Shell().SettingDocumentsReady());
+            }
+            QCOMPARE(fx.Shown(), CShellFixture::Messages({messageId}));
+        }
     }
 
     void brokenHelpPaneMapIsReportedAtItsFirstLookUp()
