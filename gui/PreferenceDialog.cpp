@@ -6,6 +6,7 @@
 #include "EditCommands.h"
 #include "LinkTrace.h"
 #include "PortEnumerator.h"
+#include "ScreenFit.h"
 #include "StringTable.h"
 #include "TraceStore.h"
 
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -32,41 +34,46 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     : QDialog(parent), m_store(store), m_enumerator(ports)
 {
     setWindowTitle(LoadStr(IDS_PREFERENCE_TITLE));
-    auto *layout = new QVBoxLayout(this);
-    m_pAuto = new QCheckBox(LoadStr(IDS_AUTO_DETECT_COM_PORT), this);
+    // The choices are single lines, in some languages wider than a small screen at a large
+    // scale factor: they sit on a scroll area, which scrolls only where the screen is too
+    // small for them.
+    auto *body = new QWidget;
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(QMargins());
+    m_pAuto = new QCheckBox(LoadStr(IDS_AUTO_DETECT_COM_PORT), body);
     m_pAuto->setProperty(kControlIdProperty, kIdcAutoDetect);
     layout->addWidget(m_pAuto);
-    auto *portLabel = new QLabel(LoadStr(IDS_SELECT_COM_PORT), this);
+    auto *portLabel = new QLabel(LoadStr(IDS_SELECT_COM_PORT), body);
     layout->addWidget(portLabel);
-    m_pPorts = new QComboBox(this);
+    m_pPorts = new QComboBox(body);
     NameByLabel(portLabel, m_pPorts);
     m_pPorts->setProperty(kControlIdProperty, kIdcPortList);
     m_pPorts->setMinimumWidth(220);
     layout->addWidget(m_pPorts);
-    m_pTrace = new QCheckBox(LoadStr(IDS_LINK_TRACE_CHECK), this);
+    m_pTrace = new QCheckBox(LoadStr(IDS_LINK_TRACE_CHECK), body);
     m_pTrace->setProperty(kControlIdProperty, kIdcLinkTrace);
     m_pTrace->setChecked(m_store.ReadLinkTrace());
     layout->addWidget(m_pTrace);
     m_pTraceFile =
-        new QLabel(FormatStr(IDS_LINK_TRACE_FILE, {QDir::toNativeSeparators(CConfigStore::LinkTraceFilePath())}), this);
+        new QLabel(FormatStr(IDS_LINK_TRACE_FILE, {QDir::toNativeSeparators(CConfigStore::LinkTraceFilePath())}), body);
     m_pTraceFile->setTextFormat(Qt::PlainText);
     m_pTraceFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pTraceFile->setWordWrap(true);
     layout->addWidget(m_pTraceFile);
-    m_pKeepTraces = new QCheckBox(LoadStr(IDS_PREF_KEEP_TRACES), this);
+    m_pKeepTraces = new QCheckBox(LoadStr(IDS_PREF_KEEP_TRACES), body);
     m_pKeepTraces->setChecked(tracestore::Enabled(m_store));
     layout->addWidget(m_pKeepTraces);
     const CConfigStore::SafeWrite safe = m_store.ReadSafeWrite();
-    m_pBackup = new QCheckBox(LoadStr(IDS_PREF_BACKUP_BEFORE_WRITE), this);
+    m_pBackup = new QCheckBox(LoadStr(IDS_PREF_BACKUP_BEFORE_WRITE), body);
     m_pBackup->setChecked(safe.backup);
     layout->addWidget(m_pBackup);
-    m_pVerify = new QCheckBox(LoadStr(IDS_PREF_VERIFY_AFTER_WRITE), this);
+    m_pVerify = new QCheckBox(LoadStr(IDS_PREF_VERIFY_AFTER_WRITE), body);
     m_pVerify->setChecked(safe.verify);
     layout->addWidget(m_pVerify);
     auto *keepRow = new QHBoxLayout;
-    auto *keepLabel = new QLabel(LoadStr(IDS_PREF_BACKUP_KEEP), this);
+    auto *keepLabel = new QLabel(LoadStr(IDS_PREF_BACKUP_KEEP), body);
     keepRow->addWidget(keepLabel);
-    m_pKeep = new QSpinBox(this);
+    m_pKeep = new QSpinBox(body);
     NameByLabel(keepLabel, m_pKeep);
     m_pKeep->setRange(1, CConfigStore::kMaxBackupKeep);
     m_pKeep->setValue(safe.keep);
@@ -76,9 +83,9 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     connect(m_pBackup, &QCheckBox::toggled, m_pKeep, &QWidget::setEnabled);
     m_pKeep->setEnabled(safe.backup);
     auto *lookRow = new QHBoxLayout;
-    auto *lookLabel = new QLabel(LoadStr(IDS_PREF_APPEARANCE), this);
+    auto *lookLabel = new QLabel(LoadStr(IDS_PREF_APPEARANCE), body);
     lookRow->addWidget(lookLabel);
-    m_pAppearance = new QComboBox(this);
+    m_pAppearance = new QComboBox(body);
     // In the order of Appearance's values.
     for (int id : {IDS_APPEARANCE_DESKTOP, IDS_APPEARANCE_DARK, IDS_APPEARANCE_HIGH_CONTRAST})
         m_pAppearance->addItem(LoadStr(id));
@@ -87,12 +94,25 @@ CPreferenceDialog::CPreferenceDialog(CConfigStore &store, IPortEnumerator &ports
     lookRow->addWidget(m_pAppearance);
     lookRow->addStretch();
     layout->addLayout(lookRow);
+    layout->addStretch();
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(body);
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(scroll);
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(LoadStr(IDS_BUTTON_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(LoadStr(IDS_BUTTON_CANCEL), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    outer->addWidget(buttons);
+    const QMargins margins = outer->contentsMargins();
+    FitToScreen(*this,
+                QSize(body->sizeHint().width() + margins.left() + margins.right(),
+                      body->sizeHint().height() + outer->spacing() + buttons->sizeHint().height() + margins.top() +
+                          margins.bottom()));
 
     FillPortList();
     m_pAuto->setChecked(m_store.ReadDword(config::AutoDetect).value_or(0) != 0);
