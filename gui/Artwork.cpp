@@ -237,13 +237,18 @@ void DrawIcon(QPainter &p, ToolIcon which)
         p.setPen(Pen(kBlue.darker(130)));
         p.setBrush(kBlue);
         p.drawEllipse(QRectF(4, 4, 24, 24));
-        QFont f;
-        f.setPixelSize(19);
-        f.setBold(true);
-        f.setFamily(QStringLiteral("DejaVu Serif"));
-        p.setFont(f);
-        p.setPen(Qt::white);
-        p.drawText(QRectF(4, 4, 24, 24), Qt::AlignCenter, QStringLiteral("?"));
+        // The question mark is drawn, not set in a font: no font is looked up for the toolbar.
+        QPainterPath hook;
+        const QRectF bend(12, 8.5, 8, 8);
+        hook.arcMoveTo(bend, 160);
+        hook.arcTo(bend, 160, -250);
+        hook.lineTo(16, 19.5);
+        p.setPen(QPen(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(hook);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(16, 23.6), 2, 2);
         break;
     }
     }

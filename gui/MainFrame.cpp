@@ -148,7 +148,10 @@ void CMainFrame::AddChild(CChildFrame *child)
                 entry->setShortcuts(keys);
         }
     }
-    sub->setWindowIcon(windowIcon());
+    // The program's icon, once it is there (a profile named on the command line opens before
+    // it is set; the window then follows it as every window without an icon of its own does).
+    if (!windowIcon().isNull())
+        sub->setWindowIcon(windowIcon());
     connect(child, &CChildFrame::TitleChanged, this, &CMainFrame::UpdateFrameTitle);
     // Undo and Redo carry the names of the steps they would take.
     connect(&child->UndoStack(), &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommands);

@@ -124,11 +124,12 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
     ApplyAppearance(ReadAppearance(*m_pStore));
     m_pRadio = std::make_unique<CRadioCommands>(*this);
     m_pMainFrame = new CMainFrame(*this);
-    m_pMainFrame->setWindowIcon(AppIcon());
-    // The window needs no setting documents either: they are loaded once it is on screen (or
-    // before, by a profile named on the command line), and a start that cannot load them ends
-    // there with the reason.
+    // What the first frame does without comes once it is on screen: the windows' icon (painted
+    // at four sizes for the window manager) and the setting documents (loaded before, by a
+    // profile named on the command line). A start that cannot load the documents ends there
+    // with the reason.
     connect(m_pMainFrame, &CMainFrame::FirstFrameShown, this, [this] {
+        QApplication::setWindowIcon(AppIcon());
         if (!m_pShell->SettingDocumentsReady()) {
             m_bStartFailed = true;
             m_pMainFrame->close();
@@ -136,7 +137,6 @@ bool CZQVCPSApp::InitInstance(const QStringList &arguments)
     });
     qApp->installEventFilter(
         new CDialogHelpKey([this](QWidget *window, const QString &page) { OnDialogHelp(window, page); }, this));
-    QApplication::setWindowIcon(AppIcon());
 
     // A plain start opens nothing; a profile named on the command line is opened, and a
     // profile that cannot be opened ends the start as the shell command would. It goes into

@@ -89,6 +89,8 @@ void TestStartup::plainStartShowsMainFrameWithoutProfile()
     // status bar's port pane.
     QCOMPARE(frame.PortPaneText(), QString());
     QTRY_COMPARE(frame.PortPaneText(), QString("ttyUSB0"));
+    // The windows' icon is set then too.
+    QVERIFY(!frame.windowIcon().isNull());
     // Commands that need a profile are off, the rest on.
     QVERIFY(!frame.Action(ID_FILE_SAVE)->isEnabled());
     QVERIFY(!frame.Action(ID_DEVICE_WRITE)->isEnabled());
