@@ -237,7 +237,8 @@ void DrawIcon(QPainter &p, ToolIcon which)
         p.setPen(Pen(kBlue.darker(130)));
         p.setBrush(kBlue);
         p.drawEllipse(QRectF(4, 4, 24, 24));
-        // The question mark is drawn, not set in a font: no font is looked up for the toolbar.
+        // The question mark is drawn, not set in a font of its own, which the toolbar's first
+        // paint would look up.
         QPainterPath hook;
         const QRectF bend(12, 8.5, 8, 8);
         hook.arcMoveTo(bend, 160);
