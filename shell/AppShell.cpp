@@ -19,6 +19,22 @@ namespace zqv {
 
 namespace {
 constexpr char kOpInitInstance[] = "CZQVCPSApp::InitInstance";
+
+// Runs a step of start-up: an exception it throws shows its message and fails the step.
+template <class Step>
+bool ShowingFailures(IPrompter &prompter, Step &&step)
+{
+    try {
+        return step();
+    } catch (const CZQVCPSException &e) {
+        prompter.ShowMessage(e.GetMessageId());
+    } catch (const std::bad_alloc &) {
+        prompter.ShowMessage(IDS_FATAL_ERROR_REINSTALL);
+    } catch (const std::exception &) {
+        prompter.ShowMessage(IDS_UNKNOWN_ERROR);
+    }
+    return false;
+}
 }  // namespace
 
 bool CheckScriptEngine()
@@ -96,7 +112,7 @@ bool CAppShell::ScriptEngineReady()
 
 bool CAppShell::Start(bool deferred)
 {
-    try {
+    const bool started = ShowingFailures(m_prompter, [this, deferred] {
         if (!m_store.CheckRegistry(m_prompter))
             return false;
 
@@ -128,23 +144,13 @@ bool CAppShell::Start(bool deferred)
             m_prompter.ShowMessage(IDS_FILES_MISSING);
             return false;
         }
-    } catch (const CZQVCPSException &e) {
-        m_prompter.ShowMessage(e.GetMessageId());
-        return false;
-    } catch (const std::bad_alloc &) {
-        m_prompter.ShowMessage(IDS_FATAL_ERROR_REINSTALL);
-        return false;
-    } catch (const std::exception &) {
-        m_prompter.ShowMessage(IDS_UNKNOWN_ERROR);
-        return false;
-    }
-    return deferred || SettingDocumentsReady();
+        return true;
+    });
+    return started && (deferred || SettingDocumentsReady());
 }
 
 bool CAppShell::SettingDocumentsReady()
 {
-    if (m_spUpgradeDoc && m_spWorkingDoc)
-        return true;
     return LoadUpgradeDoc() && (m_spWorkingDoc || BuildGroupSettingDoc(kStartupSettingGroup));
 }
 
@@ -152,7 +158,7 @@ bool CAppShell::LoadUpgradeDoc()
 {
     if (m_spUpgradeDoc)
         return true;
-    try {
+    return ShowingFailures(m_prompter, [this] {
         auto doc = LoadSettingDoc(m_strInstallPath, QLatin1String(kUpgradeDocName), m_prompter);
         if (!doc)
             return false;
@@ -161,14 +167,7 @@ bool CAppShell::LoadUpgradeDoc()
             ZQV_THROW(IDS_FATAL_ERROR_REINSTALL, kOpInitInstance, QStringLiteral("create XML document failed"));
         m_spUpgradeDoc = std::move(doc);
         return true;
-    } catch (const CZQVCPSException &e) {
-        m_prompter.ShowMessage(e.GetMessageId());
-    } catch (const std::bad_alloc &) {
-        m_prompter.ShowMessage(IDS_FATAL_ERROR_REINSTALL);
-    } catch (const std::exception &) {
-        m_prompter.ShowMessage(IDS_UNKNOWN_ERROR);
-    }
-    return false;
+    });
 }
 
 std::shared_ptr<CXmlDocument> CAppShell::BuildGroupSettingDoc(int group)
